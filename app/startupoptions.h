@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QTranslator;
+
+// The command-line word that switches advanced mode on.
+inline const QString ADVANCED_MODE_ARGUMENT = QStringLiteral("advanced");
+// Looked up relative to the working directory, not the executable, so that a
+// user can keep several set-ups side by side.
+inline const QString CONFIG_FILE_NAME = QStringLiteral("config.ini");
+inline const QString CONFIG_LANGUAGE_KEY = QStringLiteral("UI/lang");
+inline const QString TRANSLATION_FILE_PREFIX = QStringLiteral("i18n/hardware_settings_ui_");
+inline const QString WINDOW_ICON_FILE = QStringLiteral("gravolt_hardware_icon.png");
+constexpr int APPLICATION_FONT_PIXEL_SIZE = 11;  // px
+
+struct StartupOptions {
+    bool advanced = false;
+    QString language;  // empty: built-in English
+};
+
+// Evaluates the argument list (element 0 is the program path). With any
+// argument the settings file is not read; without one, "UI/lang" comes from
+// config.ini in the current working directory.
+StartupOptions readStartupOptions(const QStringList &arguments);
+
+// Loads the catalogue of `language` into `translator` and installs it into the
+// application, also when the load fails (it then translates nothing). An empty
+// language or "en" installs nothing. Returns whether the translator was
+// installed.
+bool installTranslation(const QString &language, QTranslator &translator);
+
+// The whole start-up configuration step, run by the main window before it
+// builds its form: returns the advanced flag.
+bool runStartupConfiguration(QTranslator &translator);
+
+// "Gravolt Setup (240719)"; deliberately never translated.
+QString applicationWindowTitle();

@@ -1,0 +1,39 @@
+// Linked into gravolt-setup-demo only: plugs in the simulated boards that
+// GRAVOLT_DEMO_BOARDS names before main() runs.
+#include "boardsim/simulatedboard.h"
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+QList<boardsim::SimulatedBoard> &demoBoards()
+{
+    static QList<boardsim::SimulatedBoard> boards;
+    return boards;
+}
+
+const bool demoBoardsInstalled = [] {
+    const char *raw = std::getenv("GRAVOLT_DEMO_BOARDS");
+    const QString value = raw ? QString::fromLocal8Bit(raw).trimmed() : QString();
+    const QString fallback = QStringLiteral("joystick,wheel");
+    QString error;
+    if (value.isEmpty() || !boardsim::parseDemoBoards(value, demoBoards(), &error)) {
+        if (!value.isEmpty())
+            std::fprintf(stderr,
+                         "GRAVOLT_DEMO_BOARDS=\"%s\" ignored: %s; using \"%s\" instead\n",
+                         qPrintable(value), qPrintable(error), qPrintable(fallback));
+        boardsim::parseDemoBoards(fallback, demoBoards(), nullptr);
+    }
+    for (auto &board : demoBoards()) {
+        // Long enough that the wait cursor of a write is visible, as with a
+        // real board writing its flash.
+        board.setBusyDuration(std::chrono::milliseconds(150));
+        board.setRebootDuration(std::chrono::milliseconds(2000));
+        boardsim::Bus::plug(board);
+    }
+    return true;
+}();
+
+}  // namespace

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QMap>
+#include <QMetaType>
+
+#include <cstddef>
+#include <cstdint>
+#include <type_traits>
+
+// The program's own version; a board must report exactly this firmware
+// version to pass the version check. Also shown in the window title.
+constexpr uint32_t SUPPORTED_FIRMWARE_VERSION = 240719;
+
+constexpr int FIRMWARE_INFO_SIZE = 64;  // bytes
+
+// Codes of FirmwareInfoTypeDef::deviceType.
+constexpr int DEVICE_TYPE_GENERIC = 0;
+constexpr int DEVICE_TYPE_JOYSTICK = 1;  // the only kind with two motor axes
+constexpr int DEVICE_TYPE_RUDDER = 2;
+constexpr int DEVICE_TYPE_WHEEL = 3;
+constexpr int DEVICE_TYPE_COLLECTIVE = 4;
+
+#pragma pack(push, 1)
+
+// Device information record, the first 64 bytes of feature report 0x25.
+struct FirmwareInfoTypeDef {
+    uint32_t firmwareVersion;
+    uint8_t deviceType;
+    uint8_t reserved_5[59];  // carried along, never read
+};
+
+#pragma pack(pop)
+
+static_assert(sizeof(FirmwareInfoTypeDef) == FIRMWARE_INFO_SIZE);
+static_assert(alignof(FirmwareInfoTypeDef) == 1);
+static_assert(offsetof(FirmwareInfoTypeDef, firmwareVersion) == 0);
+static_assert(offsetof(FirmwareInfoTypeDef, deviceType) == 4);
+static_assert(offsetof(FirmwareInfoTypeDef, reserved_5) == 5);
+static_assert(std::is_trivially_copyable_v<FirmwareInfoTypeDef>);
+
+// Boards travel between threads as one map keyed by USB product id; the record
+// type on its own never crosses a signal.
+using FirmwareInfoMap = QMap<int, FirmwareInfoTypeDef>;
+Q_DECLARE_METATYPE(FirmwareInfoMap)

@@ -1,0 +1,46 @@
+#include "widgethelpers.h"
+
+#include "device/firmwareinfo.h"
+
+#include <QComboBox>
+#include <QListView>
+#include <QStandardItemModel>
+#include <QTabWidget>
+
+void setComboRowHidden(QComboBox *combo, int row, bool hidden)
+{
+    if (!combo || row < 0 || row >= combo->count())
+        return;
+    if (auto *view = qobject_cast<QListView *>(combo->view()))
+        view->setRowHidden(row, hidden);
+    // Keyboard and wheel selection on a closed combo box skip disabled items
+    // but not hidden ones, so the item is disabled as well.
+    if (auto *model = qobject_cast<QStandardItemModel *>(combo->model())) {
+        if (QStandardItem *item = model->item(row)) {
+            Qt::ItemFlags flags = item->flags();
+            flags.setFlag(Qt::ItemIsEnabled, !hidden);
+            flags.setFlag(Qt::ItemIsSelectable, !hidden);
+            item->setFlags(flags);
+        }
+    }
+}
+
+void setAxisTabsForDevice(QTabWidget *tabs, int deviceType)
+{
+    if (!tabs || tabs->count() < 2)
+        return;
+    switch (deviceType) {
+    case DEVICE_TYPE_JOYSTICK:
+        tabs->setTabVisible(0, true);
+        tabs->setTabVisible(1, true);
+        break;
+    case DEVICE_TYPE_RUDDER:
+    case DEVICE_TYPE_WHEEL:
+    case DEVICE_TYPE_COLLECTIVE:
+        tabs->setTabVisible(0, true);
+        tabs->setTabVisible(1, false);
+        break;
+    default:
+        break;
+    }
+}

@@ -1,0 +1,14 @@
+#pragma once
+
+class QComboBox;
+class QTabWidget;
+
+// Hides or shows one row of a combo box's list. A hidden row stays in the
+// model with its index, so a record code can still make it current from code,
+// but the user can pick it neither in the popup nor with the keyboard or the
+// mouse wheel on the closed box.
+void setComboRowHidden(QComboBox *combo, int row, bool hidden);
+
+// Per-axis tabs: a joystick (type 1) shows both axes, types 2 to 4 only the
+// first; any other type leaves the tabs as they are.
+void setAxisTabsForDevice(QTabWidget *tabs, int deviceType);
