@@ -1,0 +1,186 @@
+#include "fullhardwaresettingswidget.h"
+#include "ui_fullhardwaresettingswidget.h"
+
+#include "device/firmwareinfo.h"
+#include "ui/widgethelpers.h"
+
+#include <cmath>
+
+namespace {
+
+struct AxisControls {
+    QCheckBox *encoderDirection;
+    QCheckBox *forceDirection;
+    QSpinBox *encoderCpr;
+    QSpinBox *polePairs;
+    QLabel *pGainLabel;
+    QLineEdit *pGain;
+    QLabel *iGainLabel;
+    QLineEdit *iGain;
+};
+
+AxisControls axisControls(const Ui::FullHardwareSettingsWidget *ui, int axis)
+{
+    if (axis == 0)
+        return {ui->axis0_encoder_direction, ui->axis0_force_direction, ui->axis0_encoder_CPR,
+                ui->axis0_pole_pair,         ui->axis0_p_gain_label,    ui->axis0_p_gain,
+                ui->axis0_i_gain_label,      ui->axis0_i_gain};
+    return {ui->axis1_encoder_direction, ui->axis1_force_direction, ui->axis1_encoder_CPR,
+            ui->axis1_pole_pair,         ui->axis1_p_gain_label,    ui->axis1_p_gain,
+            ui->axis1_i_gain_label,      ui->axis1_i_gain};
+}
+
+// The board treats exactly +1 as "inverted"; anything else it reads, and
+// everything this tool writes for "not inverted", is -1.
+constexpr int8_t DIRECTION_INVERTED = 1;
+constexpr int8_t DIRECTION_NORMAL = -1;
+
+int8_t directionByte(const QCheckBox *box)
+{
+    return box->isChecked() ? DIRECTION_INVERTED : DIRECTION_NORMAL;
+}
+
+QString gainText(float gain)
+{
+    return QString::number(double(gain), 'g', 6);
+}
+
+// Free text typed by the user. Anything that is not a finite number becomes 0:
+// toFloat already gives 0 for garbage, but it accepts "nan" and "inf" and
+// turns numbers beyond the float range into infinity, and a non-finite gain
+// would reach the motor's current loop.
+float gainFromText(const QString &text)
+{
+    const float gain = text.toFloat();
+    return std::isfinite(gain) ? gain : 0.0f;
+}
+
+// Record bytes hold the low byte of a combo index or spin value, so a combo
+// box without a current item (-1) is stored as 0xFF.
+uint8_t lowByte(int value)
+{
+    return uint8_t(value & 0xFF);
+}
+
+}  // namespace
+
+FullHardwareSettingsWidget::FullHardwareSettingsWidget(QWidget *parent)
+    : QWidget(parent), ui(new Ui::FullHardwareSettingsWidget)
+{
+    ui->setupUi(this);
+}
+
+FullHardwareSettingsWidget::~FullHardwareSettingsWidget()
+{
+    delete ui;
+}
+
+void FullHardwareSettingsWidget::setDeviceType(int deviceType, bool advanced)
+{
+    this->deviceType = deviceType;
+    disableUnsupportedElements(advanced);
+}
+
+void FullHardwareSettingsWidget::setHardwareSettings(const HardwareSettingsTypeDef &record)
+{
+    // Rebuilt on every load so the translation in force and the wheel's
+    // restriction apply. A wheel cannot search its centre automatically, but a
+    // board that already uses mode 2 still shows it as the current item.
+    ui->calibration_mode->clear();
+    ui->calibration_mode->addItem(tr("None"));
+    ui->calibration_mode->addItem(tr("Calibration start angle as the center"));
+    ui->calibration_mode->addItem(tr("Automatic center of range search"));
+    setComboRowHidden(ui->calibration_mode, CALIBRATION_AUTOMATIC_CENTER_SEARCH,
+                      deviceType == DEVICE_TYPE_WHEEL);
+
+    setAxisTabsForDevice(ui->axis_tab, deviceType);
+
+    ui->force_enable->setChecked(record.force_enable != 0);
+    ui->debug_forces->setChecked(record.debug_forces != 0);
+
+    ui->amplifier_gain->setCurrentIndex(record.amplifier_gain);
+    ui->calibration_mode->setCurrentIndex(record.calibration_mode);
+
+    ui->power_limit->setValue(record.power_limit);
+    ui->calibration_magnitude->setValue(record.calibration_magnitude);
+    ui->calibration_speed->setValue(record.calibration_speed);
+    ui->calibration_current->setValue(record.calibration_current);
+    ui->braking_limit->setValue(record.braking_limit);
+    ui->speed_sample_buffer_size->setValue(record.speed_sample_buffer_size);
+    ui->position_smoothing->setValue(record.position_smoothing);
+
+    for (int axis = 0; axis < HARDWARE_AXIS_COUNT; ++axis) {
+        const HardwareAxisSettingsTypeDef &block = record.axis[axis];
+        const AxisControls controls = axisControls(ui, axis);
+        controls.encoderDirection->setChecked(block.encoder_direction == DIRECTION_INVERTED);
+        controls.forceDirection->setChecked(block.force_direction == DIRECTION_INVERTED);
+        controls.encoderCpr->setValue(block.encoder_cpr);
+        controls.polePairs->setValue(block.pole_pairs);
+        controls.pGain->setText(gainText(block.p_gain));
+        controls.iGain->setText(gainText(block.i_gain));
+    }
+}
+
+void FullHardwareSettingsWidget::getHardwareSettings(HardwareSettingsTypeDef &record) const
+{
+    // Hidden controls are read like visible ones: a field this device does not
+    // use goes back to the board as it was loaded.
+    record.force_enable = ui->force_enable->isChecked() ? 1 : 0;
+    record.debug_forces = ui->debug_forces->isChecked() ? 1 : 0;
+    record.amplifier_gain = lowByte(ui->amplifier_gain->currentIndex());
+    record.calibration_mode = lowByte(ui->calibration_mode->currentIndex());
+    record.power_limit = lowByte(ui->power_limit->value());
+    record.calibration_magnitude = lowByte(ui->calibration_magnitude->value());
+    record.calibration_speed = lowByte(ui->calibration_speed->value());
+    record.calibration_current = lowByte(ui->calibration_current->value());
+    record.braking_limit = lowByte(ui->braking_limit->value());
+    record.position_smoothing = lowByte(ui->position_smoothing->value());
+    record.speed_sample_buffer_size = lowByte(ui->speed_sample_buffer_size->value());
+
+    for (int axis = 0; axis < HARDWARE_AXIS_COUNT; ++axis) {
+        HardwareAxisSettingsTypeDef &block = record.axis[axis];
+        const AxisControls controls = axisControls(ui, axis);
+        block.encoder_direction = directionByte(controls.encoderDirection);
+        block.force_direction = directionByte(controls.forceDirection);
+        // The spin box stops at 65535, so the value always fits the field.
+        block.encoder_cpr = uint16_t(controls.encoderCpr->value());
+        block.pole_pairs = lowByte(controls.polePairs->value());
+        block.p_gain = gainFromText(controls.pGain->text());
+        block.i_gain = gainFromText(controls.iGain->text());
+    }
+}
+
+void FullHardwareSettingsWidget::disableUnsupportedElements(bool advanced)
+{
+    const bool wheel = deviceType == DEVICE_TYPE_WHEEL;
+
+    // A wheel does not use the calibration speed. The calibration stop current
+    // is offered on no device; the value loaded from the board goes back as it
+    // came.
+    ui->calibration_speed->setVisible(!wheel);
+    ui->calibration_speed_label->setVisible(!wheel);
+    ui->calibration_speed_slider->setVisible(!wheel);
+    ui->calibration_current->setVisible(false);
+    ui->calibration_current_label->setVisible(false);
+    ui->calibration_current_slider->setVisible(false);
+
+    ui->speed_sample_buffer_size->setVisible(true);
+    ui->speed_sample_buffer_size_label->setVisible(true);
+    ui->speed_sample_buffer_size_slider->setVisible(true);
+    ui->position_smoothing->setVisible(true);
+    ui->position_smoothing_label->setVisible(true);
+    ui->position_smoothing_slider->setVisible(true);
+
+    for (int axis = 0; axis < HARDWARE_AXIS_COUNT; ++axis) {
+        const AxisControls controls = axisControls(ui, axis);
+        controls.pGainLabel->setVisible(true);
+        controls.pGain->setVisible(true);
+        controls.iGainLabel->setVisible(true);
+        controls.iGain->setVisible(true);
+    }
+
+    // A wrong current-sense gain makes the board misread its motor current,
+    // so the setting is offered only in advanced mode.
+    ui->amplifier_gain->setVisible(advanced);
+    ui->amplifier_gain_label->setVisible(advanced);
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "settings/hardwaresettings.h"
+
+#include <QWidget>
+
+namespace Ui {
+class FullHardwareSettingsWidget;
+}
+
+// The "Hardware" page: the motor-side fields of HardwareSettingsTypeDef. The
+// GPIO, button, SPI extension and analog-axis fields of the same record are
+// the main window's I/O tabs; this widget never touches them.
+class FullHardwareSettingsWidget : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit FullHardwareSettingsWidget(QWidget *parent = nullptr);
+    ~FullHardwareSettingsWidget() override;
+
+    // Remembers the board's device type (FirmwareInfoTypeDef::deviceType) and
+    // shows the controls that suit it and the tool's mode.
+    void setDeviceType(int deviceType, bool advanced);
+
+    void setHardwareSettings(const HardwareSettingsTypeDef &record);
+    // Writes only this page's fields; every other byte of the record is left
+    // as the caller had it.
+    void getHardwareSettings(HardwareSettingsTypeDef &record) const;
+
+public slots:
+    void disableUnsupportedElements(bool advanced);
+
+private:
+    Ui::FullHardwareSettingsWidget *ui;
+    // No board is known before the first setDeviceType; 0 (generic) shows the
+    // full single-axis set of controls.
+    int deviceType = 0;
+};
