@@ -1,0 +1,288 @@
+#include "fulleffectsettingswidget.h"
+#include "ui_fulleffectsettingswidget.h"
+
+#include "widgethelpers.h"
+
+#include <QCheckBox>
+#include <QSlider>
+#include <QSpinBox>
+
+#include <cmath>
+
+namespace {
+
+// The motion range slider covers the travel of ordinary hardware; the spin box
+// beside it accepts more and stretches the slider when it goes beyond.
+constexpr int MOTION_RANGE_SLIDER_MAX = 1080;  // degrees
+constexpr int MOTION_RANGE_SPIN_MAX = 9999;    // degrees
+
+// The spin boxes of one axis tab, in record order.
+struct AxisControls {
+    QSpinBox *totalEffectScale;
+    QSpinBox *softStopStrength;
+    QSpinBox *softStopRange;
+    QSpinBox *staticDampening;
+    QSpinBox *dynamicDampening;
+    QSpinBox *motionRange;
+    QSpinBox *maxForce;
+    QSpinBox *softStopDampening;
+};
+
+AxisControls axisControls(const Ui::FullEffectSettingsWidget &ui, int axis)
+{
+    if (axis == 0)
+        return {ui.total_effect_scale_axis0, ui.soft_stop_strength_axis0, ui.soft_stop_range_axis0,
+                ui.static_dampening_axis0,   ui.dynamic_dampening_axis0,  ui.motion_range_axis0,
+                ui.max_force_axis0,          ui.soft_stop_dampening_axis0};
+    return {ui.total_effect_scale_axis1, ui.soft_stop_strength_axis1, ui.soft_stop_range_axis1,
+            ui.static_dampening_axis1,   ui.dynamic_dampening_axis1,  ui.motion_range_axis1,
+            ui.max_force_axis1,          ui.soft_stop_dampening_axis1};
+}
+
+// max_force arrives as a float from the board or a file and may hold anything;
+// the spin box takes whole kilograms. Converting a NaN, an infinity or a value
+// beyond int's range to int is undefined, so those show as 0.
+int maxForceForSpinBox(float maxForce)
+{
+    const double value = maxForce;
+    if (!std::isfinite(value) || value <= -2147483649.0 || value >= 2147483648.0)
+        return 0;
+    return static_cast<int>(value);  // truncates toward zero
+}
+
+void spinBoxMovedTo(QSlider *slider, int value)
+{
+    if (slider->maximum() < value)
+        slider->setMaximum(value);
+    if (slider->value() != value)
+        slider->setValue(value);
+}
+
+void sliderMovedTo(QSpinBox *spinBox, int value)
+{
+    if (spinBox->value() != value)
+        spinBox->setValue(value);
+}
+
+}  // namespace
+
+FullEffectSettingsWidget::FullEffectSettingsWidget(QWidget *parent)
+    : QWidget(parent), ui(new Ui::FullEffectSettingsWidget)
+{
+    ui->setupUi(this);
+}
+
+FullEffectSettingsWidget::~FullEffectSettingsWidget()
+{
+    delete ui;
+}
+
+void FullEffectSettingsWidget::setDeviceType(int type)
+{
+    deviceType = type;
+    disableUnsupportedElements();
+    setAxisTabsForDevice(ui->axis_tab, deviceType);
+}
+
+void FullEffectSettingsWidget::disableUnsupportedElements()
+{
+    ui->direct_x_group_box->show();
+
+    ui->motion_range_axis0->setMaximum(MOTION_RANGE_SPIN_MAX);
+    ui->motion_range_axis1->setMaximum(MOTION_RANGE_SPIN_MAX);
+    // A slider stretched beyond this pulls itself back, and its spin box follows.
+    ui->motion_range_slider_axis0->setMaximum(MOTION_RANGE_SLIDER_MAX);
+    ui->motion_range_slider_axis1->setMaximum(MOTION_RANGE_SLIDER_MAX);
+
+    const QList<QWidget *> alwaysShown = {
+        ui->profiles_group_box,
+        ui->static_dampening_label_axis0,
+        ui->static_dampening_slider_axis0,
+        ui->static_dampening_axis0,
+        ui->dynamic_dampening_label_axis0,
+        ui->dynamic_dampening_slider_axis0,
+        ui->dynamic_dampening_axis0,
+        ui->soft_stop_strength_label_axis0,
+        ui->soft_stop_strength_slider_axis0,
+        ui->soft_stop_strength_axis0,
+        ui->soft_stop_range_label_axis0,
+        ui->soft_stop_range_slider_axis0,
+        ui->soft_stop_range_axis0,
+        ui->static_dampening_label_axis1,
+        ui->static_dampening_slider_axis1,
+        ui->static_dampening_axis1,
+        ui->dynamic_dampening_label_axis1,
+        ui->dynamic_dampening_slider_axis1,
+        ui->dynamic_dampening_axis1,
+        ui->soft_stop_strength_label_axis1,
+        ui->soft_stop_strength_slider_axis1,
+        ui->soft_stop_strength_axis1,
+        ui->soft_stop_range_label_axis1,
+        ui->soft_stop_range_slider_axis1,
+        ui->soft_stop_range_axis1,
+        ui->direct_x_spring_label,
+        ui->direct_x_spring_slider,
+        ui->direct_x_spring_strength,
+        ui->direct_x_constant_strength_label,
+        ui->direct_x_constant_strength_slider,
+        ui->direct_x_constant_strength,
+        ui->direct_x_periodic_strength_label,
+        ui->direct_x_periodic_strength_slider,
+        ui->direct_x_periodic_strength,
+    };
+    for (QWidget *widget : alwaysShown)
+        widget->show();
+
+    const bool showMaxForce = deviceType != DEVICE_TYPE_WHEEL;
+    const QList<QWidget *> maxForceRows = {
+        ui->max_force_label_axis0, ui->max_force_slider_axis0, ui->max_force_axis0,
+        ui->max_force_label_axis1, ui->max_force_slider_axis1, ui->max_force_axis1,
+    };
+    for (QWidget *widget : maxForceRows)
+        widget->setVisible(showMaxForce);
+}
+
+void FullEffectSettingsWidget::setEffectSettings(const EffectSettingsTypeDef &settings)
+{
+    ui->invert_constant_force->setChecked(settings.invert_constant_force > 0);
+    ui->direct_x_spring_strength->setValue(settings.direct_x_spring_strength);
+    ui->direct_x_constant_strength->setValue(settings.direct_x_constant_strength);
+    ui->direct_x_periodic_strength->setValue(settings.direct_x_periodic_strength);
+
+    for (int axis = 0; axis < EFFECT_AXIS_COUNT; ++axis) {
+        const EffectAxisSettingsTypeDef &source = settings.axis[axis];
+        const AxisControls controls = axisControls(*ui, axis);
+        controls.totalEffectScale->setValue(source.total_effect_scale);
+        controls.softStopStrength->setValue(source.soft_stop_strength);
+        controls.softStopRange->setValue(source.soft_stop_range);
+        controls.staticDampening->setValue(source.static_dampening);
+        controls.dynamicDampening->setValue(source.dynamic_dampening);
+        controls.motionRange->setValue(source.motion_range);
+        controls.maxForce->setValue(maxForceForSpinBox(source.max_force));
+        controls.softStopDampening->setValue(source.soft_stop_dampening);
+    }
+}
+
+EffectSettingsTypeDef FullEffectSettingsWidget::getEffectSettings() const
+{
+    // Value-initialised: every reserved byte goes out as 0.
+    EffectSettingsTypeDef settings{};
+    settings.invert_constant_force = ui->invert_constant_force->isChecked() ? 1 : -1;
+    settings.direct_x_spring_strength = uint8_t(ui->direct_x_spring_strength->value());
+    settings.direct_x_constant_strength = uint8_t(ui->direct_x_constant_strength->value());
+    settings.direct_x_periodic_strength = uint8_t(ui->direct_x_periodic_strength->value());
+
+    // The controls' ranges keep every value inside its field's width.
+    for (int axis = 0; axis < EFFECT_AXIS_COUNT; ++axis) {
+        EffectAxisSettingsTypeDef &target = settings.axis[axis];
+        const AxisControls controls = axisControls(*ui, axis);
+        target.total_effect_scale = uint8_t(controls.totalEffectScale->value());
+        target.soft_stop_strength = uint8_t(controls.softStopStrength->value());
+        target.soft_stop_range = uint8_t(controls.softStopRange->value());
+        target.static_dampening = uint16_t(controls.staticDampening->value());
+        target.dynamic_dampening = uint16_t(controls.dynamicDampening->value());
+        target.motion_range = uint16_t(controls.motionRange->value());
+        target.max_force = float(controls.maxForce->value());
+        target.soft_stop_dampening = uint16_t(controls.softStopDampening->value());
+    }
+    return settings;
+}
+
+void FullEffectSettingsWidget::on_profile_combo_box_activated(int index)
+{
+    applyProfile(ui->profile_combo_box->itemText(index));
+}
+
+void FullEffectSettingsWidget::on_profile_save_button_clicked()
+{}
+
+void FullEffectSettingsWidget::on_profile_delete_button_clicked()
+{}
+
+void FullEffectSettingsWidget::applyProfile(const QString &name)
+{
+    Q_UNUSED(name)
+}
+
+void FullEffectSettingsWidget::readProfiles()
+{}
+
+void FullEffectSettingsWidget::on_motion_range_axis0_valueChanged(int value)
+{
+    spinBoxMovedTo(ui->motion_range_slider_axis0, value);
+}
+
+void FullEffectSettingsWidget::on_motion_range_axis1_valueChanged(int value)
+{
+    spinBoxMovedTo(ui->motion_range_slider_axis1, value);
+}
+
+void FullEffectSettingsWidget::on_motion_range_slider_axis0_valueChanged(int value)
+{
+    sliderMovedTo(ui->motion_range_axis0, value);
+}
+
+void FullEffectSettingsWidget::on_motion_range_slider_axis1_valueChanged(int value)
+{
+    sliderMovedTo(ui->motion_range_axis1, value);
+}
+
+void FullEffectSettingsWidget::on_static_dampening_axis0_valueChanged(int value)
+{
+    spinBoxMovedTo(ui->static_dampening_slider_axis0, value);
+}
+
+void FullEffectSettingsWidget::on_dynamic_dampening_axis0_valueChanged(int value)
+{
+    spinBoxMovedTo(ui->dynamic_dampening_slider_axis0, value);
+}
+
+void FullEffectSettingsWidget::on_soft_stop_dampening_axis0_valueChanged(int value)
+{
+    spinBoxMovedTo(ui->soft_stop_dampening_slider_axis0, value);
+}
+
+void FullEffectSettingsWidget::on_static_dampening_slider_axis0_valueChanged(int value)
+{
+    sliderMovedTo(ui->static_dampening_axis0, value);
+}
+
+void FullEffectSettingsWidget::on_dynamic_dampening_slider_axis0_valueChanged(int value)
+{
+    sliderMovedTo(ui->dynamic_dampening_axis0, value);
+}
+
+void FullEffectSettingsWidget::on_soft_stop_dampening_slider_axis0_valueChanged(int value)
+{
+    sliderMovedTo(ui->soft_stop_dampening_axis0, value);
+}
+
+void FullEffectSettingsWidget::on_static_dampening_axis1_valueChanged(int value)
+{
+    spinBoxMovedTo(ui->static_dampening_slider_axis1, value);
+}
+
+void FullEffectSettingsWidget::on_dynamic_dampening_axis1_valueChanged(int value)
+{
+    spinBoxMovedTo(ui->dynamic_dampening_slider_axis1, value);
+}
+
+void FullEffectSettingsWidget::on_soft_stop_dampening_axis1_valueChanged(int value)
+{
+    spinBoxMovedTo(ui->soft_stop_dampening_slider_axis1, value);
+}
+
+void FullEffectSettingsWidget::on_static_dampening_slider_axis1_valueChanged(int value)
+{
+    sliderMovedTo(ui->static_dampening_axis1, value);
+}
+
+void FullEffectSettingsWidget::on_dynamic_dampening_slider_axis1_valueChanged(int value)
+{
+    sliderMovedTo(ui->dynamic_dampening_axis1, value);
+}
+
+void FullEffectSettingsWidget::on_soft_stop_dampening_slider_axis1_valueChanged(int value)
+{
+    sliderMovedTo(ui->soft_stop_dampening_axis1, value);
+}

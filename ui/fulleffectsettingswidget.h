@@ -1,0 +1,64 @@
+#pragma once
+
+#include "device/firmwareinfo.h"
+#include "settings/effectsettings.h"
+
+#include <QDir>
+#include <QString>
+#include <QWidget>
+
+namespace Ui {
+class FullEffectSettingsWidget;
+}
+
+// The "Effects" panel: shows an effect settings record, builds one back from
+// the form, adapts the form to the board's device type and keeps named effect
+// profiles on disk. It never talks to a board itself.
+class FullEffectSettingsWidget : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit FullEffectSettingsWidget(QWidget *parent = nullptr);
+    ~FullEffectSettingsWidget() override;
+
+    void setDeviceType(int deviceType);
+    void setEffectSettings(const EffectSettingsTypeDef &settings);
+    EffectSettingsTypeDef getEffectSettings() const;
+
+signals:
+    void profileApplied();
+
+    // The order of these slots is the widget's meta-object layout; keep it.
+private slots:
+    void disableUnsupportedElements();
+    void on_profile_combo_box_activated(int index);
+    void on_profile_save_button_clicked();
+    void on_profile_delete_button_clicked();
+    void applyProfile(const QString &name);
+    void readProfiles();
+
+    void on_motion_range_axis0_valueChanged(int value);
+    void on_motion_range_axis1_valueChanged(int value);
+    void on_motion_range_slider_axis0_valueChanged(int value);
+    void on_motion_range_slider_axis1_valueChanged(int value);
+
+    void on_static_dampening_axis0_valueChanged(int value);
+    void on_dynamic_dampening_axis0_valueChanged(int value);
+    void on_soft_stop_dampening_axis0_valueChanged(int value);
+    void on_static_dampening_slider_axis0_valueChanged(int value);
+    void on_dynamic_dampening_slider_axis0_valueChanged(int value);
+    void on_soft_stop_dampening_slider_axis0_valueChanged(int value);
+
+    void on_static_dampening_axis1_valueChanged(int value);
+    void on_dynamic_dampening_axis1_valueChanged(int value);
+    void on_soft_stop_dampening_axis1_valueChanged(int value);
+    void on_static_dampening_slider_axis1_valueChanged(int value);
+    void on_dynamic_dampening_slider_axis1_valueChanged(int value);
+    void on_soft_stop_dampening_slider_axis1_valueChanged(int value);
+
+private:
+    Ui::FullEffectSettingsWidget *ui;
+    QDir profileDir;
+    int deviceType = DEVICE_TYPE_GENERIC;
+};
