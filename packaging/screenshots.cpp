@@ -1,0 +1,157 @@
+// Saves a PNG of each of the five pages of the main window, with a simulated
+// joystick selected, for the README. Run through scripts/screenshots.sh.
+//
+//   gravolt-screenshots [--lang CODE] OUTPUT_DIR
+//
+// The real MainWindow runs against the simulated boards; the language goes
+// through config.ini exactly as for a user, so --lang also shows how a
+// catalogue fits the layout.
+#include "boardsim/simulatedboard.h"
+#include "device/firmwareinfo.h"
+#include "ui/mainwindow.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <QThread>
+
+#include <cstdio>
+#include <functional>
+#include <iterator>
+
+namespace {
+
+constexpr int JOYSTICK_DEVICE_TYPE = 1;
+constexpr int FONT_PIXEL_SIZE = 11;      // px, as the program's own entry sets it
+constexpr int READY_TIMEOUT_MS = 20000;  // first scan plus both records, with margin
+
+const char *const PAGE_FILE_NAMES[] = {"1-effects.png", "2-hardware.png", "3-gpio.png",
+                                       "4-buttons.png", "5-analog-axes.png"};
+
+int fail(const QString &message)
+{
+    std::fprintf(stderr, "gravolt-screenshots: %s\n", qPrintable(message));
+    return 1;
+}
+
+bool waitFor(const std::function<bool()> &condition)
+{
+    const QDeadlineTimer deadline(READY_TIMEOUT_MS);
+    while (!condition()) {
+        if (deadline.hasExpired())
+            return false;
+        QApplication::processEvents(QEventLoop::AllEvents, 50);
+        QThread::msleep(10);
+    }
+    return true;
+}
+
+template <typename T> T *child(QWidget &window, const char *name)
+{
+    return window.findChild<T *>(QLatin1String(name));
+}
+
+}  // namespace
+
+int main(int argc, char *argv[])
+{
+    QString language = QStringLiteral("en");
+    QString outputDir;
+    for (int i = 1; i < argc; ++i) {
+        const QString arg = QString::fromLocal8Bit(argv[i]);
+        if (arg == QLatin1String("--lang") && i + 1 < argc)
+            language = QString::fromLocal8Bit(argv[++i]);
+        else if (outputDir.isEmpty() && !arg.startsWith(QLatin1Char('-')))
+            outputDir = arg;
+        else
+            return fail(QStringLiteral("usage: gravolt-screenshots [--lang CODE] OUTPUT_DIR"));
+    }
+    if (outputDir.isEmpty())
+        return fail(QStringLiteral("usage: gravolt-screenshots [--lang CODE] OUTPUT_DIR"));
+    outputDir = QDir(outputDir).absolutePath();
+    if (!QDir().mkpath(outputDir))
+        return fail(QStringLiteral("cannot create %1").arg(outputDir));
+
+    // The window reads config.ini only when started without arguments.
+    int appArgc = 1;
+    QApplication app(appArgc, argv);
+
+    // A working directory of our own: config.ini names the language, the
+    // catalogues and icon come from the build folder.
+    const QString buildDir =
+        QDir(QApplication::applicationDirPath() + QStringLiteral("/..")).canonicalPath();
+    QTemporaryDir workDir;
+    if (!workDir.isValid())
+        return fail(QStringLiteral("cannot create a working directory"));
+    {
+        QFile config(workDir.filePath(QStringLiteral("config.ini")));
+        if (!config.open(QIODevice::WriteOnly | QIODevice::Text))
+            return fail(QStringLiteral("cannot write %1").arg(config.fileName()));
+        QTextStream(&config) << "[UI]\nlang=" << language << "\n";
+    }
+    QFile::link(buildDir + QStringLiteral("/i18n"), workDir.filePath(QStringLiteral("i18n")));
+    QFile::link(buildDir + QStringLiteral("/gravolt_hardware_icon.png"),
+                workDir.filePath(QStringLiteral("gravolt_hardware_icon.png")));
+    if (language != QLatin1String("en") &&
+        !QFile::exists(
+            QStringLiteral("%1/i18n/hardware_settings_ui_%2.qm").arg(buildDir, language)))
+        return fail(QStringLiteral("no catalogue for \"%1\" in %2/i18n").arg(language, buildDir));
+    QDir::setCurrent(workDir.path());
+
+    boardsim::SimulatedBoard joystick(boardsim::productIdForDeviceType(JOYSTICK_DEVICE_TYPE),
+                                      JOYSTICK_DEVICE_TYPE);
+    boardsim::Bus::plug(joystick);
+
+    MainWindow window;
+    window.show();
+    QFont font = QApplication::font();
+    font.setPixelSize(FONT_PIXEL_SIZE);
+    QApplication::setFont(font);
+
+    auto *devices = child<QComboBox>(window, "devices_combo_box");
+    auto *pages = child<QTabWidget>(window, "main_tab_widget");
+    auto *motionRange = child<QSpinBox>(window, "motion_range_axis0");
+    auto *powerLimit = child<QSpinBox>(window, "power_limit");
+    if (!devices || !pages || !motionRange || !powerLimit)
+        return fail(QStringLiteral("the main window lacks its device list, pages or settings"));
+    if (pages->count() != int(std::size(PAGE_FILE_NAMES)))
+        return fail(QStringLiteral("expected %1 pages, found %2")
+                        .arg(std::size(PAGE_FILE_NAMES))
+                        .arg(pages->count()));
+
+    // The device list has one row per device type; the scan writes the
+    // firmware version into the row of each connected board.
+    const QString version = QString::number(SUPPORTED_FIRMWARE_VERSION);
+    if (!waitFor([&] {
+            return devices->count() > JOYSTICK_DEVICE_TYPE &&
+                   devices->itemText(JOYSTICK_DEVICE_TYPE).contains(version);
+        }))
+        return fail(QStringLiteral("the simulated joystick never showed up in the device list"));
+    devices->setCurrentIndex(JOYSTICK_DEVICE_TYPE);
+    Q_EMIT devices->activated(JOYSTICK_DEVICE_TYPE);
+
+    // The simulated board starts with non-zero settings, so both records
+    // have arrived once these two show something.
+    if (!waitFor([&] {
+            return pages->isTabVisible(0) && motionRange->value() != 0 &&
+                   powerLimit->value() != 0 && !QApplication::overrideCursor();
+        }))
+        return fail(QStringLiteral("the joystick's settings were never read"));
+
+    for (int page = 0; page < pages->count(); ++page) {
+        pages->setCurrentIndex(page);
+        QApplication::processEvents();
+        const QString path = outputDir + QLatin1Char('/') + QLatin1String(PAGE_FILE_NAMES[page]);
+        if (!window.grab().save(path))
+            return fail(QStringLiteral("cannot write %1").arg(path));
+        std::printf("%s\n", qPrintable(path));
+    }
+    window.close();
+    return 0;
+}
