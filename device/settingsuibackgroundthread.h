@@ -1,0 +1,114 @@
+#pragma once
+
+#include "device/firmwareinfo.h"
+#include "settings/effectsettings.h"
+#include "settings/hardwaresettings.h"
+
+#include <QList>
+#include <QMap>
+#include <QObject>
+
+#include <mutex>
+
+class QThread;
+class QTimer;
+struct libusb_device_handle;
+
+constexpr int DEVICE_SCAN_INTERVAL_MS = 1000;  // ms between two device scans
+
+// A board needs some time to take a record or to write its flash; it says so
+// through byte 0 of report 0x24. It is asked again after this pause.
+constexpr unsigned long BUSY_POLL_INTERVAL_MS = 100;  // ms
+// The board's firmware gives no upper bound on its busy time, so the poll
+// gives up after this many reads (5 s at 100 ms): a board that hangs must
+// not freeze the program, which waits on the GUI thread.
+constexpr int BUSY_POLL_MAX_READS = 50;
+
+// The one object through which the program talks to the boards. It owns the
+// open USB handles and runs the once-a-second device scan on a thread of its
+// own; the settings operations are called directly on the GUI thread.
+//
+// One mutex keeps scans and operations apart: an operation holds it from its
+// look-up of the connection table to its last transfer or busy poll, and a
+// scan that finds it held is skipped as a whole. Signals are emitted after
+// the mutex is released, so a receiver may start another operation at once.
+//
+// Owner's sequence (the USB library must still be initialised throughout):
+//   1. create the worker on the GUI thread, call libusb_init;
+//   2. start a QThread, moveToThread(worker), queue a call of start();
+//   3. at the end call SettingsUiBackgroundThread::stopAndDelete(worker,
+//      thread) from the GUI thread (see there), then delete the QThread,
+//      and only then call libusb_exit.
+class SettingsUiBackgroundThread : public QObject
+{
+    Q_OBJECT
+
+public:
+    SettingsUiBackgroundThread(const QList<int> &productIds, int vendorId,
+                               QObject *parent = nullptr);
+    // Closes handles that are still open (after shutdown() there are none).
+    ~SettingsUiBackgroundThread() override;
+
+    // Stops the scan timer for good and closes every open handle; later scans
+    // do nothing and operations find no board. Must run on the worker's own
+    // thread (QTimer may only be stopped there): while that thread runs,
+    // call it through
+    //   QMetaObject::invokeMethod(worker, [worker] { worker->shutdown(); },
+    //                             Qt::BlockingQueuedConnection);
+    // and call it directly only while the worker still lives on the calling
+    // thread. Never call it from inside an operation or a slot of this object.
+    void shutdown();
+
+    // The whole orderly stop for the owner, called on the GUI thread: runs
+    // shutdown() on the worker's thread (or directly when the worker lives
+    // on the calling thread), quits and waits for `thread`, deletes the
+    // worker. `thread` may be null; it is not deleted. Call libusb_exit only
+    // after this has returned.
+    static void stopAndDelete(SettingsUiBackgroundThread *worker, QThread *thread);
+
+signals:
+    void connectedDevices(QMap<int, FirmwareInfoTypeDef> devices);
+    void effectSettingsObtained(EffectSettingsTypeDef settings);
+    void hardwareSettingsObtained(HardwareSettingsTypeDef settings);
+
+public slots:
+    void start();
+    void checkDeviceConnections();
+    void rebootControllerRequest(int pid);
+    void switchtoDfuRequest(int pid);
+    void readEffectSettings(int pid);
+    void applyEffectSettings(int pid, EffectSettingsTypeDef settings);
+    void saveEffectsSettings(int pid, EffectSettingsTypeDef settings);
+    void readHardwareSettings(int pid);
+    void applyHardwareSettings(int pid, HardwareSettingsTypeDef settings);
+    void saveHardwareSettings(int pid, HardwareSettingsTypeDef settings);
+
+private slots:
+    void awaitDeviceNotBusy(libusb_device_handle *device);
+    void saveSettingsRequest(int pid);
+
+private:
+    // The busy poll proper; the caller holds deviceMutex. Returns true when
+    // the board reported idle, false when the poll gave up or the board is
+    // gone, in which case the operation must send nothing more.
+    bool pollUntilNotBusy(libusb_device_handle *device);
+    // Record write and busy poll; the caller holds deviceMutex.
+    bool writeRecordAndWait(libusb_device_handle *device, uint8_t recordCommand, const void *record,
+                            uint16_t length);
+    // Store command and busy poll; the caller holds deviceMutex.
+    void storeAndWait(libusb_device_handle *device);
+    // The handle of `pid`, or null; the caller holds deviceMutex.
+    libusb_device_handle *handleFor(int pid) const;
+    // Returns the number of bytes received; the caller holds deviceMutex.
+    int readRecord(libusb_device_handle *device, uint8_t reportId, void *record, int size);
+
+    QList<int> productIds;
+    QMap<int, libusb_device_handle *> deviceHandles;
+    QTimer *scanTimer;
+    int vendorId;
+    bool deviceBusy;
+
+    // Guards deviceHandles, the handles in it, deviceBusy and stopped.
+    std::mutex deviceMutex;
+    bool stopped = false;
+};
