@@ -1,5 +1,5 @@
-#include "ui/mainwindow.h"
 #include "app/startupoptions.h"
+#include "ui/mainwindow.h"
 
 #include <QApplication>
 #include <QFont>

@@ -21,8 +21,7 @@ const bool demoBoardsInstalled = [] {
     QString error;
     if (value.isEmpty() || !boardsim::parseDemoBoards(value, demoBoards(), &error)) {
         if (!value.isEmpty())
-            std::fprintf(stderr,
-                         "GRAVOLT_DEMO_BOARDS=\"%s\" ignored: %s; using \"%s\" instead\n",
+            std::fprintf(stderr, "GRAVOLT_DEMO_BOARDS=\"%s\" ignored: %s; using \"%s\" instead\n",
                          qPrintable(value), qPrintable(error), qPrintable(fallback));
         boardsim::parseDemoBoards(fallback, demoBoards(), nullptr);
     }

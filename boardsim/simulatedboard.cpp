@@ -70,7 +70,10 @@ BusState &bus()
     return state;
 }
 
-QByteArray zeroed(int size) { return QByteArray(size, '\0'); }
+QByteArray zeroed(int size)
+{
+    return QByteArray(size, '\0');
+}
 
 template <typename Record> QByteArray imageOf(const Record &record)
 {
@@ -154,7 +157,10 @@ bool onBus(SimulatedBoard::State &s)
     return s.plugged && !s.rebooting && !s.dfu;
 }
 
-void leaveBus(SimulatedBoard::State &s) { ++s.generation; }
+void leaveBus(SimulatedBoard::State &s)
+{
+    ++s.generation;
+}
 
 void startBusy(SimulatedBoard::State &s)
 {
@@ -173,7 +179,10 @@ bool pollBusy(SimulatedBoard::State &s)
     return Clock::now() < s.busyUntil;
 }
 
-uint16_t readLittleEndian16(const unsigned char *p) { return uint16_t(p[0] | (p[1] << 8)); }
+uint16_t readLittleEndian16(const unsigned char *p)
+{
+    return uint16_t(p[0] | (p[1] << 8));
+}
 
 void takeChunk(QByteArray &staging, const unsigned char *report, int recordSize)
 {
@@ -280,7 +289,10 @@ SimulatedBoard::SimulatedBoard(int productId, uint8_t deviceType, uint32_t firmw
 
 #define LOCKED QMutexLocker locker(&bus().mutex)
 
-int SimulatedBoard::productId() const { return state->productId; }
+int SimulatedBoard::productId() const
+{
+    return state->productId;
+}
 
 FirmwareInfoTypeDef SimulatedBoard::firmwareInfo() const
 {
@@ -582,9 +594,11 @@ bool parseDemoBoards(const QString &value, QList<SimulatedBoard> &boards, QStrin
             bool ok = false;
             version = parts.at(1).trimmed().toUInt(&ok);
             if (!ok)
-                return fail(QStringLiteral("firmware version \"%1\" is not a number").arg(parts.at(1)));
+                return fail(
+                    QStringLiteral("firmware version \"%1\" is not a number").arg(parts.at(1)));
         }
-        parsed.append(SimulatedBoard(productIdForDeviceType(uint8_t(type)), uint8_t(type), version));
+        parsed.append(
+            SimulatedBoard(productIdForDeviceType(uint8_t(type)), uint8_t(type), version));
     }
     boards = parsed;
     return true;
@@ -656,8 +670,7 @@ void LIBUSB_CALL libusb_close(libusb_device_handle *handle)
 
 int LIBUSB_CALL libusb_control_transfer(libusb_device_handle *handle, uint8_t request_type,
                                         uint8_t bRequest, uint16_t wValue, uint16_t wIndex,
-                                        unsigned char *data, uint16_t wLength,
-                                        unsigned int timeout)
+                                        unsigned char *data, uint16_t wLength, unsigned int timeout)
 {
     if (!handle)
         return LIBUSB_ERROR_INVALID_PARAM;

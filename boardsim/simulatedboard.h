@@ -56,8 +56,8 @@ public:
     QByteArray workingHardware() const;
     QByteArray permanentEffects() const;
     QByteArray permanentHardware() const;
-    void setWorkingEffects(const QByteArray &image);    // 384 bytes
-    void setWorkingHardware(const QByteArray &image);   // 512 bytes
+    void setWorkingEffects(const QByteArray &image);   // 384 bytes
+    void setWorkingHardware(const QByteArray &image);  // 512 bytes
     void setPermanentEffects(const QByteArray &image);
     void setPermanentHardware(const QByteArray &image);
     EffectSettingsTypeDef workingEffectSettings() const;
@@ -74,8 +74,8 @@ public:
     // Faults on demand.
     void failNextTransfers(int count, int error = -1 /* LIBUSB_ERROR_IO */);
     void unplugAfterTransfers(int count);  // gone once `count` more transfers are done
-    void setShortReads(int bytes);          // reads return at most this many bytes; -1 off
-    void setRefuseOpen(bool refuse);        // opening fails, as with missing access rights
+    void setShortReads(int bytes);         // reads return at most this many bytes; -1 off
+    void setRefuseOpen(bool refuse);       // opening fails, as with missing access rights
     void setTransferDelay(std::chrono::microseconds delay);  // latency of each transfer
 
     // How long a rebooting board stays off the bus before it comes back.

@@ -12,11 +12,11 @@ constexpr uint8_t HID_REQUEST_TYPE_SET = 0x21;  // host to device, class, interf
 constexpr uint8_t HID_REQUEST_TYPE_GET = 0xA1;  // device to host, class, interface
 constexpr uint8_t HID_SET_REPORT = 0x09;
 constexpr uint8_t HID_GET_REPORT = 0x01;
-constexpr uint16_t HID_REPORT_TYPE_FEATURE = 0x0300;  // ORed with the report id into wValue
+constexpr uint16_t HID_REPORT_TYPE_FEATURE = 0x0300;    // ORed with the report id into wValue
 constexpr unsigned int USB_TRANSFER_TIMEOUT_MS = 1000;  // ms, per control transfer
 
 // Report ids.
-constexpr uint8_t REPORT_ID_COMMAND = 0x20;           // write; every write goes here
+constexpr uint8_t REPORT_ID_COMMAND = 0x20;            // write; every write goes here
 constexpr uint8_t REPORT_ID_HARDWARE_SETTINGS = 0x21;  // read, 512-byte record
 constexpr uint8_t REPORT_ID_EFFECT_SETTINGS = 0x22;    // read, 384-byte record
 constexpr uint8_t REPORT_ID_BUSY_STATUS = 0x24;        // read, byte 0: 0 idle
@@ -30,10 +30,10 @@ constexpr uint8_t COMMAND_WRITE_HARDWARE_SETTINGS = 0x11;
 constexpr uint8_t COMMAND_WRITE_EFFECT_SETTINGS = 0x12;
 
 // Report framing.
-constexpr int WRITE_REPORT_SIZE = 65;       // bytes, report id included
-constexpr int READ_BUFFER_SIZE = 1024;      // bytes; a board may answer up to this much
-constexpr int RECORD_CHUNK_SIZE = 58;       // bytes of record data per report
-constexpr int RECORD_CHUNK_DATA_OFFSET = 6; // first data byte within a report
+constexpr int WRITE_REPORT_SIZE = 65;        // bytes, report id included
+constexpr int READ_BUFFER_SIZE = 1024;       // bytes; a board may answer up to this much
+constexpr int RECORD_CHUNK_SIZE = 58;        // bytes of record data per report
+constexpr int RECORD_CHUNK_DATA_OFFSET = 6;  // first data byte within a report
 constexpr uint16_t RECORD_TERMINATOR_REMAINING = 0xFFFF;  // "remaining" of the closing report
 
 // One SET_REPORT carrying a bare command. Returns libusb's result.

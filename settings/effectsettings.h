@@ -17,20 +17,20 @@ constexpr int EFFECT_AXIS_COUNT = 2;
 #pragma pack(push, 1)
 
 struct EffectAxisSettingsTypeDef {
-    uint8_t total_effect_scale;    // percent
-    uint8_t soft_stop_strength;    // percent
-    uint8_t soft_stop_range;       // degrees
-    uint16_t static_dampening;     // percent
-    uint16_t dynamic_dampening;    // percent
-    uint16_t motion_range;         // degrees
-    float max_force;               // kilograms
+    uint8_t total_effect_scale;  // percent
+    uint8_t soft_stop_strength;  // percent
+    uint8_t soft_stop_range;     // degrees
+    uint16_t static_dampening;   // percent
+    uint16_t dynamic_dampening;  // percent
+    uint16_t motion_range;       // degrees
+    float max_force;             // kilograms
     uint8_t reserved_13;
     uint16_t soft_stop_dampening;  // percent
     uint8_t reserved_16[112];
 };
 
 struct EffectSettingsTypeDef {
-    int8_t invert_constant_force;  // +1 inverted, -1 not inverted
+    int8_t invert_constant_force;        // +1 inverted, -1 not inverted
     uint8_t direct_x_spring_strength;    // percent
     uint8_t direct_x_constant_strength;  // percent
     uint8_t direct_x_periodic_strength;  // percent

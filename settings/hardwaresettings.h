@@ -13,7 +13,7 @@
 constexpr int HARDWARE_SETTINGS_SIZE = 512;    // bytes
 constexpr int HARDWARE_AXIS_BLOCK_SIZE = 128;  // bytes, one per motor axis
 constexpr int HARDWARE_AXIS_COUNT = 2;
-constexpr int GPIO_PIN_COUNT = 10;    // pins 1 to 8, then encoder index inputs Z0 and Z1
+constexpr int GPIO_PIN_COUNT = 10;  // pins 1 to 8, then encoder index inputs Z0 and Z1
 constexpr int BUTTON_COUNT = 32;
 constexpr int ANALOG_AXIS_COUNT = 3;  // Rx, Ry, Rz
 
@@ -23,7 +23,7 @@ struct HardwareAxisSettingsTypeDef {
     int8_t encoder_direction;  // +1 inverted output, -1 normal
     int8_t force_direction;    // +1 inverted force, -1 normal
     uint8_t pole_pairs;
-    uint16_t encoder_cpr;      // counts per revolution
+    uint16_t encoder_cpr;  // counts per revolution
     uint8_t reserved_5[2];
     float p_gain;
     float i_gain;
@@ -34,21 +34,21 @@ struct HardwareSettingsTypeDef {
     uint8_t force_enable;  // 1 on, 0 off
     uint8_t debug_forces;  // 1 on, 0 off
     uint8_t reserved_2;
-    uint8_t calibration_mode;  // CalibrationMode
-    uint8_t amplifier_gain;    // AmplifierGain
-    uint8_t spi_mode;          // SpiMode
+    uint8_t calibration_mode;           // CalibrationMode
+    uint8_t amplifier_gain;             // AmplifierGain
+    uint8_t spi_mode;                   // SpiMode
     uint8_t gpio_mode[GPIO_PIN_COUNT];  // GpioMode
     uint8_t button_mode[BUTTON_COUNT];  // ButtonMode
-    uint8_t power_limit;            // percent
-    uint8_t braking_limit;          // percent
-    uint8_t calibration_magnitude;  // percent
-    uint8_t calibration_speed;      // percent
-    uint8_t calibration_current;    // percent
+    uint8_t power_limit;                // percent
+    uint8_t braking_limit;              // percent
+    uint8_t calibration_magnitude;      // percent
+    uint8_t calibration_speed;          // percent
+    uint8_t calibration_current;        // percent
     uint8_t reserved_53[6];
-    uint8_t analog_button_low[ANALOG_AXIS_COUNT];   // percent
-    uint8_t analog_button_high[ANALOG_AXIS_COUNT];  // percent
-    uint8_t position_smoothing;                     // percent
-    uint8_t speed_sample_buffer_size;               // samples, 2 to 32
+    uint8_t analog_button_low[ANALOG_AXIS_COUNT];        // percent
+    uint8_t analog_button_high[ANALOG_AXIS_COUNT];       // percent
+    uint8_t position_smoothing;                          // percent
+    uint8_t speed_sample_buffer_size;                    // samples, 2 to 32
     uint16_t analog_lower_dead_zone[ANALOG_AXIS_COUNT];  // 0 to 32767
     uint16_t analog_upper_dead_zone[ANALOG_AXIS_COUNT];  // 0 to 32767
     uint8_t analog_smoothing[ANALOG_AXIS_COUNT];         // percent

@@ -59,11 +59,10 @@ private slots:
         QTest::addColumn<QList<int>>("remaining");
         QTest::addColumn<QList<int>>("chunks");
 
-        QTest::newRow("effect record, 384 bytes")
-            << 384 << int(COMMAND_WRITE_EFFECT_SETTINGS)
-            << QList<int>{0, 58, 116, 174, 232, 290, 348}
-            << QList<int>{384, 326, 268, 210, 152, 94, 36}
-            << QList<int>{58, 58, 58, 58, 58, 58, 36};
+        QTest::newRow("effect record, 384 bytes") << 384 << int(COMMAND_WRITE_EFFECT_SETTINGS)
+                                                  << QList<int>{0, 58, 116, 174, 232, 290, 348}
+                                                  << QList<int>{384, 326, 268, 210, 152, 94, 36}
+                                                  << QList<int>{58, 58, 58, 58, 58, 58, 36};
         QTest::newRow("hardware record, 512 bytes")
             << 512 << int(COMMAND_WRITE_HARDWARE_SETTINGS)
             << QList<int>{0, 58, 116, 174, 232, 290, 348, 406, 464}
