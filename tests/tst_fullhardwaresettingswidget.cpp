@@ -489,12 +489,16 @@ private slots:
         for (int i = 0; i < gainEdits.size(); ++i)
             QCOMPARE(control<QLineEdit>(gainEdits[i])->text(), shown[i]);
 
+        // Copied out of the packed record: QCOMPARE binds references, and the
+        // gains sit at unaligned offsets.
         const HardwareSettingsTypeDef out = collect();
-        QCOMPARE(out.axis[0].p_gain, 1.5f);
-        QCOMPARE(out.axis[0].i_gain, 0.001f);  // the float nearest to 0.001
-        QCOMPARE(out.axis[1].p_gain, -2.25f);
+        const float written[] = {out.axis[0].p_gain, out.axis[0].i_gain, out.axis[1].p_gain,
+                                 out.axis[1].i_gain};
+        QCOMPARE(written[0], 1.5f);
+        QCOMPARE(written[1], 0.001f);  // the float nearest to 0.001
+        QCOMPARE(written[2], -2.25f);
         // Six significant digits are all the field shows, and all it gets back.
-        QCOMPARE(out.axis[1].i_gain, 123457000.0f);
+        QCOMPARE(written[3], 123457000.0f);
     }
 
     void gainText_data()
