@@ -1,0 +1,151 @@
+#!/usr/bin/env bash
+# Builds the benchmarks in Release (in their own build folder) and prints one
+# Markdown table of medians over repeated runs. Not run by CI: the figures
+# belong to the machine they were taken on.
+#
+#   BENCH_RUNS          runs of each short benchmark          (default 5)
+#   BENCH_IDLE_SECONDS  length of one idle-CPU window          (default 20)
+#   BENCH_IDLE_RUNS     idle-CPU windows per configuration     (default 3)
+#   BENCH_BUILD_DIR     build folder                           (default build-bench)
+set -euo pipefail
+cd "$(dirname "$0")"
+./scripts/install-deps.sh
+
+runs=${BENCH_RUNS:-5}
+idle_seconds=${BENCH_IDLE_SECONDS:-20}
+idle_runs=${BENCH_IDLE_RUNS:-3}
+build=${BENCH_BUILD_DIR:-build-bench}
+
+say() { echo "bench: $*" >&2; }
+
+say "building in $build (Release)"
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DGRAVOLT_BUILD_TESTS=OFF >/dev/null
+cmake --build "$build" --parallel "$(nproc)" --target benchmarks >/dev/null
+
+# Wake-ups after the busy poll's sleep stretch on a loaded machine; the
+# heading says how loaded it was.
+load=$(cut -d' ' -f1 /proc/loadavg 2>/dev/null || echo "?")
+results=$(mktemp)
+runtime_dir=$(mktemp -d)
+trap 'rm -rf "$results" "$runtime_dir"' EXIT
+export QT_QPA_PLATFORM=offscreen
+export XDG_RUNTIME_DIR=$runtime_dir
+bin=$build/bench
+
+# --- the runs. Every program prints "RESULT <key> <value>" lines.
+say "operations, $runs runs"
+for _ in $(seq "$runs"); do
+  "$bin/bench_operations" --repeats 15 >>"$results"
+done
+
+say "memory over 10,000 scans, $runs runs"
+for _ in $(seq "$runs"); do
+  "$bin/bench_idlescan" --boards 5 --scans 10000 >>"$results"
+done
+
+# CPU time does not depend on the other windows running beside it, so the
+# configurations of one round share the same ${idle_seconds} s.
+say "idle CPU, $idle_runs rounds of ${idle_seconds} s"
+for _ in $(seq "$idle_runs"); do
+  round=()
+  for boards in 0 5; do
+    out=$(mktemp -p "$runtime_dir")
+    "$bin/bench_idlescan" --boards "$boards" --cpu-seconds "$idle_seconds" >"$out" &
+    round+=("$!:$out")
+  done
+  for entry in "${round[@]}"; do
+    wait "${entry%%:*}"
+    cat "${entry#*:}" >>"$results"
+  done
+done
+
+# --- reduction and the table.
+median() {
+  awk -v key="$1" '$1 == "RESULT" && $2 == key { print $3 }' "$results" | sort -g |
+    awk '{ v[NR] = $1 } END {
+      if (NR == 0) print "nan"
+      else if (NR % 2) print v[(NR + 1) / 2]
+      else print (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
+}
+fmt() { awk -v v="$2" -v f="$1" 'BEGIN { if (v == "nan") printf "n/a"; else printf f, v }'; }
+# yes/no for "value op limit", e.g. check 0.03 '<' 0.1
+check() {
+  awk -v a="$1" -v op="$2" -v b="$3" 'BEGIN {
+    if (a == "nan" || b == "nan") { print "n/a"; exit }
+    ok = (op == "<" && a + 0 < b + 0) || (op == "<=" && a + 0 <= b + 0) || (op == "==" && a + 0 == b + 0)
+    print (ok ? "yes" : "**no**") }'
+}
+
+notes=()
+
+cpu=$(grep -m1 '^model name' /proc/cpuinfo 2>/dev/null | cut -d: -f2- | sed 's/^ *//')
+[ -n "$cpu" ] || cpu=$(uname -m)
+echo "### Gravolt Setup benchmarks: $cpu, $(nproc) cores (load average $load at start), Release build, medians of $runs runs (idle CPU: $idle_runs × ${idle_seconds} s)"
+echo
+echo "| Figure | Median | Target | Met |"
+echo "|---|---|---|---|"
+
+# Operations: the record transfers are what remains after the busy reads and
+# the one store command of a save.
+operation_row() {
+  local key=$1 label=$2 record=$3 commands=$4 polls=$5 time_limit=${6:-}
+  local transfers busy ms over
+  transfers=$(median "op.$key.transfers")
+  busy=$(median "op.$key.busy_reads")
+  ms=$(median "op.$key.ms")
+  over=$(median "op.$key.over_poll_ms")
+  local expected=$((record + commands + polls))
+  local measured target met
+  met=$(check "$transfers" == "$expected")
+  if [ "$polls" -eq 0 ]; then
+    measured="$(fmt %d "$transfers") transfer; $(fmt %.4f "$ms") ms"
+    target="1 transfer, no busy poll"
+  else
+    measured="$(awk -v t="$transfers" -v b="$busy" -v c="$commands" 'BEGIN { printf "%d", t - b - c }') record"
+    [ "$commands" -gt 0 ] && measured+=" + $commands command"
+    measured+=" + $(fmt %d "$busy") busy reads; $(fmt %.1f "$ms") ms = $polls × 100 ms + $(fmt %.2f "$over") ms"
+    target="$record record"
+    [ "$commands" -gt 0 ] && target+=" + $commands command"
+    target+=" + $polls busy reads"
+    if [ -n "$time_limit" ]; then
+      target+="; $polls × 100 ms + ≤ $time_limit ms"
+      met+=", $(check "$over" '<=' "$time_limit")"
+    fi
+  fi
+  echo "| $label | $measured | $target | $met |"
+}
+echo "| The busy poll's 100 ms sleep alone, as this machine delivers it | $(fmt %.2f "$(median op.sleep.ms)") ms | | |"
+operation_row read_effects "Read effect settings" 1 0 0
+operation_row apply_effects "Apply effect settings" 8 0 1 5
+operation_row save_effects "Save effect settings" 8 1 2
+operation_row read_hardware "Read hardware settings" 1 0 0
+operation_row apply_hardware "Apply hardware settings" 10 0 1
+operation_row save_hardware "Save hardware settings" 10 1 2
+operation_row reboot "Reboot" 1 0 0
+operation_row dfu "Switch to DFU mode" 1 0 0
+
+for boards in 0 5; do
+  label="no board"
+  [ "$boards" -eq 5 ] && label="five boards"
+  cpu_percent=$(median "idle.worker.boards$boards.cpu_percent")
+  target="" met=""
+  if [ "$boards" -eq 5 ]; then
+    target="< 0.1 % of one core"
+    met=$(check "$cpu_percent" '<' 0.1)
+  fi
+  echo "| Idle CPU, scanning worker, $label | $(fmt %.4f "$cpu_percent") % of one core | $target | $met |"
+done
+
+rss_before=$(median scanmem.boards5.rss_before_kib)
+rss_after=$(median scanmem.boards5.rss_after_kib)
+rss_growth=$(median scanmem.boards5.rss_growth_kib)
+heap_growth=$(median scanmem.boards5.heap_growth_bytes)
+echo "| Resident memory before / after 10,000 scans, five boards | $(fmt %d "$rss_before") / $(fmt %d "$rss_after") KiB ($(fmt %+d "$rss_growth") KiB) | no growth | $(check "$rss_growth" '<=' 0) |"
+echo "| Heap in use, growth over the same 10,000 scans | $(fmt %d "$heap_growth") bytes | no growth | $(check "$heap_growth" '<=' 0) |"
+
+echo
+if [ ${#notes[@]} -eq 0 ]; then
+  echo "Every figure is within its target."
+else
+  printf '%s\n' "${notes[@]}"
+fi
