@@ -1,7 +1,37 @@
 #pragma once
 
+#include "device/firmwareinfo.h"
+#include "settings/effectsettings.h"
+#include "settings/hardwaresettings.h"
+
+#include <QIcon>
+#include <QList>
 #include <QMainWindow>
+#include <QMap>
+#include <QString>
 #include <QTranslator>
+
+#include <cstdint>
+#include <memory>
+
+class QCheckBox;
+class QComboBox;
+class QSpinBox;
+class QThread;
+class QTimer;
+class SettingsUiBackgroundThread;
+
+namespace Ui {
+class MainWindow;
+}
+
+// Opened from the version warning so that the user can fetch the firmware
+// and the program of one release.
+inline const QString DOWNLOADS_PAGE_URL =
+    QStringLiteral("https://gravolt.com/docs/en/downloads.html");
+
+// Vendor id shared by every supported board.
+constexpr int GRAVOLT_VENDOR_ID = 1115;  // 0x045B
 
 class MainWindow : public QMainWindow
 {
@@ -12,8 +42,43 @@ public:
     ~MainWindow() override;
 
     bool isAdvancedMode() const { return advanced; }
+    int currentDevice() const { return currentProductId; }
+
+private slots:
+    void on_devices_combo_box_activated(int index);
+    void updateConnectedDevices(const QMap<int, FirmwareInfoTypeDef> &devices);
+    void on_dfu_mode_button_clicked();
 
 private:
-    QTranslator translator;
+    void resetDeviceSelection();
+    void applyDeviceInfo(FirmwareInfoTypeDef info);
+    void hideSettingsPages();
+    void showVersionMismatch(FirmwareInfoTypeDef info);
+
+    void onReadEffectSettings();
+    void onReadHardwareSettings();
+    void onApplyEffectSettings();
+    void onSaveEffectSettings();
+    void onReboot();
+    void onEffectSettingsObtained(EffectSettingsTypeDef record);
+
+    // Runs `request` at the next turn of the GUI event loop, after the click
+    // handler has returned; the window is the context, so nothing runs once
+    // it is gone.
+    template <typename Request> void post(Request &&request);
+
+    void stopWorker();
+
+    Ui::MainWindow *ui;
+    QMap<int, int> productIdByType;
+    QMap<int, QString> deviceNames;
+    std::unique_ptr<SettingsUiBackgroundThread> worker;
+    QMap<int, FirmwareInfoTypeDef> deviceList;
+    int32_t currentProductId = -1;
+    QIcon windowIconImage;
+    QString windowTitleText;
     bool advanced = false;
+    QTranslator translator;
+    std::unique_ptr<QTimer> startTimer;
+    std::unique_ptr<QThread> workerThread;
 };
