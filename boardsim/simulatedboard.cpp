@@ -4,12 +4,11 @@
 
 #include <libusb.h>
 
-#include <QMutex>
-#include <QMutexLocker>
 #include <QThread>
 
 #include <algorithm>
 #include <cstring>
+#include <mutex>
 
 using Clock = std::chrono::steady_clock;
 
@@ -54,7 +53,8 @@ struct SimulatedBoard::State {
 namespace {
 
 struct BusState {
-    QMutex mutex;
+    // std::mutex rather than QMutex: ThreadSanitizer sees its ordering.
+    std::mutex mutex;
     QList<std::shared_ptr<SimulatedBoard::State>> boards;  // plug order
     QList<Transfer> log;
     int openHandles = 0;
@@ -287,7 +287,7 @@ SimulatedBoard::SimulatedBoard(int productId, uint8_t deviceType, uint32_t firmw
     state->workingHardware = state->permanentHardware = defaultHardware();
 }
 
-#define LOCKED QMutexLocker locker(&bus().mutex)
+#define LOCKED std::lock_guard<std::mutex> locker(bus().mutex)
 
 int SimulatedBoard::productId() const
 {

@@ -53,11 +53,11 @@ public:
     // do nothing and operations find no board. Must run on the worker's own
     // thread (QTimer may only be stopped there): while that thread runs,
     // call it through
-    //   QMetaObject::invokeMethod(worker, [worker] { worker->shutdown(); },
-    //                             Qt::BlockingQueuedConnection);
+    //   QMetaObject::invokeMethod(worker, "shutdown", Qt::BlockingQueuedConnection);
     // and call it directly only while the worker still lives on the calling
     // thread. Never call it from inside an operation or a slot of this object.
-    void shutdown();
+    // Invokable rather than a slot, so that the slots keep their order.
+    Q_INVOKABLE void shutdown();
 
     // The whole orderly stop for the owner, called on the GUI thread: runs
     // shutdown() on the worker's thread (or directly when the worker lives

@@ -24,3 +24,9 @@ export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1}
 export LSAN_OPTIONS=${LSAN_OPTIONS:-suppressions=$PWD/tests/lsan.supp:print_suppressions=0}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
 build_and_test build-asan -LE e2e -- -DCMAKE_BUILD_TYPE=Debug -DGRAVOLT_SANITIZE=address,undefined
+
+# ThreadSanitizer on the device tests, where the scan thread meets the GUI
+# thread. Qt's libraries are not instrumented, so what happens inside them is
+# not judged; this program's own code always is.
+(export TSAN_OPTIONS="ignore_noninstrumented_modules=1 ${TSAN_OPTIONS:-}"
+ build_and_test build-tsan -L device -- -DCMAKE_BUILD_TYPE=Debug -DGRAVOLT_SANITIZE=thread)

@@ -14,7 +14,9 @@
 namespace devicetest {
 
 // Collects every connectedDevices map on the thread that emits it, so a test
-// can watch the scan of a worker that runs on its own thread.
+// can watch the scan of a worker that runs on its own thread. Destroy it only
+// after the worker has been stopped: disconnecting does not wait for an
+// emission already under way.
 class ConnectedDevicesRecorder
 {
 public:
