@@ -142,7 +142,12 @@ int main(int argc, char *argv[])
             return pages->isTabVisible(0) && motionRange->value() != 0 &&
                    powerLimit->value() != 0 && !QApplication::overrideCursor();
         }))
-        return fail(QStringLiteral("the joystick's settings were never read"));
+        return fail(QStringLiteral("the joystick's settings were never read (pages shown: %1, "
+                                   "motion range: %2, power limit: %3, busy: %4)")
+                        .arg(pages->isTabVisible(0) ? "yes" : "no")
+                        .arg(motionRange->value())
+                        .arg(powerLimit->value())
+                        .arg(QApplication::overrideCursor() ? "yes" : "no"));
 
     for (int page = 0; page < pages->count(); ++page) {
         pages->setCurrentIndex(page);
