@@ -251,4 +251,410 @@
         <translation>Automatische Suche der Bereichsmitte</translation>
     </message>
 </context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="27"/>
+        <location filename="../ui/mainwindow.cpp" line="161"/>
+        <source>No compatible devices connected</source>
+        <translation>Keine kompatiblen Geräte angeschlossen</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="37"/>
+        <source>Effects</source>
+        <translation>Effekte</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="67"/>
+        <source>Read current effects settings from controller</source>
+        <translation>Aktuelle Effekteinstellungen aus dem Controller lesen</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="72"/>
+        <source>Apply current effects settings to controller</source>
+        <translation>Aktuelle Effekteinstellungen im Controller übernehmen</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="77"/>
+        <source>Save effects settings to controller&apos;s permament memory</source>
+        <translation>Effekteinstellungen dauerhaft im Controller speichern</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="83"/>
+        <source>Hardware</source>
+        <translation>Hardware</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="113"/>
+        <location filename="../ui/mainwindow.ui" line="346"/>
+        <location filename="../ui/mainwindow.ui" line="791"/>
+        <location filename="../ui/mainwindow.ui" line="954"/>
+        <source>Read current hardware settings from controller</source>
+        <translation>Aktuelle Hardware-Einstellungen aus dem Controller lesen</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="118"/>
+        <location filename="../ui/mainwindow.ui" line="351"/>
+        <location filename="../ui/mainwindow.ui" line="796"/>
+        <location filename="../ui/mainwindow.ui" line="959"/>
+        <source>Apply current hardware settings to controller</source>
+        <translation>Aktuelle Hardware-Einstellungen im Controller übernehmen</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="123"/>
+        <location filename="../ui/mainwindow.ui" line="356"/>
+        <location filename="../ui/mainwindow.ui" line="801"/>
+        <location filename="../ui/mainwindow.ui" line="964"/>
+        <source>Save hardware settings to controller&apos;s permament memory</source>
+        <translation>Hardware-Einstellungen dauerhaft im Controller speichern</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="129"/>
+        <location filename="../ui/mainwindow.ui" line="368"/>
+        <source>GPIO</source>
+        <translation>GPIO</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="136"/>
+        <source>GPIO modes (Require reboot)</source>
+        <translation>GPIO-Modi (Neustart erforderlich)</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="143"/>
+        <source>Pin 1</source>
+        <translation>Pin 1</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="158"/>
+        <source>Pin 2</source>
+        <translation>Pin 2</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="173"/>
+        <source>Pin 3</source>
+        <translation>Pin 3</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="188"/>
+        <source>Pin 4</source>
+        <translation>Pin 4</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="203"/>
+        <source>Pin 5</source>
+        <translation>Pin 5</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="218"/>
+        <source>Pin 6</source>
+        <translation>Pin 6</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="233"/>
+        <source>Pin 7</source>
+        <translation>Pin 7</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="248"/>
+        <source>Pin 8</source>
+        <translation>Pin 8</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="263"/>
+        <source>Encoder Z0</source>
+        <translation>Encoder Z0</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="278"/>
+        <source>Encoder Z1</source>
+        <translation>Encoder Z1</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="293"/>
+        <source>Extensions (Require reboot)</source>
+        <translation>Erweiterungen (Neustart erforderlich)</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="299"/>
+        <source>SPI mode</source>
+        <translation>SPI-Modus</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="310"/>
+        <source>SPI recomendations</source>
+        <translation>SPI-Empfehlungen</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="314"/>
+        <source>- SCK line at PIN 3</source>
+        <translation>- SCK-Leitung an Pin 3</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="319"/>
+        <source>- MISO line at PIN 4</source>
+        <translation>- MISO-Leitung an Pin 4</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="324"/>
+        <source>- CS line at PIN 5</source>
+        <translation>- CS-Leitung an Pin 5</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="362"/>
+        <source>Buttons</source>
+        <translation>Tasten</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="375"/>
+        <source>Button 1</source>
+        <translation>Taste 1</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="387"/>
+        <source>Button 2</source>
+        <translation>Taste 2</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="399"/>
+        <source>Button 3</source>
+        <translation>Taste 3</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="411"/>
+        <source>Button 4</source>
+        <translation>Taste 4</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="423"/>
+        <source>Button 5</source>
+        <translation>Taste 5</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="435"/>
+        <source>Button 6</source>
+        <translation>Taste 6</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="447"/>
+        <source>Button 7</source>
+        <translation>Taste 7</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="459"/>
+        <source>Button 8</source>
+        <translation>Taste 8</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="471"/>
+        <source>Shift register 1</source>
+        <translation>Schieberegister 1</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="478"/>
+        <source>Button 9</source>
+        <translation>Taste 9</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="490"/>
+        <source>Button 10</source>
+        <translation>Taste 10</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="502"/>
+        <source>Button 11</source>
+        <translation>Taste 11</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="514"/>
+        <source>Button 12</source>
+        <translation>Taste 12</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="526"/>
+        <source>Button 13</source>
+        <translation>Taste 13</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="538"/>
+        <source>Button 14</source>
+        <translation>Taste 14</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="550"/>
+        <source>Button 15</source>
+        <translation>Taste 15</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="562"/>
+        <source>Button 16</source>
+        <translation>Taste 16</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="574"/>
+        <source>Shift register 2</source>
+        <translation>Schieberegister 2</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="581"/>
+        <source>Button 17</source>
+        <translation>Taste 17</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="593"/>
+        <source>Button 18</source>
+        <translation>Taste 18</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="605"/>
+        <source>Button 19</source>
+        <translation>Taste 19</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="617"/>
+        <source>Button 20</source>
+        <translation>Taste 20</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="629"/>
+        <source>Button 21</source>
+        <translation>Taste 21</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="641"/>
+        <source>Button 22</source>
+        <translation>Taste 22</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="653"/>
+        <source>Button 23</source>
+        <translation>Taste 23</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="665"/>
+        <source>Button 24</source>
+        <translation>Taste 24</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="677"/>
+        <source>Shift register 3</source>
+        <translation>Schieberegister 3</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="684"/>
+        <source>Button 25</source>
+        <translation>Taste 25</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="696"/>
+        <source>Button 26</source>
+        <translation>Taste 26</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="708"/>
+        <source>Button 27</source>
+        <translation>Taste 27</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="720"/>
+        <source>Button 28</source>
+        <translation>Taste 28</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="732"/>
+        <source>Button 29</source>
+        <translation>Taste 29</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="744"/>
+        <source>Button 30</source>
+        <translation>Taste 30</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="756"/>
+        <source>Button 31</source>
+        <translation>Taste 31</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="768"/>
+        <source>Button 32</source>
+        <translation>Taste 32</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="807"/>
+        <source>Analog axes</source>
+        <translation>Analogachsen</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="813"/>
+        <source>Lower dead zone</source>
+        <translation>Untere Totzone</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="818"/>
+        <source>Upper dead zone</source>
+        <translation>Obere Totzone</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="823"/>
+        <source>Smoothing(%)</source>
+        <translation>Glättung (%)</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="828"/>
+        <source>Button low(%)</source>
+        <translation>Tastenschwelle unten (%)</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="833"/>
+        <source>Button high(%)</source>
+        <translation>Tastenschwelle oben (%)</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="838"/>
+        <source>Rx</source>
+        <translation>Rx</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="868"/>
+        <location filename="../ui/mainwindow.ui" line="903"/>
+        <location filename="../ui/mainwindow.ui" line="938"/>
+        <source>Invert</source>
+        <translation>Umkehren</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="873"/>
+        <source>Ry</source>
+        <translation>Ry</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="908"/>
+        <source>Rz</source>
+        <translation>Rz</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="973"/>
+        <source>Switch to DFU mode</source>
+        <translation>In den DFU-Modus wechseln</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="978"/>
+        <source>Reboot controller</source>
+        <translation>Controller neu starten</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="163"/>
+        <source>Select compatible device (</source>
+        <translation>Kompatibles Gerät wählen (</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="165"/>
+        <source> connected)</source>
+        <translation> angeschlossen)</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="214"/>
+        <source>Latest version</source>
+        <translation>Neueste Version</translation>
+    </message>
+</context>
 </TS>

@@ -251,4 +251,410 @@
         <translation>Автоматический поиск центра диапазона</translation>
     </message>
 </context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="27"/>
+        <location filename="../ui/mainwindow.cpp" line="161"/>
+        <source>No compatible devices connected</source>
+        <translation>Совместимые устройства не подключены</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="37"/>
+        <source>Effects</source>
+        <translation>Эффекты</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="67"/>
+        <source>Read current effects settings from controller</source>
+        <translation>Прочитать текущие настройки эффектов из контроллера</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="72"/>
+        <source>Apply current effects settings to controller</source>
+        <translation>Применить текущие настройки эффектов в контроллере</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="77"/>
+        <source>Save effects settings to controller&apos;s permament memory</source>
+        <translation>Сохранить настройки эффектов в постоянную память контроллера</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="83"/>
+        <source>Hardware</source>
+        <translation>Оборудование</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="113"/>
+        <location filename="../ui/mainwindow.ui" line="346"/>
+        <location filename="../ui/mainwindow.ui" line="791"/>
+        <location filename="../ui/mainwindow.ui" line="954"/>
+        <source>Read current hardware settings from controller</source>
+        <translation>Прочитать текущие аппаратные настройки из контроллера</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="118"/>
+        <location filename="../ui/mainwindow.ui" line="351"/>
+        <location filename="../ui/mainwindow.ui" line="796"/>
+        <location filename="../ui/mainwindow.ui" line="959"/>
+        <source>Apply current hardware settings to controller</source>
+        <translation>Применить текущие аппаратные настройки в контроллере</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="123"/>
+        <location filename="../ui/mainwindow.ui" line="356"/>
+        <location filename="../ui/mainwindow.ui" line="801"/>
+        <location filename="../ui/mainwindow.ui" line="964"/>
+        <source>Save hardware settings to controller&apos;s permament memory</source>
+        <translation>Сохранить аппаратные настройки в постоянную память контроллера</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="129"/>
+        <location filename="../ui/mainwindow.ui" line="368"/>
+        <source>GPIO</source>
+        <translation>GPIO</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="136"/>
+        <source>GPIO modes (Require reboot)</source>
+        <translation>Режимы GPIO (требуется перезагрузка)</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="143"/>
+        <source>Pin 1</source>
+        <translation>Вывод 1</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="158"/>
+        <source>Pin 2</source>
+        <translation>Вывод 2</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="173"/>
+        <source>Pin 3</source>
+        <translation>Вывод 3</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="188"/>
+        <source>Pin 4</source>
+        <translation>Вывод 4</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="203"/>
+        <source>Pin 5</source>
+        <translation>Вывод 5</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="218"/>
+        <source>Pin 6</source>
+        <translation>Вывод 6</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="233"/>
+        <source>Pin 7</source>
+        <translation>Вывод 7</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="248"/>
+        <source>Pin 8</source>
+        <translation>Вывод 8</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="263"/>
+        <source>Encoder Z0</source>
+        <translation>Энкодер Z0</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="278"/>
+        <source>Encoder Z1</source>
+        <translation>Энкодер Z1</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="293"/>
+        <source>Extensions (Require reboot)</source>
+        <translation>Расширения (требуется перезагрузка)</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="299"/>
+        <source>SPI mode</source>
+        <translation>Режим SPI</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="310"/>
+        <source>SPI recomendations</source>
+        <translation>Рекомендации по SPI</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="314"/>
+        <source>- SCK line at PIN 3</source>
+        <translation>- линия SCK на выводе 3</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="319"/>
+        <source>- MISO line at PIN 4</source>
+        <translation>- линия MISO на выводе 4</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="324"/>
+        <source>- CS line at PIN 5</source>
+        <translation>- линия CS на выводе 5</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="362"/>
+        <source>Buttons</source>
+        <translation>Кнопки</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="375"/>
+        <source>Button 1</source>
+        <translation>Кнопка 1</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="387"/>
+        <source>Button 2</source>
+        <translation>Кнопка 2</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="399"/>
+        <source>Button 3</source>
+        <translation>Кнопка 3</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="411"/>
+        <source>Button 4</source>
+        <translation>Кнопка 4</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="423"/>
+        <source>Button 5</source>
+        <translation>Кнопка 5</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="435"/>
+        <source>Button 6</source>
+        <translation>Кнопка 6</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="447"/>
+        <source>Button 7</source>
+        <translation>Кнопка 7</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="459"/>
+        <source>Button 8</source>
+        <translation>Кнопка 8</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="471"/>
+        <source>Shift register 1</source>
+        <translation>Сдвиговый регистр 1</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="478"/>
+        <source>Button 9</source>
+        <translation>Кнопка 9</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="490"/>
+        <source>Button 10</source>
+        <translation>Кнопка 10</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="502"/>
+        <source>Button 11</source>
+        <translation>Кнопка 11</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="514"/>
+        <source>Button 12</source>
+        <translation>Кнопка 12</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="526"/>
+        <source>Button 13</source>
+        <translation>Кнопка 13</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="538"/>
+        <source>Button 14</source>
+        <translation>Кнопка 14</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="550"/>
+        <source>Button 15</source>
+        <translation>Кнопка 15</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="562"/>
+        <source>Button 16</source>
+        <translation>Кнопка 16</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="574"/>
+        <source>Shift register 2</source>
+        <translation>Сдвиговый регистр 2</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="581"/>
+        <source>Button 17</source>
+        <translation>Кнопка 17</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="593"/>
+        <source>Button 18</source>
+        <translation>Кнопка 18</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="605"/>
+        <source>Button 19</source>
+        <translation>Кнопка 19</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="617"/>
+        <source>Button 20</source>
+        <translation>Кнопка 20</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="629"/>
+        <source>Button 21</source>
+        <translation>Кнопка 21</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="641"/>
+        <source>Button 22</source>
+        <translation>Кнопка 22</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="653"/>
+        <source>Button 23</source>
+        <translation>Кнопка 23</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="665"/>
+        <source>Button 24</source>
+        <translation>Кнопка 24</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="677"/>
+        <source>Shift register 3</source>
+        <translation>Сдвиговый регистр 3</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="684"/>
+        <source>Button 25</source>
+        <translation>Кнопка 25</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="696"/>
+        <source>Button 26</source>
+        <translation>Кнопка 26</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="708"/>
+        <source>Button 27</source>
+        <translation>Кнопка 27</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="720"/>
+        <source>Button 28</source>
+        <translation>Кнопка 28</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="732"/>
+        <source>Button 29</source>
+        <translation>Кнопка 29</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="744"/>
+        <source>Button 30</source>
+        <translation>Кнопка 30</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="756"/>
+        <source>Button 31</source>
+        <translation>Кнопка 31</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="768"/>
+        <source>Button 32</source>
+        <translation>Кнопка 32</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="807"/>
+        <source>Analog axes</source>
+        <translation>Аналоговые оси</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="813"/>
+        <source>Lower dead zone</source>
+        <translation>Нижняя мёртвая зона</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="818"/>
+        <source>Upper dead zone</source>
+        <translation>Верхняя мёртвая зона</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="823"/>
+        <source>Smoothing(%)</source>
+        <translation>Сглаживание (%)</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="828"/>
+        <source>Button low(%)</source>
+        <translation>Нижний порог кнопки (%)</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="833"/>
+        <source>Button high(%)</source>
+        <translation>Верхний порог кнопки (%)</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="838"/>
+        <source>Rx</source>
+        <translation>Rx</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="868"/>
+        <location filename="../ui/mainwindow.ui" line="903"/>
+        <location filename="../ui/mainwindow.ui" line="938"/>
+        <source>Invert</source>
+        <translation>Инверсия</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="873"/>
+        <source>Ry</source>
+        <translation>Ry</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="908"/>
+        <source>Rz</source>
+        <translation>Rz</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="973"/>
+        <source>Switch to DFU mode</source>
+        <translation>Перейти в режим DFU</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="978"/>
+        <source>Reboot controller</source>
+        <translation>Перезагрузить контроллер</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="163"/>
+        <source>Select compatible device (</source>
+        <translation>Выберите совместимое устройство (подключено: </translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="165"/>
+        <source> connected)</source>
+        <translation>)</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="214"/>
+        <source>Latest version</source>
+        <translation>Последняя версия</translation>
+    </message>
+</context>
 </TS>
