@@ -72,38 +72,69 @@ double nsSinceStart()
 // The dispatcher announces aboutToBlock at the top of every loop iteration,
 // even when posted events (the window's first paint among them) are still
 // waiting. The moment counts only once the main window has been painted, so
-// the figure includes the first frame the user would see.
+// the figure includes the first frame the user would see. On the way the
+// watcher notes when the window was first shown, which splits the start-up
+// into building the window and getting its first frame out.
 class PaintWatcher : public QObject
 {
 public:
     using QObject::QObject;
-    bool mainWindowPainted = false;
+    double shownNs = -1;
+    double paintedNs = -1;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() == QEvent::Paint && !mainWindowPainted) {
+        const QEvent::Type type = event->type();
+        if ((type == QEvent::Show && shownNs < 0) || (type == QEvent::Paint && paintedNs < 0)) {
             auto *widget = qobject_cast<QWidget *>(watched);
             if (widget && qobject_cast<QMainWindow *>(widget->window()) &&
                 widget->window()->isVisible())
-                mainWindowPainted = true;
+                (type == QEvent::Show ? shownNs : paintedNs) = nsSinceStart();
         }
         return false;
     }
 };
 
 PaintWatcher *paintWatcher = nullptr;
+// When QApplication's constructor ran this probe: the libraries are loaded
+// and the platform plugin is up.
+double applicationNs = -1;
+
+// Counts what the GUI thread handles while the program sits idle.
+class EventCounter : public QObject
+{
+public:
+    using QObject::QObject;
+    int events = 0;
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        ++events;
+        if (event->type() == QEvent::Paint)
+            ++paints;
+        return false;
+    }
+};
 
 void measureIdle(int seconds)
 {
     const QByteArray key = "idle.program." + tag();
     QTimer::singleShot(IDLE_SETTLE_MS, qApp, [key, seconds] {
+        auto *counter = new EventCounter(qApp);
+        qApp->installEventFilter(counter);
         const double cpuAtStart = bench::processCpuSeconds();
         auto *wall = new QElapsedTimer;
         wall->start();
-        QTimer::singleShot(seconds * 1000, qApp, [key, cpuAtStart, wall] {
+        QTimer::singleShot(seconds * 1000, qApp, [key, cpuAtStart, wall, counter] {
             const double cpu = bench::processCpuSeconds() - cpuAtStart;
-            bench::printResult(key + ".cpu_percent", 100 * cpu / (wall->nsecsElapsed() / 1e9));
+            const double elapsed = wall->nsecsElapsed() / 1e9;
+            bench::printResult(key + ".cpu_percent", 100 * cpu / elapsed);
+            bench::printResult(key + ".events_per_s", counter->events / elapsed);
+            bench::printResult(key + ".paints_per_s", counter->paints / elapsed);
+            delete counter;
             delete wall;
             QCoreApplication::quit();
         });
@@ -112,16 +143,19 @@ void measureIdle(int seconds)
 
 void onAboutToBlock()
 {
-    if (!paintWatcher || !paintWatcher->mainWindowPainted)
+    if (!paintWatcher || paintWatcher->paintedNs < 0)
         return;
-    // Nothing more to watch: the filter would only cost every later event.
-    delete paintWatcher;
-    paintWatcher = nullptr;
     const double ns = nsSinceStart();
     const long rss = bench::residentKiB();
     const QByteArray key = "startup." + tag();
     bench::printResult(key + ".ms", ns / 1e6);
     bench::printResult(key + ".rss_kib", rss);
+    bench::printResult(key + ".application_ms", applicationNs / 1e6);
+    bench::printResult(key + ".shown_ms", paintWatcher->shownNs / 1e6);
+    bench::printResult(key + ".widgets", QApplication::allWidgets().size());
+    // Nothing more to watch: the filter would only cost every later event.
+    delete paintWatcher;
+    paintWatcher = nullptr;
 
     bool ok = false;
     const int idleSeconds = qEnvironmentVariableIntValue("GRAVOLT_BENCH_IDLE_SECONDS", &ok);
@@ -137,6 +171,7 @@ void installStartupProbe()
     // to say about a QCoreApplication.
     if (!qobject_cast<QApplication *>(QCoreApplication::instance()))
         return;
+    applicationNs = nsSinceStart();
     QAbstractEventDispatcher *dispatcher = QAbstractEventDispatcher::instance();
     if (!dispatcher) {
         std::fprintf(stderr, "startup probe: no event dispatcher yet\n");
