@@ -2,11 +2,17 @@
 
 #include "device/featurereporttransport.h"
 #include "device/firmwareinfo.h"
+#include "device/settingsuibackgroundthread.h"
+#include "settings/effectsettings.h"
+#include "settings/hardwaresettings.h"
 
 #include <libusb.h>
 
 #include <QDeadlineTimer>
+#include <QThread>
 #include <QtTest>
+
+#include <cstring>
 
 using e2e::EmulatedBoard;
 using e2e::WireRequest;
@@ -18,6 +24,8 @@ constexpr uint16_t GENERIC_PID = 22000;
 constexpr uint16_t JOYSTICK_PID = 22777;
 constexpr uint16_t WHEEL_PID = 22999;
 constexpr int VISIBLE_WITHIN_MS = 5000;  // ms for a library to notice a new board
+// The boards the program scans for, in its own order.
+const QList<int> PRODUCT_IDS = {22000, 22777, 22888, 22999, 22001};
 
 QByteArray patternRecord(int size, int seed)
 {
@@ -73,6 +81,26 @@ QList<WireRequest> recordReports(uint8_t command, const QByteArray &record,
     report[5] = char(0xFF);
     reports.append(setReport(report));
     return reports;
+}
+
+WireRequest busyRead(bool busy)
+{
+    QByteArray reply(64, '\0');
+    reply[0] = busy ? 1 : 0;
+    return getReport(0x24, reply);
+}
+
+template <typename Record> Record recordFrom(const QByteArray &bytes)
+{
+    Record record;
+    Q_ASSERT(bytes.size() == int(sizeof record));
+    std::memcpy(&record, bytes.constData(), sizeof record);
+    return record;
+}
+
+template <typename Record> QByteArray bytesOf(const Record &record)
+{
+    return QByteArray(reinterpret_cast<const char *>(&record), int(sizeof record));
 }
 
 }  // namespace
@@ -133,6 +161,56 @@ void EndToEndTest::closeHandle(libusb_device_handle *handle)
         libusb_close(handle);
 }
 
+void EndToEndTest::startWorker()
+{
+    scans.clear();
+    worker = new SettingsUiBackgroundThread(PRODUCT_IDS, VENDOR_ID);
+    connect(worker, &SettingsUiBackgroundThread::connectedDevices, this,
+            [this](const FirmwareInfoMap &devices) { scans.append(devices); });
+    workerThread = new QThread;
+    workerThread->start();
+    worker->moveToThread(workerThread);
+}
+
+void EndToEndTest::stopWorker()
+{
+    if (!workerThread)
+        return;
+    SettingsUiBackgroundThread::stopAndDelete(worker, workerThread);
+    delete workerThread;
+    worker = nullptr;
+    workerThread = nullptr;
+}
+
+bool EndToEndTest::scanOnce(FirmwareInfoMap *devices)
+{
+    const qsizetype before = scans.size();
+    QMetaObject::invokeMethod(worker, &SettingsUiBackgroundThread::checkDeviceConnections,
+                              Qt::BlockingQueuedConnection);
+    // The map comes through the queued connection, like every map the main
+    // window receives.
+    QDeadlineTimer deadline(VISIBLE_WITHIN_MS);
+    while (scans.size() == before && !deadline.hasExpired())
+        QTest::qWait(1);
+    if (scans.size() == before)
+        return false;
+    *devices = scans.last();
+    return true;
+}
+
+bool EndToEndTest::scanUntil(uint16_t productId, bool listed)
+{
+    QDeadlineTimer deadline(VISIBLE_WITHIN_MS);
+    for (;;) {
+        FirmwareInfoMap devices;
+        if (scanOnce(&devices) && devices.contains(productId) == listed)
+            return true;
+        if (deadline.hasExpired())
+            return false;
+        QTest::qWait(10);
+    }
+}
+
 void EndToEndTest::initTestCase()
 {
     // Without the preload the libraries would search the real machine; that
@@ -149,6 +227,7 @@ void EndToEndTest::initTestCase()
 
 void EndToEndTest::cleanup()
 {
+    stopWorker();
     for (libusb_device_handle *handle : std::as_const(openHandles))
         libusb_close(handle);
     openHandles.clear();
@@ -328,4 +407,155 @@ void EndToEndTest::unpluggedBoardGivesNoDevice()
     closeHandle(handle);
     QCOMPARE(bus->openFiles(*board), 0);
     QVERIFY(!libusb_open_device_with_vid_pid(nullptr, VENDOR_ID, JOYSTICK_PID));
+}
+
+void EndToEndTest::scanListsTheBoardWithItsInformation()
+{
+    const auto wheel = plugBoard(WHEEL_PID, DEVICE_TYPE_WHEEL);
+    QVERIFY(wheel);
+    startWorker();
+    // The program's own start: the timer's first scan a second later.
+    QMetaObject::invokeMethod(worker, &SettingsUiBackgroundThread::start, Qt::QueuedConnection);
+    QTRY_VERIFY_WITH_TIMEOUT(!scans.isEmpty() && scans.last().contains(WHEEL_PID),
+                             3 * DEVICE_SCAN_INTERVAL_MS + VISIBLE_WITHIN_MS);
+
+    const FirmwareInfoMap devices = scans.last();
+    QCOMPARE(devices.keys(), QList<int>{WHEEL_PID});
+    QCOMPARE(bytesOf(devices.value(WHEEL_PID)), wheel->info());
+    QCOMPARE(devices.value(WHEEL_PID).firmwareVersion, SUPPORTED_FIRMWARE_VERSION);
+    QCOMPARE(int(devices.value(WHEEL_PID).deviceType), DEVICE_TYPE_WHEEL);
+    QCOMPARE(bus->openFiles(*wheel), 1);
+
+    // Every scan reads the information record of the open board, and nothing
+    // else.
+    for (const WireRequest &request : wheel->requests())
+        QCOMPARE(describe(request), describe(getReport(0x25, wheel->info())));
+
+    // The orderly stop closes the handle before the library is released.
+    stopWorker();
+    QCOMPARE(bus->openFiles(*wheel), 0);
+}
+
+void EndToEndTest::workerWritesReachTheBoardByteForByte_data()
+{
+    QTest::addColumn<bool>("hardware");
+    QTest::addColumn<bool>("save");
+    QTest::newRow("apply effect settings") << false << false;
+    QTest::newRow("save effect settings") << false << true;
+    QTest::newRow("apply hardware settings") << true << false;
+    QTest::newRow("save hardware settings") << true << true;
+}
+
+void EndToEndTest::workerWritesReachTheBoardByteForByte()
+{
+    QFETCH(bool, hardware);
+    QFETCH(bool, save);
+    const auto board = plugBoard(JOYSTICK_PID, DEVICE_TYPE_JOYSTICK);
+    QVERIFY(board);
+    // The board is busy for one poll after the record and after the store,
+    // so the order of record, polls and store command shows on the wire.
+    board->setBusyPolls(1);
+    startWorker();
+    QVERIFY(scanUntil(JOYSTICK_PID, true));
+    board->clearRequests();
+
+    const int size = hardware ? EmulatedBoard::HARDWARE_SIZE : EmulatedBoard::EFFECTS_SIZE;
+    const QByteArray record = patternRecord(size, save ? 91 : 17);
+    const QList<int> offsets = hardware ? QList<int>{0, 58, 116, 174, 232, 290, 348, 406, 464}
+                                        : QList<int>{0, 58, 116, 174, 232, 290, 348};
+    const QList<int> remaining = hardware ? QList<int>{512, 454, 396, 338, 280, 222, 164, 106, 48}
+                                          : QList<int>{384, 326, 268, 210, 152, 94, 36};
+    // On the GUI thread, as the main window's closures call them.
+    if (hardware && save)
+        worker->saveHardwareSettings(JOYSTICK_PID, recordFrom<HardwareSettingsTypeDef>(record));
+    else if (hardware)
+        worker->applyHardwareSettings(JOYSTICK_PID, recordFrom<HardwareSettingsTypeDef>(record));
+    else if (save)
+        worker->saveEffectsSettings(JOYSTICK_PID, recordFrom<EffectSettingsTypeDef>(record));
+    else
+        worker->applyEffectSettings(JOYSTICK_PID, recordFrom<EffectSettingsTypeDef>(record));
+
+    QList<WireRequest> expected = recordReports(hardware ? 0x11 : 0x12, record, offsets, remaining);
+    expected << busyRead(true) << busyRead(false);
+    if (save) {
+        QByteArray store(65, '\0');
+        store[0] = char(0x20);
+        store[1] = char(0x02);
+        expected << setReport(store) << busyRead(true) << busyRead(false);
+    }
+    QCOMPARE(describe(board->requests()), describe(expected));
+    QCOMPARE(hardware ? board->workingHardware() : board->workingEffects(), record);
+    const QByteArray permanent = hardware ? board->permanentHardware() : board->permanentEffects();
+    QCOMPARE(permanent == record, save);
+}
+
+void EndToEndTest::workerReadsReturnTheBoardsRecords()
+{
+    const auto board = plugBoard(JOYSTICK_PID, DEVICE_TYPE_JOYSTICK);
+    QVERIFY(board);
+    board->setWorkingEffects(patternRecord(EmulatedBoard::EFFECTS_SIZE, 5));
+    board->setWorkingHardware(patternRecord(EmulatedBoard::HARDWARE_SIZE, 6));
+    startWorker();
+    QVERIFY(scanUntil(JOYSTICK_PID, true));
+    board->clearRequests();
+
+    QSignalSpy effects(worker, &SettingsUiBackgroundThread::effectSettingsObtained);
+    QSignalSpy hardware(worker, &SettingsUiBackgroundThread::hardwareSettingsObtained);
+    worker->readEffectSettings(JOYSTICK_PID);
+    worker->readHardwareSettings(JOYSTICK_PID);
+    QCOMPARE(effects.size(), 1);
+    QCOMPARE(hardware.size(), 1);
+    QCOMPARE(bytesOf(effects.first().first().value<EffectSettingsTypeDef>()),
+             board->workingEffects());
+    QCOMPARE(bytesOf(hardware.first().first().value<HardwareSettingsTypeDef>()),
+             board->workingHardware());
+    QCOMPARE(describe(board->requests()),
+             describe(QList<WireRequest>{getReport(0x22, board->workingEffects()),
+                                         getReport(0x21, board->workingHardware())}));
+}
+
+void EndToEndTest::unpluggedBoardIsDroppedAndItsHandleClosed()
+{
+    const auto joystick = plugBoard(JOYSTICK_PID, DEVICE_TYPE_JOYSTICK);
+    const auto rudder = plugBoard(22888, DEVICE_TYPE_RUDDER);
+    QVERIFY(joystick && rudder);
+    startWorker();
+    QVERIFY(scanUntil(JOYSTICK_PID, true));
+    QVERIFY(scanUntil(22888, true));
+    QCOMPARE(bus->openFiles(*joystick), 1);
+
+    bus->unplug(*joystick);
+    FirmwareInfoMap devices;
+    QVERIFY(scanOnce(&devices));
+    QCOMPARE(devices.keys(), QList<int>{22888});
+    QCOMPARE(bus->openFiles(*joystick), 0);
+    QCOMPARE(bus->openFiles(*rudder), 1);
+
+    // Plugged in again, it is a new device that the next scans open afresh.
+    const auto again = plugBoard(JOYSTICK_PID, DEVICE_TYPE_JOYSTICK);
+    QVERIFY(again);
+    QVERIFY(scanUntil(JOYSTICK_PID, true));
+    QCOMPARE(bytesOf(scans.last().value(JOYSTICK_PID)), again->info());
+    QCOMPARE(bus->openFiles(*again), 1);
+}
+
+void EndToEndTest::boardVanishingDuringASaveEndsTheOperation()
+{
+    const auto board = plugBoard(JOYSTICK_PID, DEVICE_TYPE_JOYSTICK);
+    QVERIFY(board);
+    startWorker();
+    QVERIFY(scanUntil(JOYSTICK_PID, true));
+    board->clearRequests();
+
+    // Gone right after the record's last report: the busy poll's first read
+    // must come back as "no device" and end the save there.
+    board->disconnectAfter(8);
+    worker->saveEffectsSettings(JOYSTICK_PID, recordFrom<EffectSettingsTypeDef>(
+                                                  patternRecord(EmulatedBoard::EFFECTS_SIZE, 3)));
+    QCOMPARE(board->requests().size(), 8);
+    QCOMPARE(board->missedRequests(), 1);
+
+    bus->unplug(*board);
+    QVERIFY(scanUntil(JOYSTICK_PID, false));
+    QCOMPARE(bus->openFiles(*board), 0);
 }

@@ -27,6 +27,7 @@ protected:
 
 private slots:
     void boundHidDriverRefusesEveryRequest();
+    void boundHidDriverHidesTheBoardFromTheScan();
 };
 
 // Why libusb is not the Linux default: with the HID driver bound, usbfs
@@ -47,6 +48,29 @@ void TestEndToEndLibusb::boundHidDriverRefusesEveryRequest()
              int(LIBUSB_ERROR_IO));
     QCOMPARE(sendCommand(handle, COMMAND_STORE_PERMANENTLY), int(LIBUSB_ERROR_IO));
     QCOMPARE(usbfs().refusedRequests() - refusedBefore, 2);
+    QVERIFY(board->requests().isEmpty());
+}
+
+// The same at the program's level: the scan opens the board, its information
+// read fails, the handle is closed again, and the board never appears.
+void TestEndToEndLibusb::boundHidDriverHidesTheBoardFromTheScan()
+{
+    usbfs().setHidDriverBound(true);
+    const auto unbind = qScopeGuard([this] { usbfs().setHidDriverBound(false); });
+    const auto board = plugBoard(22777, 1);
+    QVERIFY(board);
+    QVERIFY(openWhenVisible(22777));  // libusb knows the board by now
+    closeHandle(openHandles.first());
+
+    startWorker();
+    const int refusedBefore = usbfs().refusedRequests();
+    for (int scan = 0; scan < 3; ++scan) {
+        FirmwareInfoMap devices;
+        QVERIFY(scanOnce(&devices));
+        QVERIFY(devices.isEmpty());
+        QCOMPARE(bus->openFiles(*board), 0);
+    }
+    QCOMPARE(usbfs().refusedRequests() - refusedBefore, 3);
     QVERIFY(board->requests().isEmpty());
 }
 

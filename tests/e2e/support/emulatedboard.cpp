@@ -112,6 +112,18 @@ int EmulatedBoard::dfuCount() const
     return dfuSwitches;
 }
 
+void EmulatedBoard::disconnectAfter(int requests)
+{
+    QMutexLocker lock(&mutex);
+    requestsUntilDisconnect = requests;
+}
+
+int EmulatedBoard::missedRequests() const
+{
+    QMutexLocker lock(&mutex);
+    return missed;
+}
+
 QList<WireRequest> EmulatedBoard::requests() const
 {
     QMutexLocker lock(&mutex);
@@ -128,6 +140,12 @@ int EmulatedBoard::handleControlRequest(uint8_t requestType, uint8_t request, ui
                                         uint16_t index, unsigned char *data, uint16_t length)
 {
     QMutexLocker lock(&mutex);
+    if (requestsUntilDisconnect == 0) {
+        ++missed;
+        return -ENODEV;
+    }
+    if (requestsUntilDisconnect > 0)
+        --requestsUntilDisconnect;
     WireRequest entry;
     entry.requestType = requestType;
     entry.request = request;

@@ -57,12 +57,19 @@ public:
     int rebootCount() const;
     int dfuCount() const;
 
+    // The board drops off the bus after this many more requests, before the
+    // kernel has torn its devices down: every request from then on fails as
+    // for a vanished device (-ENODEV) and is counted, not logged.
+    void disconnectAfter(int requests);
+    int missedRequests() const;
+
     QList<WireRequest> requests() const;
     void clearRequests();
 
     // One control request from the kernel emulation. `data` holds `length`
     // bytes: what the host sends, or room for the answer. Returns the number
-    // of bytes of the data stage, or -EPIPE when the board stalls.
+    // of bytes of the data stage, -EPIPE when the board stalls, or -ENODEV
+    // once it has dropped off the bus.
     int handleControlRequest(uint8_t requestType, uint8_t request, uint16_t value, uint16_t index,
                              unsigned char *data, uint16_t length);
 
@@ -84,6 +91,8 @@ private:
     int busyPollsLeft = 0;
     int reboots = 0;
     int dfuSwitches = 0;
+    int requestsUntilDisconnect = -1;  // -1: stays connected
+    int missed = 0;
     QList<WireRequest> log;
 };
 

@@ -173,11 +173,17 @@ void UsbfsBus::handleIoctl(EmulatedNode &node, UMockdevIoctlClient *client)
             } else {
                 const int answer = node.board->handleControlRequest(
                     requestType, setup[1], value, index, setup + SETUP_PACKET_SIZE, length);
-                urb->status = answer < 0 ? answer : 0;
-                urb->actual_length = answer < 0 ? 0 : answer;
-                QMutexLocker lock(&stateMutex);
-                completedUrbs.append({UMOCKDEV_IOCTL_CLIENT(g_object_ref(client)),
-                                      UMOCKDEV_IOCTL_DATA(g_object_ref(data))});
+                if (answer == -ENODEV) {
+                    // A device that has left the bus takes no more URBs.
+                    result = -1;
+                    error = ENODEV;
+                } else {
+                    urb->status = answer < 0 ? answer : 0;
+                    urb->actual_length = answer < 0 ? 0 : answer;
+                    QMutexLocker lock(&stateMutex);
+                    completedUrbs.append({UMOCKDEV_IOCTL_CLIENT(g_object_ref(client)),
+                                          UMOCKDEV_IOCTL_DATA(g_object_ref(data))});
+                }
             }
             g_object_unref(buffer);
         }
