@@ -176,7 +176,9 @@ if [ "$(check "$time_ratio" '<=' 1.25)" = "**no**" ]; then
   notes+=("Start-up is $(fmt %.2f "$time_ratio") × the floor (target 1.25 ×): loading the libraries and constructing QApplication cost both programs about the same; the difference is the window itself. The demo builds all $(fmt %d "$demo_widgets") widgets of its five settings pages before showing it (four pages stay hidden until a board is picked), $(phase_ms demo build) ms against the floor's $(phase_ms floor build) ms for one label, and then needs $(phase_ms demo frame) ms against $(phase_ms floor frame) ms to polish, lay out and paint its first frame.")
 fi
 if [ "$(check "$rss_ratio" '<=' 1.2)" = "**no**" ]; then
-  notes+=("Resident memory is $(fmt %.2f "$rss_ratio") × the floor's (target 1.2 ×): the difference, $(awk -v a="$demo_rss" -v b="$floor_rss" 'BEGIN { printf "%.1f", (a - b) / 1024 }') MiB, is about what the $(fmt %d "$demo_widgets") widgets of the five pages, their layouts and their style data occupy; the floor holds $(fmt %d "$floor_widgets").")
+  window_kib() { awk -v a="$(median "startup.$1.application_rss_kib")" -v t="$(median "startup.$1.rss_kib")" \
+    'BEGIN { if (a == "nan" || t == "nan") printf "n/a"; else printf "%.1f", (t - a) / 1024 }'; }
+  notes+=("Resident memory is $(fmt %.2f "$rss_ratio") × the floor's (target 1.2 ×): from QApplication to the first idle frame the demo grows by $(window_kib demo) MiB and the floor by $(window_kib floor) MiB; that is the $(fmt %d "$demo_widgets") widgets of the five pages with their layouts, style data and the glyphs of their texts, against the floor's $(fmt %d "$floor_widgets").")
 fi
 echo "| The busy poll's 100 ms sleep alone, as this machine delivers it | $(fmt %.2f "$(median op.sleep.ms)") ms | | |"
 operation_row read_effects "Read effect settings" 1 0 0
@@ -210,12 +212,12 @@ done
 worker_cpu=$(median idle.worker.boards5.cpu_percent)
 program_cpu=$(median idle.program.boards5.cpu_percent)
 idle_events=$(median idle.program.boards5.events_per_s)
-idle_paints=$(median idle.program.boards5.paints_per_s)
-echo "| Events and paints the window handles per second while idle, five boards | $(fmt %.1f "$idle_events") events, $(fmt %.1f "$idle_paints") paints | | |"
+idle_repaints=$(median idle.program.boards5.repaints_per_s)
+echo "| Events and whole-window repaints per second on the GUI thread while idle, five boards | $(fmt %.1f "$idle_events") events, $(fmt %.1f "$idle_repaints") repaints | | |"
 if [ "$(check "$program_cpu" '<' 0.1)" = "**no**" ] || [ "$(check "$worker_cpu" '<' 0.1)" = "**no**" ]; then
   why="the part above the worker's is the window handling each scan's report ($(fmt %.1f "$idle_events") events a second)"
-  if [ "$(check "$idle_paints" '<' 0.5)" = "**no**" ]; then
-    why+=", and it repaints itself $(fmt %.1f "$idle_paints") times a second although nothing on it changes: every report re-hides the settings tabs, already hidden, which lays out and repaints the whole window"
+  if [ "$(check "$idle_repaints" '<' 0.5)" = "**no**" ]; then
+    why+=", and it repaints itself $(fmt %.1f "$idle_repaints") times a second although nothing on it changes: every report re-hides the settings tabs, already hidden, which lays out and repaints the whole window"
   fi
   notes+=("Idle CPU with five boards is $(fmt %.3f "$program_cpu") % of one core for the whole demo and $(fmt %.3f "$worker_cpu") % for the scanning worker alone (target below 0.1 %): $why.")
 fi
