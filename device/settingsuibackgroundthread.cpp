@@ -6,6 +6,7 @@
 #include <libusb.h>
 
 #include <QCursor>
+#include <QDeadlineTimer>
 #include <QGuiApplication>
 #include <QThread>
 #include <QTimer>
@@ -238,12 +239,17 @@ bool SettingsUiBackgroundThread::pollUntilNotBusy(libusb_device_handle *device)
     WaitCursor waitCursor;
     bool idle = false;
     if (device) {
+        const QDeadlineTimer bound(qint64(BUSY_POLL_MAX_READS) * qint64(BUSY_POLL_INTERVAL_MS));
         unsigned char buffer[READ_BUFFER_SIZE];
         for (int reads = 0; reads < BUSY_POLL_MAX_READS; ++reads) {
             buffer[0] = 1;
             const int received =
                 readFeatureReport(device, REPORT_ID_BUSY_STATUS, buffer, READ_BUFFER_SIZE);
             if (received == LIBUSB_ERROR_NO_DEVICE)
+                break;
+            // A board that hangs lets every read run into the transfer
+            // timeout; the bound then holds in time as well as in reads.
+            if (received < 0 && bound.hasExpired())
                 break;
             // Even a board that is idle at once gets this pause: it has
             // just been written to.

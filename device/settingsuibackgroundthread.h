@@ -20,8 +20,9 @@ constexpr int DEVICE_SCAN_INTERVAL_MS = 1000;  // ms between two device scans
 // through byte 0 of report 0x24. It is asked again after this pause.
 constexpr unsigned long BUSY_POLL_INTERVAL_MS = 100;  // ms
 // The board's firmware gives no upper bound on its busy time, so the poll
-// gives up after this many reads (5 s at 100 ms): a board that hangs must
-// not freeze the program, which waits on the GUI thread.
+// gives up after this many reads (5 s at 100 ms), or once that time has
+// passed when reads fail: a board that hangs must not freeze the program,
+// which waits on the GUI thread.
 constexpr int BUSY_POLL_MAX_READS = 50;
 
 // The one object through which the program talks to the boards. It owns the

@@ -507,6 +507,27 @@ private slots:
             libusb_close(handle);
     }
 
+    void hungBoardEndsThePollInTime()
+    {
+        // Every read runs into a one-second timeout: 50 of them would hold
+        // the GUI thread for almost a minute.
+        SimulatedBoard board(WHEEL_PID, DEVICE_TYPE_WHEEL);
+        Bus::plug(board);
+        libusb_device_handle *handle =
+            libusb_open_device_with_vid_pid(nullptr, VENDOR_ID, WHEEL_PID);
+        QVERIFY(handle);
+        board.setTransferDelay(std::chrono::seconds(1));
+        board.failNextTransfers(BUSY_POLL_MAX_READS, LIBUSB_ERROR_TIMEOUT);
+
+        QVERIFY(QMetaObject::invokeMethod(worker, "awaitDeviceNotBusy", Qt::DirectConnection,
+                                          Q_ARG(libusb_device_handle *, handle)));
+        const QStringList log = describe(Bus::transfers());
+        // Five reads of at least a second each exhaust the five seconds.
+        QVERIFY2(!log.isEmpty() && log.size() <= 5, qPrintable(log.join(' ')));
+        QCOMPARE(log, repeated("R24!", int(log.size())));
+        libusb_close(handle);
+    }
+
     void failedOrShortSettingsReadEmitsNothing_data()
     {
         QTest::addColumn<bool>("hardware");
