@@ -3,11 +3,11 @@
 // constructor runs, so the program's own start-up path stays untouched.
 //
 // At the first moment the GUI thread's event dispatcher is about to block
-// after a visible main window has been painted, it prints the wall time since the process
-// started (GRAVOLT_BENCH_T0_NS, stamped by bench_launch just before exec)
-// and the resident memory, then ends the program normally. With
-// GRAVOLT_BENCH_IDLE_SECONDS=S it first lets the program run idle and
-// prints the CPU time it used over S seconds.
+// after a visible main window has been painted, it prints the wall time since
+// the process started (GRAVOLT_BENCH_T0_NS, stamped by bench_launch just
+// before exec) and the resident memory, then ends the program normally. With
+// GRAVOLT_BENCH_IDLE_SECONDS=S it first lets the program run idle and prints
+// the CPU time, events and repaints of S seconds.
 //
 // GRAVOLT_BENCH_TAG names the figures ("RESULT startup.<tag>.ms ...").
 #include "bench/benchsupport.h"
