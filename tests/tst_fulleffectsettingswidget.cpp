@@ -11,6 +11,7 @@
 #include <QSlider>
 #include <QSpinBox>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QVBoxLayout>
 #include <QtTest>
 
@@ -169,6 +170,7 @@ class TestFullEffectSettingsWidget : public QObject
     Q_OBJECT
 
     FullEffectSettingsWidget *widget = nullptr;
+    QTemporaryDir workDir;  // the widget makes its profile directory in the working directory
 
     template <typename T> T *control(const char *name)
     {
@@ -182,6 +184,12 @@ class TestFullEffectSettingsWidget : public QObject
     QSlider *slider(const QString &name) { return control<QSlider>(qPrintable(name)); }
 
 private slots:
+    void initTestCase()
+    {
+        QVERIFY(workDir.isValid());
+        QVERIFY(QDir::setCurrent(workDir.path()));
+    }
+
     void init()
     {
         // A misspelt on_ slot is only reported as a warning while the form is built.

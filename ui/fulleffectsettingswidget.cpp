@@ -4,15 +4,37 @@
 #include "widgethelpers.h"
 
 #include <QCheckBox>
+#include <QFile>
+#include <QSaveFile>
 #include <QSlider>
 #include <QSpinBox>
 
 #include <cmath>
+#include <cstring>
 
 namespace {
 
-// The motion range slider covers the travel of ordinary hardware; the spin box
-// beside it accepts more and stretches the slider when it goes beyond.
+// Profiles live in this subdirectory of the working directory, one raw record
+// per file, the file name being the profile name.
+constexpr char PROFILE_DIRECTORY[] = "device_effects_profiles";
+
+// A profile name becomes a file name inside the profile directory. Names that
+// could step out of it, name the directory itself, or make a hidden file the
+// list would never show are refused before any file is touched.
+bool isUsableProfileName(const QString &name)
+{
+    if (name.trimmed().isEmpty() || name.startsWith(QLatin1Char('.')))
+        return false;
+    for (const QChar ch : name) {
+        if (ch == QLatin1Char('/') || ch == QLatin1Char('\\') ||
+            ch.category() == QChar::Other_Control)
+            return false;
+    }
+    return true;
+}
+
+// The motion range slider stops at 1080 degrees; the spin box beside it accepts
+// more and stretches the slider when it goes beyond.
 constexpr int MOTION_RANGE_SLIDER_MAX = 1080;  // degrees
 constexpr int MOTION_RANGE_SPIN_MAX = 9999;    // degrees
 
@@ -70,6 +92,12 @@ FullEffectSettingsWidget::FullEffectSettingsWidget(QWidget *parent)
     : QWidget(parent), ui(new Ui::FullEffectSettingsWidget)
 {
     ui->setupUi(this);
+
+    // The list stays empty until the first refresh. When the directory cannot
+    // be made (a plain file of that name, no permission) every profile slot
+    // finds it missing and does nothing.
+    QDir::current().mkdir(QLatin1String(PROFILE_DIRECTORY));
+    profileDir.setPath(QDir::current().absoluteFilePath(QLatin1String(PROFILE_DIRECTORY)));
 }
 
 FullEffectSettingsWidget::~FullEffectSettingsWidget()
@@ -194,18 +222,78 @@ void FullEffectSettingsWidget::on_profile_combo_box_activated(int index)
 }
 
 void FullEffectSettingsWidget::on_profile_save_button_clicked()
-{}
+{
+    const EffectSettingsTypeDef settings = getEffectSettings();
+    const QString name = ui->profile_combo_box->currentText();
+
+    // The directory is made again if someone removed it while the program ran.
+    if (isUsableProfileName(name) &&
+        (profileDir.exists() || profileDir.mkpath(QStringLiteral(".")))) {
+        QByteArray image(int(sizeof settings), '\0');
+        std::memcpy(image.data(), &settings, sizeof settings);
+        // Written beside the old profile and renamed over it only when complete,
+        // so a full disk never leaves a truncated profile behind. Unbuffered,
+        // because a short write then shows in write()'s count, whereas the
+        // buffered flush inside commit() takes a partial write for success.
+        QSaveFile file(profileFilePath(name));
+        if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
+            file.write(image) == image.size())
+            file.commit();
+    }
+
+    readProfiles();
+    ui->profile_combo_box->setCurrentIndex(
+        ui->profile_combo_box->findText(name, Qt::MatchExactly | Qt::MatchCaseSensitive));
+}
 
 void FullEffectSettingsWidget::on_profile_delete_button_clicked()
-{}
+{
+    const QString name = ui->profile_combo_box->currentText();
+    if (isUsableProfileName(name) && profileDir.exists())
+        QFile::remove(profileFilePath(name));
+    readProfiles();
+}
 
 void FullEffectSettingsWidget::applyProfile(const QString &name)
 {
-    Q_UNUSED(name)
+    if (!isUsableProfileName(name))
+        return;
+    QFile file(profileFilePath(name));
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    // Only a whole record is a profile. A shorter or longer file is not one this
+    // program wrote, and filling the form from part of it would show values
+    // nobody chose. This also covers Enter on a new name, which activates a
+    // profile that has no file yet.
+    const QByteArray image = file.read(EFFECT_SETTINGS_SIZE + 1);
+    if (image.size() != EFFECT_SETTINGS_SIZE)
+        return;
+
+    EffectSettingsTypeDef settings;
+    std::memcpy(&settings, image.constData(), sizeof settings);
+    setEffectSettings(settings);
+    emit profileApplied();
 }
 
 void FullEffectSettingsWidget::readProfiles()
-{}
+{
+    ui->profile_combo_box->clear();
+    if (profileDir.exists()) {
+        // QDir caches its listing, and other programs may have changed the directory.
+        profileDir.refresh();
+        ui->profile_combo_box->addItems(
+            profileDir.entryList(QDir::Files, QDir::Name | QDir::IgnoreCase));
+    }
+    ui->profile_combo_box->setCurrentIndex(-1);
+    ui->profile_combo_box->clearEditText();
+}
+
+QString FullEffectSettingsWidget::profileFilePath(const QString &name) const
+{
+    // Joined by hand: QDir::filePath would hand back as it stands a name it
+    // takes for an absolute path.
+    return profileDir.absolutePath() + QLatin1Char('/') + name;
+}
 
 void FullEffectSettingsWidget::on_motion_range_axis0_valueChanged(int value)
 {

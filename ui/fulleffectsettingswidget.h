@@ -58,6 +58,8 @@ private slots:
     void on_soft_stop_dampening_slider_axis1_valueChanged(int value);
 
 private:
+    QString profileFilePath(const QString &name) const;
+
     Ui::FullEffectSettingsWidget *ui;
     QDir profileDir;
     int deviceType = DEVICE_TYPE_GENERIC;

@@ -1,0 +1,447 @@
+#include "boardsim/simulatedboard.h"
+#include "support/effectformhelpers.h"
+#include "ui/fulleffectsettingswidget.h"
+
+#include <QComboBox>
+#include <QDirIterator>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+#ifdef Q_OS_UNIX
+#include <csignal>
+#include <sys/resource.h>
+#include <unistd.h>
+#endif
+
+namespace {
+
+constexpr char PROFILES[] = "device_effects_profiles";
+
+// Every file below a directory with its content, to prove that nothing was
+// written, removed or changed anywhere.
+QMap<QString, QByteArray> snapshot(const QString &root)
+{
+    QMap<QString, QByteArray> files;
+    QDirIterator it(root, QDir::Files | QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        QFile file(path);
+        QByteArray content = "<dir>";
+        if (it.fileInfo().isFile() && file.open(QIODevice::ReadOnly))
+            content = file.readAll();
+        files.insert(QDir(root).relativeFilePath(path), content);
+    }
+    return files;
+}
+
+bool writeFile(const QString &path, const QByteArray &content)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+}  // namespace
+
+class TestEffectProfiles : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> root;
+    QString workDir;
+    QString previousDir;
+    FullEffectSettingsWidget *widget = nullptr;
+    QRandomGenerator random{1302};
+
+    QComboBox *combo() { return widget->findChild<QComboBox *>("profile_combo_box"); }
+
+    QString profilePath(const QString &name) const
+    {
+        return workDir + QLatin1Char('/') + PROFILES + QLatin1Char('/') + name;
+    }
+
+    QStringList listed()
+    {
+        QStringList names;
+        for (int i = 0; i < combo()->count(); ++i)
+            names << combo()->itemText(i);
+        return names;
+    }
+
+    void createWidget()
+    {
+        widget = new FullEffectSettingsWidget;
+        QVERIFY(combo());
+    }
+
+    void save(const QString &name)
+    {
+        combo()->setEditText(name);
+        widget->findChild<QPushButton *>("profile_save_button")->click();
+    }
+
+    void remove(const QString &name)
+    {
+        combo()->setEditText(name);
+        widget->findChild<QPushButton *>("profile_delete_button")->click();
+    }
+
+    void pick(const QString &name)
+    {
+        const int index = combo()->findText(name);
+        QVERIFY2(index >= 0, qPrintable(name));
+        combo()->setCurrentIndex(index);
+        emit combo()->activated(index);  // as the popup does when the user picks an item
+    }
+
+    // Fills the form with a random record and returns its image.
+    QByteArray fillForm()
+    {
+        widget->setEffectSettings(randomInRangeEffectRecord(random));
+        return effectRecordBytes(widget->getEffectSettings());
+    }
+
+private slots:
+    void init()
+    {
+        QTest::failOnWarning(QRegularExpression(QStringLiteral("No matching signal for")));
+        root = std::make_unique<QTemporaryDir>();
+        QVERIFY(root->isValid());
+        workDir = root->filePath("work");
+        QVERIFY(QDir().mkpath(workDir));
+        previousDir = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(workDir));
+    }
+
+    void cleanup()
+    {
+        delete widget;
+        widget = nullptr;
+        QDir::setCurrent(previousDir);
+        root.reset();
+    }
+
+    void constructorCreatesDirectoryButListsNothing()
+    {
+        QVERIFY(QDir().mkdir(PROFILES));
+        QVERIFY(writeFile(profilePath("Existing"), QByteArray(EFFECT_SETTINGS_SIZE, '\0')));
+        createWidget();
+        QCOMPARE(combo()->count(), 0);
+        QVERIFY(QMetaObject::invokeMethod(widget, "readProfiles"));
+        QCOMPARE(listed(), QStringList{"Existing"});
+        QCOMPARE(combo()->currentIndex(), -1);
+        QVERIFY(combo()->currentText().isEmpty());
+
+        delete widget;
+        QVERIFY(QDir(PROFILES).removeRecursively());
+        createWidget();
+        QVERIFY(QFileInfo(profilePath("")).isDir());
+    }
+
+    void saveWritesTheFormsRecord()
+    {
+        createWidget();
+        const QByteArray record = fillForm();
+        save("Race");
+
+        QCOMPARE(readFile(profilePath("Race")), record);
+        QCOMPARE(listed(), QStringList{"Race"});
+        QCOMPARE(combo()->currentIndex(), 0);
+        QCOMPARE(combo()->currentText(), QStringLiteral("Race"));
+    }
+
+    void savingTwiceKeepsOneFileWithTheSecondRecord()
+    {
+        createWidget();
+        fillForm();
+        save("Race");
+        const QByteArray second = fillForm();
+        save("Race");
+
+        QCOMPARE(readFile(profilePath("Race")), second);
+        QCOMPARE(QDir(PROFILES).entryList(QDir::Files | QDir::Hidden), QStringList{"Race"});
+        QCOMPARE(listed(), QStringList{"Race"});
+    }
+
+    void listIsSortedIgnoringCaseWithoutHiddenFilesOrDirectories()
+    {
+        createWidget();
+        for (const char *name : {"b", "A", "c"})
+            save(name);
+        QVERIFY(writeFile(profilePath(".hidden"), QByteArray(EFFECT_SETTINGS_SIZE, '\0')));
+        QVERIFY(QDir(PROFILES).mkdir("subdirectory"));
+        save("B2");
+
+        QCOMPARE(listed(), (QStringList{"A", "b", "B2", "c"}));
+        QCOMPARE(combo()->currentText(), QStringLiteral("B2"));
+    }
+
+    void pickingAProfileFillsTheForm()
+    {
+        boardsim::Bus::reset();
+        boardsim::Bus::plug(boardsim::SimulatedBoard(22777, DEVICE_TYPE_JOYSTICK));
+        createWidget();
+        const QByteArray stored = fillForm();
+        save("Race");
+        fillForm();
+        save("Other");
+        QVERIFY(effectRecordBytes(widget->getEffectSettings()) != stored);
+
+        QSignalSpy applied(widget, SIGNAL(profileApplied()));
+        pick("Race");
+        QCOMPARE(applied.count(), 1);
+        QCOMPARE(effectRecordBytes(widget->getEffectSettings()), stored);
+        // Loading only fills the form; the board hears of it on apply or save.
+        QVERIFY(boardsim::Bus::transfers().isEmpty());
+        QCOMPARE(boardsim::Bus::openAttemptCount(), 0);
+        boardsim::Bus::reset();
+    }
+
+    void enterOnAListedNameLoadsIt()
+    {
+        createWidget();
+        const QByteArray stored = fillForm();
+        save("Race");
+        fillForm();
+        QVERIFY(QMetaObject::invokeMethod(widget, "readProfiles"));
+
+        QSignalSpy applied(widget, SIGNAL(profileApplied()));
+        QTest::keyClicks(combo()->lineEdit(), "Race");
+        QTest::keyClick(combo()->lineEdit(), Qt::Key_Return);
+        // The inline completer and the edit field may each report the choice.
+        QVERIFY(applied.count() >= 1);
+        QCOMPARE(effectRecordBytes(widget->getEffectSettings()), stored);
+    }
+
+    void enterOnANewNameChangesNothing()
+    {
+        createWidget();
+        save("Race");
+        const QByteArray before = fillForm();
+
+        QSignalSpy applied(widget, SIGNAL(profileApplied()));
+        QTest::keyClicks(combo()->lineEdit(), "Fresh");
+        QTest::keyClick(combo()->lineEdit(), Qt::Key_Return);
+        QCOMPARE(applied.count(), 0);
+        QCOMPARE(effectRecordBytes(widget->getEffectSettings()), before);
+        QVERIFY(!QFile::exists(profilePath("Fresh")));
+    }
+
+    void handWrittenFileWithReservedBytesLoads()
+    {
+        createWidget();
+        const EffectSettingsTypeDef expected = randomInRangeEffectRecord(random);
+        QByteArray file = effectRecordBytes(expected);
+        for (int i = 4; i < 128; ++i)
+            file[i] = char(0x5A);
+        file[128 + 13] = char(0xFF);
+        file[256 + 13] = char(0xFF);
+        for (int i = 16; i < 128; ++i) {
+            file[128 + i] = char(i);
+            file[256 + i] = char(~i);
+        }
+        QVERIFY(writeFile(profilePath("Hand made"), file));
+        QVERIFY(QMetaObject::invokeMethod(widget, "readProfiles"));
+
+        QSignalSpy applied(widget, SIGNAL(profileApplied()));
+        pick("Hand made");
+        QCOMPARE(applied.count(), 1);
+        QCOMPARE(effectRecordBytes(widget->getEffectSettings()), effectRecordBytes(expected));
+    }
+
+    void incompleteFilesDoNotLoad_data()
+    {
+        QTest::addColumn<int>("size");
+        QTest::newRow("empty") << 0;
+        QTest::newRow("100 bytes") << 100;
+        QTest::newRow("one byte short") << EFFECT_SETTINGS_SIZE - 1;
+        QTest::newRow("one byte over") << EFFECT_SETTINGS_SIZE + 1;
+        QTest::newRow("500 bytes") << 500;
+    }
+
+    void incompleteFilesDoNotLoad()
+    {
+        QFETCH(int, size);
+        createWidget();
+        const QByteArray before = fillForm();
+        QVERIFY(writeFile(profilePath("Odd"), QByteArray(size, char(0x11))));
+        QVERIFY(QMetaObject::invokeMethod(widget, "readProfiles"));
+
+        QSignalSpy applied(widget, SIGNAL(profileApplied()));
+        pick("Odd");
+        QCOMPARE(applied.count(), 0);
+        QCOMPARE(effectRecordBytes(widget->getEffectSettings()), before);
+    }
+
+    void deletingTheCurrentProfile()
+    {
+        createWidget();
+        save("Keep");
+        save("Race");
+        QCOMPARE(combo()->currentText(), QStringLiteral("Race"));
+        widget->findChild<QPushButton *>("profile_delete_button")->click();
+
+        QVERIFY(!QFile::exists(profilePath("Race")));
+        QVERIFY(QFile::exists(profilePath("Keep")));
+        QCOMPARE(listed(), QStringList{"Keep"});
+        QCOMPARE(combo()->currentIndex(), -1);
+
+        // Right after a refresh nothing is named, so Delete removes nothing.
+        widget->findChild<QPushButton *>("profile_delete_button")->click();
+        QVERIFY(QFile::exists(profilePath("Keep")));
+    }
+
+    void refusedNames_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("empty") << "";
+        QTest::newRow("spaces") << "   ";
+        QTest::newRow("tab") << "\t";
+        QTest::newRow("parent step") << "../x";
+        QTest::newRow("parent step, backslash") << "..\\x";
+        QTest::newRow("into a subdirectory") << "a/b";
+        QTest::newRow("backslash") << "a\\b";
+        QTest::newRow("dot") << ".";
+        QTest::newRow("dot dot") << "..";
+        QTest::newRow("hidden") << ".hidden";
+        QTest::newRow("newline") << "Race\nday";
+        QTest::newRow("escape") << "Race\x1b";
+        QTest::newRow("absolute") << "/tmp/x";
+    }
+
+    // A refused name touches no file, neither on save nor on delete, and the
+    // list is refreshed as after any save or delete.
+    void refusedNames()
+    {
+        QFETCH(QString, name);
+        createWidget();
+        // Targets a careless implementation would reach.
+        QVERIFY(QDir(PROFILES).mkdir("a"));
+        QVERIFY(writeFile(profilePath("a/b"), "victim"));
+        QVERIFY(writeFile(profilePath(".hidden"), "victim"));
+        QVERIFY(writeFile(workDir + "/x", "victim"));
+        QVERIFY(writeFile(profilePath("Race"), QByteArray(EFFECT_SETTINGS_SIZE, '\0')));
+        const auto before = snapshot(root->path());
+        fillForm();
+
+        QSignalSpy applied(widget, SIGNAL(profileApplied()));
+        save(name);
+        QCOMPARE(snapshot(root->path()), before);
+        QCOMPARE(listed(), QStringList{"Race"});
+        QCOMPARE(combo()->currentIndex(), -1);
+
+        remove(name);
+        QCOMPARE(snapshot(root->path()), before);
+
+        QVERIFY(QMetaObject::invokeMethod(widget, "applyProfile", Q_ARG(QString, name)));
+        QCOMPARE(applied.count(), 0);
+    }
+
+    void namesAreUsedAsTyped_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("inner dots") << "v1.2..final";
+        QTest::newRow("leading space") << " Race";
+        QTest::newRow("trailing dot") << "Race.";
+        QTest::newRow("unicode") << QString::fromUtf8("Rallye Überland");
+    }
+
+    void namesAreUsedAsTyped()
+    {
+        QFETCH(QString, name);
+        createWidget();
+        const QByteArray record = fillForm();
+        save(name);
+        QCOMPARE(readFile(profilePath(name)), record);
+        QCOMPARE(combo()->currentText(), name);
+        fillForm();
+        pick(name);
+        QCOMPARE(effectRecordBytes(widget->getEffectSettings()), record);
+        remove(name);
+        QVERIFY(!QFile::exists(profilePath(name)));
+    }
+
+    void unusableDirectoryDoesNothing()
+    {
+        // A plain file where the directory should be: it can be neither found nor created.
+        QVERIFY(writeFile(workDir + '/' + PROFILES, "not a directory"));
+        createWidget();
+        const auto before = snapshot(root->path());
+        fillForm();
+
+        save("Race");
+        remove(PROFILES);
+        QVERIFY(QMetaObject::invokeMethod(widget, "readProfiles"));
+        QCOMPARE(snapshot(root->path()), before);
+        QCOMPARE(combo()->count(), 0);
+    }
+
+    void directoryRemovedMeanwhileIsCreatedAgainOnSave()
+    {
+        createWidget();
+        QVERIFY(QDir(PROFILES).removeRecursively());
+        const QByteArray record = fillForm();
+        save("Race");
+        QCOMPARE(readFile(profilePath("Race")), record);
+    }
+
+    void failedSaveKeepsTheOldProfile()
+    {
+#ifdef Q_OS_UNIX
+        createWidget();
+        const QByteArray old = fillForm();
+        save("Race");
+        fillForm();
+
+        // The write stops after 100 bytes, as on a full disk. The limit also
+        // applies to root, unlike a read-only directory.
+        struct rlimit previous {};
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &previous), 0);
+        const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+        struct rlimit tight = previous;
+        tight.rlim_cur = 100;
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &tight), 0);
+        save("Race");
+        setrlimit(RLIMIT_FSIZE, &previous);
+        std::signal(SIGXFSZ, previousHandler);
+
+        QCOMPARE(readFile(profilePath("Race")), old);
+        QCOMPARE(QDir(PROFILES).entryList(QDir::Files | QDir::Hidden), QStringList{"Race"});
+        QCOMPARE(combo()->currentText(), QStringLiteral("Race"));
+#else
+        QSKIP("needs a file size limit");
+#endif
+    }
+
+    void saveIntoReadOnlyDirectoryKeepsTheOldProfile()
+    {
+#ifdef Q_OS_UNIX
+        if (geteuid() == 0)
+            QSKIP("root writes into read-only directories");
+#endif
+        createWidget();
+        const QByteArray old = fillForm();
+        save("Race");
+        fillForm();
+        QFile::Permissions writable = QFile::permissions(PROFILES);
+        QVERIFY(QFile::setPermissions(PROFILES, QFile::ReadOwner | QFile::ExeOwner));
+        save("Race");
+        QFile::setPermissions(PROFILES, writable);
+        QCOMPARE(readFile(profilePath("Race")), old);
+    }
+};
+
+QTEST_MAIN(TestEffectProfiles)
+#include "tst_effectprofiles.moc"
