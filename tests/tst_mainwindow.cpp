@@ -773,6 +773,7 @@ private slots:
         for (const char *name :
              {"read_effects_settings_button", "apply_effect_settings_button",
               "save_effects_settings_button", "read_hardware_settings_button_1",
+              "apply_hardware_settings_button_2", "save_hardware_settings_button_3",
               "read_hardware_settings_button_4", "reboot_button", "dfu_mode_button"})
             QTest::newRow(name) << QString::fromLatin1(name);
     }
@@ -785,6 +786,7 @@ private slots:
         openWindow();
         QVERIFY(waitForBoardCount(1));
         const QByteArray effectsBefore = joystick.workingEffects();
+        const QByteArray hardwareBefore = joystick.workingHardware();
 
         Bus::clearTransfers();
         window->findChild<QPushButton *>(buttonName)->click();
@@ -794,6 +796,7 @@ private slots:
         for (const Transfer &t : Bus::transfers())
             QCOMPARE(t.reportId(), REPORT_ID_DEVICE_INFO);
         QCOMPARE(joystick.workingEffects(), effectsBefore);
+        QCOMPARE(joystick.workingHardware(), hardwareBefore);
         QCOMPARE(joystick.rebootCount(), 0);
         QVERIFY(!joystick.inDfuMode());
     }

@@ -8,12 +8,19 @@
 
 #include <libusb.h>
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDesktopServices>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QThread>
 #include <QTimer>
 #include <QUrl>
+
+#include <cstring>
+#include <iterator>
+#include <utility>
 
 namespace {
 
@@ -40,6 +47,20 @@ const QString VERSION_MISMATCH_TEXT = QStringLiteral(
     "Device firmware and Gravolt Setup have different versions. Changing settings with not "
     "compatible software can cause unexpected device behaviour.\n"
     " **Consider using matching versions of Gravolt Setup firmware.**");
+
+// Extensions on the SPI pins, in spi_mode code order after "Disabled". They
+// are part numbers and product names, the same in every language.
+constexpr const char *SPI_EXTENSION_NAMES[] = {
+    "SN74HC165N x 3",
+    "C4021 x 3",
+    "Thrustmaster",
+    "VPC Flnkr (WIP)",
+    "VPC Alpha Prime R (WIP)",
+    "VPC MongoosT (DEBUG)",
+    "VPC MongoosT CM2 (DEBUG)",
+    "VPC VFX (DEBUG)",
+};
+static_assert(std::size(SPI_EXTENSION_NAMES) + 1 == SPI_MODE_COUNT);
 
 }  // namespace
 
@@ -68,6 +89,10 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
     setWindowIcon(windowIconImage);
     setWindowTitle(windowTitleText);
 
+    initGpioModeCombos();
+    initButtonModeCombos();
+    initAnalogAxisLists();
+
     hideSettingsPages();
 
     for (int row = 0; row < productIdByType.size(); ++row) {
@@ -81,10 +106,22 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
             &MainWindow::onApplyEffectSettings);
     connect(ui->save_effects_settings_button, &QPushButton::clicked, this,
             &MainWindow::onSaveEffectSettings);
-    for (QPushButton *read :
-         {ui->read_hardware_settings_button_1, ui->read_hardware_settings_button_2,
-          ui->read_hardware_settings_button_3, ui->read_hardware_settings_button_4}) {
-        connect(read, &QPushButton::clicked, this, &MainWindow::onReadHardwareSettings);
+    const struct {
+        QPushButton *read, *apply, *save;
+    } hardwareTrios[] = {
+        {ui->read_hardware_settings_button_1, ui->apply_hardware_settings_button_1,
+         ui->save_hardware_settings_button_1},
+        {ui->read_hardware_settings_button_2, ui->apply_hardware_settings_button_2,
+         ui->save_hardware_settings_button_2},
+        {ui->read_hardware_settings_button_3, ui->apply_hardware_settings_button_3,
+         ui->save_hardware_settings_button_3},
+        {ui->read_hardware_settings_button_4, ui->apply_hardware_settings_button_4,
+         ui->save_hardware_settings_button_4},
+    };
+    for (const auto &trio : hardwareTrios) {
+        connect(trio.read, &QPushButton::clicked, this, &MainWindow::onReadHardwareSettings);
+        connect(trio.apply, &QPushButton::clicked, this, &MainWindow::onApplyHardwareSettings);
+        connect(trio.save, &QPushButton::clicked, this, &MainWindow::onSaveHardwareSettings);
     }
     connect(ui->reboot_button, &QPushButton::clicked, this, &MainWindow::onReboot);
 
@@ -92,6 +129,8 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
             &MainWindow::updateConnectedDevices);
     connect(worker.get(), &SettingsUiBackgroundThread::effectSettingsObtained, this,
             &MainWindow::onEffectSettingsObtained);
+    connect(worker.get(), &SettingsUiBackgroundThread::hardwareSettingsObtained, this,
+            &MainWindow::onHardwareSettingsObtained);
 
     // Fires once the event loop runs; by then the worker lives on its thread,
     // so `start` arrives there as a queued call and the scans run there.
@@ -297,4 +336,153 @@ void MainWindow::on_dfu_mode_button_clicked()
 void MainWindow::onEffectSettingsObtained(EffectSettingsTypeDef record)
 {
     ui->effects_settings_widget->setEffectSettings(record);
+}
+
+void MainWindow::initGpioModeCombos()
+{
+    gpioModeCombos = {ui->gpioModeCombo_1, ui->gpioModeCombo_2, ui->gpioModeCombo_3,
+                      ui->gpioModeCombo_4, ui->gpioModeCombo_5, ui->gpioModeCombo_6,
+                      ui->gpioModeCombo_7, ui->gpioModeCombo_8, ui->gpioModeCombo_9,
+                      ui->gpioModeCombo_10};
+
+    const QStringList modes{tr("Disabled"),
+                            tr("Generic button"),
+                            tr("Analog"),
+                            tr("SPI CS"),
+                            tr("SPI SCK"),
+                            tr("SPI MISO"),
+                            tr("Enable effects switch"),
+                            tr("Reset center button"),
+                            tr("Reboot button"),
+                            tr("Braking PWM")};
+    Q_ASSERT(modes.size() == GPIO_MODE_COUNT);
+
+    // Not every pin can carry every function: analog input exists on pins 1
+    // to 3 only, the braking PWM output on pin 8 only, and the encoder index
+    // inputs Z0 and Z1 cannot serve as plain buttons. Such a mode stays in the
+    // list, so a board that reports it still shows it, but cannot be picked.
+    for (int pin = 0; pin < gpioModeCombos.size(); ++pin) {
+        QComboBox *combo = gpioModeCombos[pin];
+        combo->addItems(modes);
+        if (pin <= 6)
+            setComboRowHidden(combo, GPIO_MODE_BRAKING_PWM, true);
+        if (pin >= 3)
+            setComboRowHidden(combo, GPIO_MODE_ANALOG, true);
+        if (pin >= 8) {
+            setComboRowHidden(combo, GPIO_MODE_BRAKING_PWM, true);
+            setComboRowHidden(combo, GPIO_MODE_GENERIC_BUTTON, true);
+        }
+    }
+
+    ui->spi_recommendations->hide();
+
+    ui->spiModeCombo->addItem(tr("Disabled"));
+    for (const char *name : SPI_EXTENSION_NAMES)
+        ui->spiModeCombo->addItem(QString::fromUtf8(name));
+}
+
+void MainWindow::initButtonModeCombos()
+{
+    buttonModeCombos = {
+        ui->buttonMode_1,  ui->buttonMode_2,  ui->buttonMode_3,  ui->buttonMode_4,
+        ui->buttonMode_5,  ui->buttonMode_6,  ui->buttonMode_7,  ui->buttonMode_8,
+        ui->buttonMode_9,  ui->buttonMode_10, ui->buttonMode_11, ui->buttonMode_12,
+        ui->buttonMode_13, ui->buttonMode_14, ui->buttonMode_15, ui->buttonMode_16,
+        ui->buttonMode_17, ui->buttonMode_18, ui->buttonMode_19, ui->buttonMode_20,
+        ui->buttonMode_21, ui->buttonMode_22, ui->buttonMode_23, ui->buttonMode_24,
+        ui->buttonMode_25, ui->buttonMode_26, ui->buttonMode_27, ui->buttonMode_28,
+        ui->buttonMode_29, ui->buttonMode_30, ui->buttonMode_31, ui->buttonMode_32,
+    };
+    Q_ASSERT(buttonModeCombos.size() == BUTTON_COUNT);
+    for (QComboBox *combo : std::as_const(buttonModeCombos))
+        combo->addItems({tr("Disabled"), tr("Normal"), tr("Inverted")});
+}
+
+void MainWindow::initAnalogAxisLists()
+{
+    upperDeadZoneSpinBoxes = {ui->upperDeadZoneSpinBox_1, ui->upperDeadZoneSpinBox_2,
+                              ui->upperDeadZoneSpinBox_3};
+    lowerDeadZoneSpinBoxes = {ui->lowerDeadZoneSpinBox_1, ui->lowerDeadZoneSpinBox_2,
+                              ui->lowerDeadZoneSpinBox_3};
+    analogSmoothingSpinBoxes = {ui->analogSmoothingSpinBox_1, ui->analogSmoothingSpinBox_2,
+                                ui->analogSmoothingSpinBox_3};
+    analogButtonLowSpinBoxes = {ui->analogButtonLowSpinBox_1, ui->analogButtonLowSpinBox_2,
+                                ui->analogButtonLowSpinBox_3};
+    analogButtonHighSpinBoxes = {ui->analogButtonHighSpinBox_1, ui->analogButtonHighSpinBox_2,
+                                 ui->analogButtonHighSpinBox_3};
+    analogAxisInvertBoxes = {ui->analogAxisInvert_1, ui->analogAxisInvert_2,
+                             ui->analogAxisInvert_3};
+}
+
+void MainWindow::collectHardwareSettings(HardwareSettingsTypeDef &record) const
+{
+    ui->hardware_settings_widget->getHardwareSettings(record);
+
+    // A combo box without a current item gives index -1, which goes out as
+    // 0xFF: the board then keeps its own idea of an unknown code.
+    for (int i = 0; i < GPIO_PIN_COUNT; ++i)
+        record.gpio_mode[i] = uint8_t(gpioModeCombos[i]->currentIndex());
+    for (int i = 0; i < BUTTON_COUNT; ++i)
+        record.button_mode[i] = uint8_t(buttonModeCombos[i]->currentIndex());
+
+    for (int i = 0; i < ANALOG_AXIS_COUNT; ++i) {
+        record.analog_lower_dead_zone[i] = uint16_t(lowerDeadZoneSpinBoxes[i]->value());
+        record.analog_upper_dead_zone[i] = uint16_t(upperDeadZoneSpinBoxes[i]->value());
+        record.analog_smoothing[i] = uint8_t(analogSmoothingSpinBoxes[i]->value());
+        record.analog_button_high[i] = uint8_t(analogButtonHighSpinBoxes[i]->value());
+        record.analog_button_low[i] = uint8_t(analogButtonLowSpinBoxes[i]->value());
+        record.analog_invert[i] = analogAxisInvertBoxes[i]->isChecked() ? 1 : 0;
+    }
+
+    record.spi_mode = uint8_t(ui->spiModeCombo->currentIndex());
+}
+
+void MainWindow::onApplyHardwareSettings()
+{
+    const int pid = currentProductId;
+    // Reserved bytes go out as 0, whatever the board reported in them.
+    HardwareSettingsTypeDef record;
+    std::memset(&record, 0, sizeof record);
+    collectHardwareSettings(record);
+    post([this, pid, record] { worker->applyHardwareSettings(pid, record); });
+}
+
+void MainWindow::onSaveHardwareSettings()
+{
+    const int pid = currentProductId;
+    HardwareSettingsTypeDef record;
+    std::memset(&record, 0, sizeof record);
+    collectHardwareSettings(record);
+    post([this, pid, record] { worker->saveHardwareSettings(pid, record); });
+}
+
+void MainWindow::onHardwareSettingsObtained(HardwareSettingsTypeDef record)
+{
+    // A code outside a list leaves its combo box without a current item.
+    for (int i = 0; i < GPIO_PIN_COUNT; ++i)
+        gpioModeCombos[i]->setCurrentIndex(record.gpio_mode[i]);
+    for (int i = 0; i < BUTTON_COUNT; ++i)
+        buttonModeCombos[i]->setCurrentIndex(record.button_mode[i]);
+
+    for (int i = 0; i < ANALOG_AXIS_COUNT; ++i) {
+        lowerDeadZoneSpinBoxes[i]->setValue(record.analog_lower_dead_zone[i]);
+        upperDeadZoneSpinBoxes[i]->setValue(record.analog_upper_dead_zone[i]);
+        analogSmoothingSpinBoxes[i]->setValue(record.analog_smoothing[i]);
+        analogButtonHighSpinBoxes[i]->setValue(record.analog_button_high[i]);
+        analogButtonLowSpinBoxes[i]->setValue(record.analog_button_low[i]);
+    }
+    for (int i = 0; i < ANALOG_AXIS_COUNT; ++i)
+        analogAxisInvertBoxes[i]->setChecked(record.analog_invert[i] != 0);
+
+    // Setting the index from code emits no `activated`, so the hint follows
+    // the record here.
+    ui->spiModeCombo->setCurrentIndex(record.spi_mode);
+    ui->spi_recommendations->setVisible(record.spi_mode != SPI_MODE_DISABLED);
+
+    ui->hardware_settings_widget->setHardwareSettings(record);
+}
+
+void MainWindow::on_spiModeCombo_activated(int index)
+{
+    ui->spi_recommendations->setVisible(index >= 1);
 }

@@ -46,6 +46,7 @@ public:
 
 private slots:
     void on_devices_combo_box_activated(int index);
+    void on_spiModeCombo_activated(int index);
     void updateConnectedDevices(const QMap<int, FirmwareInfoTypeDef> &devices);
     void on_dfu_mode_button_clicked();
 
@@ -61,6 +62,14 @@ private:
     void onSaveEffectSettings();
     void onReboot();
     void onEffectSettingsObtained(EffectSettingsTypeDef record);
+
+    void initGpioModeCombos();
+    void initButtonModeCombos();
+    void initAnalogAxisLists();
+    void collectHardwareSettings(HardwareSettingsTypeDef &record) const;
+    void onApplyHardwareSettings();
+    void onSaveHardwareSettings();
+    void onHardwareSettingsObtained(HardwareSettingsTypeDef record);
 
     // Runs `request` at the next turn of the GUI event loop, after the click
     // handler has returned; the window is the context, so nothing runs once
@@ -78,6 +87,16 @@ private:
     QIcon windowIconImage;
     QString windowTitleText;
     bool advanced = false;
+    // Controls of the GPIO, buttons and analog-axes pages in record order:
+    // element i edits element i of the record field of the same name.
+    QList<QComboBox *> gpioModeCombos;
+    QList<QComboBox *> buttonModeCombos;
+    QList<QSpinBox *> upperDeadZoneSpinBoxes;
+    QList<QSpinBox *> lowerDeadZoneSpinBoxes;
+    QList<QSpinBox *> analogSmoothingSpinBoxes;
+    QList<QSpinBox *> analogButtonLowSpinBoxes;
+    QList<QSpinBox *> analogButtonHighSpinBoxes;
+    QList<QCheckBox *> analogAxisInvertBoxes;
     QTranslator translator;
     std::unique_ptr<QTimer> startTimer;
     std::unique_ptr<QThread> workerThread;
