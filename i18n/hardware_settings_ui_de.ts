@@ -656,5 +656,65 @@
         <source>Latest version</source>
         <translation>Neueste Version</translation>
     </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp"/>
+        <source>Disabled</source>
+        <translation>Deaktiviert</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp"/>
+        <source>Generic button</source>
+        <translation>Allgemeiner Taster</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp"/>
+        <source>Analog</source>
+        <translation>Analog</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp"/>
+        <source>SPI CS</source>
+        <translation>SPI CS</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp"/>
+        <source>SPI SCK</source>
+        <translation>SPI SCK</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp"/>
+        <source>SPI MISO</source>
+        <translation>SPI MISO</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp"/>
+        <source>Enable effects switch</source>
+        <translation>Schalter zum Aktivieren der Effekte</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp"/>
+        <source>Reset center button</source>
+        <translation>Taster zum Zurücksetzen der Mitte</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp"/>
+        <source>Reboot button</source>
+        <translation>Neustart-Taster</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp"/>
+        <source>Braking PWM</source>
+        <translation>Brems-PWM</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp"/>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp"/>
+        <source>Inverted</source>
+        <translation>Invertiert</translation>
+    </message>
 </context>
 </TS>

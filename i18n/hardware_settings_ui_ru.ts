@@ -656,5 +656,65 @@
         <source>Latest version</source>
         <translation>Последняя версия</translation>
     </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp"/>
+        <source>Disabled</source>
+        <translation>Отключено</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp"/>
+        <source>Generic button</source>
+        <translation>Обычная кнопка</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp"/>
+        <source>Analog</source>
+        <translation>Аналоговый вход</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp"/>
+        <source>SPI CS</source>
+        <translation>SPI CS</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp"/>
+        <source>SPI SCK</source>
+        <translation>SPI SCK</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp"/>
+        <source>SPI MISO</source>
+        <translation>SPI MISO</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp"/>
+        <source>Enable effects switch</source>
+        <translation>Переключатель включения эффектов</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp"/>
+        <source>Reset center button</source>
+        <translation>Кнопка сброса центра</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp"/>
+        <source>Reboot button</source>
+        <translation>Кнопка перезагрузки</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp"/>
+        <source>Braking PWM</source>
+        <translation>ШИМ торможения</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp"/>
+        <source>Normal</source>
+        <translation>Обычный</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp"/>
+        <source>Inverted</source>
+        <translation>Инвертированный</translation>
+    </message>
 </context>
 </TS>
