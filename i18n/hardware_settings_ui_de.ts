@@ -255,7 +255,7 @@
     <name>MainWindow</name>
     <message>
         <location filename="../ui/mainwindow.ui" line="27"/>
-        <location filename="../ui/mainwindow.cpp" line="161"/>
+        <location filename="../ui/mainwindow.cpp" line="200"/>
         <source>No compatible devices connected</source>
         <translation>Keine kompatiblen Geräte angeschlossen</translation>
     </message>
@@ -642,77 +642,79 @@
         <translation>Controller neu starten</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="163"/>
+        <location filename="../ui/mainwindow.cpp" line="202"/>
         <source>Select compatible device (</source>
         <translation>Kompatibles Gerät wählen (</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="165"/>
+        <location filename="../ui/mainwindow.cpp" line="204"/>
         <source> connected)</source>
         <translation> angeschlossen)</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="214"/>
+        <location filename="../ui/mainwindow.cpp" line="253"/>
         <source>Latest version</source>
         <translation>Neueste Version</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp"/>
+        <location filename="../ui/mainwindow.cpp" line="348"/>
+        <location filename="../ui/mainwindow.cpp" line="379"/>
+        <location filename="../ui/mainwindow.cpp" line="398"/>
         <source>Disabled</source>
         <translation>Deaktiviert</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp"/>
+        <location filename="../ui/mainwindow.cpp" line="349"/>
         <source>Generic button</source>
         <translation>Allgemeiner Taster</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp"/>
+        <location filename="../ui/mainwindow.cpp" line="350"/>
         <source>Analog</source>
         <translation>Analog</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp"/>
+        <location filename="../ui/mainwindow.cpp" line="351"/>
         <source>SPI CS</source>
         <translation>SPI CS</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp"/>
+        <location filename="../ui/mainwindow.cpp" line="352"/>
         <source>SPI SCK</source>
         <translation>SPI SCK</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp"/>
+        <location filename="../ui/mainwindow.cpp" line="353"/>
         <source>SPI MISO</source>
         <translation>SPI MISO</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp"/>
+        <location filename="../ui/mainwindow.cpp" line="354"/>
         <source>Enable effects switch</source>
         <translation>Schalter zum Aktivieren der Effekte</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp"/>
+        <location filename="../ui/mainwindow.cpp" line="355"/>
         <source>Reset center button</source>
         <translation>Taster zum Zurücksetzen der Mitte</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp"/>
+        <location filename="../ui/mainwindow.cpp" line="356"/>
         <source>Reboot button</source>
         <translation>Neustart-Taster</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp"/>
+        <location filename="../ui/mainwindow.cpp" line="357"/>
         <source>Braking PWM</source>
         <translation>Brems-PWM</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp"/>
+        <location filename="../ui/mainwindow.cpp" line="398"/>
         <source>Normal</source>
         <translation>Normal</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp"/>
+        <location filename="../ui/mainwindow.cpp" line="398"/>
         <source>Inverted</source>
         <translation>Invertiert</translation>
     </message>
