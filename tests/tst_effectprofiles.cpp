@@ -133,16 +133,17 @@ private slots:
         root.reset();
     }
 
-    void constructorCreatesDirectoryButListsNothing()
+    void constructorListsExistingProfilesWithoutPickingOne()
     {
         QVERIFY(QDir().mkdir(PROFILES));
-        QVERIFY(writeFile(profilePath("Existing"), QByteArray(EFFECT_SETTINGS_SIZE, '\0')));
+        QByteArray stored(EFFECT_SETTINGS_SIZE, '\0');
+        stored[1] = char(50);  // DirectX spring strength
+        QVERIFY(writeFile(profilePath("Existing"), stored));
         createWidget();
-        QCOMPARE(combo()->count(), 0);
-        QVERIFY(QMetaObject::invokeMethod(widget, "readProfiles"));
         QCOMPARE(listed(), QStringList{"Existing"});
         QCOMPARE(combo()->currentIndex(), -1);
         QVERIFY(combo()->currentText().isEmpty());
+        QCOMPARE(int(widget->getEffectSettings().direct_x_spring_strength), 0);
 
         delete widget;
         QVERIFY(QDir(PROFILES).removeRecursively());

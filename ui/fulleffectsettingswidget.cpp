@@ -93,11 +93,13 @@ FullEffectSettingsWidget::FullEffectSettingsWidget(QWidget *parent)
 {
     ui->setupUi(this);
 
-    // The list stays empty until the first refresh. When the directory cannot
-    // be made (a plain file of that name, no permission) every profile slot
-    // finds it missing and does nothing.
+    // When the directory cannot be made (a plain file of that name, no
+    // permission) every profile slot finds it missing and does nothing.
     QDir::current().mkdir(QLatin1String(PROFILE_DIRECTORY));
     profileDir.setPath(QDir::current().absoluteFilePath(QLatin1String(PROFILE_DIRECTORY)));
+    // Profiles kept from earlier sessions are offered right away; none is
+    // picked, so the form keeps its own values.
+    readProfiles();
 }
 
 FullEffectSettingsWidget::~FullEffectSettingsWidget()

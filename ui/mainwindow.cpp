@@ -177,8 +177,11 @@ template <typename Request> void MainWindow::post(Request &&request)
 
 void MainWindow::hideSettingsPages()
 {
+    // Runs on every device report while nothing is selected: hiding a tab
+    // that is already hidden still relayouts and repaints the whole window.
     for (int page = 0; page < ui->main_tab_widget->count(); ++page)
-        ui->main_tab_widget->setTabVisible(page, false);
+        if (ui->main_tab_widget->isTabVisible(page))
+            ui->main_tab_widget->setTabVisible(page, false);
 }
 
 void MainWindow::resetDeviceSelection()
