@@ -72,7 +72,7 @@ QByteArray HidrawBus::reportDescriptor()
                       int(sizeof REPORT_DESCRIPTOR));
 }
 
-bool HidrawBus::describe(EmulatedNode &node, QString *spec, QString *error)
+bool HidrawBus::describe(EmulatedNode &node, QString *description, QString *error)
 {
     const int deviceNumber = kernel.nextUsbDeviceNumber();
     const int minor = hidrawMinors++;
@@ -133,7 +133,7 @@ bool HidrawBus::describe(EmulatedNode &node, QString *spec, QString *error)
     // bInterfaceNumber of the interface; HID_ID, HID_NAME and HID_UNIQ (all
     // three must be there) and report_descriptor of the HID device; and the
     // hidraw device's "device" link, which umockdev does not make itself.
-    *spec = QStringLiteral("P: %1\n"
+    *description = QStringLiteral("P: %1\n"
                            "E: DEVNAME=/dev/bus/usb/%2/%3\n"
                            "E: DEVTYPE=usb_device\n"
                            "E: DRIVER=usb\n"
@@ -162,7 +162,7 @@ bool HidrawBus::describe(EmulatedNode &node, QString *spec, QString *error)
                 .arg(pid, QString::fromLatin1(MANUFACTURER), QString::fromLatin1(PRODUCT), serial)
                 .arg(BUS_NUMBER)
                 .arg(deviceNumber);
-    *spec += QStringLiteral("P: %1\n"
+    *description += QStringLiteral("P: %1\n"
                             "E: DEVTYPE=usb_interface\n"
                             "E: DRIVER=usbhid\n"
                             "E: INTERFACE=3/0/0\n"
@@ -176,7 +176,7 @@ bool HidrawBus::describe(EmulatedNode &node, QString *spec, QString *error)
                             "\n")
                  .arg(interfacePath)
                  .arg(INTERFACE_NUMBER, 2, 10, QLatin1Char('0'));
-    *spec += QStringLiteral("P: %1\n"
+    *description += QStringLiteral("P: %1\n"
                             "E: DRIVER=hid-generic\n"
                             "E: HID_ID=0003:0000045B:%2\n"
                             "E: HID_NAME=%3 %4\n"
@@ -190,7 +190,7 @@ bool HidrawBus::describe(EmulatedNode &node, QString *spec, QString *error)
                       descriptorHex);
     // "dev" and DEVNAME give the preload's stat() the node's number and make
     // umockdev add /sys/dev/char/M:N; no "N:" line, the node exists already.
-    *spec += QStringLiteral("P: %1\n"
+    *description += QStringLiteral("P: %1\n"
                             "E: DEVNAME=%2\n"
                             "E: MAJOR=%3\n"
                             "E: MINOR=%4\n"

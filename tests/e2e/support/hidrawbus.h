@@ -20,7 +20,7 @@ public:
     static QByteArray reportDescriptor();
 
 protected:
-    bool describe(EmulatedNode &node, QString *spec, QString *error) override;
+    bool describe(EmulatedNode &node, QString *description, QString *error) override;
     void handleIoctl(EmulatedNode &node, _UMockdevIoctlClient *client) override;
 
 private:

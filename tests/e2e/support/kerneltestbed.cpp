@@ -90,15 +90,15 @@ bool EmulatedBus::plug(const std::shared_ptr<EmulatedBoard> &board, QString *err
     auto node = std::make_unique<EmulatedNode>();
     node->bus = this;
     node->board = board;
-    QString spec;
+    QString description;
     QString why;
-    if (!describe(*node, &spec, &why)) {
+    if (!describe(*node, &description, &why)) {
         if (error)
             *error = why;
         return false;
     }
     GError *gerror = nullptr;
-    if (!umockdev_testbed_add_from_string(kernel.testbed(), spec.toUtf8().constData(), &gerror)) {
+    if (!umockdev_testbed_add_from_string(kernel.testbed(), description.toUtf8().constData(), &gerror)) {
         if (error)
             *error = QStringLiteral("umockdev refused the %1 device: %2")
                          .arg(name(), QString::fromUtf8(gerror->message));

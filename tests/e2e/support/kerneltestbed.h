@@ -92,7 +92,7 @@ protected:
 
     // Builds the umockdev description of the board's devices and the node's
     // path; may prepare the node itself (hidraw does).
-    virtual bool describe(EmulatedNode &node, QString *spec, QString *error) = 0;
+    virtual bool describe(EmulatedNode &node, QString *description, QString *error) = 0;
     // Answers one ioctl on the node; runs on umockdev's thread.
     virtual void handleIoctl(EmulatedNode &node, _UMockdevIoctlClient *client) = 0;
 

@@ -54,7 +54,7 @@ int UsbfsBus::refusedRequests() const
     return refused;
 }
 
-bool UsbfsBus::describe(EmulatedNode &node, QString *spec, QString *)
+bool UsbfsBus::describe(EmulatedNode &node, QString *description, QString *)
 {
     const int deviceNumber = kernel.nextUsbDeviceNumber();
     const QString port = QStringLiteral("%1-%2").arg(BUS_NUMBER).arg(deviceNumber);
@@ -71,7 +71,7 @@ bool UsbfsBus::describe(EmulatedNode &node, QString *spec, QString *)
     node.sysfsPaths = {QStringLiteral("/sys") + syspath};
     // umockdev-record format. "A:" values end in an escaped newline like real
     // sysfs; libusb warns about attributes without one.
-    *spec = QStringLiteral("P: %1\n"
+    *description = QStringLiteral("P: %1\n"
                            "N: %2=%3\n"
                            "E: DEVNAME=%4\n"
                            "E: DEVTYPE=usb_device\n"

@@ -29,7 +29,7 @@ public:
     int refusedRequests() const;
 
 protected:
-    bool describe(EmulatedNode &node, QString *spec, QString *error) override;
+    bool describe(EmulatedNode &node, QString *description, QString *error) override;
     void handleIoctl(EmulatedNode &node, _UMockdevIoctlClient *client) override;
 
 private:
