@@ -57,7 +57,7 @@ private slots:
         const auto hardware = board.workingHardwareSettings();
         QVERIFY(hardware.speed_sample_buffer_size >= 2 && hardware.speed_sample_buffer_size <= 32);
         QCOMPARE(board.permanentEffects(), board.workingEffects());
-        QCOMPARE(board.firmwareInfo().firmwareVersion, SUPPORTED_FIRMWARE_VERSION);
+        QCOMPARE(uint32_t(board.firmwareInfo().firmwareVersion), SUPPORTED_FIRMWARE_VERSION);
         QCOMPARE(int(board.firmwareInfo().deviceType), DEVICE_TYPE_JOYSTICK);
     }
 

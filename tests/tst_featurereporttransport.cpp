@@ -224,7 +224,7 @@ private slots:
         QCOMPARE(buffer[3], uint8_t(0x00));
         FirmwareInfoTypeDef read;
         std::memcpy(&read, buffer, sizeof read);
-        QCOMPARE(read.firmwareVersion, SUPPORTED_FIRMWARE_VERSION);
+        QCOMPARE(uint32_t(read.firmwareVersion), SUPPORTED_FIRMWARE_VERSION);
         QCOMPARE(int(read.deviceType), DEVICE_TYPE_WHEEL);
     }
 

@@ -632,7 +632,7 @@ private slots:
         QCOMPARE(sliderWidget->value(), 1080);
         QCOMPARE(spin->value(), 1080);
         QCOMPARE(spin->maximum(), 9999);
-        QCOMPARE(widget->getEffectSettings().axis[1].motion_range, uint16_t(1080));
+        QCOMPARE(uint16_t(widget->getEffectSettings().axis[1].motion_range), uint16_t(1080));
     }
 
     void receivedMotionRangeStretchesSlider()
@@ -704,8 +704,8 @@ private slots:
         QVERIFY(spinBox("max_force_axis0")->isHidden());
 
         const EffectSettingsTypeDef settings = widget->getEffectSettings();
-        QCOMPARE(settings.axis[0].max_force, 37.0f);
-        QCOMPARE(settings.axis[1].max_force, 80.0f);
+        QCOMPARE(float(settings.axis[0].max_force), 37.0f);
+        QCOMPARE(float(settings.axis[1].max_force), 80.0f);
     }
 
     void reservedBytesDoNotComeBack()

@@ -81,7 +81,7 @@ private slots:
         reply[4] = char(DEVICE_TYPE_RUDDER);
         FirmwareInfoTypeDef info;
         std::memcpy(&info, reply.constData(), sizeof info);
-        QCOMPARE(info.firmwareVersion, SUPPORTED_FIRMWARE_VERSION);
+        QCOMPARE(uint32_t(info.firmwareVersion), SUPPORTED_FIRMWARE_VERSION);
         QCOMPARE(int(info.deviceType), DEVICE_TYPE_RUDDER);
     }
 
@@ -138,7 +138,7 @@ private slots:
         info.firmwareVersion = 240718;
         map.insert(22888, info);
         QVariant carried = QVariant::fromValue(map);
-        QCOMPARE(carried.value<FirmwareInfoMap>().value(22888).firmwareVersion, 240718u);
+        QCOMPARE(uint32_t(carried.value<FirmwareInfoMap>().value(22888).firmwareVersion), 240718u);
 
         thread.quit();
         thread.wait();

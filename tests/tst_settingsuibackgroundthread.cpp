@@ -181,7 +181,7 @@ private slots:
         for (int type : types) {
             const FirmwareInfoTypeDef info = map.value(productIdForDeviceType(uint8_t(type)));
             QCOMPARE(int(info.deviceType), type);
-            QCOMPARE(info.firmwareVersion, SUPPORTED_FIRMWARE_VERSION + uint32_t(type));
+            QCOMPARE(uint32_t(info.firmwareVersion), SUPPORTED_FIRMWARE_VERSION + uint32_t(type));
         }
         QCOMPARE(Bus::openHandleCount(), 5);
         // One information read per board, in scan order.
@@ -234,7 +234,7 @@ private slots:
         scan();
         scan();
         QCOMPARE(recorder->last().size(), 1);
-        QCOMPARE(recorder->last().value(WHEEL_PID).firmwareVersion, 111u);
+        QCOMPARE(uint32_t(recorder->last().value(WHEEL_PID).firmwareVersion), 111u);
         QCOMPARE(Bus::openHandleCount(), 1);
     }
 

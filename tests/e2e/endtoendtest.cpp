@@ -422,7 +422,7 @@ void EndToEndTest::scanListsTheBoardWithItsInformation()
     const FirmwareInfoMap devices = scans.last();
     QCOMPARE(devices.keys(), QList<int>{WHEEL_PID});
     QCOMPARE(bytesOf(devices.value(WHEEL_PID)), wheel->info());
-    QCOMPARE(devices.value(WHEEL_PID).firmwareVersion, SUPPORTED_FIRMWARE_VERSION);
+    QCOMPARE(uint32_t(devices.value(WHEEL_PID).firmwareVersion), SUPPORTED_FIRMWARE_VERSION);
     QCOMPARE(int(devices.value(WHEEL_PID).deviceType), DEVICE_TYPE_WHEEL);
     QCOMPARE(bus->openFiles(*wheel), 1);
 
