@@ -25,8 +25,9 @@ namespace {
 using boardsim::Bus;
 using boardsim::SimulatedBoard;
 
-constexpr int VENDOR_ID = 1115;
-const QList<int> PRODUCT_IDS = {22000, 22777, 22888, 22999, 22001};
+const QList<int> PRODUCT_IDS = {BOARD_PRODUCT_ID_GENERIC, BOARD_PRODUCT_ID_JOYSTICK,
+                                BOARD_PRODUCT_ID_RUDDER, BOARD_PRODUCT_ID_WHEEL,
+                                BOARD_PRODUCT_ID_COLLECTIVE};
 constexpr int WARM_UP_SCANS = 100;
 
 int optionValue(const QStringList &args, const QString &name, int fallback)
@@ -49,7 +50,8 @@ QList<SimulatedBoard> plugBoards(int count)
 
 int measureCpu(QCoreApplication &app, int boardCount, int seconds)
 {
-    SettingsUiBackgroundThread *worker = new SettingsUiBackgroundThread(PRODUCT_IDS, VENDOR_ID);
+    SettingsUiBackgroundThread *worker =
+        new SettingsUiBackgroundThread(PRODUCT_IDS, BOARD_VENDOR_ID);
     libusb_init(nullptr);
     QThread thread;
     thread.start();
@@ -90,7 +92,7 @@ int measureCpu(QCoreApplication &app, int boardCount, int seconds)
 
 int measureMemory(int boardCount, int scans)
 {
-    SettingsUiBackgroundThread worker(PRODUCT_IDS, VENDOR_ID);
+    SettingsUiBackgroundThread worker(PRODUCT_IDS, BOARD_VENDOR_ID);
     libusb_init(nullptr);
     // The map reaches its receiver by value, as it reaches the main window.
     QMap<int, FirmwareInfoTypeDef> lastScan;

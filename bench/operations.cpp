@@ -26,9 +26,11 @@ namespace {
 using boardsim::Bus;
 using boardsim::SimulatedBoard;
 
-constexpr int VENDOR_ID = 1115;
-const QList<int> PRODUCT_IDS = {22000, 22777, 22888, 22999, 22001};
-constexpr int BOARD_PID = 22777;  // a joystick: both axes of every record in use
+const QList<int> PRODUCT_IDS = {BOARD_PRODUCT_ID_GENERIC, BOARD_PRODUCT_ID_JOYSTICK,
+                                BOARD_PRODUCT_ID_RUDDER, BOARD_PRODUCT_ID_WHEEL,
+                                BOARD_PRODUCT_ID_COLLECTIVE};
+constexpr int BOARD_PID =
+    BOARD_PRODUCT_ID_JOYSTICK;  // a joystick: both axes of every record in use
 
 double median(std::vector<double> values)
 {
@@ -74,7 +76,7 @@ int main(int argc, char *argv[])
     board.setRebootDuration(std::chrono::milliseconds(0));
     Bus::plug(board);
 
-    SettingsUiBackgroundThread worker(PRODUCT_IDS, VENDOR_ID);
+    SettingsUiBackgroundThread worker(PRODUCT_IDS, BOARD_VENDOR_ID);
     libusb_init(nullptr);
 
     QMap<int, FirmwareInfoTypeDef> lastScan;

@@ -554,15 +554,15 @@ int productIdForDeviceType(uint8_t deviceType)
 {
     switch (deviceType) {
     case DEVICE_TYPE_JOYSTICK:
-        return 22777;
+        return BOARD_PRODUCT_ID_JOYSTICK;
     case DEVICE_TYPE_RUDDER:
-        return 22888;
+        return BOARD_PRODUCT_ID_RUDDER;
     case DEVICE_TYPE_WHEEL:
-        return 22999;
+        return BOARD_PRODUCT_ID_WHEEL;
     case DEVICE_TYPE_COLLECTIVE:
-        return 22001;
+        return BOARD_PRODUCT_ID_COLLECTIVE;
     default:
-        return 22000;
+        return BOARD_PRODUCT_ID_GENERIC;
     }
 }
 

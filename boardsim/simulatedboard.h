@@ -20,7 +20,7 @@
 
 namespace boardsim {
 
-constexpr uint16_t VENDOR_ID = 0x045B;
+constexpr uint16_t VENDOR_ID = BOARD_VENDOR_ID;
 
 // One control transfer as the board saw it.
 struct Transfer {

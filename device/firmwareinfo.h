@@ -13,6 +13,14 @@ constexpr uint32_t SUPPORTED_FIRMWARE_VERSION = 240719;
 
 constexpr int FIRMWARE_INFO_SIZE = 64;  // bytes
 
+// USB identity of the boards: one vendor, one product id per device kind.
+constexpr int BOARD_VENDOR_ID = 1115;               // 0x045B
+constexpr int BOARD_PRODUCT_ID_GENERIC = 22000;     // 0x55F0
+constexpr int BOARD_PRODUCT_ID_JOYSTICK = 22777;    // 0x58F9
+constexpr int BOARD_PRODUCT_ID_RUDDER = 22888;      // 0x5968
+constexpr int BOARD_PRODUCT_ID_WHEEL = 22999;       // 0x59D7
+constexpr int BOARD_PRODUCT_ID_COLLECTIVE = 22001;  // 0x55F1
+
 // Codes of FirmwareInfoTypeDef::deviceType.
 constexpr int DEVICE_TYPE_GENERIC = 0;
 constexpr int DEVICE_TYPE_JOYSTICK = 1;  // the only kind with two motor axes

@@ -33,11 +33,11 @@ struct DeviceModel {
 };
 
 constexpr DeviceModel DEVICE_MODELS[] = {
-    {DEVICE_TYPE_GENERIC, 22000, "Gravolt Generic"},        // 0x55F0
-    {DEVICE_TYPE_JOYSTICK, 22777, "Gravolt Joystick"},      // 0x58F9
-    {DEVICE_TYPE_RUDDER, 22888, "Gravolt Rudder"},          // 0x5968
-    {DEVICE_TYPE_WHEEL, 22999, "Gravolt Wheel PRO"},        // 0x59D7
-    {DEVICE_TYPE_COLLECTIVE, 22001, "Gravolt Collective"},  // 0x55F1
+    {DEVICE_TYPE_GENERIC, BOARD_PRODUCT_ID_GENERIC, "Gravolt Generic"},
+    {DEVICE_TYPE_JOYSTICK, BOARD_PRODUCT_ID_JOYSTICK, "Gravolt Joystick"},
+    {DEVICE_TYPE_RUDDER, BOARD_PRODUCT_ID_RUDDER, "Gravolt Rudder"},
+    {DEVICE_TYPE_WHEEL, BOARD_PRODUCT_ID_WHEEL, "Gravolt Wheel PRO"},
+    {DEVICE_TYPE_COLLECTIVE, BOARD_PRODUCT_ID_COLLECTIVE, "Gravolt Collective"},
 };
 
 // Shown untranslated on purpose: the warning must stay readable whatever
@@ -72,8 +72,8 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
     }
 
     registerRecordMetaTypes();
-    worker = std::make_unique<SettingsUiBackgroundThread>(productIdByType.values(),
-                                                          GRAVOLT_VENDOR_ID, nullptr);
+    worker = std::make_unique<SettingsUiBackgroundThread>(productIdByType.values(), BOARD_VENDOR_ID,
+                                                          nullptr);
 
     windowIconImage = QIcon(WINDOW_ICON_FILE);
     windowTitleText = applicationWindowTitle();

@@ -31,7 +31,6 @@ inline const QString DOWNLOADS_PAGE_URL =
     QStringLiteral("https://gravolt.com/docs/en/downloads.html");
 
 // Vendor id shared by every supported board.
-constexpr int GRAVOLT_VENDOR_ID = 1115;  // 0x045B
 
 class MainWindow : public QMainWindow
 {
