@@ -1,6 +1,7 @@
 #pragma once
 
 #include "device/firmwareinfo.h"
+#include "device/operationoutcome.h"
 #include "settings/effectsettings.h"
 #include "settings/hardwaresettings.h"
 
@@ -67,10 +68,26 @@ public:
     // after this has returned.
     static void stopAndDelete(SettingsUiBackgroundThread *worker, QThread *thread);
 
+    // The operations for callers that want the result itself (automatic
+    // backups, the command-line tool). Each takes the mutex as the slots do,
+    // emits nothing and returns the outcome; the slots below are these plus
+    // their signals.
+    OperationOutcome fetchEffectSettings(int pid, EffectSettingsTypeDef &record);
+    OperationOutcome fetchHardwareSettings(int pid, HardwareSettingsTypeDef &record);
+    OperationOutcome writeEffectSettings(int pid, const EffectSettingsTypeDef &record,
+                                         bool permanently);
+    OperationOutcome writeHardwareSettings(int pid, const HardwareSettingsTypeDef &record,
+                                           bool permanently);
+    OperationOutcome reboot(int pid);
+    OperationOutcome switchToDfu(int pid);
+
 signals:
     void connectedDevices(QMap<int, FirmwareInfoTypeDef> devices);
     void effectSettingsObtained(EffectSettingsTypeDef settings);
     void hardwareSettingsObtained(HardwareSettingsTypeDef settings);
+    // Once per operation slot, after the mutex is released and after the
+    // record signal of a successful read.
+    void operationFinished(OperationOutcome outcome);
 
 public slots:
     void start();

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QMetaType>
+#include <QString>
+
+// What the worker did with one request to a board. Every settings operation,
+// reboot and DFU switch ends in exactly one of these, so that nothing that
+// failed can look like something that worked.
+
+enum class DeviceOperation {
+    ReadEffectSettings,
+    ApplyEffectSettings,
+    SaveEffectSettings,
+    ReadHardwareSettings,
+    ApplyHardwareSettings,
+    SaveHardwareSettings,
+    Reboot,
+    SwitchToDfu,
+};
+
+enum class OutcomeStatus {
+    Succeeded,
+    NoSuchBoard,     // no open board under that product id
+    BoardLeft,       // the board went off the bus during the operation
+    TransferFailed,  // a control transfer failed; `libusbError` says how
+    StayedBusy,      // the board never reported idle within the poll bound
+    ShortReply,      // a read returned fewer bytes than the record holds
+};
+
+struct OperationOutcome {
+    int productId = -1;
+    DeviceOperation operation = DeviceOperation::ReadEffectSettings;
+    OutcomeStatus status = OutcomeStatus::Succeeded;
+    // TransferFailed: libusb's error code (negative); 0 otherwise.
+    int libusbError = 0;
+    // Record writes: the 0-based index of the report that failed, where the
+    // terminator is the report after the last chunk; -1 when no report failed
+    // or the failure was not in the record's reports (the store command, a
+    // busy poll).
+    int failedReport = -1;
+    // ShortReply: bytes received and bytes expected.
+    int bytesReceived = 0;
+    int bytesExpected = 0;
+
+    bool succeeded() const { return status == OutcomeStatus::Succeeded; }
+};
+
+Q_DECLARE_METATYPE(OperationOutcome)
