@@ -209,7 +209,10 @@ void LiveInputView::refresh()
         QProgressBar *bar = axisBars[i];
         if (bar->minimum() != axis.minimum || bar->maximum() != axis.maximum)
             bar->setRange(axis.minimum, axis.maximum);
-        bar->setValue(axis.value);
+        // A board can send values beyond the range it declares; the bar
+        // would ignore them, so it stops at its end and the text tells.
+        bar->setValue(qBound(axis.minimum, axis.value, axis.maximum));
+        bar->setFormat(QString::number(axis.value));
     }
     for (int i = 0; i < latest.buttonCount; ++i) {
         const bool lit = latest.buttons[i] != 0;
@@ -236,11 +239,10 @@ void LiveInputView::rebuildControls()
 
     for (int i = 0; i < latest.axisCount; ++i) {
         auto *name = new QLabel(axisName(latest.axes[i].code), axesBox);
+        // The text is the raw value as the board sends it: what dead zones
+        // and ranges are set in.
         auto *bar = new QProgressBar(axesBox);
         bar->setObjectName(QStringLiteral("live_axis_%1").arg(i + 1));
-        // The raw value, as the board sends it: what dead zones and ranges
-        // are set in.
-        bar->setFormat(QStringLiteral("%v"));
         bar->setRange(latest.axes[i].minimum, latest.axes[i].maximum);
         axesGrid->addWidget(name, i, 0);
         axesGrid->addWidget(bar, i, 1);
