@@ -259,19 +259,30 @@ gravolt_input_status gravolt_input_read(gravolt_input_source *source, gravolt_in
     // buffer overflowed it says so, and the sync events bring the state back
     // in line before normal reading resumes.
     unsigned int flags = LIBEVDEV_READ_FLAG_NORMAL;
+    bool anyEvent = false;
     for (;;) {
         input_event event;
         const int rc = libevdev_next_event(source->device, flags, &event);
         if (rc == LIBEVDEV_READ_STATUS_SYNC) {
             flags = LIBEVDEV_READ_FLAG_SYNC;
+            anyEvent = true;
             continue;
         }
-        if (rc == LIBEVDEV_READ_STATUS_SUCCESS)
+        if (rc == LIBEVDEV_READ_STATUS_SUCCESS) {
+            anyEvent = true;
             continue;
+        }
         if (rc == -EAGAIN) {
             if (flags == LIBEVDEV_READ_FLAG_SYNC) {
                 flags = LIBEVDEV_READ_FLAG_NORMAL;
                 continue;
+            }
+            // A node that ends at its end of file instead of failing would
+            // keep waking the reader with nothing to read; once its device
+            // has gone that is the end of it.
+            if (!anyEvent && ::access(source->syspath.c_str(), F_OK) != 0) {
+                source->gone = true;
+                return GRAVOLT_INPUT_GONE;
             }
             break;
         }
