@@ -157,8 +157,8 @@ void LiveInputView::start()
     controlsMatch = false;
     const int descriptor = gravolt_input_descriptor(source);
     if (descriptor >= 0) {
-        notifier = std::make_unique<QSocketNotifier>(descriptor, QSocketNotifier::Read);
-        connect(notifier.get(), &QSocketNotifier::activated, this, &LiveInputView::readInputs);
+        notifier = new QSocketNotifier(descriptor, QSocketNotifier::Read, this);
+        connect(notifier, &QSocketNotifier::activated, this, &LiveInputView::readInputs);
     } else {
         pollTimer.start();
     }
@@ -172,8 +172,13 @@ void LiveInputView::stop()
 {
     pollTimer.stop();
     refreshTimer.stop();
-    // The notifier must go before the descriptor it watches is closed.
-    notifier.reset();
+    // The notifier must stop watching before its descriptor is closed; it is
+    // deleted later, as this may run inside its own signal.
+    if (notifier) {
+        notifier->setEnabled(false);
+        notifier->deleteLater();
+        notifier = nullptr;
+    }
     if (source) {
         gravolt_input_close(source);
         source = nullptr;

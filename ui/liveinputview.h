@@ -6,8 +6,6 @@
 #include <QTimer>
 #include <QWidget>
 
-#include <memory>
-
 class QGridLayout;
 class QGroupBox;
 class QLabel;
@@ -51,7 +49,7 @@ private:
 
     int productId = -1;
     gravolt_input_source *source = nullptr;
-    std::unique_ptr<QSocketNotifier> notifier;
+    QSocketNotifier *notifier = nullptr;  // a child; goes with deleteLater
     // Without a descriptor to wait on, the inputs are read at the refresh rate.
     QTimer pollTimer;
     // Changes are shown at most this often, however fast the events come.
