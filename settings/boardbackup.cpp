@@ -1,6 +1,7 @@
 #include "boardbackup.h"
 
 #include "device/firmwareinfo.h"
+#include "settings/orderedjson.h"
 #include "settings/recordcodec.h"
 
 #include <QFile>
@@ -231,6 +232,20 @@ bool writeWholeFile(const QString &path, const QByteArray &bytes, QString *error
     return true;
 }
 
+// Identity first, then the records in their own order, so the file reads
+// like the forms and a diff of two backups lines up field by field.
+QByteArray fileText(const QJsonObject &object)
+{
+    static const QStringList order =
+        QStringList{key(KEY_FORMAT),          key(KEY_VERSION),
+                    key(KEY_CREATED),         key(KEY_BOARD),
+                    key(KEY_MODEL),           key(KEY_PRODUCT_ID),
+                    key(KEY_DEVICE_TYPE),     key(KEY_FIRMWARE_VERSION),
+                    key(KEY_EFFECT_SETTINGS), key(KEY_HARDWARE_SETTINGS)} +
+        recordFieldOrder();
+    return orderedJson(object, order);
+}
+
 QString prefixed(const char *name, const QString &message)
 {
     return key(name) + QLatin1Char('.') + message;
@@ -269,7 +284,7 @@ QByteArray serializeBoardBackup(const BoardBackup &backup)
     object.insert(key(KEY_BOARD), encodeIdentity(backup.board));
     object.insert(key(KEY_EFFECT_SETTINGS), encodeEffectSettings(backup.effects));
     object.insert(key(KEY_HARDWARE_SETTINGS), encodeHardwareSettings(backup.hardware));
-    return QJsonDocument(object).toJson(QJsonDocument::Indented);
+    return fileText(object);
 }
 
 bool parseBoardBackup(const QByteArray &json, BoardBackup &backup, QString *error)
@@ -349,7 +364,7 @@ QByteArray serializeEffectProfile(const EffectSettingsTypeDef &effects, const Bo
     object.insert(key(KEY_VERSION), EFFECT_PROFILE_VERSION);
     object.insert(key(KEY_BOARD), encodeIdentity(board));
     object.insert(key(KEY_EFFECT_SETTINGS), encodeEffectSettings(effects));
-    return QJsonDocument(object).toJson(QJsonDocument::Indented);
+    return fileText(object);
 }
 
 bool parseEffectProfile(const QByteArray &json, EffectSettingsTypeDef &effects,
