@@ -304,6 +304,11 @@ bool parseBoardBackup(const QByteArray &json, BoardBackup &backup, QString *erro
     if (!parsed.created.isValid())
         return fail(error, QStringLiteral("created: \"%1\" is not an ISO 8601 date and time")
                                .arg(created.toString()));
+    // Without a zone the time would be read in whatever zone this computer is
+    // in, and the list of backups could come out in the wrong order.
+    if (parsed.created.timeSpec() == Qt::LocalTime)
+        return fail(error, QStringLiteral("created: \"%1\" has no time zone (UTC ends in Z)")
+                               .arg(created.toString()));
     parsed.created = parsed.created.toUTC();
 
     if (!decodeIdentity(object.value(key(KEY_BOARD)), false, parsed.board, error))

@@ -137,6 +137,8 @@ private slots:
             << withChange(valid, {"created"}, removed) << "created: missing";
         QTest::newRow("created not a time")
             << withChange(valid, {"created"}, "yesterday") << "created: \"yesterday\" is not";
+        QTest::newRow("created without a zone")
+            << withChange(valid, {"created"}, "2026-12-08T11:22:33") << "has no time zone";
         QTest::newRow("unknown model")
             << withChange(valid, {"board", "model"}, "pedal") << "board.model: \"pedal\"";
         QTest::newRow("model and type disagree")
