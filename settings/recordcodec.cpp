@@ -532,3 +532,18 @@ bool decodeHardwareSettings(const QJsonObject &object, HardwareSettingsTypeDef &
     std::memcpy(&out, record, sizeof out);
     return true;
 }
+
+QStringList recordFieldOrder()
+{
+    QStringList names;
+    const auto append = [&names](const auto &fields) {
+        for (const FieldSpec &field : fields)
+            names.append(QLatin1String(field.name));
+    };
+    append(EFFECT_FIELDS);
+    append(EFFECT_AXIS_FIELDS);
+    append(HARDWARE_FIELDS);
+    append(HARDWARE_AXIS_FIELDS);
+    names.append(QLatin1String(AXIS_KEY));
+    return names;
+}

@@ -5,6 +5,7 @@
 
 #include <QJsonObject>
 #include <QString>
+#include <QStringList>
 
 // Both settings records as JSON objects a person can read, edit and diff, and
 // back. Every byte of the record image has a place in the object: named fields
@@ -28,3 +29,8 @@ QJsonObject encodeHardwareSettings(const HardwareSettingsTypeDef &settings);
 bool decodeEffectSettings(const QJsonObject &object, EffectSettingsTypeDef &out, QString *error);
 bool decodeHardwareSettings(const QJsonObject &object, HardwareSettingsTypeDef &out,
                             QString *error);
+
+// The field names of both records in the order the records hold them (each
+// record's own fields, then its axis block's, "axis" last), for writers that
+// keep a file in record order.
+QStringList recordFieldOrder();

@@ -1,3 +1,4 @@
+#include "settings/orderedjson.h"
 #include "settings/recordcodec.h"
 
 #include <QJsonArray>
@@ -42,10 +43,14 @@ void putFloatBits(QByteArray &image, int offset, quint32 bits)
     std::memcpy(image.data() + offset, &bits, sizeof bits);
 }
 
-// Through the text form too: the object must survive being written to a file.
+// Through the text forms too: the object must survive being written to a file
+// by QJsonDocument and by the file writer that keeps record order.
 QJsonObject throughText(const QJsonObject &object)
 {
-    return QJsonDocument::fromJson(QJsonDocument(object).toJson()).object();
+    const QJsonObject plain = QJsonDocument::fromJson(QJsonDocument(object).toJson()).object();
+    const QJsonObject ordered =
+        QJsonDocument::fromJson(orderedJson(object, recordFieldOrder())).object();
+    return plain == ordered ? ordered : QJsonObject();
 }
 
 QByteArray roundTrip(const QByteArray &image, QString *error)
