@@ -13,23 +13,25 @@ namespace boardsim {
 
 namespace {
 
-const QString FORMAT_NAME = QStringLiteral("gravolt-demo-boards");
+// Plain literals: the demo installs its boards before main(), possibly before
+// this file's static objects exist.
+constexpr QLatin1String FORMAT_NAME("gravolt-demo-boards");
 // A transfer waits at most this long for the other process's transfer; a real
 // board answers within a second, and the lock is only held around one.
 constexpr int LOCK_TIMEOUT_MS = 5000;
 // The state file is a few kilobytes per board.
 constexpr qint64 MAX_STATE_FILE_SIZE = 4 * 1024 * 1024;  // bytes
 
-const QString KEY_FORMAT = QStringLiteral("format");
-const QString KEY_BOARDS = QStringLiteral("boards");
-const QString KEY_PRODUCT_ID = QStringLiteral("product_id");
-const QString KEY_DEVICE_TYPE = QStringLiteral("device_type");
-const QString KEY_FIRMWARE_VERSION = QStringLiteral("firmware_version");
-const QString KEY_DEVICE_INFORMATION = QStringLiteral("device_information");
-const QString KEY_WORKING_EFFECTS = QStringLiteral("working_effect_settings");
-const QString KEY_WORKING_HARDWARE = QStringLiteral("working_hardware_settings");
-const QString KEY_PERMANENT_EFFECTS = QStringLiteral("permanent_effect_settings");
-const QString KEY_PERMANENT_HARDWARE = QStringLiteral("permanent_hardware_settings");
+constexpr QLatin1String KEY_FORMAT("format");
+constexpr QLatin1String KEY_BOARDS("boards");
+constexpr QLatin1String KEY_PRODUCT_ID("product_id");
+constexpr QLatin1String KEY_DEVICE_TYPE("device_type");
+constexpr QLatin1String KEY_FIRMWARE_VERSION("firmware_version");
+constexpr QLatin1String KEY_DEVICE_INFORMATION("device_information");
+constexpr QLatin1String KEY_WORKING_EFFECTS("working_effect_settings");
+constexpr QLatin1String KEY_WORKING_HARDWARE("working_hardware_settings");
+constexpr QLatin1String KEY_PERMANENT_EFFECTS("permanent_effect_settings");
+constexpr QLatin1String KEY_PERMANENT_HARDWARE("permanent_hardware_settings");
 
 QString lockPathFor(const QString &path)
 {
