@@ -665,21 +665,26 @@ int productIdForDeviceType(uint8_t deviceType)
 
 namespace {
 
-const QStringList DEMO_FAULT_NAMES = {QStringLiteral("fail-reads"), QStringLiteral("fail-writes"),
-                                      QStringLiteral("busy-forever"), QStringLiteral("hang")};
+// A function rather than a static list: the demo programs parse their boards
+// before main(), possibly before this file's static objects exist.
+QStringList demoFaultNames()
+{
+    return {QStringLiteral("fail-reads"), QStringLiteral("fail-writes"),
+            QStringLiteral("busy-forever"), QStringLiteral("hang")};
+}
 // fail-writes: the first two reports of every record go through, so the
 // failure lands in the middle of a record.
 constexpr int DEMO_FAILING_RECORD_REPORT = 3;
 
 bool applyDemoFault(SimulatedBoard &board, const QString &fault)
 {
-    if (fault == DEMO_FAULT_NAMES.at(0))
+    if (fault == demoFaultNames().at(0))
         board.setFailSettingsReads(true);
-    else if (fault == DEMO_FAULT_NAMES.at(1))
+    else if (fault == demoFaultNames().at(1))
         board.setFailRecordReportsFrom(DEMO_FAILING_RECORD_REPORT);
-    else if (fault == DEMO_FAULT_NAMES.at(2))
+    else if (fault == demoFaultNames().at(2))
         board.setBusyForever(true);
-    else if (fault == DEMO_FAULT_NAMES.at(3))
+    else if (fault == demoFaultNames().at(3))
         // Still listed, so that the user can pick it and see what a board
         // that stopped answering does to an operation.
         board.setHanging(true, HANG_LATENCY, true);
@@ -727,7 +732,7 @@ bool parseDemoBoards(const QString &value, QList<SimulatedBoard> &boards, QStrin
         SimulatedBoard board(productIdForDeviceType(uint8_t(type)), uint8_t(type), version);
         if (withFault.size() == 2 && !applyDemoFault(board, withFault.at(1).trimmed().toLower()))
             return fail(QStringLiteral("unknown fault \"%1\" (known: %2)")
-                            .arg(withFault.at(1), DEMO_FAULT_NAMES.join(QStringLiteral(", "))));
+                            .arg(withFault.at(1), demoFaultNames().join(QStringLiteral(", "))));
         parsed.append(board);
     }
     boards = parsed;
