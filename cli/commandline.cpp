@@ -13,6 +13,8 @@
 #include <QDir>
 #include <QTextStream>
 
+#include <algorithm>
+
 namespace {
 
 const QString PROGRAM = QStringLiteral("gravoltctl");

@@ -134,11 +134,12 @@ bool readBackupArgument(const QString &path, BoardBackup &backup, QString *error
 int restoreBoard(CommandRun &run)
 {
     const QString path = run.arguments().value(0);
+    const QString shown = path == STANDARD_STREAM ? QStringLiteral("standard input") : path;
     const bool permanently = run.isSet(OPTION_SAVE);
     BoardBackup backup;
     QString error;
     if (!readBackupArgument(path, backup, &error))
-        return run.fail(EXIT_REFUSED, QStringLiteral("%1: %2").arg(path, error));
+        return run.fail(EXIT_REFUSED, QStringLiteral("%1: %2").arg(shown, error));
 
     SelectedBoard board;
     int status = EXIT_DONE;
@@ -149,7 +150,7 @@ int restoreBoard(CommandRun &run)
             return run.fail(EXIT_REFUSED,
                             QStringLiteral("%1 is a backup of a %2, not of a %3; nothing was "
                                            "sent (--force restores it anyway)")
-                                .arg(path, backup.board.model, board.model));
+                                .arg(shown, backup.board.model, board.model));
         run.note(QStringLiteral("restoring a backup of a %1 on a %2")
                      .arg(backup.board.model, board.model));
     }
@@ -175,7 +176,7 @@ int restoreBoard(CommandRun &run)
                      .arg(board.model, where));
         return run.failOutcome(board, QStringLiteral("restoring the effect settings"), outcome);
     }
-    run.note(QStringLiteral("%1 restored to the %2 of the %3").arg(path, where, board.model));
+    run.note(QStringLiteral("%1 restored to the %2 of the %3").arg(shown, where, board.model));
     return EXIT_DONE;
 }
 
