@@ -3,6 +3,7 @@
 // keeps them in the file GRAVOLT_DEMO_STATE names, if any.
 #include "boardsim/demostatefile.h"
 #include "boardsim/simulatedboard.h"
+#include "boardsim/simulatedinput.h"
 
 #include <chrono>
 #include <cstdio>
@@ -36,6 +37,8 @@ const bool demoBoardsInstalled = [] {
         board.setRebootDuration(std::chrono::milliseconds(2000));
         boardsim::Bus::plug(board);
     }
+    // A living live-input page: sticks swept, buttons pressed in turn.
+    boardsim::SimulatedInputs::setMoving(true);
     const char *statePath = std::getenv("GRAVOLT_DEMO_STATE");
     if (statePath && *statePath &&
         !boardsim::DemoStateFile::attach(QString::fromLocal8Bit(statePath), demoBoards(), &error))

@@ -406,15 +406,12 @@ QString joinPath(const QString &prefix, const QString &key)
 bool refuseUnknownKeys(const QJsonObject &object, const QSet<QString> &known, const QString &prefix,
                        QString *error)
 {
-    QStringList unknown;
     for (auto it = object.begin(); it != object.end(); ++it) {
         if (!known.contains(it.key()))
-            unknown.append(it.key());
+            return fail(error, joinPath(prefix, it.key()),
+                        QStringLiteral("not a field of this record"));
     }
-    if (unknown.isEmpty())
-        return true;
-    return fail(error, joinPath(prefix, unknown.first()),
-                QStringLiteral("not a field of this record"));
+    return true;
 }
 
 template <std::size_t N>

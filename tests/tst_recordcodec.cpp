@@ -210,8 +210,8 @@ private slots:
         QFETCH(QString, message);
 
         // Start from a valid object of a random record, break one thing.
-        const QByteArray image =
-            randomImage(effects ? EFFECT_SETTINGS_SIZE : HARDWARE_SETTINGS_SIZE, 7);
+        // One image large enough for either record.
+        const QByteArray image = randomImage(HARDWARE_SETTINGS_SIZE, 7);
         EffectSettingsTypeDef effectRecord;
         HardwareSettingsTypeDef hardwareRecord;
         std::memcpy(&effectRecord, image.constData(), sizeof effectRecord);
