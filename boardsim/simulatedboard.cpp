@@ -674,12 +674,13 @@ int productIdForDeviceType(uint8_t deviceType)
 
 namespace {
 
-// A function rather than a static list: the demo programs parse their boards
-// before main(), possibly before this file's static objects exist.
-QStringList demoFaultNames()
+// A function, not a global: the demo parses its boards while the program's
+// statics are still being built.
+const QStringList &demoFaultNames()
 {
-    return {QStringLiteral("fail-reads"), QStringLiteral("fail-writes"),
-            QStringLiteral("busy-forever"), QStringLiteral("hang")};
+    static const QStringList names = {QStringLiteral("fail-reads"), QStringLiteral("fail-writes"),
+                                      QStringLiteral("busy-forever"), QStringLiteral("hang")};
+    return names;
 }
 // fail-writes: the first two reports of every record go through, so the
 // failure lands in the middle of a record.
