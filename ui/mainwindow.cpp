@@ -44,9 +44,9 @@ constexpr DeviceModel DEVICE_MODELS[] = {
 // catalogue is installed.
 const QString VERSION_MISMATCH_TITLE = QStringLiteral("Version mismatch!");
 const QString VERSION_MISMATCH_TEXT = QStringLiteral(
-    "Device firmware and Gravolt Setup have different versions. Changing settings with not "
-    "compatible software can cause unexpected device behaviour.\n"
-    " **Consider using matching versions of Gravolt Setup firmware.**");
+    "Device firmware and Gravolt Setup have different versions. Changing settings with "
+    "incompatible software can cause unexpected device behaviour.\n\n"
+    "**Consider using matching versions of Gravolt Setup and firmware.**");
 
 // Extensions on the SPI pins, in spi_mode code order after "Disabled". They
 // are part numbers and product names, the same in every language.
@@ -143,7 +143,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
     workerThread->start(QThread::InheritPriority);
     worker->moveToThread(workerThread.get());
 
-    QTimer::singleShot(0, this, [this] { resize(minimumSizeHint()); });
+    QTimer::singleShot(0, this, [this] { fitWindowToNaturalSize(this, WindowFit::AnySize); });
 
     ui->reboot_button->hide();
     ui->dfu_mode_button->hide();
@@ -253,6 +253,10 @@ void MainWindow::showVersionMismatch(FirmwareInfoTypeDef info)
     box.setWindowTitle(VERSION_MISMATCH_TITLE);
     box.setText(VERSION_MISMATCH_TEXT);
     box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+    // Qt names its standard buttons from its own catalogue, which is not
+    // always installed; these two follow the window's language either way.
+    box.button(QMessageBox::Ok)->setText(tr("OK"));
+    box.button(QMessageBox::Cancel)->setText(tr("Cancel"));
     QPushButton *latestVersion = box.addButton(tr("Latest version"), QMessageBox::ActionRole);
     box.setIcon(QMessageBox::Warning);
     box.setDefaultButton(latestVersion);  // also gives it the keyboard focus
@@ -287,6 +291,8 @@ void MainWindow::applyDeviceInfo(FirmwareInfoTypeDef info)
         ui->hardware_settings_widget->setDeviceType(deviceType, advanced);
     }
 
+    // The pages just shown may need more room than the window had.
+    post([this] { fitWindowToNaturalSize(this, WindowFit::GrowOnly); });
     // Reads the selection when the request runs, not now: a selection reset
     // in between must not read a board the user has left.
     post([this] {

@@ -3,9 +3,15 @@
 #include "device/firmwareinfo.h"
 
 #include <QComboBox>
+#include <QLayout>
 #include <QListView>
+#include <QScreen>
+#include <QScrollArea>
 #include <QStandardItemModel>
 #include <QTabWidget>
+#include <QWidget>
+
+#include <algorithm>
 
 void setComboRowHidden(QComboBox *combo, int row, bool hidden)
 {
@@ -43,4 +49,56 @@ void setAxisTabsForDevice(QTabWidget *tabs, int deviceType)
     default:
         break;
     }
+}
+
+namespace {
+
+// A layout on a page that has never been shown is brought up to date only when
+// the page is shown, so until then the page reports the size it had when it
+// was built, before fonts and translations were settled. Innermost first, so
+// that each widget counts its children as they are now; a scroll area sizes
+// itself by its contents, which its own layout does not watch.
+void bringLayoutsUpToDate(QWidget *window)
+{
+    const QList<QWidget *> widgets = window->findChildren<QWidget *>();
+    for (auto it = widgets.crbegin(); it != widgets.crend(); ++it) {
+        if (qobject_cast<QScrollArea *>(*it))
+            (*it)->updateGeometry();
+        if (QLayout *layout = (*it)->layout())
+            layout->activate();
+    }
+    if (QLayout *layout = window->layout())
+        layout->activate();
+}
+
+}  // namespace
+
+void fitWindowToNaturalSize(QWidget *window, WindowFit fit)
+{
+    if (!window)
+        return;
+    bringLayoutsUpToDate(window);
+    QSize wanted = window->sizeHint().expandedTo(window->minimumSizeHint());
+    const QScreen *screen = window->screen();
+    const QSize least = fit == WindowFit::GrowOnly ? window->size() : QSize(0, 0);
+    if (!screen) {
+        window->resize(wanted.expandedTo(least));
+        return;
+    }
+    // The title bar and borders of the window manager come on top of the
+    // window's own size; before the window is mapped they count as nothing.
+    const QRect available = screen->availableGeometry();
+    const QSize decoration = window->frameGeometry().size() - window->size();
+    wanted = wanted.boundedTo(available.size() - decoration)
+                 .expandedTo(window->minimumSizeHint())
+                 .expandedTo(least);
+    window->resize(wanted);
+
+    const QRect frame = window->frameGeometry();
+    const int x =
+        std::max(available.left(), std::min(frame.left(), available.right() - frame.width() + 1));
+    const int y =
+        std::max(available.top(), std::min(frame.top(), available.bottom() - frame.height() + 1));
+    if (x != frame.left() || y != frame.top())
+        window->move(x, y);
 }

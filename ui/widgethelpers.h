@@ -12,3 +12,15 @@ void setComboRowHidden(QComboBox *combo, int row, bool hidden);
 // Per-axis tabs: a joystick (type 1) shows both axes, types 2 to 4 only the
 // first; any other type leaves the tabs as they are.
 void setAxisTabsForDevice(QTabWidget *tabs, int deviceType);
+
+class QWidget;
+
+enum class WindowFit {
+    AnySize,   // the natural size, also when that is smaller than now
+    GrowOnly,  // never smaller than now: a size the user chose stays
+};
+
+// Makes a top-level window as large as its contents ask for, but no larger
+// than the screen's free area, and moves it back onto that area where it
+// would reach past an edge.
+void fitWindowToNaturalSize(QWidget *window, WindowFit fit);
