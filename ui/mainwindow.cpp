@@ -4,6 +4,7 @@
 #include "app/startupoptions.h"
 #include "device/settingsuibackgroundthread.h"
 #include "settings/recordmetatypes.h"
+#include "ui/wheelguard.h"
 #include "ui/widgethelpers.h"
 
 #include <libusb.h>
@@ -85,6 +86,8 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
     // The translation must be installed before the form looks up its texts.
     advanced = runStartupConfiguration(translator);
 
+    // Before the form exists, so that it sees every control being polished.
+    QCoreApplication::instance()->installEventFilter(new WheelGuard(this));
     ui->setupUi(this);
     setWindowIcon(windowIconImage);
     setWindowTitle(windowTitleText);
