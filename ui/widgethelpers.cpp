@@ -89,9 +89,9 @@ void fitWindowToNaturalSize(QWidget *window, WindowFit fit)
     // window's own size; before the window is mapped they count as nothing.
     const QRect available = screen->availableGeometry();
     const QSize decoration = window->frameGeometry().size() - window->size();
-    wanted = wanted.boundedTo(available.size() - decoration)
-                 .expandedTo(window->minimumSizeHint())
-                 .expandedTo(least);
+    // Past the screen's edge nothing could be reached; a page that is then
+    // too wide or too tall scrolls instead.
+    wanted = wanted.boundedTo(available.size() - decoration).expandedTo(least);
     window->resize(wanted);
 
     const QRect frame = window->frameGeometry();
