@@ -73,6 +73,20 @@ QStringList objectNamesOfForm(const QString &path)
     return xml.hasError() ? QStringList() : names;
 }
 
+// Marks every text it is asked for, so that a test sees which texts go
+// through the window's translation and which do not.
+class MarkingTranslator : public QTranslator
+{
+public:
+    bool isEmpty() const override { return false; }
+    QString translate(const char *context, const char *sourceText, const char *, int) const override
+    {
+        if (qstrcmp(context, "MainWindow") != 0)
+            return QString();
+        return QStringLiteral("<%1>").arg(QString::fromUtf8(sourceText));
+    }
+};
+
 }  // namespace
 
 class TestMainWindowFit : public QObject
@@ -261,6 +275,32 @@ private slots:
         QCOMPARE(value() != before, focused);
         // Left unaccepted, a real wheel event travels on to the scroll area.
         QCOMPARE(wheel.isAccepted(), focused);
+    }
+
+    // The version warning's text stays English on purpose; its buttons speak
+    // the window's language, Qt's own OK and Cancel included.
+    void versionWarningButtonsTranslated()
+    {
+        translator = std::make_unique<MarkingTranslator>();
+        QCoreApplication::installTranslator(translator.get());
+        constexpr uint32_t OLDER_FIRMWARE = SUPPORTED_FIRMWARE_VERSION - 1;
+        Bus::plug(SimulatedBoard(BOARD_PRODUCT_ID_RUDDER, DEVICE_TYPE_RUDDER, OLDER_FIRMWARE));
+        window = std::make_unique<MainWindow>();
+        window->show();
+        QTRY_VERIFY_WITH_TIMEOUT(control<QComboBox>(QStringLiteral("devices_combo_box"))
+                                     ->placeholderText()
+                                     .contains('1'),
+                                 REPORT_TIMEOUT_MS);
+
+        MessageBoxAnswerer answerer(MessageBoxAnswerer::Cancel);
+        pickDevice(*window, DEVICE_TYPE_RUDDER);
+        QCOMPARE(answerer.boxesSeen, 1);
+        QCOMPARE(answerer.title, QStringLiteral("Version mismatch!"));
+        QVERIFY(answerer.text.startsWith(QLatin1String("Device firmware")));
+        QStringList texts = answerer.buttonTexts;
+        texts.sort();
+        QCOMPARE(texts, (QStringList{QStringLiteral("<Cancel>"), QStringLiteral("<Latest version>"),
+                                     QStringLiteral("<OK>")}));
     }
 
     // Tests and helpers look controls up by name as soon as the window

@@ -146,7 +146,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
     workerThread->start(QThread::InheritPriority);
     worker->moveToThread(workerThread.get());
 
-    QTimer::singleShot(0, this, [this] { fitWindowToNaturalSize(this, WindowFit::AnySize); });
+    QTimer::singleShot(0, this, [this] { resize(minimumSizeHint()); });
 
     ui->reboot_button->hide();
     ui->dfu_mode_button->hide();
@@ -295,7 +295,7 @@ void MainWindow::applyDeviceInfo(FirmwareInfoTypeDef info)
     }
 
     // The pages just shown may need more room than the window had.
-    post([this] { fitWindowToNaturalSize(this, WindowFit::GrowOnly); });
+    post([this] { growWindowToNaturalSize(this); });
     // Reads the selection when the request runs, not now: a selection reset
     // in between must not read a board the user has left.
     post([this] {

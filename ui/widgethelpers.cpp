@@ -73,16 +73,15 @@ void bringLayoutsUpToDate(QWidget *window)
 
 }  // namespace
 
-void fitWindowToNaturalSize(QWidget *window, WindowFit fit)
+void growWindowToNaturalSize(QWidget *window)
 {
     if (!window)
         return;
     bringLayoutsUpToDate(window);
     QSize wanted = window->sizeHint().expandedTo(window->minimumSizeHint());
     const QScreen *screen = window->screen();
-    const QSize least = fit == WindowFit::GrowOnly ? window->size() : QSize(0, 0);
     if (!screen) {
-        window->resize(wanted.expandedTo(least));
+        window->resize(wanted.expandedTo(window->size()));
         return;
     }
     // The title bar and borders of the window manager come on top of the
@@ -91,7 +90,7 @@ void fitWindowToNaturalSize(QWidget *window, WindowFit fit)
     const QSize decoration = window->frameGeometry().size() - window->size();
     // Past the screen's edge nothing could be reached; a page that is then
     // too wide or too tall scrolls instead.
-    wanted = wanted.boundedTo(available.size() - decoration).expandedTo(least);
+    wanted = wanted.boundedTo(available.size() - decoration).expandedTo(window->size());
     window->resize(wanted);
 
     const QRect frame = window->frameGeometry();

@@ -15,12 +15,8 @@ void setAxisTabsForDevice(QTabWidget *tabs, int deviceType);
 
 class QWidget;
 
-enum class WindowFit {
-    AnySize,   // the natural size, also when that is smaller than now
-    GrowOnly,  // never smaller than now: a size the user chose stays
-};
-
 // Makes a top-level window as large as its contents ask for, but no larger
 // than the screen's free area, and moves it back onto that area where it
-// would reach past an edge.
-void fitWindowToNaturalSize(QWidget *window, WindowFit fit);
+// would reach past an edge. It never shrinks the window: a size the user
+// chose stays.
+void growWindowToNaturalSize(QWidget *window);
