@@ -192,6 +192,16 @@ private slots:
         // Opened at its natural size, the window stays on the screen, and the
         // shown page needs no sideways scrolling.
         const QRect screen = window->screen()->availableGeometry();
+        const QSize decoration = window->frameGeometry().size() - window->size();
+        const QSize natural = window->sizeHint().boundedTo(screen.size() - decoration);
+        QTRY_VERIFY2(window->width() >= natural.width() && window->height() >= natural.height(),
+                     qPrintable(QStringLiteral("%1x%2 < %3x%4 (screen %5x%6)")
+                                    .arg(window->width())
+                                    .arg(window->height())
+                                    .arg(natural.width())
+                                    .arg(natural.height())
+                                    .arg(screen.width())
+                                    .arg(screen.height())));
         QVERIFY(screen.contains(window->frameGeometry()));
         auto *area = tabs()->currentWidget()->findChild<PageScrollArea *>();
         QVERIFY(area);

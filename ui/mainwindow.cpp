@@ -294,14 +294,15 @@ void MainWindow::applyDeviceInfo(FirmwareInfoTypeDef info)
         ui->hardware_settings_widget->setDeviceType(deviceType, advanced);
     }
 
-    // The pages just shown may need more room than the window had.
-    post([this] { growWindowToNaturalSize(this); });
     // Reads the selection when the request runs, not now: a selection reset
     // in between must not read a board the user has left.
     post([this] {
         worker->readEffectSettings(currentProductId);
         worker->readHardwareSettings(currentProductId);
     });
+    // The pages just shown, filled by the reads, may need more room than the
+    // window had.
+    post([this] { growWindowToNaturalSize(this); });
 
     ui->reboot_button->show();
     ui->dfu_mode_button->show();

@@ -6,7 +6,6 @@
 #include <QLayout>
 #include <QListView>
 #include <QScreen>
-#include <QScrollArea>
 #include <QStandardItemModel>
 #include <QTabWidget>
 #include <QWidget>
@@ -53,17 +52,19 @@ void setAxisTabsForDevice(QTabWidget *tabs, int deviceType)
 
 namespace {
 
-// A layout on a page that has never been shown is brought up to date only when
-// the page is shown, so until then the page reports the size it had when it
-// was built, before fonts and translations were settled. Innermost first, so
-// that each widget counts its children as they are now; a scroll area sizes
-// itself by its contents, which its own layout does not watch.
+// A page that has never been shown is polished, and its layouts brought up to
+// date, only when it is shown; until then it reports the size it had when it
+// was built, before the window's font reached it. And a change of size
+// climbs from a widget to the window one posted event per level. So every
+// widget is polished and then, innermost first, drops the size it last gave
+// and lays out its children anew.
 void bringLayoutsUpToDate(QWidget *window)
 {
     const QList<QWidget *> widgets = window->findChildren<QWidget *>();
+    for (QWidget *widget : widgets)
+        widget->ensurePolished();
     for (auto it = widgets.crbegin(); it != widgets.crend(); ++it) {
-        if (qobject_cast<QScrollArea *>(*it))
-            (*it)->updateGeometry();
+        (*it)->updateGeometry();
         if (QLayout *layout = (*it)->layout())
             layout->activate();
     }
