@@ -1,0 +1,105 @@
+#include "boardnotice.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString NOTICE_STYLE = QStringLiteral(
+    "#board_notice { background: #fff4ce; border: 1px solid #d9a300; border-radius: 4px; }"
+    "#board_notice QLabel { background: transparent; color: #3b2f00; }");
+
+QString keyOf(const BoardStatus &status)
+{
+    return QStringLiteral("%1/%2/%3")
+        .arg(status.board.port)
+        .arg(status.board.productId)
+        .arg(int(status.problem));
+}
+
+}  // namespace
+
+BoardNotice::BoardNotice(const QList<int> &productIds, QWidget *parent)
+    : QFrame(parent), finder(productIds, BOARD_VENDOR_ID), message(new QLabel(this)),
+      commandBox(new QLabel(this)), copyButton(new QPushButton(tr("Copy commands"), this))
+{
+    setObjectName(QStringLiteral("board_notice"));
+    setStyleSheet(NOTICE_STYLE);
+    message->setObjectName(QStringLiteral("board_notice_message"));
+    message->setWordWrap(true);
+    message->setTextFormat(Qt::PlainText);
+    commandBox->setObjectName(QStringLiteral("board_notice_commands"));
+    commandBox->setTextFormat(Qt::PlainText);
+    commandBox->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    commandBox->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    copyButton->setObjectName(QStringLiteral("copy_fix_commands_button"));
+
+    auto *commandRow = new QHBoxLayout;
+    commandRow->addWidget(commandBox, 1);
+    commandRow->addWidget(copyButton, 0, Qt::AlignTop);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(message);
+    layout->addLayout(commandRow);
+
+    connect(copyButton, &QPushButton::clicked, this, &BoardNotice::copyCommands);
+    hide();
+}
+
+void BoardNotice::updateFromScan(const QMap<int, FirmwareInfoTypeDef> &devices)
+{
+    const QList<int> opened = devices.keys();
+    showDiagnosis(finder.run(&opened));
+}
+
+void BoardNotice::showDiagnosis(const BoardDiagnosis &diagnosis)
+{
+    QSet<QString> unusableNow;
+    QStringList paragraphs;
+    commands.clear();
+    bool replug = false;
+    for (const BoardStatus &status : diagnosis.unusable()) {
+        const QString key = keyOf(status);
+        unusableNow.insert(key);
+        if (!unusableBefore.contains(key))
+            continue;
+        paragraphs << tr("%1 (USB port %2) is connected but cannot be opened. %3")
+                          .arg(boardModelName(status.board.productId), status.board.port,
+                               problemText(status));
+        for (const QString &command : fixCommands(status, diagnosis.rule)) {
+            replug = true;
+            if (!commands.contains(command))
+                commands << command;
+        }
+    }
+    unusableBefore = unusableNow;
+    for (const int productId : diagnosis.crowdedModels())
+        paragraphs << tr("%1 %2s are connected. One board of each model can be configured at a "
+                         "time: unplug the others.")
+                          .arg(diagnosis.boardsPerProductId.value(productId))
+                          .arg(boardModelName(productId));
+    if (replug)
+        paragraphs << tr("To fix this, run these commands, then unplug the board and plug it in "
+                         "again:");
+
+    const QString text = paragraphs.join(QStringLiteral("\n\n"));
+    const QString commandText = commandsText();
+    // A look-up runs after every scan; the labels are only touched when
+    // something changed, so an idle window does not relayout once a second.
+    if (message->text() != text)
+        message->setText(text);
+    if (commandBox->text() != commandText)
+        commandBox->setText(commandText);
+    commandBox->setVisible(!commands.isEmpty());
+    copyButton->setVisible(!commands.isEmpty());
+    setVisible(!paragraphs.isEmpty());
+}
+
+void BoardNotice::copyCommands()
+{
+    QApplication::clipboard()->setText(commandsText() + QLatin1Char('\n'));
+}
