@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFontDatabase>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -35,16 +34,17 @@ BoardNotice::BoardNotice(const QList<int> &productIds, QWidget *parent)
     message->setTextFormat(Qt::PlainText);
     commandBox->setObjectName(QStringLiteral("board_notice_commands"));
     commandBox->setTextFormat(Qt::PlainText);
+    // The window is narrow; a long path wraps rather than being cut off. The
+    // button copies the commands whole either way.
+    commandBox->setWordWrap(true);
     commandBox->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     commandBox->setTextInteractionFlags(Qt::TextSelectableByMouse);
     copyButton->setObjectName(QStringLiteral("copy_fix_commands_button"));
 
-    auto *commandRow = new QHBoxLayout;
-    commandRow->addWidget(commandBox, 1);
-    commandRow->addWidget(copyButton, 0, Qt::AlignTop);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(message);
-    layout->addLayout(commandRow);
+    layout->addWidget(commandBox);
+    layout->addWidget(copyButton, 0, Qt::AlignRight);
 
     connect(copyButton, &QPushButton::clicked, this, &BoardNotice::copyCommands);
     hide();
