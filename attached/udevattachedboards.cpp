@@ -108,6 +108,20 @@ std::vector<UdevPtr<udev_device>> childrenOf(udev *context, udev_device *parent,
     return children;
 }
 
+// The "driver" link, else the DRIVER line of the device's uevent file (a
+// device list recorded from another machine may carry only that).
+QString driverOf(udev_device *device)
+{
+    if (const char *driver = udev_device_get_driver(device))
+        return QString::fromLatin1(driver);
+    const QString uevent = attribute(device, "uevent");
+    const QLatin1String key("DRIVER=");
+    for (const QString &line : uevent.split(QLatin1Char('\n')))
+        if (line.startsWith(key))
+            return line.mid(key.size()).trimmed();
+    return QString();
+}
+
 int interfaceNumberOf(udev_device *device)
 {
     udev_device *interface =
@@ -140,8 +154,7 @@ void describeBoard(udev *context, udev_device *usbDevice, AttachedBoard &board)
             continue;
         if (attribute(interface.get(), "bInterfaceNumber").toInt(nullptr, HEX) != 0)
             continue;
-        const char *driver = udev_device_get_driver(interface.get());
-        board.interfaceDriver = driver ? QString::fromLatin1(driver) : QString();
+        board.interfaceDriver = driverOf(interface.get());
     }
 
     // The node of interface 0, where the feature reports live; another

@@ -42,6 +42,12 @@ public:
     // gives a board a new address each time it enumerates.
     int nextUsbDeviceNumber();
 
+    // Devices in umockdev-record form, for tests that need sysfs and device
+    // nodes but no emulated ioctls. False and the reason when refused.
+    bool addDevices(const QString &description, QString *error);
+    // Removes every device and node added so far.
+    void clear();
+
 private:
     _UMockdevTestbed *bed = nullptr;
     int usbDeviceNumbers = 1;  // 1 is the root hub
