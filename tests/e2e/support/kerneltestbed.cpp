@@ -140,6 +140,19 @@ bool EmulatedBus::plug(const std::shared_ptr<EmulatedBoard> &board, QString *err
     return true;
 }
 
+int EmulatedBus::freePort() const
+{
+    for (int port = 1;; ++port) {
+        bool taken = false;
+        for (const auto &node : nodes) {
+            QMutexLocker lock(&node->mutex);
+            taken = taken || (!node->unplugged && node->port == port);
+        }
+        if (!taken)
+            return port;
+    }
+}
+
 EmulatedNode *EmulatedBus::find(const EmulatedBoard &board) const
 {
     for (const auto &node : nodes)

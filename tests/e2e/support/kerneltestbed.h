@@ -65,6 +65,7 @@ struct EmulatedNode {
     QMutex mutex;  // guards `unplugged`
     bool unplugged = false;
     int pty = -1;  // hidraw: master of the pty behind the node
+    int port = 0;  // hub port the board is plugged into, 1-based
 };
 
 // One kernel interface through which the libraries reach boards: usbfs for
@@ -92,6 +93,10 @@ public:
     int openFiles(const EmulatedBoard &board) const;
 
 protected:
+    // The lowest hub port no plugged board uses: a board plugged in again
+    // after leaving the bus goes back where it was.
+    int freePort() const;
+
     // Stops answering ioctls; subclasses call it first in their destructor,
     // before the state the handlers use goes away.
     void detachAll();
