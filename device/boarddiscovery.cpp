@@ -23,7 +23,8 @@ constexpr uint16_t READ_WRITE = PERMISSION_READ | PERMISSION_WRITE;
 constexpr uint32_t OWNER_SHIFT = 6;  // bits of the mode word
 constexpr uint32_t GROUP_SHIFT = 3;
 constexpr uint32_t MODE_OCTAL_DIGITS = 4;
-constexpr int NAME_BUFFER_SIZE = 4096;  // bytes for getpwuid_r / getgrgid_r
+constexpr int NAME_BUFFER_SIZE = 4096;   // bytes for getpwuid_r / getgrgid_r
+constexpr int HOLDERS_FRESH_MS = 15000;  // ms a list of holding programs is reused
 
 struct Model {
     int productId;
@@ -246,13 +247,21 @@ BoardDiagnosis BoardDiscovery::run(const QList<int> *opened) const
             status.problem = BoardProblem::DriverBound;
         }
         if (status.problem == BoardProblem::None && opened && !opened->contains(board.productId)) {
-            status.holders = programsHoldingNode(status.node.path);
+            status.holders = holdersOf(status.node.path);
             status.problem = status.holders.isEmpty() ? BoardProblem::NotAnswering
                                                       : BoardProblem::HeldByOtherProgram;
         }
         diagnosis.boards.append(status);
     }
     return diagnosis;
+}
+
+QStringList BoardDiscovery::holdersOf(const QString &node) const
+{
+    auto known = holders.find(node);
+    if (known == holders.end() || known->fresh.hasExpired())
+        known = holders.insert(node, {programsHoldingNode(node), QDeadlineTimer(HOLDERS_FRESH_MS)});
+    return known->programs;
 }
 
 QString boardModelName(int productId)

@@ -2,6 +2,8 @@
 
 #include "device/attachedboards.h"
 
+#include <QDeadlineTimer>
+#include <QHash>
 #include <QList>
 #include <QMap>
 #include <QString>
@@ -91,8 +93,17 @@ public:
     UdevRuleStatus udevRuleStatus() const;
 
 private:
+    QStringList holdersOf(const QString &node) const;
+
     QList<int> productIds;
     int vendorId;
+    // Walking /proc is by far the dearest part of a look-up; a board stuck
+    // unopened has its holders looked for again only after a while.
+    struct Holders {
+        QStringList programs;
+        QDeadlineTimer fresh;
+    };
+    mutable QHash<QString, Holders> holders;
     Credentials who = Credentials::ofThisProcess();
     QString programDir;
     QStringList udevRuleDirs;

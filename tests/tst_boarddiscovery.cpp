@@ -29,7 +29,9 @@ namespace {
 constexpr uint32_t USER = 1000;
 constexpr uint32_t USERS_GROUP = 100;
 constexpr uint32_t INPUT_GROUP = 104;
-constexpr int NOTICE_TIMEOUT_MS = 6000;  // two look-ups a scan apart, and some slack
+// Two look-ups a scan apart after the first scan, or after a board is gone
+// within the few scans an idle look-up waits; and some slack.
+constexpr int NOTICE_TIMEOUT_MS = 10000;
 const QList<int> PRODUCT_IDS = {BOARD_PRODUCT_ID_GENERIC, BOARD_PRODUCT_ID_JOYSTICK,
                                 BOARD_PRODUCT_ID_RUDDER, BOARD_PRODUCT_ID_WHEEL,
                                 BOARD_PRODUCT_ID_COLLECTIVE};

@@ -13,6 +13,11 @@ const QString NOTICE_STYLE = QStringLiteral(
     "#board_notice { background: #fff4ce; border: 1px solid #d9a300; border-radius: 4px; }"
     "#board_notice QLabel { background: transparent; color: #3b2f00; }");
 
+// Between two look-ups while every attached board is open; at one scan a
+// second a newly plugged board that cannot be opened is reported within this
+// many seconds plus one.
+constexpr int IDLE_LOOK_UP_EVERY_SCANS = 5;
+
 QString keyOf(const BoardStatus &status)
 {
     return QStringLiteral("%1/%2/%3")
@@ -53,7 +58,16 @@ BoardNotice::BoardNotice(const QList<int> &productIds, QWidget *parent)
 void BoardNotice::updateFromScan(const QMap<int, FirmwareInfoTypeDef> &devices)
 {
     const QList<int> opened = devices.keys();
-    showDiagnosis(finder.run(&opened));
+    const bool changed = !scanned || opened != openedBefore;
+    ++scansSinceLookUp;
+    if (!changed && !troubleBefore && scansSinceLookUp < IDLE_LOOK_UP_EVERY_SCANS)
+        return;
+    scanned = true;
+    scansSinceLookUp = 0;
+    openedBefore = opened;
+    const BoardDiagnosis diagnosis = finder.run(&opened);
+    troubleBefore = !diagnosis.unusable().isEmpty() || !diagnosis.crowdedModels().isEmpty();
+    showDiagnosis(diagnosis);
 }
 
 void BoardNotice::showDiagnosis(const BoardDiagnosis &diagnosis)

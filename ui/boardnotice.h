@@ -36,6 +36,14 @@ private:
     void copyCommands();
 
     BoardDiscovery finder;
+    // The look-up reads sysfs and stats device nodes. It runs after a scan
+    // whose result changed, after every scan while something is wrong (so
+    // the notice goes as soon as the cause does), and otherwise only every
+    // few scans, to notice a board plugged in that cannot be opened.
+    QList<int> openedBefore;
+    bool scanned = false;
+    bool troubleBefore = false;
+    int scansSinceLookUp = 0;
     // Boards found unusable by the previous look-up, by port and cause: a board
     // is reported only when the next look-up still finds it so, because a
     // board just plugged in is briefly unopenable until udev has set up its
