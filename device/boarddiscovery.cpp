@@ -281,24 +281,34 @@ QString problemText(const BoardStatus &status)
     case BoardProblem::None:
         return QString();
     case BoardProblem::NoPermission:
-        return translated("No permission on %1 (owner %2, group %3, mode %4; %5).")
+        return translated(
+                   QT_TRANSLATE_NOOP("BoardDiscovery",
+                                     "No permission on %1 (owner %2, group %3, mode %4; %5)."))
             .arg(node.path, userName(node.owner), groupName(node.group),
                  QStringLiteral("%1").arg(node.mode, MODE_OCTAL_DIGITS, 8, QLatin1Char('0')),
-                 status.access.hasAcl ? translated("its ACL does not grant you access")
-                                      : translated("no ACL grants you access"));
+                 status.access.hasAcl
+                     ? translated(
+                           QT_TRANSLATE_NOOP("BoardDiscovery", "its ACL does not grant you access"))
+                     : translated(QT_TRANSLATE_NOOP("BoardDiscovery", "no ACL grants you access")));
     case BoardProblem::NodeMissing:
         if (!status.board.hasHidraw && node.path.isEmpty())
-            return translated("The system made no hidraw device for it.");
-        return translated("Its device node %1 is missing.").arg(node.path);
+            return translated(
+                QT_TRANSLATE_NOOP("BoardDiscovery", "The system made no hidraw device for it."));
+        return translated(QT_TRANSLATE_NOOP("BoardDiscovery", "Its device node %1 is missing."))
+            .arg(node.path);
     case BoardProblem::DriverBound:
-        return translated("The kernel's HID driver (%1) is bound to it, and this build's USB "
-                          "library cannot reach a board through it.")
+        return translated(QT_TRANSLATE_NOOP(
+                              "BoardDiscovery",
+                              "The kernel's HID driver (%1) is bound to it, and this build's USB "
+                              "library cannot reach a board through it."))
             .arg(status.board.interfaceDriver);
     case BoardProblem::HeldByOtherProgram:
-        return translated("It is held by another program: %1.")
+        return translated(QT_TRANSLATE_NOOP("BoardDiscovery", "It is held by another program: %1."))
             .arg(status.holders.join(QStringLiteral(", ")));
     case BoardProblem::NotAnswering:
-        return translated("%1 can be opened, but the board does not answer.").arg(node.path);
+        return translated(QT_TRANSLATE_NOOP("BoardDiscovery",
+                                            "%1 can be opened, but the board does not answer."))
+            .arg(node.path);
     }
     return QString();
 }
