@@ -317,6 +317,10 @@ QStringList fixCommands(const BoardStatus &status, const UdevRuleStatus &rule)
 {
     if (status.problem != BoardProblem::NoPermission && status.problem != BoardProblem::NodeMissing)
         return {};
+    // Without a hidraw device from the kernel there is no node udev could
+    // make; that is a driver matter no rule changes.
+    if (status.node.path.isEmpty())
+        return {};
     QStringList commands;
     if (rule.readFrom.isEmpty())
         commands.append(QStringLiteral("sudo install -m 0644 %1 %2").arg(rule.source, RULE_TARGET));
