@@ -223,6 +223,8 @@ BoardDiagnosis BoardDiscovery::run(const QList<int> *opened) const
     BoardDiagnosis diagnosis;
     diagnosis.backend = usbBackendInfo();
     diagnosis.rule = udevRuleStatus();
+    if (opened)
+        diagnosis.opened = *opened;
     const QList<AttachedBoard> attached =
         enumerateAttachedBoards(vendorId, productIds, &diagnosis.listingKnown);
     for (const AttachedBoard &board : attached)
@@ -332,8 +334,11 @@ QString diagnosisText(const BoardDiagnosis &diagnosis)
 {
     QStringList lines;
     if (!diagnosis.listingKnown) {
-        lines << QStringLiteral("Attached boards: unknown (this system offers no way to list "
-                                "boards that cannot be opened).");
+        // All that can be said here is what the USB library opened.
+        for (const int productId : diagnosis.opened)
+            lines << QStringLiteral("%1: usable.").arg(boardModelName(productId));
+        lines << QStringLiteral("Boards that cannot be opened: unknown (this system offers no way "
+                                "to list them).");
     } else if (diagnosis.boards.isEmpty()) {
         lines << QStringLiteral("No supported board is attached.");
     }

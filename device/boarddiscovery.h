@@ -64,6 +64,7 @@ struct BoardDiagnosis {
     QList<BoardStatus> boards;  // every attached supported board, in port order
     QMap<int, int> boardsPerProductId;
     UdevRuleStatus rule;
+    QList<int> opened;  // product ids the program held open, as given to run()
 
     QList<BoardStatus> unusable() const;
     // Product ids with more than one attached board.
