@@ -16,6 +16,7 @@
 
 class QCheckBox;
 class QComboBox;
+class LiveInputView;
 class QSpinBox;
 class QThread;
 class QTimer;
@@ -97,6 +98,7 @@ private:
     QList<QSpinBox *> analogButtonHighSpinBoxes;
     QList<QCheckBox *> analogAxisInvertBoxes;
     QTranslator translator;
+    LiveInputView *liveInputView = nullptr;  // a page of its own, owned by the page stack
     std::unique_ptr<QTimer> startTimer;
     std::unique_ptr<QThread> workerThread;
 };
