@@ -21,6 +21,9 @@
 namespace boardsim {
 
 constexpr uint16_t VENDOR_ID = BOARD_VENDOR_ID;
+// How long the Linux HID driver lets a feature-report request run before it
+// gives up on a board that does not answer.
+constexpr std::chrono::milliseconds HANG_LATENCY{5000};
 
 // One control transfer as the board saw it.
 struct Transfer {
@@ -36,6 +39,31 @@ struct Transfer {
 
     bool isWrite() const { return (requestType & 0x80) == 0; }
     uint8_t reportId() const { return uint8_t(value & 0xFF); }
+};
+
+// What a board keeps while it is off: its identity and both memories.
+struct BoardImage {
+    FirmwareInfoTypeDef info{};
+    QByteArray workingEffects;
+    QByteArray workingHardware;
+    QByteArray permanentEffects;
+    QByteArray permanentHardware;
+
+    bool operator==(const BoardImage &other) const;
+    bool operator!=(const BoardImage &other) const { return !(*this == other); }
+};
+
+// Keeps a board's image somewhere outside this process, so that several
+// processes see one board. Both calls run around every transfer, with the
+// bus's lock held: load() may replace the image with the stored one, and
+// whatever keeps other processes out stays held until store() has run.
+class BoardStore
+{
+public:
+    virtual ~BoardStore() = default;
+    virtual void load(BoardImage &image) = 0;
+    // `changed`: the transfer altered the image, which should then be kept.
+    virtual void store(const BoardImage &image, bool changed) = 0;
 };
 
 class SimulatedBoard
@@ -79,12 +107,30 @@ public:
     void setShortReads(int bytes);         // reads return at most this many bytes; -1 off
     void setRefuseOpen(bool refuse);       // opening fails, as with missing access rights
     void setTransferDelay(std::chrono::microseconds delay);  // latency of each transfer
+    // Reads of either settings record fail with LIBUSB_ERROR_IO.
+    void setFailSettingsReads(bool on);
+    // Within each record write, the report numbered `first` (1-based,
+    // terminator included) and every later one fail with LIBUSB_ERROR_PIPE
+    // and are not taken; 0 turns this off.
+    void setFailRecordReportsFrom(int first);
+    // A board that has stopped answering: every transfer takes `latency` and
+    // then fails with LIBUSB_ERROR_TIMEOUT, as the kernel's own bound ends a
+    // request on Linux. With `answerDeviceInfo` the information report still
+    // answers at once, so the board stays in the program's list.
+    void setHanging(bool on, std::chrono::milliseconds latency = HANG_LATENCY,
+                    bool answerDeviceInfo = false);
 
     // How long a rebooting board stays off the bus before it comes back.
     void setRebootDuration(std::chrono::milliseconds duration);
 
     int rebootCount() const;
     bool inDfuMode() const;
+
+    BoardImage image() const;
+    void setImage(const BoardImage &image);
+    // From now on every transfer loads the board from `store` and keeps its
+    // changes there. Changes made through the setters above are not kept.
+    void setStore(std::shared_ptr<BoardStore> store);
 
     // Shared by copies of this object and by the handles opened on the board.
     struct State;
@@ -126,7 +172,8 @@ public:
 
 // Builds the boards named by a GRAVOLT_DEMO_BOARDS value: a comma-separated
 // list of type names (generic, joystick, rudder, wheel, collective), each
-// optionally followed by '@' and a firmware version. Returns false and says
+// optionally followed by '@' and a firmware version and then by ':' and a
+// fault (fail-reads, fail-writes, busy-forever, hang). Returns false and says
 // why in `error` when the value is malformed.
 bool parseDemoBoards(const QString &value, QList<SimulatedBoard> &boards, QString *error);
 

@@ -6,6 +6,7 @@
 #include "settings/recordmetatypes.h"
 #include "ui/boardnotice.h"
 #include "ui/liveinputview.h"
+#include "ui/wheelguard.h"
 #include "ui/widgethelpers.h"
 
 #include <libusb.h>
@@ -13,10 +14,14 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDesktopServices>
+#include <QLabel>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QStatusBar>
 #include <QThread>
+#include <QTime>
 #include <QTimer>
 #include <QUrl>
 
@@ -46,9 +51,9 @@ constexpr DeviceModel DEVICE_MODELS[] = {
 // catalogue is installed.
 const QString VERSION_MISMATCH_TITLE = QStringLiteral("Version mismatch!");
 const QString VERSION_MISMATCH_TEXT = QStringLiteral(
-    "Device firmware and Gravolt Setup have different versions. Changing settings with not "
-    "compatible software can cause unexpected device behaviour.\n"
-    " **Consider using matching versions of Gravolt Setup firmware.**");
+    "Device firmware and Gravolt Setup have different versions. Changing settings with "
+    "incompatible software can cause unexpected device behaviour.\n\n"
+    "**Consider using matching versions of Gravolt Setup and firmware.**");
 
 // Extensions on the SPI pins, in spi_mode code order after "Disabled". They
 // are part numbers and product names, the same in every language.
@@ -87,6 +92,8 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
     // The translation must be installed before the form looks up its texts.
     advanced = runStartupConfiguration(translator);
 
+    // Before the form exists, so that it sees every control being polished.
+    QCoreApplication::instance()->installEventFilter(new WheelGuard(this));
     ui->setupUi(this);
     setWindowIcon(windowIconImage);
     setWindowTitle(windowTitleText);
@@ -142,6 +149,27 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
             &MainWindow::onEffectSettingsObtained);
     connect(worker.get(), &SettingsUiBackgroundThread::hardwareSettingsObtained, this,
             &MainWindow::onHardwareSettingsObtained);
+    connect(worker.get(), &SettingsUiBackgroundThread::operationFinished, this,
+            &MainWindow::onOperationFinished);
+
+    // Under the pages, in code so that the form stays as designed.
+    operationStatusLabel = new QLabel(this);
+    operationStatusLabel->setObjectName(QStringLiteral("operation_status_label"));
+    operationStatusLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    operationStatusLabel->setWordWrap(true);
+    statusBar()->setObjectName(QStringLiteral("operation_status_bar"));
+    statusBar()->setSizeGripEnabled(false);
+    statusBar()->addWidget(operationStatusLabel, 1);
+
+    connect(ui->effects_settings_widget, &FullEffectSettingsWidget::statusMessage, this,
+            &MainWindow::showStatus);
+    connect(ui->effects_settings_widget, &FullEffectSettingsWidget::profileApplied, this, [this] {
+        effectProfileLoaded = true;
+        updateWriteButtons();
+    });
+    connect(ui->hardware_settings_widget, &FullHardwareSettingsWidget::validityChanged, this,
+            &MainWindow::updateWriteButtons);
+    updateWriteButtons();
 
     // Fires once the event loop runs; by then the worker lives on its thread,
     // so `start` arrives there as a queued call and the scans run there.
@@ -200,6 +228,7 @@ void MainWindow::hideSettingsPages()
 void MainWindow::resetDeviceSelection()
 {
     currentProductId = -1;
+    forgetBoardRecords();
     hideSettingsPages();
     ui->reboot_button->hide();
     ui->dfu_mode_button->hide();
@@ -211,6 +240,7 @@ void MainWindow::updateConnectedDevices(const QMap<int, FirmwareInfoTypeDef> &de
 
     if (!deviceList.contains(currentProductId)) {
         currentProductId = -1;
+        forgetBoardRecords();
         ui->devices_combo_box->setCurrentIndex(-1);
         if (deviceList.isEmpty()) {
             ui->devices_combo_box->setPlaceholderText(tr("No compatible devices connected"));
@@ -247,6 +277,7 @@ void MainWindow::on_devices_combo_box_activated(int index)
     }
 
     currentProductId = type.value();
+    forgetBoardRecords();
     // A row not in the last report gives an all-zero record, so its version
     // check fails and the user is warned before anything is sent.
     const FirmwareInfoTypeDef info = deviceList.value(currentProductId, FirmwareInfoTypeDef{});
@@ -266,6 +297,10 @@ void MainWindow::showVersionMismatch(FirmwareInfoTypeDef info)
     box.setWindowTitle(VERSION_MISMATCH_TITLE);
     box.setText(VERSION_MISMATCH_TEXT);
     box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+    // Qt names its standard buttons from its own catalogue, which is not
+    // always installed; these two follow the window's language either way.
+    box.button(QMessageBox::Ok)->setText(tr("OK"));
+    box.button(QMessageBox::Cancel)->setText(tr("Cancel"));
     QPushButton *latestVersion = box.addButton(tr("Latest version"), QMessageBox::ActionRole);
     box.setIcon(QMessageBox::Warning);
     box.setDefaultButton(latestVersion);  // also gives it the keyboard focus
@@ -307,6 +342,9 @@ void MainWindow::applyDeviceInfo(FirmwareInfoTypeDef info)
         worker->readEffectSettings(currentProductId);
         worker->readHardwareSettings(currentProductId);
     });
+    // The pages just shown, filled by the reads, may need more room than the
+    // window had.
+    post([this] { growWindowToNaturalSize(this); });
 
     ui->reboot_button->show();
     ui->dfu_mode_button->show();
@@ -326,15 +364,19 @@ void MainWindow::onReadHardwareSettings()
 
 void MainWindow::onApplyEffectSettings()
 {
+    if (!canWriteEffectSettings())
+        return;
     const int pid = currentProductId;
-    const EffectSettingsTypeDef record = ui->effects_settings_widget->getEffectSettings();
+    const EffectSettingsTypeDef record = effectSettingsToSend();
     post([this, pid, record] { worker->applyEffectSettings(pid, record); });
 }
 
 void MainWindow::onSaveEffectSettings()
 {
+    if (!canWriteEffectSettings())
+        return;
     const int pid = currentProductId;
-    const EffectSettingsTypeDef record = ui->effects_settings_widget->getEffectSettings();
+    const EffectSettingsTypeDef record = effectSettingsToSend();
     post([this, pid, record] { worker->saveEffectsSettings(pid, record); });
 }
 
@@ -352,7 +394,162 @@ void MainWindow::on_dfu_mode_button_clicked()
 
 void MainWindow::onEffectSettingsObtained(EffectSettingsTypeDef record)
 {
+    pendingEffectSettings = record;
     ui->effects_settings_widget->setEffectSettings(record);
+}
+
+EffectSettingsTypeDef MainWindow::effectSettingsToSend() const
+{
+    // Without a read (a profile loaded instead) the reserved bytes go out
+    // as 0, as the profile file holds no board's bytes for them.
+    EffectSettingsTypeDef record{};
+    if (effectSettingsReadOk)
+        record = lastReadEffectSettings;
+    ui->effects_settings_widget->getEffectSettings(record);
+    return record;
+}
+
+HardwareSettingsTypeDef MainWindow::hardwareSettingsToSend() const
+{
+    HardwareSettingsTypeDef record = lastReadHardwareSettings;
+    collectHardwareSettings(record);
+    return record;
+}
+
+void MainWindow::forgetBoardRecords()
+{
+    effectSettingsReadOk = false;
+    effectProfileLoaded = false;
+    hardwareSettingsReadOk = false;
+    std::memset(&lastReadEffectSettings, 0, sizeof lastReadEffectSettings);
+    std::memset(&lastReadHardwareSettings, 0, sizeof lastReadHardwareSettings);
+    updateWriteButtons();
+}
+
+bool MainWindow::canWriteEffectSettings() const
+{
+    return currentProductId != -1 && (effectSettingsReadOk || effectProfileLoaded);
+}
+
+bool MainWindow::canWriteHardwareSettings() const
+{
+    return currentProductId != -1 && hardwareSettingsReadOk &&
+           ui->hardware_settings_widget->hasValidInput();
+}
+
+void MainWindow::updateWriteButtons()
+{
+    if (!ui)
+        return;
+    const bool effects = canWriteEffectSettings();
+    ui->apply_effect_settings_button->setEnabled(effects);
+    ui->save_effects_settings_button->setEnabled(effects);
+    const bool hardware = canWriteHardwareSettings();
+    for (QPushButton *button :
+         {ui->apply_hardware_settings_button_1, ui->apply_hardware_settings_button_2,
+          ui->apply_hardware_settings_button_3, ui->apply_hardware_settings_button_4,
+          ui->save_hardware_settings_button_1, ui->save_hardware_settings_button_2,
+          ui->save_hardware_settings_button_3, ui->save_hardware_settings_button_4})
+        button->setEnabled(hardware);
+}
+
+QString MainWindow::boardName(int productId) const
+{
+    for (auto it = productIdByType.cbegin(); it != productIdByType.cend(); ++it)
+        if (it.value() == productId)
+            return deviceNames.value(it.key());
+    return tr("the board");
+}
+
+void MainWindow::showStatus(const QString &text, bool failure)
+{
+    const QString time = QLocale().toString(QTime::currentTime(), QStringLiteral("HH:mm:ss"));
+    QString shown = failure ? tr("Failed: %1").arg(text) : text;
+    operationStatusLabel->setText(time + QStringLiteral("  ") + shown);
+    operationStatusLabel->setProperty("failure", failure);
+    // Red and marked, so that a failure is not taken for the success before it.
+    operationStatusLabel->setStyleSheet(
+        failure ? QStringLiteral("QLabel { color: #b00000; font-weight: bold; }") : QString());
+}
+
+void MainWindow::onOperationFinished(const OperationOutcome &outcome)
+{
+    const QString board = boardName(outcome.productId);
+    const QString reason = describeOutcome(outcome);
+    const bool ok = outcome.succeeded();
+    const bool selected = outcome.productId == currentProductId && currentProductId != -1;
+    QString text;
+    bool saveFailed = false;
+    QString savedWhat;
+    switch (outcome.operation) {
+    case DeviceOperation::ReadEffectSettings:
+        if (selected) {
+            effectSettingsReadOk = ok;
+            if (ok)
+                lastReadEffectSettings = pendingEffectSettings;
+            else
+                effectProfileLoaded = false;
+        }
+        text = ok ? tr("Effect settings read from %1.").arg(board)
+                  : tr("Effect settings could not be read from %1: %2. Apply and Save stay "
+                       "disabled until a read succeeds.")
+                        .arg(board, reason);
+        break;
+    case DeviceOperation::ReadHardwareSettings:
+        if (selected) {
+            hardwareSettingsReadOk = ok;
+            if (ok)
+                lastReadHardwareSettings = pendingHardwareSettings;
+        }
+        text = ok ? tr("Hardware settings read from %1.").arg(board)
+                  : tr("Hardware settings could not be read from %1: %2. Apply and Save stay "
+                       "disabled until a read succeeds.")
+                        .arg(board, reason);
+        break;
+    case DeviceOperation::ApplyEffectSettings:
+        text = ok ? tr("Effect settings applied to the working memory of %1.").arg(board)
+                  : tr("Effect settings could not be applied to %1: %2.").arg(board, reason);
+        break;
+    case DeviceOperation::ApplyHardwareSettings:
+        text = ok ? tr("Hardware settings applied to the working memory of %1.").arg(board)
+                  : tr("Hardware settings could not be applied to %1: %2.").arg(board, reason);
+        break;
+    case DeviceOperation::SaveEffectSettings:
+        text = ok ? tr("Effect settings saved to the permanent memory of %1.").arg(board)
+                  : tr("Effect settings could not be saved to %1: %2.").arg(board, reason);
+        saveFailed = !ok;
+        savedWhat = tr("The effect settings");
+        break;
+    case DeviceOperation::SaveHardwareSettings:
+        text = ok ? tr("Hardware settings saved to the permanent memory of %1.").arg(board)
+                  : tr("Hardware settings could not be saved to %1: %2.").arg(board, reason);
+        saveFailed = !ok;
+        savedWhat = tr("The hardware settings");
+        break;
+    case DeviceOperation::Reboot:
+        text =
+            ok ? tr("%1 is rebooting; it will come back in the list in a few seconds.").arg(board)
+               : tr("%1 could not be told to reboot: %2.").arg(board, reason);
+        break;
+    case DeviceOperation::SwitchToDfu:
+        text = ok ? tr("%1 now waits for a firmware update and leaves the list.").arg(board)
+                  : tr("%1 could not be switched to DFU mode: %2.").arg(board, reason);
+        break;
+    }
+    updateWriteButtons();
+    showStatus(text, !ok);
+
+    if (saveFailed) {
+        auto *box = new QMessageBox(QMessageBox::Warning, tr("Settings not saved"),
+                                    tr("%1 may not be stored on %2: %3.\n\nThe board may lose "
+                                       "them when it is switched off. Check the connection and "
+                                       "save again.")
+                                        .arg(savedWhat, board, reason),
+                                    QMessageBox::Ok, this);
+        box->setObjectName(QStringLiteral("save_failed_message_box"));
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->open();
+    }
 }
 
 void MainWindow::initGpioModeCombos()
@@ -456,25 +653,25 @@ void MainWindow::collectHardwareSettings(HardwareSettingsTypeDef &record) const
 
 void MainWindow::onApplyHardwareSettings()
 {
+    if (!canWriteHardwareSettings())
+        return;
     const int pid = currentProductId;
-    // Reserved bytes go out as 0, whatever the board reported in them.
-    HardwareSettingsTypeDef record;
-    std::memset(&record, 0, sizeof record);
-    collectHardwareSettings(record);
+    const HardwareSettingsTypeDef record = hardwareSettingsToSend();
     post([this, pid, record] { worker->applyHardwareSettings(pid, record); });
 }
 
 void MainWindow::onSaveHardwareSettings()
 {
+    if (!canWriteHardwareSettings())
+        return;
     const int pid = currentProductId;
-    HardwareSettingsTypeDef record;
-    std::memset(&record, 0, sizeof record);
-    collectHardwareSettings(record);
+    const HardwareSettingsTypeDef record = hardwareSettingsToSend();
     post([this, pid, record] { worker->saveHardwareSettings(pid, record); });
 }
 
 void MainWindow::onHardwareSettingsObtained(HardwareSettingsTypeDef record)
 {
+    pendingHardwareSettings = record;
     // A code outside a list leaves its combo box without a current item.
     for (int i = 0; i < GPIO_PIN_COUNT; ++i)
         gpioModeCombos[i]->setCurrentIndex(record.gpio_mode[i]);
