@@ -36,6 +36,7 @@ BoardNotice::BoardNotice(const QList<int> &productIds, QWidget *parent)
     setStyleSheet(NOTICE_STYLE);
     message->setObjectName(QStringLiteral("board_notice_message"));
     message->setWordWrap(true);
+    message->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Minimum);
     message->setTextFormat(Qt::PlainText);
     commandBox->setObjectName(QStringLiteral("board_notice_commands"));
     commandBox->setTextFormat(Qt::PlainText);
@@ -110,6 +111,9 @@ void BoardNotice::showDiagnosis(const BoardDiagnosis &diagnosis)
         commandBox->setText(commandText);
     commandBox->setVisible(!commands.isEmpty());
     copyButton->setVisible(!commands.isEmpty());
+    // Wrapped labels learn their height only from their width; without a
+    // fresh layout pass the last line of a new text can be cut off.
+    message->updateGeometry();
     setVisible(!paragraphs.isEmpty());
 }
 
