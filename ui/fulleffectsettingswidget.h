@@ -2,10 +2,13 @@
 
 #include "device/firmwareinfo.h"
 #include "settings/effectsettings.h"
+#include "ui/unshowablevalues.h"
 
 #include <QDir>
 #include <QString>
 #include <QWidget>
+
+#include <functional>
 
 namespace Ui {
 class FullEffectSettingsWidget;
@@ -26,8 +29,23 @@ public:
     void setEffectSettings(const EffectSettingsTypeDef &settings);
     EffectSettingsTypeDef getEffectSettings() const;
 
+    // Asked before a profile replaces the form: true when the form holds
+    // effect edits that were never sent to the board. Unset, the form counts
+    // as holding none.
+    void setUnsavedEditsCheck(std::function<bool()> check);
+
+    // The fields of the last record loaded (from a board or a profile) that
+    // the form could not hold, and so would send changed.
+    QList<UnshowableValue> unshowableValues() const { return unshowable; }
+    // After the form's record was written, the board holds what the form
+    // shows: the marks go.
+    void clearUnshowableValues();
+
 signals:
     void profileApplied();
+    // What a profile action did, or why it did nothing, for the window's
+    // status line.
+    void statusMessage(const QString &text, bool failure);
 
     // The order of these slots is the widget's meta-object layout; keep it.
 private slots:
@@ -57,10 +75,20 @@ private slots:
     void on_dynamic_dampening_slider_axis1_valueChanged(int value);
     void on_soft_stop_dampening_slider_axis1_valueChanged(int value);
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     QString profileFilePath(const QString &name) const;
+    bool confirm(const QString &objectName, const QString &text, const QString &acceptText);
+    QList<UnshowableValues::Field<EffectSettingsTypeDef>> effectFields() const;
 
     Ui::FullEffectSettingsWidget *ui;
     QDir profileDir;
     int deviceType = DEVICE_TYPE_GENERIC;
+    std::function<bool()> hasUnsavedEdits;
+    QList<UnshowableValue> unshowable;
+    // Set while the profile name field loses the focus: the combo box then
+    // "activates" a listed name that was merely typed, which must not load it.
+    bool leavingNameField = false;
 };
