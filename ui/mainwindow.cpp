@@ -11,6 +11,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDesktopServices>
+#include <QLabel>
+#include <QLayout>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSpinBox>
@@ -124,6 +126,15 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
         connect(trio.save, &QPushButton::clicked, this, &MainWindow::onSaveHardwareSettings);
     }
     connect(ui->reboot_button, &QPushButton::clicked, this, &MainWindow::onReboot);
+
+    effectsUnshowableNotice = addPageNotice(ui->read_effects_settings_button,
+                                            QStringLiteral("effects_unshowable_notice"));
+    for (int page = 0; page < int(std::size(hardwareTrios)); ++page)
+        hardwareUnshowableNotices << addPageNotice(
+            hardwareTrios[page].read,
+            QStringLiteral("hardware_unshowable_notice_%1").arg(page + 1));
+    connect(ui->effects_settings_widget, &FullEffectSettingsWidget::profileApplied, this,
+            &MainWindow::showUnshowableNotices);
 
     connect(worker.get(), &SettingsUiBackgroundThread::connectedDevices, this,
             &MainWindow::updateConnectedDevices);
@@ -339,6 +350,36 @@ void MainWindow::on_dfu_mode_button_clicked()
 void MainWindow::onEffectSettingsObtained(EffectSettingsTypeDef record)
 {
     ui->effects_settings_widget->setEffectSettings(record);
+    showUnshowableNotices();
+}
+
+QLabel *MainWindow::addPageNotice(QPushButton *besideButton, const QString &objectName)
+{
+    // Above the page's Read, Apply and Save buttons, the ones it is about.
+    auto *layout = qobject_cast<QBoxLayout *>(besideButton->parentWidget()->layout());
+    auto *notice = new QLabel(besideButton->parentWidget());
+    notice->setObjectName(objectName);
+    notice->setWordWrap(true);
+    notice->setTextFormat(Qt::PlainText);
+    notice->hide();
+    if (layout)
+        layout->insertWidget(layout->indexOf(besideButton), notice);
+    return notice;
+}
+
+void MainWindow::showUnshowableNotices()
+{
+    const auto show = [](QLabel *notice, const QList<UnshowableValue> &values) {
+        notice->setText(UnshowableValues::notice(values));
+        notice->setVisible(!values.isEmpty());
+    };
+    show(effectsUnshowableNotice, ui->effects_settings_widget->unshowableValues());
+    // The four hardware pages share one record and are written together, so
+    // each lists every value of the record that would change.
+    const QList<UnshowableValue> hardware =
+        ui->hardware_settings_widget->unshowableValues() + ioUnshowable;
+    for (QLabel *notice : std::as_const(hardwareUnshowableNotices))
+        show(notice, hardware);
 }
 
 void MainWindow::initGpioModeCombos()
@@ -483,6 +524,37 @@ void MainWindow::onHardwareSettingsObtained(HardwareSettingsTypeDef record)
     ui->spi_recommendations->setVisible(record.spi_mode != SPI_MODE_DISABLED);
 
     ui->hardware_settings_widget->setHardwareSettings(record);
+
+    HardwareSettingsTypeDef shown = record;
+    collectHardwareSettings(shown);
+    const auto fields = ioPageFields();
+    ioUnshowable = UnshowableValues::find(fields, record, shown);
+    UnshowableValues::mark(UnshowableValues::controlsOf(fields), ioUnshowable);
+    showUnshowableNotices();
+}
+
+QList<UnshowableValues::Field<HardwareSettingsTypeDef>> MainWindow::ioPageFields() const
+{
+    using Record = HardwareSettingsTypeDef;
+    // Element i of a list of controls shows element i of the record's array.
+    // Fields are read through the packed record, never through a pointer.
+    QList<UnshowableValues::Field<Record>> fields;
+    const auto add = [&fields](const auto &controls, auto element) {
+        for (int i = 0; i < controls.size(); ++i)
+            fields.append({controls[i], [i, element](const Record &r) {
+                               return QString::number(element(r, i));
+                           }});
+    };
+    add(gpioModeCombos, [](const Record &r, int i) { return r.gpio_mode[i]; });
+    add(buttonModeCombos, [](const Record &r, int i) { return r.button_mode[i]; });
+    add(lowerDeadZoneSpinBoxes, [](const Record &r, int i) { return r.analog_lower_dead_zone[i]; });
+    add(upperDeadZoneSpinBoxes, [](const Record &r, int i) { return r.analog_upper_dead_zone[i]; });
+    add(analogSmoothingSpinBoxes, [](const Record &r, int i) { return r.analog_smoothing[i]; });
+    add(analogButtonLowSpinBoxes, [](const Record &r, int i) { return r.analog_button_low[i]; });
+    add(analogButtonHighSpinBoxes, [](const Record &r, int i) { return r.analog_button_high[i]; });
+    add(analogAxisInvertBoxes, [](const Record &r, int i) { return r.analog_invert[i]; });
+    fields.append({ui->spiModeCombo, [](const Record &r) { return QString::number(r.spi_mode); }});
+    return fields;
 }
 
 void MainWindow::on_spiModeCombo_activated(int index)

@@ -3,6 +3,7 @@
 #include "device/firmwareinfo.h"
 #include "settings/effectsettings.h"
 #include "settings/hardwaresettings.h"
+#include "ui/unshowablevalues.h"
 
 #include <QIcon>
 #include <QList>
@@ -16,6 +17,8 @@
 
 class QCheckBox;
 class QComboBox;
+class QLabel;
+class QPushButton;
 class QSpinBox;
 class QThread;
 class QTimer;
@@ -70,6 +73,11 @@ private:
     void onSaveHardwareSettings();
     void onHardwareSettingsObtained(HardwareSettingsTypeDef record);
 
+    // Values read that the GPIO, buttons and analog-axes pages cannot hold.
+    QList<UnshowableValues::Field<HardwareSettingsTypeDef>> ioPageFields() const;
+    QLabel *addPageNotice(QPushButton *besideButton, const QString &objectName);
+    void showUnshowableNotices();
+
     // Runs `request` at the next turn of the GUI event loop, after the click
     // handler has returned; the window is the context, so nothing runs once
     // it is gone.
@@ -96,6 +104,10 @@ private:
     QList<QSpinBox *> analogButtonLowSpinBoxes;
     QList<QSpinBox *> analogButtonHighSpinBoxes;
     QList<QCheckBox *> analogAxisInvertBoxes;
+    QList<UnshowableValue> ioUnshowable;
+    // One notice per page: the effects page, then the four hardware pages.
+    QLabel *effectsUnshowableNotice = nullptr;
+    QList<QLabel *> hardwareUnshowableNotices;
     QTranslator translator;
     std::unique_ptr<QTimer> startTimer;
     std::unique_ptr<QThread> workerThread;
