@@ -12,7 +12,6 @@
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QLabel>
-#include <QLayout>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSpinBox>
@@ -127,10 +126,10 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
     }
     connect(ui->reboot_button, &QPushButton::clicked, this, &MainWindow::onReboot);
 
-    effectsUnshowableNotice = addPageNotice(ui->read_effects_settings_button,
-                                            QStringLiteral("effects_unshowable_notice"));
+    effectsUnshowableNotice = insertNoticeAbove(ui->read_effects_settings_button,
+                                                QStringLiteral("effects_unshowable_notice"));
     for (int page = 0; page < int(std::size(hardwareTrios)); ++page)
-        hardwareUnshowableNotices << addPageNotice(
+        hardwareUnshowableNotices << insertNoticeAbove(
             hardwareTrios[page].read,
             QStringLiteral("hardware_unshowable_notice_%1").arg(page + 1));
     connect(ui->effects_settings_widget, &FullEffectSettingsWidget::profileApplied, this,
@@ -351,20 +350,6 @@ void MainWindow::onEffectSettingsObtained(EffectSettingsTypeDef record)
 {
     ui->effects_settings_widget->setEffectSettings(record);
     showUnshowableNotices();
-}
-
-QLabel *MainWindow::addPageNotice(QPushButton *besideButton, const QString &objectName)
-{
-    // Above the page's Read, Apply and Save buttons, the ones it is about.
-    auto *layout = qobject_cast<QBoxLayout *>(besideButton->parentWidget()->layout());
-    auto *notice = new QLabel(besideButton->parentWidget());
-    notice->setObjectName(objectName);
-    notice->setWordWrap(true);
-    notice->setTextFormat(Qt::PlainText);
-    notice->hide();
-    if (layout)
-        layout->insertWidget(layout->indexOf(besideButton), notice);
-    return notice;
 }
 
 void MainWindow::showUnshowableNotices()

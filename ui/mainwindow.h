@@ -75,7 +75,6 @@ private:
 
     // Values read that the GPIO, buttons and analog-axes pages cannot hold.
     QList<UnshowableValues::Field<HardwareSettingsTypeDef>> ioPageFields() const;
-    QLabel *addPageNotice(QPushButton *besideButton, const QString &objectName);
     void showUnshowableNotices();
 
     // Runs `request` at the next turn of the GUI event loop, after the click

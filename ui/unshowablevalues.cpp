@@ -123,8 +123,8 @@ QString UnshowableValues::notice(const QList<UnshowableValue> &values)
 {
     if (values.isEmpty())
         return QString();
-    return tr("The board holds values this form cannot show. Writing these settings changes "
-              "them (read value → value sent):") +
+    return tr("Some values read cannot be shown by this form. Writing these settings changes "
+              "them (value read → value sent):") +
            QLatin1Char('\n') + listing(values);
 }
 

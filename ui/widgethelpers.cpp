@@ -2,7 +2,9 @@
 
 #include "device/firmwareinfo.h"
 
+#include <QBoxLayout>
 #include <QComboBox>
+#include <QLabel>
 #include <QListView>
 #include <QStandardItemModel>
 #include <QTabWidget>
@@ -43,4 +45,17 @@ void setAxisTabsForDevice(QTabWidget *tabs, int deviceType)
     default:
         break;
     }
+}
+
+QLabel *insertNoticeAbove(QWidget *below, const QString &objectName)
+{
+    QWidget *page = below->parentWidget();
+    auto *notice = new QLabel(page);
+    notice->setObjectName(objectName);
+    notice->setWordWrap(true);
+    notice->setTextFormat(Qt::PlainText);
+    notice->hide();
+    if (auto *layout = qobject_cast<QBoxLayout *>(page ? page->layout() : nullptr))
+        layout->insertWidget(layout->indexOf(below), notice);
+    return notice;
 }
