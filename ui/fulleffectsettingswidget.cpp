@@ -153,6 +153,18 @@ void FullEffectSettingsWidget::setUnsavedEditsCheck(std::function<bool()> check)
     hasUnsavedEdits = std::move(check);
 }
 
+void FullEffectSettingsWidget::setStatusReporter(
+    std::function<void(const QString &text, bool failure)> reporter)
+{
+    statusReporter = std::move(reporter);
+}
+
+void FullEffectSettingsWidget::report(const QString &text, bool failure) const
+{
+    if (statusReporter)
+        statusReporter(text, failure);
+}
+
 bool FullEffectSettingsWidget::eventFilter(QObject *watched, QEvent *event)
 {
     // The combo box handles its field's focus loss by activating the listed
@@ -358,7 +370,7 @@ void FullEffectSettingsWidget::on_profile_save_button_clicked()
 
     const QString problem = profileNameProblem(name);
     if (!problem.isEmpty()) {
-        emit statusMessage(tr("The effect profile was not saved. %1").arg(problem), true);
+        report(tr("The effect profile was not saved. %1").arg(problem), true);
         readProfiles();
         return;
     }
@@ -369,7 +381,7 @@ void FullEffectSettingsWidget::on_profile_save_button_clicked()
                     "form?")
                      .arg(name),
                  tr("Replace"))) {
-        emit statusMessage(tr("The effect profile “%1” was left as it was.").arg(name), false);
+        report(tr("The effect profile “%1” was left as it was.").arg(name), false);
         return;
     }
 
@@ -390,10 +402,9 @@ void FullEffectSettingsWidget::on_profile_save_button_clicked()
         failure = tr("the folder %1 cannot be created").arg(profileDir.absolutePath());
     }
     if (failure.isEmpty())
-        emit statusMessage(tr("Effect profile “%1” saved.").arg(name), false);
+        report(tr("Effect profile “%1” saved.").arg(name), false);
     else
-        emit statusMessage(tr("The effect profile “%1” could not be saved: %2").arg(name, failure),
-                           true);
+        report(tr("The effect profile “%1” could not be saved: %2").arg(name, failure), true);
 
     readProfiles();
     ui->profile_combo_box->setCurrentIndex(
@@ -405,13 +416,13 @@ void FullEffectSettingsWidget::on_profile_delete_button_clicked()
     const QString name = ui->profile_combo_box->currentText();
     const QString problem = profileNameProblem(name);
     if (!problem.isEmpty()) {
-        emit statusMessage(tr("No effect profile was deleted. %1").arg(problem), true);
+        report(tr("No effect profile was deleted. %1").arg(problem), true);
         readProfiles();
         return;
     }
     const QString path = profileFilePath(name);
     if (!profileDir.exists() || !QFileInfo(path).isFile()) {
-        emit statusMessage(tr("There is no effect profile named “%1”.").arg(name), true);
+        report(tr("There is no effect profile named “%1”.").arg(name), true);
         readProfiles();
         return;
     }
@@ -420,16 +431,15 @@ void FullEffectSettingsWidget::on_profile_delete_button_clicked()
                     "form keeps what it shows.")
                      .arg(name),
                  tr("Delete"))) {
-        emit statusMessage(tr("The effect profile “%1” was kept.").arg(name), false);
+        report(tr("The effect profile “%1” was kept.").arg(name), false);
         return;
     }
     QFile file(path);
     if (file.remove())
-        emit statusMessage(tr("Effect profile “%1” deleted.").arg(name), false);
+        report(tr("Effect profile “%1” deleted.").arg(name), false);
     else
-        emit statusMessage(
-            tr("The effect profile “%1” could not be deleted: %2").arg(name, file.errorString()),
-            true);
+        report(tr("The effect profile “%1” could not be deleted: %2").arg(name, file.errorString()),
+               true);
     // The form keeps its values and the box is left empty: nothing else is
     // loaded in the deleted profile's place.
     readProfiles();
@@ -448,10 +458,10 @@ void FullEffectSettingsWidget::applyProfile(const QString &name)
     // profile that has no file yet.
     const QByteArray image = file.read(EFFECT_SETTINGS_SIZE + 1);
     if (image.size() != EFFECT_SETTINGS_SIZE) {
-        emit statusMessage(tr("“%1” was not loaded: an effect profile holds exactly %2 bytes.")
-                               .arg(name)
-                               .arg(EFFECT_SETTINGS_SIZE),
-                           true);
+        report(tr("“%1” was not loaded: an effect profile holds exactly %2 bytes.")
+                   .arg(name)
+                   .arg(EFFECT_SETTINGS_SIZE),
+               true);
         return;
     }
 
@@ -461,17 +471,17 @@ void FullEffectSettingsWidget::applyProfile(const QString &name)
                     "board. Load the profile “%1” and discard them?")
                      .arg(name),
                  tr("Discard changes and load"))) {
-        emit statusMessage(tr("The effect profile “%1” was not loaded; the form keeps your "
-                              "changes.")
-                               .arg(name),
-                           false);
+        report(tr("The effect profile “%1” was not loaded; the form keeps your "
+                  "changes.")
+                   .arg(name),
+               false);
         return;
     }
 
     EffectSettingsTypeDef settings;
     std::memcpy(&settings, image.constData(), sizeof settings);
     setEffectSettings(settings);
-    emit statusMessage(tr("Effect profile “%1” loaded into the form.").arg(name), false);
+    report(tr("Effect profile “%1” loaded into the form.").arg(name), false);
     emit profileApplied();
 }
 

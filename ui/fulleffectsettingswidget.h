@@ -41,11 +41,13 @@ public:
     // shows: the marks go.
     void clearUnshowableValues();
 
+    // Told what each profile action did, or why it did nothing, for the
+    // window's status line. A callback rather than a signal: the widget's
+    // meta-object layout of signals and slots stays as it is.
+    void setStatusReporter(std::function<void(const QString &text, bool failure)> reporter);
+
 signals:
     void profileApplied();
-    // What a profile action did, or why it did nothing, for the window's
-    // status line.
-    void statusMessage(const QString &text, bool failure);
 
     // The order of these slots is the widget's meta-object layout; keep it.
 private slots:
@@ -80,6 +82,7 @@ protected:
 
 private:
     QString profileFilePath(const QString &name) const;
+    void report(const QString &text, bool failure) const;
     bool confirm(const QString &objectName, const QString &text, const QString &acceptText);
     QList<UnshowableValues::Field<EffectSettingsTypeDef>> effectFields() const;
 
@@ -87,6 +90,7 @@ private:
     QDir profileDir;
     int deviceType = DEVICE_TYPE_GENERIC;
     std::function<bool()> hasUnsavedEdits;
+    std::function<void(const QString &, bool)> statusReporter;
     QList<UnshowableValue> unshowable;
     // Set while the profile name field loses the focus: the combo box then
     // "activates" a listed name that was merely typed, which must not load it.
