@@ -47,6 +47,13 @@ void setAxisTabsForDevice(QTabWidget *tabs, int deviceType)
     }
 }
 
+namespace {
+
+// The pages' own controls sit this far in from their edges.
+constexpr int NOTICE_SIDE_MARGIN = 9;  // px
+
+}  // namespace
+
 QLabel *insertNoticeAbove(QWidget *below, const QString &objectName)
 {
     QWidget *page = below->parentWidget();
@@ -54,6 +61,7 @@ QLabel *insertNoticeAbove(QWidget *below, const QString &objectName)
     notice->setObjectName(objectName);
     notice->setWordWrap(true);
     notice->setTextFormat(Qt::PlainText);
+    notice->setContentsMargins(NOTICE_SIDE_MARGIN, 0, NOTICE_SIDE_MARGIN, 0);
     notice->hide();
     if (auto *layout = qobject_cast<QBoxLayout *>(page ? page->layout() : nullptr))
         layout->insertWidget(layout->indexOf(below), notice);
