@@ -481,6 +481,15 @@ bool Bus::isPlugged(const SimulatedBoard &board)
     return onBus(*board.state);
 }
 
+int Bus::presence(int productId)
+{
+    LOCKED;
+    for (const auto &s : bus().boards)
+        if (s->productId == productId && onBus(*s))
+            return s->generation;
+    return -1;
+}
+
 void Bus::reset()
 {
     LOCKED;

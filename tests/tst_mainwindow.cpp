@@ -180,7 +180,7 @@ private slots:
         QCOMPARE(devices()->currentIndex(), -1);
         QCOMPARE(devices()->placeholderText(), NO_DEVICES);
         QVERIFY(pickableRows().isEmpty());
-        QCOMPARE(tabs()->count(), 5);
+        QCOMPARE(tabs()->count(), 6);
         QVERIFY(!anyPageVisible());
         QVERIFY(bottomButtonsHidden());
     }
@@ -196,12 +196,15 @@ private slots:
         QVERIFY(!window->documentMode());
         QTRY_VERIFY(window->width() >= 600);
 
-        const QStringList pages{QStringLiteral("tab"), QStringLiteral("hardware_tab"),
-                                QStringLiteral("gpio_tab"), QStringLiteral("buttons_tab"),
-                                QStringLiteral("analog_axes_tab")};
-        const QStringList titles{QStringLiteral("Effects"), QStringLiteral("Hardware"),
-                                 QStringLiteral("GPIO"), QStringLiteral("Buttons"),
-                                 QStringLiteral("Analog axes")};
+        const QStringList pages{QStringLiteral("tab"),
+                                QStringLiteral("hardware_tab"),
+                                QStringLiteral("gpio_tab"),
+                                QStringLiteral("buttons_tab"),
+                                QStringLiteral("analog_axes_tab"),
+                                QStringLiteral("live_input_view")};
+        const QStringList titles{QStringLiteral("Effects"),     QStringLiteral("Hardware"),
+                                 QStringLiteral("GPIO"),        QStringLiteral("Buttons"),
+                                 QStringLiteral("Analog axes"), QStringLiteral("Live input")};
         for (int i = 0; i < pages.size(); ++i) {
             QCOMPARE(tabs()->widget(i)->objectName(), pages[i]);
             QCOMPARE(tabs()->tabText(i), titles[i]);
@@ -454,7 +457,7 @@ private slots:
         QVERIFY(waitForBoardCount(2));
 
         selectMatchingBoard(type, pid);
-        QCOMPARE(visiblePages(), QList<bool>(5, true));
+        QCOMPARE(visiblePages(), QList<bool>(6, true));
         QVERIFY(bottomButtonsShown());
         QTRY_COMPARE(bytesOf(effectsPanel()->getEffectSettings()), bytesOf(effects));
         // Selecting only reads: nothing was written to either board.
@@ -536,7 +539,7 @@ private slots:
         }
 
         if (selected) {
-            QCOMPARE(visiblePages(), QList<bool>(5, true));
+            QCOMPARE(visiblePages(), QList<bool>(6, true));
             QVERIFY(bottomButtonsShown());
             QTRY_COMPARE(bytesOf(effectsPanel()->getEffectSettings()), bytesOf(effects));
         } else {

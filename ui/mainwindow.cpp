@@ -4,6 +4,7 @@
 #include "app/startupoptions.h"
 #include "device/settingsuibackgroundthread.h"
 #include "settings/recordmetatypes.h"
+#include "ui/liveinputview.h"
 #include "ui/widgethelpers.h"
 
 #include <libusb.h>
@@ -93,6 +94,9 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
     initGpioModeCombos();
     initButtonModeCombos();
     initAnalogAxisLists();
+
+    liveInputView = new LiveInputView(ui->main_tab_widget);
+    ui->main_tab_widget->addTab(liveInputView, tr("Live input"));
 
     hideSettingsPages();
 
@@ -187,6 +191,8 @@ template <typename Request> void MainWindow::post(Request &&request)
 
 void MainWindow::hideSettingsPages()
 {
+    // Whatever hides the pages leaves no board to watch.
+    liveInputView->setBoard(-1);
     // Runs on every device report while nothing is selected: hiding a tab
     // that is already hidden still relayouts and repaints the whole window.
     for (int page = 0; page < ui->main_tab_widget->count(); ++page)
@@ -295,6 +301,7 @@ void MainWindow::applyDeviceInfo(FirmwareInfoTypeDef info)
             ui->main_tab_widget->setTabVisible(page, true);
         ui->effects_settings_widget->setDeviceType(deviceType);
         ui->hardware_settings_widget->setDeviceType(deviceType, advanced);
+        liveInputView->setBoard(currentProductId);
     }
 
     // Reads the selection when the request runs, not now: a selection reset

@@ -17,6 +17,7 @@
 
 class QCheckBox;
 class QComboBox;
+class LiveInputView;
 class QLabel;
 class QPushButton;
 class QSpinBox;
@@ -108,6 +109,7 @@ private:
     QLabel *effectsUnshowableNotice = nullptr;
     QList<QLabel *> hardwareUnshowableNotices;
     QTranslator translator;
+    LiveInputView *liveInputView = nullptr;  // a page of its own, owned by the page stack
     std::unique_ptr<QTimer> startTimer;
     std::unique_ptr<QThread> workerThread;
 };
