@@ -351,10 +351,7 @@ private slots:
         fillForm();
 
         QSignalSpy applied(widget, SIGNAL(profileApplied()));
-        QList<QPair<QString, bool>> status;
-        widget->setStatusReporter([&status](const QString &text, bool failure) {
-            status.append({text, failure});
-        });
+        QSignalSpy status(widget, &FullEffectSettingsWidget::statusMessage);
         save(name);
         QCOMPARE(snapshot(root->path()), before);
         QCOMPARE(listed(), QStringList{"Race"});
@@ -364,9 +361,9 @@ private slots:
         QCOMPARE(snapshot(root->path()), before);
         // Both say that they did nothing, and why.
         QCOMPARE(status.count(), 2);
-        for (const auto &[text, failure] : std::as_const(status)) {
-            QVERIFY(failure);
-            QVERIFY(text.contains(QRegularExpression(
+        for (const QList<QVariant> &message : std::as_const(status)) {
+            QVERIFY(message.at(1).toBool());
+            QVERIFY(message.at(0).toString().contains(QRegularExpression(
                 QStringLiteral("Type a name|start with a dot|may not contain"))));
         }
         QVERIFY(answerer->seen.isEmpty());

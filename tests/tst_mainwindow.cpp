@@ -1,9 +1,12 @@
 #include "boardsim/simulatedboard.h"
 #include "device/featurereporttransport.h"
 #include "support/mainwindowhelpers.h"
+#include "support/questionanswerer.h"
 #include "ui/fulleffectsettingswidget.h"
 #include "ui/fullhardwaresettingswidget.h"
 #include "ui/mainwindow.h"
+
+#include <libusb.h>
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -11,6 +14,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QListView>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QStandardItemModel>
@@ -79,6 +83,10 @@ class TestMainWindow : public QObject
     QPushButton *button(const char *name) const
     {
         return window->findChild<QPushButton *>(QLatin1String(name));
+    }
+    QLabel *statusLabel() const
+    {
+        return window->findChild<QLabel *>(QStringLiteral("operation_status_label"));
     }
     FullEffectSettingsWidget *effectsPanel() const
     {
@@ -851,12 +859,14 @@ private slots:
         selectMatchingBoard(DEVICE_TYPE_JOYSTICK, JOYSTICK_PID);
 
         Bus::clearTransfers();
-        MessageBoxAnswerer guard(MessageBoxAnswerer::Cancel);
+        QuestionAnswerer guard(QMessageBox::DestructiveRole);
         window->findChild<QPushButton *>(buttonName)->click();
-        // No confirmation, no wait for the board, and nothing in the window
-        // changes until the board drops off the bus.
+        // DFU mode takes the board away until it is flashed, so it is always
+        // confirmed; a reboot with nothing to lose is not. No wait for the
+        // board, and nothing in the window changes until it drops off the bus.
         QTRY_COMPARE(conversation(JOYSTICK_PID), QList<int>{command});
-        QCOMPARE(guard.boxesSeen, 0);
+        QCOMPARE(guard.seen,
+                 command == COMMAND_SWITCH_TO_DFU ? QStringList{"dfu_question"} : QStringList());
         QVERIFY(bottomButtonsShown());
         QCOMPARE(joystick.rebootCount(), command == COMMAND_REBOOT ? 1 : 0);
         QCOMPARE(joystick.inDfuMode(), command == COMMAND_SWITCH_TO_DFU);
@@ -864,6 +874,122 @@ private slots:
         QVERIFY(waitForBoardCount(0));
         QVERIFY(!anyPageVisible());
         QVERIFY(bottomButtonsHidden());
+    }
+
+    void writeButtonsNeedARead_data()
+    {
+        QTest::addColumn<QString>("situation");
+        QTest::addColumn<bool>("effects");
+        QTest::addColumn<bool>("hardware");
+        QTest::newRow("nothing picked") << "unpicked" << false << false;
+        QTest::newRow("both reads succeeded") << "" << true << true;
+        QTest::newRow("reads refused") << "fail-reads" << false << false;
+        QTest::newRow("reads short") << "short" << false << false;
+        QTest::newRow("effects read again, refused") << "re-read fails" << false << true;
+        QTest::newRow("deselected") << "deselect" << false << false;
+        QTest::newRow("board lost") << "unplug" << false << false;
+        QTest::newRow("another board picked, its reads refused")
+            << "switch to failing" << false << false;
+    }
+
+    // Apply and Save of a group are offered only for a record read from the
+    // selected board, so no byte the user did not choose reaches it.
+    void writeButtonsNeedARead()
+    {
+        QFETCH(QString, situation);
+        QFETCH(bool, effects);
+        QFETCH(bool, hardware);
+        SimulatedBoard joystick(JOYSTICK_PID, DEVICE_TYPE_JOYSTICK);
+        SimulatedBoard wheel(WHEEL_PID, DEVICE_TYPE_WHEEL);
+        if (situation == "fail-reads")
+            joystick.setFailSettingsReads(true);
+        if (situation == "short")
+            joystick.setShortReads(FIRMWARE_INFO_SIZE);
+        wheel.setFailSettingsReads(true);
+        Bus::plug(joystick);
+        Bus::plug(wheel);
+        openWindow();
+        QVERIFY(waitForBoardCount(2));
+        if (situation != "unpicked")
+            selectMatchingBoard(DEVICE_TYPE_JOYSTICK, JOYSTICK_PID);
+        if (situation == "re-read fails") {
+            joystick.setFailSettingsReads(true);
+            button("read_effects_settings_button")->click();
+            QTRY_VERIFY(statusLabel()->property("failure").toBool());
+        } else if (situation == "deselect") {
+            pickDevice(*window, DEVICE_TYPE_JOYSTICK);
+        } else if (situation == "unplug") {
+            Bus::unplug(joystick);
+            QVERIFY(waitForBoardCount(1));
+        } else if (situation == "switch to failing") {
+            selectMatchingBoard(DEVICE_TYPE_WHEEL, WHEEL_PID);
+        }
+        QTest::qWait(0);
+
+        QCOMPARE(button("apply_effect_settings_button")->isEnabled(), effects);
+        QCOMPARE(button("save_effects_settings_button")->isEnabled(), effects);
+        for (int page = 1; page <= 4; ++page) {
+            const QByteArray apply = "apply_hardware_settings_button_" + QByteArray::number(page);
+            const QByteArray save = "save_hardware_settings_button_" + QByteArray::number(page);
+            QCOMPARE(button(apply.constData())->isEnabled(), hardware);
+            QCOMPARE(button(save.constData())->isEnabled(), hardware);
+        }
+        const bool readFailed = situation == "fail-reads" || situation == "short" ||
+                                situation.startsWith("re-read") || situation.startsWith("switch");
+        QCOMPARE(statusLabel()->property("failure").toBool(), readFailed);
+        if (readFailed)
+            QVERIFY2(statusLabel()->text().contains("could not be read"),
+                     qPrintable(statusLabel()->text()));
+    }
+
+    // A save whose record did not go out whole sends no store command and
+    // says so twice: in a message box and, until the next operation, in the
+    // status bar.
+    void failedSaveIsReported()
+    {
+        SimulatedBoard joystick(JOYSTICK_PID, DEVICE_TYPE_JOYSTICK);
+        Bus::plug(joystick);
+        openWindow();
+        QVERIFY(waitForBoardCount(1));
+        selectMatchingBoard(DEVICE_TYPE_JOYSTICK, JOYSTICK_PID);
+        QTRY_VERIFY(statusLabel()->text().contains("Hardware settings read from Gravolt Joystick"));
+        QVERIFY(!statusLabel()->property("failure").toBool());
+        const QByteArray permanentBefore = joystick.permanentEffects();
+
+        joystick.setFailRecordReportsFrom(3);
+        Bus::clearTransfers();
+        MessageBoxAnswerer guard(MessageBoxAnswerer::Ok);
+        button("save_effects_settings_button")->click();
+        QTRY_COMPARE(guard.boxesSeen, 1);
+        QVERIFY2(guard.text.contains("may not be stored on Gravolt Joystick"),
+                 qPrintable(guard.text));
+        QVERIFY2(guard.text.contains("report 3 of 8"), qPrintable(guard.text));
+        QCOMPARE(guard.icon, QMessageBox::Warning);
+        // Two reports taken, the third refused, then nothing: no terminator,
+        // no busy poll, no store command.
+        QList<int> writeResults;
+        for (const Transfer &t : Bus::transfersFor(JOYSTICK_PID))
+            if (t.isWrite())
+                writeResults << t.result;
+        QCOMPARE(writeResults,
+                 QList<int>({WRITE_REPORT_SIZE, WRITE_REPORT_SIZE, int(LIBUSB_ERROR_PIPE)}));
+        QVERIFY(conversation(JOYSTICK_PID).isEmpty());
+        QCOMPARE(joystick.permanentEffects(), permanentBefore);
+        QVERIFY(statusLabel()->property("failure").toBool());
+        QVERIFY2(statusLabel()->text().contains(
+                     "Failed: Effect settings could not be saved to Gravolt Joystick"),
+                 qPrintable(statusLabel()->text()));
+
+        // It stays through scans, and the next operation replaces it.
+        QTest::qWait(1500);
+        QVERIFY(statusLabel()->property("failure").toBool());
+        joystick.setFailRecordReportsFrom(0);
+        button("save_effects_settings_button")->click();
+        QTRY_VERIFY(!statusLabel()->property("failure").toBool());
+        QVERIFY2(statusLabel()->text().contains(
+                     "Effect settings saved to the permanent memory of Gravolt Joystick"),
+                 qPrintable(statusLabel()->text()));
+        QCOMPARE(guard.boxesSeen, 1);
     }
 
     void staysBasicWithoutAdvancedArgument()

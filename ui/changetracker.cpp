@@ -99,6 +99,21 @@ void ChangeTracker::boardLostWorkingMemory(int productId)
     scheduleRefresh();
 }
 
+void ChangeTracker::keepBoards(const QList<int> &present)
+{
+    bool changed = false;
+    for (auto it = appliedNotSaved.begin(); it != appliedNotSaved.end();) {
+        if (present.contains(it.key())) {
+            ++it;
+        } else {
+            it = appliedNotSaved.erase(it);
+            changed = true;
+        }
+    }
+    if (changed)
+        scheduleRefresh();
+}
+
 void ChangeTracker::setBoardRecord(SettingsGroup group, const QByteArray &record)
 {
     groups[group].state.setBoardRecord(record);

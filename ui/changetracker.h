@@ -44,6 +44,8 @@ public:
     // The board left the bus (and so lost its working memory) or was
     // rebooted: nothing is applied but unsaved any more.
     void boardLostWorkingMemory(int productId);
+    // Boards not among `present` left the bus and lost their working memory.
+    void keepBoards(const QList<int> &present);
 
     // After a successful read of the group, or a successful write of it.
     void setBoardRecord(SettingsGroup group, const QByteArray &record);

@@ -153,16 +153,9 @@ void FullEffectSettingsWidget::setUnsavedEditsCheck(std::function<bool()> check)
     hasUnsavedEdits = std::move(check);
 }
 
-void FullEffectSettingsWidget::setStatusReporter(
-    std::function<void(const QString &text, bool failure)> reporter)
+void FullEffectSettingsWidget::report(const QString &text, bool failure)
 {
-    statusReporter = std::move(reporter);
-}
-
-void FullEffectSettingsWidget::report(const QString &text, bool failure) const
-{
-    if (statusReporter)
-        statusReporter(text, failure);
+    emit statusMessage(text, failure);
 }
 
 bool FullEffectSettingsWidget::eventFilter(QObject *watched, QEvent *event)
@@ -265,7 +258,10 @@ void FullEffectSettingsWidget::setEffectSettings(const EffectSettingsTypeDef &se
     }
 
     const auto fields = effectFields();
-    unshowable = UnshowableValues::find(fields, settings, getEffectSettings());
+    // Built over the record itself, as the window sends it.
+    EffectSettingsTypeDef shown = settings;
+    getEffectSettings(shown);
+    unshowable = UnshowableValues::find(fields, settings, shown);
     UnshowableValues::mark(UnshowableValues::controlsOf(fields), unshowable);
 }
 
@@ -321,6 +317,12 @@ EffectSettingsTypeDef FullEffectSettingsWidget::getEffectSettings() const
 {
     // Value-initialised: every reserved byte goes out as 0.
     EffectSettingsTypeDef settings{};
+    getEffectSettings(settings);
+    return settings;
+}
+
+void FullEffectSettingsWidget::getEffectSettings(EffectSettingsTypeDef &settings) const
+{
     settings.invert_constant_force = ui->invert_constant_force->isChecked() ? 1 : -1;
     settings.direct_x_spring_strength = uint8_t(ui->direct_x_spring_strength->value());
     settings.direct_x_constant_strength = uint8_t(ui->direct_x_constant_strength->value());
@@ -336,10 +338,12 @@ EffectSettingsTypeDef FullEffectSettingsWidget::getEffectSettings() const
         target.static_dampening = uint16_t(controls.staticDampening->value());
         target.dynamic_dampening = uint16_t(controls.dynamicDampening->value());
         target.motion_range = uint16_t(controls.motionRange->value());
-        target.max_force = float(controls.maxForce->value());
+        // The spin box shows whole kilograms; a board's 7.5 shown as 7 and
+        // left alone goes back as 7.5.
+        if (controls.maxForce->value() != maxForceForSpinBox(target.max_force))
+            target.max_force = float(controls.maxForce->value());
         target.soft_stop_dampening = uint16_t(controls.softStopDampening->value());
     }
-    return settings;
 }
 
 void FullEffectSettingsWidget::on_profile_combo_box_activated(int index)
@@ -481,8 +485,10 @@ void FullEffectSettingsWidget::applyProfile(const QString &name)
     EffectSettingsTypeDef settings;
     std::memcpy(&settings, image.constData(), sizeof settings);
     setEffectSettings(settings);
-    report(tr("Effect profile “%1” loaded into the form.").arg(name), false);
     emit profileApplied();
+    report(
+        tr("Profile \"%1\" loaded into the form; Apply or Save sends it to the board.").arg(name),
+        false);
 }
 
 void FullEffectSettingsWidget::readProfiles()

@@ -28,6 +28,10 @@ public:
     void setDeviceType(int deviceType);
     void setEffectSettings(const EffectSettingsTypeDef &settings);
     EffectSettingsTypeDef getEffectSettings() const;
+    // Writes the form's fields into `record` and leaves every other byte
+    // (the reserved ones) as the caller had it. A maximum force whose whole
+    // kilograms the user left as shown keeps the record's exact value.
+    void getEffectSettings(EffectSettingsTypeDef &record) const;
 
     // Asked before a profile replaces the form: true when the form holds
     // effect edits that were never sent to the board. Unset, the form counts
@@ -41,13 +45,11 @@ public:
     // shows: the marks go.
     void clearUnshowableValues();
 
-    // Told what each profile action did, or why it did nothing, for the
-    // window's status line. A callback rather than a signal: the widget's
-    // meta-object layout of signals and slots stays as it is.
-    void setStatusReporter(std::function<void(const QString &text, bool failure)> reporter);
-
 signals:
     void profileApplied();
+    // What a profile action did, or why it did nothing, for the window's
+    // status bar.
+    void statusMessage(const QString &text, bool failure);
 
     // The order of these slots is the widget's meta-object layout; keep it.
 private slots:
@@ -82,7 +84,7 @@ protected:
 
 private:
     QString profileFilePath(const QString &name) const;
-    void report(const QString &text, bool failure) const;
+    void report(const QString &text, bool failure);
     bool confirm(const QString &objectName, const QString &text, const QString &acceptText);
     QList<UnshowableValues::Field<EffectSettingsTypeDef>> effectFields() const;
 
@@ -90,7 +92,6 @@ private:
     QDir profileDir;
     int deviceType = DEVICE_TYPE_GENERIC;
     std::function<bool()> hasUnsavedEdits;
-    std::function<void(const QString &, bool)> statusReporter;
     QList<UnshowableValue> unshowable;
     // Set while the profile name field loses the focus: the combo box then
     // "activates" a listed name that was merely typed, which must not load it.

@@ -10,13 +10,17 @@
 #include <libusb.h>
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QLabel>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QStatusBar>
 #include <QThread>
+#include <QTime>
 #include <QTimer>
 #include <QUrl>
 
@@ -139,12 +143,44 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
     connect(ui->effects_settings_widget, &FullEffectSettingsWidget::profileApplied, this,
             &MainWindow::showUnshowableNotices);
 
+    changeTracker = new ChangeTracker(ui->main_tab_widget);
+    changeTracker->addGroup(SettingsGroup::Effects, {ui->tab}, {ui->read_effects_settings_button},
+                            [this] { return recordBytes(effectSettingsToSend()); });
+    changeTracker->addGroup(SettingsGroup::Hardware,
+                            {ui->hardware_tab, ui->gpio_tab, ui->buttons_tab, ui->analog_axes_tab},
+                            {hardwareTrios[0].read, hardwareTrios[1].read, hardwareTrios[2].read,
+                             hardwareTrios[3].read},
+                            [this] { return recordBytes(hardwareSettingsToSend()); });
+    ui->effects_settings_widget->setUnsavedEditsCheck(
+        [this] { return changeTracker->hasEdits(SettingsGroup::Effects); });
+
     connect(worker.get(), &SettingsUiBackgroundThread::connectedDevices, this,
             &MainWindow::updateConnectedDevices);
     connect(worker.get(), &SettingsUiBackgroundThread::effectSettingsObtained, this,
             &MainWindow::onEffectSettingsObtained);
     connect(worker.get(), &SettingsUiBackgroundThread::hardwareSettingsObtained, this,
             &MainWindow::onHardwareSettingsObtained);
+    connect(worker.get(), &SettingsUiBackgroundThread::operationFinished, this,
+            &MainWindow::onOperationFinished);
+
+    // Under the pages, in code so that the form stays as designed.
+    operationStatusLabel = new QLabel(this);
+    operationStatusLabel->setObjectName(QStringLiteral("operation_status_label"));
+    operationStatusLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    operationStatusLabel->setWordWrap(true);
+    statusBar()->setObjectName(QStringLiteral("operation_status_bar"));
+    statusBar()->setSizeGripEnabled(false);
+    statusBar()->addWidget(operationStatusLabel, 1);
+
+    connect(ui->effects_settings_widget, &FullEffectSettingsWidget::statusMessage, this,
+            &MainWindow::showStatus);
+    connect(ui->effects_settings_widget, &FullEffectSettingsWidget::profileApplied, this, [this] {
+        effectProfileLoaded = true;
+        updateWriteButtons();
+    });
+    connect(ui->hardware_settings_widget, &FullHardwareSettingsWidget::validityChanged, this,
+            &MainWindow::updateWriteButtons);
+    updateWriteButtons();
 
     // Fires once the event loop runs; by then the worker lives on its thread,
     // so `start` arrives there as a queued call and the scans run there.
@@ -203,6 +239,7 @@ void MainWindow::hideSettingsPages()
 void MainWindow::resetDeviceSelection()
 {
     currentProductId = -1;
+    forgetBoardRecords();
     hideSettingsPages();
     ui->reboot_button->hide();
     ui->dfu_mode_button->hide();
@@ -211,9 +248,12 @@ void MainWindow::resetDeviceSelection()
 void MainWindow::updateConnectedDevices(const QMap<int, FirmwareInfoTypeDef> &devices)
 {
     deviceList = devices;
+    // A board off the bus has lost its working memory.
+    changeTracker->keepBoards(deviceList.keys());
 
     if (!deviceList.contains(currentProductId)) {
         currentProductId = -1;
+        forgetBoardRecords();
         ui->devices_combo_box->setCurrentIndex(-1);
         if (deviceList.isEmpty()) {
             ui->devices_combo_box->setPlaceholderText(tr("No compatible devices connected"));
@@ -243,6 +283,12 @@ void MainWindow::updateConnectedDevices(const QMap<int, FirmwareInfoTypeDef> &de
 
 void MainWindow::on_devices_combo_box_activated(int index)
 {
+    if (currentProductId != -1 && !confirmLeavingBoard(false)) {
+        // The list shows the board the window still works with.
+        ui->devices_combo_box->setCurrentIndex(
+            currentProductId == -1 ? -1 : productIdByType.key(currentProductId, -1));
+        return;
+    }
     const auto type = productIdByType.constFind(index);
     if (type == productIdByType.cend() || type.value() == currentProductId) {
         resetDeviceSelection();
@@ -250,6 +296,7 @@ void MainWindow::on_devices_combo_box_activated(int index)
     }
 
     currentProductId = type.value();
+    forgetBoardRecords();
     // A row not in the last report gives an all-zero record, so its version
     // check fails and the user is warned before anything is sent.
     const FirmwareInfoTypeDef info = deviceList.value(currentProductId, FirmwareInfoTypeDef{});
@@ -317,44 +364,61 @@ void MainWindow::applyDeviceInfo(FirmwareInfoTypeDef info)
 
 void MainWindow::onReadEffectSettings()
 {
+    if (changeTracker->hasEdits(SettingsGroup::Effects) &&
+        !changeTracker->askReadOverEdits(SettingsGroup::Effects))
+        return;
     const int pid = currentProductId;
     post([this, pid] { worker->readEffectSettings(pid); });
 }
 
 void MainWindow::onReadHardwareSettings()
 {
+    if (changeTracker->hasEdits(SettingsGroup::Hardware) &&
+        !changeTracker->askReadOverEdits(SettingsGroup::Hardware))
+        return;
     const int pid = currentProductId;
     post([this, pid] { worker->readHardwareSettings(pid); });
 }
 
 void MainWindow::onApplyEffectSettings()
 {
+    if (!canWriteEffectSettings())
+        return;
     const int pid = currentProductId;
-    const EffectSettingsTypeDef record = ui->effects_settings_widget->getEffectSettings();
+    const EffectSettingsTypeDef record = effectSettingsToSend();
+    effectSettingsSent = recordBytes(record);
     post([this, pid, record] { worker->applyEffectSettings(pid, record); });
 }
 
 void MainWindow::onSaveEffectSettings()
 {
+    if (!canWriteEffectSettings())
+        return;
     const int pid = currentProductId;
-    const EffectSettingsTypeDef record = ui->effects_settings_widget->getEffectSettings();
+    const EffectSettingsTypeDef record = effectSettingsToSend();
+    effectSettingsSent = recordBytes(record);
     post([this, pid, record] { worker->saveEffectsSettings(pid, record); });
 }
 
 void MainWindow::onReboot()
 {
+    if (!changeTracker->groupsAtRisk().isEmpty() && !changeTracker->askReboot())
+        return;
     const int pid = currentProductId;
     post([this, pid] { worker->rebootControllerRequest(pid); });
 }
 
 void MainWindow::on_dfu_mode_button_clicked()
 {
+    if (!changeTracker->askSwitchToDfu())
+        return;
     const int pid = currentProductId;
     post([this, pid] { worker->switchtoDfuRequest(pid); });
 }
 
 void MainWindow::onEffectSettingsObtained(EffectSettingsTypeDef record)
 {
+    pendingEffectSettings = record;
     ui->effects_settings_widget->setEffectSettings(record);
     showUnshowableNotices();
 }
@@ -372,6 +436,163 @@ void MainWindow::showUnshowableNotices()
         ui->hardware_settings_widget->unshowableValues() + ioUnshowable;
     for (QLabel *notice : std::as_const(hardwareUnshowableNotices))
         show(notice, hardware);
+}
+
+EffectSettingsTypeDef MainWindow::effectSettingsToSend() const
+{
+    // Without a read (a profile loaded instead) the reserved bytes go out
+    // as 0, as the profile file holds no board's bytes for them.
+    EffectSettingsTypeDef record{};
+    if (effectSettingsReadOk)
+        record = lastReadEffectSettings;
+    ui->effects_settings_widget->getEffectSettings(record);
+    return record;
+}
+
+HardwareSettingsTypeDef MainWindow::hardwareSettingsToSend() const
+{
+    HardwareSettingsTypeDef record = lastReadHardwareSettings;
+    collectHardwareSettings(record);
+    return record;
+}
+
+void MainWindow::forgetBoardRecords()
+{
+    effectSettingsReadOk = false;
+    effectProfileLoaded = false;
+    hardwareSettingsReadOk = false;
+    std::memset(&lastReadEffectSettings, 0, sizeof lastReadEffectSettings);
+    std::memset(&lastReadHardwareSettings, 0, sizeof lastReadHardwareSettings);
+    if (changeTracker)
+        changeTracker->setCurrentBoard(currentProductId, boardName(currentProductId));
+    updateWriteButtons();
+}
+
+bool MainWindow::canWriteEffectSettings() const
+{
+    return currentProductId != -1 && (effectSettingsReadOk || effectProfileLoaded);
+}
+
+bool MainWindow::canWriteHardwareSettings() const
+{
+    return currentProductId != -1 && hardwareSettingsReadOk &&
+           ui->hardware_settings_widget->hasValidInput();
+}
+
+void MainWindow::updateWriteButtons()
+{
+    if (!ui)
+        return;
+    const bool effects = canWriteEffectSettings();
+    ui->apply_effect_settings_button->setEnabled(effects);
+    ui->save_effects_settings_button->setEnabled(effects);
+    const bool hardware = canWriteHardwareSettings();
+    for (QPushButton *button :
+         {ui->apply_hardware_settings_button_1, ui->apply_hardware_settings_button_2,
+          ui->apply_hardware_settings_button_3, ui->apply_hardware_settings_button_4,
+          ui->save_hardware_settings_button_1, ui->save_hardware_settings_button_2,
+          ui->save_hardware_settings_button_3, ui->save_hardware_settings_button_4})
+        button->setEnabled(hardware);
+}
+
+QString MainWindow::boardName(int productId) const
+{
+    for (auto it = productIdByType.cbegin(); it != productIdByType.cend(); ++it)
+        if (it.value() == productId)
+            return deviceNames.value(it.key());
+    return tr("the board");
+}
+
+void MainWindow::showStatus(const QString &text, bool failure)
+{
+    const QString time = QLocale().toString(QTime::currentTime(), QStringLiteral("HH:mm:ss"));
+    QString shown = failure ? tr("Failed: %1").arg(text) : text;
+    operationStatusLabel->setText(time + QStringLiteral("  ") + shown);
+    operationStatusLabel->setProperty("failure", failure);
+    // Red and marked, so that a failure is not taken for the success before it.
+    operationStatusLabel->setStyleSheet(
+        failure ? QStringLiteral("QLabel { color: #b00000; font-weight: bold; }") : QString());
+}
+
+void MainWindow::onOperationFinished(const OperationOutcome &outcome)
+{
+    const QString board = boardName(outcome.productId);
+    const QString reason = describeOutcome(outcome);
+    const bool ok = outcome.succeeded();
+    const bool selected = outcome.productId == currentProductId && currentProductId != -1;
+    QString text;
+    bool saveFailed = false;
+    QString savedWhat;
+    switch (outcome.operation) {
+    case DeviceOperation::ReadEffectSettings:
+        if (selected) {
+            effectSettingsReadOk = ok;
+            if (ok)
+                lastReadEffectSettings = pendingEffectSettings;
+            else
+                effectProfileLoaded = false;
+        }
+        text = ok ? tr("Effect settings read from %1.").arg(board)
+                  : tr("Effect settings could not be read from %1: %2. Apply and Save stay "
+                       "disabled until a read succeeds.")
+                        .arg(board, reason);
+        break;
+    case DeviceOperation::ReadHardwareSettings:
+        if (selected) {
+            hardwareSettingsReadOk = ok;
+            if (ok)
+                lastReadHardwareSettings = pendingHardwareSettings;
+        }
+        text = ok ? tr("Hardware settings read from %1.").arg(board)
+                  : tr("Hardware settings could not be read from %1: %2. Apply and Save stay "
+                       "disabled until a read succeeds.")
+                        .arg(board, reason);
+        break;
+    case DeviceOperation::ApplyEffectSettings:
+        text = ok ? tr("Effect settings applied to the working memory of %1.").arg(board)
+                  : tr("Effect settings could not be applied to %1: %2.").arg(board, reason);
+        break;
+    case DeviceOperation::ApplyHardwareSettings:
+        text = ok ? tr("Hardware settings applied to the working memory of %1.").arg(board)
+                  : tr("Hardware settings could not be applied to %1: %2.").arg(board, reason);
+        break;
+    case DeviceOperation::SaveEffectSettings:
+        text = ok ? tr("Effect settings saved to the permanent memory of %1.").arg(board)
+                  : tr("Effect settings could not be saved to %1: %2.").arg(board, reason);
+        saveFailed = !ok;
+        savedWhat = tr("The effect settings");
+        break;
+    case DeviceOperation::SaveHardwareSettings:
+        text = ok ? tr("Hardware settings saved to the permanent memory of %1.").arg(board)
+                  : tr("Hardware settings could not be saved to %1: %2.").arg(board, reason);
+        saveFailed = !ok;
+        savedWhat = tr("The hardware settings");
+        break;
+    case DeviceOperation::Reboot:
+        text =
+            ok ? tr("%1 is rebooting; it will come back in the list in a few seconds.").arg(board)
+               : tr("%1 could not be told to reboot: %2.").arg(board, reason);
+        break;
+    case DeviceOperation::SwitchToDfu:
+        text = ok ? tr("%1 now waits for a firmware update and leaves the list.").arg(board)
+                  : tr("%1 could not be switched to DFU mode: %2.").arg(board, reason);
+        break;
+    }
+    trackOutcome(outcome);
+    updateWriteButtons();
+    showStatus(text, !ok);
+
+    if (saveFailed) {
+        auto *box = new QMessageBox(QMessageBox::Warning, tr("Settings not saved"),
+                                    tr("%1 may not be stored on %2: %3.\n\nThe board may lose "
+                                       "them when it is switched off. Check the connection and "
+                                       "save again.")
+                                        .arg(savedWhat, board, reason),
+                                    QMessageBox::Ok, this);
+        box->setObjectName(QStringLiteral("save_failed_message_box"));
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->open();
+    }
 }
 
 void MainWindow::initGpioModeCombos()
@@ -475,25 +696,27 @@ void MainWindow::collectHardwareSettings(HardwareSettingsTypeDef &record) const
 
 void MainWindow::onApplyHardwareSettings()
 {
+    if (!canWriteHardwareSettings())
+        return;
     const int pid = currentProductId;
-    // Reserved bytes go out as 0, whatever the board reported in them.
-    HardwareSettingsTypeDef record;
-    std::memset(&record, 0, sizeof record);
-    collectHardwareSettings(record);
+    const HardwareSettingsTypeDef record = hardwareSettingsToSend();
+    hardwareSettingsSent = recordBytes(record);
     post([this, pid, record] { worker->applyHardwareSettings(pid, record); });
 }
 
 void MainWindow::onSaveHardwareSettings()
 {
+    if (!canWriteHardwareSettings())
+        return;
     const int pid = currentProductId;
-    HardwareSettingsTypeDef record;
-    std::memset(&record, 0, sizeof record);
-    collectHardwareSettings(record);
+    const HardwareSettingsTypeDef record = hardwareSettingsToSend();
+    hardwareSettingsSent = recordBytes(record);
     post([this, pid, record] { worker->saveHardwareSettings(pid, record); });
 }
 
 void MainWindow::onHardwareSettingsObtained(HardwareSettingsTypeDef record)
 {
+    pendingHardwareSettings = record;
     // A code outside a list leaves its combo box without a current item.
     for (int i = 0; i < GPIO_PIN_COUNT; ++i)
         gpioModeCombos[i]->setCurrentIndex(record.gpio_mode[i]);
@@ -552,4 +775,111 @@ QList<UnshowableValues::Field<HardwareSettingsTypeDef>> MainWindow::ioPageFields
 void MainWindow::on_spiModeCombo_activated(int index)
 {
     ui->spi_recommendations->setVisible(index >= 1);
+}
+
+void MainWindow::trackOutcome(const OperationOutcome &outcome)
+{
+    if (!outcome.succeeded())
+        return;
+    if (outcome.operation == DeviceOperation::Reboot ||
+        outcome.operation == DeviceOperation::SwitchToDfu) {
+        changeTracker->boardLostWorkingMemory(outcome.productId);
+        return;
+    }
+    if (outcome.productId != currentProductId || currentProductId == -1)
+        return;
+    switch (outcome.operation) {
+    case DeviceOperation::ReadEffectSettings:
+        changeTracker->setBoardRecord(SettingsGroup::Effects, recordBytes(lastReadEffectSettings));
+        break;
+    case DeviceOperation::ReadHardwareSettings:
+        changeTracker->setBoardRecord(SettingsGroup::Hardware,
+                                      recordBytes(lastReadHardwareSettings));
+        break;
+    case DeviceOperation::ApplyEffectSettings:
+    case DeviceOperation::SaveEffectSettings:
+        changeTracker->setBoardRecord(SettingsGroup::Effects, effectSettingsSent);
+        changeTracker->setAppliedNotSaved(
+            SettingsGroup::Effects, outcome.operation == DeviceOperation::ApplyEffectSettings);
+        clearUnshowableValues(SettingsGroup::Effects);
+        break;
+    case DeviceOperation::ApplyHardwareSettings:
+    case DeviceOperation::SaveHardwareSettings:
+        changeTracker->setBoardRecord(SettingsGroup::Hardware, hardwareSettingsSent);
+        changeTracker->setAppliedNotSaved(
+            SettingsGroup::Hardware, outcome.operation == DeviceOperation::ApplyHardwareSettings);
+        clearUnshowableValues(SettingsGroup::Hardware);
+        break;
+    default:
+        break;
+    }
+}
+
+void MainWindow::clearUnshowableValues(SettingsGroup group)
+{
+    // Once written, the board holds what the form shows.
+    if (group == SettingsGroup::Effects) {
+        ui->effects_settings_widget->clearUnshowableValues();
+    } else {
+        ui->hardware_settings_widget->clearUnshowableValues();
+        ioUnshowable.clear();
+        UnshowableValues::mark(UnshowableValues::controlsOf(ioPageFields()), ioUnshowable);
+    }
+    showUnshowableNotices();
+}
+
+bool MainWindow::confirmLeavingBoard(bool closing)
+{
+    if (changeTracker->groupsAtRisk().isEmpty())
+        return true;
+    switch (changeTracker->askBeforeLeavingBoard(closing)) {
+    case ChangeTracker::LeaveChoice::Save:
+        // Asked again: scan reports arrive while the question is open.
+        return saveBeforeLeaving(changeTracker->groupsAtRisk());
+    case ChangeTracker::LeaveChoice::Discard:
+        return true;
+    case ChangeTracker::LeaveChoice::Cancel:
+        break;
+    }
+    return false;
+}
+
+bool MainWindow::saveBeforeLeaving(const QList<SettingsGroup> &groups)
+{
+    // Run here and now rather than posted: leaving goes on only once every
+    // save is known to have succeeded.
+    const int pid = currentProductId;
+    for (const SettingsGroup group : groups) {
+        const bool effects = group == SettingsGroup::Effects;
+        if (pid == -1 || !(effects ? canWriteEffectSettings() : canWriteHardwareSettings())) {
+            showStatus(tr("Nothing was saved and %1 stays selected: the settings in the form "
+                          "cannot be sent as they are.")
+                           .arg(boardName(pid)),
+                       true);
+            return false;
+        }
+        OperationOutcome outcome;
+        if (effects) {
+            const EffectSettingsTypeDef record = effectSettingsToSend();
+            effectSettingsSent = recordBytes(record);
+            outcome = worker->writeEffectSettings(pid, record, true);
+        } else {
+            const HardwareSettingsTypeDef record = hardwareSettingsToSend();
+            hardwareSettingsSent = recordBytes(record);
+            outcome = worker->writeHardwareSettings(pid, record, true);
+        }
+        onOperationFinished(outcome);
+        if (!outcome.succeeded() || currentProductId != pid)
+            return false;
+    }
+    return true;
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    if (currentProductId != -1 && !confirmLeavingBoard(true)) {
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
 }

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "device/firmwareinfo.h"
+#include "device/operationoutcome.h"
 #include "settings/effectsettings.h"
 #include "settings/hardwaresettings.h"
+#include "ui/changetracker.h"
 #include "ui/unshowablevalues.h"
 
 #include <QIcon>
@@ -16,6 +18,7 @@
 #include <memory>
 
 class QCheckBox;
+class QCloseEvent;
 class QComboBox;
 class LiveInputView;
 class QLabel;
@@ -46,6 +49,10 @@ public:
 
     bool isAdvancedMode() const { return advanced; }
     int currentDevice() const { return currentProductId; }
+
+protected:
+    // Asks first when leaving would lose edits or applied-but-unsaved settings.
+    void closeEvent(QCloseEvent *event) override;
 
 private slots:
     void on_devices_combo_box_activated(int index);
@@ -78,6 +85,33 @@ private:
     QList<UnshowableValues::Field<HardwareSettingsTypeDef>> ioPageFields() const;
     void showUnshowableNotices();
 
+    // Change tracking: what an action would lose, asked before it is lost.
+    void trackOutcome(const OperationOutcome &outcome);
+    void clearUnshowableValues(SettingsGroup group);
+    // True when the selected board may be left: nothing at risk, or the user
+    // discarded it, or saved every group at risk successfully.
+    bool confirmLeavingBoard(bool closing);
+    bool saveBeforeLeaving(const QList<SettingsGroup> &groups);
+
+    // Outcomes. Every operation ends in the status bar; a failed Save also
+    // opens a message box, because the settings may be gone at power-off.
+    void onOperationFinished(const OperationOutcome &outcome);
+    void showStatus(const QString &text, bool failure);
+    QString boardName(int productId) const;
+
+    // Group state: a group (effect settings; hardware settings, shared by
+    // the four hardware pages) may be sent only once its record has been
+    // read from the selected board, so that every byte the user did not edit
+    // comes from that board. Cleared whenever the selection changes.
+    void forgetBoardRecords();
+    void updateWriteButtons();
+    bool canWriteEffectSettings() const;
+    bool canWriteHardwareSettings() const;
+    // The records sent: the last record read from the board with the form's
+    // fields over it (reserved bytes stay the board's).
+    EffectSettingsTypeDef effectSettingsToSend() const;
+    HardwareSettingsTypeDef hardwareSettingsToSend() const;
+
     // Runs `request` at the next turn of the GUI event loop, after the click
     // handler has returned; the window is the context, so nothing runs once
     // it is gone.
@@ -105,11 +139,29 @@ private:
     QList<QSpinBox *> analogButtonHighSpinBoxes;
     QList<QCheckBox *> analogAxisInvertBoxes;
     QList<UnshowableValue> ioUnshowable;
+    ChangeTracker *changeTracker = nullptr;
+    // The records of the last apply or save of each group, which the board
+    // holds once the outcome says that it went through.
+    QByteArray effectSettingsSent;
+    QByteArray hardwareSettingsSent;
     // One notice per page: the effects page, then the four hardware pages.
     QLabel *effectsUnshowableNotice = nullptr;
     QList<QLabel *> hardwareUnshowableNotices;
     QTranslator translator;
     LiveInputView *liveInputView = nullptr;  // a page of its own, owned by the page stack
+    QLabel *operationStatusLabel = nullptr;
+
+    // Group state of the selected board (see forgetBoardRecords).
+    bool effectSettingsReadOk = false;
+    bool effectProfileLoaded = false;  // a profile filled the form instead
+    bool hardwareSettingsReadOk = false;
+    EffectSettingsTypeDef lastReadEffectSettings{};
+    HardwareSettingsTypeDef lastReadHardwareSettings{};
+    // A record signal comes just before its read's outcome; it becomes the
+    // last read record only once the outcome says it came from the selected
+    // board.
+    EffectSettingsTypeDef pendingEffectSettings{};
+    HardwareSettingsTypeDef pendingHardwareSettings{};
     std::unique_ptr<QTimer> startTimer;
     std::unique_ptr<QThread> workerThread;
 };
