@@ -410,7 +410,9 @@ void MainWindow::onReboot()
 
 void MainWindow::on_dfu_mode_button_clicked()
 {
-    if (!changeTracker->askSwitchToDfu())
+    // Asked whenever a board is selected: DFU mode takes it away until it is
+    // flashed or power-cycled, whatever the form holds.
+    if (currentProductId != -1 && !changeTracker->askSwitchToDfu())
         return;
     const int pid = currentProductId;
     post([this, pid] { worker->switchtoDfuRequest(pid); });
