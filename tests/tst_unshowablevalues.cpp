@@ -120,7 +120,7 @@ private slots:
             << int(DEVICE_TYPE_JOYSTICK) << bytesOf(e0) << bytesOf(h)
             << QStringList{"axis0_encoder_direction", "calibration_mode", "force_enable",
                            "speed_sample_buffer_size"}
-            << QString::fromUtf8("Hardware › Calibration (Require reboot): 3 → 255");
+            << QString::fromUtf8("Hardware › Calibration (requires reboot): 3 → 255");
 
         h = h0;
         h.gpio_mode[0] = 12;

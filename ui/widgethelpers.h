@@ -19,3 +19,9 @@ void setAxisTabsForDevice(QTabWidget *tabs, int deviceType);
 // A hidden, word-wrapped label placed right above `below` in the box layout
 // that holds it: a page's notice about the buttons it stands over.
 QLabel *insertNoticeAbove(QWidget *below, const QString &objectName);
+
+// Makes a top-level window as large as its contents ask for, but no larger
+// than the screen's free area, and moves it back onto that area where it
+// would reach past an edge. It never shrinks the window: a size the user
+// chose stays.
+void growWindowToNaturalSize(QWidget *window);
