@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -65,7 +66,9 @@ void ChangeTracker::addGroup(SettingsGroup group, const QList<QWidget *> &pages,
                 ? QStringLiteral("effects_applied_not_saved_notice")
                 : QStringLiteral("hardware_applied_not_saved_notice_%1").arg(i + 1);
         QLabel *notice = insertNoticeAbove(noticeAnchors[i], name);
-        notice->setText(tr("Applied, not saved: lost when the board loses power"));
+        // In the window's own context, like every other text on its pages.
+        notice->setText(QCoreApplication::translate(
+            "MainWindow", "Applied, not saved: lost when the board loses power"));
         entry.notices << notice;
     }
 }
