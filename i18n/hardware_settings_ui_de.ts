@@ -68,6 +68,111 @@
     </message>
 </context>
 <context>
+    <name>ChangeTracker</name>
+    <message>
+        <location filename="../ui/changetracker.cpp" line="186"/>
+        <source>Effect settings</source>
+        <translation>Effekteinstellungen</translation>
+    </message>
+    <message>
+        <location filename="../ui/changetracker.cpp" line="186"/>
+        <source>Hardware settings</source>
+        <translation>Hardware-Einstellungen</translation>
+    </message>
+    <message>
+        <location filename="../ui/changetracker.cpp" line="194"/>
+        <source>%1: changes in the form that were not sent to the board</source>
+        <translation>%1: Änderungen im Formular, die nicht an die Platine gesendet wurden</translation>
+    </message>
+    <message>
+        <location filename="../ui/changetracker.cpp" line="197"/>
+        <source>%1: applied to the board but not saved; lost when it loses power</source>
+        <translation>%1: auf die Platine angewendet, aber nicht gespeichert; gehen verloren, wenn sie stromlos wird</translation>
+    </message>
+    <message>
+        <location filename="../ui/changetracker.cpp" line="205"/>
+        <source>Close Gravolt Setup? These settings of %1 would be lost:</source>
+        <translation>Gravolt Setup schließen? Diese Einstellungen von %1 gingen verloren:</translation>
+    </message>
+    <message>
+        <location filename="../ui/changetracker.cpp" line="206"/>
+        <source>Leave %1? These of its settings would be lost:</source>
+        <translation>%1 verlassen? Diese seiner Einstellungen gingen verloren:</translation>
+    </message>
+    <message>
+        <location filename="../ui/changetracker.cpp" line="210"/>
+        <location filename="../ui/changetracker.cpp" line="222"/>
+        <source>Unsaved settings</source>
+        <translation>Nicht gespeicherte Einstellungen</translation>
+    </message>
+    <message>
+        <location filename="../ui/changetracker.cpp" line="211"/>
+        <source>Save to board writes them to the board&apos;s permanent memory first, and goes on only if that succeeds.</source>
+        <translation>„Auf Platine speichern“ schreibt sie zuerst in den Dauerspeicher der Platine und fährt nur fort, wenn das gelingt.</translation>
+    </message>
+    <message>
+        <location filename="../ui/changetracker.cpp" line="213"/>
+        <source>Save to board</source>
+        <translation>Auf Platine speichern</translation>
+    </message>
+    <message>
+        <location filename="../ui/changetracker.cpp" line="214"/>
+        <source>Discard</source>
+        <translation>Verwerfen</translation>
+    </message>
+    <message>
+        <location filename="../ui/changetracker.cpp" line="223"/>
+        <source>%1 in the form hold changes that were not sent to the board. Reading the board&apos;s settings replaces them.</source>
+        <translation>%1 im Formular enthalten Änderungen, die nicht an die Platine gesendet wurden. Das Lesen der Einstellungen der Platine ersetzt sie.</translation>
+    </message>
+    <message>
+        <location filename="../ui/changetracker.cpp" line="226"/>
+        <source>Discard changes and read</source>
+        <translation>Änderungen verwerfen und lesen</translation>
+    </message>
+    <message>
+        <location filename="../ui/changetracker.cpp" line="232"/>
+        <source>Reboot controller</source>
+        <translation>Controller neu starten</translation>
+    </message>
+    <message>
+        <location filename="../ui/changetracker.cpp" line="233"/>
+        <source>Rebooting %1 loses these settings:</source>
+        <translation>Ein Neustart von %1 verwirft diese Einstellungen:</translation>
+    </message>
+    <message>
+        <location filename="../ui/changetracker.cpp" line="235"/>
+        <source>The board starts again with the settings of its permanent memory.</source>
+        <translation>Die Platine startet wieder mit den Einstellungen aus ihrem Dauerspeicher.</translation>
+    </message>
+    <message>
+        <location filename="../ui/changetracker.cpp" line="236"/>
+        <source>Reboot</source>
+        <translation>Neu starten</translation>
+    </message>
+    <message>
+        <location filename="../ui/changetracker.cpp" line="242"/>
+        <source>DFU mode is the board&apos;s firmware-update mode: it stops working as a controller and waits for new firmware from a DFU flashing tool. It leaves the device list until its firmware is flashed or it is power-cycled. Changes that were not sent and settings that were applied but not saved are lost.</source>
+        <translation>Der DFU-Modus ist der Firmware-Update-Modus der Platine: Sie arbeitet nicht mehr als Controller und wartet auf neue Firmware von einem DFU-Flash-Werkzeug. Sie verschwindet aus der Geräteliste, bis ihre Firmware geflasht oder sie aus- und wieder eingeschaltet wird. Nicht gesendete Änderungen und angewendete, aber nicht gespeicherte Einstellungen gehen verloren.</translation>
+    </message>
+    <message>
+        <location filename="../ui/changetracker.cpp" line="248"/>
+        <source>Lost now:</source>
+        <translation>Jetzt verloren:</translation>
+    </message>
+    <message>
+        <location filename="../ui/changetracker.cpp" line="250"/>
+        <location filename="../ui/changetracker.cpp" line="252"/>
+        <source>Switch to DFU mode</source>
+        <translation>In den DFU-Modus schalten</translation>
+    </message>
+    <message>
+        <location filename="../ui/changetracker.cpp" line="251"/>
+        <source>Switch %1 to DFU mode?</source>
+        <translation>%1 in den DFU-Modus schalten?</translation>
+    </message>
+</context>
+<context>
     <name>FullEffectSettingsWidget</name>
     <message>
         <location filename="../ui/fulleffectsettingswidget.ui" line="14"/>
@@ -81,6 +186,7 @@
     </message>
     <message>
         <location filename="../ui/fulleffectsettingswidget.ui" line="88"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="437"/>
         <source>Delete</source>
         <translation>Löschen</translation>
     </message>
@@ -173,62 +279,112 @@
         <translation>Stärke der periodischen DirectX-Kräfte (%)</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="28"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="35"/>
         <source>Type a name for the profile first.</source>
         <translation>Geben Sie zuerst einen Namen für das Profil ein.</translation>
     </message>
     <message>
         <location filename="../ui/fulleffectsettingswidget.cpp" line="37"/>
-        <source>A profile name may not start with a dot or hold a slash (/), a backslash (\) or a control character.</source>
-        <translation>Ein Profilname darf nicht mit einem Punkt beginnen und keinen Schrägstrich (/), keinen umgekehrten Schrägstrich (\) und kein Steuerzeichen enthalten.</translation>
+        <source>A profile name may not start with a dot.</source>
+        <translation>Ein Profilname darf nicht mit einem Punkt beginnen.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="252"/>
-        <source>Profile not saved: %1</source>
-        <translation>Profil nicht gespeichert: %1</translation>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="41"/>
+        <source>A profile name may not contain / or \ or control characters such as a line break or a tab.</source>
+        <translation>Ein Profilname darf weder / noch \ noch Steuerzeichen wie Zeilenumbruch oder Tabulator enthalten.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="255"/>
-        <source>Profile &quot;%1&quot; not saved: the folder %2 cannot be created.</source>
-        <translation>Profil „%1“ nicht gespeichert: Der Ordner %2 kann nicht angelegt werden.</translation>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="359"/>
+        <source>Effect profiles</source>
+        <translation>Effektprofile</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="268"/>
-        <source>Profile &quot;%1&quot; saved.</source>
-        <translation>Profil „%1“ gespeichert.</translation>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="377"/>
+        <source>The effect profile was not saved. %1</source>
+        <translation>Das Effektprofil wurde nicht gespeichert. %1</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="270"/>
-        <source>Profile &quot;%1&quot; not saved: %2</source>
-        <translation>Profil „%1“ nicht gespeichert: %2</translation>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="384"/>
+        <source>An effect profile named “%1” exists. Replace it with the settings in the form?</source>
+        <translation>Es gibt bereits ein Effektprofil „%1“. Soll es durch die Einstellungen im Formular ersetzt werden?</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="284"/>
-        <source>No profile deleted: %1</source>
-        <translation>Kein Profil gelöscht: %1</translation>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="387"/>
+        <source>Replace</source>
+        <translation>Ersetzen</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="288"/>
-        <source>No profile deleted: there is no profile &quot;%1&quot;.</source>
-        <translation>Kein Profil gelöscht: Es gibt kein Profil „%1“.</translation>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="388"/>
+        <source>The effect profile “%1” was left as it was.</source>
+        <translation>Das Effektprofil „%1“ blieb unverändert.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="291"/>
-        <source>Profile &quot;%1&quot; deleted.</source>
-        <translation>Profil „%1“ gelöscht.</translation>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="406"/>
+        <source>the folder %1 cannot be created</source>
+        <translation>der Ordner %1 kann nicht angelegt werden</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="293"/>
-        <source>Profile &quot;%1&quot; not deleted: %2</source>
-        <translation>Profil „%1“ nicht gelöscht: %2</translation>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="409"/>
+        <source>Effect profile “%1” saved.</source>
+        <translation>Effektprofil „%1“ gespeichert.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="313"/>
-        <source>Profile &quot;%1&quot; not loaded: the file is not an effect profile.</source>
-        <translation>Profil „%1“ nicht geladen: Die Datei ist kein Effektprofil.</translation>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="411"/>
+        <source>The effect profile “%1” could not be saved: %2</source>
+        <translation>Das Effektprofil „%1“ konnte nicht gespeichert werden: %2</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="322"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="423"/>
+        <source>No effect profile was deleted. %1</source>
+        <translation>Es wurde kein Effektprofil gelöscht. %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="429"/>
+        <source>There is no effect profile named “%1”.</source>
+        <translation>Es gibt kein Effektprofil „%1“.</translation>
+    </message>
+    <message>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="434"/>
+        <source>Delete the effect profile “%1”? Its file is removed from this computer; the form keeps what it shows.</source>
+        <translation>Effektprofil „%1“ löschen? Seine Datei wird von diesem Computer entfernt; das Formular behält, was es anzeigt.</translation>
+    </message>
+    <message>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="438"/>
+        <source>The effect profile “%1” was kept.</source>
+        <translation>Das Effektprofil „%1“ wurde behalten.</translation>
+    </message>
+    <message>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="443"/>
+        <source>Effect profile “%1” deleted.</source>
+        <translation>Effektprofil „%1“ gelöscht.</translation>
+    </message>
+    <message>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="445"/>
+        <source>The effect profile “%1” could not be deleted: %2</source>
+        <translation>Das Effektprofil „%1“ konnte nicht gelöscht werden: %2</translation>
+    </message>
+    <message>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="465"/>
+        <source>“%1” was not loaded: an effect profile holds exactly %2 bytes.</source>
+        <translation>„%1“ wurde nicht geladen: Ein Effektprofil umfasst genau %2 Bytes.</translation>
+    </message>
+    <message>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="474"/>
+        <source>The effect settings in the form hold changes that were not sent to the board. Load the profile “%1” and discard them?</source>
+        <translation>Die Effekteinstellungen im Formular enthalten Änderungen, die nicht an die Platine gesendet wurden. Profil „%1“ laden und die Änderungen verwerfen?</translation>
+    </message>
+    <message>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="477"/>
+        <source>Discard changes and load</source>
+        <translation>Änderungen verwerfen und laden</translation>
+    </message>
+    <message>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="478"/>
+        <source>The effect profile “%1” was not loaded; the form keeps your changes.</source>
+        <translation>Das Effektprofil „%1“ wurde nicht geladen; das Formular behält Ihre Änderungen.</translation>
+    </message>
+    <message>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="490"/>
         <source>Profile &quot;%1&quot; loaded into the form; Apply or Save sends it to the board.</source>
         <translation>Profil „%1“ in das Formular geladen; Übernehmen oder Speichern sendet es an das Board.</translation>
     </message>
@@ -596,7 +752,7 @@
     <name>MainWindow</name>
     <message>
         <location filename="../ui/mainwindow.ui" line="27"/>
-        <location filename="../ui/mainwindow.cpp" line="246"/>
+        <location filename="../ui/mainwindow.cpp" line="269"/>
         <source>No compatible devices connected</source>
         <translation>Keine kompatiblen Geräte angeschlossen</translation>
     </message>
@@ -1086,142 +1242,142 @@
         <translation>Controller neu starten</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="106"/>
+        <location filename="../ui/mainwindow.cpp" line="107"/>
         <source>Live input</source>
         <translation>Live-Eingaben</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="248"/>
+        <location filename="../ui/mainwindow.cpp" line="271"/>
         <source>Select compatible device (</source>
         <translation>Kompatibles Gerät wählen (</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="250"/>
+        <location filename="../ui/mainwindow.cpp" line="273"/>
         <source> connected)</source>
         <translation> angeschlossen)</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="302"/>
+        <location filename="../ui/mainwindow.cpp" line="331"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="303"/>
+        <location filename="../ui/mainwindow.cpp" line="332"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="304"/>
+        <location filename="../ui/mainwindow.cpp" line="333"/>
         <source>Latest version</source>
         <translation>Neueste Version</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="461"/>
+        <location filename="../ui/mainwindow.cpp" line="522"/>
         <source>the board</source>
         <translation>das Board</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="467"/>
+        <location filename="../ui/mainwindow.cpp" line="528"/>
         <source>Failed: %1</source>
         <translation>Fehlgeschlagen: %1</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="493"/>
+        <location filename="../ui/mainwindow.cpp" line="554"/>
         <source>Effect settings read from %1.</source>
         <translation>Effekteinstellungen von %1 gelesen.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="494"/>
+        <location filename="../ui/mainwindow.cpp" line="555"/>
         <source>Effect settings could not be read from %1: %2. Apply and Save stay disabled until a read succeeds.</source>
         <translation>Die Effekteinstellungen konnten nicht von %1 gelesen werden: %2. Übernehmen und Speichern bleiben deaktiviert, bis ein Lesen gelingt.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="504"/>
+        <location filename="../ui/mainwindow.cpp" line="565"/>
         <source>Hardware settings read from %1.</source>
         <translation>Hardwareeinstellungen von %1 gelesen.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="505"/>
+        <location filename="../ui/mainwindow.cpp" line="566"/>
         <source>Hardware settings could not be read from %1: %2. Apply and Save stay disabled until a read succeeds.</source>
         <translation>Die Hardwareeinstellungen konnten nicht von %1 gelesen werden: %2. Übernehmen und Speichern bleiben deaktiviert, bis ein Lesen gelingt.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="510"/>
+        <location filename="../ui/mainwindow.cpp" line="571"/>
         <source>Effect settings applied to the working memory of %1.</source>
         <translation>Effekteinstellungen in den Arbeitsspeicher von %1 übernommen.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="511"/>
+        <location filename="../ui/mainwindow.cpp" line="572"/>
         <source>Effect settings could not be applied to %1: %2.</source>
         <translation>Die Effekteinstellungen konnten nicht auf %1 übernommen werden: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="514"/>
+        <location filename="../ui/mainwindow.cpp" line="575"/>
         <source>Hardware settings applied to the working memory of %1.</source>
         <translation>Hardwareeinstellungen in den Arbeitsspeicher von %1 übernommen.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="515"/>
+        <location filename="../ui/mainwindow.cpp" line="576"/>
         <source>Hardware settings could not be applied to %1: %2.</source>
         <translation>Die Hardwareeinstellungen konnten nicht auf %1 übernommen werden: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="518"/>
+        <location filename="../ui/mainwindow.cpp" line="579"/>
         <source>Effect settings saved to the permanent memory of %1.</source>
         <translation>Effekteinstellungen im permanenten Speicher von %1 gespeichert.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="519"/>
+        <location filename="../ui/mainwindow.cpp" line="580"/>
         <source>Effect settings could not be saved to %1: %2.</source>
         <translation>Die Effekteinstellungen konnten nicht auf %1 gespeichert werden: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="521"/>
+        <location filename="../ui/mainwindow.cpp" line="582"/>
         <source>The effect settings</source>
         <translation>Die Effekteinstellungen</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="524"/>
+        <location filename="../ui/mainwindow.cpp" line="585"/>
         <source>Hardware settings saved to the permanent memory of %1.</source>
         <translation>Hardwareeinstellungen im permanenten Speicher von %1 gespeichert.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="525"/>
+        <location filename="../ui/mainwindow.cpp" line="586"/>
         <source>Hardware settings could not be saved to %1: %2.</source>
         <translation>Die Hardwareeinstellungen konnten nicht auf %1 gespeichert werden: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="527"/>
+        <location filename="../ui/mainwindow.cpp" line="588"/>
         <source>The hardware settings</source>
         <translation>Die Hardwareeinstellungen</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="531"/>
+        <location filename="../ui/mainwindow.cpp" line="592"/>
         <source>%1 is rebooting; it will come back in the list in a few seconds.</source>
         <translation>%1 startet neu und erscheint in wenigen Sekunden wieder in der Liste.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="532"/>
+        <location filename="../ui/mainwindow.cpp" line="593"/>
         <source>%1 could not be told to reboot: %2.</source>
         <translation>%1 konnte nicht zum Neustart aufgefordert werden: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="535"/>
+        <location filename="../ui/mainwindow.cpp" line="596"/>
         <source>%1 now waits for a firmware update and leaves the list.</source>
         <translation>%1 wartet jetzt auf ein Firmware-Update und verschwindet aus der Liste.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="536"/>
+        <location filename="../ui/mainwindow.cpp" line="597"/>
         <source>%1 could not be switched to DFU mode: %2.</source>
         <translation>%1 konnte nicht in den DFU-Modus versetzt werden: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="543"/>
+        <location filename="../ui/mainwindow.cpp" line="605"/>
         <source>Settings not saved</source>
         <translation>Einstellungen nicht gespeichert</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="544"/>
+        <location filename="../ui/mainwindow.cpp" line="606"/>
         <source>%1 may not be stored on %2: %3.
 
 The board may lose them when it is switched off. Check the connection and save again.</source>
@@ -1230,66 +1386,89 @@ The board may lose them when it is switched off. Check the connection and save a
 Das Board kann sie beim Ausschalten verlieren. Prüfen Sie die Verbindung und speichern Sie erneut.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="562"/>
-        <location filename="../ui/mainwindow.cpp" line="593"/>
-        <location filename="../ui/mainwindow.cpp" line="612"/>
+        <location filename="../ui/mainwindow.cpp" line="624"/>
+        <location filename="../ui/mainwindow.cpp" line="655"/>
+        <location filename="../ui/mainwindow.cpp" line="674"/>
         <source>Disabled</source>
         <translation>Deaktiviert</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="563"/>
+        <location filename="../ui/mainwindow.cpp" line="625"/>
         <source>Generic button</source>
         <translation>Allgemeiner Taster</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="564"/>
+        <location filename="../ui/mainwindow.cpp" line="626"/>
         <source>Analog</source>
         <translation>Analog</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="565"/>
+        <location filename="../ui/mainwindow.cpp" line="627"/>
         <source>SPI CS</source>
         <translation>SPI CS</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="566"/>
+        <location filename="../ui/mainwindow.cpp" line="628"/>
         <source>SPI SCK</source>
         <translation>SPI SCK</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="567"/>
+        <location filename="../ui/mainwindow.cpp" line="629"/>
         <source>SPI MISO</source>
         <translation>SPI MISO</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="568"/>
+        <location filename="../ui/mainwindow.cpp" line="630"/>
         <source>Enable effects switch</source>
         <translation>Schalter zum Aktivieren der Effekte</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="569"/>
+        <location filename="../ui/mainwindow.cpp" line="631"/>
         <source>Reset center button</source>
         <translation>Taster zum Zurücksetzen der Mitte</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="570"/>
+        <location filename="../ui/mainwindow.cpp" line="632"/>
         <source>Reboot button</source>
         <translation>Neustart-Taster</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="571"/>
+        <location filename="../ui/mainwindow.cpp" line="633"/>
         <source>Braking PWM</source>
         <translation>Brems-PWM</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="612"/>
+        <location filename="../ui/mainwindow.cpp" line="674"/>
         <source>Normal</source>
         <translation>Normal</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="612"/>
+        <location filename="../ui/mainwindow.cpp" line="674"/>
         <source>Inverted</source>
         <translation>Invertiert</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="874"/>
+        <source>Nothing was saved and %1 stays selected: the settings in the form cannot be sent as they are.</source>
+        <translation>Es wurde nichts gespeichert und %1 bleibt ausgewählt: Die Einstellungen im Formular können so nicht gesendet werden.</translation>
+    </message>
+    <message>
+        <location filename="../ui/changetracker.cpp" line="70"/>
+        <source>Applied, not saved: lost when the board loses power</source>
+        <translation>Angewendet, nicht gespeichert: geht verloren, wenn die Platine stromlos wird</translation>
+    </message>
+</context>
+<context>
+    <name>UnshowableValues</name>
+    <message>
+        <location filename="../ui/unshowablevalues.cpp" line="96"/>
+        <source>The value read, %1, cannot be shown here; %2 is sent if these settings are written.</source>
+        <translation>Der gelesene Wert %1 kann hier nicht angezeigt werden; werden diese Einstellungen geschrieben, wird %2 gesendet.</translation>
+    </message>
+    <message>
+        <location filename="../ui/unshowablevalues.cpp" line="126"/>
+        <source>Some values read cannot be shown by this form. Writing these settings changes them (value read → value sent):</source>
+        <translation>Einige gelesene Werte kann dieses Formular nicht anzeigen. Werden diese Einstellungen geschrieben, ändern sie sich (gelesener Wert → gesendeter Wert):</translation>
     </message>
 </context>
 </TS>

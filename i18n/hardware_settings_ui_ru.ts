@@ -68,6 +68,111 @@
     </message>
 </context>
 <context>
+    <name>ChangeTracker</name>
+    <message>
+        <location filename="../ui/changetracker.cpp" line="186"/>
+        <source>Effect settings</source>
+        <translation>Настройки эффектов</translation>
+    </message>
+    <message>
+        <location filename="../ui/changetracker.cpp" line="186"/>
+        <source>Hardware settings</source>
+        <translation>Настройки оборудования</translation>
+    </message>
+    <message>
+        <location filename="../ui/changetracker.cpp" line="194"/>
+        <source>%1: changes in the form that were not sent to the board</source>
+        <translation>%1: изменения в форме, не отправленные на плату</translation>
+    </message>
+    <message>
+        <location filename="../ui/changetracker.cpp" line="197"/>
+        <source>%1: applied to the board but not saved; lost when it loses power</source>
+        <translation>%1: применены на плате, но не сохранены; пропадут при отключении её питания</translation>
+    </message>
+    <message>
+        <location filename="../ui/changetracker.cpp" line="205"/>
+        <source>Close Gravolt Setup? These settings of %1 would be lost:</source>
+        <translation>Закрыть Gravolt Setup? Эти настройки устройства %1 будут потеряны:</translation>
+    </message>
+    <message>
+        <location filename="../ui/changetracker.cpp" line="206"/>
+        <source>Leave %1? These of its settings would be lost:</source>
+        <translation>Перейти от устройства %1? Эти его настройки будут потеряны:</translation>
+    </message>
+    <message>
+        <location filename="../ui/changetracker.cpp" line="210"/>
+        <location filename="../ui/changetracker.cpp" line="222"/>
+        <source>Unsaved settings</source>
+        <translation>Несохранённые настройки</translation>
+    </message>
+    <message>
+        <location filename="../ui/changetracker.cpp" line="211"/>
+        <source>Save to board writes them to the board&apos;s permanent memory first, and goes on only if that succeeds.</source>
+        <translation>«Сохранить на плату» сначала записывает их в постоянную память платы и продолжает, только если это удалось.</translation>
+    </message>
+    <message>
+        <location filename="../ui/changetracker.cpp" line="213"/>
+        <source>Save to board</source>
+        <translation>Сохранить на плату</translation>
+    </message>
+    <message>
+        <location filename="../ui/changetracker.cpp" line="214"/>
+        <source>Discard</source>
+        <translation>Отбросить</translation>
+    </message>
+    <message>
+        <location filename="../ui/changetracker.cpp" line="223"/>
+        <source>%1 in the form hold changes that were not sent to the board. Reading the board&apos;s settings replaces them.</source>
+        <translation>%1 в форме содержат изменения, не отправленные на плату. Чтение настроек платы заменит их.</translation>
+    </message>
+    <message>
+        <location filename="../ui/changetracker.cpp" line="226"/>
+        <source>Discard changes and read</source>
+        <translation>Отбросить изменения и прочитать</translation>
+    </message>
+    <message>
+        <location filename="../ui/changetracker.cpp" line="232"/>
+        <source>Reboot controller</source>
+        <translation>Перезагрузить контроллер</translation>
+    </message>
+    <message>
+        <location filename="../ui/changetracker.cpp" line="233"/>
+        <source>Rebooting %1 loses these settings:</source>
+        <translation>При перезагрузке %1 будут потеряны эти настройки:</translation>
+    </message>
+    <message>
+        <location filename="../ui/changetracker.cpp" line="235"/>
+        <source>The board starts again with the settings of its permanent memory.</source>
+        <translation>Плата запустится снова с настройками из постоянной памяти.</translation>
+    </message>
+    <message>
+        <location filename="../ui/changetracker.cpp" line="236"/>
+        <source>Reboot</source>
+        <translation>Перезагрузить</translation>
+    </message>
+    <message>
+        <location filename="../ui/changetracker.cpp" line="242"/>
+        <source>DFU mode is the board&apos;s firmware-update mode: it stops working as a controller and waits for new firmware from a DFU flashing tool. It leaves the device list until its firmware is flashed or it is power-cycled. Changes that were not sent and settings that were applied but not saved are lost.</source>
+        <translation>Режим DFU — это режим обновления прошивки платы: она перестаёт работать как контроллер и ждёт новую прошивку от программы прошивки DFU. Плата пропадёт из списка устройств, пока её не прошьют или не выключат и снова включат питание. Неотправленные изменения и применённые, но не сохранённые настройки будут потеряны.</translation>
+    </message>
+    <message>
+        <location filename="../ui/changetracker.cpp" line="248"/>
+        <source>Lost now:</source>
+        <translation>Будет потеряно сейчас:</translation>
+    </message>
+    <message>
+        <location filename="../ui/changetracker.cpp" line="250"/>
+        <location filename="../ui/changetracker.cpp" line="252"/>
+        <source>Switch to DFU mode</source>
+        <translation>Перейти в режим DFU</translation>
+    </message>
+    <message>
+        <location filename="../ui/changetracker.cpp" line="251"/>
+        <source>Switch %1 to DFU mode?</source>
+        <translation>Перевести %1 в режим DFU?</translation>
+    </message>
+</context>
+<context>
     <name>FullEffectSettingsWidget</name>
     <message>
         <location filename="../ui/fulleffectsettingswidget.ui" line="14"/>
@@ -81,6 +186,7 @@
     </message>
     <message>
         <location filename="../ui/fulleffectsettingswidget.ui" line="88"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="437"/>
         <source>Delete</source>
         <translation>Удалить</translation>
     </message>
@@ -173,62 +279,112 @@
         <translation>Уровень периодических усилий DirectX (%)</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="28"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="35"/>
         <source>Type a name for the profile first.</source>
         <translation>Сначала введите имя профиля.</translation>
     </message>
     <message>
         <location filename="../ui/fulleffectsettingswidget.cpp" line="37"/>
-        <source>A profile name may not start with a dot or hold a slash (/), a backslash (\) or a control character.</source>
-        <translation>Имя профиля не может начинаться с точки и содержать косую черту (/), обратную косую черту (\) или управляющий символ.</translation>
+        <source>A profile name may not start with a dot.</source>
+        <translation>Имя профиля не может начинаться с точки.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="252"/>
-        <source>Profile not saved: %1</source>
-        <translation>Профиль не сохранён: %1</translation>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="41"/>
+        <source>A profile name may not contain / or \ or control characters such as a line break or a tab.</source>
+        <translation>Имя профиля не может содержать / или \, а также управляющие символы, например перевод строки или табуляцию.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="255"/>
-        <source>Profile &quot;%1&quot; not saved: the folder %2 cannot be created.</source>
-        <translation>Профиль «%1» не сохранён: не удаётся создать папку %2.</translation>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="359"/>
+        <source>Effect profiles</source>
+        <translation>Профили эффектов</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="268"/>
-        <source>Profile &quot;%1&quot; saved.</source>
-        <translation>Профиль «%1» сохранён.</translation>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="377"/>
+        <source>The effect profile was not saved. %1</source>
+        <translation>Профиль эффектов не сохранён. %1</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="270"/>
-        <source>Profile &quot;%1&quot; not saved: %2</source>
-        <translation>Профиль «%1» не сохранён: %2</translation>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="384"/>
+        <source>An effect profile named “%1” exists. Replace it with the settings in the form?</source>
+        <translation>Профиль эффектов «%1» уже существует. Заменить его настройками из формы?</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="284"/>
-        <source>No profile deleted: %1</source>
-        <translation>Профиль не удалён: %1</translation>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="387"/>
+        <source>Replace</source>
+        <translation>Заменить</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="288"/>
-        <source>No profile deleted: there is no profile &quot;%1&quot;.</source>
-        <translation>Профиль не удалён: профиля «%1» нет.</translation>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="388"/>
+        <source>The effect profile “%1” was left as it was.</source>
+        <translation>Профиль эффектов «%1» оставлен без изменений.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="291"/>
-        <source>Profile &quot;%1&quot; deleted.</source>
-        <translation>Профиль «%1» удалён.</translation>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="406"/>
+        <source>the folder %1 cannot be created</source>
+        <translation>не удаётся создать папку %1</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="293"/>
-        <source>Profile &quot;%1&quot; not deleted: %2</source>
-        <translation>Профиль «%1» не удалён: %2</translation>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="409"/>
+        <source>Effect profile “%1” saved.</source>
+        <translation>Профиль эффектов «%1» сохранён.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="313"/>
-        <source>Profile &quot;%1&quot; not loaded: the file is not an effect profile.</source>
-        <translation>Профиль «%1» не загружен: файл не является профилем эффектов.</translation>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="411"/>
+        <source>The effect profile “%1” could not be saved: %2</source>
+        <translation>Не удалось сохранить профиль эффектов «%1»: %2</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="322"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="423"/>
+        <source>No effect profile was deleted. %1</source>
+        <translation>Ни один профиль эффектов не удалён. %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="429"/>
+        <source>There is no effect profile named “%1”.</source>
+        <translation>Профиля эффектов «%1» нет.</translation>
+    </message>
+    <message>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="434"/>
+        <source>Delete the effect profile “%1”? Its file is removed from this computer; the form keeps what it shows.</source>
+        <translation>Удалить профиль эффектов «%1»? Его файл будет удалён с этого компьютера; форма сохранит то, что в ней показано.</translation>
+    </message>
+    <message>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="438"/>
+        <source>The effect profile “%1” was kept.</source>
+        <translation>Профиль эффектов «%1» сохранён без изменений.</translation>
+    </message>
+    <message>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="443"/>
+        <source>Effect profile “%1” deleted.</source>
+        <translation>Профиль эффектов «%1» удалён.</translation>
+    </message>
+    <message>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="445"/>
+        <source>The effect profile “%1” could not be deleted: %2</source>
+        <translation>Не удалось удалить профиль эффектов «%1»: %2</translation>
+    </message>
+    <message>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="465"/>
+        <source>“%1” was not loaded: an effect profile holds exactly %2 bytes.</source>
+        <translation>«%1» не загружен: профиль эффектов занимает ровно %2 байт.</translation>
+    </message>
+    <message>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="474"/>
+        <source>The effect settings in the form hold changes that were not sent to the board. Load the profile “%1” and discard them?</source>
+        <translation>В настройках эффектов в форме есть изменения, не отправленные на плату. Загрузить профиль «%1» и отбросить их?</translation>
+    </message>
+    <message>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="477"/>
+        <source>Discard changes and load</source>
+        <translation>Отбросить изменения и загрузить</translation>
+    </message>
+    <message>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="478"/>
+        <source>The effect profile “%1” was not loaded; the form keeps your changes.</source>
+        <translation>Профиль эффектов «%1» не загружен; ваши изменения в форме сохранены.</translation>
+    </message>
+    <message>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="490"/>
         <source>Profile &quot;%1&quot; loaded into the form; Apply or Save sends it to the board.</source>
         <translation>Профиль «%1» загружен в форму; «Применить» или «Сохранить» отправит его на плату.</translation>
     </message>
@@ -596,7 +752,7 @@
     <name>MainWindow</name>
     <message>
         <location filename="../ui/mainwindow.ui" line="27"/>
-        <location filename="../ui/mainwindow.cpp" line="246"/>
+        <location filename="../ui/mainwindow.cpp" line="269"/>
         <source>No compatible devices connected</source>
         <translation>Совместимые устройства не подключены</translation>
     </message>
@@ -1086,142 +1242,142 @@
         <translation>Перезагрузить контроллер</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="106"/>
+        <location filename="../ui/mainwindow.cpp" line="107"/>
         <source>Live input</source>
         <translation>Входы в реальном времени</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="248"/>
+        <location filename="../ui/mainwindow.cpp" line="271"/>
         <source>Select compatible device (</source>
         <translation>Выберите совместимое устройство (подключено: </translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="250"/>
+        <location filename="../ui/mainwindow.cpp" line="273"/>
         <source> connected)</source>
         <translation>)</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="302"/>
+        <location filename="../ui/mainwindow.cpp" line="331"/>
         <source>OK</source>
         <translation>ОК</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="303"/>
+        <location filename="../ui/mainwindow.cpp" line="332"/>
         <source>Cancel</source>
         <translation>Отмена</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="304"/>
+        <location filename="../ui/mainwindow.cpp" line="333"/>
         <source>Latest version</source>
         <translation>Последняя версия</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="461"/>
+        <location filename="../ui/mainwindow.cpp" line="522"/>
         <source>the board</source>
         <translation>плата</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="467"/>
+        <location filename="../ui/mainwindow.cpp" line="528"/>
         <source>Failed: %1</source>
         <translation>Ошибка: %1</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="493"/>
+        <location filename="../ui/mainwindow.cpp" line="554"/>
         <source>Effect settings read from %1.</source>
         <translation>Настройки эффектов прочитаны с %1.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="494"/>
+        <location filename="../ui/mainwindow.cpp" line="555"/>
         <source>Effect settings could not be read from %1: %2. Apply and Save stay disabled until a read succeeds.</source>
         <translation>Не удалось прочитать настройки эффектов с %1: %2. «Применить» и «Сохранить» недоступны, пока чтение не удастся.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="504"/>
+        <location filename="../ui/mainwindow.cpp" line="565"/>
         <source>Hardware settings read from %1.</source>
         <translation>Настройки оборудования прочитаны с %1.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="505"/>
+        <location filename="../ui/mainwindow.cpp" line="566"/>
         <source>Hardware settings could not be read from %1: %2. Apply and Save stay disabled until a read succeeds.</source>
         <translation>Не удалось прочитать настройки оборудования с %1: %2. «Применить» и «Сохранить» недоступны, пока чтение не удастся.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="510"/>
+        <location filename="../ui/mainwindow.cpp" line="571"/>
         <source>Effect settings applied to the working memory of %1.</source>
         <translation>Настройки эффектов применены в рабочей памяти %1.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="511"/>
+        <location filename="../ui/mainwindow.cpp" line="572"/>
         <source>Effect settings could not be applied to %1: %2.</source>
         <translation>Не удалось применить настройки эффектов на %1: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="514"/>
+        <location filename="../ui/mainwindow.cpp" line="575"/>
         <source>Hardware settings applied to the working memory of %1.</source>
         <translation>Настройки оборудования применены в рабочей памяти %1.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="515"/>
+        <location filename="../ui/mainwindow.cpp" line="576"/>
         <source>Hardware settings could not be applied to %1: %2.</source>
         <translation>Не удалось применить настройки оборудования на %1: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="518"/>
+        <location filename="../ui/mainwindow.cpp" line="579"/>
         <source>Effect settings saved to the permanent memory of %1.</source>
         <translation>Настройки эффектов сохранены в постоянной памяти %1.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="519"/>
+        <location filename="../ui/mainwindow.cpp" line="580"/>
         <source>Effect settings could not be saved to %1: %2.</source>
         <translation>Не удалось сохранить настройки эффектов на %1: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="521"/>
+        <location filename="../ui/mainwindow.cpp" line="582"/>
         <source>The effect settings</source>
         <translation>Настройки эффектов</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="524"/>
+        <location filename="../ui/mainwindow.cpp" line="585"/>
         <source>Hardware settings saved to the permanent memory of %1.</source>
         <translation>Настройки оборудования сохранены в постоянной памяти %1.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="525"/>
+        <location filename="../ui/mainwindow.cpp" line="586"/>
         <source>Hardware settings could not be saved to %1: %2.</source>
         <translation>Не удалось сохранить настройки оборудования на %1: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="527"/>
+        <location filename="../ui/mainwindow.cpp" line="588"/>
         <source>The hardware settings</source>
         <translation>Настройки оборудования</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="531"/>
+        <location filename="../ui/mainwindow.cpp" line="592"/>
         <source>%1 is rebooting; it will come back in the list in a few seconds.</source>
         <translation>%1 перезагружается и через несколько секунд снова появится в списке.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="532"/>
+        <location filename="../ui/mainwindow.cpp" line="593"/>
         <source>%1 could not be told to reboot: %2.</source>
         <translation>Не удалось отправить %1 команду перезагрузки: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="535"/>
+        <location filename="../ui/mainwindow.cpp" line="596"/>
         <source>%1 now waits for a firmware update and leaves the list.</source>
         <translation>%1 теперь ожидает обновления прошивки и исчезает из списка.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="536"/>
+        <location filename="../ui/mainwindow.cpp" line="597"/>
         <source>%1 could not be switched to DFU mode: %2.</source>
         <translation>Не удалось перевести %1 в режим DFU: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="543"/>
+        <location filename="../ui/mainwindow.cpp" line="605"/>
         <source>Settings not saved</source>
         <translation>Настройки не сохранены</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="544"/>
+        <location filename="../ui/mainwindow.cpp" line="606"/>
         <source>%1 may not be stored on %2: %3.
 
 The board may lose them when it is switched off. Check the connection and save again.</source>
@@ -1230,66 +1386,89 @@ The board may lose them when it is switched off. Check the connection and save a
 Плата может потерять их при выключении. Проверьте подключение и сохраните ещё раз.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="562"/>
-        <location filename="../ui/mainwindow.cpp" line="593"/>
-        <location filename="../ui/mainwindow.cpp" line="612"/>
+        <location filename="../ui/mainwindow.cpp" line="624"/>
+        <location filename="../ui/mainwindow.cpp" line="655"/>
+        <location filename="../ui/mainwindow.cpp" line="674"/>
         <source>Disabled</source>
         <translation>Отключено</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="563"/>
+        <location filename="../ui/mainwindow.cpp" line="625"/>
         <source>Generic button</source>
         <translation>Обычная кнопка</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="564"/>
+        <location filename="../ui/mainwindow.cpp" line="626"/>
         <source>Analog</source>
         <translation>Аналоговый вход</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="565"/>
+        <location filename="../ui/mainwindow.cpp" line="627"/>
         <source>SPI CS</source>
         <translation>SPI CS</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="566"/>
+        <location filename="../ui/mainwindow.cpp" line="628"/>
         <source>SPI SCK</source>
         <translation>SPI SCK</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="567"/>
+        <location filename="../ui/mainwindow.cpp" line="629"/>
         <source>SPI MISO</source>
         <translation>SPI MISO</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="568"/>
+        <location filename="../ui/mainwindow.cpp" line="630"/>
         <source>Enable effects switch</source>
         <translation>Переключатель включения эффектов</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="569"/>
+        <location filename="../ui/mainwindow.cpp" line="631"/>
         <source>Reset center button</source>
         <translation>Кнопка сброса центра</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="570"/>
+        <location filename="../ui/mainwindow.cpp" line="632"/>
         <source>Reboot button</source>
         <translation>Кнопка перезагрузки</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="571"/>
+        <location filename="../ui/mainwindow.cpp" line="633"/>
         <source>Braking PWM</source>
         <translation>ШИМ торможения</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="612"/>
+        <location filename="../ui/mainwindow.cpp" line="674"/>
         <source>Normal</source>
         <translation>Обычный</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="612"/>
+        <location filename="../ui/mainwindow.cpp" line="674"/>
         <source>Inverted</source>
         <translation>Инвертированный</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="874"/>
+        <source>Nothing was saved and %1 stays selected: the settings in the form cannot be sent as they are.</source>
+        <translation>Ничего не сохранено, и %1 остаётся выбранным: настройки в форме нельзя отправить в таком виде.</translation>
+    </message>
+    <message>
+        <location filename="../ui/changetracker.cpp" line="70"/>
+        <source>Applied, not saved: lost when the board loses power</source>
+        <translation>Применено, но не сохранено: пропадёт при отключении питания платы</translation>
+    </message>
+</context>
+<context>
+    <name>UnshowableValues</name>
+    <message>
+        <location filename="../ui/unshowablevalues.cpp" line="96"/>
+        <source>The value read, %1, cannot be shown here; %2 is sent if these settings are written.</source>
+        <translation>Прочитанное значение %1 здесь не может быть показано; при записи этих настроек будет отправлено %2.</translation>
+    </message>
+    <message>
+        <location filename="../ui/unshowablevalues.cpp" line="126"/>
+        <source>Some values read cannot be shown by this form. Writing these settings changes them (value read → value sent):</source>
+        <translation>Некоторые прочитанные значения эта форма показать не может. При записи этих настроек они изменятся (прочитанное значение → отправляемое значение):</translation>
     </message>
 </context>
 </TS>
