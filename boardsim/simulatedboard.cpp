@@ -38,6 +38,12 @@ struct SimulatedBoard::State {
     int shortReads = -1;
     bool refuseOpen = false;
     std::chrono::microseconds transferDelay{0};
+    bool failSettingsReads = false;
+    int failRecordReportsFrom = 0;
+    int recordReportsSeen = 0;  // reports of the record write under way
+    bool hanging = false;
+    std::chrono::milliseconds hangLatency{0};
+    bool hangAnswersDeviceInfo = false;
     std::chrono::milliseconds rebootDuration{500};
 
     bool plugged = false;
@@ -273,6 +279,21 @@ int handleRead(SimulatedBoard::State &s, uint16_t value, unsigned char *data, ui
     return n;
 }
 
+// Called with the bus mutex held for every report written to the board:
+// counts the reports of the record write under way and says whether this
+// one is to fail.
+bool failsRecordReport(SimulatedBoard::State &s, const unsigned char *data, uint16_t length)
+{
+    if (length < RECORD_CHUNK_DATA_OFFSET ||
+        (data[1] != COMMAND_WRITE_EFFECT_SETTINGS && data[1] != COMMAND_WRITE_HARDWARE_SETTINGS))
+        return false;
+    if (readLittleEndian16(data + 2) == 0 &&
+        readLittleEndian16(data + 4) != RECORD_TERMINATOR_REMAINING)
+        s.recordReportsSeen = 0;
+    ++s.recordReportsSeen;
+    return s.failRecordReportsFrom > 0 && s.recordReportsSeen >= s.failRecordReportsFrom;
+}
+
 }  // namespace
 
 // ---------------------------------------------------------------- the board
@@ -437,6 +458,26 @@ void SimulatedBoard::setTransferDelay(std::chrono::microseconds delay)
     state->transferDelay = delay;
 }
 
+void SimulatedBoard::setFailSettingsReads(bool on)
+{
+    LOCKED;
+    state->failSettingsReads = on;
+}
+
+void SimulatedBoard::setFailRecordReportsFrom(int first)
+{
+    LOCKED;
+    state->failRecordReportsFrom = first;
+}
+
+void SimulatedBoard::setHanging(bool on, std::chrono::milliseconds latency, bool answerDeviceInfo)
+{
+    LOCKED;
+    state->hanging = on;
+    state->hangLatency = latency;
+    state->hangAnswersDeviceInfo = answerDeviceInfo;
+}
+
 void SimulatedBoard::setRebootDuration(std::chrono::milliseconds duration)
 {
     LOCKED;
@@ -566,6 +607,33 @@ int productIdForDeviceType(uint8_t deviceType)
     }
 }
 
+namespace {
+
+const QStringList DEMO_FAULT_NAMES = {QStringLiteral("fail-reads"), QStringLiteral("fail-writes"),
+                                      QStringLiteral("busy-forever"), QStringLiteral("hang")};
+// fail-writes: the first two reports of every record go through, so the
+// failure lands in the middle of a record.
+constexpr int DEMO_FAILING_RECORD_REPORT = 3;
+
+bool applyDemoFault(SimulatedBoard &board, const QString &fault)
+{
+    if (fault == DEMO_FAULT_NAMES.at(0))
+        board.setFailSettingsReads(true);
+    else if (fault == DEMO_FAULT_NAMES.at(1))
+        board.setFailRecordReportsFrom(DEMO_FAILING_RECORD_REPORT);
+    else if (fault == DEMO_FAULT_NAMES.at(2))
+        board.setBusyForever(true);
+    else if (fault == DEMO_FAULT_NAMES.at(3))
+        // Still listed, so that the user can pick it and see what a board
+        // that stopped answering does to an operation.
+        board.setHanging(true, HANG_LATENCY, true);
+    else
+        return false;
+    return true;
+}
+
+}  // namespace
+
 bool parseDemoBoards(const QString &value, QList<SimulatedBoard> &boards, QString *error)
 {
     static const QStringList typeNames = {QStringLiteral("generic"), QStringLiteral("joystick"),
@@ -582,7 +650,10 @@ bool parseDemoBoards(const QString &value, QList<SimulatedBoard> &boards, QStrin
         const QString entry = raw.trimmed();
         if (entry.isEmpty())
             return fail(QStringLiteral("empty board entry"));
-        const QStringList parts = entry.split(QLatin1Char('@'));
+        const QStringList withFault = entry.split(QLatin1Char(':'));
+        if (withFault.size() > 2)
+            return fail(QStringLiteral("more than one ':' in \"%1\"").arg(entry));
+        const QStringList parts = withFault.at(0).split(QLatin1Char('@'));
         if (parts.size() > 2)
             return fail(QStringLiteral("more than one '@' in \"%1\"").arg(entry));
         const int type = int(typeNames.indexOf(parts.at(0).trimmed().toLower()));
@@ -597,8 +668,11 @@ bool parseDemoBoards(const QString &value, QList<SimulatedBoard> &boards, QStrin
                 return fail(
                     QStringLiteral("firmware version \"%1\" is not a number").arg(parts.at(1)));
         }
-        parsed.append(
-            SimulatedBoard(productIdForDeviceType(uint8_t(type)), uint8_t(type), version));
+        SimulatedBoard board(productIdForDeviceType(uint8_t(type)), uint8_t(type), version);
+        if (withFault.size() == 2 && !applyDemoFault(board, withFault.at(1).trimmed().toLower()))
+            return fail(QStringLiteral("unknown fault \"%1\" (known: %2)")
+                            .arg(withFault.at(1), DEMO_FAULT_NAMES.join(QStringLiteral(", "))));
+        parsed.append(board);
     }
     boards = parsed;
     return true;
@@ -674,10 +748,17 @@ int LIBUSB_CALL libusb_control_transfer(libusb_device_handle *handle, uint8_t re
 {
     if (!handle)
         return LIBUSB_ERROR_INVALID_PARAM;
+    const bool write = (request_type & 0x80) == 0;
     std::chrono::microseconds delay{0};
+    bool hung = false;
     {
         LOCKED;
-        delay = handle->board->transferDelay;
+        const auto &s = *handle->board;
+        delay = s.transferDelay;
+        hung = s.hanging && !(s.hangAnswersDeviceInfo && !write &&
+                              wValue == (HID_REPORT_TYPE_FEATURE | REPORT_ID_DEVICE_INFO));
+        if (hung)
+            delay += s.hangLatency;
     }
     if (delay.count() > 0)
         QThread::usleep(static_cast<unsigned long>(delay.count()));
@@ -692,16 +773,23 @@ int LIBUSB_CALL libusb_control_transfer(libusb_device_handle *handle, uint8_t re
     t.index = wIndex;
     t.length = wLength;
     t.timeout = timeout;
-    const bool write = (request_type & 0x80) == 0;
     if (write && data)
         t.data = QByteArray(reinterpret_cast<const char *>(data), wLength);
 
     int result = 0;
     if (handle->generation != s.generation || !boardsim::onBus(s)) {
         result = LIBUSB_ERROR_NO_DEVICE;
+    } else if (hung) {
+        result = LIBUSB_ERROR_TIMEOUT;
     } else if (s.failCount > 0) {
         --s.failCount;
         result = s.failError;
+    } else if (write && data && boardsim::failsRecordReport(s, data, wLength)) {
+        result = LIBUSB_ERROR_PIPE;
+    } else if (!write && s.failSettingsReads &&
+               (wValue == (HID_REPORT_TYPE_FEATURE | REPORT_ID_EFFECT_SETTINGS) ||
+                wValue == (HID_REPORT_TYPE_FEATURE | REPORT_ID_HARDWARE_SETTINGS))) {
+        result = LIBUSB_ERROR_IO;
     } else if (write && request_type == HID_REQUEST_TYPE_SET && bRequest == HID_SET_REPORT &&
                wIndex == 0 && data) {
         result = boardsim::handleWrite(s, wValue, data, wLength);
@@ -722,6 +810,44 @@ int LIBUSB_CALL libusb_control_transfer(libusb_device_handle *handle, uint8_t re
         boardsim::leaveBus(s);
     }
     return result;
+}
+
+// The names the real library gives its error codes, so that messages read
+// the same whichever library the program runs on.
+const char *LIBUSB_CALL libusb_error_name(int errcode)
+{
+    switch (errcode) {
+    case LIBUSB_SUCCESS:
+        return "LIBUSB_SUCCESS";
+    case LIBUSB_ERROR_IO:
+        return "LIBUSB_ERROR_IO";
+    case LIBUSB_ERROR_INVALID_PARAM:
+        return "LIBUSB_ERROR_INVALID_PARAM";
+    case LIBUSB_ERROR_ACCESS:
+        return "LIBUSB_ERROR_ACCESS";
+    case LIBUSB_ERROR_NO_DEVICE:
+        return "LIBUSB_ERROR_NO_DEVICE";
+    case LIBUSB_ERROR_NOT_FOUND:
+        return "LIBUSB_ERROR_NOT_FOUND";
+    case LIBUSB_ERROR_BUSY:
+        return "LIBUSB_ERROR_BUSY";
+    case LIBUSB_ERROR_TIMEOUT:
+        return "LIBUSB_ERROR_TIMEOUT";
+    case LIBUSB_ERROR_OVERFLOW:
+        return "LIBUSB_ERROR_OVERFLOW";
+    case LIBUSB_ERROR_PIPE:
+        return "LIBUSB_ERROR_PIPE";
+    case LIBUSB_ERROR_INTERRUPTED:
+        return "LIBUSB_ERROR_INTERRUPTED";
+    case LIBUSB_ERROR_NO_MEM:
+        return "LIBUSB_ERROR_NO_MEM";
+    case LIBUSB_ERROR_NOT_SUPPORTED:
+        return "LIBUSB_ERROR_NOT_SUPPORTED";
+    case LIBUSB_ERROR_OTHER:
+        return "LIBUSB_ERROR_OTHER";
+    default:
+        return "**UNKNOWN**";
+    }
 }
 
 }  // extern "C"

@@ -21,6 +21,9 @@
 namespace boardsim {
 
 constexpr uint16_t VENDOR_ID = BOARD_VENDOR_ID;
+// How long the Linux HID driver lets a feature-report request run before it
+// gives up on a board that does not answer.
+constexpr std::chrono::milliseconds HANG_LATENCY{5000};
 
 // One control transfer as the board saw it.
 struct Transfer {
@@ -77,6 +80,18 @@ public:
     void setShortReads(int bytes);         // reads return at most this many bytes; -1 off
     void setRefuseOpen(bool refuse);       // opening fails, as with missing access rights
     void setTransferDelay(std::chrono::microseconds delay);  // latency of each transfer
+    // Reads of either settings record fail with LIBUSB_ERROR_IO.
+    void setFailSettingsReads(bool on);
+    // Within each record write, the report numbered `first` (1-based,
+    // terminator included) and every later one fail with LIBUSB_ERROR_PIPE
+    // and are not taken; 0 turns this off.
+    void setFailRecordReportsFrom(int first);
+    // A board that has stopped answering: every transfer takes `latency` and
+    // then fails with LIBUSB_ERROR_TIMEOUT, as the kernel's own bound ends a
+    // request on Linux. With `answerDeviceInfo` the information report still
+    // answers at once, so the board stays in the program's list.
+    void setHanging(bool on, std::chrono::milliseconds latency = HANG_LATENCY,
+                    bool answerDeviceInfo = false);
 
     // How long a rebooting board stays off the bus before it comes back.
     void setRebootDuration(std::chrono::milliseconds duration);
@@ -121,7 +136,8 @@ public:
 
 // Builds the boards named by a GRAVOLT_DEMO_BOARDS value: a comma-separated
 // list of type names (generic, joystick, rudder, wheel, collective), each
-// optionally followed by '@' and a firmware version. Returns false and says
+// optionally followed by '@' and a firmware version and then by ':' and a
+// fault (fail-reads, fail-writes, busy-forever, hang). Returns false and says
 // why in `error` when the value is malformed.
 bool parseDemoBoards(const QString &value, QList<SimulatedBoard> &boards, QString *error);
 

@@ -20,6 +20,14 @@ int writeReport(libusb_device_handle *handle, unsigned char *report)
                                    WRITE_REPORT_SIZE, USB_TRANSFER_TIMEOUT_MS);
 }
 
+// 0 for a report that went out whole, else a negative libusb error code.
+int writeError(int result)
+{
+    if (result < 0)
+        return result;
+    return result == WRITE_REPORT_SIZE ? 0 : int(LIBUSB_ERROR_IO);
+}
+
 }  // namespace
 
 int sendCommand(libusb_device_handle *handle, uint8_t command)
@@ -30,9 +38,11 @@ int sendCommand(libusb_device_handle *handle, uint8_t command)
     return writeReport(handle, report);
 }
 
-void sendRecord(libusb_device_handle *handle, uint8_t recordCommand, const void *record,
-                uint16_t length)
+int sendRecord(libusb_device_handle *handle, uint8_t recordCommand, const void *record,
+               uint16_t length, int *failedReport)
 {
+    if (failedReport)
+        *failedReport = -1;
     const auto *bytes = static_cast<const unsigned char *>(record);
     // One buffer for every report: the firmware expects the bytes past a short
     // last chunk to be whatever the previous report carried there, and the
@@ -50,10 +60,19 @@ void sendRecord(libusb_device_handle *handle, uint8_t recordCommand, const void 
         const int chunk = std::min(remaining, RECORD_CHUNK_SIZE);
         if (chunk > 0)
             std::memcpy(report + RECORD_CHUNK_DATA_OFFSET, bytes + offset, size_t(chunk));
-        writeReport(handle, report);
+        if (const int error = writeError(writeReport(handle, report))) {
+            if (failedReport)
+                *failedReport = k;
+            return error;
+        }
     }
     putLittleEndian16(report + 4, RECORD_TERMINATOR_REMAINING);
-    writeReport(handle, report);
+    if (const int error = writeError(writeReport(handle, report))) {
+        if (failedReport)
+            *failedReport = reports;
+        return error;
+    }
+    return 0;
 }
 
 int readFeatureReport(libusb_device_handle *handle, uint8_t reportId, unsigned char *buffer,

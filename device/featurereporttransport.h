@@ -40,10 +40,21 @@ constexpr uint16_t RECORD_TERMINATOR_REMAINING = 0xFFFF;  // "remaining" of the 
 int sendCommand(libusb_device_handle *handle, uint8_t command);
 
 // Writes a whole record as consecutive 58-byte chunks followed by a
-// terminator. Transfer results are not looked at: a board that missed a chunk
-// rejects the record on the terminator, and retrying here could not help.
-void sendRecord(libusb_device_handle *handle, uint8_t recordCommand, const void *record,
-                uint16_t length);
+// terminator. Stops at the first report that does not go out whole: the
+// terminator makes the board apply what it holds, and a record with a chunk
+// missing is made of new and old bytes. Returns 0 when every report went out,
+// otherwise libusb's error code for the failed one (a short write counts as
+// LIBUSB_ERROR_IO); `failedReport`, when given, receives its 0-based index
+// (the terminator follows the last chunk) or -1.
+int sendRecord(libusb_device_handle *handle, uint8_t recordCommand, const void *record,
+               uint16_t length, int *failedReport = nullptr);
+
+// The number of reports sendRecord sends for a record of `length` bytes,
+// terminator included.
+constexpr int recordReportCount(int length)
+{
+    return length / RECORD_CHUNK_SIZE + 2;
+}
 
 // One GET_REPORT of `length` bytes into `buffer`. Returns the number of bytes
 // received or a negative libusb error code.

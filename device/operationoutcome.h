@@ -46,3 +46,11 @@ struct OperationOutcome {
 };
 
 Q_DECLARE_METATYPE(OperationOutcome)
+
+class QString;
+
+// Why an operation failed, as one clause for the user ("the board stayed
+// busy ..."), translated in the context "OperationOutcome"; empty for an
+// outcome that succeeded. Transfer errors carry libusb's own error name, so
+// that a report from the field can be matched to the library's code.
+QString describeOutcome(const OperationOutcome &outcome);

@@ -12,6 +12,7 @@
 #include <QTimer>
 
 #include <cstring>
+#include <memory>
 
 namespace {
 
@@ -48,6 +49,8 @@ SettingsUiBackgroundThread::SettingsUiBackgroundThread(const QList<int> &product
       deviceBusy(false)
 {
     registerRecordMetaTypes();
+    for (const int pid : productIds)
+        boardMutexes.emplace(pid, std::make_unique<std::mutex>());
     connect(scanTimer, &QTimer::timeout, this, &SettingsUiBackgroundThread::checkDeviceConnections);
 }
 
@@ -104,120 +107,179 @@ void SettingsUiBackgroundThread::start()
 void SettingsUiBackgroundThread::checkDeviceConnections()
 {
     FirmwareInfoMap found;
-    {
-        // A scan never waits: if an operation holds the table, this scan is
-        // dropped and the next tick tries again.
-        std::unique_lock<std::mutex> lock(deviceMutex, std::try_to_lock);
-        if (!lock.owns_lock() || deviceBusy || stopped)
+    for (const int pid : std::as_const(productIds)) {
+        // A scan never waits for an operation: if one holds this board or
+        // the table, this scan is dropped and the next tick tries again.
+        std::unique_lock<std::mutex> boardLock(*boardMutexes.at(pid), std::try_to_lock);
+        if (!boardLock.owns_lock())
             return;
-
-        unsigned char buffer[READ_BUFFER_SIZE];
-        for (const int pid : std::as_const(productIds)) {
-            libusb_device_handle *handle = deviceHandles.value(pid, nullptr);
-            std::memset(buffer, 0, sizeof buffer);
+        libusb_device_handle *handle = nullptr;
+        {
+            std::unique_lock<std::mutex> lock(deviceMutex, std::try_to_lock);
+            if (!lock.owns_lock() || deviceBusy || stopped)
+                return;
+            handle = deviceHandles.value(pid, nullptr);
             if (!handle) {
                 handle =
                     libusb_open_device_with_vid_pid(nullptr, uint16_t(vendorId), uint16_t(pid));
                 if (!handle)
                     continue;
-                if (readFeatureReport(handle, REPORT_ID_DEVICE_INFO, buffer, READ_BUFFER_SIZE) <
-                    0) {
-                    libusb_close(handle);
-                    deviceHandles.remove(pid);
-                    continue;
-                }
-            } else if (readFeatureReport(handle, REPORT_ID_DEVICE_INFO, buffer, READ_BUFFER_SIZE) <
-                       0) {
-                // A failed information read is the only sign that a board is
-                // gone; it is opened from scratch once it answers again.
-                libusb_close(handle);
-                deviceHandles.remove(pid);
-                continue;
+                deviceHandles.insert(pid, handle);
             }
-            deviceHandles.insert(pid, handle);
-            FirmwareInfoTypeDef info;
-            std::memcpy(&info, buffer, sizeof info);
-            found.insert(pid, info);
         }
+
+        // The information read runs with only this board's lock held: a board
+        // that has stopped answering takes a whole transfer timeout here, and
+        // an operation on another board must not wait for that. Nothing else
+        // touches this handle meanwhile: operations take the board lock
+        // first, and only this thread changes the table.
+        unsigned char buffer[READ_BUFFER_SIZE] = {};
+        const int received =
+            readFeatureReport(handle, REPORT_ID_DEVICE_INFO, buffer, READ_BUFFER_SIZE);
+
+        std::lock_guard<std::mutex> lock(deviceMutex);
+        if (stopped)
+            return;
+        if (received < 0) {
+            // A failed information read is the only sign that a board is
+            // gone; it is opened from scratch once it answers again.
+            libusb_close(handle);
+            deviceHandles.remove(pid);
+            continue;
+        }
+        FirmwareInfoTypeDef info;
+        std::memcpy(&info, buffer, sizeof info);
+        found.insert(pid, info);
     }
     emit connectedDevices(found);
 }
 
+namespace {
+
+OperationOutcome outcomeOf(int pid, DeviceOperation operation)
+{
+    OperationOutcome outcome;
+    outcome.productId = pid;
+    outcome.operation = operation;
+    return outcome;
+}
+
+void setTransferError(OperationOutcome &outcome, int error)
+{
+    if (error == LIBUSB_ERROR_NO_DEVICE) {
+        outcome.status = OutcomeStatus::BoardLeft;
+    } else {
+        outcome.status = OutcomeStatus::TransferFailed;
+        outcome.libusbError = error;
+    }
+}
+
+// A command report that does not go out whole is as good as lost.
+int commandError(int result)
+{
+    if (result < 0)
+        return result;
+    return result == WRITE_REPORT_SIZE ? 0 : int(LIBUSB_ERROR_IO);
+}
+
+bool isSave(DeviceOperation operation)
+{
+    return operation == DeviceOperation::SaveEffectSettings ||
+           operation == DeviceOperation::SaveHardwareSettings;
+}
+
+}  // namespace
+
+OperationOutcome SettingsUiBackgroundThread::fetchEffectSettings(int pid,
+                                                                 EffectSettingsTypeDef &record)
+{
+    return fetchRecord(pid, DeviceOperation::ReadEffectSettings, REPORT_ID_EFFECT_SETTINGS, &record,
+                       int(sizeof record));
+}
+
+OperationOutcome SettingsUiBackgroundThread::fetchHardwareSettings(int pid,
+                                                                   HardwareSettingsTypeDef &record)
+{
+    return fetchRecord(pid, DeviceOperation::ReadHardwareSettings, REPORT_ID_HARDWARE_SETTINGS,
+                       &record, int(sizeof record));
+}
+
+OperationOutcome
+SettingsUiBackgroundThread::writeEffectSettings(int pid, const EffectSettingsTypeDef &record,
+                                                bool permanently)
+{
+    return writeRecord(pid,
+                       permanently ? DeviceOperation::SaveEffectSettings
+                                   : DeviceOperation::ApplyEffectSettings,
+                       COMMAND_WRITE_EFFECT_SETTINGS, &record, uint16_t(sizeof record));
+}
+
+OperationOutcome
+SettingsUiBackgroundThread::writeHardwareSettings(int pid, const HardwareSettingsTypeDef &record,
+                                                  bool permanently)
+{
+    return writeRecord(pid,
+                       permanently ? DeviceOperation::SaveHardwareSettings
+                                   : DeviceOperation::ApplyHardwareSettings,
+                       COMMAND_WRITE_HARDWARE_SETTINGS, &record, uint16_t(sizeof record));
+}
+
+OperationOutcome SettingsUiBackgroundThread::reboot(int pid)
+{
+    return sendBoardCommand(pid, DeviceOperation::Reboot, COMMAND_REBOOT);
+}
+
+OperationOutcome SettingsUiBackgroundThread::switchToDfu(int pid)
+{
+    return sendBoardCommand(pid, DeviceOperation::SwitchToDfu, COMMAND_SWITCH_TO_DFU);
+}
+
 void SettingsUiBackgroundThread::rebootControllerRequest(int pid)
 {
-    std::lock_guard<std::mutex> lock(deviceMutex);
-    // A rebooting board leaves the bus; there is nobody left to poll.
-    if (libusb_device_handle *handle = handleFor(pid))
-        sendCommand(handle, COMMAND_REBOOT);
+    emit operationFinished(reboot(pid));
 }
 
 void SettingsUiBackgroundThread::switchtoDfuRequest(int pid)
 {
-    std::lock_guard<std::mutex> lock(deviceMutex);
-    if (libusb_device_handle *handle = handleFor(pid))
-        sendCommand(handle, COMMAND_SWITCH_TO_DFU);
+    emit operationFinished(switchToDfu(pid));
 }
 
 void SettingsUiBackgroundThread::readEffectSettings(int pid)
 {
     EffectSettingsTypeDef settings{};
-    {
-        std::lock_guard<std::mutex> lock(deviceMutex);
-        libusb_device_handle *handle = handleFor(pid);
-        if (!handle || readRecord(handle, REPORT_ID_EFFECT_SETTINGS, &settings, sizeof settings) <
-                           int(sizeof settings))
-            return;
-    }
-    emit effectSettingsObtained(settings);
+    const OperationOutcome outcome = fetchEffectSettings(pid, settings);
+    if (outcome.succeeded())
+        emit effectSettingsObtained(settings);
+    emit operationFinished(outcome);
 }
 
 void SettingsUiBackgroundThread::applyEffectSettings(int pid, EffectSettingsTypeDef settings)
 {
-    std::lock_guard<std::mutex> lock(deviceMutex);
-    if (libusb_device_handle *handle = handleFor(pid))
-        writeRecordAndWait(handle, COMMAND_WRITE_EFFECT_SETTINGS, &settings, sizeof settings);
+    emit operationFinished(writeEffectSettings(pid, settings, false));
 }
 
 void SettingsUiBackgroundThread::saveEffectsSettings(int pid, EffectSettingsTypeDef settings)
 {
-    std::lock_guard<std::mutex> lock(deviceMutex);
-    libusb_device_handle *handle = handleFor(pid);
-    if (!handle ||
-        !writeRecordAndWait(handle, COMMAND_WRITE_EFFECT_SETTINGS, &settings, sizeof settings))
-        return;
-    if (libusb_device_handle *again = handleFor(pid))
-        storeAndWait(again);
+    emit operationFinished(writeEffectSettings(pid, settings, true));
 }
 
 void SettingsUiBackgroundThread::readHardwareSettings(int pid)
 {
     HardwareSettingsTypeDef settings{};
-    {
-        std::lock_guard<std::mutex> lock(deviceMutex);
-        libusb_device_handle *handle = handleFor(pid);
-        if (!handle || readRecord(handle, REPORT_ID_HARDWARE_SETTINGS, &settings, sizeof settings) <
-                           int(sizeof settings))
-            return;
-    }
-    emit hardwareSettingsObtained(settings);
+    const OperationOutcome outcome = fetchHardwareSettings(pid, settings);
+    if (outcome.succeeded())
+        emit hardwareSettingsObtained(settings);
+    emit operationFinished(outcome);
 }
 
 void SettingsUiBackgroundThread::applyHardwareSettings(int pid, HardwareSettingsTypeDef settings)
 {
-    std::lock_guard<std::mutex> lock(deviceMutex);
-    if (libusb_device_handle *handle = handleFor(pid))
-        writeRecordAndWait(handle, COMMAND_WRITE_HARDWARE_SETTINGS, &settings, sizeof settings);
+    emit operationFinished(writeHardwareSettings(pid, settings, false));
 }
 
 void SettingsUiBackgroundThread::saveHardwareSettings(int pid, HardwareSettingsTypeDef settings)
 {
-    std::lock_guard<std::mutex> lock(deviceMutex);
-    libusb_device_handle *handle = handleFor(pid);
-    if (!handle ||
-        !writeRecordAndWait(handle, COMMAND_WRITE_HARDWARE_SETTINGS, &settings, sizeof settings))
-        return;
-    if (libusb_device_handle *again = handleFor(pid))
-        storeAndWait(again);
+    emit operationFinished(writeHardwareSettings(pid, settings, true));
 }
 
 void SettingsUiBackgroundThread::awaitDeviceNotBusy(libusb_device_handle *device)
@@ -228,16 +290,22 @@ void SettingsUiBackgroundThread::awaitDeviceNotBusy(libusb_device_handle *device
 
 void SettingsUiBackgroundThread::saveSettingsRequest(int pid)
 {
+    std::unique_lock<std::mutex> boardLock;
+    const auto boardMutex = boardMutexes.find(pid);
+    if (boardMutex != boardMutexes.end())
+        boardLock = std::unique_lock<std::mutex>(*boardMutex->second);
     std::lock_guard<std::mutex> lock(deviceMutex);
-    if (libusb_device_handle *handle = handleFor(pid))
-        storeAndWait(handle);
+    if (libusb_device_handle *handle = handleFor(pid)) {
+        sendCommand(handle, COMMAND_STORE_PERMANENTLY);
+        pollUntilNotBusy(handle);
+    }
 }
 
-bool SettingsUiBackgroundThread::pollUntilNotBusy(libusb_device_handle *device)
+int SettingsUiBackgroundThread::pollUntilNotBusy(libusb_device_handle *device)
 {
     deviceBusy = true;
     WaitCursor waitCursor;
-    bool idle = false;
+    int result = BUSY_POLL_GAVE_UP;
     if (device) {
         const QDeadlineTimer bound(qint64(BUSY_POLL_MAX_READS) * qint64(BUSY_POLL_INTERVAL_MS));
         unsigned char buffer[READ_BUFFER_SIZE];
@@ -245,8 +313,13 @@ bool SettingsUiBackgroundThread::pollUntilNotBusy(libusb_device_handle *device)
             buffer[0] = 1;
             const int received =
                 readFeatureReport(device, REPORT_ID_BUSY_STATUS, buffer, READ_BUFFER_SIZE);
-            if (received == LIBUSB_ERROR_NO_DEVICE)
+            if (received == LIBUSB_ERROR_NO_DEVICE) {
+                result = received;
                 break;
+            }
+            // A board writing its flash may refuse a read now and then; a
+            // failure counts only if no answer follows it.
+            result = received < 0 ? received : BUSY_POLL_GAVE_UP;
             // A board that hangs lets every read run into the transfer
             // timeout; the bound then holds in time as well as in reads.
             if (received < 0 && bound.hasExpired())
@@ -257,27 +330,115 @@ bool SettingsUiBackgroundThread::pollUntilNotBusy(libusb_device_handle *device)
             // Only a reply that carries byte 0 counts; a failed read proves
             // nothing either way.
             if (received > 0 && buffer[0] == 0) {
-                idle = true;
+                result = 0;
                 break;
             }
         }
     }
     deviceBusy = false;
-    return idle;
+    return result;
 }
 
-bool SettingsUiBackgroundThread::writeRecordAndWait(libusb_device_handle *device,
-                                                    uint8_t recordCommand, const void *record,
-                                                    uint16_t length)
+void SettingsUiBackgroundThread::setPollResult(OperationOutcome &outcome, int pollResult)
 {
-    sendRecord(device, recordCommand, record, length);
-    return pollUntilNotBusy(device);
+    if (pollResult == BUSY_POLL_GAVE_UP)
+        outcome.status = OutcomeStatus::StayedBusy;
+    else if (pollResult < 0)
+        setTransferError(outcome, pollResult);
 }
 
-void SettingsUiBackgroundThread::storeAndWait(libusb_device_handle *device)
+std::mutex *SettingsUiBackgroundThread::boardMutexFor(int pid) const
 {
-    sendCommand(device, COMMAND_STORE_PERMANENTLY);
-    pollUntilNotBusy(device);
+    const auto found = boardMutexes.find(pid);
+    return found == boardMutexes.end() ? nullptr : found->second.get();
+}
+
+OperationOutcome SettingsUiBackgroundThread::fetchRecord(int pid, DeviceOperation operation,
+                                                         uint8_t reportId, void *record, int size)
+{
+    OperationOutcome outcome = outcomeOf(pid, operation);
+    std::mutex *boardMutex = boardMutexFor(pid);
+    if (!boardMutex) {
+        outcome.status = OutcomeStatus::NoSuchBoard;
+        return outcome;
+    }
+    std::lock_guard<std::mutex> boardLock(*boardMutex);
+    std::lock_guard<std::mutex> lock(deviceMutex);
+    libusb_device_handle *handle = handleFor(pid);
+    if (!handle) {
+        outcome.status = OutcomeStatus::NoSuchBoard;
+        return outcome;
+    }
+    const int received = readRecord(handle, reportId, record, size);
+    if (received < 0) {
+        setTransferError(outcome, received);
+    } else if (received < size) {
+        outcome.status = OutcomeStatus::ShortReply;
+        outcome.bytesReceived = received;
+        outcome.bytesExpected = size;
+    }
+    return outcome;
+}
+
+OperationOutcome SettingsUiBackgroundThread::writeRecord(int pid, DeviceOperation operation,
+                                                         uint8_t recordCommand, const void *record,
+                                                         uint16_t length)
+{
+    OperationOutcome outcome = outcomeOf(pid, operation);
+    std::mutex *boardMutex = boardMutexFor(pid);
+    if (!boardMutex) {
+        outcome.status = OutcomeStatus::NoSuchBoard;
+        return outcome;
+    }
+    std::lock_guard<std::mutex> boardLock(*boardMutex);
+    std::lock_guard<std::mutex> lock(deviceMutex);
+    libusb_device_handle *handle = handleFor(pid);
+    if (!handle) {
+        outcome.status = OutcomeStatus::NoSuchBoard;
+        return outcome;
+    }
+    // Nothing more goes out after a failure: a board that missed part of the
+    // record has been told to apply nothing, and must not store it either.
+    if (const int error =
+            sendRecord(handle, recordCommand, record, length, &outcome.failedReport)) {
+        setTransferError(outcome, error);
+        return outcome;
+    }
+    setPollResult(outcome, pollUntilNotBusy(handle));
+    if (!outcome.succeeded() || !isSave(operation))
+        return outcome;
+    if (const int error = commandError(sendCommand(handle, COMMAND_STORE_PERMANENTLY))) {
+        setTransferError(outcome, error);
+        return outcome;
+    }
+    // Only the board's idle after the store says the flash holds the record.
+    setPollResult(outcome, pollUntilNotBusy(handle));
+    return outcome;
+}
+
+OperationOutcome SettingsUiBackgroundThread::sendBoardCommand(int pid, DeviceOperation operation,
+                                                              uint8_t command)
+{
+    OperationOutcome outcome = outcomeOf(pid, operation);
+    std::mutex *boardMutex = boardMutexFor(pid);
+    if (!boardMutex) {
+        outcome.status = OutcomeStatus::NoSuchBoard;
+        return outcome;
+    }
+    std::lock_guard<std::mutex> boardLock(*boardMutex);
+    std::lock_guard<std::mutex> lock(deviceMutex);
+    libusb_device_handle *handle = handleFor(pid);
+    if (!handle) {
+        outcome.status = OutcomeStatus::NoSuchBoard;
+        return outcome;
+    }
+    // The board leaves the bus; there is nobody left to poll. One that drops
+    // off while still answering the request ends it with "no device", which
+    // is the command taking effect rather than failing.
+    const int error = commandError(sendCommand(handle, command));
+    if (error && error != LIBUSB_ERROR_NO_DEVICE)
+        setTransferError(outcome, error);
+    return outcome;
 }
 
 libusb_device_handle *SettingsUiBackgroundThread::handleFor(int pid) const

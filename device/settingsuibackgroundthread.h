@@ -9,6 +9,8 @@
 #include <QMap>
 #include <QObject>
 
+#include <map>
+#include <memory>
 #include <mutex>
 
 class QThread;
@@ -30,10 +32,14 @@ constexpr int BUSY_POLL_MAX_READS = 50;
 // open USB handles and runs the once-a-second device scan on a thread of its
 // own; the settings operations are called directly on the GUI thread.
 //
-// One mutex keeps scans and operations apart: an operation holds it from its
-// look-up of the connection table to its last transfer or busy poll, and a
-// scan that finds it held is skipped as a whole. Signals are emitted after
-// the mutex is released, so a receiver may start another operation at once.
+// Locks keep scans and operations apart: an operation holds its board's lock
+// and the table's mutex from its look-up of the connection table to its last
+// transfer or busy poll, and a scan that finds either held is skipped as a
+// whole. A scan takes them one board at a time and holds only the board's
+// lock during that board's transfer, so no scan transfer ever runs inside an
+// operation on the same board, and a board that stopped answering holds up
+// no operation on another. Signals are emitted after the locks are released,
+// so a receiver may start another operation at once.
 //
 // Owner's sequence (the USB library must still be initialised throughout):
 //   1. create the worker on the GUI thread, call libusb_init;
@@ -106,15 +112,21 @@ private slots:
     void saveSettingsRequest(int pid);
 
 private:
-    // The busy poll proper; the caller holds deviceMutex. Returns true when
-    // the board reported idle, false when the poll gave up or the board is
-    // gone, in which case the operation must send nothing more.
-    bool pollUntilNotBusy(libusb_device_handle *device);
-    // Record write and busy poll; the caller holds deviceMutex.
-    bool writeRecordAndWait(libusb_device_handle *device, uint8_t recordCommand, const void *record,
-                            uint16_t length);
-    // Store command and busy poll; the caller holds deviceMutex.
-    void storeAndWait(libusb_device_handle *device);
+    // The busy poll proper; the caller holds deviceMutex. Returns 0 when the
+    // board reported idle, BUSY_POLL_GAVE_UP when it stayed busy up to the
+    // bound, or the libusb error of the last failed read when no answer
+    // followed it. After anything but 0 the operation sends nothing more.
+    int pollUntilNotBusy(libusb_device_handle *device);
+    static constexpr int BUSY_POLL_GAVE_UP = 1;
+    static void setPollResult(OperationOutcome &outcome, int pollResult);
+    // The operations proper: each takes the board's lock, then deviceMutex.
+    OperationOutcome fetchRecord(int pid, DeviceOperation operation, uint8_t reportId, void *record,
+                                 int size);
+    OperationOutcome writeRecord(int pid, DeviceOperation operation, uint8_t recordCommand,
+                                 const void *record, uint16_t length);
+    OperationOutcome sendBoardCommand(int pid, DeviceOperation operation, uint8_t command);
+    // The lock of one board, or null for a product id this worker does not serve.
+    std::mutex *boardMutexFor(int pid) const;
     // The handle of `pid`, or null; the caller holds deviceMutex.
     libusb_device_handle *handleFor(int pid) const;
     // Returns the number of bytes received; the caller holds deviceMutex.
@@ -128,5 +140,11 @@ private:
 
     // Guards deviceHandles, the handles in it, deviceBusy and stopped.
     std::mutex deviceMutex;
+    // One per product id, taken before deviceMutex and held for a board's
+    // whole operation, or by a scan for its transfer to that board. A scan
+    // holds only this one while it waits on a board, so a board that stopped
+    // answering delays operations on itself alone. Filled in the constructor
+    // and never changed afterwards, so it is read without a lock.
+    std::map<int, std::unique_ptr<std::mutex>> boardMutexes;
     bool stopped = false;
 };

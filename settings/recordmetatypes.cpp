@@ -1,6 +1,7 @@
 #include "recordmetatypes.h"
 
 #include "device/firmwareinfo.h"
+#include "device/operationoutcome.h"
 #include "settings/effectsettings.h"
 #include "settings/hardwaresettings.h"
 
@@ -9,4 +10,5 @@ void registerRecordMetaTypes()
     qRegisterMetaType<EffectSettingsTypeDef>("EffectSettingsTypeDef");
     qRegisterMetaType<HardwareSettingsTypeDef>("HardwareSettingsTypeDef");
     qRegisterMetaType<FirmwareInfoMap>("QMap<int,FirmwareInfoTypeDef>");
+    qRegisterMetaType<OperationOutcome>("OperationOutcome");
 }

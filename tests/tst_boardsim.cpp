@@ -291,6 +291,12 @@ private slots:
         QTest::newRow("two @") << "wheel@1@2" << false << QList<int>{} << QList<int>{};
         QTest::newRow("empty entry") << "wheel,,rudder" << false << QList<int>{} << QList<int>{};
         QTest::newRow("empty version") << "wheel@" << false << QList<int>{} << QList<int>{};
+        QTest::newRow("faults") << "joystick:fail-writes,wheel@7:busy-forever,rudder:hang" << true
+                                << QList<int>{22777, 22999, 22888} << QList<int>{240719, 7, 240719};
+        QTest::newRow("unknown fault")
+            << "joystick:explode" << false << QList<int>{} << QList<int>{};
+        QTest::newRow("two faults")
+            << "joystick:hang:fail-reads" << false << QList<int>{} << QList<int>{};
     }
 
     void demoBoardList()
@@ -308,6 +314,8 @@ private slots:
             QCOMPARE(boards[i].productId(), productIds[i]);
             QCOMPARE(int(boards[i].firmwareInfo().firmwareVersion), versions[i]);
         }
+        if (value.contains("busy-forever"))
+            QVERIFY(boards[1].isBusy());
     }
 };
 

@@ -142,15 +142,52 @@ private slots:
         QCOMPARE(log[0].data.mid(16, 48), QByteArray(48, '\0'));
     }
 
-    void recordWriteGoesOnAfterFailures()
+    void recordWriteStopsAtFirstFailure_data()
     {
-        board.failNextTransfers(3);
-        const QByteArray record = patternRecord(384);
-        sendRecord(handle, COMMAND_WRITE_EFFECT_SETTINGS, record.constData(), 384);
+        QTest::addColumn<int>("length");
+        QTest::addColumn<int>("failingReport");
+        QTest::newRow("first chunk") << 384 << 0;
+        QTest::newRow("middle chunk") << 384 << 2;
+        QTest::newRow("last chunk") << 512 << 8;
+        QTest::newRow("terminator") << 384 << 7;
+    }
+
+    // The reports before the failure are byte for byte those of a write that
+    // succeeds, and nothing follows the failed one: no terminator after a
+    // failed chunk, so the board applies nothing.
+    void recordWriteStopsAtFirstFailure()
+    {
+        QFETCH(int, length);
+        QFETCH(int, failingReport);
+        const uint8_t command =
+            length == 384 ? COMMAND_WRITE_EFFECT_SETTINGS : COMMAND_WRITE_HARDWARE_SETTINGS;
+        auto working = [this, length] {
+            return length == 384 ? board.workingEffects() : board.workingHardware();
+        };
+        QByteArray edited = patternRecord(length);
+        edited[0] = char(0x5A);
+        const QByteArray before = working();
+
+        // The reports a successful write of the edited record sends.
+        QCOMPARE(sendRecord(handle, command, edited.constData(), uint16_t(length)), 0);
+        const QList<Transfer> whole = Bus::transfers();
+        QCOMPARE(whole.size(), recordReportCount(length));
+        QCOMPARE(working(), edited);
+        QCOMPARE(sendRecord(handle, command, before.constData(), uint16_t(length)), 0);
+        Bus::clearTransfers();
+
+        board.setFailRecordReportsFrom(failingReport + 1);
+        int failedReport = -2;
+        const int result =
+            sendRecord(handle, command, edited.constData(), uint16_t(length), &failedReport);
+        QCOMPARE(result, int(LIBUSB_ERROR_PIPE));
+        QCOMPARE(failedReport, failingReport);
         const QList<Transfer> log = Bus::transfers();
-        QCOMPARE(log.size(), 8);
-        QCOMPARE(log[0].result, int(LIBUSB_ERROR_IO));
-        QCOMPARE(log[3].result, 65);
+        QCOMPARE(log.size(), failingReport + 1);
+        for (int k = 0; k < log.size(); ++k)
+            QCOMPARE(log[k].data, whole[k].data);
+        QCOMPARE(log.last().result, int(LIBUSB_ERROR_PIPE));
+        QCOMPARE(working(), before);
     }
 
     void commandReport_data()

@@ -577,6 +577,115 @@ private slots:
                      board.workingEffects());
     }
 
+    void outcomes_data()
+    {
+        QTest::addColumn<Operation>("operation");
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<int>("expectedOperation");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<int>("libusbError");
+        QTest::addColumn<int>("failedReport");
+        QTest::addColumn<QStringList>("transfers");
+
+        const auto ok = int(OutcomeStatus::Succeeded);
+        QTest::newRow("read effects")
+            << Operation::ReadEffects << "" << int(DeviceOperation::ReadEffectSettings) << ok << 0
+            << -1 << QStringList{"R22"};
+        QTest::newRow("save hardware")
+            << Operation::SaveHardware << "" << int(DeviceOperation::SaveHardwareSettings) << ok
+            << 0 << -1 << repeated("W11", 10) + "R24" + "W02" + "R24";
+        QTest::newRow("reboot") << Operation::Reboot << "" << int(DeviceOperation::Reboot) << ok
+                                << 0 << -1 << QStringList{"W01"};
+        QTest::newRow("dfu, no board")
+            << Operation::Dfu << "absent" << int(DeviceOperation::SwitchToDfu)
+            << int(OutcomeStatus::NoSuchBoard) << 0 << -1 << QStringList{};
+        QTest::newRow("apply effects, board left")
+            << Operation::ApplyEffects << "unplugged" << int(DeviceOperation::ApplyEffectSettings)
+            << int(OutcomeStatus::BoardLeft) << 0 << 0 << QStringList{"W12!"};
+        QTest::newRow("save effects, third report refused")
+            << Operation::SaveEffects << "fail-writes" << int(DeviceOperation::SaveEffectSettings)
+            << int(OutcomeStatus::TransferFailed) << int(LIBUSB_ERROR_PIPE) << 2
+            << repeated("W12", 2) + "W12!";
+        QTest::newRow("read hardware, refused")
+            << Operation::ReadHardware << "fail-reads" << int(DeviceOperation::ReadHardwareSettings)
+            << int(OutcomeStatus::TransferFailed) << int(LIBUSB_ERROR_IO) << -1
+            << QStringList{"R21!"};
+        QTest::newRow("read hardware, short")
+            << Operation::ReadHardware << "short" << int(DeviceOperation::ReadHardwareSettings)
+            << int(OutcomeStatus::ShortReply) << 0 << -1 << QStringList{"R21"};
+        QTest::newRow("apply hardware, hung board")
+            << Operation::ApplyHardware << "hang" << int(DeviceOperation::ApplyHardwareSettings)
+            << int(OutcomeStatus::TransferFailed) << int(LIBUSB_ERROR_TIMEOUT) << 0
+            << QStringList{"W11!"};
+        // Waits out the poll's whole bound (5 s).
+        QTest::newRow("save effects, busy forever")
+            << Operation::SaveEffects << "busy-forever" << int(DeviceOperation::SaveEffectSettings)
+            << int(OutcomeStatus::StayedBusy) << 0 << -1
+            << repeated("W12", 8) + repeated("R24", BUSY_POLL_MAX_READS);
+    }
+
+    // One outcome per operation, after the record of a successful read, and
+    // nothing sent after the first failure.
+    void outcomes()
+    {
+        QFETCH(Operation, operation);
+        QFETCH(QString, fault);
+        QFETCH(int, expectedOperation);
+        QFETCH(int, status);
+        QFETCH(int, libusbError);
+        QFETCH(int, failedReport);
+        QFETCH(QStringList, transfers);
+
+        SimulatedBoard board(JOYSTICK_PID, DEVICE_TYPE_JOYSTICK);
+        Bus::plug(board);
+        if (fault != "absent")
+            scan();
+        const QByteArray permanentBefore = board.permanentEffects();
+        Bus::clearTransfers();
+        if (fault == "unplugged")
+            board.unplugAfterTransfers(0);
+        else if (fault == "fail-writes")
+            board.setFailRecordReportsFrom(3);
+        else if (fault == "fail-reads")
+            board.setFailSettingsReads(true);
+        else if (fault == "short")
+            board.setShortReads(100);
+        else if (fault == "hang")
+            board.setHanging(true, std::chrono::milliseconds(20));
+        else if (fault == "busy-forever")
+            board.setBusyForever(true);
+
+        QStringList order;
+        connect(worker, &SettingsUiBackgroundThread::hardwareSettingsObtained, this,
+                [&order] { order.append("record"); });
+        connect(worker, &SettingsUiBackgroundThread::effectSettingsObtained, this,
+                [&order] { order.append("record"); });
+        QSignalSpy spy(worker, &SettingsUiBackgroundThread::operationFinished);
+        connect(worker, &SettingsUiBackgroundThread::operationFinished, this,
+                [&order] { order.append("outcome"); });
+        run(worker, operation, JOYSTICK_PID);
+
+        QCOMPARE(spy.count(), 1);
+        const auto outcome = spy.at(0).at(0).value<OperationOutcome>();
+        QCOMPARE(outcome.productId, JOYSTICK_PID);
+        QCOMPARE(int(outcome.operation), expectedOperation);
+        QCOMPARE(int(outcome.status), status);
+        QCOMPARE(outcome.libusbError, libusbError);
+        QCOMPARE(outcome.failedReport, failedReport);
+        QCOMPARE(describeOutcome(outcome).isEmpty(), outcome.succeeded());
+        if (outcome.status == OutcomeStatus::ShortReply)
+            QCOMPARE(QList<int>({outcome.bytesReceived, outcome.bytesExpected}),
+                     QList<int>({100, 512}));
+        const bool read =
+            operation == Operation::ReadEffects || operation == Operation::ReadHardware;
+        const QStringList expectedOrder =
+            read && outcome.succeeded() ? QStringList{"record", "outcome"} : QStringList{"outcome"};
+        QCOMPARE(order, expectedOrder);
+        QCOMPARE(describe(Bus::transfers()), transfers);
+        if (!outcome.succeeded())
+            QCOMPARE(board.permanentEffects(), permanentBefore);
+    }
+
     // The one test that waits the whole bound (5 s): a board that never
     // stops being busy while the scan runs on its own thread.
     void boardBusyForeverOnARunningWorker()

@@ -1,0 +1,62 @@
+#include "operationoutcome.h"
+
+#include "device/featurereporttransport.h"
+#include "settings/effectsettings.h"
+#include "settings/hardwaresettings.h"
+
+#include <libusb.h>
+
+#include <QCoreApplication>
+
+namespace {
+
+QString translate(const char *text)
+{
+    return QCoreApplication::translate("OperationOutcome", text);
+}
+
+int recordLength(DeviceOperation operation)
+{
+    switch (operation) {
+    case DeviceOperation::ApplyEffectSettings:
+    case DeviceOperation::SaveEffectSettings:
+        return EFFECT_SETTINGS_SIZE;
+    case DeviceOperation::ApplyHardwareSettings:
+    case DeviceOperation::SaveHardwareSettings:
+        return HARDWARE_SETTINGS_SIZE;
+    default:
+        return 0;
+    }
+}
+
+}  // namespace
+
+QString describeOutcome(const OperationOutcome &outcome)
+{
+    switch (outcome.status) {
+    case OutcomeStatus::Succeeded:
+        return QString();
+    case OutcomeStatus::NoSuchBoard:
+        return translate("the board is not connected");
+    case OutcomeStatus::BoardLeft:
+        return translate("the board left the USB bus during the operation");
+    case OutcomeStatus::TransferFailed: {
+        const QString error = QString::fromUtf8(libusb_error_name(outcome.libusbError));
+        const int length = recordLength(outcome.operation);
+        if (outcome.failedReport >= 0 && length > 0)
+            return translate("report %1 of %2 of the record was not accepted (%3), so the board "
+                             "was told to apply nothing")
+                .arg(outcome.failedReport + 1)
+                .arg(recordReportCount(length))
+                .arg(error);
+        return translate("a USB transfer failed (%1)").arg(error);
+    }
+    case OutcomeStatus::StayedBusy:
+        return translate("the board stayed busy and never confirmed that it had finished");
+    case OutcomeStatus::ShortReply:
+        return translate("the board answered with %1 of the %2 bytes of the record")
+            .arg(outcome.bytesReceived)
+            .arg(outcome.bytesExpected);
+    }
+    return QString();
+}
