@@ -1,6 +1,7 @@
 #include "fulleffectsettingswidget.h"
 #include "ui_fulleffectsettingswidget.h"
 
+#include "profileexchange.h"
 #include "widgethelpers.h"
 
 #include <QCheckBox>
@@ -100,6 +101,20 @@ FullEffectSettingsWidget::FullEffectSettingsWidget(QWidget *parent)
     // Profiles kept from earlier sessions are offered right away; none is
     // picked, so the form keeps its own values.
     readProfiles();
+
+    exchange = new ProfileExchange(
+        profileDir.absolutePath(), [this] { return getEffectSettings(); }, this);
+    exchange->addButtons(ui->gridLayout_4);
+    connect(exchange, &ProfileExchange::profileImported, this, [this](const QString &name) {
+        readProfiles();
+        ui->profile_combo_box->setCurrentIndex(
+            ui->profile_combo_box->findText(name, Qt::MatchExactly | Qt::MatchCaseSensitive));
+    });
+}
+
+void FullEffectSettingsWidget::setBoardIdentity(const BoardIdentity &board)
+{
+    exchange->setBoard(board);
 }
 
 FullEffectSettingsWidget::~FullEffectSettingsWidget()
@@ -239,8 +254,8 @@ void FullEffectSettingsWidget::on_profile_save_button_clicked()
         // buffered flush inside commit() takes a partial write for success.
         QSaveFile file(profileFilePath(name));
         if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
-            file.write(image) == image.size())
-            file.commit();
+            file.write(image) == image.size() && file.commit())
+            exchange->profileSaved(name);
     }
 
     readProfiles();
@@ -251,8 +266,8 @@ void FullEffectSettingsWidget::on_profile_save_button_clicked()
 void FullEffectSettingsWidget::on_profile_delete_button_clicked()
 {
     const QString name = ui->profile_combo_box->currentText();
-    if (isUsableProfileName(name) && profileDir.exists())
-        QFile::remove(profileFilePath(name));
+    if (isUsableProfileName(name) && profileDir.exists() && QFile::remove(profileFilePath(name)))
+        exchange->profileDeleted(name);
     readProfiles();
 }
 
@@ -271,6 +286,8 @@ void FullEffectSettingsWidget::applyProfile(const QString &name)
     if (image.size() != EFFECT_SETTINGS_SIZE)
         return;
 
+    if (!exchange->mayLoad(name))
+        return;
     EffectSettingsTypeDef settings;
     std::memcpy(&settings, image.constData(), sizeof settings);
     setEffectSettings(settings);

@@ -1,11 +1,14 @@
 #pragma once
 
 #include "device/firmwareinfo.h"
+#include "settings/boardbackup.h"
 #include "settings/effectsettings.h"
 
 #include <QDir>
 #include <QString>
 #include <QWidget>
+
+class ProfileExchange;
 
 namespace Ui {
 class FullEffectSettingsWidget;
@@ -25,6 +28,12 @@ public:
     void setDeviceType(int deviceType);
     void setEffectSettings(const EffectSettingsTypeDef &settings);
     EffectSettingsTypeDef getEffectSettings() const;
+
+    // The board profiles are saved from and exported for.
+    void setBoardIdentity(const BoardIdentity &board);
+    // Profile import, export and origins; its status messages are the
+    // window's to show.
+    ProfileExchange *profileExchange() const { return exchange; }
 
 signals:
     void profileApplied();
@@ -63,4 +72,5 @@ private:
     Ui::FullEffectSettingsWidget *ui;
     QDir profileDir;
     int deviceType = DEVICE_TYPE_GENERIC;
+    ProfileExchange *exchange = nullptr;
 };

@@ -3,7 +3,11 @@
 
 #include "app/startupoptions.h"
 #include "device/settingsuibackgroundthread.h"
+#include "settings/automaticbackups.h"
 #include "settings/recordmetatypes.h"
+#include "ui/backupcontroller.h"
+#include "ui/profileexchange.h"
+#include "ui/recordbase.h"
 #include "ui/widgethelpers.h"
 
 #include <libusb.h>
@@ -11,9 +15,12 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDesktopServices>
+#include <QDir>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QStatusBar>
 #include <QThread>
 #include <QTimer>
 #include <QUrl>
@@ -94,6 +101,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
     initAnalogAxisLists();
 
     hideSettingsPages();
+    initBackups();
 
     for (int row = 0; row < productIdByType.size(); ++row) {
         ui->devices_combo_box->addItem(QString());
@@ -286,6 +294,12 @@ void MainWindow::applyDeviceInfo(FirmwareInfoTypeDef info)
         ui->effects_settings_widget->setDeviceType(deviceType);
         ui->hardware_settings_widget->setDeviceType(deviceType, advanced);
     }
+    ui->effects_settings_widget->setBoardIdentity(
+        boardIdentityFor(currentProductId, deviceType, info.firmwareVersion));
+    // A new board's reads replace the forms; nothing restored for the last
+    // one may ride along with them.
+    effectBase = EffectSettingsTypeDef{};
+    hardwareBase = HardwareSettingsTypeDef{};
 
     // Reads the selection when the request runs, not now: a selection reset
     // in between must not read a board the user has left.
@@ -313,14 +327,18 @@ void MainWindow::onReadHardwareSettings()
 void MainWindow::onApplyEffectSettings()
 {
     const int pid = currentProductId;
-    const EffectSettingsTypeDef record = ui->effects_settings_widget->getEffectSettings();
+    const EffectSettingsTypeDef record =
+        withReservedBytesOf(effectBase, ui->effects_settings_widget->getEffectSettings());
     post([this, pid, record] { worker->applyEffectSettings(pid, record); });
 }
 
 void MainWindow::onSaveEffectSettings()
 {
     const int pid = currentProductId;
-    const EffectSettingsTypeDef record = ui->effects_settings_widget->getEffectSettings();
+    if (!backups->takeAutomaticBackup(pid, QLatin1String(BACKUP_CAUSE_SAVE_EFFECTS)))
+        return;
+    const EffectSettingsTypeDef record =
+        withReservedBytesOf(effectBase, ui->effects_settings_widget->getEffectSettings());
     post([this, pid, record] { worker->saveEffectsSettings(pid, record); });
 }
 
@@ -333,11 +351,14 @@ void MainWindow::onReboot()
 void MainWindow::on_dfu_mode_button_clicked()
 {
     const int pid = currentProductId;
+    if (!backups->takeAutomaticBackup(pid, QLatin1String(BACKUP_CAUSE_DFU)))
+        return;
     post([this, pid] { worker->switchtoDfuRequest(pid); });
 }
 
 void MainWindow::onEffectSettingsObtained(EffectSettingsTypeDef record)
 {
+    effectBase = EffectSettingsTypeDef{};
     ui->effects_settings_widget->setEffectSettings(record);
 }
 
@@ -443,9 +464,9 @@ void MainWindow::collectHardwareSettings(HardwareSettingsTypeDef &record) const
 void MainWindow::onApplyHardwareSettings()
 {
     const int pid = currentProductId;
-    // Reserved bytes go out as 0, whatever the board reported in them.
-    HardwareSettingsTypeDef record;
-    std::memset(&record, 0, sizeof record);
+    // Reserved bytes go out as 0, whatever the board reported in them, unless
+    // a restored backup holds them.
+    HardwareSettingsTypeDef record = hardwareBase;
     collectHardwareSettings(record);
     post([this, pid, record] { worker->applyHardwareSettings(pid, record); });
 }
@@ -453,14 +474,16 @@ void MainWindow::onApplyHardwareSettings()
 void MainWindow::onSaveHardwareSettings()
 {
     const int pid = currentProductId;
-    HardwareSettingsTypeDef record;
-    std::memset(&record, 0, sizeof record);
+    if (!backups->takeAutomaticBackup(pid, QLatin1String(BACKUP_CAUSE_SAVE_HARDWARE)))
+        return;
+    HardwareSettingsTypeDef record = hardwareBase;
     collectHardwareSettings(record);
     post([this, pid, record] { worker->saveHardwareSettings(pid, record); });
 }
 
 void MainWindow::onHardwareSettingsObtained(HardwareSettingsTypeDef record)
 {
+    hardwareBase = HardwareSettingsTypeDef{};
     // A code outside a list leaves its combo box without a current item.
     for (int i = 0; i < GPIO_PIN_COUNT; ++i)
         gpioModeCombos[i]->setCurrentIndex(record.gpio_mode[i]);
@@ -488,4 +511,36 @@ void MainWindow::onHardwareSettingsObtained(HardwareSettingsTypeDef record)
 void MainWindow::on_spiModeCombo_activated(int index)
 {
     ui->spi_recommendations->setVisible(index >= 1);
+}
+
+void MainWindow::initBackups()
+{
+    BackupController::Hooks hooks;
+    hooks.currentProductId = [this] { return currentProductId; };
+    hooks.boardInfo = [this](int productId, FirmwareInfoTypeDef &info) {
+        const auto found = deviceList.constFind(productId);
+        if (found == deviceList.cend())
+            return false;
+        info = found.value();
+        return true;
+    };
+    hooks.loadIntoForms = [this](const EffectSettingsTypeDef &effects,
+                                 const HardwareSettingsTypeDef &hardware) {
+        loadRestoredRecords(effects, hardware);
+    };
+    hooks.report = [this](const QString &text, bool) { statusBar()->showMessage(text); };
+    // Backups sit beside the effect profiles, in the working directory.
+    backups = new BackupController(worker.get(), QDir::currentPath(), std::move(hooks), this);
+    backups->addBoardMenu(menuBar());
+    connect(ui->effects_settings_widget->profileExchange(), &ProfileExchange::statusMessage, this,
+            [this](const QString &text, bool) { statusBar()->showMessage(text); });
+}
+
+void MainWindow::loadRestoredRecords(const EffectSettingsTypeDef &effects,
+                                     const HardwareSettingsTypeDef &hardware)
+{
+    ui->effects_settings_widget->setEffectSettings(effects);
+    onHardwareSettingsObtained(hardware);
+    effectBase = effects;
+    hardwareBase = hardware;
 }

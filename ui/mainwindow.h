@@ -14,6 +14,7 @@
 #include <cstdint>
 #include <memory>
 
+class BackupController;
 class QCheckBox;
 class QComboBox;
 class QSpinBox;
@@ -70,6 +71,11 @@ private:
     void onSaveHardwareSettings();
     void onHardwareSettingsObtained(HardwareSettingsTypeDef record);
 
+    // Board backups: the Board menu, automatic backups, restore into the forms.
+    void initBackups();
+    void loadRestoredRecords(const EffectSettingsTypeDef &effects,
+                             const HardwareSettingsTypeDef &hardware);
+
     // Runs `request` at the next turn of the GUI event loop, after the click
     // handler has returned; the window is the context, so nothing runs once
     // it is gone.
@@ -96,6 +102,11 @@ private:
     QList<QSpinBox *> analogButtonLowSpinBoxes;
     QList<QSpinBox *> analogButtonHighSpinBoxes;
     QList<QCheckBox *> analogAxisInvertBoxes;
+    // What Apply and Save build on for the bytes no control shows: a restored
+    // backup's records; all zero after a read, as before backups existed.
+    EffectSettingsTypeDef effectBase{};
+    HardwareSettingsTypeDef hardwareBase{};
+    BackupController *backups = nullptr;
     QTranslator translator;
     std::unique_ptr<QTimer> startTimer;
     std::unique_ptr<QThread> workerThread;
