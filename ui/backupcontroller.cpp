@@ -101,6 +101,11 @@ bool BackupController::readBoard(int productId, BoardBackup &backup, QString &er
 
 bool BackupController::takeAutomaticBackup(int productId, const QString &cause)
 {
+    // Without a connected board the action itself finds nothing to write
+    // to and says so; there is nothing a backup could protect.
+    FirmwareInfoTypeDef info{};
+    if (productId < 0 || !hooks.boardInfo(productId, info))
+        return true;
     BoardBackup backup;
     QString error;
     if (readBoard(productId, backup, error)) {

@@ -53,7 +53,8 @@ public:
     // automatic backups, before a save to flash or a switch to DFU mode
     // (`cause` says which). Returns whether that action may go ahead: at once
     // when the backup was written; otherwise only when the user, told that no
-    // backup could be taken, agreed to go on without one.
+    // backup could be taken, agreed to go on without one. A board that is not
+    // connected needs no backup: the action fails on its own.
     bool takeAutomaticBackup(int productId, const QString &cause);
 
     // The menu actions without their file dialogs. backUpTo reads both

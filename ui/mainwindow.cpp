@@ -335,11 +335,14 @@ void MainWindow::onApplyEffectSettings()
 void MainWindow::onSaveEffectSettings()
 {
     const int pid = currentProductId;
-    if (!backups->takeAutomaticBackup(pid, QLatin1String(BACKUP_CAUSE_SAVE_EFFECTS)))
-        return;
     const EffectSettingsTypeDef record =
         withReservedBytesOf(effectBase, ui->effects_settings_widget->getEffectSettings());
-    post([this, pid, record] { worker->saveEffectsSettings(pid, record); });
+    // The backup is read when the save runs, so that it holds what the board
+    // had right before; the record is the one of the click.
+    post([this, pid, record] {
+        if (backups->takeAutomaticBackup(pid, QLatin1String(BACKUP_CAUSE_SAVE_EFFECTS)))
+            worker->saveEffectsSettings(pid, record);
+    });
 }
 
 void MainWindow::onReboot()
@@ -351,9 +354,10 @@ void MainWindow::onReboot()
 void MainWindow::on_dfu_mode_button_clicked()
 {
     const int pid = currentProductId;
-    if (!backups->takeAutomaticBackup(pid, QLatin1String(BACKUP_CAUSE_DFU)))
-        return;
-    post([this, pid] { worker->switchtoDfuRequest(pid); });
+    post([this, pid] {
+        if (backups->takeAutomaticBackup(pid, QLatin1String(BACKUP_CAUSE_DFU)))
+            worker->switchtoDfuRequest(pid);
+    });
 }
 
 void MainWindow::onEffectSettingsObtained(EffectSettingsTypeDef record)
@@ -474,11 +478,12 @@ void MainWindow::onApplyHardwareSettings()
 void MainWindow::onSaveHardwareSettings()
 {
     const int pid = currentProductId;
-    if (!backups->takeAutomaticBackup(pid, QLatin1String(BACKUP_CAUSE_SAVE_HARDWARE)))
-        return;
     HardwareSettingsTypeDef record = hardwareBase;
     collectHardwareSettings(record);
-    post([this, pid, record] { worker->saveHardwareSettings(pid, record); });
+    post([this, pid, record] {
+        if (backups->takeAutomaticBackup(pid, QLatin1String(BACKUP_CAUSE_SAVE_HARDWARE)))
+            worker->saveHardwareSettings(pid, record);
+    });
 }
 
 void MainWindow::onHardwareSettingsObtained(HardwareSettingsTypeDef record)
