@@ -536,6 +536,7 @@ void MainWindow::initBackups()
     hooks.report = [this](const QString &text, bool) { statusBar()->showMessage(text); };
     // Backups sit beside the effect profiles, in the working directory.
     backups = new BackupController(worker.get(), QDir::currentPath(), std::move(hooks), this);
+    backups->setObjectName(QStringLiteral("backup_controller"));
     backups->addBoardMenu(menuBar());
     connect(ui->effects_settings_widget->profileExchange(), &ProfileExchange::statusMessage, this,
             [this](const QString &text, bool) { statusBar()->showMessage(text); });
