@@ -16,6 +16,8 @@
 
 namespace {
 
+constexpr int PROFILE_BUTTON_MAXIMUM_WIDTH = 100;  // px, as the form's Save and Delete
+
 QString fileFilter()
 {
     return ProfileExchange::tr("Effect profiles (*%1)").arg(QLatin1String(BOARD_BACKUP_EXTENSION));
@@ -57,9 +59,16 @@ void ProfileExchange::addButtons(QGridLayout *row)
     auto *exportButton = new QPushButton(tr("Export..."), panel);
     exportButton->setObjectName(QStringLiteral("profile_export_button"));
     exportButton->setToolTip(tr("Write the effect settings of the form to a profile file"));
+    // Sized like the panel's own Save and Delete buttons; the name field
+    // takes the room that is left.
+    for (QPushButton *button : {importButton, exportButton}) {
+        button->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+        button->setMaximumWidth(PROFILE_BUTTON_MAXIMUM_WIDTH);
+    }
     const int column = row->columnCount();
     row->addWidget(importButton, 0, column);
     row->addWidget(exportButton, 0, column + 1);
+    row->setColumnStretch(0, 1);
     connect(importButton, &QPushButton::clicked, this, &ProfileExchange::importProfile);
     connect(exportButton, &QPushButton::clicked, this, &ProfileExchange::exportProfile);
 }
