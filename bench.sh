@@ -6,6 +6,7 @@
 #   BENCH_RUNS          runs of each short benchmark          (default 5)
 #   BENCH_IDLE_SECONDS  length of one idle-CPU window          (default 20)
 #   BENCH_IDLE_RUNS     idle-CPU windows per configuration     (default 3)
+#   BENCH_LIVE_SECONDS  length of one live-input window        (default 10)
 #   BENCH_BUILD_DIR     build folder                           (default build-bench)
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -14,6 +15,7 @@ cd "$(dirname "$0")"
 runs=${BENCH_RUNS:-5}
 idle_seconds=${BENCH_IDLE_SECONDS:-20}
 idle_runs=${BENCH_IDLE_RUNS:-3}
+live_seconds=${BENCH_LIVE_SECONDS:-10}
 build=${BENCH_BUILD_DIR:-build-bench}
 
 say() { echo "bench: $*" >&2; }
@@ -61,6 +63,11 @@ say "Apply beside a hung board, one run of 12 s"
 say "memory over 10,000 scans, $runs runs"
 for _ in $(seq "$runs"); do
   "$bin/bench_idlescan" --boards 5 --scans 10000 >>"$results"
+done
+
+say "live input page shown, $idle_runs runs of ${live_seconds} s"
+for _ in $(seq "$idle_runs"); do
+  "$bin/bench_liveinput" --seconds "$live_seconds" >>"$results" 2> >(quiet_qt)
 done
 
 # CPU time does not depend much on the other windows running beside it, so
@@ -229,6 +236,9 @@ if [ "$(check "$program_cpu" '<' 0.1)" = "**no**" ] || [ "$(check "$worker_cpu" 
   fi
   notes+=("Idle CPU with five boards is $(fmt %.3f "$program_cpu") % of one core for the whole demo and $(fmt %.3f "$worker_cpu") % for the scanning worker alone (target below 0.1 %): $why.")
 fi
+live_cpu=$(median live.shown.cpu_percent)
+live_refreshes=$(median live.shown.refreshes_per_s)
+echo "| Live input page shown, simulated joystick moving without pause: CPU; updates of one axis bar | $(fmt %.2f "$live_cpu") % of one core; $(fmt %.1f "$live_refreshes") a second | about 30 updates a second | $(check "$live_refreshes" '<=' 31) |"
 rss_before=$(median scanmem.boards5.rss_before_kib)
 rss_after=$(median scanmem.boards5.rss_after_kib)
 rss_growth=$(median scanmem.boards5.rss_growth_kib)

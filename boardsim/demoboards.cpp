@@ -1,6 +1,7 @@
 // Linked into gravolt-setup-demo only: plugs in the simulated boards that
 // GRAVOLT_DEMO_BOARDS names before main() runs.
 #include "boardsim/simulatedboard.h"
+#include "boardsim/simulatedinput.h"
 
 #include <chrono>
 #include <cstdio>
@@ -32,6 +33,8 @@ const bool demoBoardsInstalled = [] {
         board.setRebootDuration(std::chrono::milliseconds(2000));
         boardsim::Bus::plug(board);
     }
+    // A living live-input page: sticks swept, buttons pressed in turn.
+    boardsim::SimulatedInputs::setMoving(true);
     return true;
 }();
 

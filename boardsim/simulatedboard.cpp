@@ -522,6 +522,15 @@ bool Bus::isPlugged(const SimulatedBoard &board)
     return onBus(*board.state);
 }
 
+int Bus::presence(int productId)
+{
+    LOCKED;
+    for (const auto &s : bus().boards)
+        if (s->productId == productId && onBus(*s))
+            return s->generation;
+    return -1;
+}
+
 void Bus::reset()
 {
     LOCKED;
@@ -609,21 +618,27 @@ int productIdForDeviceType(uint8_t deviceType)
 
 namespace {
 
-const QStringList DEMO_FAULT_NAMES = {QStringLiteral("fail-reads"), QStringLiteral("fail-writes"),
+// A function, not a global: the demo parses its boards while the program's
+// statics are still being built.
+const QStringList &demoFaultNames()
+{
+    static const QStringList names = {QStringLiteral("fail-reads"), QStringLiteral("fail-writes"),
                                       QStringLiteral("busy-forever"), QStringLiteral("hang")};
+    return names;
+}
 // fail-writes: the first two reports of every record go through, so the
 // failure lands in the middle of a record.
 constexpr int DEMO_FAILING_RECORD_REPORT = 3;
 
 bool applyDemoFault(SimulatedBoard &board, const QString &fault)
 {
-    if (fault == DEMO_FAULT_NAMES.at(0))
+    if (fault == demoFaultNames().at(0))
         board.setFailSettingsReads(true);
-    else if (fault == DEMO_FAULT_NAMES.at(1))
+    else if (fault == demoFaultNames().at(1))
         board.setFailRecordReportsFrom(DEMO_FAILING_RECORD_REPORT);
-    else if (fault == DEMO_FAULT_NAMES.at(2))
+    else if (fault == demoFaultNames().at(2))
         board.setBusyForever(true);
-    else if (fault == DEMO_FAULT_NAMES.at(3))
+    else if (fault == demoFaultNames().at(3))
         // Still listed, so that the user can pick it and see what a board
         // that stopped answering does to an operation.
         board.setHanging(true, HANG_LATENCY, true);
@@ -671,7 +686,7 @@ bool parseDemoBoards(const QString &value, QList<SimulatedBoard> &boards, QStrin
         SimulatedBoard board(productIdForDeviceType(uint8_t(type)), uint8_t(type), version);
         if (withFault.size() == 2 && !applyDemoFault(board, withFault.at(1).trimmed().toLower()))
             return fail(QStringLiteral("unknown fault \"%1\" (known: %2)")
-                            .arg(withFault.at(1), DEMO_FAULT_NAMES.join(QStringLiteral(", "))));
+                            .arg(withFault.at(1), demoFaultNames().join(QStringLiteral(", "))));
         parsed.append(board);
     }
     boards = parsed;

@@ -117,6 +117,9 @@ public:
     // from now on, and it cannot be opened until it is plugged in again.
     static void unplug(const SimulatedBoard &board);
     static bool isPlugged(const SimulatedBoard &board);
+    // For the simulated inputs: a number that stays the same while the first
+    // board with this product id stays on the bus, -1 while none is.
+    static int presence(int productId);
     // Unplugs every board, closes nothing, clears the log and the counters.
     // Handles still open stay counted until the program closes them.
     static void reset();

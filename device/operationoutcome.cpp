@@ -44,8 +44,8 @@ QString describeOutcome(const OperationOutcome &outcome)
         const QString error = QString::fromUtf8(libusb_error_name(outcome.libusbError));
         const int length = recordLength(outcome.operation);
         if (outcome.failedReport >= 0 && length > 0)
-            return translate("report %1 of %2 of the record was not accepted (%3), so the board "
-                             "was told to apply nothing")
+            return translate("report %1 of %2 of the record was not accepted (%3); nothing more "
+                             "was sent")
                 .arg(outcome.failedReport + 1)
                 .arg(recordReportCount(length))
                 .arg(error);

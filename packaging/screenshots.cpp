@@ -1,4 +1,4 @@
-// Saves a PNG of each of the five pages of the main window, with a simulated
+// Saves a PNG of each of the six pages of the main window, with a simulated
 // joystick selected, for the README. Run through scripts/screenshots.sh.
 //
 //   gravolt-screenshots [--lang CODE] OUTPUT_DIR
@@ -7,6 +7,7 @@
 // through config.ini exactly as for a user, so --lang also shows how a
 // catalogue fits the layout.
 #include "boardsim/simulatedboard.h"
+#include "boardsim/simulatedinput.h"
 #include "device/firmwareinfo.h"
 #include "ui/mainwindow.h"
 
@@ -31,8 +32,8 @@ constexpr int JOYSTICK_DEVICE_TYPE = 1;
 constexpr int FONT_PIXEL_SIZE = 11;      // px, as the program's own entry sets it
 constexpr int READY_TIMEOUT_MS = 20000;  // first scan plus both records, with margin
 
-const char *const PAGE_FILE_NAMES[] = {"1-effects.png", "2-hardware.png", "3-gpio.png",
-                                       "4-buttons.png", "5-analog-axes.png"};
+const char *const PAGE_FILE_NAMES[] = {"1-effects.png", "2-hardware.png",    "3-gpio.png",
+                                       "4-buttons.png", "5-analog-axes.png", "6-live-input.png"};
 
 int fail(const QString &message)
 {
@@ -107,6 +108,17 @@ int main(int argc, char *argv[])
     boardsim::SimulatedBoard joystick(boardsim::productIdForDeviceType(JOYSTICK_DEVICE_TYPE),
                                       JOYSTICK_DEVICE_TYPE);
     boardsim::Bus::plug(joystick);
+    // A stick pushed forward and right, the throttle half open, the trigger
+    // and a hat direction held: the live page with something to show.
+    using boardsim::SimulatedInputs;
+    const int joystickId = joystick.productId();
+    SimulatedInputs::setAxis(joystickId, 0, 12000);
+    SimulatedInputs::setAxis(joystickId, 1, -20000);
+    SimulatedInputs::setAxis(joystickId, 2, 2048);
+    SimulatedInputs::setAxis(joystickId, 3, 310);
+    SimulatedInputs::setAxis(joystickId, 4, 3900);
+    for (const int button : {1, 6, 13})
+        SimulatedInputs::setButton(joystickId, button, true);
 
     MainWindow window;
     window.show();

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Regenerates docs/screenshots/: builds the screenshot tool and saves a PNG of
-# each of the five pages, with a simulated joystick selected.
+# each of the six pages, with a simulated joystick selected.
 #   scripts/screenshots.sh             English, into docs/screenshots/
 #   scripts/screenshots.sh --lang de   another language, into docs/screenshots/de/
 set -euo pipefail

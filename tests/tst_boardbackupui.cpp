@@ -8,7 +8,6 @@
 #include "ui/fulleffectsettingswidget.h"
 #include "ui/mainwindow.h"
 #include "ui/profileexchange.h"
-#include "ui/recordbase.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -20,6 +19,8 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <cstddef>
 
 #include <memory>
 
@@ -65,14 +66,40 @@ private:
     QTimer timer;
 };
 
-// The board's own records with every reserved byte set to a pattern no form
-// could produce, so that a byte that went through a form shows.
-template <typename Record> Record withPatternedReservedBytes(const QByteArray &image)
+// Sets every byte of a reserved area to a pattern no form could produce, so
+// that a byte that went through a form shows.
+void pattern(QByteArray &image, size_t offset, size_t size, int seed)
 {
-    QByteArray pattern(int(sizeof(Record)), '\0');
-    for (int i = 0; i < pattern.size(); ++i)
-        pattern[i] = char(0xA5 ^ i);
-    return withReservedBytesOf(recordFrom<Record>(pattern), recordFrom<Record>(image));
+    for (size_t i = 0; i < size; ++i)
+        image[int(offset + i)] = char(seed ^ int(offset + i));
+}
+
+QByteArray withPatternedEffectsReserved(QByteArray image, int seed = 0xA5)
+{
+    using Axis = EffectAxisSettingsTypeDef;
+    pattern(image, offsetof(EffectSettingsTypeDef, reserved_4),
+            sizeof(EffectSettingsTypeDef::reserved_4), seed);
+    for (int a = 0; a < EFFECT_AXIS_COUNT; ++a) {
+        const size_t axis = offsetof(EffectSettingsTypeDef, axis) + size_t(a) * sizeof(Axis);
+        pattern(image, axis + offsetof(Axis, reserved_13), sizeof(Axis::reserved_13), seed);
+        pattern(image, axis + offsetof(Axis, reserved_16), sizeof(Axis::reserved_16), seed);
+    }
+    return image;
+}
+
+QByteArray withPatternedHardwareReserved(QByteArray image, int seed = 0xA5)
+{
+    using Record = HardwareSettingsTypeDef;
+    using Axis = HardwareAxisSettingsTypeDef;
+    pattern(image, offsetof(Record, reserved_2), sizeof(Record::reserved_2), seed);
+    pattern(image, offsetof(Record, reserved_53), sizeof(Record::reserved_53), seed);
+    pattern(image, offsetof(Record, reserved_85), sizeof(Record::reserved_85), seed);
+    for (int a = 0; a < HARDWARE_AXIS_COUNT; ++a) {
+        const size_t axis = offsetof(Record, axis) + size_t(a) * sizeof(Axis);
+        pattern(image, axis + offsetof(Axis, reserved_5), sizeof(Axis::reserved_5), seed);
+        pattern(image, axis + offsetof(Axis, reserved_15), sizeof(Axis::reserved_15), seed);
+    }
+    return image;
 }
 
 }  // namespace
@@ -104,10 +131,8 @@ class TestBoardBackupUi : public QObject
     void openWindowOnJoystick()
     {
         joystick = std::make_unique<SimulatedBoard>(JOYSTICK_PID, DEVICE_TYPE_JOYSTICK);
-        joystick->setWorkingEffects(
-            bytesOf(withPatternedReservedBytes<EffectSettingsTypeDef>(joystick->workingEffects())));
-        joystick->setWorkingHardware(bytesOf(
-            withPatternedReservedBytes<HardwareSettingsTypeDef>(joystick->workingHardware())));
+        joystick->setWorkingEffects(withPatternedEffectsReserved(joystick->workingEffects()));
+        joystick->setWorkingHardware(withPatternedHardwareReserved(joystick->workingHardware()));
         Bus::plug(*joystick);
         window = std::make_unique<MainWindow>();
         window->show();
@@ -257,6 +282,14 @@ private slots:
 
         const QString path = QDir::current().absoluteFilePath(QStringLiteral("hand.gravolt.json"));
         QVERIFY(controller()->backUpTo(path));
+        // The board's reserved bytes change and are read again: what goes out
+        // after the restore must still be the file's.
+        joystick->setWorkingEffects(withPatternedEffectsReserved(effectsOnBoard, 0x3C));
+        joystick->setWorkingHardware(withPatternedHardwareReserved(hardwareOnBoard, 0x3C));
+        const int readsBefore = settingsReads(REPORT_ID_HARDWARE_SETTINGS);
+        click("read_effects_settings_button");
+        click("read_hardware_settings_button_1");
+        QTRY_VERIFY(settingsReads(REPORT_ID_HARDWARE_SETTINGS) > readsBefore);
 
         // Edited as a person would in a text editor: one field, nothing else.
         QFile file(path);

@@ -207,6 +207,7 @@ private slots:
     {
         const QStringList expected = {
             "profileApplied()",
+            "statusMessage(QString,bool)",
             "disableUnsupportedElements()",
             "on_profile_combo_box_activated(int)",
             "on_profile_save_button_clicked()",
@@ -236,7 +237,8 @@ private slots:
             actual << QString::fromLatin1(meta.method(i).methodSignature());
         QCOMPARE(actual, expected);
         QCOMPARE(meta.method(meta.methodOffset()).methodType(), QMetaMethod::Signal);
-        for (int i = meta.methodOffset() + 1; i < meta.methodCount(); ++i)
+        QCOMPARE(meta.method(meta.methodOffset() + 1).methodType(), QMetaMethod::Signal);
+        for (int i = meta.methodOffset() + 2; i < meta.methodCount(); ++i)
             QCOMPARE(meta.method(i).access(), QMetaMethod::Private);
     }
 

@@ -2,9 +2,11 @@
 #include "support/hardwareformhelpers.h"
 #include "ui/fullhardwaresettingswidget.h"
 
+#include <QRandomGenerator>
 #include <QtTest>
 #include <QtWidgets>
 
+#include <cmath>
 #include <cstring>
 
 namespace {
@@ -88,8 +90,10 @@ private slots:
     void metaObjectDeclaresOnlyTheSlot()
     {
         const QMetaObject *meta = widget->metaObject();
-        QCOMPARE(meta->methodCount() - meta->methodOffset(), 1);
-        const QMetaMethod slot = meta->method(meta->methodOffset());
+        QCOMPARE(meta->methodCount() - meta->methodOffset(), 2);
+        QCOMPARE(meta->method(meta->methodOffset()).methodSignature(),
+                 QByteArray("validityChanged(bool)"));
+        const QMetaMethod slot = meta->method(meta->methodOffset() + 1);
         QCOMPARE(slot.methodSignature(), QByteArray("disableUnsupportedElements(bool)"));
         QCOMPARE(slot.methodType(), QMetaMethod::Slot);
         QCOMPARE(meta->propertyCount(), meta->propertyOffset());
@@ -485,7 +489,7 @@ private slots:
         record.axis[1].p_gain = -2.25f;
         record.axis[1].i_gain = 123456789.0f;
         widget->setHardwareSettings(record);
-        const QStringList shown{"1.5", "0.001", "-2.25", "1.23457e+08"};
+        const QStringList shown{"1.5", "0.001", "-2.25", "1.2345679e+08"};
         for (int i = 0; i < gainEdits.size(); ++i)
             QCOMPARE(control<QLineEdit>(gainEdits[i])->text(), shown[i]);
 
@@ -497,8 +501,8 @@ private slots:
         QCOMPARE(written[0], 1.5f);
         QCOMPARE(written[1], 0.001f);  // the float nearest to 0.001
         QCOMPARE(written[2], -2.25f);
-        // Six significant digits are all the field shows, and all it gets back.
-        QCOMPARE(written[3], 123457000.0f);
+        // The field shows as many digits as the float needs to come back whole.
+        QCOMPARE(written[3], 123456789.0f);
     }
 
     void gainText_data()
@@ -533,6 +537,93 @@ private slots:
                 std::memcpy(&value, written.constData() + gainOffsets[j], sizeof value);
                 QCOMPARE(value, i == j ? gain : 7.0f);
             }
+        }
+    }
+
+    void gainFieldsInAGermanLocale_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("valid");
+        QTest::addColumn<float>("gain");  // what goes out when valid
+        QTest::newRow("decimal comma") << "0,35" << true << 0.35f;
+        QTest::newRow("decimal point") << "0.35" << true << 0.35f;
+        QTest::newRow("exponent") << "2,5e-3" << true << 0.0025f;
+        QTest::newRow("negative zero") << "-0" << true << -0.0f;
+        QTest::newRow("words") << "abc" << false << 0.0f;
+        QTest::newRow("empty") << "" << false << 0.0f;
+        QTest::newRow("nan") << "nan" << false << 0.0f;
+        QTest::newRow("infinity") << "inf" << false << 0.0f;
+        QTest::newRow("beyond float") << "1e40" << false << 0.0f;
+        QTest::newRow("grouped thousands") << "1.000,5" << false << 0.0f;
+    }
+
+    // A refused text marks its field, says why, disables the page, and
+    // leaves the record's gain as it was instead of sending 0.
+    void gainFieldsInAGermanLocale()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, valid);
+        QFETCH(float, gain);
+        const QLocale before;
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        HardwareSettingsTypeDef loaded{};
+        for (auto &axis : loaded.axis) {
+            axis.p_gain = 7.0f;
+            axis.i_gain = 7.0f;
+        }
+        widget->setHardwareSettings(loaded);
+        QVERIFY(widget->hasValidInput());
+        QSignalSpy validity(widget, &FullHardwareSettingsWidget::validityChanged);
+
+        auto *field = control<QLineEdit>(QStringLiteral("axis1_i_gain"));
+        field->setText(text);
+        QCOMPARE(widget->hasValidInput(), valid);
+        QCOMPARE(validity.count(), valid ? 0 : 1);
+        QCOMPARE(field->property("invalidInput").toBool(), !valid);
+        QCOMPARE(field->toolTip().isEmpty(), valid);
+        const HardwareSettingsTypeDef out = collect(loaded);
+        const float sent = out.axis[1].i_gain;
+        const float expected = valid ? gain : 7.0f;
+        QCOMPARE(std::memcmp(&sent, &expected, sizeof sent), 0);
+
+        field->setText(QStringLiteral("7"));
+        QVERIFY(widget->hasValidInput());
+        QCOMPARE(validity.count(), valid ? 0 : 2);
+        QVERIFY(field->toolTip().isEmpty());
+        QLocale::setDefault(before);
+    }
+
+    // Whatever a board holds in a gain, reading and applying it writes back
+    // the very same bytes.
+    void everyFiniteGainSurvivesTheField()
+    {
+        QRandomGenerator random(20240719);
+        QList<quint32> patterns = {0x00000000, 0x80000000, 0x00000001, 0x807FFFFF, 0x00800000,
+                                   0x7F7FFFFF, 0xFF7FFFFF, 0x3EB33333, 0x3A83126F, 0x4CEB79A3};
+        while (patterns.size() < 5000)
+            patterns << random.generate();
+        for (const QLocale &locale : {QLocale::c(), QLocale(QLocale::German, QLocale::Germany)}) {
+            const QLocale before;
+            QLocale::setDefault(locale);
+            for (const quint32 bits : std::as_const(patterns)) {
+                float gain;
+                std::memcpy(&gain, &bits, sizeof gain);
+                if (!std::isfinite(gain))
+                    continue;
+                HardwareSettingsTypeDef in{};
+                in.axis[0].p_gain = gain;
+                widget->setHardwareSettings(in);
+                const HardwareSettingsTypeDef out = collect();
+                const float back = out.axis[0].p_gain;
+                quint32 backBits;
+                std::memcpy(&backBits, &back, sizeof backBits);
+                QVERIFY2(backBits == bits,
+                         qPrintable(
+                             QStringLiteral("%1 shown as %2")
+                                 .arg(bits, 8, 16, QLatin1Char('0'))
+                                 .arg(control<QLineEdit>(QStringLiteral("axis0_p_gain"))->text())));
+            }
+            QLocale::setDefault(before);
         }
     }
 

@@ -5,12 +5,15 @@
 #include "ui/fullhardwaresettingswidget.h"
 #include "ui/mainwindow.h"
 
+#include <libusb.h>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListView>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QStandardItemModel>
@@ -79,6 +82,10 @@ class TestMainWindow : public QObject
     QPushButton *button(const char *name) const
     {
         return window->findChild<QPushButton *>(QLatin1String(name));
+    }
+    QLabel *statusLabel() const
+    {
+        return window->findChild<QLabel *>(QStringLiteral("operation_status_label"));
     }
     FullEffectSettingsWidget *effectsPanel() const
     {
@@ -180,7 +187,7 @@ private slots:
         QCOMPARE(devices()->currentIndex(), -1);
         QCOMPARE(devices()->placeholderText(), NO_DEVICES);
         QVERIFY(pickableRows().isEmpty());
-        QCOMPARE(tabs()->count(), 5);
+        QCOMPARE(tabs()->count(), 6);
         QVERIFY(!anyPageVisible());
         QVERIFY(bottomButtonsHidden());
     }
@@ -196,12 +203,15 @@ private slots:
         QVERIFY(!window->documentMode());
         QTRY_VERIFY(window->width() >= 600);
 
-        const QStringList pages{QStringLiteral("tab"), QStringLiteral("hardware_tab"),
-                                QStringLiteral("gpio_tab"), QStringLiteral("buttons_tab"),
-                                QStringLiteral("analog_axes_tab")};
-        const QStringList titles{QStringLiteral("Effects"), QStringLiteral("Hardware"),
-                                 QStringLiteral("GPIO"), QStringLiteral("Buttons"),
-                                 QStringLiteral("Analog axes")};
+        const QStringList pages{QStringLiteral("tab"),
+                                QStringLiteral("hardware_tab"),
+                                QStringLiteral("gpio_tab"),
+                                QStringLiteral("buttons_tab"),
+                                QStringLiteral("analog_axes_tab"),
+                                QStringLiteral("live_input_view")};
+        const QStringList titles{QStringLiteral("Effects"),     QStringLiteral("Hardware"),
+                                 QStringLiteral("GPIO"),        QStringLiteral("Buttons"),
+                                 QStringLiteral("Analog axes"), QStringLiteral("Live input")};
         for (int i = 0; i < pages.size(); ++i) {
             QCOMPARE(tabs()->widget(i)->objectName(), pages[i]);
             QCOMPARE(tabs()->tabText(i), titles[i]);
@@ -454,7 +464,7 @@ private slots:
         QVERIFY(waitForBoardCount(2));
 
         selectMatchingBoard(type, pid);
-        QCOMPARE(visiblePages(), QList<bool>(5, true));
+        QCOMPARE(visiblePages(), QList<bool>(6, true));
         QVERIFY(bottomButtonsShown());
         QTRY_COMPARE(bytesOf(effectsPanel()->getEffectSettings()), bytesOf(effects));
         // Selecting only reads: nothing was written to either board.
@@ -536,7 +546,7 @@ private slots:
         }
 
         if (selected) {
-            QCOMPARE(visiblePages(), QList<bool>(5, true));
+            QCOMPARE(visiblePages(), QList<bool>(6, true));
             QVERIFY(bottomButtonsShown());
             QTRY_COMPARE(bytesOf(effectsPanel()->getEffectSettings()), bytesOf(effects));
         } else {
@@ -861,6 +871,122 @@ private slots:
         QVERIFY(waitForBoardCount(0));
         QVERIFY(!anyPageVisible());
         QVERIFY(bottomButtonsHidden());
+    }
+
+    void writeButtonsNeedARead_data()
+    {
+        QTest::addColumn<QString>("situation");
+        QTest::addColumn<bool>("effects");
+        QTest::addColumn<bool>("hardware");
+        QTest::newRow("nothing picked") << "unpicked" << false << false;
+        QTest::newRow("both reads succeeded") << "" << true << true;
+        QTest::newRow("reads refused") << "fail-reads" << false << false;
+        QTest::newRow("reads short") << "short" << false << false;
+        QTest::newRow("effects read again, refused") << "re-read fails" << false << true;
+        QTest::newRow("deselected") << "deselect" << false << false;
+        QTest::newRow("board lost") << "unplug" << false << false;
+        QTest::newRow("another board picked, its reads refused")
+            << "switch to failing" << false << false;
+    }
+
+    // Apply and Save of a group are offered only for a record read from the
+    // selected board, so no byte the user did not choose reaches it.
+    void writeButtonsNeedARead()
+    {
+        QFETCH(QString, situation);
+        QFETCH(bool, effects);
+        QFETCH(bool, hardware);
+        SimulatedBoard joystick(JOYSTICK_PID, DEVICE_TYPE_JOYSTICK);
+        SimulatedBoard wheel(WHEEL_PID, DEVICE_TYPE_WHEEL);
+        if (situation == "fail-reads")
+            joystick.setFailSettingsReads(true);
+        if (situation == "short")
+            joystick.setShortReads(FIRMWARE_INFO_SIZE);
+        wheel.setFailSettingsReads(true);
+        Bus::plug(joystick);
+        Bus::plug(wheel);
+        openWindow();
+        QVERIFY(waitForBoardCount(2));
+        if (situation != "unpicked")
+            selectMatchingBoard(DEVICE_TYPE_JOYSTICK, JOYSTICK_PID);
+        if (situation == "re-read fails") {
+            joystick.setFailSettingsReads(true);
+            button("read_effects_settings_button")->click();
+            QTRY_VERIFY(statusLabel()->property("failure").toBool());
+        } else if (situation == "deselect") {
+            pickDevice(*window, DEVICE_TYPE_JOYSTICK);
+        } else if (situation == "unplug") {
+            Bus::unplug(joystick);
+            QVERIFY(waitForBoardCount(1));
+        } else if (situation == "switch to failing") {
+            selectMatchingBoard(DEVICE_TYPE_WHEEL, WHEEL_PID);
+        }
+        QTest::qWait(0);
+
+        QCOMPARE(button("apply_effect_settings_button")->isEnabled(), effects);
+        QCOMPARE(button("save_effects_settings_button")->isEnabled(), effects);
+        for (int page = 1; page <= 4; ++page) {
+            const QByteArray apply = "apply_hardware_settings_button_" + QByteArray::number(page);
+            const QByteArray save = "save_hardware_settings_button_" + QByteArray::number(page);
+            QCOMPARE(button(apply.constData())->isEnabled(), hardware);
+            QCOMPARE(button(save.constData())->isEnabled(), hardware);
+        }
+        const bool readFailed = situation == "fail-reads" || situation == "short" ||
+                                situation.startsWith("re-read") || situation.startsWith("switch");
+        QCOMPARE(statusLabel()->property("failure").toBool(), readFailed);
+        if (readFailed)
+            QVERIFY2(statusLabel()->text().contains("could not be read"),
+                     qPrintable(statusLabel()->text()));
+    }
+
+    // A save whose record did not go out whole sends no store command and
+    // says so twice: in a message box and, until the next operation, in the
+    // status bar.
+    void failedSaveIsReported()
+    {
+        SimulatedBoard joystick(JOYSTICK_PID, DEVICE_TYPE_JOYSTICK);
+        Bus::plug(joystick);
+        openWindow();
+        QVERIFY(waitForBoardCount(1));
+        selectMatchingBoard(DEVICE_TYPE_JOYSTICK, JOYSTICK_PID);
+        QTRY_VERIFY(statusLabel()->text().contains("Hardware settings read from Gravolt Joystick"));
+        QVERIFY(!statusLabel()->property("failure").toBool());
+        const QByteArray permanentBefore = joystick.permanentEffects();
+
+        joystick.setFailRecordReportsFrom(3);
+        Bus::clearTransfers();
+        MessageBoxAnswerer guard(MessageBoxAnswerer::Ok);
+        button("save_effects_settings_button")->click();
+        QTRY_COMPARE(guard.boxesSeen, 1);
+        QVERIFY2(guard.text.contains("may not be stored on Gravolt Joystick"),
+                 qPrintable(guard.text));
+        QVERIFY2(guard.text.contains("report 3 of 8"), qPrintable(guard.text));
+        QCOMPARE(guard.icon, QMessageBox::Warning);
+        // Two reports taken, the third refused, then nothing: no terminator,
+        // no busy poll, no store command.
+        QList<int> writeResults;
+        for (const Transfer &t : Bus::transfersFor(JOYSTICK_PID))
+            if (t.isWrite())
+                writeResults << t.result;
+        QCOMPARE(writeResults,
+                 QList<int>({WRITE_REPORT_SIZE, WRITE_REPORT_SIZE, int(LIBUSB_ERROR_PIPE)}));
+        QVERIFY(conversation(JOYSTICK_PID).isEmpty());
+        QCOMPARE(joystick.permanentEffects(), permanentBefore);
+        QVERIFY(statusLabel()->property("failure").toBool());
+        QVERIFY2(statusLabel()->text().contains(
+                     "Failed: Effect settings could not be saved to Gravolt Joystick"),
+                 qPrintable(statusLabel()->text()));
+
+        // It stays through scans, and the next operation replaces it.
+        QTest::qWait(1500);
+        QVERIFY(statusLabel()->property("failure").toBool());
+        joystick.setFailRecordReportsFrom(0);
+        button("save_effects_settings_button")->click();
+        QTRY_VERIFY(!statusLabel()->property("failure").toBool());
+        QVERIFY2(statusLabel()->text().contains(
+                     "Effect settings saved to the permanent memory of Gravolt Joystick"),
+                 qPrintable(statusLabel()->text()));
+        QCOMPARE(guard.boxesSeen, 1);
     }
 
     void staysBasicWithoutAdvancedArgument()

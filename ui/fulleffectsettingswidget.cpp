@@ -21,17 +21,28 @@ constexpr char PROFILE_DIRECTORY[] = "device_effects_profiles";
 
 // A profile name becomes a file name inside the profile directory. Names that
 // could step out of it, name the directory itself, or make a hidden file the
-// list would never show are refused before any file is touched.
-bool isUsableProfileName(const QString &name)
+// list would never show are refused before any file is touched. Returns why
+// a name is refused, or an empty text for a usable one.
+QString profileNameProblem(const QString &name)
 {
-    if (name.trimmed().isEmpty() || name.startsWith(QLatin1Char('.')))
-        return false;
+    if (name.trimmed().isEmpty())
+        return FullEffectSettingsWidget::tr("Type a name for the profile first.");
+    bool usable = !name.startsWith(QLatin1Char('.'));
     for (const QChar ch : name) {
         if (ch == QLatin1Char('/') || ch == QLatin1Char('\\') ||
             ch.category() == QChar::Other_Control)
-            return false;
+            usable = false;
     }
-    return true;
+    if (usable)
+        return QString();
+    return FullEffectSettingsWidget::tr(
+        "A profile name may not start with a dot or hold a slash (/), a backslash (\\) or a "
+        "control character.");
+}
+
+bool isUsableProfileName(const QString &name)
+{
+    return profileNameProblem(name).isEmpty();
 }
 
 // The motion range slider stops at 1080 degrees; the spin box beside it accepts
@@ -105,6 +116,8 @@ FullEffectSettingsWidget::FullEffectSettingsWidget(QWidget *parent)
     exchange = new ProfileExchange(
         profileDir.absolutePath(), [this] { return getEffectSettings(); }, this);
     exchange->addButtons(ui->gridLayout_4);
+    connect(exchange, &ProfileExchange::statusMessage, this,
+            &FullEffectSettingsWidget::statusMessage);
     connect(exchange, &ProfileExchange::profileImported, this, [this](const QString &name) {
         readProfiles();
         ui->profile_combo_box->setCurrentIndex(
@@ -212,6 +225,12 @@ EffectSettingsTypeDef FullEffectSettingsWidget::getEffectSettings() const
 {
     // Value-initialised: every reserved byte goes out as 0.
     EffectSettingsTypeDef settings{};
+    getEffectSettings(settings);
+    return settings;
+}
+
+void FullEffectSettingsWidget::getEffectSettings(EffectSettingsTypeDef &settings) const
+{
     settings.invert_constant_force = ui->invert_constant_force->isChecked() ? 1 : -1;
     settings.direct_x_spring_strength = uint8_t(ui->direct_x_spring_strength->value());
     settings.direct_x_constant_strength = uint8_t(ui->direct_x_constant_strength->value());
@@ -227,10 +246,12 @@ EffectSettingsTypeDef FullEffectSettingsWidget::getEffectSettings() const
         target.static_dampening = uint16_t(controls.staticDampening->value());
         target.dynamic_dampening = uint16_t(controls.dynamicDampening->value());
         target.motion_range = uint16_t(controls.motionRange->value());
-        target.max_force = float(controls.maxForce->value());
+        // The spin box shows whole kilograms; a board's 7.5 shown as 7 and
+        // left alone goes back as 7.5.
+        if (controls.maxForce->value() != maxForceForSpinBox(target.max_force))
+            target.max_force = float(controls.maxForce->value());
         target.soft_stop_dampening = uint16_t(controls.softStopDampening->value());
     }
-    return settings;
 }
 
 void FullEffectSettingsWidget::on_profile_combo_box_activated(int index)
@@ -243,9 +264,15 @@ void FullEffectSettingsWidget::on_profile_save_button_clicked()
     const EffectSettingsTypeDef settings = getEffectSettings();
     const QString name = ui->profile_combo_box->currentText();
 
-    // The directory is made again if someone removed it while the program ran.
-    if (isUsableProfileName(name) &&
-        (profileDir.exists() || profileDir.mkpath(QStringLiteral(".")))) {
+    const QString problem = profileNameProblem(name);
+    if (!problem.isEmpty()) {
+        emit statusMessage(tr("Profile not saved: %1").arg(problem), true);
+    } else if (!profileDir.exists() && !profileDir.mkpath(QStringLiteral("."))) {
+        // The directory is made again if someone removed it while the program ran.
+        emit statusMessage(tr("Profile \"%1\" not saved: the folder %2 cannot be created.")
+                               .arg(name, QDir::toNativeSeparators(profileDir.absolutePath())),
+                           true);
+    } else {
         QByteArray image(int(sizeof settings), '\0');
         std::memcpy(image.data(), &settings, sizeof settings);
         // Written beside the old profile and renamed over it only when complete,
@@ -254,8 +281,12 @@ void FullEffectSettingsWidget::on_profile_save_button_clicked()
         // buffered flush inside commit() takes a partial write for success.
         QSaveFile file(profileFilePath(name));
         if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
-            file.write(image) == image.size() && file.commit())
+            file.write(image) == image.size() && file.commit()) {
             exchange->profileSaved(name);
+            emit statusMessage(tr("Profile \"%1\" saved.").arg(name), false);
+        } else
+            emit statusMessage(tr("Profile \"%1\" not saved: %2").arg(name, file.errorString()),
+                               true);
     }
 
     readProfiles();
@@ -266,8 +297,21 @@ void FullEffectSettingsWidget::on_profile_save_button_clicked()
 void FullEffectSettingsWidget::on_profile_delete_button_clicked()
 {
     const QString name = ui->profile_combo_box->currentText();
-    if (isUsableProfileName(name) && profileDir.exists() && QFile::remove(profileFilePath(name)))
-        exchange->profileDeleted(name);
+    const QString problem = profileNameProblem(name);
+    if (!problem.isEmpty()) {
+        emit statusMessage(tr("No profile deleted: %1").arg(problem), true);
+    } else {
+        QFile file(profileFilePath(name));
+        if (!profileDir.exists() || !file.exists())
+            emit statusMessage(tr("No profile deleted: there is no profile \"%1\".").arg(name),
+                               true);
+        else if (file.remove()) {
+            exchange->profileDeleted(name);
+            emit statusMessage(tr("Profile \"%1\" deleted.").arg(name), false);
+        } else
+            emit statusMessage(tr("Profile \"%1\" not deleted: %2").arg(name, file.errorString()),
+                               true);
+    }
     readProfiles();
 }
 
@@ -283,8 +327,11 @@ void FullEffectSettingsWidget::applyProfile(const QString &name)
     // nobody chose. This also covers Enter on a new name, which activates a
     // profile that has no file yet.
     const QByteArray image = file.read(EFFECT_SETTINGS_SIZE + 1);
-    if (image.size() != EFFECT_SETTINGS_SIZE)
+    if (image.size() != EFFECT_SETTINGS_SIZE) {
+        emit statusMessage(
+            tr("Profile \"%1\" not loaded: the file is not an effect profile.").arg(name), true);
         return;
+    }
 
     if (!exchange->mayLoad(name))
         return;
@@ -292,6 +339,9 @@ void FullEffectSettingsWidget::applyProfile(const QString &name)
     std::memcpy(&settings, image.constData(), sizeof settings);
     setEffectSettings(settings);
     emit profileApplied();
+    emit statusMessage(
+        tr("Profile \"%1\" loaded into the form; Apply or Save sends it to the board.").arg(name),
+        false);
 }
 
 void FullEffectSettingsWidget::readProfiles()

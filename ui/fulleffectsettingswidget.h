@@ -28,6 +28,10 @@ public:
     void setDeviceType(int deviceType);
     void setEffectSettings(const EffectSettingsTypeDef &settings);
     EffectSettingsTypeDef getEffectSettings() const;
+    // Writes the form's fields into `record` and leaves every other byte
+    // (the reserved ones) as the caller had it. A maximum force whose whole
+    // kilograms the user left as shown keeps the record's exact value.
+    void getEffectSettings(EffectSettingsTypeDef &record) const;
 
     // The board profiles are saved from and exported for.
     void setBoardIdentity(const BoardIdentity &board);
@@ -37,6 +41,9 @@ public:
 
 signals:
     void profileApplied();
+    // What a profile action did, or why it did nothing, for the window's
+    // status bar.
+    void statusMessage(const QString &text, bool failure);
 
     // The order of these slots is the widget's meta-object layout; keep it.
 private slots:

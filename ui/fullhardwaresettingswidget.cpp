@@ -4,7 +4,10 @@
 #include "device/firmwareinfo.h"
 #include "ui/widgethelpers.h"
 
+#include <QLocale>
+
 #include <cmath>
+#include <cstring>
 
 namespace {
 
@@ -40,20 +43,8 @@ int8_t directionByte(const QCheckBox *box)
     return box->isChecked() ? DIRECTION_INVERTED : DIRECTION_NORMAL;
 }
 
-QString gainText(float gain)
-{
-    return QString::number(double(gain), 'g', 6);
-}
-
-// Free text typed by the user. Anything that is not a finite number becomes 0:
-// toFloat already gives 0 for garbage, but it accepts "nan" and "inf" and
-// turns numbers beyond the float range into infinity, and a non-finite gain
-// would reach the motor's current loop.
-float gainFromText(const QString &text)
-{
-    const float gain = text.toFloat();
-    return std::isfinite(gain) ? gain : 0.0f;
-}
+// Nine significant digits tell any two floats apart.
+constexpr int FLOAT_ROUND_TRIP_DIGITS = 9;
 
 // Record bytes hold the low byte of a combo index or spin value, so a combo
 // box without a current item (-1) is stored as 0xFF.
@@ -68,6 +59,77 @@ FullHardwareSettingsWidget::FullHardwareSettingsWidget(QWidget *parent)
     : QWidget(parent), ui(new Ui::FullHardwareSettingsWidget)
 {
     ui->setupUi(this);
+    for (int axis = 0; axis < HARDWARE_AXIS_COUNT; ++axis) {
+        const AxisControls controls = axisControls(ui, axis);
+        for (QLineEdit *field : {controls.pGain, controls.iGain})
+            connect(field, &QLineEdit::textChanged, this, [this, field] { checkGainField(field); });
+    }
+    // The fields start empty, which is no number, so the page starts
+    // invalid; they are marked once something has been loaded or typed.
+}
+
+QString FullHardwareSettingsWidget::gainText(float gain)
+{
+    // QString::number drops the sign of a negative zero, whose bytes differ.
+    if (gain == 0.0f && std::signbit(gain))
+        return QStringLiteral("-0");
+    float back = 0.0f;
+    for (int digits = 1; digits < FLOAT_ROUND_TRIP_DIGITS; ++digits) {
+        const QString text = QString::number(double(gain), 'g', digits);
+        if (parseGain(text, back) && std::memcmp(&back, &gain, sizeof gain) == 0)
+            return text;
+    }
+    return QString::number(double(gain), 'g', FLOAT_ROUND_TRIP_DIGITS);
+}
+
+bool FullHardwareSettingsWidget::parseGain(const QString &text, float &gain)
+{
+    // The point first, so that "1.5" means one and a half in every locale;
+    // then the user's own separator, without group separators, so that a
+    // German "0,35" is 0.35 and an English "0,35" is refused rather than 35.
+    bool ok = false;
+    double value = QLocale::c().toDouble(text.trimmed(), &ok);
+    if (!ok) {
+        QLocale locale;
+        locale.setNumberOptions(QLocale::RejectGroupSeparator);
+        value = locale.toDouble(text.trimmed(), &ok);
+    }
+    // A non-finite gain would reach the motor's current loop, and a value
+    // beyond the float range has no float to become. The range ends half a
+    // step above the largest float, where rounding would give infinity.
+    const double floatOverflow = std::ldexp(1.0, 128) - std::ldexp(1.0, 103);
+    if (!ok || !std::isfinite(value) || std::fabs(value) >= floatOverflow)
+        return false;
+    gain = float(value);
+    return true;
+}
+
+bool FullHardwareSettingsWidget::hasValidInput() const
+{
+    return inputValid;
+}
+
+void FullHardwareSettingsWidget::checkGainField(QLineEdit *field)
+{
+    float gain = 0.0f;
+    const bool valid = parseGain(field->text(), gain);
+    field->setProperty("invalidInput", !valid);
+    field->setStyleSheet(valid ? QString() : QStringLiteral("QLineEdit { background: #ffd6d6; }"));
+    field->setToolTip(valid ? QString()
+                            : tr("Not a number: type a finite decimal number such as 0.35 "
+                                 "(with a point or %1 as decimal separator).")
+                                  .arg(QLocale().decimalPoint()));
+
+    bool allValid = true;
+    for (int axis = 0; axis < HARDWARE_AXIS_COUNT; ++axis) {
+        const AxisControls controls = axisControls(ui, axis);
+        for (const QLineEdit *gainField : {controls.pGain, controls.iGain})
+            allValid = allValid && parseGain(gainField->text(), gain);
+    }
+    if (allValid != inputValid) {
+        inputValid = allValid;
+        emit validityChanged(inputValid);
+    }
 }
 
 FullHardwareSettingsWidget::~FullHardwareSettingsWidget()
@@ -145,8 +207,13 @@ void FullHardwareSettingsWidget::getHardwareSettings(HardwareSettingsTypeDef &re
         // The spin box stops at 65535, so the value always fits the field.
         block.encoder_cpr = uint16_t(controls.encoderCpr->value());
         block.pole_pairs = lowByte(controls.polePairs->value());
-        block.p_gain = gainFromText(controls.pGain->text());
-        block.i_gain = gainFromText(controls.iGain->text());
+        // A field without a usable number leaves the record's gain as it
+        // was; the window sends nothing while one is invalid anyway.
+        float gain = 0.0f;
+        if (parseGain(controls.pGain->text(), gain))
+            block.p_gain = gain;
+        if (parseGain(controls.iGain->text(), gain))
+            block.i_gain = gain;
     }
 }
 

@@ -2,7 +2,10 @@
 
 #include "settings/hardwaresettings.h"
 
+#include <QString>
 #include <QWidget>
+
+class QLineEdit;
 
 namespace Ui {
 class FullHardwareSettingsWidget;
@@ -28,10 +31,30 @@ public:
     // as the caller had it.
     void getHardwareSettings(HardwareSettingsTypeDef &record) const;
 
+    // False while a gain field holds anything but a finite number; the
+    // hardware settings must not be sent then.
+    bool hasValidInput() const;
+
+    // The text a gain field shows for `gain`: the shortest that reads back
+    // as the very same float, so that reading and applying changes nothing.
+    static QString gainText(float gain);
+    // A gain typed by the user, with a point or the decimal separator of the
+    // user's locale; false for anything that is not a finite float.
+    static bool parseGain(const QString &text, float &gain);
+
+signals:
+    void validityChanged(bool valid);
+
 public slots:
     void disableUnsupportedElements(bool advanced);
 
 private:
+    // Marks a gain field that holds no usable number and says why in its
+    // tooltip, then tells listeners when the page as a whole turned valid or
+    // invalid.
+    void checkGainField(QLineEdit *field);
+
+    bool inputValid = false;
     Ui::FullHardwareSettingsWidget *ui;
     // No board is known before the first setDeviceType; 0 (generic) shows the
     // full single-axis set of controls.

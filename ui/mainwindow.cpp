@@ -6,8 +6,7 @@
 #include "settings/automaticbackups.h"
 #include "settings/recordmetatypes.h"
 #include "ui/backupcontroller.h"
-#include "ui/profileexchange.h"
-#include "ui/recordbase.h"
+#include "ui/liveinputview.h"
 #include "ui/widgethelpers.h"
 
 #include <libusb.h>
@@ -16,12 +15,15 @@
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QDir>
+#include <QLabel>
+#include <QLocale>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QThread>
+#include <QTime>
 #include <QTimer>
 #include <QUrl>
 
@@ -100,6 +102,9 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
     initButtonModeCombos();
     initAnalogAxisLists();
 
+    liveInputView = new LiveInputView(ui->main_tab_widget);
+    ui->main_tab_widget->addTab(liveInputView, tr("Live input"));
+
     hideSettingsPages();
     initBackups();
 
@@ -139,6 +144,27 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
             &MainWindow::onEffectSettingsObtained);
     connect(worker.get(), &SettingsUiBackgroundThread::hardwareSettingsObtained, this,
             &MainWindow::onHardwareSettingsObtained);
+    connect(worker.get(), &SettingsUiBackgroundThread::operationFinished, this,
+            &MainWindow::onOperationFinished);
+
+    // Under the pages, in code so that the form stays as designed.
+    operationStatusLabel = new QLabel(this);
+    operationStatusLabel->setObjectName(QStringLiteral("operation_status_label"));
+    operationStatusLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    operationStatusLabel->setWordWrap(true);
+    statusBar()->setObjectName(QStringLiteral("operation_status_bar"));
+    statusBar()->setSizeGripEnabled(false);
+    statusBar()->addWidget(operationStatusLabel, 1);
+
+    connect(ui->effects_settings_widget, &FullEffectSettingsWidget::statusMessage, this,
+            &MainWindow::showStatus);
+    connect(ui->effects_settings_widget, &FullEffectSettingsWidget::profileApplied, this, [this] {
+        effectProfileLoaded = true;
+        updateWriteButtons();
+    });
+    connect(ui->hardware_settings_widget, &FullHardwareSettingsWidget::validityChanged, this,
+            &MainWindow::updateWriteButtons);
+    updateWriteButtons();
 
     // Fires once the event loop runs; by then the worker lives on its thread,
     // so `start` arrives there as a queued call and the scans run there.
@@ -185,6 +211,8 @@ template <typename Request> void MainWindow::post(Request &&request)
 
 void MainWindow::hideSettingsPages()
 {
+    // Whatever hides the pages leaves no board to watch.
+    liveInputView->setBoard(-1);
     // Runs on every device report while nothing is selected: hiding a tab
     // that is already hidden still relayouts and repaints the whole window.
     for (int page = 0; page < ui->main_tab_widget->count(); ++page)
@@ -195,6 +223,7 @@ void MainWindow::hideSettingsPages()
 void MainWindow::resetDeviceSelection()
 {
     currentProductId = -1;
+    forgetBoardRecords();
     hideSettingsPages();
     ui->reboot_button->hide();
     ui->dfu_mode_button->hide();
@@ -206,6 +235,7 @@ void MainWindow::updateConnectedDevices(const QMap<int, FirmwareInfoTypeDef> &de
 
     if (!deviceList.contains(currentProductId)) {
         currentProductId = -1;
+        forgetBoardRecords();
         ui->devices_combo_box->setCurrentIndex(-1);
         if (deviceList.isEmpty()) {
             ui->devices_combo_box->setPlaceholderText(tr("No compatible devices connected"));
@@ -242,6 +272,7 @@ void MainWindow::on_devices_combo_box_activated(int index)
     }
 
     currentProductId = type.value();
+    forgetBoardRecords();
     // A row not in the last report gives an all-zero record, so its version
     // check fails and the user is warned before anything is sent.
     const FirmwareInfoTypeDef info = deviceList.value(currentProductId, FirmwareInfoTypeDef{});
@@ -293,13 +324,10 @@ void MainWindow::applyDeviceInfo(FirmwareInfoTypeDef info)
             ui->main_tab_widget->setTabVisible(page, true);
         ui->effects_settings_widget->setDeviceType(deviceType);
         ui->hardware_settings_widget->setDeviceType(deviceType, advanced);
+        liveInputView->setBoard(currentProductId);
     }
     ui->effects_settings_widget->setBoardIdentity(
         boardIdentityFor(currentProductId, deviceType, info.firmwareVersion));
-    // A new board's reads replace the forms; nothing restored for the last
-    // one may ride along with them.
-    effectBase = EffectSettingsTypeDef{};
-    hardwareBase = HardwareSettingsTypeDef{};
 
     // Reads the selection when the request runs, not now: a selection reset
     // in between must not read a board the user has left.
@@ -326,17 +354,19 @@ void MainWindow::onReadHardwareSettings()
 
 void MainWindow::onApplyEffectSettings()
 {
+    if (!canWriteEffectSettings())
+        return;
     const int pid = currentProductId;
-    const EffectSettingsTypeDef record =
-        withReservedBytesOf(effectBase, ui->effects_settings_widget->getEffectSettings());
+    const EffectSettingsTypeDef record = effectSettingsToSend();
     post([this, pid, record] { worker->applyEffectSettings(pid, record); });
 }
 
 void MainWindow::onSaveEffectSettings()
 {
+    if (!canWriteEffectSettings())
+        return;
     const int pid = currentProductId;
-    const EffectSettingsTypeDef record =
-        withReservedBytesOf(effectBase, ui->effects_settings_widget->getEffectSettings());
+    const EffectSettingsTypeDef record = effectSettingsToSend();
     // The backup is read when the save runs, so that it holds what the board
     // had right before; the record is the one of the click.
     post([this, pid, record] {
@@ -362,8 +392,162 @@ void MainWindow::on_dfu_mode_button_clicked()
 
 void MainWindow::onEffectSettingsObtained(EffectSettingsTypeDef record)
 {
-    effectBase = EffectSettingsTypeDef{};
+    pendingEffectSettings = record;
     ui->effects_settings_widget->setEffectSettings(record);
+}
+
+EffectSettingsTypeDef MainWindow::effectSettingsToSend() const
+{
+    // Without a read (a profile loaded instead) the reserved bytes go out
+    // as 0, as the profile file holds no board's bytes for them.
+    EffectSettingsTypeDef record{};
+    if (effectSettingsReadOk)
+        record = lastReadEffectSettings;
+    ui->effects_settings_widget->getEffectSettings(record);
+    return record;
+}
+
+HardwareSettingsTypeDef MainWindow::hardwareSettingsToSend() const
+{
+    HardwareSettingsTypeDef record = lastReadHardwareSettings;
+    collectHardwareSettings(record);
+    return record;
+}
+
+void MainWindow::forgetBoardRecords()
+{
+    effectSettingsReadOk = false;
+    effectProfileLoaded = false;
+    hardwareSettingsReadOk = false;
+    std::memset(&lastReadEffectSettings, 0, sizeof lastReadEffectSettings);
+    std::memset(&lastReadHardwareSettings, 0, sizeof lastReadHardwareSettings);
+    updateWriteButtons();
+}
+
+bool MainWindow::canWriteEffectSettings() const
+{
+    return currentProductId != -1 && (effectSettingsReadOk || effectProfileLoaded);
+}
+
+bool MainWindow::canWriteHardwareSettings() const
+{
+    return currentProductId != -1 && hardwareSettingsReadOk &&
+           ui->hardware_settings_widget->hasValidInput();
+}
+
+void MainWindow::updateWriteButtons()
+{
+    if (!ui)
+        return;
+    const bool effects = canWriteEffectSettings();
+    ui->apply_effect_settings_button->setEnabled(effects);
+    ui->save_effects_settings_button->setEnabled(effects);
+    const bool hardware = canWriteHardwareSettings();
+    for (QPushButton *button :
+         {ui->apply_hardware_settings_button_1, ui->apply_hardware_settings_button_2,
+          ui->apply_hardware_settings_button_3, ui->apply_hardware_settings_button_4,
+          ui->save_hardware_settings_button_1, ui->save_hardware_settings_button_2,
+          ui->save_hardware_settings_button_3, ui->save_hardware_settings_button_4})
+        button->setEnabled(hardware);
+}
+
+QString MainWindow::boardName(int productId) const
+{
+    for (auto it = productIdByType.cbegin(); it != productIdByType.cend(); ++it)
+        if (it.value() == productId)
+            return deviceNames.value(it.key());
+    return tr("the board");
+}
+
+void MainWindow::showStatus(const QString &text, bool failure)
+{
+    const QString time = QLocale().toString(QTime::currentTime(), QStringLiteral("HH:mm:ss"));
+    QString shown = failure ? tr("Failed: %1").arg(text) : text;
+    operationStatusLabel->setText(time + QStringLiteral("  ") + shown);
+    operationStatusLabel->setProperty("failure", failure);
+    // Red and marked, so that a failure is not taken for the success before it.
+    operationStatusLabel->setStyleSheet(
+        failure ? QStringLiteral("QLabel { color: #b00000; font-weight: bold; }") : QString());
+}
+
+void MainWindow::onOperationFinished(const OperationOutcome &outcome)
+{
+    const QString board = boardName(outcome.productId);
+    const QString reason = describeOutcome(outcome);
+    const bool ok = outcome.succeeded();
+    const bool selected = outcome.productId == currentProductId && currentProductId != -1;
+    QString text;
+    bool saveFailed = false;
+    QString savedWhat;
+    switch (outcome.operation) {
+    case DeviceOperation::ReadEffectSettings:
+        if (selected) {
+            effectSettingsReadOk = ok;
+            if (ok)
+                lastReadEffectSettings = pendingEffectSettings;
+            else
+                effectProfileLoaded = false;
+        }
+        text = ok ? tr("Effect settings read from %1.").arg(board)
+                  : tr("Effect settings could not be read from %1: %2. Apply and Save stay "
+                       "disabled until a read succeeds.")
+                        .arg(board, reason);
+        break;
+    case DeviceOperation::ReadHardwareSettings:
+        if (selected) {
+            hardwareSettingsReadOk = ok;
+            if (ok)
+                lastReadHardwareSettings = pendingHardwareSettings;
+        }
+        text = ok ? tr("Hardware settings read from %1.").arg(board)
+                  : tr("Hardware settings could not be read from %1: %2. Apply and Save stay "
+                       "disabled until a read succeeds.")
+                        .arg(board, reason);
+        break;
+    case DeviceOperation::ApplyEffectSettings:
+        text = ok ? tr("Effect settings applied to the working memory of %1.").arg(board)
+                  : tr("Effect settings could not be applied to %1: %2.").arg(board, reason);
+        break;
+    case DeviceOperation::ApplyHardwareSettings:
+        text = ok ? tr("Hardware settings applied to the working memory of %1.").arg(board)
+                  : tr("Hardware settings could not be applied to %1: %2.").arg(board, reason);
+        break;
+    case DeviceOperation::SaveEffectSettings:
+        text = ok ? tr("Effect settings saved to the permanent memory of %1.").arg(board)
+                  : tr("Effect settings could not be saved to %1: %2.").arg(board, reason);
+        saveFailed = !ok;
+        savedWhat = tr("The effect settings");
+        break;
+    case DeviceOperation::SaveHardwareSettings:
+        text = ok ? tr("Hardware settings saved to the permanent memory of %1.").arg(board)
+                  : tr("Hardware settings could not be saved to %1: %2.").arg(board, reason);
+        saveFailed = !ok;
+        savedWhat = tr("The hardware settings");
+        break;
+    case DeviceOperation::Reboot:
+        text =
+            ok ? tr("%1 is rebooting; it will come back in the list in a few seconds.").arg(board)
+               : tr("%1 could not be told to reboot: %2.").arg(board, reason);
+        break;
+    case DeviceOperation::SwitchToDfu:
+        text = ok ? tr("%1 now waits for a firmware update and leaves the list.").arg(board)
+                  : tr("%1 could not be switched to DFU mode: %2.").arg(board, reason);
+        break;
+    }
+    updateWriteButtons();
+    showStatus(text, !ok);
+
+    if (saveFailed) {
+        auto *box = new QMessageBox(QMessageBox::Warning, tr("Settings not saved"),
+                                    tr("%1 may not be stored on %2: %3.\n\nThe board may lose "
+                                       "them when it is switched off. Check the connection and "
+                                       "save again.")
+                                        .arg(savedWhat, board, reason),
+                                    QMessageBox::Ok, this);
+        box->setObjectName(QStringLiteral("save_failed_message_box"));
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->open();
+    }
 }
 
 void MainWindow::initGpioModeCombos()
@@ -467,19 +651,19 @@ void MainWindow::collectHardwareSettings(HardwareSettingsTypeDef &record) const
 
 void MainWindow::onApplyHardwareSettings()
 {
+    if (!canWriteHardwareSettings())
+        return;
     const int pid = currentProductId;
-    // Reserved bytes go out as 0, whatever the board reported in them, unless
-    // a restored backup holds them.
-    HardwareSettingsTypeDef record = hardwareBase;
-    collectHardwareSettings(record);
+    const HardwareSettingsTypeDef record = hardwareSettingsToSend();
     post([this, pid, record] { worker->applyHardwareSettings(pid, record); });
 }
 
 void MainWindow::onSaveHardwareSettings()
 {
+    if (!canWriteHardwareSettings())
+        return;
     const int pid = currentProductId;
-    HardwareSettingsTypeDef record = hardwareBase;
-    collectHardwareSettings(record);
+    const HardwareSettingsTypeDef record = hardwareSettingsToSend();
     post([this, pid, record] {
         if (backups->takeAutomaticBackup(pid, QLatin1String(BACKUP_CAUSE_SAVE_HARDWARE)))
             worker->saveHardwareSettings(pid, record);
@@ -488,7 +672,7 @@ void MainWindow::onSaveHardwareSettings()
 
 void MainWindow::onHardwareSettingsObtained(HardwareSettingsTypeDef record)
 {
-    hardwareBase = HardwareSettingsTypeDef{};
+    pendingHardwareSettings = record;
     // A code outside a list leaves its combo box without a current item.
     for (int i = 0; i < GPIO_PIN_COUNT; ++i)
         gpioModeCombos[i]->setCurrentIndex(record.gpio_mode[i]);
@@ -533,13 +717,11 @@ void MainWindow::initBackups()
                                  const HardwareSettingsTypeDef &hardware) {
         loadRestoredRecords(effects, hardware);
     };
-    hooks.report = [this](const QString &text, bool) { statusBar()->showMessage(text); };
+    hooks.report = [this](const QString &text, bool failure) { showStatus(text, failure); };
     // Backups sit beside the effect profiles, in the working directory.
     backups = new BackupController(worker.get(), QDir::currentPath(), std::move(hooks), this);
     backups->setObjectName(QStringLiteral("backup_controller"));
     backups->addBoardMenu(menuBar());
-    connect(ui->effects_settings_widget->profileExchange(), &ProfileExchange::statusMessage, this,
-            [this](const QString &text, bool) { statusBar()->showMessage(text); });
 }
 
 void MainWindow::loadRestoredRecords(const EffectSettingsTypeDef &effects,
@@ -547,6 +729,13 @@ void MainWindow::loadRestoredRecords(const EffectSettingsTypeDef &effects,
 {
     ui->effects_settings_widget->setEffectSettings(effects);
     onHardwareSettingsObtained(hardware);
-    effectBase = effects;
-    hardwareBase = hardware;
+    // The restored records take the place of the last read: Apply and Save
+    // then send the file's bytes, reserved ones included, with only the
+    // user's later edits over them.
+    lastReadEffectSettings = effects;
+    lastReadHardwareSettings = hardware;
+    effectSettingsReadOk = true;
+    effectProfileLoaded = false;
+    hardwareSettingsReadOk = true;
+    updateWriteButtons();
 }

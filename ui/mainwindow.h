@@ -1,6 +1,7 @@
 #pragma once
 
 #include "device/firmwareinfo.h"
+#include "device/operationoutcome.h"
 #include "settings/effectsettings.h"
 #include "settings/hardwaresettings.h"
 
@@ -17,6 +18,8 @@
 class BackupController;
 class QCheckBox;
 class QComboBox;
+class LiveInputView;
+class QLabel;
 class QSpinBox;
 class QThread;
 class QTimer;
@@ -71,6 +74,25 @@ private:
     void onSaveHardwareSettings();
     void onHardwareSettingsObtained(HardwareSettingsTypeDef record);
 
+    // Outcomes. Every operation ends in the status bar; a failed Save also
+    // opens a message box, because the settings may be gone at power-off.
+    void onOperationFinished(const OperationOutcome &outcome);
+    void showStatus(const QString &text, bool failure);
+    QString boardName(int productId) const;
+
+    // Group state: a group (effect settings; hardware settings, shared by
+    // the four hardware pages) may be sent only once its record has been
+    // read from the selected board, so that every byte the user did not edit
+    // comes from that board. Cleared whenever the selection changes.
+    void forgetBoardRecords();
+    void updateWriteButtons();
+    bool canWriteEffectSettings() const;
+    bool canWriteHardwareSettings() const;
+    // The records sent: the last record read from the board with the form's
+    // fields over it (reserved bytes stay the board's).
+    EffectSettingsTypeDef effectSettingsToSend() const;
+    HardwareSettingsTypeDef hardwareSettingsToSend() const;
+
     // Board backups: the Board menu, automatic backups, restore into the forms.
     void initBackups();
     void loadRestoredRecords(const EffectSettingsTypeDef &effects,
@@ -102,12 +124,22 @@ private:
     QList<QSpinBox *> analogButtonLowSpinBoxes;
     QList<QSpinBox *> analogButtonHighSpinBoxes;
     QList<QCheckBox *> analogAxisInvertBoxes;
-    // What Apply and Save build on for the bytes no control shows: a restored
-    // backup's records; all zero after a read, as before backups existed.
-    EffectSettingsTypeDef effectBase{};
-    HardwareSettingsTypeDef hardwareBase{};
     BackupController *backups = nullptr;
     QTranslator translator;
+    LiveInputView *liveInputView = nullptr;  // a page of its own, owned by the page stack
+    QLabel *operationStatusLabel = nullptr;
+
+    // Group state of the selected board (see forgetBoardRecords).
+    bool effectSettingsReadOk = false;
+    bool effectProfileLoaded = false;  // a profile filled the form instead
+    bool hardwareSettingsReadOk = false;
+    EffectSettingsTypeDef lastReadEffectSettings{};
+    HardwareSettingsTypeDef lastReadHardwareSettings{};
+    // A record signal comes just before its read's outcome; it becomes the
+    // last read record only once the outcome says it came from the selected
+    // board.
+    EffectSettingsTypeDef pendingEffectSettings{};
+    HardwareSettingsTypeDef pendingHardwareSettings{};
     std::unique_ptr<QTimer> startTimer;
     std::unique_ptr<QThread> workerThread;
 };

@@ -29,7 +29,8 @@
 namespace {
 
 const QStringList CONTEXTS{QStringLiteral("MainWindow"), QStringLiteral("FullEffectSettingsWidget"),
-                           QStringLiteral("FullHardwareSettingsWidget")};
+                           QStringLiteral("FullHardwareSettingsWidget"),
+                           QStringLiteral("LiveInputView")};
 const QStringList LANGUAGES{QStringLiteral("de"), QStringLiteral("ru")};
 const QString PROFILE_NAME = QStringLiteral("Heavy stick");
 constexpr int PROFILE_FILE_SIZE = 384;  // bytes, one raw effect settings record

@@ -1,0 +1,324 @@
+// The board's own inputs on Linux: its input event device (/dev/input/eventN),
+// which the kernel's HID driver makes of the board beside the hidraw node the
+// settings go through.
+//
+// The device is found from the same USB device as that hidraw node: the
+// board's hidraw node (interface 0 first, as the settings link picks it), its
+// parent USB device, and that device's event node, a joystick's first. It is
+// opened read-only and never grabbed, so games and the system keep receiving
+// every event while the view watches.
+
+#include "device/inputsource.h"
+
+#include <libevdev/libevdev.h>
+#include <libudev.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <grp.h>
+#include <memory>
+#include <pwd.h>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+
+struct gravolt_input_source {
+    int fd = -1;
+    libevdev *device = nullptr;
+    std::string devnode;
+    std::string syspath;  // of the event device, to tell a vanished board from a fault
+    std::vector<unsigned int> axisCodes;
+    std::vector<unsigned int> buttonCodes;  // in button-number order
+    bool gone = false;
+};
+
+namespace {
+
+constexpr const char *INTERFACE_FOR_SETTINGS = "00";  // bInterfaceNumber of the feature reports
+
+struct UdevDeleter {
+    void operator()(udev *u) const { udev_unref(u); }
+    void operator()(udev_enumerate *e) const { udev_enumerate_unref(e); }
+    void operator()(udev_device *d) const { udev_device_unref(d); }
+};
+template <typename T> using UdevPtr = std::unique_ptr<T, UdevDeleter>;
+
+void clearProblem(gravolt_input_problem *problem)
+{
+    if (problem)
+        std::memset(problem, 0, sizeof *problem);
+}
+
+void setNode(gravolt_input_problem *problem, const std::string &node)
+{
+    if (problem)
+        std::snprintf(problem->node, sizeof problem->node, "%s", node.c_str());
+}
+
+bool hasIds(udev_device *usbDevice, uint16_t vendorId, uint16_t productId)
+{
+    const char *vendor = udev_device_get_sysattr_value(usbDevice, "idVendor");
+    const char *product = udev_device_get_sysattr_value(usbDevice, "idProduct");
+    return vendor && product && std::strtoul(vendor, nullptr, 16) == vendorId &&
+           std::strtoul(product, nullptr, 16) == productId;
+}
+
+// The syspath of the USB device behind the board's hidraw node; empty if no
+// board with these ids is attached.
+std::string boardUsbDevice(udev *u, uint16_t vendorId, uint16_t productId)
+{
+    UdevPtr<udev_enumerate> nodes(udev_enumerate_new(u));
+    if (!nodes)
+        return {};
+    udev_enumerate_add_match_subsystem(nodes.get(), "hidraw");
+    udev_enumerate_scan_devices(nodes.get());
+    std::string chosen;
+    udev_list_entry *entry = nullptr;
+    udev_list_entry_foreach(entry, udev_enumerate_get_list_entry(nodes.get()))
+    {
+        UdevPtr<udev_device> hidraw(
+            udev_device_new_from_syspath(u, udev_list_entry_get_name(entry)));
+        if (!hidraw)
+            continue;
+        // Parents belong to the child and go with it.
+        udev_device *usbDevice =
+            udev_device_get_parent_with_subsystem_devtype(hidraw.get(), "usb", "usb_device");
+        if (!usbDevice || !hasIds(usbDevice, vendorId, productId))
+            continue;
+        udev_device *usbInterface =
+            udev_device_get_parent_with_subsystem_devtype(hidraw.get(), "usb", "usb_interface");
+        const char *number = usbInterface
+                                 ? udev_device_get_sysattr_value(usbInterface, "bInterfaceNumber")
+                                 : nullptr;
+        if (number && std::strcmp(number, INTERFACE_FOR_SETTINGS) == 0)
+            return udev_device_get_syspath(usbDevice);
+        if (chosen.empty())
+            chosen = udev_device_get_syspath(usbDevice);
+    }
+    return chosen;
+}
+
+struct EventDevice {
+    std::string syspath;
+    std::string devnode;
+};
+
+// The event device the kernel made of the USB device; boards with several
+// input devices (a keyboard part, say) are watched through the joystick.
+EventDevice eventDeviceOf(udev *u, const std::string &usbSyspath)
+{
+    UdevPtr<udev_device> usbDevice(udev_device_new_from_syspath(u, usbSyspath.c_str()));
+    UdevPtr<udev_enumerate> inputs(udev_enumerate_new(u));
+    if (!usbDevice || !inputs)
+        return {};
+    udev_enumerate_add_match_subsystem(inputs.get(), "input");
+    udev_enumerate_add_match_sysname(inputs.get(), "event*");
+    udev_enumerate_add_match_parent(inputs.get(), usbDevice.get());
+    udev_enumerate_scan_devices(inputs.get());
+    EventDevice first;
+    udev_list_entry *entry = nullptr;
+    udev_list_entry_foreach(entry, udev_enumerate_get_list_entry(inputs.get()))
+    {
+        UdevPtr<udev_device> device(
+            udev_device_new_from_syspath(u, udev_list_entry_get_name(entry)));
+        const char *devnode = device ? udev_device_get_devnode(device.get()) : nullptr;
+        if (!devnode)
+            continue;
+        const EventDevice found{udev_device_get_syspath(device.get()), devnode};
+        const char *joystick = udev_device_get_property_value(device.get(), "ID_INPUT_JOYSTICK");
+        if (joystick && std::strcmp(joystick, "1") == 0)
+            return found;
+        if (first.devnode.empty())
+            first = found;
+    }
+    return first;
+}
+
+// Button numbers as the joystick interface and games give them: the joystick
+// and gamepad codes and everything above first, then the miscellaneous
+// buttons below them.
+std::vector<unsigned int> buttonCodesOf(const libevdev *device)
+{
+    std::vector<unsigned int> codes;
+    for (unsigned int code = BTN_JOYSTICK; code <= KEY_MAX; ++code)
+        if (libevdev_has_event_code(device, EV_KEY, code))
+            codes.push_back(code);
+    for (unsigned int code = BTN_MISC; code < BTN_JOYSTICK; ++code)
+        if (libevdev_has_event_code(device, EV_KEY, code))
+            codes.push_back(code);
+    if (codes.size() > size_t(GRAVOLT_INPUT_MAX_BUTTONS))
+        codes.resize(GRAVOLT_INPUT_MAX_BUTTONS);
+    return codes;
+}
+
+std::vector<unsigned int> axisCodesOf(const libevdev *device)
+{
+    std::vector<unsigned int> codes;
+    // Multi-touch slots are no axes a controller has.
+    for (unsigned int code = 0; code < ABS_MT_SLOT; ++code)
+        if (libevdev_has_event_code(device, EV_ABS, code))
+            codes.push_back(code);
+    if (codes.size() > size_t(GRAVOLT_INPUT_MAX_AXES))
+        codes.resize(GRAVOLT_INPUT_MAX_AXES);
+    return codes;
+}
+
+gravolt_input_status openFailure(int error, const std::string &devnode,
+                                 gravolt_input_problem *problem)
+{
+    setNode(problem, devnode);
+    if (problem)
+        problem->error = error;
+    switch (error) {
+    case ENOENT:
+    case ENXIO:
+    case ENODEV:
+        return GRAVOLT_INPUT_NODE_MISSING;
+    case EACCES:
+    case EPERM: {
+        struct stat status = {};
+        if (problem && stat(devnode.c_str(), &status) == 0) {
+            problem->owner = status.st_uid;
+            problem->group = status.st_gid;
+            problem->mode = status.st_mode & 07777;
+            if (const passwd *user = getpwuid(status.st_uid))
+                std::snprintf(problem->ownerName, sizeof problem->ownerName, "%s", user->pw_name);
+            if (const group *members = getgrgid(status.st_gid))
+                std::snprintf(problem->groupName, sizeof problem->groupName, "%s",
+                              members->gr_name);
+        }
+        return GRAVOLT_INPUT_ACCESS_DENIED;
+    }
+    default:
+        return GRAVOLT_INPUT_FAILED;
+    }
+}
+
+}  // namespace
+
+gravolt_input_status gravolt_input_open(uint16_t vendorId, uint16_t productId,
+                                        gravolt_input_source **source,
+                                        gravolt_input_problem *problem)
+{
+    *source = nullptr;
+    clearProblem(problem);
+    UdevPtr<udev> u(udev_new());
+    if (!u) {
+        if (problem)
+            problem->error = errno;
+        return GRAVOLT_INPUT_FAILED;
+    }
+    const std::string usbDevice = boardUsbDevice(u.get(), vendorId, productId);
+    if (usbDevice.empty())
+        return GRAVOLT_INPUT_NO_BOARD;
+    const EventDevice event = eventDeviceOf(u.get(), usbDevice);
+    if (event.devnode.empty())
+        return GRAVOLT_INPUT_NO_EVENT_DEVICE;
+
+    const int fd = ::open(event.devnode.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return openFailure(errno, event.devnode, problem);
+    libevdev *device = nullptr;
+    const int rc = libevdev_new_from_fd(fd, &device);
+    if (rc < 0) {
+        ::close(fd);
+        setNode(problem, event.devnode);
+        if (problem)
+            problem->error = -rc;
+        return GRAVOLT_INPUT_FAILED;
+    }
+
+    auto *opened = new gravolt_input_source;
+    opened->fd = fd;
+    opened->device = device;
+    opened->devnode = event.devnode;
+    opened->syspath = event.syspath;
+    opened->axisCodes = axisCodesOf(device);
+    opened->buttonCodes = buttonCodesOf(device);
+    *source = opened;
+    return GRAVOLT_INPUT_OK;
+}
+
+int gravolt_input_descriptor(const gravolt_input_source *source)
+{
+    return source ? source->fd : -1;
+}
+
+gravolt_input_status gravolt_input_read(gravolt_input_source *source, gravolt_input_state *state,
+                                        gravolt_input_problem *problem)
+{
+    clearProblem(problem);
+    if (source->gone)
+        return GRAVOLT_INPUT_GONE;
+
+    // libevdev keeps the device's state from the events; when the kernel's
+    // buffer overflowed it says so, and the sync events bring the state back
+    // in line before normal reading resumes.
+    unsigned int flags = LIBEVDEV_READ_FLAG_NORMAL;
+    bool anyEvent = false;
+    for (;;) {
+        input_event event;
+        const int rc = libevdev_next_event(source->device, flags, &event);
+        if (rc == LIBEVDEV_READ_STATUS_SYNC) {
+            flags = LIBEVDEV_READ_FLAG_SYNC;
+            anyEvent = true;
+            continue;
+        }
+        if (rc == LIBEVDEV_READ_STATUS_SUCCESS) {
+            anyEvent = true;
+            continue;
+        }
+        if (rc == -EAGAIN) {
+            if (flags == LIBEVDEV_READ_FLAG_SYNC) {
+                flags = LIBEVDEV_READ_FLAG_NORMAL;
+                continue;
+            }
+            // A node that ends at its end of file instead of failing would
+            // keep waking the reader with nothing to read; once its device
+            // has gone that is the end of it.
+            if (!anyEvent && ::access(source->syspath.c_str(), F_OK) != 0) {
+                source->gone = true;
+                return GRAVOLT_INPUT_GONE;
+            }
+            break;
+        }
+        // evdev answers ENODEV once the board is unplugged; other errors can
+        // come from the teardown too, and the device's absence tells them apart.
+        if (rc == -ENODEV || ::access(source->syspath.c_str(), F_OK) != 0) {
+            source->gone = true;
+            return GRAVOLT_INPUT_GONE;
+        }
+        setNode(problem, source->devnode);
+        if (problem)
+            problem->error = -rc;
+        return GRAVOLT_INPUT_FAILED;
+    }
+
+    state->axisCount = int(source->axisCodes.size());
+    for (int i = 0; i < state->axisCount; ++i) {
+        const unsigned int code = source->axisCodes[size_t(i)];
+        const input_absinfo *info = libevdev_get_abs_info(source->device, code);
+        state->axes[i].code = uint16_t(code);
+        state->axes[i].minimum = info ? info->minimum : 0;
+        state->axes[i].maximum = info ? info->maximum : 0;
+        state->axes[i].value = info ? info->value : 0;
+    }
+    state->buttonCount = int(source->buttonCodes.size());
+    for (int i = 0; i < state->buttonCount; ++i)
+        state->buttons[i] =
+            libevdev_get_event_value(source->device, EV_KEY, source->buttonCodes[size_t(i)]) != 0;
+    return GRAVOLT_INPUT_OK;
+}
+
+void gravolt_input_close(gravolt_input_source *source)
+{
+    if (!source)
+        return;
+    libevdev_free(source->device);
+    ::close(source->fd);
+    delete source;
+}
