@@ -1,5 +1,7 @@
-// Linked into gravolt-setup-demo only: plugs in the simulated boards that
-// GRAVOLT_DEMO_BOARDS names before main() runs.
+// Linked into the demo programs only: plugs in the simulated boards that
+// GRAVOLT_DEMO_BOARDS names before main() runs ("none" for an empty bus), and
+// keeps them in the file GRAVOLT_DEMO_STATE names, if any.
+#include "boardsim/demostatefile.h"
 #include "boardsim/simulatedboard.h"
 #include "boardsim/simulatedinput.h"
 
@@ -20,7 +22,9 @@ const bool demoBoardsInstalled = [] {
     const QString value = raw ? QString::fromLocal8Bit(raw).trimmed() : QString();
     const QString fallback = QStringLiteral("joystick,wheel");
     QString error;
-    if (value.isEmpty() || !boardsim::parseDemoBoards(value, demoBoards(), &error)) {
+    if (value == QLatin1String("none")) {
+        // Still a valid list; nothing to plug in.
+    } else if (value.isEmpty() || !boardsim::parseDemoBoards(value, demoBoards(), &error)) {
         if (!value.isEmpty())
             std::fprintf(stderr, "GRAVOLT_DEMO_BOARDS=\"%s\" ignored: %s; using \"%s\" instead\n",
                          qPrintable(value), qPrintable(error), qPrintable(fallback));
@@ -35,6 +39,10 @@ const bool demoBoardsInstalled = [] {
     }
     // A living live-input page: sticks swept, buttons pressed in turn.
     boardsim::SimulatedInputs::setMoving(true);
+    const char *statePath = std::getenv("GRAVOLT_DEMO_STATE");
+    if (statePath && *statePath &&
+        !boardsim::DemoStateFile::attach(QString::fromLocal8Bit(statePath), demoBoards(), &error))
+        std::fprintf(stderr, "GRAVOLT_DEMO_STATE ignored: %s\n", qPrintable(error));
     return true;
 }();
 

@@ -54,6 +54,8 @@ struct SimulatedBoard::State {
     // Bumped whenever the board leaves the bus; handles opened before that
     // point are dead, as they are after a real re-enumeration.
     int generation = 0;
+
+    std::shared_ptr<BoardStore> store;
 };
 
 namespace {
@@ -166,6 +168,29 @@ bool onBus(SimulatedBoard::State &s)
 void leaveBus(SimulatedBoard::State &s)
 {
     ++s.generation;
+}
+
+// Called with the bus mutex held. A board that is rebooting comes back with
+// its permanent memory, which is therefore what it keeps meanwhile.
+BoardImage imageOfState(const SimulatedBoard::State &s)
+{
+    BoardImage image;
+    image.info = s.info;
+    image.permanentEffects = s.permanentEffects;
+    image.permanentHardware = s.permanentHardware;
+    image.workingEffects = s.rebooting ? s.permanentEffects : s.workingEffects;
+    image.workingHardware = s.rebooting ? s.permanentHardware : s.workingHardware;
+    return image;
+}
+
+// Called with the bus mutex held.
+void applyImage(SimulatedBoard::State &s, const BoardImage &image)
+{
+    s.info = image.info;
+    s.workingEffects = image.workingEffects;
+    s.workingHardware = image.workingHardware;
+    s.permanentEffects = image.permanentEffects;
+    s.permanentHardware = image.permanentHardware;
 }
 
 void startBusy(SimulatedBoard::State &s)
@@ -496,6 +521,37 @@ bool SimulatedBoard::inDfuMode() const
     return state->dfu;
 }
 
+BoardImage SimulatedBoard::image() const
+{
+    LOCKED;
+    settle(*state);
+    return imageOfState(*state);
+}
+
+void SimulatedBoard::setImage(const BoardImage &image)
+{
+    Q_ASSERT(image.workingEffects.size() == EFFECT_SETTINGS_SIZE &&
+             image.permanentEffects.size() == EFFECT_SETTINGS_SIZE &&
+             image.workingHardware.size() == HARDWARE_SETTINGS_SIZE &&
+             image.permanentHardware.size() == HARDWARE_SETTINGS_SIZE);
+    LOCKED;
+    applyImage(*state, image);
+}
+
+void SimulatedBoard::setStore(std::shared_ptr<BoardStore> store)
+{
+    LOCKED;
+    state->store = std::move(store);
+}
+
+bool BoardImage::operator==(const BoardImage &other) const
+{
+    return std::memcmp(&info, &other.info, sizeof info) == 0 &&
+           workingEffects == other.workingEffects && workingHardware == other.workingHardware &&
+           permanentEffects == other.permanentEffects &&
+           permanentHardware == other.permanentHardware;
+}
+
 // ---------------------------------------------------------------- the bus
 
 void Bus::plug(const SimulatedBoard &board)
@@ -791,6 +847,17 @@ int LIBUSB_CALL libusb_control_transfer(libusb_device_handle *handle, uint8_t re
     if (write && data)
         t.data = QByteArray(reinterpret_cast<const char *>(data), wLength);
 
+    boardsim::BoardImage before;
+    if (s.store) {
+        boardsim::settle(s);
+        before = boardsim::imageOfState(s);
+        boardsim::BoardImage stored = before;
+        s.store->load(stored);
+        if (stored != before)
+            boardsim::applyImage(s, stored);
+        before = stored;
+    }
+
     int result = 0;
     if (handle->generation != s.generation || !boardsim::onBus(s)) {
         result = LIBUSB_ERROR_NO_DEVICE;
@@ -818,6 +885,10 @@ int LIBUSB_CALL libusb_control_transfer(libusb_device_handle *handle, uint8_t re
     }
     t.result = result;
     bus().log.append(t);
+    if (s.store) {
+        const boardsim::BoardImage after = boardsim::imageOfState(s);
+        s.store->store(after, after != before);
+    }
 
     if (result != LIBUSB_ERROR_NO_DEVICE && s.unplugAfter > 0 && --s.unplugAfter == 0) {
         s.unplugAfter = -1;

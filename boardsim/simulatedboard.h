@@ -41,6 +41,31 @@ struct Transfer {
     uint8_t reportId() const { return uint8_t(value & 0xFF); }
 };
 
+// What a board keeps while it is off: its identity and both memories.
+struct BoardImage {
+    FirmwareInfoTypeDef info{};
+    QByteArray workingEffects;
+    QByteArray workingHardware;
+    QByteArray permanentEffects;
+    QByteArray permanentHardware;
+
+    bool operator==(const BoardImage &other) const;
+    bool operator!=(const BoardImage &other) const { return !(*this == other); }
+};
+
+// Keeps a board's image somewhere outside this process, so that several
+// processes see one board. Both calls run around every transfer, with the
+// bus's lock held: load() may replace the image with the stored one, and
+// whatever keeps other processes out stays held until store() has run.
+class BoardStore
+{
+public:
+    virtual ~BoardStore() = default;
+    virtual void load(BoardImage &image) = 0;
+    // `changed`: the transfer altered the image, which should then be kept.
+    virtual void store(const BoardImage &image, bool changed) = 0;
+};
+
 class SimulatedBoard
 {
 public:
@@ -98,6 +123,12 @@ public:
 
     int rebootCount() const;
     bool inDfuMode() const;
+
+    BoardImage image() const;
+    void setImage(const BoardImage &image);
+    // From now on every transfer loads the board from `store` and keeps its
+    // changes there. Changes made through the setters above are not kept.
+    void setStore(std::shared_ptr<BoardStore> store);
 
     // Shared by copies of this object and by the handles opened on the board.
     struct State;

@@ -106,6 +106,66 @@
         <source>Direct X periodic forces strength (%)</source>
         <translation>Stärke der periodischen DirectX-Kräfte (%)</translation>
     </message>
+    <message>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="28"/>
+        <source>Type a name for the profile first.</source>
+        <translation>Geben Sie zuerst einen Namen für das Profil ein.</translation>
+    </message>
+    <message>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="37"/>
+        <source>A profile name may not start with a dot or hold a slash (/), a backslash (\) or a control character.</source>
+        <translation>Ein Profilname darf nicht mit einem Punkt beginnen und keinen Schrägstrich (/), keinen umgekehrten Schrägstrich (\) und kein Steuerzeichen enthalten.</translation>
+    </message>
+    <message>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="252"/>
+        <source>Profile not saved: %1</source>
+        <translation>Profil nicht gespeichert: %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="255"/>
+        <source>Profile &quot;%1&quot; not saved: the folder %2 cannot be created.</source>
+        <translation>Profil „%1“ nicht gespeichert: Der Ordner %2 kann nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="268"/>
+        <source>Profile &quot;%1&quot; saved.</source>
+        <translation>Profil „%1“ gespeichert.</translation>
+    </message>
+    <message>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="270"/>
+        <source>Profile &quot;%1&quot; not saved: %2</source>
+        <translation>Profil „%1“ nicht gespeichert: %2</translation>
+    </message>
+    <message>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="284"/>
+        <source>No profile deleted: %1</source>
+        <translation>Kein Profil gelöscht: %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="288"/>
+        <source>No profile deleted: there is no profile &quot;%1&quot;.</source>
+        <translation>Kein Profil gelöscht: Es gibt kein Profil „%1“.</translation>
+    </message>
+    <message>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="291"/>
+        <source>Profile &quot;%1&quot; deleted.</source>
+        <translation>Profil „%1“ gelöscht.</translation>
+    </message>
+    <message>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="293"/>
+        <source>Profile &quot;%1&quot; not deleted: %2</source>
+        <translation>Profil „%1“ nicht gelöscht: %2</translation>
+    </message>
+    <message>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="313"/>
+        <source>Profile &quot;%1&quot; not loaded: the file is not an effect profile.</source>
+        <translation>Profil „%1“ nicht geladen: Die Datei ist kein Effektprofil.</translation>
+    </message>
+    <message>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="322"/>
+        <source>Profile &quot;%1&quot; loaded into the form; Apply or Save sends it to the board.</source>
+        <translation>Profil „%1“ in das Formular geladen; Übernehmen oder Speichern sendet es an das Board.</translation>
+    </message>
 </context>
 <context>
     <name>FullHardwareSettingsWidget</name>
@@ -236,26 +296,126 @@
         <translation>Positionsglättung (%)</translation>
     </message>
     <message>
-        <location filename="../ui/fullhardwaresettingswidget.cpp" line="90"/>
+        <location filename="../ui/fullhardwaresettingswidget.cpp" line="119"/>
+        <source>Not a number: type a finite decimal number such as 0.35 (with a point or %1 as decimal separator).</source>
+        <translation>Keine Zahl: Geben Sie eine endliche Dezimalzahl wie 0.35 ein (mit Punkt oder %1 als Dezimaltrennzeichen).</translation>
+    </message>
+    <message>
+        <location filename="../ui/fullhardwaresettingswidget.cpp" line="152"/>
         <source>None</source>
         <translation>Keine</translation>
     </message>
     <message>
-        <location filename="../ui/fullhardwaresettingswidget.cpp" line="91"/>
+        <location filename="../ui/fullhardwaresettingswidget.cpp" line="153"/>
         <source>Calibration start angle as the center</source>
         <translation>Startwinkel der Kalibrierung als Mitte</translation>
     </message>
     <message>
-        <location filename="../ui/fullhardwaresettingswidget.cpp" line="92"/>
+        <location filename="../ui/fullhardwaresettingswidget.cpp" line="154"/>
         <source>Automatic center of range search</source>
         <translation>Automatische Suche der Bereichsmitte</translation>
+    </message>
+</context>
+<context>
+    <name>LiveInputView</name>
+    <message>
+        <location filename="../ui/liveinputview.cpp" line="38"/>
+        <source>Throttle</source>
+        <translation>Schubregler</translation>
+    </message>
+    <message>
+        <location filename="../ui/liveinputview.cpp" line="39"/>
+        <source>Rudder</source>
+        <translation>Seitenruder</translation>
+    </message>
+    <message>
+        <location filename="../ui/liveinputview.cpp" line="40"/>
+        <source>Wheel</source>
+        <translation>Lenkrad</translation>
+    </message>
+    <message>
+        <location filename="../ui/liveinputview.cpp" line="41"/>
+        <source>Gas</source>
+        <translation>Gaspedal</translation>
+    </message>
+    <message>
+        <location filename="../ui/liveinputview.cpp" line="42"/>
+        <source>Brake</source>
+        <translation>Bremse</translation>
+    </message>
+    <message>
+        <location filename="../ui/liveinputview.cpp" line="85"/>
+        <source>Axes</source>
+        <translation>Achsen</translation>
+    </message>
+    <message>
+        <location filename="../ui/liveinputview.cpp" line="91"/>
+        <source>Buttons</source>
+        <translation>Tasten</translation>
+    </message>
+    <message>
+        <location filename="../ui/liveinputview.cpp" line="105"/>
+        <location filename="../ui/liveinputview.cpp" line="122"/>
+        <location filename="../ui/liveinputview.cpp" line="145"/>
+        <source>Select a board to see its inputs.</source>
+        <translation>Wählen Sie ein Board, um seine Eingaben zu sehen.</translation>
+    </message>
+    <message>
+        <location filename="../ui/liveinputview.cpp" line="272"/>
+        <source>The board reports no axes and no buttons.</source>
+        <translation>Das Board meldet weder Achsen noch Tasten.</translation>
+    </message>
+    <message>
+        <location filename="../ui/liveinputview.cpp" line="287"/>
+        <source>Axis %1</source>
+        <translation>Achse %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/liveinputview.cpp" line="299"/>
+        <source>Live input is not available on this operating system yet.</source>
+        <translation>Live-Eingaben sind auf diesem Betriebssystem noch nicht verfügbar.</translation>
+    </message>
+    <message>
+        <location filename="../ui/liveinputview.cpp" line="301"/>
+        <source>The board is not connected.</source>
+        <translation>Das Board ist nicht angeschlossen.</translation>
+    </message>
+    <message>
+        <location filename="../ui/liveinputview.cpp" line="303"/>
+        <source>The system made no input device of this board, so its inputs cannot be shown. Check that the board&apos;s HID driver is loaded.</source>
+        <translation>Das System hat für dieses Board kein Eingabegerät angelegt, daher können seine Eingaben nicht angezeigt werden. Prüfen Sie, ob der HID-Treiber des Boards geladen ist.</translation>
+    </message>
+    <message>
+        <location filename="../ui/liveinputview.cpp" line="306"/>
+        <source>The board&apos;s input device %1 does not exist. Reconnect the board.</source>
+        <translation>Das Eingabegerät %1 des Boards existiert nicht. Schließen Sie das Board erneut an.</translation>
+    </message>
+    <message>
+        <location filename="../ui/liveinputview.cpp" line="312"/>
+        <source>No permission to read the board&apos;s input device %1 (owner %2, group %3, mode %4). Install the udev rule that comes with Gravolt Setup and reconnect the board, or add your user to the group %3.</source>
+        <translation>Keine Berechtigung, das Eingabegerät %1 des Boards zu lesen (Eigentümer %2, Gruppe %3, Modus %4). Installieren Sie die mit Gravolt Setup gelieferte udev-Regel und schließen Sie das Board erneut an, oder fügen Sie Ihren Benutzer der Gruppe %3 hinzu.</translation>
+    </message>
+    <message>
+        <location filename="../ui/liveinputview.cpp" line="318"/>
+        <source>The board was disconnected.</source>
+        <translation>Das Board wurde getrennt.</translation>
+    </message>
+    <message>
+        <location filename="../ui/liveinputview.cpp" line="323"/>
+        <source>The board&apos;s inputs cannot be read: %1</source>
+        <translation>Die Eingaben des Boards können nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/liveinputview.cpp" line="324"/>
+        <source>The board&apos;s input device %1 cannot be read: %2</source>
+        <translation>Das Eingabegerät %1 des Boards kann nicht gelesen werden: %2</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <location filename="../ui/mainwindow.ui" line="27"/>
-        <location filename="../ui/mainwindow.cpp" line="200"/>
+        <location filename="../ui/mainwindow.cpp" line="236"/>
         <source>No compatible devices connected</source>
         <translation>Keine kompatiblen Geräte angeschlossen</translation>
     </message>
@@ -642,79 +802,198 @@
         <translation>Controller neu starten</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="202"/>
+        <location filename="../ui/mainwindow.cpp" line="102"/>
+        <source>Live input</source>
+        <translation>Live-Eingaben</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="238"/>
         <source>Select compatible device (</source>
         <translation>Kompatibles Gerät wählen (</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="204"/>
+        <location filename="../ui/mainwindow.cpp" line="240"/>
         <source> connected)</source>
         <translation> angeschlossen)</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="253"/>
+        <location filename="../ui/mainwindow.cpp" line="290"/>
         <source>Latest version</source>
         <translation>Neueste Version</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="348"/>
-        <location filename="../ui/mainwindow.cpp" line="379"/>
-        <location filename="../ui/mainwindow.cpp" line="398"/>
+        <location filename="../ui/mainwindow.cpp" line="444"/>
+        <source>the board</source>
+        <translation>das Board</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="450"/>
+        <source>Failed: %1</source>
+        <translation>Fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="476"/>
+        <source>Effect settings read from %1.</source>
+        <translation>Effekteinstellungen von %1 gelesen.</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="477"/>
+        <source>Effect settings could not be read from %1: %2. Apply and Save stay disabled until a read succeeds.</source>
+        <translation>Die Effekteinstellungen konnten nicht von %1 gelesen werden: %2. Übernehmen und Speichern bleiben deaktiviert, bis ein Lesen gelingt.</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="487"/>
+        <source>Hardware settings read from %1.</source>
+        <translation>Hardwareeinstellungen von %1 gelesen.</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="488"/>
+        <source>Hardware settings could not be read from %1: %2. Apply and Save stay disabled until a read succeeds.</source>
+        <translation>Die Hardwareeinstellungen konnten nicht von %1 gelesen werden: %2. Übernehmen und Speichern bleiben deaktiviert, bis ein Lesen gelingt.</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="493"/>
+        <source>Effect settings applied to the working memory of %1.</source>
+        <translation>Effekteinstellungen in den Arbeitsspeicher von %1 übernommen.</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="494"/>
+        <source>Effect settings could not be applied to %1: %2.</source>
+        <translation>Die Effekteinstellungen konnten nicht auf %1 übernommen werden: %2.</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="497"/>
+        <source>Hardware settings applied to the working memory of %1.</source>
+        <translation>Hardwareeinstellungen in den Arbeitsspeicher von %1 übernommen.</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="498"/>
+        <source>Hardware settings could not be applied to %1: %2.</source>
+        <translation>Die Hardwareeinstellungen konnten nicht auf %1 übernommen werden: %2.</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="501"/>
+        <source>Effect settings saved to the permanent memory of %1.</source>
+        <translation>Effekteinstellungen im permanenten Speicher von %1 gespeichert.</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="502"/>
+        <source>Effect settings could not be saved to %1: %2.</source>
+        <translation>Die Effekteinstellungen konnten nicht auf %1 gespeichert werden: %2.</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="504"/>
+        <source>The effect settings</source>
+        <translation>Die Effekteinstellungen</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="507"/>
+        <source>Hardware settings saved to the permanent memory of %1.</source>
+        <translation>Hardwareeinstellungen im permanenten Speicher von %1 gespeichert.</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="508"/>
+        <source>Hardware settings could not be saved to %1: %2.</source>
+        <translation>Die Hardwareeinstellungen konnten nicht auf %1 gespeichert werden: %2.</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="510"/>
+        <source>The hardware settings</source>
+        <translation>Die Hardwareeinstellungen</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="514"/>
+        <source>%1 is rebooting; it will come back in the list in a few seconds.</source>
+        <translation>%1 startet neu und erscheint in wenigen Sekunden wieder in der Liste.</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="515"/>
+        <source>%1 could not be told to reboot: %2.</source>
+        <translation>%1 konnte nicht zum Neustart aufgefordert werden: %2.</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="518"/>
+        <source>%1 now waits for a firmware update and leaves the list.</source>
+        <translation>%1 wartet jetzt auf ein Firmware-Update und verschwindet aus der Liste.</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="519"/>
+        <source>%1 could not be switched to DFU mode: %2.</source>
+        <translation>%1 konnte nicht in den DFU-Modus versetzt werden: %2.</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="526"/>
+        <source>Settings not saved</source>
+        <translation>Einstellungen nicht gespeichert</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="527"/>
+        <source>%1 may not be stored on %2: %3.
+
+The board may lose them when it is switched off. Check the connection and save again.</source>
+        <translation>%1 sind möglicherweise nicht auf %2 gespeichert: %3.
+
+Das Board kann sie beim Ausschalten verlieren. Prüfen Sie die Verbindung und speichern Sie erneut.</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="545"/>
+        <location filename="../ui/mainwindow.cpp" line="576"/>
+        <location filename="../ui/mainwindow.cpp" line="595"/>
         <source>Disabled</source>
         <translation>Deaktiviert</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="349"/>
+        <location filename="../ui/mainwindow.cpp" line="546"/>
         <source>Generic button</source>
         <translation>Allgemeiner Taster</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="350"/>
+        <location filename="../ui/mainwindow.cpp" line="547"/>
         <source>Analog</source>
         <translation>Analog</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="351"/>
+        <location filename="../ui/mainwindow.cpp" line="548"/>
         <source>SPI CS</source>
         <translation>SPI CS</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="352"/>
+        <location filename="../ui/mainwindow.cpp" line="549"/>
         <source>SPI SCK</source>
         <translation>SPI SCK</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="353"/>
+        <location filename="../ui/mainwindow.cpp" line="550"/>
         <source>SPI MISO</source>
         <translation>SPI MISO</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="354"/>
+        <location filename="../ui/mainwindow.cpp" line="551"/>
         <source>Enable effects switch</source>
         <translation>Schalter zum Aktivieren der Effekte</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="355"/>
+        <location filename="../ui/mainwindow.cpp" line="552"/>
         <source>Reset center button</source>
         <translation>Taster zum Zurücksetzen der Mitte</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="356"/>
+        <location filename="../ui/mainwindow.cpp" line="553"/>
         <source>Reboot button</source>
         <translation>Neustart-Taster</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="357"/>
+        <location filename="../ui/mainwindow.cpp" line="554"/>
         <source>Braking PWM</source>
         <translation>Brems-PWM</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="398"/>
+        <location filename="../ui/mainwindow.cpp" line="595"/>
         <source>Normal</source>
         <translation>Normal</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="398"/>
+        <location filename="../ui/mainwindow.cpp" line="595"/>
         <source>Inverted</source>
         <translation>Invertiert</translation>
     </message>

@@ -106,6 +106,66 @@
         <source>Direct X periodic forces strength (%)</source>
         <translation>Уровень периодических усилий DirectX (%)</translation>
     </message>
+    <message>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="28"/>
+        <source>Type a name for the profile first.</source>
+        <translation>Сначала введите имя профиля.</translation>
+    </message>
+    <message>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="37"/>
+        <source>A profile name may not start with a dot or hold a slash (/), a backslash (\) or a control character.</source>
+        <translation>Имя профиля не может начинаться с точки и содержать косую черту (/), обратную косую черту (\) или управляющий символ.</translation>
+    </message>
+    <message>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="252"/>
+        <source>Profile not saved: %1</source>
+        <translation>Профиль не сохранён: %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="255"/>
+        <source>Profile &quot;%1&quot; not saved: the folder %2 cannot be created.</source>
+        <translation>Профиль «%1» не сохранён: не удаётся создать папку %2.</translation>
+    </message>
+    <message>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="268"/>
+        <source>Profile &quot;%1&quot; saved.</source>
+        <translation>Профиль «%1» сохранён.</translation>
+    </message>
+    <message>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="270"/>
+        <source>Profile &quot;%1&quot; not saved: %2</source>
+        <translation>Профиль «%1» не сохранён: %2</translation>
+    </message>
+    <message>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="284"/>
+        <source>No profile deleted: %1</source>
+        <translation>Профиль не удалён: %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="288"/>
+        <source>No profile deleted: there is no profile &quot;%1&quot;.</source>
+        <translation>Профиль не удалён: профиля «%1» нет.</translation>
+    </message>
+    <message>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="291"/>
+        <source>Profile &quot;%1&quot; deleted.</source>
+        <translation>Профиль «%1» удалён.</translation>
+    </message>
+    <message>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="293"/>
+        <source>Profile &quot;%1&quot; not deleted: %2</source>
+        <translation>Профиль «%1» не удалён: %2</translation>
+    </message>
+    <message>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="313"/>
+        <source>Profile &quot;%1&quot; not loaded: the file is not an effect profile.</source>
+        <translation>Профиль «%1» не загружен: файл не является профилем эффектов.</translation>
+    </message>
+    <message>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="322"/>
+        <source>Profile &quot;%1&quot; loaded into the form; Apply or Save sends it to the board.</source>
+        <translation>Профиль «%1» загружен в форму; «Применить» или «Сохранить» отправит его на плату.</translation>
+    </message>
 </context>
 <context>
     <name>FullHardwareSettingsWidget</name>
@@ -236,26 +296,126 @@
         <translation>Сглаживание положения (%)</translation>
     </message>
     <message>
-        <location filename="../ui/fullhardwaresettingswidget.cpp" line="90"/>
+        <location filename="../ui/fullhardwaresettingswidget.cpp" line="119"/>
+        <source>Not a number: type a finite decimal number such as 0.35 (with a point or %1 as decimal separator).</source>
+        <translation>Не число: введите конечное десятичное число, например 0.35 (с точкой или %1 в качестве десятичного разделителя).</translation>
+    </message>
+    <message>
+        <location filename="../ui/fullhardwaresettingswidget.cpp" line="152"/>
         <source>None</source>
         <translation>Нет</translation>
     </message>
     <message>
-        <location filename="../ui/fullhardwaresettingswidget.cpp" line="91"/>
+        <location filename="../ui/fullhardwaresettingswidget.cpp" line="153"/>
         <source>Calibration start angle as the center</source>
         <translation>Начальный угол калибровки как центр</translation>
     </message>
     <message>
-        <location filename="../ui/fullhardwaresettingswidget.cpp" line="92"/>
+        <location filename="../ui/fullhardwaresettingswidget.cpp" line="154"/>
         <source>Automatic center of range search</source>
         <translation>Автоматический поиск центра диапазона</translation>
+    </message>
+</context>
+<context>
+    <name>LiveInputView</name>
+    <message>
+        <location filename="../ui/liveinputview.cpp" line="38"/>
+        <source>Throttle</source>
+        <translation>Газ (РУД)</translation>
+    </message>
+    <message>
+        <location filename="../ui/liveinputview.cpp" line="39"/>
+        <source>Rudder</source>
+        <translation>Руль направления</translation>
+    </message>
+    <message>
+        <location filename="../ui/liveinputview.cpp" line="40"/>
+        <source>Wheel</source>
+        <translation>Руль</translation>
+    </message>
+    <message>
+        <location filename="../ui/liveinputview.cpp" line="41"/>
+        <source>Gas</source>
+        <translation>Педаль газа</translation>
+    </message>
+    <message>
+        <location filename="../ui/liveinputview.cpp" line="42"/>
+        <source>Brake</source>
+        <translation>Тормоз</translation>
+    </message>
+    <message>
+        <location filename="../ui/liveinputview.cpp" line="85"/>
+        <source>Axes</source>
+        <translation>Оси</translation>
+    </message>
+    <message>
+        <location filename="../ui/liveinputview.cpp" line="91"/>
+        <source>Buttons</source>
+        <translation>Кнопки</translation>
+    </message>
+    <message>
+        <location filename="../ui/liveinputview.cpp" line="105"/>
+        <location filename="../ui/liveinputview.cpp" line="122"/>
+        <location filename="../ui/liveinputview.cpp" line="145"/>
+        <source>Select a board to see its inputs.</source>
+        <translation>Выберите плату, чтобы увидеть её входы.</translation>
+    </message>
+    <message>
+        <location filename="../ui/liveinputview.cpp" line="272"/>
+        <source>The board reports no axes and no buttons.</source>
+        <translation>Плата не сообщает ни об осях, ни о кнопках.</translation>
+    </message>
+    <message>
+        <location filename="../ui/liveinputview.cpp" line="287"/>
+        <source>Axis %1</source>
+        <translation>Ось %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/liveinputview.cpp" line="299"/>
+        <source>Live input is not available on this operating system yet.</source>
+        <translation>Входы в реальном времени в этой операционной системе пока недоступны.</translation>
+    </message>
+    <message>
+        <location filename="../ui/liveinputview.cpp" line="301"/>
+        <source>The board is not connected.</source>
+        <translation>Плата не подключена.</translation>
+    </message>
+    <message>
+        <location filename="../ui/liveinputview.cpp" line="303"/>
+        <source>The system made no input device of this board, so its inputs cannot be shown. Check that the board&apos;s HID driver is loaded.</source>
+        <translation>Система не создала устройство ввода для этой платы, поэтому её входы нельзя показать. Проверьте, загружен ли HID-драйвер платы.</translation>
+    </message>
+    <message>
+        <location filename="../ui/liveinputview.cpp" line="306"/>
+        <source>The board&apos;s input device %1 does not exist. Reconnect the board.</source>
+        <translation>Устройство ввода платы %1 не существует. Подключите плату заново.</translation>
+    </message>
+    <message>
+        <location filename="../ui/liveinputview.cpp" line="312"/>
+        <source>No permission to read the board&apos;s input device %1 (owner %2, group %3, mode %4). Install the udev rule that comes with Gravolt Setup and reconnect the board, or add your user to the group %3.</source>
+        <translation>Нет прав на чтение устройства ввода платы %1 (владелец %2, группа %3, режим %4). Установите правило udev из комплекта Gravolt Setup и подключите плату заново или добавьте своего пользователя в группу %3.</translation>
+    </message>
+    <message>
+        <location filename="../ui/liveinputview.cpp" line="318"/>
+        <source>The board was disconnected.</source>
+        <translation>Плата была отключена.</translation>
+    </message>
+    <message>
+        <location filename="../ui/liveinputview.cpp" line="323"/>
+        <source>The board&apos;s inputs cannot be read: %1</source>
+        <translation>Не удаётся прочитать входы платы: %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/liveinputview.cpp" line="324"/>
+        <source>The board&apos;s input device %1 cannot be read: %2</source>
+        <translation>Не удаётся прочитать устройство ввода платы %1: %2</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <location filename="../ui/mainwindow.ui" line="27"/>
-        <location filename="../ui/mainwindow.cpp" line="200"/>
+        <location filename="../ui/mainwindow.cpp" line="236"/>
         <source>No compatible devices connected</source>
         <translation>Совместимые устройства не подключены</translation>
     </message>
@@ -642,79 +802,198 @@
         <translation>Перезагрузить контроллер</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="202"/>
+        <location filename="../ui/mainwindow.cpp" line="102"/>
+        <source>Live input</source>
+        <translation>Входы в реальном времени</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="238"/>
         <source>Select compatible device (</source>
         <translation>Выберите совместимое устройство (подключено: </translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="204"/>
+        <location filename="../ui/mainwindow.cpp" line="240"/>
         <source> connected)</source>
         <translation>)</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="253"/>
+        <location filename="../ui/mainwindow.cpp" line="290"/>
         <source>Latest version</source>
         <translation>Последняя версия</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="348"/>
-        <location filename="../ui/mainwindow.cpp" line="379"/>
-        <location filename="../ui/mainwindow.cpp" line="398"/>
+        <location filename="../ui/mainwindow.cpp" line="444"/>
+        <source>the board</source>
+        <translation>плата</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="450"/>
+        <source>Failed: %1</source>
+        <translation>Ошибка: %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="476"/>
+        <source>Effect settings read from %1.</source>
+        <translation>Настройки эффектов прочитаны с %1.</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="477"/>
+        <source>Effect settings could not be read from %1: %2. Apply and Save stay disabled until a read succeeds.</source>
+        <translation>Не удалось прочитать настройки эффектов с %1: %2. «Применить» и «Сохранить» недоступны, пока чтение не удастся.</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="487"/>
+        <source>Hardware settings read from %1.</source>
+        <translation>Настройки оборудования прочитаны с %1.</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="488"/>
+        <source>Hardware settings could not be read from %1: %2. Apply and Save stay disabled until a read succeeds.</source>
+        <translation>Не удалось прочитать настройки оборудования с %1: %2. «Применить» и «Сохранить» недоступны, пока чтение не удастся.</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="493"/>
+        <source>Effect settings applied to the working memory of %1.</source>
+        <translation>Настройки эффектов применены в рабочей памяти %1.</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="494"/>
+        <source>Effect settings could not be applied to %1: %2.</source>
+        <translation>Не удалось применить настройки эффектов на %1: %2.</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="497"/>
+        <source>Hardware settings applied to the working memory of %1.</source>
+        <translation>Настройки оборудования применены в рабочей памяти %1.</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="498"/>
+        <source>Hardware settings could not be applied to %1: %2.</source>
+        <translation>Не удалось применить настройки оборудования на %1: %2.</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="501"/>
+        <source>Effect settings saved to the permanent memory of %1.</source>
+        <translation>Настройки эффектов сохранены в постоянной памяти %1.</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="502"/>
+        <source>Effect settings could not be saved to %1: %2.</source>
+        <translation>Не удалось сохранить настройки эффектов на %1: %2.</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="504"/>
+        <source>The effect settings</source>
+        <translation>Настройки эффектов</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="507"/>
+        <source>Hardware settings saved to the permanent memory of %1.</source>
+        <translation>Настройки оборудования сохранены в постоянной памяти %1.</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="508"/>
+        <source>Hardware settings could not be saved to %1: %2.</source>
+        <translation>Не удалось сохранить настройки оборудования на %1: %2.</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="510"/>
+        <source>The hardware settings</source>
+        <translation>Настройки оборудования</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="514"/>
+        <source>%1 is rebooting; it will come back in the list in a few seconds.</source>
+        <translation>%1 перезагружается и через несколько секунд снова появится в списке.</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="515"/>
+        <source>%1 could not be told to reboot: %2.</source>
+        <translation>Не удалось отправить %1 команду перезагрузки: %2.</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="518"/>
+        <source>%1 now waits for a firmware update and leaves the list.</source>
+        <translation>%1 теперь ожидает обновления прошивки и исчезает из списка.</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="519"/>
+        <source>%1 could not be switched to DFU mode: %2.</source>
+        <translation>Не удалось перевести %1 в режим DFU: %2.</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="526"/>
+        <source>Settings not saved</source>
+        <translation>Настройки не сохранены</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="527"/>
+        <source>%1 may not be stored on %2: %3.
+
+The board may lose them when it is switched off. Check the connection and save again.</source>
+        <translation>%1, возможно, не сохранены на %2: %3.
+
+Плата может потерять их при выключении. Проверьте подключение и сохраните ещё раз.</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="545"/>
+        <location filename="../ui/mainwindow.cpp" line="576"/>
+        <location filename="../ui/mainwindow.cpp" line="595"/>
         <source>Disabled</source>
         <translation>Отключено</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="349"/>
+        <location filename="../ui/mainwindow.cpp" line="546"/>
         <source>Generic button</source>
         <translation>Обычная кнопка</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="350"/>
+        <location filename="../ui/mainwindow.cpp" line="547"/>
         <source>Analog</source>
         <translation>Аналоговый вход</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="351"/>
+        <location filename="../ui/mainwindow.cpp" line="548"/>
         <source>SPI CS</source>
         <translation>SPI CS</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="352"/>
+        <location filename="../ui/mainwindow.cpp" line="549"/>
         <source>SPI SCK</source>
         <translation>SPI SCK</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="353"/>
+        <location filename="../ui/mainwindow.cpp" line="550"/>
         <source>SPI MISO</source>
         <translation>SPI MISO</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="354"/>
+        <location filename="../ui/mainwindow.cpp" line="551"/>
         <source>Enable effects switch</source>
         <translation>Переключатель включения эффектов</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="355"/>
+        <location filename="../ui/mainwindow.cpp" line="552"/>
         <source>Reset center button</source>
         <translation>Кнопка сброса центра</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="356"/>
+        <location filename="../ui/mainwindow.cpp" line="553"/>
         <source>Reboot button</source>
         <translation>Кнопка перезагрузки</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="357"/>
+        <location filename="../ui/mainwindow.cpp" line="554"/>
         <source>Braking PWM</source>
         <translation>ШИМ торможения</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="398"/>
+        <location filename="../ui/mainwindow.cpp" line="595"/>
         <source>Normal</source>
         <translation>Обычный</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="398"/>
+        <location filename="../ui/mainwindow.cpp" line="595"/>
         <source>Inverted</source>
         <translation>Инвертированный</translation>
     </message>

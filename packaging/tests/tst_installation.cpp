@@ -154,6 +154,7 @@ private slots:
     void firstStartTakesLanguageFromLocale();
 
     void launcherReplacesStaleLinksOnly();
+    void installedToolUsesTheLaunchersFolder();
 
 private:
     QJsonObject launch(const QString &dataHome, const QStringList &arguments,
@@ -424,6 +425,29 @@ void TestInstallation::launcherReplacesStaleLinksOnly()
     // The user's own (empty) i18n folder wins over the installed catalogues.
     QVERIFY(!QFileInfo(workDir + QStringLiteral("/i18n")).isSymLink());
     compareTexts(shown, QString());
+}
+
+// gravoltctl installed beside the launcher reads the profiles of the folder
+// the launcher runs the window in, wherever it is started from. A profile
+// that is not there stops it before it looks for a board.
+void TestInstallation::installedToolUsesTheLaunchersFolder()
+{
+    QTemporaryDir dataHome;
+    const QString profileDir =
+        dataHome.filePath(QStringLiteral("gravolt-setup/device_effects_profiles"));
+    QProcess tool;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), dataHome.path());
+    environment.remove(QStringLiteral("DISPLAY"));
+    environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    tool.setProcessEnvironment(environment);
+    tool.setWorkingDirectory(unrelatedDir.path());
+    tool.start(prefix.filePath(QStringLiteral("bin/gravoltctl")),
+               {QStringLiteral("apply-profile"), QStringLiteral("Rally")});
+    QVERIFY(tool.waitForFinished(LAUNCH_TIMEOUT_MS));
+    QCOMPARE(tool.exitCode(), 2);
+    const QString message = QString::fromLocal8Bit(tool.readAllStandardError());
+    QVERIFY2(message.contains(profileDir), qPrintable(message));
 }
 
 QTEST_MAIN(TestInstallation)
