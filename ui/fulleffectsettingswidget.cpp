@@ -6,6 +6,7 @@
 
 #include <QCheckBox>
 #include <QFile>
+#include <QPushButton>
 #include <QSaveFile>
 #include <QSlider>
 #include <QSpinBox>
@@ -115,7 +116,7 @@ FullEffectSettingsWidget::FullEffectSettingsWidget(QWidget *parent)
 
     exchange = new ProfileExchange(
         profileDir.absolutePath(), [this] { return getEffectSettings(); }, this);
-    exchange->addButtons(ui->gridLayout_4);
+    addProfileExchangeButtons();
     connect(exchange, &ProfileExchange::statusMessage, this,
             &FullEffectSettingsWidget::statusMessage);
     connect(exchange, &ProfileExchange::profileImported, this, [this](const QString &name) {
@@ -123,6 +124,26 @@ FullEffectSettingsWidget::FullEffectSettingsWidget(QWidget *parent)
         ui->profile_combo_box->setCurrentIndex(
             ui->profile_combo_box->findText(name, Qt::MatchExactly | Qt::MatchCaseSensitive));
     });
+}
+
+void FullEffectSettingsWidget::addProfileExchangeButtons()
+{
+    auto *importButton = new QPushButton(tr("Import..."), ui->profiles_group_box);
+    importButton->setObjectName(QStringLiteral("profile_import_button"));
+    importButton->setToolTip(tr("Store an effect profile file as a profile"));
+    auto *exportButton = new QPushButton(tr("Export..."), ui->profiles_group_box);
+    exportButton->setObjectName(QStringLiteral("profile_export_button"));
+    exportButton->setToolTip(tr("Write the effect settings of the form to a profile file"));
+    // Sized like Save and Delete beside them; the name field takes the rest.
+    for (QPushButton *button : {importButton, exportButton}) {
+        button->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+        button->setMaximumWidth(ui->profile_save_button->maximumWidth());
+    }
+    const int column = ui->gridLayout_4->columnCount();
+    ui->gridLayout_4->addWidget(importButton, 0, column);
+    ui->gridLayout_4->addWidget(exportButton, 0, column + 1);
+    ui->gridLayout_4->setColumnStretch(0, 1);
+    exchange->connectButtons(importButton, exportButton);
 }
 
 void FullEffectSettingsWidget::setBoardIdentity(const BoardIdentity &board)

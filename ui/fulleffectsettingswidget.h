@@ -75,6 +75,7 @@ private slots:
 
 private:
     QString profileFilePath(const QString &name) const;
+    void addProfileExchangeButtons();
 
     Ui::FullEffectSettingsWidget *ui;
     QDir profileDir;

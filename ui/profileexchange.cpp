@@ -6,7 +6,6 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QGridLayout>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSaveFile>
@@ -15,8 +14,6 @@
 #include <utility>
 
 namespace {
-
-constexpr int PROFILE_BUTTON_MAXIMUM_WIDTH = 100;  // px, as the form's Save and Delete
 
 QString fileFilter()
 {
@@ -51,24 +48,8 @@ ProfileExchange::ProfileExchange(QString profileDir,
       panel(panel), origins(this->profileDir)
 {}
 
-void ProfileExchange::addButtons(QGridLayout *row)
+void ProfileExchange::connectButtons(QPushButton *importButton, QPushButton *exportButton)
 {
-    auto *importButton = new QPushButton(tr("Import..."), panel);
-    importButton->setObjectName(QStringLiteral("profile_import_button"));
-    importButton->setToolTip(tr("Store an effect profile file as a profile"));
-    auto *exportButton = new QPushButton(tr("Export..."), panel);
-    exportButton->setObjectName(QStringLiteral("profile_export_button"));
-    exportButton->setToolTip(tr("Write the effect settings of the form to a profile file"));
-    // Sized like the panel's own Save and Delete buttons; the name field
-    // takes the room that is left.
-    for (QPushButton *button : {importButton, exportButton}) {
-        button->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-        button->setMaximumWidth(PROFILE_BUTTON_MAXIMUM_WIDTH);
-    }
-    const int column = row->columnCount();
-    row->addWidget(importButton, 0, column);
-    row->addWidget(exportButton, 0, column + 1);
-    row->setColumnStretch(0, 1);
     connect(importButton, &QPushButton::clicked, this, &ProfileExchange::importProfile);
     connect(exportButton, &QPushButton::clicked, this, &ProfileExchange::exportProfile);
 }

@@ -9,7 +9,7 @@
 
 #include <functional>
 
-class QGridLayout;
+class QPushButton;
 class QWidget;
 
 // The effect panel's profiles beyond the raw files it keeps: import and
@@ -25,8 +25,8 @@ public:
     ProfileExchange(QString profileDir, std::function<EffectSettingsTypeDef()> formRecord,
                     QWidget *panel);
 
-    // Puts "Import..." and "Export..." at the end of the first row of `row`.
-    void addButtons(QGridLayout *row);
+    // The panel's "Import..." and "Export..." buttons.
+    void connectButtons(QPushButton *importButton, QPushButton *exportButton);
 
     // The board the panel works for: the origin of profiles saved from now
     // on, and the board an export names.
