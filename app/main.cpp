@@ -3,9 +3,21 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QStringList>
+
+#include <cstdio>
 
 int main(int argc, char *argv[])
 {
+    // Answered before QApplication exists, so that it needs no display.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    if (const std::optional<QString> text = informationRequested(arguments)) {
+        std::fputs(text->toLocal8Bit().constData(), stdout);
+        return 0;
+    }
+
     QApplication app(argc, argv);
     MainWindow window;
     window.show();

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 class QTranslator;
 
 // The command-line word that switches advanced mode on.
@@ -24,6 +26,12 @@ struct StartupOptions {
 // argument the settings file is not read; without one, "UI/lang" comes from
 // config.ini in the current working directory.
 StartupOptions readStartupOptions(const QStringList &arguments);
+
+// `--help` and `--version` anywhere before a lone `--`: the text to print to
+// standard output before exiting with 0. Any other argument list gives
+// nothing and starts the window, with the meaning readStartupOptions gives it.
+// Needs no QCoreApplication, so it answers without a display.
+std::optional<QString> informationRequested(const QStringList &arguments);
 
 // Loads the catalogue of `language` into `translator` and installs it into the
 // application, also when the load fails (it then translates nothing). An empty

@@ -146,13 +146,13 @@ QList<FormRow> formRows()
         }
     }
     rows.append({"direct_x_group_box", 1, "direct_x_spring_label",
-                 "Direct X spring forces strength (%)", "direct_x_spring_slider", 0, 100,
+                 "DirectX spring forces strength (%)", "direct_x_spring_slider", 0, 100,
                  "direct_x_spring_strength", 100, true});
     rows.append({"direct_x_group_box", 2, "direct_x_constant_strength_label",
-                 "Direct X constant forces strength (%)", "direct_x_constant_strength_slider", 0,
+                 "DirectX constant forces strength (%)", "direct_x_constant_strength_slider", 0,
                  100, "direct_x_constant_strength", 100, true});
     rows.append({"direct_x_group_box", 3, "direct_x_periodic_strength_label",
-                 "Direct X periodic forces strength (%)", "direct_x_periodic_strength_slider", 0,
+                 "DirectX periodic forces strength (%)", "direct_x_periodic_strength_slider", 0,
                  100, "direct_x_periodic_strength", 100, true});
     return rows;
 }

@@ -217,12 +217,11 @@ private slots:
             QCOMPARE(tabs()->tabText(i), titles[i]);
         }
         // The panels are the promoted widgets, one on each of the first two pages.
-        QCOMPARE(effectsPanel()->parentWidget(), tabs()->widget(0));
+        QVERIFY(tabs()->widget(0)->isAncestorOf(effectsPanel()));
         QVERIFY(window->findChild<FullHardwareSettingsWidget *>(
             QStringLiteral("hardware_settings_widget")));
-        QCOMPARE(window->findChild<QWidget *>(QStringLiteral("hardware_settings_widget"))
-                     ->parentWidget(),
-                 tabs()->widget(1));
+        QVERIFY(tabs()->widget(1)->isAncestorOf(
+            window->findChild<QWidget *>(QStringLiteral("hardware_settings_widget"))));
 
         // Every trio sits on its own page.
         for (int page = 1; page <= 4; ++page) {
@@ -278,7 +277,7 @@ private slots:
         row("read_effects_settings_button", "Read current effects settings from controller");
         row("apply_effect_settings_button", "Apply current effects settings to controller");
         row("save_effects_settings_button",
-            "Save effects settings to controller's permament memory");
+            "Save effects settings to controller's permanent memory");
         for (int page = 1; page <= 4; ++page) {
             const QByteArray n = QByteArray::number(page);
             QTest::newRow("read_hardware_settings_button_" + n)
@@ -289,11 +288,11 @@ private slots:
                 << QStringLiteral("Apply current hardware settings to controller");
             QTest::newRow("save_hardware_settings_button_" + n)
                 << QStringLiteral("save_hardware_settings_button_") + QString::number(page)
-                << QStringLiteral("Save hardware settings to controller's permament memory");
+                << QStringLiteral("Save hardware settings to controller's permanent memory");
         }
         row("dfu_mode_button", "Switch to DFU mode");
         row("reboot_button", "Reboot controller");
-        row("groupBox", "GPIO modes (Require reboot)");
+        row("groupBox", "GPIO modes (requires reboot)");
         row("label_6", "Pin 1");
         row("label_8", "Pin 2");
         row("label_9", "Pin 3");
@@ -304,8 +303,8 @@ private slots:
         row("label_4", "Pin 8");
         row("label_22", "Encoder Z0");
         row("label_7", "Encoder Z1");
-        row("groupBox_7", "Extensions (Require reboot)");
-        row("spi_recommendations", "SPI recomendations");
+        row("groupBox_7", "Extensions (requires reboot)");
+        row("spi_recommendations", "SPI recommendations");
         row("label_2", "- SCK line at PIN 3");
         row("label", "- MISO line at PIN 4");
         row("label_3", "- CS line at PIN 5");
@@ -524,9 +523,9 @@ private slots:
         QCOMPARE(answerer.title, QStringLiteral("Version mismatch!"));
         QCOMPARE(answerer.text,
                  QStringLiteral("Device firmware and Gravolt Setup have different versions. "
-                                "Changing settings with not compatible software can cause "
-                                "unexpected device behaviour.\n **Consider using matching "
-                                "versions of Gravolt Setup firmware.**"));
+                                "Changing settings with incompatible software can cause "
+                                "unexpected device behaviour.\n\n**Consider using matching "
+                                "versions of Gravolt Setup and firmware.**"));
         QCOMPARE(answerer.textFormat, Qt::MarkdownText);
         QCOMPARE(answerer.icon, QMessageBox::Warning);
         QVERIFY(!answerer.hasParent);

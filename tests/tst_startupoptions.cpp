@@ -2,6 +2,7 @@
 
 #include <QtTest>
 
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTranslator>
 
@@ -123,6 +124,75 @@ private slots:
         QVERIFY(!translator.isEmpty());
         QCOMPARE(QCoreApplication::translate("MainWindow", "Read"), QStringLiteral("Lesen"));
         QCoreApplication::removeTranslator(&translator);
+    }
+
+    void informationRequests_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("answer");  // "help", "version" or "" for the window
+        const QString program = QStringLiteral("/usr/bin/gravolt-setup");
+        QTest::newRow("nothing") << QStringList{program} << "";
+        QTest::newRow("help") << QStringList{program, "--help"} << "help";
+        QTest::newRow("version") << QStringList{program, "--version"} << "version";
+        QTest::newRow("help wins") << QStringList{program, "--version", "--help"} << "help";
+        QTest::newRow("after advanced") << QStringList{program, "advanced", "--help"} << "help";
+        QTest::newRow("among unknown options") << QStringList{program, "--x", "--help"} << "help";
+        QTest::newRow("advanced") << QStringList{program, "advanced"} << "";
+        QTest::newRow("short h is an argument") << QStringList{program, "-h"} << "";
+        QTest::newRow("short v is an argument") << QStringList{program, "-v"} << "";
+        QTest::newRow("question mark") << QStringList{program, "-?"} << "";
+        QTest::newRow("other word") << QStringList{program, "help"} << "";
+        QTest::newRow("after --") << QStringList{program, "--", "--help"} << "";
+        QTest::newRow("unknown option") << QStringList{program, "--y"} << "";
+    }
+
+    // Only --help and --version are answered; every other command line
+    // starts the window as readStartupOptions describes.
+    void informationRequests()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, answer);
+        const std::optional<QString> text = informationRequested(arguments);
+        QCOMPARE(text.has_value(), !answer.isEmpty());
+        if (answer == QLatin1String("help")) {
+            QVERIFY(text->startsWith(QLatin1String("Usage: gravolt-setup [advanced]\n")));
+            for (const char *topic : {"advanced", "config.ini", "device_effects_profiles/",
+                                      "working directory", ".local/share/gravolt-setup"})
+                QVERIFY2(text->contains(QLatin1String(topic)), topic);
+        } else if (answer == QLatin1String("version")) {
+            QCOMPARE(*text, QStringLiteral("Gravolt Setup 240719\n"));
+        }
+    }
+
+    void programAnswersWithoutDisplay_data()
+    {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QString>("firstLine");
+        QTest::newRow("help") << "--help"
+                              << "Usage: gravolt-setup [advanced]";
+        QTest::newRow("version") << "--version"
+                                 << "Gravolt Setup 240719";
+    }
+
+    // The program prints the text and exits 0, also where no window could
+    // open at all.
+    void programAnswersWithoutDisplay()
+    {
+        QFETCH(QString, option);
+        QFETCH(QString, firstLine);
+        QProcess program;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            environment.remove(QLatin1String(name));
+        program.setProcessEnvironment(environment);
+        program.start(QStringLiteral(GRAVOLT_DEMO_PROGRAM), {option});
+        QVERIFY(program.waitForFinished(30000));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), 0);
+        const QString output = QString::fromLocal8Bit(program.readAllStandardOutput());
+        QCOMPARE(output.section(QLatin1Char('\n'), 0, 0), firstLine);
+        QVERIFY(output.endsWith(QLatin1Char('\n')));
+        QCOMPARE(program.readAllStandardError(), QByteArray());
     }
 
     void titleIsNeverTranslated()

@@ -7,6 +7,7 @@
 #include "settings/recordmetatypes.h"
 #include "ui/backupcontroller.h"
 #include "ui/liveinputview.h"
+#include "ui/wheelguard.h"
 #include "ui/widgethelpers.h"
 
 #include <libusb.h>
@@ -53,9 +54,9 @@ constexpr DeviceModel DEVICE_MODELS[] = {
 // catalogue is installed.
 const QString VERSION_MISMATCH_TITLE = QStringLiteral("Version mismatch!");
 const QString VERSION_MISMATCH_TEXT = QStringLiteral(
-    "Device firmware and Gravolt Setup have different versions. Changing settings with not "
-    "compatible software can cause unexpected device behaviour.\n"
-    " **Consider using matching versions of Gravolt Setup firmware.**");
+    "Device firmware and Gravolt Setup have different versions. Changing settings with "
+    "incompatible software can cause unexpected device behaviour.\n\n"
+    "**Consider using matching versions of Gravolt Setup and firmware.**");
 
 // Extensions on the SPI pins, in spi_mode code order after "Disabled". They
 // are part numbers and product names, the same in every language.
@@ -94,6 +95,8 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
     // The translation must be installed before the form looks up its texts.
     advanced = runStartupConfiguration(translator);
 
+    // Before the form exists, so that it sees every control being polished.
+    QCoreApplication::instance()->installEventFilter(new WheelGuard(this));
     ui->setupUi(this);
     setWindowIcon(windowIconImage);
     setWindowTitle(windowTitleText);
@@ -292,6 +295,10 @@ void MainWindow::showVersionMismatch(FirmwareInfoTypeDef info)
     box.setWindowTitle(VERSION_MISMATCH_TITLE);
     box.setText(VERSION_MISMATCH_TEXT);
     box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+    // Qt names its standard buttons from its own catalogue, which is not
+    // always installed; these two follow the window's language either way.
+    box.button(QMessageBox::Ok)->setText(tr("OK"));
+    box.button(QMessageBox::Cancel)->setText(tr("Cancel"));
     QPushButton *latestVersion = box.addButton(tr("Latest version"), QMessageBox::ActionRole);
     box.setIcon(QMessageBox::Warning);
     box.setDefaultButton(latestVersion);  // also gives it the keyboard focus
@@ -335,6 +342,9 @@ void MainWindow::applyDeviceInfo(FirmwareInfoTypeDef info)
         worker->readEffectSettings(currentProductId);
         worker->readHardwareSettings(currentProductId);
     });
+    // The pages just shown, filled by the reads, may need more room than the
+    // window had.
+    post([this] { growWindowToNaturalSize(this); });
 
     ui->reboot_button->show();
     ui->dfu_mode_button->show();

@@ -3,9 +3,14 @@
 #include "device/firmwareinfo.h"
 
 #include <QComboBox>
+#include <QLayout>
 #include <QListView>
+#include <QScreen>
 #include <QStandardItemModel>
 #include <QTabWidget>
+#include <QWidget>
+
+#include <algorithm>
 
 void setComboRowHidden(QComboBox *combo, int row, bool hidden)
 {
@@ -43,4 +48,57 @@ void setAxisTabsForDevice(QTabWidget *tabs, int deviceType)
     default:
         break;
     }
+}
+
+namespace {
+
+// A page that has never been shown is polished, and its layouts brought up to
+// date, only when it is shown; until then it reports the size it had when it
+// was built, before the window's font reached it. And a change of size
+// climbs from a widget to the window one posted event per level. So every
+// widget is polished and then, innermost first, drops the size it last gave
+// and lays out its children anew.
+void bringLayoutsUpToDate(QWidget *window)
+{
+    const QList<QWidget *> widgets = window->findChildren<QWidget *>();
+    for (QWidget *widget : widgets)
+        widget->ensurePolished();
+    for (auto it = widgets.crbegin(); it != widgets.crend(); ++it) {
+        (*it)->updateGeometry();
+        if (QLayout *layout = (*it)->layout())
+            layout->activate();
+    }
+    if (QLayout *layout = window->layout())
+        layout->activate();
+}
+
+}  // namespace
+
+void growWindowToNaturalSize(QWidget *window)
+{
+    if (!window)
+        return;
+    bringLayoutsUpToDate(window);
+    QSize wanted = window->sizeHint().expandedTo(window->minimumSizeHint());
+    const QScreen *screen = window->screen();
+    if (!screen) {
+        window->resize(wanted.expandedTo(window->size()));
+        return;
+    }
+    // The title bar and borders of the window manager come on top of the
+    // window's own size; before the window is mapped they count as nothing.
+    const QRect available = screen->availableGeometry();
+    const QSize decoration = window->frameGeometry().size() - window->size();
+    // Past the screen's edge nothing could be reached; a page that is then
+    // too wide or too tall scrolls instead.
+    wanted = wanted.boundedTo(available.size() - decoration).expandedTo(window->size());
+    window->resize(wanted);
+
+    const QRect frame = window->frameGeometry();
+    const int x =
+        std::max(available.left(), std::min(frame.left(), available.right() - frame.width() + 1));
+    const int y =
+        std::max(available.top(), std::min(frame.top(), available.bottom() - frame.height() + 1));
+    if (x != frame.left() || y != frame.top())
+        window->move(x, y);
 }

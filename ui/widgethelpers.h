@@ -12,3 +12,11 @@ void setComboRowHidden(QComboBox *combo, int row, bool hidden);
 // Per-axis tabs: a joystick (type 1) shows both axes, types 2 to 4 only the
 // first; any other type leaves the tabs as they are.
 void setAxisTabsForDevice(QTabWidget *tabs, int deviceType);
+
+class QWidget;
+
+// Makes a top-level window as large as its contents ask for, but no larger
+// than the screen's free area, and moves it back onto that area where it
+// would reach past an edge. It never shrinks the window: a size the user
+// chose stays.
+void growWindowToNaturalSize(QWidget *window);

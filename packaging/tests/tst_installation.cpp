@@ -250,7 +250,7 @@ void TestInstallation::catalogueIsComplete()
         for (const QString &unit : {QStringLiteral("V/V")})
             QVERIFY2(m.source.contains(unit) == m.translation.contains(unit),
                      qPrintable(where + " lost its unit"));
-        if (m.source.endsWith(QLatin1String("(Require reboot)"))) {
+        if (m.source.endsWith(QLatin1String("(requires reboot)"))) {
             const qsizetype open = m.translation.lastIndexOf(QLatin1Char('('));
             QVERIFY2(open > 0 && m.translation.endsWith(QLatin1Char(')')),
                      qPrintable(where + " lost its reboot marker"));

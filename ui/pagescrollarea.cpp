@@ -1,0 +1,58 @@
+#include "pagescrollarea.h"
+
+#include <QEvent>
+#include <QScrollBar>
+
+PageScrollArea::PageScrollArea(QWidget *parent) : QScrollArea(parent)
+{
+    // The page shows through, as it did before it could scroll.
+    viewport()->setAutoFillBackground(false);
+}
+
+bool PageScrollArea::event(QEvent *event)
+{
+    // A page that changes its size (shown for the first time with its final
+    // font, a row shown or hidden) asks its parent, the viewport, to lay it
+    // out again, and the viewport passes that request on to here. The size
+    // this area asks for is the page's, so the layouts around it must hear of
+    // it too; they would otherwise keep the size they were given last.
+    if (event->type() == QEvent::LayoutRequest)
+        updateGeometry();
+    return QScrollArea::event(event);
+}
+
+bool PageScrollArea::eventFilter(QObject *watched, QEvent *event)
+{
+    // QScrollArea paints its contents with the window colour, which on a tab
+    // differs from the tab's own; undone when the contents are shown, after
+    // setWidget() has had its say.
+    if (watched == widget() && event->type() == QEvent::Show)
+        widget()->setAutoFillBackground(false);
+    return QScrollArea::eventFilter(watched, event);
+}
+
+int PageScrollArea::verticalChrome() const
+{
+    // Room for the vertical bar is always reserved: if the window ends up
+    // shorter than the page, the bar appears without squeezing the page
+    // sideways into a horizontal bar as well.
+    return 2 * frameWidth() + verticalScrollBar()->sizeHint().width();
+}
+
+QSize PageScrollArea::sizeHint() const
+{
+    const QWidget *page = widget();
+    if (!page)
+        return QScrollArea::sizeHint();
+    const QSize pageSize = page->sizeHint().expandedTo(page->minimumSizeHint());
+    return {pageSize.width() + verticalChrome(), pageSize.height() + 2 * frameWidth()};
+}
+
+QSize PageScrollArea::minimumSizeHint() const
+{
+    const QWidget *page = widget();
+    if (!page)
+        return QScrollArea::minimumSizeHint();
+    return {page->minimumSizeHint().width() + verticalChrome(),
+            QScrollArea::minimumSizeHint().height()};
+}
