@@ -93,17 +93,17 @@
     </message>
     <message>
         <location filename="../ui/fulleffectsettingswidget.ui" line="681"/>
-        <source>Direct X spring forces strength (%)</source>
+        <source>DirectX spring forces strength (%)</source>
         <translation>Stärke der DirectX-Federkräfte (%)</translation>
     </message>
     <message>
         <location filename="../ui/fulleffectsettingswidget.ui" line="717"/>
-        <source>Direct X constant forces strength (%)</source>
+        <source>DirectX constant forces strength (%)</source>
         <translation>Stärke der konstanten DirectX-Kräfte (%)</translation>
     </message>
     <message>
         <location filename="../ui/fulleffectsettingswidget.ui" line="753"/>
-        <source>Direct X periodic forces strength (%)</source>
+        <source>DirectX periodic forces strength (%)</source>
         <translation>Stärke der periodischen DirectX-Kräfte (%)</translation>
     </message>
     <message>
@@ -176,122 +176,237 @@
     </message>
     <message>
         <location filename="../ui/fullhardwaresettingswidget.ui" line="32"/>
+        <source>&lt;p&gt;Puts the board&apos;s force output into its diagnostic mode, for tracking down drive problems. Leave it off in normal use.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Schaltet die Kraftausgabe der Platine in ihren Diagnosemodus, um Antriebsprobleme aufzuspüren. Im normalen Betrieb ausgeschaltet lassen.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="35"/>
         <source>Debug forces</source>
         <translation>Kräfte-Debugging</translation>
     </message>
     <message>
-        <location filename="../ui/fullhardwaresettingswidget.ui" line="39"/>
-        <source>Enable forces (Require reboot)</source>
-        <translation>Kräfte aktivieren (Neustart erforderlich)</translation>
-    </message>
-    <message>
-        <location filename="../ui/fullhardwaresettingswidget.ui" line="60"/>
-        <source>Current sense gain (Require reboot)</source>
-        <translation>Verstärkung der Strommessung (Neustart erforderlich)</translation>
-    </message>
-    <message>
-        <location filename="../ui/fullhardwaresettingswidget.ui" line="68"/>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="80"/>
         <source>80V/V</source>
         <translation>80V/V</translation>
     </message>
     <message>
-        <location filename="../ui/fullhardwaresettingswidget.ui" line="73"/>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="85"/>
         <source>40V/V</source>
         <translation>40V/V</translation>
     </message>
     <message>
-        <location filename="../ui/fullhardwaresettingswidget.ui" line="78"/>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="90"/>
         <source>20V/V</source>
         <translation>20V/V</translation>
     </message>
     <message>
-        <location filename="../ui/fullhardwaresettingswidget.ui" line="83"/>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="95"/>
         <source>10V/V</source>
         <translation>10V/V</translation>
     </message>
     <message>
-        <location filename="../ui/fullhardwaresettingswidget.ui" line="91"/>
-        <source>Calibration (Require reboot)</source>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="42"/>
+        <source>&lt;p&gt;Lets the board drive its motors. Off, it still reports positions and buttons but produces no force. Takes effect after a reboot.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Erlaubt der Platine, ihre Motoren anzusteuern. Ausgeschaltet meldet sie weiter Positionen und Tasten, erzeugt aber keine Kraft. Wirkt erst nach einem Neustart.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="45"/>
+        <source>Enable forces (requires reboot)</source>
+        <translation>Kräfte aktivieren (Neustart erforderlich)</translation>
+    </message>
+    <message>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="66"/>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="76"/>
+        <source>&lt;p&gt;Gain of the board&apos;s motor current-sense amplifier, in V/V. It must match the board&apos;s current-sense circuit. Takes effect after a reboot.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Verstärkung des Strommessverstärkers der Motoren, in V/V. Sie muss zur Strommessschaltung der Platine passen. Wirkt erst nach einem Neustart.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="69"/>
+        <source>Current sense gain (requires reboot)</source>
+        <translation>Verstärkung der Strommessung (Neustart erforderlich)</translation>
+    </message>
+    <message>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="103"/>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="113"/>
+        <source>&lt;p&gt;How the board finds the centre of travel when it starts: not at all, taking the position at calibration start as the centre, or searching the whole range for its middle. Takes effect after a reboot.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Wie die Platine beim Start die Mitte des Weges findet: gar nicht, mit der Position beim Kalibrierstart als Mitte oder durch Absuchen des ganzen Bereichs nach seiner Mitte. Wirkt erst nach einem Neustart.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="106"/>
+        <source>Calibration (requires reboot)</source>
         <translation>Kalibrierung (Neustart erforderlich)</translation>
     </message>
     <message>
-        <location filename="../ui/fullhardwaresettingswidget.ui" line="113"/>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="132"/>
         <source>Axis 0</source>
         <translation>Achse 0</translation>
     </message>
     <message>
-        <location filename="../ui/fullhardwaresettingswidget.ui" line="119"/>
-        <location filename="../ui/fullhardwaresettingswidget.ui" line="233"/>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="138"/>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="284"/>
+        <source>&lt;p&gt;Reverses the direction in which this axis reports its position to the computer.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Kehrt die Richtung um, in der diese Achse ihre Position an den Computer meldet.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="141"/>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="287"/>
         <source>Invert joystick output</source>
         <translation>Joystick-Ausgabe umkehren</translation>
     </message>
     <message>
-        <location filename="../ui/fullhardwaresettingswidget.ui" line="126"/>
-        <location filename="../ui/fullhardwaresettingswidget.ui" line="240"/>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="148"/>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="294"/>
+        <source>&lt;p&gt;Reverses the direction in which the motor pushes this axis.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Kehrt die Richtung um, in der der Motor diese Achse drückt.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="151"/>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="297"/>
         <source>Invert force output</source>
         <translation>Kraftausgabe umkehren</translation>
     </message>
     <message>
-        <location filename="../ui/fullhardwaresettingswidget.ui" line="145"/>
-        <location filename="../ui/fullhardwaresettingswidget.ui" line="259"/>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="158"/>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="180"/>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="304"/>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="326"/>
+        <source>&lt;p&gt;Resolution of this axis&apos;s encoder, in counts per revolution.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Auflösung des Encoders dieser Achse, in Zählschritten pro Umdrehung.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="173"/>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="319"/>
         <source>Encoder CPR</source>
         <translation>Encoder-CPR</translation>
     </message>
     <message>
-        <location filename="../ui/fullhardwaresettingswidget.ui" line="171"/>
-        <location filename="../ui/fullhardwaresettingswidget.ui" line="285"/>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="190"/>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="212"/>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="336"/>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="358"/>
+        <source>&lt;p&gt;Number of pole pairs of this axis&apos;s motor (half its number of magnet poles), as given by the motor&apos;s data sheet.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Anzahl der Polpaare des Motors dieser Achse (die Hälfte seiner Magnetpole), laut Datenblatt des Motors.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="205"/>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="351"/>
         <source>Pole pairs</source>
         <translation>Polpaare</translation>
     </message>
     <message>
-        <location filename="../ui/fullhardwaresettingswidget.ui" line="194"/>
-        <location filename="../ui/fullhardwaresettingswidget.ui" line="308"/>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="219"/>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="241"/>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="365"/>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="387"/>
+        <source>&lt;p&gt;Proportional gain of this axis&apos;s motor control loop (a plain factor): how strongly it answers a deviation. Higher is stiffer; too high makes the motor oscillate.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Proportionalverstärkung des Motorregelkreises dieser Achse (ein reiner Faktor): wie stark er auf eine Abweichung antwortet. Höher ist steifer; zu hoch lässt den Motor schwingen.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="234"/>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="380"/>
         <source>P gain</source>
         <translation>P-Verstärkung</translation>
     </message>
     <message>
-        <location filename="../ui/fullhardwaresettingswidget.ui" line="216"/>
-        <location filename="../ui/fullhardwaresettingswidget.ui" line="330"/>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="248"/>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="270"/>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="394"/>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="416"/>
+        <source>&lt;p&gt;Integral gain of this axis&apos;s motor control loop (a plain factor): how strongly it corrects a deviation that persists. Too high makes the motor overshoot.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Integralverstärkung des Motorregelkreises dieser Achse (ein reiner Faktor): wie stark er eine bleibende Abweichung ausgleicht. Zu hoch lässt den Motor überschwingen.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="263"/>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="409"/>
         <source>I gain</source>
         <translation>I-Verstärkung</translation>
     </message>
     <message>
-        <location filename="../ui/fullhardwaresettingswidget.ui" line="227"/>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="278"/>
         <source>Axis 1</source>
         <translation>Achse 1</translation>
     </message>
     <message>
-        <location filename="../ui/fullhardwaresettingswidget.ui" line="358"/>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="441"/>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="451"/>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="464"/>
+        <source>&lt;p&gt;Highest motor power the board will deliver, in percent of its maximum. Every force is kept below it.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Höchste Motorleistung, die die Platine abgibt, in Prozent ihres Maximums. Jede Kraft bleibt darunter.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="444"/>
         <source>Power limit (%)</source>
         <translation>Leistungsgrenze (%)</translation>
     </message>
     <message>
-        <location filename="../ui/fullhardwaresettingswidget.ui" line="382"/>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="474"/>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="484"/>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="497"/>
+        <source>&lt;p&gt;Force with which the motor moves the axis while calibrating, in percent of full force.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Kraft, mit der der Motor die Achse beim Kalibrieren bewegt, in Prozent der vollen Kraft.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="477"/>
         <source>Calibration magnitude (%)</source>
         <translation>Kalibrierkraft (%)</translation>
     </message>
     <message>
-        <location filename="../ui/fullhardwaresettingswidget.ui" line="406"/>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="507"/>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="517"/>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="530"/>
+        <source>&lt;p&gt;Speed at which the motor moves the axis while calibrating, in percent of the highest calibration speed.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Geschwindigkeit, mit der der Motor die Achse beim Kalibrieren bewegt, in Prozent der höchsten Kalibriergeschwindigkeit.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="510"/>
         <source>Calibration speed (%)</source>
         <translation>Kalibriergeschwindigkeit (%)</translation>
     </message>
     <message>
-        <location filename="../ui/fullhardwaresettingswidget.ui" line="430"/>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="540"/>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="550"/>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="563"/>
+        <source>&lt;p&gt;Motor current at which calibration takes an end stop as reached, in percent of the maximum current.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Motorstrom, bei dem die Kalibrierung einen Endanschlag als erreicht ansieht, in Prozent des Höchststroms.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="543"/>
         <source>Calibration stop current (%)</source>
         <translation>Abschaltstrom der Kalibrierung (%)</translation>
     </message>
     <message>
-        <location filename="../ui/fullhardwaresettingswidget.ui" line="454"/>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="573"/>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="583"/>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="596"/>
+        <source>&lt;p&gt;Highest load of the braking resistor, in percent. The resistor burns the energy the motor feeds back when it is pushed; a lower limit keeps it cooler.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Höchste Belastung des Bremswiderstands, in Prozent. Der Widerstand verheizt die Energie, die der Motor zurückspeist, wenn er bewegt wird; eine niedrigere Grenze hält ihn kühler.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="576"/>
         <source>Braking resistor limit (%)</source>
         <translation>Grenze des Bremswiderstands (%)</translation>
     </message>
     <message>
-        <location filename="../ui/fullhardwaresettingswidget.ui" line="478"/>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="606"/>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="616"/>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="635"/>
+        <source>&lt;p&gt;Number of position samples (2 to 32) from which the board works out the axis speed that dampening uses. More samples give a smoother but later speed.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Anzahl der Positionsmessungen (2 bis 32), aus denen die Platine die Achsgeschwindigkeit für die Dämpfung berechnet. Mehr Messungen ergeben eine ruhigere, aber spätere Geschwindigkeit.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="609"/>
         <source>Speed sample buffer size</source>
         <translation>Puffergröße der Geschwindigkeitsmessung</translation>
     </message>
     <message>
-        <location filename="../ui/fullhardwaresettingswidget.ui" line="514"/>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="651"/>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="661"/>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="674"/>
+        <source>&lt;p&gt;How strongly the board smooths the axis position it reports, in percent. 0 reports it unfiltered; higher is steadier but follows movement later.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Wie stark die Platine die gemeldete Achsposition glättet, in Prozent. 0 meldet sie ungefiltert; höher ist ruhiger, folgt Bewegungen aber später.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="654"/>
         <source>Position smoothing (%)</source>
         <translation>Positionsglättung (%)</translation>
     </message>
@@ -415,7 +530,7 @@
     <name>MainWindow</name>
     <message>
         <location filename="../ui/mainwindow.ui" line="27"/>
-        <location filename="../ui/mainwindow.cpp" line="236"/>
+        <location filename="../ui/mainwindow.cpp" line="239"/>
         <source>No compatible devices connected</source>
         <translation>Keine kompatiblen Geräte angeschlossen</translation>
     </message>
@@ -425,509 +540,622 @@
         <translation>Effekte</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="67"/>
+        <location filename="../ui/mainwindow.ui" line="81"/>
         <source>Read current effects settings from controller</source>
         <translation>Aktuelle Effekteinstellungen aus dem Controller lesen</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="72"/>
+        <location filename="../ui/mainwindow.ui" line="86"/>
         <source>Apply current effects settings to controller</source>
         <translation>Aktuelle Effekteinstellungen im Controller übernehmen</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="77"/>
-        <source>Save effects settings to controller&apos;s permament memory</source>
-        <translation>Effekteinstellungen dauerhaft im Controller speichern</translation>
-    </message>
-    <message>
-        <location filename="../ui/mainwindow.ui" line="83"/>
+        <location filename="../ui/mainwindow.ui" line="97"/>
         <source>Hardware</source>
         <translation>Hardware</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="113"/>
-        <location filename="../ui/mainwindow.ui" line="346"/>
-        <location filename="../ui/mainwindow.ui" line="791"/>
-        <location filename="../ui/mainwindow.ui" line="954"/>
+        <location filename="../ui/mainwindow.ui" line="141"/>
+        <location filename="../ui/mainwindow.ui" line="400"/>
+        <location filename="../ui/mainwindow.ui" line="891"/>
+        <location filename="../ui/mainwindow.ui" line="1091"/>
         <source>Read current hardware settings from controller</source>
         <translation>Aktuelle Hardware-Einstellungen aus dem Controller lesen</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="118"/>
-        <location filename="../ui/mainwindow.ui" line="351"/>
-        <location filename="../ui/mainwindow.ui" line="796"/>
-        <location filename="../ui/mainwindow.ui" line="959"/>
+        <location filename="../ui/mainwindow.ui" line="146"/>
+        <location filename="../ui/mainwindow.ui" line="405"/>
+        <location filename="../ui/mainwindow.ui" line="896"/>
+        <location filename="../ui/mainwindow.ui" line="1096"/>
         <source>Apply current hardware settings to controller</source>
         <translation>Aktuelle Hardware-Einstellungen im Controller übernehmen</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="123"/>
-        <location filename="../ui/mainwindow.ui" line="356"/>
-        <location filename="../ui/mainwindow.ui" line="801"/>
-        <location filename="../ui/mainwindow.ui" line="964"/>
-        <source>Save hardware settings to controller&apos;s permament memory</source>
-        <translation>Hardware-Einstellungen dauerhaft im Controller speichern</translation>
-    </message>
-    <message>
-        <location filename="../ui/mainwindow.ui" line="129"/>
-        <location filename="../ui/mainwindow.ui" line="368"/>
+        <location filename="../ui/mainwindow.ui" line="157"/>
+        <location filename="../ui/mainwindow.ui" line="432"/>
         <source>GPIO</source>
         <translation>GPIO</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="136"/>
-        <source>GPIO modes (Require reboot)</source>
-        <translation>GPIO-Modi (Neustart erforderlich)</translation>
-    </message>
-    <message>
-        <location filename="../ui/mainwindow.ui" line="143"/>
+        <location filename="../ui/mainwindow.ui" line="181"/>
         <source>Pin 1</source>
         <translation>Pin 1</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="158"/>
+        <location filename="../ui/mainwindow.ui" line="197"/>
         <source>Pin 2</source>
         <translation>Pin 2</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="173"/>
+        <location filename="../ui/mainwindow.ui" line="213"/>
         <source>Pin 3</source>
         <translation>Pin 3</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="188"/>
+        <location filename="../ui/mainwindow.ui" line="229"/>
         <source>Pin 4</source>
         <translation>Pin 4</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="203"/>
+        <location filename="../ui/mainwindow.ui" line="245"/>
         <source>Pin 5</source>
         <translation>Pin 5</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="218"/>
+        <location filename="../ui/mainwindow.ui" line="261"/>
         <source>Pin 6</source>
         <translation>Pin 6</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="233"/>
+        <location filename="../ui/mainwindow.ui" line="277"/>
         <source>Pin 7</source>
         <translation>Pin 7</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="248"/>
+        <location filename="../ui/mainwindow.ui" line="293"/>
         <source>Pin 8</source>
         <translation>Pin 8</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="263"/>
+        <location filename="../ui/mainwindow.ui" line="309"/>
         <source>Encoder Z0</source>
         <translation>Encoder Z0</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="278"/>
+        <location filename="../ui/mainwindow.ui" line="325"/>
         <source>Encoder Z1</source>
         <translation>Encoder Z1</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="293"/>
-        <source>Extensions (Require reboot)</source>
-        <translation>Erweiterungen (Neustart erforderlich)</translation>
-    </message>
-    <message>
-        <location filename="../ui/mainwindow.ui" line="299"/>
+        <location filename="../ui/mainwindow.ui" line="348"/>
         <source>SPI mode</source>
         <translation>SPI-Modus</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="310"/>
-        <source>SPI recomendations</source>
+        <location filename="../ui/mainwindow.ui" line="91"/>
+        <source>Save effects settings to controller&apos;s permanent memory</source>
+        <translation>Effekteinstellungen dauerhaft im Controller speichern</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="151"/>
+        <location filename="../ui/mainwindow.ui" line="410"/>
+        <location filename="../ui/mainwindow.ui" line="901"/>
+        <location filename="../ui/mainwindow.ui" line="1101"/>
+        <source>Save hardware settings to controller&apos;s permanent memory</source>
+        <translation>Hardware-Einstellungen dauerhaft im Controller speichern</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="174"/>
+        <source>GPIO modes (requires reboot)</source>
+        <translation>GPIO-Modi (Neustart erforderlich)</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="186"/>
+        <location filename="../ui/mainwindow.ui" line="202"/>
+        <location filename="../ui/mainwindow.ui" line="218"/>
+        <location filename="../ui/mainwindow.ui" line="234"/>
+        <location filename="../ui/mainwindow.ui" line="250"/>
+        <location filename="../ui/mainwindow.ui" line="266"/>
+        <location filename="../ui/mainwindow.ui" line="282"/>
+        <location filename="../ui/mainwindow.ui" line="298"/>
+        <location filename="../ui/mainwindow.ui" line="314"/>
+        <location filename="../ui/mainwindow.ui" line="330"/>
+        <source>&lt;p&gt;What this pin does on the board: a button input, an analog input (pins 1 to 3 only), a line of the SPI extension, or a special switch or output. Takes effect after a reboot.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Was dieser Pin auf der Platine tut: Tasteneingang, Analogeingang (nur Pins 1 bis 3), Leitung der SPI-Erweiterung oder ein besonderer Schalter oder Ausgang. Wirkt erst nach einem Neustart.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="341"/>
+        <source>Extensions (requires reboot)</source>
+        <translation>Erweiterungen (Neustart erforderlich)</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="347"/>
+        <location filename="../ui/mainwindow.ui" line="353"/>
+        <source>&lt;p&gt;Extension attached to the board&apos;s SPI pins: three shift registers that add buttons 9 to 32, or a control grip. Takes effect after a reboot.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;An den SPI-Pins der Platine angeschlossene Erweiterung: drei Schieberegister, die die Tasten 9 bis 32 hinzufügen, oder ein Steuergriff. Wirkt erst nach einem Neustart.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="360"/>
+        <source>SPI recommendations</source>
         <translation>SPI-Empfehlungen</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="314"/>
+        <location filename="../ui/mainwindow.ui" line="364"/>
         <source>- SCK line at PIN 3</source>
         <translation>- SCK-Leitung an Pin 3</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="319"/>
+        <location filename="../ui/mainwindow.ui" line="369"/>
         <source>- MISO line at PIN 4</source>
         <translation>- MISO-Leitung an Pin 4</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="324"/>
+        <location filename="../ui/mainwindow.ui" line="374"/>
         <source>- CS line at PIN 5</source>
         <translation>- CS-Leitung an Pin 5</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="362"/>
+        <location filename="../ui/mainwindow.ui" line="416"/>
         <source>Buttons</source>
         <translation>Tasten</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="375"/>
+        <location filename="../ui/mainwindow.ui" line="439"/>
         <source>Button 1</source>
         <translation>Taste 1</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="387"/>
+        <location filename="../ui/mainwindow.ui" line="444"/>
+        <location filename="../ui/mainwindow.ui" line="457"/>
+        <location filename="../ui/mainwindow.ui" line="470"/>
+        <location filename="../ui/mainwindow.ui" line="483"/>
+        <location filename="../ui/mainwindow.ui" line="496"/>
+        <location filename="../ui/mainwindow.ui" line="509"/>
+        <location filename="../ui/mainwindow.ui" line="522"/>
+        <location filename="../ui/mainwindow.ui" line="535"/>
+        <location filename="../ui/mainwindow.ui" line="555"/>
+        <location filename="../ui/mainwindow.ui" line="568"/>
+        <location filename="../ui/mainwindow.ui" line="581"/>
+        <location filename="../ui/mainwindow.ui" line="594"/>
+        <location filename="../ui/mainwindow.ui" line="607"/>
+        <location filename="../ui/mainwindow.ui" line="620"/>
+        <location filename="../ui/mainwindow.ui" line="633"/>
+        <location filename="../ui/mainwindow.ui" line="646"/>
+        <location filename="../ui/mainwindow.ui" line="666"/>
+        <location filename="../ui/mainwindow.ui" line="679"/>
+        <location filename="../ui/mainwindow.ui" line="692"/>
+        <location filename="../ui/mainwindow.ui" line="705"/>
+        <location filename="../ui/mainwindow.ui" line="718"/>
+        <location filename="../ui/mainwindow.ui" line="731"/>
+        <location filename="../ui/mainwindow.ui" line="744"/>
+        <location filename="../ui/mainwindow.ui" line="757"/>
+        <location filename="../ui/mainwindow.ui" line="777"/>
+        <location filename="../ui/mainwindow.ui" line="790"/>
+        <location filename="../ui/mainwindow.ui" line="803"/>
+        <location filename="../ui/mainwindow.ui" line="816"/>
+        <location filename="../ui/mainwindow.ui" line="829"/>
+        <location filename="../ui/mainwindow.ui" line="842"/>
+        <location filename="../ui/mainwindow.ui" line="855"/>
+        <location filename="../ui/mainwindow.ui" line="868"/>
+        <source>&lt;p&gt;How the board reports this button input: Disabled (never pressed), Normal, or Inverted (pressed while the contact is open).&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Wie die Platine diesen Tasteneingang meldet: Deaktiviert (nie gedrückt), Normal oder Invertiert (gedrückt, solange der Kontakt offen ist).&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="452"/>
         <source>Button 2</source>
         <translation>Taste 2</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="399"/>
+        <location filename="../ui/mainwindow.ui" line="465"/>
         <source>Button 3</source>
         <translation>Taste 3</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="411"/>
+        <location filename="../ui/mainwindow.ui" line="478"/>
         <source>Button 4</source>
         <translation>Taste 4</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="423"/>
+        <location filename="../ui/mainwindow.ui" line="491"/>
         <source>Button 5</source>
         <translation>Taste 5</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="435"/>
+        <location filename="../ui/mainwindow.ui" line="504"/>
         <source>Button 6</source>
         <translation>Taste 6</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="447"/>
+        <location filename="../ui/mainwindow.ui" line="517"/>
         <source>Button 7</source>
         <translation>Taste 7</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="459"/>
+        <location filename="../ui/mainwindow.ui" line="530"/>
         <source>Button 8</source>
         <translation>Taste 8</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="471"/>
+        <location filename="../ui/mainwindow.ui" line="543"/>
         <source>Shift register 1</source>
         <translation>Schieberegister 1</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="478"/>
+        <location filename="../ui/mainwindow.ui" line="550"/>
         <source>Button 9</source>
         <translation>Taste 9</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="490"/>
+        <location filename="../ui/mainwindow.ui" line="563"/>
         <source>Button 10</source>
         <translation>Taste 10</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="502"/>
+        <location filename="../ui/mainwindow.ui" line="576"/>
         <source>Button 11</source>
         <translation>Taste 11</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="514"/>
+        <location filename="../ui/mainwindow.ui" line="589"/>
         <source>Button 12</source>
         <translation>Taste 12</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="526"/>
+        <location filename="../ui/mainwindow.ui" line="602"/>
         <source>Button 13</source>
         <translation>Taste 13</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="538"/>
+        <location filename="../ui/mainwindow.ui" line="615"/>
         <source>Button 14</source>
         <translation>Taste 14</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="550"/>
+        <location filename="../ui/mainwindow.ui" line="628"/>
         <source>Button 15</source>
         <translation>Taste 15</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="562"/>
+        <location filename="../ui/mainwindow.ui" line="641"/>
         <source>Button 16</source>
         <translation>Taste 16</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="574"/>
+        <location filename="../ui/mainwindow.ui" line="654"/>
         <source>Shift register 2</source>
         <translation>Schieberegister 2</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="581"/>
+        <location filename="../ui/mainwindow.ui" line="661"/>
         <source>Button 17</source>
         <translation>Taste 17</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="593"/>
+        <location filename="../ui/mainwindow.ui" line="674"/>
         <source>Button 18</source>
         <translation>Taste 18</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="605"/>
+        <location filename="../ui/mainwindow.ui" line="687"/>
         <source>Button 19</source>
         <translation>Taste 19</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="617"/>
+        <location filename="../ui/mainwindow.ui" line="700"/>
         <source>Button 20</source>
         <translation>Taste 20</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="629"/>
+        <location filename="../ui/mainwindow.ui" line="713"/>
         <source>Button 21</source>
         <translation>Taste 21</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="641"/>
+        <location filename="../ui/mainwindow.ui" line="726"/>
         <source>Button 22</source>
         <translation>Taste 22</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="653"/>
+        <location filename="../ui/mainwindow.ui" line="739"/>
         <source>Button 23</source>
         <translation>Taste 23</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="665"/>
+        <location filename="../ui/mainwindow.ui" line="752"/>
         <source>Button 24</source>
         <translation>Taste 24</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="677"/>
+        <location filename="../ui/mainwindow.ui" line="765"/>
         <source>Shift register 3</source>
         <translation>Schieberegister 3</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="684"/>
+        <location filename="../ui/mainwindow.ui" line="772"/>
         <source>Button 25</source>
         <translation>Taste 25</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="696"/>
+        <location filename="../ui/mainwindow.ui" line="785"/>
         <source>Button 26</source>
         <translation>Taste 26</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="708"/>
+        <location filename="../ui/mainwindow.ui" line="798"/>
         <source>Button 27</source>
         <translation>Taste 27</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="720"/>
+        <location filename="../ui/mainwindow.ui" line="811"/>
         <source>Button 28</source>
         <translation>Taste 28</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="732"/>
+        <location filename="../ui/mainwindow.ui" line="824"/>
         <source>Button 29</source>
         <translation>Taste 29</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="744"/>
+        <location filename="../ui/mainwindow.ui" line="837"/>
         <source>Button 30</source>
         <translation>Taste 30</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="756"/>
+        <location filename="../ui/mainwindow.ui" line="850"/>
         <source>Button 31</source>
         <translation>Taste 31</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="768"/>
+        <location filename="../ui/mainwindow.ui" line="863"/>
         <source>Button 32</source>
         <translation>Taste 32</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="807"/>
+        <location filename="../ui/mainwindow.ui" line="907"/>
         <source>Analog axes</source>
         <translation>Analogachsen</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="813"/>
+        <location filename="../ui/mainwindow.ui" line="923"/>
+        <location filename="../ui/mainwindow.ui" line="958"/>
+        <location filename="../ui/mainwindow.ui" line="999"/>
+        <location filename="../ui/mainwindow.ui" line="1040"/>
+        <source>&lt;p&gt;Travel at the low end of this axis that still reads as its lowest value, in raw axis units (0 to 32767).&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Weg am unteren Ende dieser Achse, der noch als ihr niedrigster Wert gilt, in Rohwerten der Achse (0 bis 32767).&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="924"/>
         <source>Lower dead zone</source>
         <translation>Untere Totzone</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="818"/>
+        <location filename="../ui/mainwindow.ui" line="929"/>
+        <location filename="../ui/mainwindow.ui" line="964"/>
+        <location filename="../ui/mainwindow.ui" line="1005"/>
+        <location filename="../ui/mainwindow.ui" line="1046"/>
+        <source>&lt;p&gt;Travel at the high end of this axis that already reads as its highest value, in raw axis units (0 to 32767).&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Weg am oberen Ende dieser Achse, der schon als ihr höchster Wert gilt, in Rohwerten der Achse (0 bis 32767).&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="930"/>
         <source>Upper dead zone</source>
         <translation>Obere Totzone</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="823"/>
+        <location filename="../ui/mainwindow.ui" line="935"/>
+        <location filename="../ui/mainwindow.ui" line="970"/>
+        <location filename="../ui/mainwindow.ui" line="1011"/>
+        <location filename="../ui/mainwindow.ui" line="1052"/>
+        <source>&lt;p&gt;How strongly the board smooths this axis, in percent. 0 reports it unfiltered; higher is steadier but follows movement later.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Wie stark die Platine diese Achse glättet, in Prozent. 0 meldet sie ungefiltert; höher ist ruhiger, folgt Bewegungen aber später.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="936"/>
         <source>Smoothing(%)</source>
         <translation>Glättung (%)</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="828"/>
+        <location filename="../ui/mainwindow.ui" line="941"/>
+        <location filename="../ui/mainwindow.ui" line="976"/>
+        <location filename="../ui/mainwindow.ui" line="1017"/>
+        <location filename="../ui/mainwindow.ui" line="1058"/>
+        <source>&lt;p&gt;Position, in percent of this axis&apos;s travel, below which the axis&apos;s button is released again.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Position in Prozent des Achsweges, unterhalb der die Taste der Achse wieder losgelassen ist.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="942"/>
         <source>Button low(%)</source>
         <translation>Tastenschwelle unten (%)</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="833"/>
+        <location filename="../ui/mainwindow.ui" line="947"/>
+        <location filename="../ui/mainwindow.ui" line="982"/>
+        <location filename="../ui/mainwindow.ui" line="1023"/>
+        <location filename="../ui/mainwindow.ui" line="1064"/>
+        <source>&lt;p&gt;Position, in percent of this axis&apos;s travel, above which the axis reports its button as pressed.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Position in Prozent des Achsweges, oberhalb der die Achse ihre Taste als gedrückt meldet.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="948"/>
         <source>Button high(%)</source>
         <translation>Tastenschwelle oben (%)</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="838"/>
+        <location filename="../ui/mainwindow.ui" line="953"/>
         <source>Rx</source>
         <translation>Rx</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="868"/>
-        <location filename="../ui/mainwindow.ui" line="903"/>
-        <location filename="../ui/mainwindow.ui" line="938"/>
+        <location filename="../ui/mainwindow.ui" line="988"/>
+        <location filename="../ui/mainwindow.ui" line="1029"/>
+        <location filename="../ui/mainwindow.ui" line="1070"/>
+        <source>&lt;p&gt;Reverses this axis: its lowest position reads as its highest and the other way round.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Kehrt diese Achse um: ihre niedrigste Position gilt als ihre höchste und umgekehrt.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="989"/>
+        <location filename="../ui/mainwindow.ui" line="1030"/>
+        <location filename="../ui/mainwindow.ui" line="1071"/>
         <source>Invert</source>
         <translation>Umkehren</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="873"/>
+        <location filename="../ui/mainwindow.ui" line="994"/>
         <source>Ry</source>
         <translation>Ry</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="908"/>
+        <location filename="../ui/mainwindow.ui" line="1035"/>
         <source>Rz</source>
         <translation>Rz</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="973"/>
+        <location filename="../ui/mainwindow.ui" line="1110"/>
         <source>Switch to DFU mode</source>
         <translation>In den DFU-Modus wechseln</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="978"/>
+        <location filename="../ui/mainwindow.ui" line="1115"/>
         <source>Reboot controller</source>
         <translation>Controller neu starten</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="102"/>
+        <location filename="../ui/mainwindow.cpp" line="105"/>
         <source>Live input</source>
         <translation>Live-Eingaben</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="238"/>
+        <location filename="../ui/mainwindow.cpp" line="241"/>
         <source>Select compatible device (</source>
         <translation>Kompatibles Gerät wählen (</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="240"/>
+        <location filename="../ui/mainwindow.cpp" line="243"/>
         <source> connected)</source>
         <translation> angeschlossen)</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="290"/>
+        <location filename="../ui/mainwindow.cpp" line="295"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="296"/>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="297"/>
         <source>Latest version</source>
         <translation>Neueste Version</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="444"/>
+        <location filename="../ui/mainwindow.cpp" line="454"/>
         <source>the board</source>
         <translation>das Board</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="450"/>
+        <location filename="../ui/mainwindow.cpp" line="460"/>
         <source>Failed: %1</source>
         <translation>Fehlgeschlagen: %1</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="476"/>
+        <location filename="../ui/mainwindow.cpp" line="486"/>
         <source>Effect settings read from %1.</source>
         <translation>Effekteinstellungen von %1 gelesen.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="477"/>
+        <location filename="../ui/mainwindow.cpp" line="487"/>
         <source>Effect settings could not be read from %1: %2. Apply and Save stay disabled until a read succeeds.</source>
         <translation>Die Effekteinstellungen konnten nicht von %1 gelesen werden: %2. Übernehmen und Speichern bleiben deaktiviert, bis ein Lesen gelingt.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="487"/>
+        <location filename="../ui/mainwindow.cpp" line="497"/>
         <source>Hardware settings read from %1.</source>
         <translation>Hardwareeinstellungen von %1 gelesen.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="488"/>
+        <location filename="../ui/mainwindow.cpp" line="498"/>
         <source>Hardware settings could not be read from %1: %2. Apply and Save stay disabled until a read succeeds.</source>
         <translation>Die Hardwareeinstellungen konnten nicht von %1 gelesen werden: %2. Übernehmen und Speichern bleiben deaktiviert, bis ein Lesen gelingt.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="493"/>
+        <location filename="../ui/mainwindow.cpp" line="503"/>
         <source>Effect settings applied to the working memory of %1.</source>
         <translation>Effekteinstellungen in den Arbeitsspeicher von %1 übernommen.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="494"/>
+        <location filename="../ui/mainwindow.cpp" line="504"/>
         <source>Effect settings could not be applied to %1: %2.</source>
         <translation>Die Effekteinstellungen konnten nicht auf %1 übernommen werden: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="497"/>
+        <location filename="../ui/mainwindow.cpp" line="507"/>
         <source>Hardware settings applied to the working memory of %1.</source>
         <translation>Hardwareeinstellungen in den Arbeitsspeicher von %1 übernommen.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="498"/>
+        <location filename="../ui/mainwindow.cpp" line="508"/>
         <source>Hardware settings could not be applied to %1: %2.</source>
         <translation>Die Hardwareeinstellungen konnten nicht auf %1 übernommen werden: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="501"/>
+        <location filename="../ui/mainwindow.cpp" line="511"/>
         <source>Effect settings saved to the permanent memory of %1.</source>
         <translation>Effekteinstellungen im permanenten Speicher von %1 gespeichert.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="502"/>
+        <location filename="../ui/mainwindow.cpp" line="512"/>
         <source>Effect settings could not be saved to %1: %2.</source>
         <translation>Die Effekteinstellungen konnten nicht auf %1 gespeichert werden: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="504"/>
+        <location filename="../ui/mainwindow.cpp" line="514"/>
         <source>The effect settings</source>
         <translation>Die Effekteinstellungen</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="507"/>
+        <location filename="../ui/mainwindow.cpp" line="517"/>
         <source>Hardware settings saved to the permanent memory of %1.</source>
         <translation>Hardwareeinstellungen im permanenten Speicher von %1 gespeichert.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="508"/>
+        <location filename="../ui/mainwindow.cpp" line="518"/>
         <source>Hardware settings could not be saved to %1: %2.</source>
         <translation>Die Hardwareeinstellungen konnten nicht auf %1 gespeichert werden: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="510"/>
+        <location filename="../ui/mainwindow.cpp" line="520"/>
         <source>The hardware settings</source>
         <translation>Die Hardwareeinstellungen</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="514"/>
+        <location filename="../ui/mainwindow.cpp" line="524"/>
         <source>%1 is rebooting; it will come back in the list in a few seconds.</source>
         <translation>%1 startet neu und erscheint in wenigen Sekunden wieder in der Liste.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="515"/>
+        <location filename="../ui/mainwindow.cpp" line="525"/>
         <source>%1 could not be told to reboot: %2.</source>
         <translation>%1 konnte nicht zum Neustart aufgefordert werden: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="518"/>
+        <location filename="../ui/mainwindow.cpp" line="528"/>
         <source>%1 now waits for a firmware update and leaves the list.</source>
         <translation>%1 wartet jetzt auf ein Firmware-Update und verschwindet aus der Liste.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="519"/>
+        <location filename="../ui/mainwindow.cpp" line="529"/>
         <source>%1 could not be switched to DFU mode: %2.</source>
         <translation>%1 konnte nicht in den DFU-Modus versetzt werden: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="526"/>
+        <location filename="../ui/mainwindow.cpp" line="536"/>
         <source>Settings not saved</source>
         <translation>Einstellungen nicht gespeichert</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="527"/>
+        <location filename="../ui/mainwindow.cpp" line="537"/>
         <source>%1 may not be stored on %2: %3.
 
 The board may lose them when it is switched off. Check the connection and save again.</source>
@@ -936,64 +1164,64 @@ The board may lose them when it is switched off. Check the connection and save a
 Das Board kann sie beim Ausschalten verlieren. Prüfen Sie die Verbindung und speichern Sie erneut.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="545"/>
-        <location filename="../ui/mainwindow.cpp" line="576"/>
-        <location filename="../ui/mainwindow.cpp" line="595"/>
+        <location filename="../ui/mainwindow.cpp" line="555"/>
+        <location filename="../ui/mainwindow.cpp" line="586"/>
+        <location filename="../ui/mainwindow.cpp" line="605"/>
         <source>Disabled</source>
         <translation>Deaktiviert</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="546"/>
+        <location filename="../ui/mainwindow.cpp" line="556"/>
         <source>Generic button</source>
         <translation>Allgemeiner Taster</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="547"/>
+        <location filename="../ui/mainwindow.cpp" line="557"/>
         <source>Analog</source>
         <translation>Analog</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="548"/>
+        <location filename="../ui/mainwindow.cpp" line="558"/>
         <source>SPI CS</source>
         <translation>SPI CS</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="549"/>
+        <location filename="../ui/mainwindow.cpp" line="559"/>
         <source>SPI SCK</source>
         <translation>SPI SCK</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="550"/>
+        <location filename="../ui/mainwindow.cpp" line="560"/>
         <source>SPI MISO</source>
         <translation>SPI MISO</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="551"/>
+        <location filename="../ui/mainwindow.cpp" line="561"/>
         <source>Enable effects switch</source>
         <translation>Schalter zum Aktivieren der Effekte</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="552"/>
+        <location filename="../ui/mainwindow.cpp" line="562"/>
         <source>Reset center button</source>
         <translation>Taster zum Zurücksetzen der Mitte</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="553"/>
+        <location filename="../ui/mainwindow.cpp" line="563"/>
         <source>Reboot button</source>
         <translation>Neustart-Taster</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="554"/>
+        <location filename="../ui/mainwindow.cpp" line="564"/>
         <source>Braking PWM</source>
         <translation>Brems-PWM</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="595"/>
+        <location filename="../ui/mainwindow.cpp" line="605"/>
         <source>Normal</source>
         <translation>Normal</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="595"/>
+        <location filename="../ui/mainwindow.cpp" line="605"/>
         <source>Inverted</source>
         <translation>Invertiert</translation>
     </message>

@@ -93,17 +93,17 @@
     </message>
     <message>
         <location filename="../ui/fulleffectsettingswidget.ui" line="681"/>
-        <source>Direct X spring forces strength (%)</source>
+        <source>DirectX spring forces strength (%)</source>
         <translation>Уровень пружинных усилий DirectX (%)</translation>
     </message>
     <message>
         <location filename="../ui/fulleffectsettingswidget.ui" line="717"/>
-        <source>Direct X constant forces strength (%)</source>
+        <source>DirectX constant forces strength (%)</source>
         <translation>Уровень постоянных усилий DirectX (%)</translation>
     </message>
     <message>
         <location filename="../ui/fulleffectsettingswidget.ui" line="753"/>
-        <source>Direct X periodic forces strength (%)</source>
+        <source>DirectX periodic forces strength (%)</source>
         <translation>Уровень периодических усилий DirectX (%)</translation>
     </message>
     <message>
@@ -176,122 +176,237 @@
     </message>
     <message>
         <location filename="../ui/fullhardwaresettingswidget.ui" line="32"/>
+        <source>&lt;p&gt;Puts the board&apos;s force output into its diagnostic mode, for tracking down drive problems. Leave it off in normal use.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Переводит силовой выход платы в диагностический режим для поиска неисправностей привода. В обычной работе держите выключенным.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="35"/>
         <source>Debug forces</source>
         <translation>Отладка усилий</translation>
     </message>
     <message>
-        <location filename="../ui/fullhardwaresettingswidget.ui" line="39"/>
-        <source>Enable forces (Require reboot)</source>
-        <translation>Включить усилия (требуется перезагрузка)</translation>
-    </message>
-    <message>
-        <location filename="../ui/fullhardwaresettingswidget.ui" line="60"/>
-        <source>Current sense gain (Require reboot)</source>
-        <translation>Усиление датчика тока (требуется перезагрузка)</translation>
-    </message>
-    <message>
-        <location filename="../ui/fullhardwaresettingswidget.ui" line="68"/>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="80"/>
         <source>80V/V</source>
         <translation>80V/V</translation>
     </message>
     <message>
-        <location filename="../ui/fullhardwaresettingswidget.ui" line="73"/>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="85"/>
         <source>40V/V</source>
         <translation>40V/V</translation>
     </message>
     <message>
-        <location filename="../ui/fullhardwaresettingswidget.ui" line="78"/>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="90"/>
         <source>20V/V</source>
         <translation>20V/V</translation>
     </message>
     <message>
-        <location filename="../ui/fullhardwaresettingswidget.ui" line="83"/>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="95"/>
         <source>10V/V</source>
         <translation>10V/V</translation>
     </message>
     <message>
-        <location filename="../ui/fullhardwaresettingswidget.ui" line="91"/>
-        <source>Calibration (Require reboot)</source>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="42"/>
+        <source>&lt;p&gt;Lets the board drive its motors. Off, it still reports positions and buttons but produces no force. Takes effect after a reboot.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Разрешает плате управлять двигателями. В выключенном состоянии она по-прежнему передаёт положения и кнопки, но не создаёт усилия. Вступает в силу после перезагрузки.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="45"/>
+        <source>Enable forces (requires reboot)</source>
+        <translation>Включить усилия (требуется перезагрузка)</translation>
+    </message>
+    <message>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="66"/>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="76"/>
+        <source>&lt;p&gt;Gain of the board&apos;s motor current-sense amplifier, in V/V. It must match the board&apos;s current-sense circuit. Takes effect after a reboot.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Коэффициент усиления усилителя датчика тока двигателей, в V/V. Должен соответствовать схеме измерения тока на плате. Вступает в силу после перезагрузки.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="69"/>
+        <source>Current sense gain (requires reboot)</source>
+        <translation>Усиление датчика тока (требуется перезагрузка)</translation>
+    </message>
+    <message>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="103"/>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="113"/>
+        <source>&lt;p&gt;How the board finds the centre of travel when it starts: not at all, taking the position at calibration start as the centre, or searching the whole range for its middle. Takes effect after a reboot.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Как плата находит центр хода при запуске: никак, принимая за центр положение в начале калибровки или отыскивая середину всего диапазона. Вступает в силу после перезагрузки.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="106"/>
+        <source>Calibration (requires reboot)</source>
         <translation>Калибровка (требуется перезагрузка)</translation>
     </message>
     <message>
-        <location filename="../ui/fullhardwaresettingswidget.ui" line="113"/>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="132"/>
         <source>Axis 0</source>
         <translation>Ось 0</translation>
     </message>
     <message>
-        <location filename="../ui/fullhardwaresettingswidget.ui" line="119"/>
-        <location filename="../ui/fullhardwaresettingswidget.ui" line="233"/>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="138"/>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="284"/>
+        <source>&lt;p&gt;Reverses the direction in which this axis reports its position to the computer.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Меняет направление, в котором эта ось сообщает компьютеру своё положение.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="141"/>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="287"/>
         <source>Invert joystick output</source>
         <translation>Инвертировать выход джойстика</translation>
     </message>
     <message>
-        <location filename="../ui/fullhardwaresettingswidget.ui" line="126"/>
-        <location filename="../ui/fullhardwaresettingswidget.ui" line="240"/>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="148"/>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="294"/>
+        <source>&lt;p&gt;Reverses the direction in which the motor pushes this axis.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Меняет направление, в котором двигатель толкает эту ось.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="151"/>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="297"/>
         <source>Invert force output</source>
         <translation>Инвертировать направление усилия</translation>
     </message>
     <message>
-        <location filename="../ui/fullhardwaresettingswidget.ui" line="145"/>
-        <location filename="../ui/fullhardwaresettingswidget.ui" line="259"/>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="158"/>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="180"/>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="304"/>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="326"/>
+        <source>&lt;p&gt;Resolution of this axis&apos;s encoder, in counts per revolution.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Разрешение энкодера этой оси, в отсчётах на оборот.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="173"/>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="319"/>
         <source>Encoder CPR</source>
         <translation>CPR энкодера</translation>
     </message>
     <message>
-        <location filename="../ui/fullhardwaresettingswidget.ui" line="171"/>
-        <location filename="../ui/fullhardwaresettingswidget.ui" line="285"/>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="190"/>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="212"/>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="336"/>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="358"/>
+        <source>&lt;p&gt;Number of pole pairs of this axis&apos;s motor (half its number of magnet poles), as given by the motor&apos;s data sheet.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Число пар полюсов двигателя этой оси (половина числа его магнитных полюсов), по техническому описанию двигателя.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="205"/>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="351"/>
         <source>Pole pairs</source>
         <translation>Пары полюсов</translation>
     </message>
     <message>
-        <location filename="../ui/fullhardwaresettingswidget.ui" line="194"/>
-        <location filename="../ui/fullhardwaresettingswidget.ui" line="308"/>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="219"/>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="241"/>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="365"/>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="387"/>
+        <source>&lt;p&gt;Proportional gain of this axis&apos;s motor control loop (a plain factor): how strongly it answers a deviation. Higher is stiffer; too high makes the motor oscillate.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Пропорциональный коэффициент контура управления двигателем этой оси (безразмерный множитель): насколько сильно он реагирует на отклонение. Больше — жёстче; слишком большое значение вызывает колебания двигателя.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="234"/>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="380"/>
         <source>P gain</source>
         <translation>Коэффициент P</translation>
     </message>
     <message>
-        <location filename="../ui/fullhardwaresettingswidget.ui" line="216"/>
-        <location filename="../ui/fullhardwaresettingswidget.ui" line="330"/>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="248"/>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="270"/>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="394"/>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="416"/>
+        <source>&lt;p&gt;Integral gain of this axis&apos;s motor control loop (a plain factor): how strongly it corrects a deviation that persists. Too high makes the motor overshoot.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Интегральный коэффициент контура управления двигателем этой оси (безразмерный множитель): насколько сильно он устраняет устойчивое отклонение. Слишком большое значение вызывает перерегулирование.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="263"/>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="409"/>
         <source>I gain</source>
         <translation>Коэффициент I</translation>
     </message>
     <message>
-        <location filename="../ui/fullhardwaresettingswidget.ui" line="227"/>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="278"/>
         <source>Axis 1</source>
         <translation>Ось 1</translation>
     </message>
     <message>
-        <location filename="../ui/fullhardwaresettingswidget.ui" line="358"/>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="441"/>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="451"/>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="464"/>
+        <source>&lt;p&gt;Highest motor power the board will deliver, in percent of its maximum. Every force is kept below it.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Наибольшая мощность двигателя, которую выдаёт плата, в процентах от максимума. Любое усилие остаётся ниже неё.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="444"/>
         <source>Power limit (%)</source>
         <translation>Ограничение мощности (%)</translation>
     </message>
     <message>
-        <location filename="../ui/fullhardwaresettingswidget.ui" line="382"/>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="474"/>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="484"/>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="497"/>
+        <source>&lt;p&gt;Force with which the motor moves the axis while calibrating, in percent of full force.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Усилие, с которым двигатель перемещает ось при калибровке, в процентах от полного усилия.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="477"/>
         <source>Calibration magnitude (%)</source>
         <translation>Сила калибровки (%)</translation>
     </message>
     <message>
-        <location filename="../ui/fullhardwaresettingswidget.ui" line="406"/>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="507"/>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="517"/>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="530"/>
+        <source>&lt;p&gt;Speed at which the motor moves the axis while calibrating, in percent of the highest calibration speed.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Скорость, с которой двигатель перемещает ось при калибровке, в процентах от наибольшей скорости калибровки.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="510"/>
         <source>Calibration speed (%)</source>
         <translation>Скорость калибровки (%)</translation>
     </message>
     <message>
-        <location filename="../ui/fullhardwaresettingswidget.ui" line="430"/>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="540"/>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="550"/>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="563"/>
+        <source>&lt;p&gt;Motor current at which calibration takes an end stop as reached, in percent of the maximum current.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Ток двигателя, при котором калибровка считает упор достигнутым, в процентах от максимального тока.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="543"/>
         <source>Calibration stop current (%)</source>
         <translation>Ток остановки калибровки (%)</translation>
     </message>
     <message>
-        <location filename="../ui/fullhardwaresettingswidget.ui" line="454"/>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="573"/>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="583"/>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="596"/>
+        <source>&lt;p&gt;Highest load of the braking resistor, in percent. The resistor burns the energy the motor feeds back when it is pushed; a lower limit keeps it cooler.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Наибольшая нагрузка тормозного резистора, в процентах. Резистор рассеивает энергию, которую двигатель возвращает, когда его проворачивают; меньший предел бережёт его от перегрева.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="576"/>
         <source>Braking resistor limit (%)</source>
         <translation>Предел тормозного резистора (%)</translation>
     </message>
     <message>
-        <location filename="../ui/fullhardwaresettingswidget.ui" line="478"/>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="606"/>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="616"/>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="635"/>
+        <source>&lt;p&gt;Number of position samples (2 to 32) from which the board works out the axis speed that dampening uses. More samples give a smoother but later speed.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Число выборок положения (от 2 до 32), по которым плата вычисляет скорость оси для демпфирования. Больше выборок — скорость ровнее, но запаздывает.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="609"/>
         <source>Speed sample buffer size</source>
         <translation>Размер буфера выборок скорости</translation>
     </message>
     <message>
-        <location filename="../ui/fullhardwaresettingswidget.ui" line="514"/>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="651"/>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="661"/>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="674"/>
+        <source>&lt;p&gt;How strongly the board smooths the axis position it reports, in percent. 0 reports it unfiltered; higher is steadier but follows movement later.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Насколько сильно плата сглаживает передаваемое положение оси, в процентах. 0 — без фильтрации; больше — ровнее, но с запаздыванием.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location filename="../ui/fullhardwaresettingswidget.ui" line="654"/>
         <source>Position smoothing (%)</source>
         <translation>Сглаживание положения (%)</translation>
     </message>
@@ -415,7 +530,7 @@
     <name>MainWindow</name>
     <message>
         <location filename="../ui/mainwindow.ui" line="27"/>
-        <location filename="../ui/mainwindow.cpp" line="236"/>
+        <location filename="../ui/mainwindow.cpp" line="239"/>
         <source>No compatible devices connected</source>
         <translation>Совместимые устройства не подключены</translation>
     </message>
@@ -425,509 +540,622 @@
         <translation>Эффекты</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="67"/>
+        <location filename="../ui/mainwindow.ui" line="81"/>
         <source>Read current effects settings from controller</source>
         <translation>Прочитать текущие настройки эффектов из контроллера</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="72"/>
+        <location filename="../ui/mainwindow.ui" line="86"/>
         <source>Apply current effects settings to controller</source>
         <translation>Применить текущие настройки эффектов в контроллере</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="77"/>
-        <source>Save effects settings to controller&apos;s permament memory</source>
-        <translation>Сохранить настройки эффектов в постоянную память контроллера</translation>
-    </message>
-    <message>
-        <location filename="../ui/mainwindow.ui" line="83"/>
+        <location filename="../ui/mainwindow.ui" line="97"/>
         <source>Hardware</source>
         <translation>Оборудование</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="113"/>
-        <location filename="../ui/mainwindow.ui" line="346"/>
-        <location filename="../ui/mainwindow.ui" line="791"/>
-        <location filename="../ui/mainwindow.ui" line="954"/>
+        <location filename="../ui/mainwindow.ui" line="141"/>
+        <location filename="../ui/mainwindow.ui" line="400"/>
+        <location filename="../ui/mainwindow.ui" line="891"/>
+        <location filename="../ui/mainwindow.ui" line="1091"/>
         <source>Read current hardware settings from controller</source>
         <translation>Прочитать текущие аппаратные настройки из контроллера</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="118"/>
-        <location filename="../ui/mainwindow.ui" line="351"/>
-        <location filename="../ui/mainwindow.ui" line="796"/>
-        <location filename="../ui/mainwindow.ui" line="959"/>
+        <location filename="../ui/mainwindow.ui" line="146"/>
+        <location filename="../ui/mainwindow.ui" line="405"/>
+        <location filename="../ui/mainwindow.ui" line="896"/>
+        <location filename="../ui/mainwindow.ui" line="1096"/>
         <source>Apply current hardware settings to controller</source>
         <translation>Применить текущие аппаратные настройки в контроллере</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="123"/>
-        <location filename="../ui/mainwindow.ui" line="356"/>
-        <location filename="../ui/mainwindow.ui" line="801"/>
-        <location filename="../ui/mainwindow.ui" line="964"/>
-        <source>Save hardware settings to controller&apos;s permament memory</source>
-        <translation>Сохранить аппаратные настройки в постоянную память контроллера</translation>
-    </message>
-    <message>
-        <location filename="../ui/mainwindow.ui" line="129"/>
-        <location filename="../ui/mainwindow.ui" line="368"/>
+        <location filename="../ui/mainwindow.ui" line="157"/>
+        <location filename="../ui/mainwindow.ui" line="432"/>
         <source>GPIO</source>
         <translation>GPIO</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="136"/>
-        <source>GPIO modes (Require reboot)</source>
-        <translation>Режимы GPIO (требуется перезагрузка)</translation>
-    </message>
-    <message>
-        <location filename="../ui/mainwindow.ui" line="143"/>
+        <location filename="../ui/mainwindow.ui" line="181"/>
         <source>Pin 1</source>
         <translation>Вывод 1</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="158"/>
+        <location filename="../ui/mainwindow.ui" line="197"/>
         <source>Pin 2</source>
         <translation>Вывод 2</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="173"/>
+        <location filename="../ui/mainwindow.ui" line="213"/>
         <source>Pin 3</source>
         <translation>Вывод 3</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="188"/>
+        <location filename="../ui/mainwindow.ui" line="229"/>
         <source>Pin 4</source>
         <translation>Вывод 4</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="203"/>
+        <location filename="../ui/mainwindow.ui" line="245"/>
         <source>Pin 5</source>
         <translation>Вывод 5</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="218"/>
+        <location filename="../ui/mainwindow.ui" line="261"/>
         <source>Pin 6</source>
         <translation>Вывод 6</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="233"/>
+        <location filename="../ui/mainwindow.ui" line="277"/>
         <source>Pin 7</source>
         <translation>Вывод 7</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="248"/>
+        <location filename="../ui/mainwindow.ui" line="293"/>
         <source>Pin 8</source>
         <translation>Вывод 8</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="263"/>
+        <location filename="../ui/mainwindow.ui" line="309"/>
         <source>Encoder Z0</source>
         <translation>Энкодер Z0</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="278"/>
+        <location filename="../ui/mainwindow.ui" line="325"/>
         <source>Encoder Z1</source>
         <translation>Энкодер Z1</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="293"/>
-        <source>Extensions (Require reboot)</source>
-        <translation>Расширения (требуется перезагрузка)</translation>
-    </message>
-    <message>
-        <location filename="../ui/mainwindow.ui" line="299"/>
+        <location filename="../ui/mainwindow.ui" line="348"/>
         <source>SPI mode</source>
         <translation>Режим SPI</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="310"/>
-        <source>SPI recomendations</source>
+        <location filename="../ui/mainwindow.ui" line="91"/>
+        <source>Save effects settings to controller&apos;s permanent memory</source>
+        <translation>Сохранить настройки эффектов в постоянную память контроллера</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="151"/>
+        <location filename="../ui/mainwindow.ui" line="410"/>
+        <location filename="../ui/mainwindow.ui" line="901"/>
+        <location filename="../ui/mainwindow.ui" line="1101"/>
+        <source>Save hardware settings to controller&apos;s permanent memory</source>
+        <translation>Сохранить аппаратные настройки в постоянную память контроллера</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="174"/>
+        <source>GPIO modes (requires reboot)</source>
+        <translation>Режимы GPIO (требуется перезагрузка)</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="186"/>
+        <location filename="../ui/mainwindow.ui" line="202"/>
+        <location filename="../ui/mainwindow.ui" line="218"/>
+        <location filename="../ui/mainwindow.ui" line="234"/>
+        <location filename="../ui/mainwindow.ui" line="250"/>
+        <location filename="../ui/mainwindow.ui" line="266"/>
+        <location filename="../ui/mainwindow.ui" line="282"/>
+        <location filename="../ui/mainwindow.ui" line="298"/>
+        <location filename="../ui/mainwindow.ui" line="314"/>
+        <location filename="../ui/mainwindow.ui" line="330"/>
+        <source>&lt;p&gt;What this pin does on the board: a button input, an analog input (pins 1 to 3 only), a line of the SPI extension, or a special switch or output. Takes effect after a reboot.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Назначение этого вывода платы: вход кнопки, аналоговый вход (только выводы 1–3), линия расширения SPI или особый переключатель либо выход. Вступает в силу после перезагрузки.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="341"/>
+        <source>Extensions (requires reboot)</source>
+        <translation>Расширения (требуется перезагрузка)</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="347"/>
+        <location filename="../ui/mainwindow.ui" line="353"/>
+        <source>&lt;p&gt;Extension attached to the board&apos;s SPI pins: three shift registers that add buttons 9 to 32, or a control grip. Takes effect after a reboot.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Расширение, подключённое к выводам SPI платы: три сдвиговых регистра, добавляющие кнопки 9–32, или рукоятка управления. Вступает в силу после перезагрузки.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="360"/>
+        <source>SPI recommendations</source>
         <translation>Рекомендации по SPI</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="314"/>
+        <location filename="../ui/mainwindow.ui" line="364"/>
         <source>- SCK line at PIN 3</source>
         <translation>- линия SCK на выводе 3</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="319"/>
+        <location filename="../ui/mainwindow.ui" line="369"/>
         <source>- MISO line at PIN 4</source>
         <translation>- линия MISO на выводе 4</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="324"/>
+        <location filename="../ui/mainwindow.ui" line="374"/>
         <source>- CS line at PIN 5</source>
         <translation>- линия CS на выводе 5</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="362"/>
+        <location filename="../ui/mainwindow.ui" line="416"/>
         <source>Buttons</source>
         <translation>Кнопки</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="375"/>
+        <location filename="../ui/mainwindow.ui" line="439"/>
         <source>Button 1</source>
         <translation>Кнопка 1</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="387"/>
+        <location filename="../ui/mainwindow.ui" line="444"/>
+        <location filename="../ui/mainwindow.ui" line="457"/>
+        <location filename="../ui/mainwindow.ui" line="470"/>
+        <location filename="../ui/mainwindow.ui" line="483"/>
+        <location filename="../ui/mainwindow.ui" line="496"/>
+        <location filename="../ui/mainwindow.ui" line="509"/>
+        <location filename="../ui/mainwindow.ui" line="522"/>
+        <location filename="../ui/mainwindow.ui" line="535"/>
+        <location filename="../ui/mainwindow.ui" line="555"/>
+        <location filename="../ui/mainwindow.ui" line="568"/>
+        <location filename="../ui/mainwindow.ui" line="581"/>
+        <location filename="../ui/mainwindow.ui" line="594"/>
+        <location filename="../ui/mainwindow.ui" line="607"/>
+        <location filename="../ui/mainwindow.ui" line="620"/>
+        <location filename="../ui/mainwindow.ui" line="633"/>
+        <location filename="../ui/mainwindow.ui" line="646"/>
+        <location filename="../ui/mainwindow.ui" line="666"/>
+        <location filename="../ui/mainwindow.ui" line="679"/>
+        <location filename="../ui/mainwindow.ui" line="692"/>
+        <location filename="../ui/mainwindow.ui" line="705"/>
+        <location filename="../ui/mainwindow.ui" line="718"/>
+        <location filename="../ui/mainwindow.ui" line="731"/>
+        <location filename="../ui/mainwindow.ui" line="744"/>
+        <location filename="../ui/mainwindow.ui" line="757"/>
+        <location filename="../ui/mainwindow.ui" line="777"/>
+        <location filename="../ui/mainwindow.ui" line="790"/>
+        <location filename="../ui/mainwindow.ui" line="803"/>
+        <location filename="../ui/mainwindow.ui" line="816"/>
+        <location filename="../ui/mainwindow.ui" line="829"/>
+        <location filename="../ui/mainwindow.ui" line="842"/>
+        <location filename="../ui/mainwindow.ui" line="855"/>
+        <location filename="../ui/mainwindow.ui" line="868"/>
+        <source>&lt;p&gt;How the board reports this button input: Disabled (never pressed), Normal, or Inverted (pressed while the contact is open).&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Как плата сообщает об этом входе кнопки: Отключено (никогда не нажата), Обычный или Инвертированный (нажата, пока контакт разомкнут).&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="452"/>
         <source>Button 2</source>
         <translation>Кнопка 2</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="399"/>
+        <location filename="../ui/mainwindow.ui" line="465"/>
         <source>Button 3</source>
         <translation>Кнопка 3</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="411"/>
+        <location filename="../ui/mainwindow.ui" line="478"/>
         <source>Button 4</source>
         <translation>Кнопка 4</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="423"/>
+        <location filename="../ui/mainwindow.ui" line="491"/>
         <source>Button 5</source>
         <translation>Кнопка 5</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="435"/>
+        <location filename="../ui/mainwindow.ui" line="504"/>
         <source>Button 6</source>
         <translation>Кнопка 6</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="447"/>
+        <location filename="../ui/mainwindow.ui" line="517"/>
         <source>Button 7</source>
         <translation>Кнопка 7</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="459"/>
+        <location filename="../ui/mainwindow.ui" line="530"/>
         <source>Button 8</source>
         <translation>Кнопка 8</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="471"/>
+        <location filename="../ui/mainwindow.ui" line="543"/>
         <source>Shift register 1</source>
         <translation>Сдвиговый регистр 1</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="478"/>
+        <location filename="../ui/mainwindow.ui" line="550"/>
         <source>Button 9</source>
         <translation>Кнопка 9</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="490"/>
+        <location filename="../ui/mainwindow.ui" line="563"/>
         <source>Button 10</source>
         <translation>Кнопка 10</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="502"/>
+        <location filename="../ui/mainwindow.ui" line="576"/>
         <source>Button 11</source>
         <translation>Кнопка 11</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="514"/>
+        <location filename="../ui/mainwindow.ui" line="589"/>
         <source>Button 12</source>
         <translation>Кнопка 12</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="526"/>
+        <location filename="../ui/mainwindow.ui" line="602"/>
         <source>Button 13</source>
         <translation>Кнопка 13</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="538"/>
+        <location filename="../ui/mainwindow.ui" line="615"/>
         <source>Button 14</source>
         <translation>Кнопка 14</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="550"/>
+        <location filename="../ui/mainwindow.ui" line="628"/>
         <source>Button 15</source>
         <translation>Кнопка 15</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="562"/>
+        <location filename="../ui/mainwindow.ui" line="641"/>
         <source>Button 16</source>
         <translation>Кнопка 16</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="574"/>
+        <location filename="../ui/mainwindow.ui" line="654"/>
         <source>Shift register 2</source>
         <translation>Сдвиговый регистр 2</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="581"/>
+        <location filename="../ui/mainwindow.ui" line="661"/>
         <source>Button 17</source>
         <translation>Кнопка 17</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="593"/>
+        <location filename="../ui/mainwindow.ui" line="674"/>
         <source>Button 18</source>
         <translation>Кнопка 18</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="605"/>
+        <location filename="../ui/mainwindow.ui" line="687"/>
         <source>Button 19</source>
         <translation>Кнопка 19</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="617"/>
+        <location filename="../ui/mainwindow.ui" line="700"/>
         <source>Button 20</source>
         <translation>Кнопка 20</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="629"/>
+        <location filename="../ui/mainwindow.ui" line="713"/>
         <source>Button 21</source>
         <translation>Кнопка 21</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="641"/>
+        <location filename="../ui/mainwindow.ui" line="726"/>
         <source>Button 22</source>
         <translation>Кнопка 22</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="653"/>
+        <location filename="../ui/mainwindow.ui" line="739"/>
         <source>Button 23</source>
         <translation>Кнопка 23</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="665"/>
+        <location filename="../ui/mainwindow.ui" line="752"/>
         <source>Button 24</source>
         <translation>Кнопка 24</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="677"/>
+        <location filename="../ui/mainwindow.ui" line="765"/>
         <source>Shift register 3</source>
         <translation>Сдвиговый регистр 3</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="684"/>
+        <location filename="../ui/mainwindow.ui" line="772"/>
         <source>Button 25</source>
         <translation>Кнопка 25</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="696"/>
+        <location filename="../ui/mainwindow.ui" line="785"/>
         <source>Button 26</source>
         <translation>Кнопка 26</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="708"/>
+        <location filename="../ui/mainwindow.ui" line="798"/>
         <source>Button 27</source>
         <translation>Кнопка 27</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="720"/>
+        <location filename="../ui/mainwindow.ui" line="811"/>
         <source>Button 28</source>
         <translation>Кнопка 28</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="732"/>
+        <location filename="../ui/mainwindow.ui" line="824"/>
         <source>Button 29</source>
         <translation>Кнопка 29</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="744"/>
+        <location filename="../ui/mainwindow.ui" line="837"/>
         <source>Button 30</source>
         <translation>Кнопка 30</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="756"/>
+        <location filename="../ui/mainwindow.ui" line="850"/>
         <source>Button 31</source>
         <translation>Кнопка 31</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="768"/>
+        <location filename="../ui/mainwindow.ui" line="863"/>
         <source>Button 32</source>
         <translation>Кнопка 32</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="807"/>
+        <location filename="../ui/mainwindow.ui" line="907"/>
         <source>Analog axes</source>
         <translation>Аналоговые оси</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="813"/>
+        <location filename="../ui/mainwindow.ui" line="923"/>
+        <location filename="../ui/mainwindow.ui" line="958"/>
+        <location filename="../ui/mainwindow.ui" line="999"/>
+        <location filename="../ui/mainwindow.ui" line="1040"/>
+        <source>&lt;p&gt;Travel at the low end of this axis that still reads as its lowest value, in raw axis units (0 to 32767).&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Участок хода у нижнего края этой оси, который ещё считается её наименьшим значением, в необработанных единицах оси (от 0 до 32767).&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="924"/>
         <source>Lower dead zone</source>
         <translation>Нижняя мёртвая зона</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="818"/>
+        <location filename="../ui/mainwindow.ui" line="929"/>
+        <location filename="../ui/mainwindow.ui" line="964"/>
+        <location filename="../ui/mainwindow.ui" line="1005"/>
+        <location filename="../ui/mainwindow.ui" line="1046"/>
+        <source>&lt;p&gt;Travel at the high end of this axis that already reads as its highest value, in raw axis units (0 to 32767).&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Участок хода у верхнего края этой оси, который уже считается её наибольшим значением, в необработанных единицах оси (от 0 до 32767).&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="930"/>
         <source>Upper dead zone</source>
         <translation>Верхняя мёртвая зона</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="823"/>
+        <location filename="../ui/mainwindow.ui" line="935"/>
+        <location filename="../ui/mainwindow.ui" line="970"/>
+        <location filename="../ui/mainwindow.ui" line="1011"/>
+        <location filename="../ui/mainwindow.ui" line="1052"/>
+        <source>&lt;p&gt;How strongly the board smooths this axis, in percent. 0 reports it unfiltered; higher is steadier but follows movement later.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Насколько сильно плата сглаживает эту ось, в процентах. 0 — без фильтрации; больше — ровнее, но с запаздыванием.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="936"/>
         <source>Smoothing(%)</source>
         <translation>Сглаживание (%)</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="828"/>
+        <location filename="../ui/mainwindow.ui" line="941"/>
+        <location filename="../ui/mainwindow.ui" line="976"/>
+        <location filename="../ui/mainwindow.ui" line="1017"/>
+        <location filename="../ui/mainwindow.ui" line="1058"/>
+        <source>&lt;p&gt;Position, in percent of this axis&apos;s travel, below which the axis&apos;s button is released again.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Положение в процентах хода оси, ниже которого кнопка оси снова считается отпущенной.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="942"/>
         <source>Button low(%)</source>
         <translation>Нижний порог кнопки (%)</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="833"/>
+        <location filename="../ui/mainwindow.ui" line="947"/>
+        <location filename="../ui/mainwindow.ui" line="982"/>
+        <location filename="../ui/mainwindow.ui" line="1023"/>
+        <location filename="../ui/mainwindow.ui" line="1064"/>
+        <source>&lt;p&gt;Position, in percent of this axis&apos;s travel, above which the axis reports its button as pressed.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Положение в процентах хода оси, выше которого ось сообщает о нажатии своей кнопки.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="948"/>
         <source>Button high(%)</source>
         <translation>Верхний порог кнопки (%)</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="838"/>
+        <location filename="../ui/mainwindow.ui" line="953"/>
         <source>Rx</source>
         <translation>Rx</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="868"/>
-        <location filename="../ui/mainwindow.ui" line="903"/>
-        <location filename="../ui/mainwindow.ui" line="938"/>
+        <location filename="../ui/mainwindow.ui" line="988"/>
+        <location filename="../ui/mainwindow.ui" line="1029"/>
+        <location filename="../ui/mainwindow.ui" line="1070"/>
+        <source>&lt;p&gt;Reverses this axis: its lowest position reads as its highest and the other way round.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Инвертирует эту ось: её наименьшее положение считается наибольшим и наоборот.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="989"/>
+        <location filename="../ui/mainwindow.ui" line="1030"/>
+        <location filename="../ui/mainwindow.ui" line="1071"/>
         <source>Invert</source>
         <translation>Инверсия</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="873"/>
+        <location filename="../ui/mainwindow.ui" line="994"/>
         <source>Ry</source>
         <translation>Ry</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="908"/>
+        <location filename="../ui/mainwindow.ui" line="1035"/>
         <source>Rz</source>
         <translation>Rz</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="973"/>
+        <location filename="../ui/mainwindow.ui" line="1110"/>
         <source>Switch to DFU mode</source>
         <translation>Перейти в режим DFU</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="978"/>
+        <location filename="../ui/mainwindow.ui" line="1115"/>
         <source>Reboot controller</source>
         <translation>Перезагрузить контроллер</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="102"/>
+        <location filename="../ui/mainwindow.cpp" line="105"/>
         <source>Live input</source>
         <translation>Входы в реальном времени</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="238"/>
+        <location filename="../ui/mainwindow.cpp" line="241"/>
         <source>Select compatible device (</source>
         <translation>Выберите совместимое устройство (подключено: </translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="240"/>
+        <location filename="../ui/mainwindow.cpp" line="243"/>
         <source> connected)</source>
         <translation>)</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="290"/>
+        <location filename="../ui/mainwindow.cpp" line="295"/>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="296"/>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="297"/>
         <source>Latest version</source>
         <translation>Последняя версия</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="444"/>
+        <location filename="../ui/mainwindow.cpp" line="454"/>
         <source>the board</source>
         <translation>плата</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="450"/>
+        <location filename="../ui/mainwindow.cpp" line="460"/>
         <source>Failed: %1</source>
         <translation>Ошибка: %1</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="476"/>
+        <location filename="../ui/mainwindow.cpp" line="486"/>
         <source>Effect settings read from %1.</source>
         <translation>Настройки эффектов прочитаны с %1.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="477"/>
+        <location filename="../ui/mainwindow.cpp" line="487"/>
         <source>Effect settings could not be read from %1: %2. Apply and Save stay disabled until a read succeeds.</source>
         <translation>Не удалось прочитать настройки эффектов с %1: %2. «Применить» и «Сохранить» недоступны, пока чтение не удастся.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="487"/>
+        <location filename="../ui/mainwindow.cpp" line="497"/>
         <source>Hardware settings read from %1.</source>
         <translation>Настройки оборудования прочитаны с %1.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="488"/>
+        <location filename="../ui/mainwindow.cpp" line="498"/>
         <source>Hardware settings could not be read from %1: %2. Apply and Save stay disabled until a read succeeds.</source>
         <translation>Не удалось прочитать настройки оборудования с %1: %2. «Применить» и «Сохранить» недоступны, пока чтение не удастся.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="493"/>
+        <location filename="../ui/mainwindow.cpp" line="503"/>
         <source>Effect settings applied to the working memory of %1.</source>
         <translation>Настройки эффектов применены в рабочей памяти %1.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="494"/>
+        <location filename="../ui/mainwindow.cpp" line="504"/>
         <source>Effect settings could not be applied to %1: %2.</source>
         <translation>Не удалось применить настройки эффектов на %1: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="497"/>
+        <location filename="../ui/mainwindow.cpp" line="507"/>
         <source>Hardware settings applied to the working memory of %1.</source>
         <translation>Настройки оборудования применены в рабочей памяти %1.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="498"/>
+        <location filename="../ui/mainwindow.cpp" line="508"/>
         <source>Hardware settings could not be applied to %1: %2.</source>
         <translation>Не удалось применить настройки оборудования на %1: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="501"/>
+        <location filename="../ui/mainwindow.cpp" line="511"/>
         <source>Effect settings saved to the permanent memory of %1.</source>
         <translation>Настройки эффектов сохранены в постоянной памяти %1.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="502"/>
+        <location filename="../ui/mainwindow.cpp" line="512"/>
         <source>Effect settings could not be saved to %1: %2.</source>
         <translation>Не удалось сохранить настройки эффектов на %1: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="504"/>
+        <location filename="../ui/mainwindow.cpp" line="514"/>
         <source>The effect settings</source>
         <translation>Настройки эффектов</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="507"/>
+        <location filename="../ui/mainwindow.cpp" line="517"/>
         <source>Hardware settings saved to the permanent memory of %1.</source>
         <translation>Настройки оборудования сохранены в постоянной памяти %1.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="508"/>
+        <location filename="../ui/mainwindow.cpp" line="518"/>
         <source>Hardware settings could not be saved to %1: %2.</source>
         <translation>Не удалось сохранить настройки оборудования на %1: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="510"/>
+        <location filename="../ui/mainwindow.cpp" line="520"/>
         <source>The hardware settings</source>
         <translation>Настройки оборудования</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="514"/>
+        <location filename="../ui/mainwindow.cpp" line="524"/>
         <source>%1 is rebooting; it will come back in the list in a few seconds.</source>
         <translation>%1 перезагружается и через несколько секунд снова появится в списке.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="515"/>
+        <location filename="../ui/mainwindow.cpp" line="525"/>
         <source>%1 could not be told to reboot: %2.</source>
         <translation>Не удалось отправить %1 команду перезагрузки: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="518"/>
+        <location filename="../ui/mainwindow.cpp" line="528"/>
         <source>%1 now waits for a firmware update and leaves the list.</source>
         <translation>%1 теперь ожидает обновления прошивки и исчезает из списка.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="519"/>
+        <location filename="../ui/mainwindow.cpp" line="529"/>
         <source>%1 could not be switched to DFU mode: %2.</source>
         <translation>Не удалось перевести %1 в режим DFU: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="526"/>
+        <location filename="../ui/mainwindow.cpp" line="536"/>
         <source>Settings not saved</source>
         <translation>Настройки не сохранены</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="527"/>
+        <location filename="../ui/mainwindow.cpp" line="537"/>
         <source>%1 may not be stored on %2: %3.
 
 The board may lose them when it is switched off. Check the connection and save again.</source>
@@ -936,64 +1164,64 @@ The board may lose them when it is switched off. Check the connection and save a
 Плата может потерять их при выключении. Проверьте подключение и сохраните ещё раз.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="545"/>
-        <location filename="../ui/mainwindow.cpp" line="576"/>
-        <location filename="../ui/mainwindow.cpp" line="595"/>
+        <location filename="../ui/mainwindow.cpp" line="555"/>
+        <location filename="../ui/mainwindow.cpp" line="586"/>
+        <location filename="../ui/mainwindow.cpp" line="605"/>
         <source>Disabled</source>
         <translation>Отключено</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="546"/>
+        <location filename="../ui/mainwindow.cpp" line="556"/>
         <source>Generic button</source>
         <translation>Обычная кнопка</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="547"/>
+        <location filename="../ui/mainwindow.cpp" line="557"/>
         <source>Analog</source>
         <translation>Аналоговый вход</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="548"/>
+        <location filename="../ui/mainwindow.cpp" line="558"/>
         <source>SPI CS</source>
         <translation>SPI CS</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="549"/>
+        <location filename="../ui/mainwindow.cpp" line="559"/>
         <source>SPI SCK</source>
         <translation>SPI SCK</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="550"/>
+        <location filename="../ui/mainwindow.cpp" line="560"/>
         <source>SPI MISO</source>
         <translation>SPI MISO</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="551"/>
+        <location filename="../ui/mainwindow.cpp" line="561"/>
         <source>Enable effects switch</source>
         <translation>Переключатель включения эффектов</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="552"/>
+        <location filename="../ui/mainwindow.cpp" line="562"/>
         <source>Reset center button</source>
         <translation>Кнопка сброса центра</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="553"/>
+        <location filename="../ui/mainwindow.cpp" line="563"/>
         <source>Reboot button</source>
         <translation>Кнопка перезагрузки</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="554"/>
+        <location filename="../ui/mainwindow.cpp" line="564"/>
         <source>Braking PWM</source>
         <translation>ШИМ торможения</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="595"/>
+        <location filename="../ui/mainwindow.cpp" line="605"/>
         <source>Normal</source>
         <translation>Обычный</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="595"/>
+        <location filename="../ui/mainwindow.cpp" line="605"/>
         <source>Inverted</source>
         <translation>Инвертированный</translation>
     </message>
