@@ -73,6 +73,11 @@ done
 # CPU time does not depend much on the other windows running beside it, so
 # the configurations of one round share the same ${idle_seconds} s: the
 # scanning worker alone, and the whole demo program with its window.
+say "board discovery look-ups, $runs runs"
+for _ in $(seq "$runs"); do
+  "$bin/bench_discovery" --lookups 2000 >>"$results"
+done
+
 say "idle CPU, $idle_runs rounds of ${idle_seconds} s"
 all_boards=generic,joystick,rudder,wheel,collective
 for _ in $(seq "$idle_runs"); do
@@ -239,6 +244,8 @@ fi
 live_cpu=$(median live.shown.cpu_percent)
 live_refreshes=$(median live.shown.refreshes_per_s)
 echo "| Live input page shown, simulated joystick moving without pause: CPU; updates of one axis bar | $(fmt %.2f "$live_cpu") % of one core; $(fmt %.1f "$live_refreshes") a second | about 30 updates a second | $(check "$live_refreshes" '<=' 31) |"
+lookup_us=$(median discovery.lookup_us)
+echo "| Board discovery, one look-up on this machine's sysfs (libudev, $(fmt %.0f "$(median discovery.boards)") boards attached): at most one per scan while a notice shows, one per five scans otherwise | $(fmt %.1f "$lookup_us") µs; $(fmt %.4f "$(median discovery.cpu_percent)") % of one core at one a second | | |"
 rss_before=$(median scanmem.boards5.rss_before_kib)
 rss_after=$(median scanmem.boards5.rss_after_kib)
 rss_growth=$(median scanmem.boards5.rss_growth_kib)

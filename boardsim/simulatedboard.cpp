@@ -1,9 +1,11 @@
 #include "simulatedboard.h"
 
+#include "device/attachedboards.h"
 #include "device/featurereporttransport.h"
 
 #include <libusb.h>
 
+#include <QMap>
 #include <QThread>
 
 #include <algorithm>
@@ -54,15 +56,28 @@ struct SimulatedBoard::State {
     // Bumped whenever the board leaves the bus; handles opened before that
     // point are dead, as they are after a real re-enumeration.
     int generation = 0;
+    // Socket on the simulated hub, 1-based; 0 while unplugged. A reboot keeps
+    // it, as a real board keeps its port.
+    int port = 0;
 
     std::shared_ptr<BoardStore> store;
 };
 
 namespace {
 
+// A board of a model with several attached boards whose handle was closed:
+// until `until`, only the board on `port` is opened for that product id, so
+// that a rebooting board is not swapped for its twin.
+struct AwaitedBoard {
+    int port = 0;
+    Clock::time_point until{};
+};
+constexpr auto REBOOT_GRACE = std::chrono::seconds(10);
+
 struct BusState {
     // std::mutex rather than QMutex: ThreadSanitizer sees its ordering.
     std::mutex mutex;
+    QMap<int, AwaitedBoard> awaited;                       // by product id
     QList<std::shared_ptr<SimulatedBoard::State>> boards;  // plug order
     QList<Transfer> log;
     int openHandles = 0;
@@ -340,6 +355,12 @@ int SimulatedBoard::productId() const
     return state->productId;
 }
 
+QString SimulatedBoard::port() const
+{
+    LOCKED;
+    return state->port > 0 ? QStringLiteral("1-%1").arg(state->port) : QString();
+}
+
 FirmwareInfoTypeDef SimulatedBoard::firmwareInfo() const
 {
     LOCKED;
@@ -558,8 +579,15 @@ void Bus::plug(const SimulatedBoard &board)
 {
     LOCKED;
     auto &boards = bus().boards;
-    if (!boards.contains(board.state))
+    if (!boards.contains(board.state)) {
+        // The first free socket, as a user plugs a board back where it was.
+        int port = 1;
+        while (std::any_of(boards.cbegin(), boards.cend(),
+                           [port](const auto &other) { return other->port == port; }))
+            ++port;
+        board.state->port = port;
         boards.append(board.state);
+    }
     board.state->plugged = true;
     board.state->dfu = false;
 }
@@ -568,6 +596,7 @@ void Bus::unplug(const SimulatedBoard &board)
 {
     LOCKED;
     board.state->plugged = false;
+    board.state->port = 0;
     leaveBus(*board.state);
     bus().boards.removeAll(board.state);
 }
@@ -592,9 +621,11 @@ void Bus::reset()
     LOCKED;
     for (const auto &s : bus().boards) {
         s->plugged = false;
+        s->port = 0;
         leaveBus(*s);
     }
     bus().boards.clear();
+    bus().awaited.clear();
     bus().log.clear();
     bus().openAttempts = 0;
     bus().inits = 0;
@@ -786,20 +817,31 @@ libusb_device_handle *LIBUSB_CALL libusb_open_device_with_vid_pid(libusb_context
     ++bus().openAttempts;
     if (vendor_id != boardsim::VENDOR_ID)
         return nullptr;
-    // The first matching board in bus order, as the real library's
-    // enumeration gives it.
-    for (const auto &s : bus().boards) {
-        if (s->productId == product_id && boardsim::onBus(*s)) {
-            if (s->refuseOpen)
-                return nullptr;
-            auto *handle = new libusb_device_handle;
-            handle->board = s;
-            handle->generation = s->generation;
-            ++bus().openHandles;
-            return handle;
-        }
+    // The board awaited back from a reboot if there is one, else the first
+    // matching board in port order, as the hidraw backend chooses.
+    QList<std::shared_ptr<boardsim::SimulatedBoard::State>> candidates;
+    for (const auto &s : bus().boards)
+        if (s->productId == product_id && boardsim::onBus(*s))
+            candidates.append(s);
+    std::sort(candidates.begin(), candidates.end(),
+              [](const auto &a, const auto &b) { return a->port < b->port; });
+    const auto awaited = bus().awaited.constFind(product_id);
+    if (awaited != bus().awaited.cend()) {
+        const auto back = std::find_if(candidates.cbegin(), candidates.cend(),
+                                       [&](const auto &s) { return s->port == awaited->port; });
+        if (back != candidates.cend())
+            candidates = {*back};
+        else if (Clock::now() < awaited->until)
+            return nullptr;
     }
-    return nullptr;
+    if (candidates.isEmpty() || candidates.first()->refuseOpen)
+        return nullptr;
+    bus().awaited.remove(product_id);
+    auto *handle = new libusb_device_handle;
+    handle->board = candidates.first();
+    handle->generation = candidates.first()->generation;
+    ++bus().openHandles;
+    return handle;
 }
 
 void LIBUSB_CALL libusb_close(libusb_device_handle *handle)
@@ -809,6 +851,15 @@ void LIBUSB_CALL libusb_close(libusb_device_handle *handle)
     {
         LOCKED;
         --bus().openHandles;
+        const auto &board = *handle->board;
+        const bool othersAttached =
+            std::any_of(bus().boards.cbegin(), bus().boards.cend(), [&](const auto &s) {
+                return s.get() != &board && s->productId == board.productId && boardsim::onBus(*s);
+            });
+        if (othersAttached && board.port > 0)
+            bus().awaited.insert(
+                board.productId,
+                boardsim::AwaitedBoard{board.port, Clock::now() + boardsim::REBOOT_GRACE});
     }
     delete handle;
 }
@@ -937,3 +988,49 @@ const char *LIBUSB_CALL libusb_error_name(int errcode)
 }
 
 }  // extern "C"
+
+// ---------------------------------------------------------------- the link seams
+
+UsbBackendInfo usbBackendInfo()
+{
+    return {"simulated boards", BoardNodeKind::Hidraw};
+}
+
+QList<AttachedBoard> enumerateAttachedBoards(int vendorId, const QList<int> &productIds,
+                                             bool *known)
+{
+    if (known)
+        *known = true;
+    QList<AttachedBoard> attached;
+    if (vendorId != boardsim::VENDOR_ID)
+        return attached;
+    LOCKED;
+    for (const auto &s : bus().boards) {
+        if (!boardsim::onBus(*s) || !productIds.contains(s->productId))
+            continue;
+        AttachedBoard board;
+        board.productId = s->productId;
+        board.port = QStringLiteral("1-%1").arg(s->port);
+        // A board that refuses to be opened looks like one without the udev
+        // rule: a node only its owner, root, may open.
+        constexpr uint32_t SEAT_ACCESS = 0666;
+        constexpr uint32_t ROOT_ONLY = 0600;
+        board.hidrawNode.path = QStringLiteral("/dev/hidraw%1").arg(s->port - 1);
+        board.hidrawNode.exists = true;
+        board.hidrawNode.mode = s->refuseOpen ? ROOT_ONLY : SEAT_ACCESS;
+        board.hasHidraw = true;
+        board.usbNode = board.hidrawNode;
+        board.usbNode.path =
+            QStringLiteral("/dev/bus/usb/001/%1").arg(s->port + 1, 3, 10, QLatin1Char('0'));
+        board.interfaceDriver = QStringLiteral("usbhid");
+        attached.append(board);
+    }
+    std::sort(attached.begin(), attached.end(),
+              [](const AttachedBoard &a, const AttachedBoard &b) { return a.port < b.port; });
+    return attached;
+}
+
+QStringList programsHoldingNode(const QString &)
+{
+    return {};
+}

@@ -73,6 +73,8 @@ public:
                    uint32_t firmwareVersion = SUPPORTED_FIRMWARE_VERSION);
 
     int productId() const;
+    // The USB port the board is plugged into ("1-2"); empty while unplugged.
+    QString port() const;
 
     FirmwareInfoTypeDef firmwareInfo() const;
     void setFirmwareInfo(const FirmwareInfoTypeDef &info);

@@ -3,6 +3,7 @@
 #include "commandrun.h"
 #include "exitstatus.h"
 
+#include "device/boarddoctor.h"
 #include "device/settingsuibackgroundthread.h"
 #include "settings/automaticbackups.h"
 #include "settings/boardbackup.h"
@@ -101,6 +102,13 @@ int switchToDfu(CommandRun &run)
     return EXIT_DONE;
 }
 
+// Exit status 0 when every attached board is usable, 1 otherwise: the
+// report itself is the diagnosis, so nothing goes to the error stream.
+int doctor(CommandRun &run)
+{
+    return runBoardDoctor(run.out) == 0 ? EXIT_DONE : EXIT_OPERATION_FAILED;
+}
+
 }  // namespace
 
 QList<Command> boardCommands()
@@ -133,5 +141,13 @@ QList<Command> boardCommands()
          0,
          0,
          switchToDfu},
+        {QStringLiteral("doctor"),
+         QString(),
+         QStringLiteral("Why an attached board cannot be used and how to fix it; whether the "
+                        "udev rule is installed; the USB backend of this build."),
+         {},
+         0,
+         0,
+         doctor},
     };
 }

@@ -6,6 +6,7 @@
 #include "settings/automaticbackups.h"
 #include "settings/recordmetatypes.h"
 #include "ui/backupcontroller.h"
+#include "ui/boardnotice.h"
 #include "ui/liveinputview.h"
 #include "ui/wheelguard.h"
 #include "ui/widgethelpers.h"
@@ -140,6 +141,12 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
         connect(trio.save, &QPushButton::clicked, this, &MainWindow::onSaveHardwareSettings);
     }
     connect(ui->reboot_button, &QPushButton::clicked, this, &MainWindow::onReboot);
+
+    // Says why a board that is plugged in is missing from the list below it.
+    auto *boardNotice = new BoardNotice(productIdByType.values(), ui->centralWidget);
+    ui->verticalLayout_6->insertWidget(0, boardNotice);
+    connect(worker.get(), &SettingsUiBackgroundThread::connectedDevices, boardNotice,
+            &BoardNotice::updateFromScan);
 
     connect(worker.get(), &SettingsUiBackgroundThread::connectedDevices, this,
             &MainWindow::updateConnectedDevices);

@@ -18,12 +18,20 @@
 // Anything that cannot be expressed this way fails with
 // LIBUSB_ERROR_NOT_SUPPORTED rather than being approximated.
 
+#include "device/usbbackendinfo.h"
+
 #include <hidapi.h>
+#include <libudev.h>
 #include <libusb.h>
 
 #include <cerrno>
+#include <chrono>
+#include <cstring>
+#include <map>
 #include <mutex>
 #include <string>
+#include <utility>
+#include <vector>
 
 // Contexts only exist so that libusb_init(&ctx) and libusb_exit(ctx) pair up
 // as they do with the real library; every context reaches the same nodes.
@@ -33,6 +41,9 @@ struct libusb_context {
 
 struct libusb_device_handle {
     hid_device *device = nullptr;
+    uint16_t vendorId = 0;
+    uint16_t productId = 0;
+    std::string port;  // USB port path of the board, empty when unknown
     // The kernel addresses the interface the node belongs to; wIndex must
     // name that one.
     int interfaceNumber = 0;
@@ -87,25 +98,98 @@ int libusbErrorFromErrno(int error)
     }
 }
 
-// The node that stands for the board: the first USB entry of interface 0,
-// where the feature reports live, else the first USB entry at all.
-std::string pathOfBoard(const hid_device_info *list, int *interfaceNumber)
+// One attached board as hidapi lists it: the node that stands for it is the
+// first USB entry of interface 0, where the feature reports live, else its
+// first USB entry at all.
+struct Candidate {
+    std::string port;
+    std::string path;
+    int interfaceNumber = 0;
+};
+
+// The USB port path ("1-4.2") of the board behind a hidraw node: the kernel
+// keeps it across the board's reboots, while the node's number and the USB
+// address change.
+std::string portOfNode(udev *context, const char *path)
 {
-    const hid_device_info *chosen = nullptr;
+    const char *slash = context && path ? std::strrchr(path, '/') : nullptr;
+    if (!slash)
+        return {};
+    udev_device *node = udev_device_new_from_subsystem_sysname(context, "hidraw", slash + 1);
+    if (!node)
+        return {};
+    udev_device *usb = udev_device_get_parent_with_subsystem_devtype(node, "usb", "usb_device");
+    std::string port = usb && udev_device_get_sysname(usb) ? udev_device_get_sysname(usb) : "";
+    udev_device_unref(node);
+    return port;
+}
+
+// Every board in the list, in port order: the choice among boards of one
+// model then stays the same from one start of the program to the next.
+std::vector<Candidate> boardsIn(const hid_device_info *list)
+{
+    udev *context = udev_new();
+    std::map<std::string, Candidate> byPort;
+    std::vector<Candidate> unplaced;  // port unknown: kept in hidapi's order
     for (const hid_device_info *d = list; d; d = d->next) {
         if (d->bus_type != HID_API_BUS_USB || !d->path)
             continue;
-        if (d->interface_number == 0) {
-            chosen = d;
-            break;
+        Candidate candidate;
+        candidate.port = portOfNode(context, d->path);
+        candidate.path = d->path;
+        candidate.interfaceNumber = d->interface_number < 0 ? 0 : d->interface_number;
+        if (candidate.port.empty()) {
+            unplaced.push_back(candidate);
+            continue;
         }
-        if (!chosen)
-            chosen = d;
+        auto known = byPort.find(candidate.port);
+        if (known == byPort.end())
+            byPort.emplace(candidate.port, candidate);
+        else if (d->interface_number == 0 && known->second.interfaceNumber != 0)
+            known->second = candidate;
     }
-    if (!chosen)
-        return {};
-    *interfaceNumber = chosen->interface_number < 0 ? 0 : chosen->interface_number;
-    return chosen->path;
+    if (context)
+        udev_unref(context);
+    std::vector<Candidate> boards;
+    for (auto &entry : byPort)
+        boards.push_back(std::move(entry.second));
+    boards.insert(boards.end(), unplaced.begin(), unplaced.end());
+    return boards;
+}
+
+// A board that reboots leaves the bus for a few seconds. If another board of
+// the same model is attached meanwhile, a scan would open that one instead,
+// and from then on the program would configure the other board without the
+// user noticing. So when a handle is closed while other boards of its model
+// are attached, its port is kept for a while, and within that time only the
+// board on that port is opened. A board unplugged for good gives way to the
+// others once the time is up.
+constexpr auto REBOOT_GRACE = std::chrono::seconds(10);
+
+struct AwaitedBoard {
+    std::string port;
+    std::chrono::steady_clock::time_point until;
+};
+// Keyed by vendor and product id; guarded by libraryMutex.
+std::map<std::pair<uint16_t, uint16_t>, AwaitedBoard> awaitedBoards;
+
+// Which of the attached boards to open; null when the board awaited back
+// from a reboot must be waited for.
+const Candidate *boardToOpen(const std::vector<Candidate> &boards, uint16_t vendorId,
+                             uint16_t productId)
+{
+    if (boards.empty())
+        return nullptr;
+    const auto awaited = awaitedBoards.find({vendorId, productId});
+    if (awaited == awaitedBoards.end())
+        return &boards.front();
+    for (const Candidate &board : boards)
+        if (board.port == awaited->second.port)
+            return &board;
+    if (std::chrono::steady_clock::now() < awaited->second.until)
+        return nullptr;
+    awaitedBoards.erase(awaited);
+    return &boards.front();
 }
 
 // Runs one hidapi feature-report call and puts its outcome in libusb's terms.
@@ -121,6 +205,11 @@ template <typename Call> int featureTransfer(libusb_device_handle *handle, Call 
 }
 
 }  // namespace
+
+UsbBackendInfo usbBackendInfo()
+{
+    return {"hidraw (hidapi)", BoardNodeKind::Hidraw};
+}
 
 extern "C" {
 
@@ -152,19 +241,23 @@ libusb_device_handle *LIBUSB_CALL libusb_open_device_with_vid_pid(libusb_context
     if (vendor_id == 0 || product_id == 0)
         return nullptr;
     hid_device_info *list = hid_enumerate(vendor_id, product_id);
-    int interfaceNumber = 0;
-    const std::string path = pathOfBoard(list, &interfaceNumber);
+    const std::vector<Candidate> boards = boardsIn(list);
     hid_free_enumeration(list);
-    if (path.empty())
+    const Candidate *board = boardToOpen(boards, vendor_id, product_id);
+    if (!board)
         return nullptr;
     // Fails without access rights to the node, as libusb_open does; the udev
     // rule that comes with the program grants them to the user at the seat.
-    hid_device *device = hid_open_path(path.c_str());
+    hid_device *device = hid_open_path(board->path.c_str());
     if (!device)
         return nullptr;
+    awaitedBoards.erase({vendor_id, product_id});
     auto *handle = new libusb_device_handle;
     handle->device = device;
-    handle->interfaceNumber = interfaceNumber;
+    handle->vendorId = vendor_id;
+    handle->productId = product_id;
+    handle->port = board->port;
+    handle->interfaceNumber = board->interfaceNumber;
     return handle;
 }
 
@@ -173,6 +266,18 @@ void LIBUSB_CALL libusb_close(libusb_device_handle *dev_handle)
     if (!dev_handle)
         return;
     hid_close(dev_handle->device);
+    if (!dev_handle->port.empty()) {
+        std::lock_guard<std::mutex> lock(libraryMutex);
+        hid_device_info *list = hid_enumerate(dev_handle->vendorId, dev_handle->productId);
+        const std::vector<Candidate> boards = boardsIn(list);
+        hid_free_enumeration(list);
+        bool othersAttached = false;
+        for (const Candidate &board : boards)
+            othersAttached = othersAttached || board.port != dev_handle->port;
+        if (othersAttached)
+            awaitedBoards[{dev_handle->vendorId, dev_handle->productId}] = {
+                dev_handle->port, std::chrono::steady_clock::now() + REBOOT_GRACE};
+    }
     delete dev_handle;
 }
 

@@ -30,7 +30,7 @@ namespace {
 
 const QStringList CONTEXTS{QStringLiteral("MainWindow"), QStringLiteral("FullEffectSettingsWidget"),
                            QStringLiteral("FullHardwareSettingsWidget"),
-                           QStringLiteral("LiveInputView")};
+                           QStringLiteral("LiveInputView"), QStringLiteral("BoardNotice")};
 const QStringList LANGUAGES{QStringLiteral("de"), QStringLiteral("ru")};
 const QString PROFILE_NAME = QStringLiteral("Heavy stick");
 constexpr int PROFILE_FILE_SIZE = 384;  // bytes, one raw effect settings record

@@ -4,6 +4,8 @@
 #include "endtoendtest.h"
 #include "support/hidrawbus.h"
 
+#include "device/featurereporttransport.h"
+
 #include <libusb.h>
 
 #include <QtTest>
@@ -24,6 +26,7 @@ protected:
 private slots:
     void requestsHidrawCannotCarryAreRefused_data();
     void requestsHidrawCannotCarryAreRefused();
+    void rebootedBoardIsReopenedOnItsOwnPort();
 };
 
 void TestEndToEndHidraw::requestsHidrawCannotCarryAreRefused_data()
@@ -62,6 +65,34 @@ void TestEndToEndHidraw::requestsHidrawCannotCarryAreRefused()
                                      uint16_t(value), uint16_t(index), buffer, 65, 1000),
              int(LIBUSB_ERROR_NOT_SUPPORTED));
     QVERIFY(board->requests().isEmpty());
+}
+
+void TestEndToEndHidraw::rebootedBoardIsReopenedOnItsOwnPort()
+{
+    const auto first = plugBoard(22777, 1);
+    const auto second = plugBoard(22777, 1);
+    QVERIFY(first && second);
+    unsigned char buffer[1024] = {};
+
+    // Of two boards of one model, the one on the lower port.
+    libusb_device_handle *handle = openWhenVisible(22777);
+    QVERIFY(handle);
+    QCOMPARE(readFeatureReport(handle, REPORT_ID_DEVICE_INFO, buffer, sizeof buffer), 64);
+    QCOMPARE(first->requests().size(), 1);
+
+    // It reboots: it leaves the bus, and the scan closes the handle that
+    // stopped answering. Its twin must not take its place meanwhile.
+    bus->unplug(*first);
+    closeHandle(handle);
+    QVERIFY(!libusb_open_device_with_vid_pid(nullptr, 0x045B, 22777));
+
+    // Back on its port with a new device number and a new hidraw node.
+    QVERIFY(bus->plug(first));
+    handle = openWhenVisible(22777);
+    QVERIFY(handle);
+    QCOMPARE(readFeatureReport(handle, REPORT_ID_DEVICE_INFO, buffer, sizeof buffer), 64);
+    QCOMPARE(first->requests().size(), 2);
+    QVERIFY(second->requests().isEmpty());
 }
 
 int main(int argc, char *argv[])

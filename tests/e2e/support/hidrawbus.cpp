@@ -78,12 +78,14 @@ bool HidrawBus::describe(EmulatedNode &node, QString *description, QString *erro
     const int minor = hidrawMinors++;
     const int sequence = ++hidSequence;
     const uint16_t productId = node.board->productId();
+    // The device number is new on every plug, the port path stays the port's.
+    node.port = freePort();
     const QString usbPath = QStringLiteral("/devices/pci0000:00/0000:00:14.0/usb%1/%1-%2")
                                 .arg(BUS_NUMBER)
-                                .arg(deviceNumber);
+                                .arg(node.port);
     const QString interfacePath =
         usbPath +
-        QStringLiteral("/%1-%2:1.%3").arg(BUS_NUMBER).arg(deviceNumber).arg(INTERFACE_NUMBER);
+        QStringLiteral("/%1-%2:1.%3").arg(BUS_NUMBER).arg(node.port).arg(INTERFACE_NUMBER);
     const QString hidName =
         QStringLiteral("0003:045B:%1.%2").arg(upperHex(productId, 4), upperHex(sequence, 4));
     const QString hidPath = interfacePath + QLatin1Char('/') + hidName;
@@ -92,7 +94,7 @@ bool HidrawBus::describe(EmulatedNode &node, QString *description, QString *erro
     const QString pid = QStringLiteral("%1").arg(productId, 4, 16, QLatin1Char('0'));
     const QString serial = QStringLiteral("GV%1").arg(sequence, 6, 10, QLatin1Char('0'));
     const QString phys =
-        QStringLiteral("usb-0000:00:14.0-%1/input%2").arg(deviceNumber).arg(INTERFACE_NUMBER);
+        QStringLiteral("usb-0000:00:14.0-%1/input%2").arg(node.port).arg(INTERFACE_NUMBER);
 
     // The node is a pty of our own whose real device number is also the
     // hidraw device's number in sysfs: the preload fakes stat() but not

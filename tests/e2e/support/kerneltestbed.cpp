@@ -40,6 +40,22 @@ int KernelTestbed::nextUsbDeviceNumber()
     return ++usbDeviceNumbers;
 }
 
+bool KernelTestbed::addDevices(const QString &description, QString *error)
+{
+    GError *gerror = nullptr;
+    if (umockdev_testbed_add_from_string(bed, description.toUtf8().constData(), &gerror))
+        return true;
+    if (error)
+        *error = QString::fromUtf8(gerror->message);
+    g_error_free(gerror);
+    return false;
+}
+
+void KernelTestbed::clear()
+{
+    umockdev_testbed_clear(bed);
+}
+
 // Lets umockdev's C signal reach the bus; runs on umockdev's thread.
 struct BusCallbacks {
     static gboolean onIoctl(UMockdevIoctlBase *, UMockdevIoctlClient *client, gpointer data)
@@ -98,7 +114,8 @@ bool EmulatedBus::plug(const std::shared_ptr<EmulatedBoard> &board, QString *err
         return false;
     }
     GError *gerror = nullptr;
-    if (!umockdev_testbed_add_from_string(kernel.testbed(), description.toUtf8().constData(), &gerror)) {
+    if (!umockdev_testbed_add_from_string(kernel.testbed(), description.toUtf8().constData(),
+                                          &gerror)) {
         if (error)
             *error = QStringLiteral("umockdev refused the %1 device: %2")
                          .arg(name(), QString::fromUtf8(gerror->message));
@@ -121,6 +138,19 @@ bool EmulatedBus::plug(const std::shared_ptr<EmulatedBoard> &board, QString *err
     }
     nodes.push_back(std::move(node));
     return true;
+}
+
+int EmulatedBus::freePort() const
+{
+    for (int port = 1;; ++port) {
+        bool taken = false;
+        for (const auto &node : nodes) {
+            QMutexLocker lock(&node->mutex);
+            taken = taken || (!node->unplugged && node->port == port);
+        }
+        if (!taken)
+            return port;
+    }
 }
 
 EmulatedNode *EmulatedBus::find(const EmulatedBoard &board) const

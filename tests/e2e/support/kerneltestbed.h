@@ -42,6 +42,12 @@ public:
     // gives a board a new address each time it enumerates.
     int nextUsbDeviceNumber();
 
+    // Devices in umockdev-record form, for tests that need sysfs and device
+    // nodes but no emulated ioctls. False and the reason when refused.
+    bool addDevices(const QString &description, QString *error);
+    // Removes every device and node added so far.
+    void clear();
+
 private:
     _UMockdevTestbed *bed = nullptr;
     int usbDeviceNumbers = 1;  // 1 is the root hub
@@ -59,6 +65,7 @@ struct EmulatedNode {
     QMutex mutex;  // guards `unplugged`
     bool unplugged = false;
     int pty = -1;  // hidraw: master of the pty behind the node
+    int port = 0;  // hub port the board is plugged into, 1-based
 };
 
 // One kernel interface through which the libraries reach boards: usbfs for
@@ -86,6 +93,10 @@ public:
     int openFiles(const EmulatedBoard &board) const;
 
 protected:
+    // The lowest hub port no plugged board uses: a board plugged in again
+    // after leaving the bus goes back where it was.
+    int freePort() const;
+
     // Stops answering ioctls; subclasses call it first in their destructor,
     // before the state the handlers use goes away.
     void detachAll();

@@ -1,0 +1,382 @@
+#include "boarddiscovery.h"
+
+#include "device/firmwareinfo.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+#include <algorithm>
+#include <iterator>
+
+#if defined(Q_OS_UNIX)
+#include <grp.h>
+#include <pwd.h>
+#include <unistd.h>
+#endif
+
+namespace {
+
+constexpr uint16_t PERMISSION_READ = 4;
+constexpr uint16_t PERMISSION_WRITE = 2;
+constexpr uint16_t READ_WRITE = PERMISSION_READ | PERMISSION_WRITE;
+constexpr uint32_t OWNER_SHIFT = 6;  // bits of the mode word
+constexpr uint32_t GROUP_SHIFT = 3;
+constexpr uint32_t MODE_OCTAL_DIGITS = 4;
+constexpr int NAME_BUFFER_SIZE = 4096;   // bytes for getpwuid_r / getgrgid_r
+constexpr int HOLDERS_FRESH_MS = 15000;  // ms a list of holding programs is reused
+
+struct Model {
+    int productId;
+    const char *name;
+};
+
+constexpr Model MODELS[] = {
+    {BOARD_PRODUCT_ID_GENERIC, "Gravolt Generic"},
+    {BOARD_PRODUCT_ID_JOYSTICK, "Gravolt Joystick"},
+    {BOARD_PRODUCT_ID_RUDDER, "Gravolt Rudder"},
+    {BOARD_PRODUCT_ID_WHEEL, "Gravolt Wheel PRO"},
+    {BOARD_PRODUCT_ID_COLLECTIVE, "Gravolt Collective"},
+};
+
+// Folders systemd-udevd reads rules from.
+const QStringList UDEV_RULE_DIRS = {
+    QStringLiteral("/etc/udev/rules.d"),           QStringLiteral("/run/udev/rules.d"),
+    QStringLiteral("/usr/local/lib/udev/rules.d"), QStringLiteral("/usr/lib/udev/rules.d"),
+    QStringLiteral("/lib/udev/rules.d"),
+};
+// Installed layout: the program in <prefix>/libexec/gravolt-setup, the data in
+// <prefix>/share/gravolt-setup and the rule in <prefix>/lib/udev/rules.d.
+const QString INSTALLED_DATA_DIR = QStringLiteral("../../share/gravolt-setup");
+const QString INSTALLED_RULE_DIR = QStringLiteral("../../lib/udev/rules.d");
+const QString SOURCE_RULE = QStringLiteral("packaging/linux/70-gravolt-setup.rules");
+const QString RULE_TARGET = QStringLiteral("/etc/udev/rules.d/70-gravolt-setup.rules");
+
+QString translated(const char *text)
+{
+    return QCoreApplication::translate("BoardDiscovery", text);
+}
+
+QString userName(uint32_t uid)
+{
+#if defined(Q_OS_UNIX)
+    passwd entry{};
+    passwd *found = nullptr;
+    char buffer[NAME_BUFFER_SIZE];
+    if (getpwuid_r(uid, &entry, buffer, sizeof buffer, &found) == 0 && found)
+        return QString::fromLocal8Bit(found->pw_name);
+#endif
+    return QString::number(uid);
+}
+
+QString groupName(uint32_t gid)
+{
+#if defined(Q_OS_UNIX)
+    group entry{};
+    group *found = nullptr;
+    char buffer[NAME_BUFFER_SIZE];
+    if (getgrgid_r(gid, &entry, buffer, sizeof buffer, &found) == 0 && found)
+        return QString::fromLocal8Bit(found->gr_name);
+#endif
+    return QString::number(gid);
+}
+
+bool grants(uint32_t permissions)
+{
+    return (permissions & READ_WRITE) == READ_WRITE;
+}
+
+}  // namespace
+
+Credentials Credentials::ofThisProcess()
+{
+    Credentials who;
+#if defined(Q_OS_UNIX)
+    who.uid = uint32_t(getuid());
+    who.groups.append(uint32_t(getgid()));
+    const int count = getgroups(0, nullptr);
+    if (count > 0) {
+        QList<gid_t> groups(count);
+        const int got = getgroups(count, groups.data());
+        for (int i = 0; i < got; ++i)
+            if (!who.groups.contains(uint32_t(groups[i])))
+                who.groups.append(uint32_t(groups[i]));
+    }
+#endif
+    return who;
+}
+
+NodeAccess accessFor(const NodeStatus &node, const Credentials &who)
+{
+    NodeAccess access;
+    access.hasAcl = !node.acl.isEmpty();
+    if (!node.exists)
+        return access;
+    if (who.uid == 0) {
+        access.allowed = true;
+        return access;
+    }
+    if (who.uid == node.owner) {
+        access.allowed = grants(node.mode >> OWNER_SHIFT);
+        return access;
+    }
+    if (!access.hasAcl) {
+        if (who.groups.contains(node.group))
+            access.allowed = grants(node.mode >> GROUP_SHIFT);
+        else
+            access.allowed = grants(node.mode);
+        return access;
+    }
+
+    // With an ACL the group bits of the mode are the mask.
+    uint32_t mask = READ_WRITE | 1;
+    for (const AclEntry &entry : node.acl)
+        if (entry.tag == AclEntry::Mask)
+            mask = entry.permissions;
+    for (const AclEntry &entry : node.acl) {
+        if (entry.tag == AclEntry::User && entry.id == who.uid) {
+            access.allowed = grants(entry.permissions & mask);
+            access.grantedByAcl = access.allowed;
+            return access;
+        }
+    }
+    bool groupMatched = false;
+    for (const AclEntry &entry : node.acl) {
+        const bool owningGroup = entry.tag == AclEntry::GroupObj && who.groups.contains(node.group);
+        const bool namedGroup = entry.tag == AclEntry::Group && who.groups.contains(entry.id);
+        if (!owningGroup && !namedGroup)
+            continue;
+        groupMatched = true;
+        if (grants(entry.permissions & mask)) {
+            access.allowed = true;
+            access.grantedByAcl = namedGroup;
+            return access;
+        }
+    }
+    if (groupMatched)
+        return access;
+    for (const AclEntry &entry : node.acl)
+        if (entry.tag == AclEntry::Other)
+            access.allowed = grants(entry.permissions);
+    return access;
+}
+
+QList<BoardStatus> BoardDiagnosis::unusable() const
+{
+    QList<BoardStatus> found;
+    std::copy_if(boards.cbegin(), boards.cend(), std::back_inserter(found),
+                 [](const BoardStatus &s) { return s.problem != BoardProblem::None; });
+    return found;
+}
+
+QList<int> BoardDiagnosis::crowdedModels() const
+{
+    QList<int> crowded;
+    for (auto it = boardsPerProductId.cbegin(); it != boardsPerProductId.cend(); ++it)
+        if (it.value() > 1)
+            crowded.append(it.key());
+    return crowded;
+}
+
+BoardDiscovery::BoardDiscovery(const QList<int> &productIds, int vendorId)
+    : productIds(productIds), vendorId(vendorId), udevRuleDirs(UDEV_RULE_DIRS)
+{
+    if (QCoreApplication::instance())
+        programDir = QCoreApplication::applicationDirPath();
+}
+
+UdevRuleStatus BoardDiscovery::udevRuleStatus() const
+{
+    UdevRuleStatus rule;
+    const QString name = QString::fromLatin1(UDEV_RULE_FILE_NAME);
+    for (const QString &dir : udevRuleDirs) {
+        const QString path = QDir(dir).filePath(name);
+        if (QFileInfo::exists(path)) {
+            rule.readFrom = path;
+            break;
+        }
+    }
+    if (!programDir.isEmpty()) {
+        const QDir here(programDir);
+        const QString unread =
+            QDir::cleanPath(here.filePath(INSTALLED_RULE_DIR + QLatin1Char('/') + name));
+        if (QFileInfo::exists(unread) && !udevRuleDirs.contains(QFileInfo(unread).absolutePath()))
+            rule.unreadCopy = unread;
+        // Beside the program in a build folder, else the installed data copy.
+        for (const QString &candidate :
+             {here.filePath(name),
+              QDir::cleanPath(here.filePath(INSTALLED_DATA_DIR + QLatin1Char('/') + name)),
+              unread}) {
+            if (QFileInfo::exists(candidate)) {
+                rule.source = candidate;
+                break;
+            }
+        }
+    }
+    if (rule.source.isEmpty())
+        rule.source = SOURCE_RULE;
+    return rule;
+}
+
+BoardDiagnosis BoardDiscovery::run(const QList<int> *opened) const
+{
+    BoardDiagnosis diagnosis;
+    diagnosis.backend = usbBackendInfo();
+    diagnosis.rule = udevRuleStatus();
+    if (opened)
+        diagnosis.opened = *opened;
+    const QList<AttachedBoard> attached =
+        enumerateAttachedBoards(vendorId, productIds, &diagnosis.listingKnown);
+    for (const AttachedBoard &board : attached)
+        ++diagnosis.boardsPerProductId[board.productId];
+
+    for (const AttachedBoard &board : attached) {
+        BoardStatus status;
+        status.board = board;
+        const bool usbfs = diagnosis.backend.node == BoardNodeKind::UsbDevice;
+        status.node = usbfs ? board.usbNode : board.hidrawNode;
+        status.access = accessFor(status.node, who);
+        if (diagnosis.backend.node == BoardNodeKind::Unknown) {
+            // Nothing to judge by but whether the library opened it.
+        } else if (!usbfs && !board.hasHidraw) {
+            status.problem = BoardProblem::NodeMissing;
+        } else if (!status.node.exists) {
+            status.problem = BoardProblem::NodeMissing;
+        } else if (!status.access.allowed) {
+            status.problem = BoardProblem::NoPermission;
+        } else if (usbfs && !board.interfaceDriver.isEmpty() &&
+                   board.interfaceDriver != QLatin1String("usbfs")) {
+            status.problem = BoardProblem::DriverBound;
+        }
+        if (status.problem == BoardProblem::None && opened && !opened->contains(board.productId)) {
+            status.holders = holdersOf(status.node.path);
+            status.problem = status.holders.isEmpty() ? BoardProblem::NotAnswering
+                                                      : BoardProblem::HeldByOtherProgram;
+        }
+        diagnosis.boards.append(status);
+    }
+    return diagnosis;
+}
+
+QStringList BoardDiscovery::holdersOf(const QString &node) const
+{
+    auto known = holders.find(node);
+    if (known == holders.end() || known->fresh.hasExpired())
+        known = holders.insert(node, {programsHoldingNode(node), QDeadlineTimer(HOLDERS_FRESH_MS)});
+    return known->programs;
+}
+
+QString boardModelName(int productId)
+{
+    for (const Model &model : MODELS)
+        if (model.productId == productId)
+            return QString::fromLatin1(model.name);
+    return QStringLiteral("USB %1:%2")
+        .arg(BOARD_VENDOR_ID, 4, 16, QLatin1Char('0'))
+        .arg(productId, 4, 16, QLatin1Char('0'));
+}
+
+QString problemText(const BoardStatus &status)
+{
+    const NodeStatus &node = status.node;
+    switch (status.problem) {
+    case BoardProblem::None:
+        return QString();
+    case BoardProblem::NoPermission:
+        return translated(
+                   QT_TRANSLATE_NOOP("BoardDiscovery",
+                                     "No permission on %1 (owner %2, group %3, mode %4; %5)."))
+            .arg(node.path, userName(node.owner), groupName(node.group),
+                 QStringLiteral("%1").arg(node.mode, MODE_OCTAL_DIGITS, 8, QLatin1Char('0')),
+                 status.access.hasAcl
+                     ? translated(
+                           QT_TRANSLATE_NOOP("BoardDiscovery", "its ACL does not grant you access"))
+                     : translated(QT_TRANSLATE_NOOP("BoardDiscovery", "no ACL grants you access")));
+    case BoardProblem::NodeMissing:
+        if (!status.board.hasHidraw && node.path.isEmpty())
+            return translated(
+                QT_TRANSLATE_NOOP("BoardDiscovery", "The system made no hidraw device for it."));
+        return translated(QT_TRANSLATE_NOOP("BoardDiscovery", "Its device node %1 is missing."))
+            .arg(node.path);
+    case BoardProblem::DriverBound:
+        return translated(QT_TRANSLATE_NOOP(
+                              "BoardDiscovery",
+                              "The kernel's HID driver (%1) is bound to it, and this build's USB "
+                              "library cannot reach a board through it."))
+            .arg(status.board.interfaceDriver);
+    case BoardProblem::HeldByOtherProgram:
+        return translated(QT_TRANSLATE_NOOP("BoardDiscovery", "It is held by another program: %1."))
+            .arg(status.holders.join(QStringLiteral(", ")));
+    case BoardProblem::NotAnswering:
+        return translated(QT_TRANSLATE_NOOP("BoardDiscovery",
+                                            "%1 can be opened, but the board does not answer."))
+            .arg(node.path);
+    }
+    return QString();
+}
+
+QStringList fixCommands(const BoardStatus &status, const UdevRuleStatus &rule)
+{
+    if (status.problem != BoardProblem::NoPermission && status.problem != BoardProblem::NodeMissing)
+        return {};
+    // Without a hidraw device from the kernel there is no node udev could
+    // make; that is a driver matter no rule changes.
+    if (status.node.path.isEmpty())
+        return {};
+    QStringList commands;
+    if (rule.readFrom.isEmpty())
+        commands.append(QStringLiteral("sudo install -m 0644 %1 %2").arg(rule.source, RULE_TARGET));
+    commands.append(QStringLiteral("sudo udevadm control --reload-rules && sudo udevadm trigger"));
+    return commands;
+}
+
+QString diagnosisText(const BoardDiagnosis &diagnosis)
+{
+    QStringList lines;
+    if (!diagnosis.listingKnown) {
+        // All that can be said here is what the USB library opened.
+        for (const int productId : diagnosis.opened)
+            lines << QStringLiteral("%1: usable.").arg(boardModelName(productId));
+        lines << QStringLiteral("Boards that cannot be opened: unknown (this system offers no way "
+                                "to list them).");
+    } else if (diagnosis.boards.isEmpty()) {
+        lines << QStringLiteral("No supported board is attached.");
+    }
+    QStringList commands;
+    for (const BoardStatus &status : diagnosis.boards) {
+        const QString where = status.board.port.isEmpty()
+                                  ? QString()
+                                  : QStringLiteral(" on USB port %1").arg(status.board.port);
+        if (status.problem == BoardProblem::None) {
+            lines << QStringLiteral("%1%2: usable (%3).")
+                         .arg(boardModelName(status.board.productId), where, status.node.path);
+            continue;
+        }
+        lines << QStringLiteral("%1%2: cannot be opened. %3")
+                     .arg(boardModelName(status.board.productId), where, problemText(status));
+        for (const QString &command : fixCommands(status, diagnosis.rule))
+            if (!commands.contains(command))
+                commands << command;
+    }
+    for (const int productId : diagnosis.crowdedModels())
+        lines << QStringLiteral("%1 %2s are connected. One board of each model can be configured "
+                                "at a time: unplug the others.")
+                     .arg(diagnosis.boardsPerProductId.value(productId))
+                     .arg(boardModelName(productId));
+    if (!commands.isEmpty()) {
+        lines << QString() << QStringLiteral("To fix it, run:");
+        for (const QString &command : std::as_const(commands))
+            lines << QStringLiteral("  ") + command;
+        lines << QStringLiteral("then unplug the board and plug it in again.");
+    }
+    lines << QString();
+    if (!diagnosis.rule.readFrom.isEmpty())
+        lines << QStringLiteral("udev rule: installed (%1).").arg(diagnosis.rule.readFrom);
+    else if (!diagnosis.rule.unreadCopy.isEmpty())
+        lines << QStringLiteral("udev rule: not installed where udev reads it; a copy is in %1.")
+                     .arg(diagnosis.rule.unreadCopy);
+    else
+        lines << QStringLiteral("udev rule: not installed.");
+    lines << QStringLiteral("USB backend: %1.").arg(QString::fromLatin1(diagnosis.backend.name));
+    return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}

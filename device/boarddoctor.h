@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QList>
+
+class BoardDiscovery;
+class QTextStream;
+
+// The command line's "doctor": tries to open every supported board through
+// the USB library, then writes why the others cannot be opened, whether the
+// udev rule is installed and which USB backend this build uses. Returns the
+// exit status: 0 when every attached board is usable, 1 otherwise.
+// Initialises and releases the USB library itself.
+int runBoardDoctor(QTextStream &out, const BoardDiscovery &discovery, const QList<int> &productIds,
+                   int vendorId);
+// The same for this program's boards and the user running it.
+int runBoardDoctor(QTextStream &out);
