@@ -2,6 +2,72 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>BoardDiscovery</name>
+    <message>
+        <location filename="../device/boarddiscovery.cpp" line="287"/>
+        <source>No permission on %1 (owner %2, group %3, mode %4; %5).</source>
+        <translation>Keine Berechtigung für %1 (Besitzer %2, Gruppe %3, Modus %4; %5).</translation>
+    </message>
+    <message>
+        <location filename="../device/boarddiscovery.cpp" line="293"/>
+        <source>its ACL does not grant you access</source>
+        <translation>seine ACL gewährt Ihnen keinen Zugriff</translation>
+    </message>
+    <message>
+        <location filename="../device/boarddiscovery.cpp" line="294"/>
+        <source>no ACL grants you access</source>
+        <translation>keine ACL gewährt Ihnen Zugriff</translation>
+    </message>
+    <message>
+        <location filename="../device/boarddiscovery.cpp" line="298"/>
+        <source>The system made no hidraw device for it.</source>
+        <translation>Das System hat dafür kein hidraw-Gerät angelegt.</translation>
+    </message>
+    <message>
+        <location filename="../device/boarddiscovery.cpp" line="299"/>
+        <source>Its device node %1 is missing.</source>
+        <translation>Der Geräteknoten %1 fehlt.</translation>
+    </message>
+    <message>
+        <location filename="../device/boarddiscovery.cpp" line="302"/>
+        <source>The kernel&apos;s HID driver (%1) is bound to it, and this build&apos;s USB library cannot reach a board through it.</source>
+        <translation>Der HID-Treiber des Kernels (%1) ist an das Gerät gebunden, und die USB-Bibliothek dieses Builds erreicht ein Gerät nicht an ihm vorbei.</translation>
+    </message>
+    <message>
+        <location filename="../device/boarddiscovery.cpp" line="308"/>
+        <source>It is held by another program: %1.</source>
+        <translation>Das Gerät wird von einem anderen Programm belegt: %1.</translation>
+    </message>
+    <message>
+        <location filename="../device/boarddiscovery.cpp" line="311"/>
+        <source>%1 can be opened, but the board does not answer.</source>
+        <translation>%1 lässt sich öffnen, aber das Gerät antwortet nicht.</translation>
+    </message>
+</context>
+<context>
+    <name>BoardNotice</name>
+    <message>
+        <location filename="../ui/boardnotice.cpp" line="33"/>
+        <source>Copy commands</source>
+        <translation>Befehle kopieren</translation>
+    </message>
+    <message>
+        <location filename="../ui/boardnotice.cpp" line="85"/>
+        <source>%1 (USB port %2) is connected but cannot be opened. %3</source>
+        <translation>Das Gerät %1 (USB-Port %2) ist angeschlossen, kann aber nicht geöffnet werden. %3</translation>
+    </message>
+    <message>
+        <location filename="../ui/boardnotice.cpp" line="96"/>
+        <source>%1 %2s are connected. One board of each model can be configured at a time: unplug the others.</source>
+        <translation>%2: %1 Geräte sind angeschlossen. Es lässt sich jeweils nur ein Gerät pro Modell konfigurieren: Trennen Sie die übrigen.</translation>
+    </message>
+    <message>
+        <location filename="../ui/boardnotice.cpp" line="101"/>
+        <source>To fix this, run these commands, then unplug the board and plug it in again:</source>
+        <translation>Führen Sie zur Behebung diese Befehle aus und stecken Sie das Gerät danach aus und wieder ein:</translation>
+    </message>
+</context>
+<context>
     <name>FullEffectSettingsWidget</name>
     <message>
         <location filename="../ui/fulleffectsettingswidget.ui" line="14"/>
@@ -530,7 +596,7 @@
     <name>MainWindow</name>
     <message>
         <location filename="../ui/mainwindow.ui" line="27"/>
-        <location filename="../ui/mainwindow.cpp" line="239"/>
+        <location filename="../ui/mainwindow.cpp" line="246"/>
         <source>No compatible devices connected</source>
         <translation>Keine kompatiblen Geräte angeschlossen</translation>
     </message>
@@ -1020,142 +1086,142 @@
         <translation>Controller neu starten</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="105"/>
+        <location filename="../ui/mainwindow.cpp" line="106"/>
         <source>Live input</source>
         <translation>Live-Eingaben</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="241"/>
+        <location filename="../ui/mainwindow.cpp" line="248"/>
         <source>Select compatible device (</source>
         <translation>Kompatibles Gerät wählen (</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="243"/>
+        <location filename="../ui/mainwindow.cpp" line="250"/>
         <source> connected)</source>
         <translation> angeschlossen)</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="295"/>
+        <location filename="../ui/mainwindow.cpp" line="302"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="296"/>
+        <location filename="../ui/mainwindow.cpp" line="303"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="297"/>
+        <location filename="../ui/mainwindow.cpp" line="304"/>
         <source>Latest version</source>
         <translation>Neueste Version</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="454"/>
+        <location filename="../ui/mainwindow.cpp" line="461"/>
         <source>the board</source>
         <translation>das Board</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="460"/>
+        <location filename="../ui/mainwindow.cpp" line="467"/>
         <source>Failed: %1</source>
         <translation>Fehlgeschlagen: %1</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="486"/>
+        <location filename="../ui/mainwindow.cpp" line="493"/>
         <source>Effect settings read from %1.</source>
         <translation>Effekteinstellungen von %1 gelesen.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="487"/>
+        <location filename="../ui/mainwindow.cpp" line="494"/>
         <source>Effect settings could not be read from %1: %2. Apply and Save stay disabled until a read succeeds.</source>
         <translation>Die Effekteinstellungen konnten nicht von %1 gelesen werden: %2. Übernehmen und Speichern bleiben deaktiviert, bis ein Lesen gelingt.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="497"/>
+        <location filename="../ui/mainwindow.cpp" line="504"/>
         <source>Hardware settings read from %1.</source>
         <translation>Hardwareeinstellungen von %1 gelesen.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="498"/>
+        <location filename="../ui/mainwindow.cpp" line="505"/>
         <source>Hardware settings could not be read from %1: %2. Apply and Save stay disabled until a read succeeds.</source>
         <translation>Die Hardwareeinstellungen konnten nicht von %1 gelesen werden: %2. Übernehmen und Speichern bleiben deaktiviert, bis ein Lesen gelingt.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="503"/>
+        <location filename="../ui/mainwindow.cpp" line="510"/>
         <source>Effect settings applied to the working memory of %1.</source>
         <translation>Effekteinstellungen in den Arbeitsspeicher von %1 übernommen.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="504"/>
+        <location filename="../ui/mainwindow.cpp" line="511"/>
         <source>Effect settings could not be applied to %1: %2.</source>
         <translation>Die Effekteinstellungen konnten nicht auf %1 übernommen werden: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="507"/>
+        <location filename="../ui/mainwindow.cpp" line="514"/>
         <source>Hardware settings applied to the working memory of %1.</source>
         <translation>Hardwareeinstellungen in den Arbeitsspeicher von %1 übernommen.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="508"/>
+        <location filename="../ui/mainwindow.cpp" line="515"/>
         <source>Hardware settings could not be applied to %1: %2.</source>
         <translation>Die Hardwareeinstellungen konnten nicht auf %1 übernommen werden: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="511"/>
+        <location filename="../ui/mainwindow.cpp" line="518"/>
         <source>Effect settings saved to the permanent memory of %1.</source>
         <translation>Effekteinstellungen im permanenten Speicher von %1 gespeichert.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="512"/>
+        <location filename="../ui/mainwindow.cpp" line="519"/>
         <source>Effect settings could not be saved to %1: %2.</source>
         <translation>Die Effekteinstellungen konnten nicht auf %1 gespeichert werden: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="514"/>
+        <location filename="../ui/mainwindow.cpp" line="521"/>
         <source>The effect settings</source>
         <translation>Die Effekteinstellungen</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="517"/>
+        <location filename="../ui/mainwindow.cpp" line="524"/>
         <source>Hardware settings saved to the permanent memory of %1.</source>
         <translation>Hardwareeinstellungen im permanenten Speicher von %1 gespeichert.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="518"/>
+        <location filename="../ui/mainwindow.cpp" line="525"/>
         <source>Hardware settings could not be saved to %1: %2.</source>
         <translation>Die Hardwareeinstellungen konnten nicht auf %1 gespeichert werden: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="520"/>
+        <location filename="../ui/mainwindow.cpp" line="527"/>
         <source>The hardware settings</source>
         <translation>Die Hardwareeinstellungen</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="524"/>
+        <location filename="../ui/mainwindow.cpp" line="531"/>
         <source>%1 is rebooting; it will come back in the list in a few seconds.</source>
         <translation>%1 startet neu und erscheint in wenigen Sekunden wieder in der Liste.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="525"/>
+        <location filename="../ui/mainwindow.cpp" line="532"/>
         <source>%1 could not be told to reboot: %2.</source>
         <translation>%1 konnte nicht zum Neustart aufgefordert werden: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="528"/>
+        <location filename="../ui/mainwindow.cpp" line="535"/>
         <source>%1 now waits for a firmware update and leaves the list.</source>
         <translation>%1 wartet jetzt auf ein Firmware-Update und verschwindet aus der Liste.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="529"/>
+        <location filename="../ui/mainwindow.cpp" line="536"/>
         <source>%1 could not be switched to DFU mode: %2.</source>
         <translation>%1 konnte nicht in den DFU-Modus versetzt werden: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="536"/>
+        <location filename="../ui/mainwindow.cpp" line="543"/>
         <source>Settings not saved</source>
         <translation>Einstellungen nicht gespeichert</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="537"/>
+        <location filename="../ui/mainwindow.cpp" line="544"/>
         <source>%1 may not be stored on %2: %3.
 
 The board may lose them when it is switched off. Check the connection and save again.</source>
@@ -1164,64 +1230,64 @@ The board may lose them when it is switched off. Check the connection and save a
 Das Board kann sie beim Ausschalten verlieren. Prüfen Sie die Verbindung und speichern Sie erneut.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="555"/>
-        <location filename="../ui/mainwindow.cpp" line="586"/>
-        <location filename="../ui/mainwindow.cpp" line="605"/>
+        <location filename="../ui/mainwindow.cpp" line="562"/>
+        <location filename="../ui/mainwindow.cpp" line="593"/>
+        <location filename="../ui/mainwindow.cpp" line="612"/>
         <source>Disabled</source>
         <translation>Deaktiviert</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="556"/>
+        <location filename="../ui/mainwindow.cpp" line="563"/>
         <source>Generic button</source>
         <translation>Allgemeiner Taster</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="557"/>
+        <location filename="../ui/mainwindow.cpp" line="564"/>
         <source>Analog</source>
         <translation>Analog</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="558"/>
+        <location filename="../ui/mainwindow.cpp" line="565"/>
         <source>SPI CS</source>
         <translation>SPI CS</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="559"/>
+        <location filename="../ui/mainwindow.cpp" line="566"/>
         <source>SPI SCK</source>
         <translation>SPI SCK</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="560"/>
+        <location filename="../ui/mainwindow.cpp" line="567"/>
         <source>SPI MISO</source>
         <translation>SPI MISO</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="561"/>
+        <location filename="../ui/mainwindow.cpp" line="568"/>
         <source>Enable effects switch</source>
         <translation>Schalter zum Aktivieren der Effekte</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="562"/>
+        <location filename="../ui/mainwindow.cpp" line="569"/>
         <source>Reset center button</source>
         <translation>Taster zum Zurücksetzen der Mitte</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="563"/>
+        <location filename="../ui/mainwindow.cpp" line="570"/>
         <source>Reboot button</source>
         <translation>Neustart-Taster</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="564"/>
+        <location filename="../ui/mainwindow.cpp" line="571"/>
         <source>Braking PWM</source>
         <translation>Brems-PWM</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="605"/>
+        <location filename="../ui/mainwindow.cpp" line="612"/>
         <source>Normal</source>
         <translation>Normal</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="605"/>
+        <location filename="../ui/mainwindow.cpp" line="612"/>
         <source>Inverted</source>
         <translation>Invertiert</translation>
     </message>

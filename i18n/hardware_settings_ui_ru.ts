@@ -2,6 +2,72 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru">
 <context>
+    <name>BoardDiscovery</name>
+    <message>
+        <location filename="../device/boarddiscovery.cpp" line="287"/>
+        <source>No permission on %1 (owner %2, group %3, mode %4; %5).</source>
+        <translation>Нет прав доступа к %1 (владелец %2, группа %3, режим %4; %5).</translation>
+    </message>
+    <message>
+        <location filename="../device/boarddiscovery.cpp" line="293"/>
+        <source>its ACL does not grant you access</source>
+        <translation>его ACL не даёт вам доступа</translation>
+    </message>
+    <message>
+        <location filename="../device/boarddiscovery.cpp" line="294"/>
+        <source>no ACL grants you access</source>
+        <translation>доступ вам не выдан ни одной ACL</translation>
+    </message>
+    <message>
+        <location filename="../device/boarddiscovery.cpp" line="298"/>
+        <source>The system made no hidraw device for it.</source>
+        <translation>Система не создала для устройства узел hidraw.</translation>
+    </message>
+    <message>
+        <location filename="../device/boarddiscovery.cpp" line="299"/>
+        <source>Its device node %1 is missing.</source>
+        <translation>Узел устройства %1 отсутствует.</translation>
+    </message>
+    <message>
+        <location filename="../device/boarddiscovery.cpp" line="302"/>
+        <source>The kernel&apos;s HID driver (%1) is bound to it, and this build&apos;s USB library cannot reach a board through it.</source>
+        <translation>К устройству привязан HID-драйвер ядра (%1), а USB-библиотека этой сборки не может обратиться к устройству в обход него.</translation>
+    </message>
+    <message>
+        <location filename="../device/boarddiscovery.cpp" line="308"/>
+        <source>It is held by another program: %1.</source>
+        <translation>Устройство занято другой программой: %1.</translation>
+    </message>
+    <message>
+        <location filename="../device/boarddiscovery.cpp" line="311"/>
+        <source>%1 can be opened, but the board does not answer.</source>
+        <translation>%1 открывается, но устройство не отвечает.</translation>
+    </message>
+</context>
+<context>
+    <name>BoardNotice</name>
+    <message>
+        <location filename="../ui/boardnotice.cpp" line="33"/>
+        <source>Copy commands</source>
+        <translation>Скопировать команды</translation>
+    </message>
+    <message>
+        <location filename="../ui/boardnotice.cpp" line="85"/>
+        <source>%1 (USB port %2) is connected but cannot be opened. %3</source>
+        <translation>Устройство %1 (порт USB %2) подключено, но его не удаётся открыть. %3</translation>
+    </message>
+    <message>
+        <location filename="../ui/boardnotice.cpp" line="96"/>
+        <source>%1 %2s are connected. One board of each model can be configured at a time: unplug the others.</source>
+        <translation>%2: подключено устройств — %1. Одновременно можно настраивать только одно устройство каждой модели: отключите остальные.</translation>
+    </message>
+    <message>
+        <location filename="../ui/boardnotice.cpp" line="101"/>
+        <source>To fix this, run these commands, then unplug the board and plug it in again:</source>
+        <translation>Чтобы это исправить, выполните эти команды, затем отключите устройство и подключите его снова:</translation>
+    </message>
+</context>
+<context>
     <name>FullEffectSettingsWidget</name>
     <message>
         <location filename="../ui/fulleffectsettingswidget.ui" line="14"/>
@@ -530,7 +596,7 @@
     <name>MainWindow</name>
     <message>
         <location filename="../ui/mainwindow.ui" line="27"/>
-        <location filename="../ui/mainwindow.cpp" line="239"/>
+        <location filename="../ui/mainwindow.cpp" line="246"/>
         <source>No compatible devices connected</source>
         <translation>Совместимые устройства не подключены</translation>
     </message>
@@ -1020,142 +1086,142 @@
         <translation>Перезагрузить контроллер</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="105"/>
+        <location filename="../ui/mainwindow.cpp" line="106"/>
         <source>Live input</source>
         <translation>Входы в реальном времени</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="241"/>
+        <location filename="../ui/mainwindow.cpp" line="248"/>
         <source>Select compatible device (</source>
         <translation>Выберите совместимое устройство (подключено: </translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="243"/>
+        <location filename="../ui/mainwindow.cpp" line="250"/>
         <source> connected)</source>
         <translation>)</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="295"/>
+        <location filename="../ui/mainwindow.cpp" line="302"/>
         <source>OK</source>
         <translation>ОК</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="296"/>
+        <location filename="../ui/mainwindow.cpp" line="303"/>
         <source>Cancel</source>
         <translation>Отмена</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="297"/>
+        <location filename="../ui/mainwindow.cpp" line="304"/>
         <source>Latest version</source>
         <translation>Последняя версия</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="454"/>
+        <location filename="../ui/mainwindow.cpp" line="461"/>
         <source>the board</source>
         <translation>плата</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="460"/>
+        <location filename="../ui/mainwindow.cpp" line="467"/>
         <source>Failed: %1</source>
         <translation>Ошибка: %1</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="486"/>
+        <location filename="../ui/mainwindow.cpp" line="493"/>
         <source>Effect settings read from %1.</source>
         <translation>Настройки эффектов прочитаны с %1.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="487"/>
+        <location filename="../ui/mainwindow.cpp" line="494"/>
         <source>Effect settings could not be read from %1: %2. Apply and Save stay disabled until a read succeeds.</source>
         <translation>Не удалось прочитать настройки эффектов с %1: %2. «Применить» и «Сохранить» недоступны, пока чтение не удастся.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="497"/>
+        <location filename="../ui/mainwindow.cpp" line="504"/>
         <source>Hardware settings read from %1.</source>
         <translation>Настройки оборудования прочитаны с %1.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="498"/>
+        <location filename="../ui/mainwindow.cpp" line="505"/>
         <source>Hardware settings could not be read from %1: %2. Apply and Save stay disabled until a read succeeds.</source>
         <translation>Не удалось прочитать настройки оборудования с %1: %2. «Применить» и «Сохранить» недоступны, пока чтение не удастся.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="503"/>
+        <location filename="../ui/mainwindow.cpp" line="510"/>
         <source>Effect settings applied to the working memory of %1.</source>
         <translation>Настройки эффектов применены в рабочей памяти %1.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="504"/>
+        <location filename="../ui/mainwindow.cpp" line="511"/>
         <source>Effect settings could not be applied to %1: %2.</source>
         <translation>Не удалось применить настройки эффектов на %1: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="507"/>
+        <location filename="../ui/mainwindow.cpp" line="514"/>
         <source>Hardware settings applied to the working memory of %1.</source>
         <translation>Настройки оборудования применены в рабочей памяти %1.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="508"/>
+        <location filename="../ui/mainwindow.cpp" line="515"/>
         <source>Hardware settings could not be applied to %1: %2.</source>
         <translation>Не удалось применить настройки оборудования на %1: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="511"/>
+        <location filename="../ui/mainwindow.cpp" line="518"/>
         <source>Effect settings saved to the permanent memory of %1.</source>
         <translation>Настройки эффектов сохранены в постоянной памяти %1.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="512"/>
+        <location filename="../ui/mainwindow.cpp" line="519"/>
         <source>Effect settings could not be saved to %1: %2.</source>
         <translation>Не удалось сохранить настройки эффектов на %1: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="514"/>
+        <location filename="../ui/mainwindow.cpp" line="521"/>
         <source>The effect settings</source>
         <translation>Настройки эффектов</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="517"/>
+        <location filename="../ui/mainwindow.cpp" line="524"/>
         <source>Hardware settings saved to the permanent memory of %1.</source>
         <translation>Настройки оборудования сохранены в постоянной памяти %1.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="518"/>
+        <location filename="../ui/mainwindow.cpp" line="525"/>
         <source>Hardware settings could not be saved to %1: %2.</source>
         <translation>Не удалось сохранить настройки оборудования на %1: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="520"/>
+        <location filename="../ui/mainwindow.cpp" line="527"/>
         <source>The hardware settings</source>
         <translation>Настройки оборудования</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="524"/>
+        <location filename="../ui/mainwindow.cpp" line="531"/>
         <source>%1 is rebooting; it will come back in the list in a few seconds.</source>
         <translation>%1 перезагружается и через несколько секунд снова появится в списке.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="525"/>
+        <location filename="../ui/mainwindow.cpp" line="532"/>
         <source>%1 could not be told to reboot: %2.</source>
         <translation>Не удалось отправить %1 команду перезагрузки: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="528"/>
+        <location filename="../ui/mainwindow.cpp" line="535"/>
         <source>%1 now waits for a firmware update and leaves the list.</source>
         <translation>%1 теперь ожидает обновления прошивки и исчезает из списка.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="529"/>
+        <location filename="../ui/mainwindow.cpp" line="536"/>
         <source>%1 could not be switched to DFU mode: %2.</source>
         <translation>Не удалось перевести %1 в режим DFU: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="536"/>
+        <location filename="../ui/mainwindow.cpp" line="543"/>
         <source>Settings not saved</source>
         <translation>Настройки не сохранены</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="537"/>
+        <location filename="../ui/mainwindow.cpp" line="544"/>
         <source>%1 may not be stored on %2: %3.
 
 The board may lose them when it is switched off. Check the connection and save again.</source>
@@ -1164,64 +1230,64 @@ The board may lose them when it is switched off. Check the connection and save a
 Плата может потерять их при выключении. Проверьте подключение и сохраните ещё раз.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="555"/>
-        <location filename="../ui/mainwindow.cpp" line="586"/>
-        <location filename="../ui/mainwindow.cpp" line="605"/>
+        <location filename="../ui/mainwindow.cpp" line="562"/>
+        <location filename="../ui/mainwindow.cpp" line="593"/>
+        <location filename="../ui/mainwindow.cpp" line="612"/>
         <source>Disabled</source>
         <translation>Отключено</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="556"/>
+        <location filename="../ui/mainwindow.cpp" line="563"/>
         <source>Generic button</source>
         <translation>Обычная кнопка</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="557"/>
+        <location filename="../ui/mainwindow.cpp" line="564"/>
         <source>Analog</source>
         <translation>Аналоговый вход</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="558"/>
+        <location filename="../ui/mainwindow.cpp" line="565"/>
         <source>SPI CS</source>
         <translation>SPI CS</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="559"/>
+        <location filename="../ui/mainwindow.cpp" line="566"/>
         <source>SPI SCK</source>
         <translation>SPI SCK</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="560"/>
+        <location filename="../ui/mainwindow.cpp" line="567"/>
         <source>SPI MISO</source>
         <translation>SPI MISO</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="561"/>
+        <location filename="../ui/mainwindow.cpp" line="568"/>
         <source>Enable effects switch</source>
         <translation>Переключатель включения эффектов</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="562"/>
+        <location filename="../ui/mainwindow.cpp" line="569"/>
         <source>Reset center button</source>
         <translation>Кнопка сброса центра</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="563"/>
+        <location filename="../ui/mainwindow.cpp" line="570"/>
         <source>Reboot button</source>
         <translation>Кнопка перезагрузки</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="564"/>
+        <location filename="../ui/mainwindow.cpp" line="571"/>
         <source>Braking PWM</source>
         <translation>ШИМ торможения</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="605"/>
+        <location filename="../ui/mainwindow.cpp" line="612"/>
         <source>Normal</source>
         <translation>Обычный</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="605"/>
+        <location filename="../ui/mainwindow.cpp" line="612"/>
         <source>Inverted</source>
         <translation>Инвертированный</translation>
     </message>

@@ -175,14 +175,19 @@ private slots:
         QTest::addColumn<QString>("buttonName");
         QTest::addColumn<int>("commitCommand");
         QTest::addColumn<QString>("cause");
+        // The question the action itself asks first, answered yes.
+        QTest::addColumn<QString>("question");
+        QTest::addColumn<QString>("answer");
         QTest::newRow("save effects")
             << "save_effects_settings_button" << int(COMMAND_STORE_PERMANENTLY)
-            << QString::fromLatin1(BACKUP_CAUSE_SAVE_EFFECTS);
+            << QString::fromLatin1(BACKUP_CAUSE_SAVE_EFFECTS) << QString() << QString();
         QTest::newRow("save hardware")
             << "save_hardware_settings_button_2" << int(COMMAND_STORE_PERMANENTLY)
-            << QString::fromLatin1(BACKUP_CAUSE_SAVE_HARDWARE);
+            << QString::fromLatin1(BACKUP_CAUSE_SAVE_HARDWARE) << QString() << QString();
         QTest::newRow("dfu") << "dfu_mode_button" << int(COMMAND_SWITCH_TO_DFU)
-                             << QString::fromLatin1(BACKUP_CAUSE_DFU);
+                             << QString::fromLatin1(BACKUP_CAUSE_DFU)
+                             << QStringLiteral("dfu_question")
+                             << QStringLiteral("Switch to DFU mode");
     }
 
     void automaticBackupPrecedesCommit()
@@ -190,15 +195,17 @@ private slots:
         QFETCH(QString, buttonName);
         QFETCH(int, commitCommand);
         QFETCH(QString, cause);
+        QFETCH(QString, question);
+        QFETCH(QString, answer);
         openWindowOnJoystick();
         const QByteArray effectsBefore = joystick->workingEffects();
         const QByteArray hardwareBefore = joystick->workingHardware();
 
-        QuestionAnswerer noQuestions{QString()};
+        QuestionAnswerer answerer(answer);
         Bus::clearTransfers();
         click(buttonName.toLatin1().constData());
         QTRY_VERIFY(conversation(JOYSTICK_PID).contains(commitCommand));
-        QVERIFY(noQuestions.boxNames.isEmpty());
+        QCOMPARE(answerer.boxNames, question.isEmpty() ? QStringList() : QStringList{question});
 
         // Both records were read before anything was written to the board.
         const QList<Transfer> log = Bus::transfersFor(JOYSTICK_PID);
@@ -434,14 +441,19 @@ private slots:
         panel.setEffectSettings(profile);
         panel.setDeviceType(loadedOn);
         panel.setBoardIdentity(boardIdentityFor(JOYSTICK_PID, loadedOn, 1));
-        QuestionAnswerer answerer(answer);
-        const int row = combo->findText(QStringLiteral("tuned"));
-        combo->setCurrentIndex(row);
-        emit combo->activated(row);
-        QCOMPARE(answerer.boxNames.contains(QStringLiteral("profile_origin_question")), asked);
-        QCOMPARE(int(panel.getEffectSettings().axis[0].motion_range), loaded ? 540 : 900);
+        {
+            QuestionAnswerer answerer(answer);
+            const int row = combo->findText(QStringLiteral("tuned"));
+            combo->setCurrentIndex(row);
+            emit combo->activated(row);
+            QCOMPARE(answerer.boxNames.contains(QStringLiteral("profile_origin_question")), asked);
+            QCOMPARE(int(panel.getEffectSettings().axis[0].motion_range), loaded ? 540 : 900);
+        }
 
+        QuestionAnswerer deleting(QStringLiteral("Delete"));
+        combo->setEditText(QStringLiteral("tuned"));
         panel.findChild<QPushButton *>(QStringLiteral("profile_delete_button"))->click();
+        QVERIFY(!QFile::exists(QDir::current().absoluteFilePath("device_effects_profiles/tuned")));
         QCOMPARE(origins.deviceTypeOf(QStringLiteral("tuned")), -1);
     }
 

@@ -1,5 +1,6 @@
 #include "boardsim/simulatedboard.h"
 #include "support/effectformhelpers.h"
+#include "support/questionanswerer.h"
 #include "ui/fulleffectsettingswidget.h"
 
 #include <QComboBox>
@@ -63,6 +64,9 @@ class TestEffectProfiles : public QObject
     QString workDir;
     QString previousDir;
     FullEffectSettingsWidget *widget = nullptr;
+    // Every question is answered, Cancel unless a test says otherwise, so a
+    // question nobody expected fails a comparison instead of hanging.
+    std::unique_ptr<QuestionAnswerer> answerer;
     QRandomGenerator random{1302};
 
     QComboBox *combo() { return widget->findChild<QComboBox *>("profile_combo_box"); }
@@ -123,12 +127,14 @@ private slots:
         QVERIFY(QDir().mkpath(workDir));
         previousDir = QDir::currentPath();
         QVERIFY(QDir::setCurrent(workDir));
+        answerer = std::make_unique<QuestionAnswerer>(QMessageBox::RejectRole);
     }
 
     void cleanup()
     {
         delete widget;
         widget = nullptr;
+        answerer.reset();
         QDir::setCurrent(previousDir);
         root.reset();
     }
@@ -169,8 +175,10 @@ private slots:
         fillForm();
         save("Race");
         const QByteArray second = fillForm();
+        answerer->role = QMessageBox::DestructiveRole;
         save("Race");
 
+        QCOMPARE(answerer->seen, QStringList{"profile_overwrite_question"});
         QCOMPARE(readFile(profilePath("Race")), second);
         QCOMPARE(QDir(PROFILES).entryList(QDir::Files | QDir::Hidden), QStringList{"Race"});
         QCOMPARE(listed(), QStringList{"Race"});
@@ -292,16 +300,21 @@ private slots:
         save("Keep");
         save("Race");
         QCOMPARE(combo()->currentText(), QStringLiteral("Race"));
+        answerer->role = QMessageBox::DestructiveRole;
         widget->findChild<QPushButton *>("profile_delete_button")->click();
 
+        QCOMPARE(answerer->seen, QStringList{"profile_delete_question"});
+        QVERIFY(answerer->texts.value(0).contains(QStringLiteral("“Race”")));
         QVERIFY(!QFile::exists(profilePath("Race")));
         QVERIFY(QFile::exists(profilePath("Keep")));
         QCOMPARE(listed(), QStringList{"Keep"});
         QCOMPARE(combo()->currentIndex(), -1);
 
-        // Right after a refresh nothing is named, so Delete removes nothing.
+        // Right after a refresh nothing is named, so Delete removes nothing
+        // and asks nothing.
         widget->findChild<QPushButton *>("profile_delete_button")->click();
         QVERIFY(QFile::exists(profilePath("Keep")));
+        QCOMPARE(answerer->seen.size(), 1);
     }
 
     void refusedNames_data()
@@ -338,6 +351,7 @@ private slots:
         fillForm();
 
         QSignalSpy applied(widget, SIGNAL(profileApplied()));
+        QSignalSpy status(widget, &FullEffectSettingsWidget::statusMessage);
         save(name);
         QCOMPARE(snapshot(root->path()), before);
         QCOMPARE(listed(), QStringList{"Race"});
@@ -345,9 +359,143 @@ private slots:
 
         remove(name);
         QCOMPARE(snapshot(root->path()), before);
+        // Both say that they did nothing, and why.
+        QCOMPARE(status.count(), 2);
+        for (const QList<QVariant> &message : std::as_const(status)) {
+            QVERIFY(message.at(1).toBool());
+            QVERIFY(message.at(0).toString().contains(QRegularExpression(
+                QStringLiteral("Type a name|start with a dot|may not contain"))));
+        }
+        QVERIFY(answerer->seen.isEmpty());
 
         QVERIFY(QMetaObject::invokeMethod(widget, "applyProfile", Q_ARG(QString, name)));
         QCOMPARE(applied.count(), 0);
+    }
+
+    // Each profile action that could lose something asks first, and only
+    // then; Cancel leaves every file and the form as they were.
+    void questionsBeforeLoss_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<bool>("formEdited");
+        QTest::addColumn<QString>("question");
+        QTest::newRow("save under a new name") << "save Fresh" << true << "";
+        QTest::newRow("save over a profile") << "save Race" << true << "profile_overwrite_question";
+        QTest::newRow("delete") << "delete Race" << false << "profile_delete_question";
+        QTest::newRow("load over edits") << "load Race" << true << "profile_load_question";
+        QTest::newRow("load, no edits") << "load Race" << false << "";
+    }
+
+    void questionsBeforeLoss()
+    {
+        QFETCH(QString, action);
+        QFETCH(bool, formEdited);
+        QFETCH(QString, question);
+        createWidget();
+        const QByteArray stored = fillForm();
+        save("Race");
+        const QByteArray shown = fillForm();
+        widget->setUnsavedEditsCheck([formEdited] { return formEdited; });
+        const auto before = snapshot(root->path());
+        QSignalSpy applied(widget, SIGNAL(profileApplied()));
+
+        const auto run = [&] {
+            const QString verb = action.section(' ', 0, 0);
+            const QString name = action.section(' ', 1);
+            if (verb == "save")
+                save(name);
+            else if (verb == "delete")
+                remove(name);
+            else
+                pick(name);
+        };
+        run();
+        QCOMPARE(answerer->seen, question.isEmpty() ? QStringList() : QStringList{question});
+        if (!question.isEmpty()) {
+            QCOMPARE(answerer->defaultRoles.value(0), QMessageBox::RejectRole);
+            QVERIFY(answerer->texts.value(0).contains(QStringLiteral("“Race”")));
+            QCOMPARE(snapshot(root->path()), before);
+            QCOMPARE(effectRecordBytes(widget->getEffectSettings()), shown);
+            QCOMPARE(applied.count(), 0);
+
+            answerer->role = QMessageBox::DestructiveRole;
+            run();
+            QCOMPARE(answerer->seen.size(), 2);
+        }
+        // Done, whether asked or not.
+        if (action == "save Race" || action == "save Fresh")
+            QCOMPARE(readFile(profilePath(action.section(' ', 1))), shown);
+        else if (action == "delete Race")
+            QVERIFY(!QFile::exists(profilePath("Race")));
+        else
+            QCOMPARE(effectRecordBytes(widget->getEffectSettings()), stored);
+    }
+
+    // Typing a listed name and clicking Delete (or Save) moves the focus out of
+    // the name field, which the combo box takes for picking that profile.
+    void leavingTheNameFieldLoadsNothing_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::newRow("delete") << "profile_delete_button";
+        QTest::newRow("save") << "profile_save_button";
+    }
+
+    void leavingTheNameFieldLoadsNothing()
+    {
+        QFETCH(QString, button);
+        createWidget();
+        fillForm();
+        save("Other");
+        const QByteArray shown = fillForm();
+        QVERIFY(QMetaObject::invokeMethod(widget, "readProfiles"));
+        widget->show();
+        widget->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(widget));
+        answerer->role = QMessageBox::DestructiveRole;
+        QSignalSpy applied(widget, SIGNAL(profileApplied()));
+
+        combo()->lineEdit()->setFocus();
+        QTest::keyClicks(combo()->lineEdit(), "Other");
+        auto *target = widget->findChild<QPushButton *>(button);
+        target->setFocus(Qt::MouseFocusReason);
+        target->click();
+
+        QCOMPARE(applied.count(), 0);
+        QCOMPARE(effectRecordBytes(widget->getEffectSettings()), shown);
+        if (button == "profile_delete_button") {
+            QVERIFY(!QFile::exists(profilePath("Other")));
+            QVERIFY(combo()->currentText().isEmpty());
+            QCOMPARE(combo()->currentIndex(), -1);
+        } else {
+            QCOMPARE(readFile(profilePath("Other")), shown);
+        }
+    }
+
+    // Completion suggests, but the name stays as typed: neither a prefix nor
+    // another case becomes a listed name.
+    void typedNamesStayAsTyped()
+    {
+        createWidget();
+        const QByteArray stored = fillForm();
+        save("Race");
+        QVERIFY(QMetaObject::invokeMethod(widget, "readProfiles"));
+        widget->show();
+        widget->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(widget));
+        combo()->lineEdit()->setFocus();
+
+        QTest::keyClicks(combo()->lineEdit(), "Ra");
+        QCOMPARE(combo()->currentText(), QStringLiteral("Ra"));
+        combo()->lineEdit()->clear();
+        const QByteArray shown = fillForm();
+        QTest::keyClicks(combo()->lineEdit(), "race");
+        QTest::keyClick(combo()->lineEdit(), Qt::Key_Return);
+        QCOMPARE(effectRecordBytes(widget->getEffectSettings()), shown);
+        widget->findChild<QPushButton *>("profile_save_button")->click();
+
+        QVERIFY(answerer->seen.isEmpty());
+        QCOMPARE(readFile(profilePath("Race")), stored);
+        QCOMPARE(readFile(profilePath("race")), shown);
     }
 
     void namesAreUsedAsTyped_data()
@@ -363,6 +511,7 @@ private slots:
     {
         QFETCH(QString, name);
         createWidget();
+        answerer->role = QMessageBox::DestructiveRole;
         const QByteArray record = fillForm();
         save(name);
         QCOMPARE(readFile(profilePath(name)), record);
@@ -402,6 +551,7 @@ private slots:
     {
 #ifdef Q_OS_UNIX
         createWidget();
+        answerer->role = QMessageBox::DestructiveRole;
         const QByteArray old = fillForm();
         save("Race");
         fillForm();
@@ -433,6 +583,7 @@ private slots:
             QSKIP("root writes into read-only directories");
 #endif
         createWidget();
+        answerer->role = QMessageBox::DestructiveRole;
         const QByteArray old = fillForm();
         save("Race");
         fillForm();

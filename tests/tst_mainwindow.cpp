@@ -1,6 +1,7 @@
 #include "boardsim/simulatedboard.h"
 #include "device/featurereporttransport.h"
 #include "support/mainwindowhelpers.h"
+#include "support/questionanswerer.h"
 #include "ui/fulleffectsettingswidget.h"
 #include "ui/fullhardwaresettingswidget.h"
 #include "ui/mainwindow.h"
@@ -857,12 +858,14 @@ private slots:
         selectMatchingBoard(DEVICE_TYPE_JOYSTICK, JOYSTICK_PID);
 
         Bus::clearTransfers();
-        MessageBoxAnswerer guard(MessageBoxAnswerer::Cancel);
+        QuestionAnswerer guard(QMessageBox::DestructiveRole);
         window->findChild<QPushButton *>(buttonName)->click();
-        // No confirmation, no wait for the board, and nothing in the window
-        // changes until the board drops off the bus.
+        // DFU mode takes the board away until it is flashed, so it is always
+        // confirmed; a reboot with nothing to lose is not. No wait for the
+        // board, and nothing in the window changes until it drops off the bus.
         QTRY_COMPARE(conversation(JOYSTICK_PID), QList<int>{command});
-        QCOMPARE(guard.boxesSeen, 0);
+        QCOMPARE(guard.seen,
+                 command == COMMAND_SWITCH_TO_DFU ? QStringList{"dfu_question"} : QStringList());
         QVERIFY(bottomButtonsShown());
         QCOMPARE(joystick.rebootCount(), command == COMMAND_REBOOT ? 1 : 0);
         QCOMPARE(joystick.inDfuMode(), command == COMMAND_SWITCH_TO_DFU);

@@ -5,11 +5,17 @@
 #include "widgethelpers.h"
 
 #include <QCheckBox>
+#include <QCompleter>
+#include <QEvent>
 #include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSaveFile>
 #include <QSlider>
 #include <QSpinBox>
+#include <QTimer>
 
 #include <cmath>
 #include <cstring>
@@ -22,28 +28,40 @@ constexpr char PROFILE_DIRECTORY[] = "device_effects_profiles";
 
 // A profile name becomes a file name inside the profile directory. Names that
 // could step out of it, name the directory itself, or make a hidden file the
-// list would never show are refused before any file is touched. Returns why
-// a name is refused, or an empty text for a usable one.
+// list would never show are refused before any file is touched. Returns why a
+// name is refused, or nothing for a usable name.
 QString profileNameProblem(const QString &name)
 {
     if (name.trimmed().isEmpty())
         return FullEffectSettingsWidget::tr("Type a name for the profile first.");
-    bool usable = !name.startsWith(QLatin1Char('.'));
+    if (name.startsWith(QLatin1Char('.')))
+        return FullEffectSettingsWidget::tr("A profile name may not start with a dot.");
     for (const QChar ch : name) {
         if (ch == QLatin1Char('/') || ch == QLatin1Char('\\') ||
             ch.category() == QChar::Other_Control)
-            usable = false;
+            return FullEffectSettingsWidget::tr(
+                "A profile name may not contain / or \\ or control characters such as a line "
+                "break or a tab.");
     }
-    if (usable)
-        return QString();
-    return FullEffectSettingsWidget::tr(
-        "A profile name may not start with a dot or hold a slash (/), a backslash (\\) or a "
-        "control character.");
+    return QString();
 }
 
 bool isUsableProfileName(const QString &name)
 {
     return profileNameProblem(name).isEmpty();
+}
+
+// The shortest text that reads back as the same float, so that two different
+// floats never show alike.
+QString floatText(float value)
+{
+    constexpr int FLOAT_ROUND_TRIP_DIGITS = 9;
+    for (int digits = 6; digits < FLOAT_ROUND_TRIP_DIGITS; ++digits) {
+        const QString text = QString::number(double(value), 'g', digits);
+        if (text.toFloat() == value)
+            return text;
+    }
+    return QString::number(double(value), 'g', FLOAT_ROUND_TRIP_DIGITS);
 }
 
 // The motion range slider stops at 1080 degrees; the spin box beside it accepts
@@ -106,6 +124,17 @@ FullEffectSettingsWidget::FullEffectSettingsWidget(QWidget *parent)
 {
     ui->setupUi(this);
 
+    // Completion only suggests: an inline completion would turn a new name
+    // into a listed one as it is typed, and a save would then overwrite that
+    // profile. Names are file names, so "race" is not "Race".
+    QCompleter *completer = ui->profile_combo_box->completer();
+    completer->setCompletionMode(QCompleter::PopupCompletion);
+    completer->setCaseSensitivity(Qt::CaseSensitive);
+    // The field gets its focus events both ways: through the application and
+    // handed on by the combo box.
+    ui->profile_combo_box->installEventFilter(this);
+    ui->profile_combo_box->lineEdit()->installEventFilter(this);
+
     // When the directory cannot be made (a plain file of that name, no
     // permission) every profile slot finds it missing and does nothing.
     QDir::current().mkdir(QLatin1String(PROFILE_DIRECTORY));
@@ -154,6 +183,30 @@ void FullEffectSettingsWidget::setBoardIdentity(const BoardIdentity &board)
 FullEffectSettingsWidget::~FullEffectSettingsWidget()
 {
     delete ui;
+}
+
+void FullEffectSettingsWidget::setUnsavedEditsCheck(std::function<bool()> check)
+{
+    hasUnsavedEdits = std::move(check);
+}
+
+void FullEffectSettingsWidget::report(const QString &text, bool failure)
+{
+    emit statusMessage(text, failure);
+}
+
+bool FullEffectSettingsWidget::eventFilter(QObject *watched, QEvent *event)
+{
+    // The combo box handles its field's focus loss by activating the listed
+    // item that matches the text, i.e. by loading a profile nobody picked,
+    // for example when the user types a name and then clicks Save or Delete.
+    // The focus loss is handled right after this filter returns; the flag
+    // lasts until the event loop turns again.
+    if (event->type() == QEvent::FocusOut && !leavingNameField) {
+        leavingNameField = true;
+        QTimer::singleShot(0, this, [this] { leavingNameField = false; });
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void FullEffectSettingsWidget::setDeviceType(int type)
@@ -240,6 +293,61 @@ void FullEffectSettingsWidget::setEffectSettings(const EffectSettingsTypeDef &se
         controls.maxForce->setValue(maxForceForSpinBox(source.max_force));
         controls.softStopDampening->setValue(source.soft_stop_dampening);
     }
+
+    const auto fields = effectFields();
+    // Built over the record itself, as the window sends it.
+    EffectSettingsTypeDef shown = settings;
+    getEffectSettings(shown);
+    unshowable = UnshowableValues::find(fields, settings, shown);
+    UnshowableValues::mark(UnshowableValues::controlsOf(fields), unshowable);
+}
+
+void FullEffectSettingsWidget::clearUnshowableValues()
+{
+    unshowable.clear();
+    UnshowableValues::mark(UnshowableValues::controlsOf(effectFields()), unshowable);
+}
+
+QList<UnshowableValues::Field<EffectSettingsTypeDef>> FullEffectSettingsWidget::effectFields() const
+{
+    using Record = EffectSettingsTypeDef;
+    const auto number = [](auto value) { return QString::number(value); };
+    QList<UnshowableValues::Field<Record>> fields = {
+        {ui->invert_constant_force,
+         [number](const Record &r) { return number(r.invert_constant_force); }},
+        {ui->direct_x_spring_strength,
+         [number](const Record &r) { return number(r.direct_x_spring_strength); }},
+        {ui->direct_x_constant_strength,
+         [number](const Record &r) { return number(r.direct_x_constant_strength); }},
+        {ui->direct_x_periodic_strength,
+         [number](const Record &r) { return number(r.direct_x_periodic_strength); }},
+    };
+    // Fields are read through the packed record, never through a pointer.
+    for (int a = 0; a < EFFECT_AXIS_COUNT; ++a) {
+        const AxisControls c = axisControls(*ui, a);
+        fields.append({c.totalEffectScale, [a, number](const Record &r) {
+                           return number(r.axis[a].total_effect_scale);
+                       }});
+        fields.append({c.softStopStrength, [a, number](const Record &r) {
+                           return number(r.axis[a].soft_stop_strength);
+                       }});
+        fields.append({c.softStopRange,
+                       [a, number](const Record &r) { return number(r.axis[a].soft_stop_range); }});
+        fields.append({c.staticDampening, [a, number](const Record &r) {
+                           return number(r.axis[a].static_dampening);
+                       }});
+        fields.append({c.dynamicDampening, [a, number](const Record &r) {
+                           return number(r.axis[a].dynamic_dampening);
+                       }});
+        fields.append({c.motionRange,
+                       [a, number](const Record &r) { return number(r.axis[a].motion_range); }});
+        fields.append(
+            {c.maxForce, [a](const Record &r) { return floatText(r.axis[a].max_force); }});
+        fields.append({c.softStopDampening, [a, number](const Record &r) {
+                           return number(r.axis[a].soft_stop_dampening);
+                       }});
+    }
+    return fields;
 }
 
 EffectSettingsTypeDef FullEffectSettingsWidget::getEffectSettings() const
@@ -277,7 +385,23 @@ void FullEffectSettingsWidget::getEffectSettings(EffectSettingsTypeDef &settings
 
 void FullEffectSettingsWidget::on_profile_combo_box_activated(int index)
 {
+    if (leavingNameField)
+        return;
     applyProfile(ui->profile_combo_box->itemText(index));
+}
+
+bool FullEffectSettingsWidget::confirm(const QString &objectName, const QString &text,
+                                       const QString &acceptText)
+{
+    QMessageBox box(QMessageBox::Question, tr("Effect profiles"), text, QMessageBox::NoButton,
+                    this);
+    box.setObjectName(objectName);
+    QPushButton *accept = box.addButton(acceptText, QMessageBox::DestructiveRole);
+    // Cancel is the default, so that Enter or Escape loses nothing.
+    box.setDefaultButton(box.addButton(QMessageBox::Cancel));
+    box.setEscapeButton(QMessageBox::Cancel);
+    box.exec();
+    return box.clickedButton() == accept;
 }
 
 void FullEffectSettingsWidget::on_profile_save_button_clicked()
@@ -287,28 +411,42 @@ void FullEffectSettingsWidget::on_profile_save_button_clicked()
 
     const QString problem = profileNameProblem(name);
     if (!problem.isEmpty()) {
-        emit statusMessage(tr("Profile not saved: %1").arg(problem), true);
-    } else if (!profileDir.exists() && !profileDir.mkpath(QStringLiteral("."))) {
-        // The directory is made again if someone removed it while the program ran.
-        emit statusMessage(tr("Profile \"%1\" not saved: the folder %2 cannot be created.")
-                               .arg(name, QDir::toNativeSeparators(profileDir.absolutePath())),
-                           true);
-    } else {
+        report(tr("The effect profile was not saved. %1").arg(problem), true);
+        readProfiles();
+        return;
+    }
+    const QString path = profileFilePath(name);
+    if (QFileInfo::exists(path) &&
+        !confirm(QStringLiteral("profile_overwrite_question"),
+                 tr("An effect profile named “%1” exists. Replace it with the settings in the "
+                    "form?")
+                     .arg(name),
+                 tr("Replace"))) {
+        report(tr("The effect profile “%1” was left as it was.").arg(name), false);
+        return;
+    }
+
+    // The directory is made again if someone removed it while the program ran.
+    QString failure;
+    if (profileDir.exists() || profileDir.mkpath(QStringLiteral("."))) {
         QByteArray image(int(sizeof settings), '\0');
         std::memcpy(image.data(), &settings, sizeof settings);
         // Written beside the old profile and renamed over it only when complete,
         // so a full disk never leaves a truncated profile behind. Unbuffered,
         // because a short write then shows in write()'s count, whereas the
         // buffered flush inside commit() takes a partial write for success.
-        QSaveFile file(profileFilePath(name));
-        if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
-            file.write(image) == image.size() && file.commit()) {
-            exchange->profileSaved(name);
-            emit statusMessage(tr("Profile \"%1\" saved.").arg(name), false);
-        } else
-            emit statusMessage(tr("Profile \"%1\" not saved: %2").arg(name, file.errorString()),
-                               true);
+        QSaveFile file(path);
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
+            file.write(image) != image.size() || !file.commit())
+            failure = file.errorString();
+    } else {
+        failure = tr("the folder %1 cannot be created").arg(profileDir.absolutePath());
     }
+    if (failure.isEmpty()) {
+        exchange->profileSaved(name);
+        report(tr("Effect profile “%1” saved.").arg(name), false);
+    } else
+        report(tr("The effect profile “%1” could not be saved: %2").arg(name, failure), true);
 
     readProfiles();
     ui->profile_combo_box->setCurrentIndex(
@@ -320,19 +458,33 @@ void FullEffectSettingsWidget::on_profile_delete_button_clicked()
     const QString name = ui->profile_combo_box->currentText();
     const QString problem = profileNameProblem(name);
     if (!problem.isEmpty()) {
-        emit statusMessage(tr("No profile deleted: %1").arg(problem), true);
-    } else {
-        QFile file(profileFilePath(name));
-        if (!profileDir.exists() || !file.exists())
-            emit statusMessage(tr("No profile deleted: there is no profile \"%1\".").arg(name),
-                               true);
-        else if (file.remove()) {
-            exchange->profileDeleted(name);
-            emit statusMessage(tr("Profile \"%1\" deleted.").arg(name), false);
-        } else
-            emit statusMessage(tr("Profile \"%1\" not deleted: %2").arg(name, file.errorString()),
-                               true);
+        report(tr("No effect profile was deleted. %1").arg(problem), true);
+        readProfiles();
+        return;
     }
+    const QString path = profileFilePath(name);
+    if (!profileDir.exists() || !QFileInfo(path).isFile()) {
+        report(tr("There is no effect profile named “%1”.").arg(name), true);
+        readProfiles();
+        return;
+    }
+    if (!confirm(QStringLiteral("profile_delete_question"),
+                 tr("Delete the effect profile “%1”? Its file is removed from this computer; the "
+                    "form keeps what it shows.")
+                     .arg(name),
+                 tr("Delete"))) {
+        report(tr("The effect profile “%1” was kept.").arg(name), false);
+        return;
+    }
+    QFile file(path);
+    if (file.remove()) {
+        exchange->profileDeleted(name);
+        report(tr("Effect profile “%1” deleted.").arg(name), false);
+    } else
+        report(tr("The effect profile “%1” could not be deleted: %2").arg(name, file.errorString()),
+               true);
+    // The form keeps its values and the box is left empty: nothing else is
+    // loaded in the deleted profile's place.
     readProfiles();
 }
 
@@ -349,8 +501,23 @@ void FullEffectSettingsWidget::applyProfile(const QString &name)
     // profile that has no file yet.
     const QByteArray image = file.read(EFFECT_SETTINGS_SIZE + 1);
     if (image.size() != EFFECT_SETTINGS_SIZE) {
-        emit statusMessage(
-            tr("Profile \"%1\" not loaded: the file is not an effect profile.").arg(name), true);
+        report(tr("“%1” was not loaded: an effect profile holds exactly %2 bytes.")
+                   .arg(name)
+                   .arg(EFFECT_SETTINGS_SIZE),
+               true);
+        return;
+    }
+
+    if (hasUnsavedEdits && hasUnsavedEdits() &&
+        !confirm(QStringLiteral("profile_load_question"),
+                 tr("The effect settings in the form hold changes that were not sent to the "
+                    "board. Load the profile “%1” and discard them?")
+                     .arg(name),
+                 tr("Discard changes and load"))) {
+        report(tr("The effect profile “%1” was not loaded; the form keeps your "
+                  "changes.")
+                   .arg(name),
+               false);
         return;
     }
 
@@ -360,7 +527,7 @@ void FullEffectSettingsWidget::applyProfile(const QString &name)
     std::memcpy(&settings, image.constData(), sizeof settings);
     setEffectSettings(settings);
     emit profileApplied();
-    emit statusMessage(
+    report(
         tr("Profile \"%1\" loaded into the form; Apply or Save sends it to the board.").arg(name),
         false);
 }

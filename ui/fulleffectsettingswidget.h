@@ -3,12 +3,14 @@
 #include "device/firmwareinfo.h"
 #include "settings/boardbackup.h"
 #include "settings/effectsettings.h"
+#include "ui/unshowablevalues.h"
 
 #include <QDir>
 #include <QString>
 #include <QWidget>
 
 class ProfileExchange;
+#include <functional>
 
 namespace Ui {
 class FullEffectSettingsWidget;
@@ -38,6 +40,17 @@ public:
     // Profile import, export and origins; its status messages are the
     // window's to show.
     ProfileExchange *profileExchange() const { return exchange; }
+    // Asked before a profile replaces the form: true when the form holds
+    // effect edits that were never sent to the board. Unset, the form counts
+    // as holding none.
+    void setUnsavedEditsCheck(std::function<bool()> check);
+
+    // The fields of the last record loaded (from a board or a profile) that
+    // the form could not hold, and so would send changed.
+    QList<UnshowableValue> unshowableValues() const { return unshowable; }
+    // After the form's record was written, the board holds what the form
+    // shows: the marks go.
+    void clearUnshowableValues();
 
 signals:
     void profileApplied();
@@ -73,12 +86,23 @@ private slots:
     void on_dynamic_dampening_slider_axis1_valueChanged(int value);
     void on_soft_stop_dampening_slider_axis1_valueChanged(int value);
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     QString profileFilePath(const QString &name) const;
     void addProfileExchangeButtons();
+    void report(const QString &text, bool failure);
+    bool confirm(const QString &objectName, const QString &text, const QString &acceptText);
+    QList<UnshowableValues::Field<EffectSettingsTypeDef>> effectFields() const;
 
     Ui::FullEffectSettingsWidget *ui;
     QDir profileDir;
     int deviceType = DEVICE_TYPE_GENERIC;
     ProfileExchange *exchange = nullptr;
+    std::function<bool()> hasUnsavedEdits;
+    QList<UnshowableValue> unshowable;
+    // Set while the profile name field loses the focus: the combo box then
+    // "activates" a listed name that was merely typed, which must not load it.
+    bool leavingNameField = false;
 };

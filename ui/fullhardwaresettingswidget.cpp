@@ -181,6 +181,64 @@ void FullHardwareSettingsWidget::setHardwareSettings(const HardwareSettingsTypeD
         controls.pGain->setText(gainText(block.p_gain));
         controls.iGain->setText(gainText(block.i_gain));
     }
+
+    // Built over the record itself, so that only this page's fields can differ.
+    HardwareSettingsTypeDef shown = record;
+    getHardwareSettings(shown);
+    const auto fields = pageFields();
+    unshowable = UnshowableValues::find(fields, record, shown);
+    UnshowableValues::mark(UnshowableValues::controlsOf(fields), unshowable);
+}
+
+void FullHardwareSettingsWidget::clearUnshowableValues()
+{
+    unshowable.clear();
+    UnshowableValues::mark(UnshowableValues::controlsOf(pageFields()), unshowable);
+}
+
+QList<UnshowableValues::Field<HardwareSettingsTypeDef>>
+FullHardwareSettingsWidget::pageFields() const
+{
+    using Record = HardwareSettingsTypeDef;
+    // Fields are read through the packed record, never through a pointer,
+    // and copied out by value before they are formatted.
+    const auto number = [](auto value) { return QString::number(value); };
+    QList<UnshowableValues::Field<Record>> fields = {
+        {ui->force_enable, [number](const Record &r) { return number(r.force_enable); }},
+        {ui->debug_forces, [number](const Record &r) { return number(r.debug_forces); }},
+        {ui->amplifier_gain, [number](const Record &r) { return number(r.amplifier_gain); }},
+        {ui->calibration_mode, [number](const Record &r) { return number(r.calibration_mode); }},
+        {ui->power_limit, [number](const Record &r) { return number(r.power_limit); }},
+        {ui->calibration_magnitude,
+         [number](const Record &r) { return number(r.calibration_magnitude); }},
+        {ui->calibration_speed, [number](const Record &r) { return number(r.calibration_speed); }},
+        {ui->calibration_current,
+         [number](const Record &r) { return number(r.calibration_current); }},
+        {ui->braking_limit, [number](const Record &r) { return number(r.braking_limit); }},
+        {ui->speed_sample_buffer_size,
+         [number](const Record &r) { return number(r.speed_sample_buffer_size); }},
+        {ui->position_smoothing,
+         [number](const Record &r) { return number(r.position_smoothing); }},
+    };
+    // Nine significant digits tell any two finite floats apart.
+    const auto gain = [](float value) {
+        return QString::number(double(value), 'g', FLOAT_ROUND_TRIP_DIGITS);
+    };
+    for (int a = 0; a < HARDWARE_AXIS_COUNT; ++a) {
+        const AxisControls c = axisControls(ui, a);
+        fields.append({c.encoderDirection, [a, number](const Record &r) {
+                           return number(r.axis[a].encoder_direction);
+                       }});
+        fields.append({c.forceDirection,
+                       [a, number](const Record &r) { return number(r.axis[a].force_direction); }});
+        fields.append(
+            {c.encoderCpr, [a, number](const Record &r) { return number(r.axis[a].encoder_cpr); }});
+        fields.append(
+            {c.polePairs, [a, number](const Record &r) { return number(r.axis[a].pole_pairs); }});
+        fields.append({c.pGain, [a, gain](const Record &r) { return gain(r.axis[a].p_gain); }});
+        fields.append({c.iGain, [a, gain](const Record &r) { return gain(r.axis[a].i_gain); }});
+    }
+    return fields;
 }
 
 void FullHardwareSettingsWidget::getHardwareSettings(HardwareSettingsTypeDef &record) const

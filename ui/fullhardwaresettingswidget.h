@@ -1,6 +1,7 @@
 #pragma once
 
 #include "settings/hardwaresettings.h"
+#include "ui/unshowablevalues.h"
 
 #include <QString>
 #include <QWidget>
@@ -31,6 +32,12 @@ public:
     // as the caller had it.
     void getHardwareSettings(HardwareSettingsTypeDef &record) const;
 
+    // This page's fields of the last record loaded that its controls could
+    // not hold, and so would send changed.
+    QList<UnshowableValue> unshowableValues() const { return unshowable; }
+    // After the record was written, the board holds what the form shows.
+    void clearUnshowableValues();
+
     // False while a gain field holds anything but a finite number; the
     // hardware settings must not be sent then.
     bool hasValidInput() const;
@@ -55,7 +62,11 @@ private:
     void checkGainField(QLineEdit *field);
 
     bool inputValid = false;
+
+    QList<UnshowableValues::Field<HardwareSettingsTypeDef>> pageFields() const;
+
     Ui::FullHardwareSettingsWidget *ui;
+    QList<UnshowableValue> unshowable;
     // No board is known before the first setDeviceType; 0 (generic) shows the
     // full single-axis set of controls.
     int deviceType = 0;

@@ -14,6 +14,7 @@
 #include <libusb.h>
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QDir>
@@ -148,6 +149,26 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
     connect(worker.get(), &SettingsUiBackgroundThread::connectedDevices, boardNotice,
             &BoardNotice::updateFromScan);
 
+    effectsUnshowableNotice = insertNoticeAbove(ui->read_effects_settings_button,
+                                                QStringLiteral("effects_unshowable_notice"));
+    for (int page = 0; page < int(std::size(hardwareTrios)); ++page)
+        hardwareUnshowableNotices << insertNoticeAbove(
+            hardwareTrios[page].read,
+            QStringLiteral("hardware_unshowable_notice_%1").arg(page + 1));
+    connect(ui->effects_settings_widget, &FullEffectSettingsWidget::profileApplied, this,
+            &MainWindow::showUnshowableNotices);
+
+    changeTracker = new ChangeTracker(ui->main_tab_widget);
+    changeTracker->addGroup(SettingsGroup::Effects, {ui->tab}, {ui->read_effects_settings_button},
+                            [this] { return recordBytes(effectSettingsToSend()); });
+    changeTracker->addGroup(SettingsGroup::Hardware,
+                            {ui->hardware_tab, ui->gpio_tab, ui->buttons_tab, ui->analog_axes_tab},
+                            {hardwareTrios[0].read, hardwareTrios[1].read, hardwareTrios[2].read,
+                             hardwareTrios[3].read},
+                            [this] { return recordBytes(hardwareSettingsToSend()); });
+    ui->effects_settings_widget->setUnsavedEditsCheck(
+        [this] { return changeTracker->hasEdits(SettingsGroup::Effects); });
+
     connect(worker.get(), &SettingsUiBackgroundThread::connectedDevices, this,
             &MainWindow::updateConnectedDevices);
     connect(worker.get(), &SettingsUiBackgroundThread::effectSettingsObtained, this,
@@ -242,6 +263,8 @@ void MainWindow::resetDeviceSelection()
 void MainWindow::updateConnectedDevices(const QMap<int, FirmwareInfoTypeDef> &devices)
 {
     deviceList = devices;
+    // A board off the bus has lost its working memory.
+    changeTracker->keepBoards(deviceList.keys());
 
     if (!deviceList.contains(currentProductId)) {
         currentProductId = -1;
@@ -275,6 +298,12 @@ void MainWindow::updateConnectedDevices(const QMap<int, FirmwareInfoTypeDef> &de
 
 void MainWindow::on_devices_combo_box_activated(int index)
 {
+    if (currentProductId != -1 && !confirmLeavingBoard(false)) {
+        // The list shows the board the window still works with.
+        ui->devices_combo_box->setCurrentIndex(
+            currentProductId == -1 ? -1 : productIdByType.key(currentProductId, -1));
+        return;
+    }
     const auto type = productIdByType.constFind(index);
     if (type == productIdByType.cend() || type.value() == currentProductId) {
         resetDeviceSelection();
@@ -359,12 +388,18 @@ void MainWindow::applyDeviceInfo(FirmwareInfoTypeDef info)
 
 void MainWindow::onReadEffectSettings()
 {
+    if (changeTracker->hasEdits(SettingsGroup::Effects) &&
+        !changeTracker->askReadOverEdits(SettingsGroup::Effects))
+        return;
     const int pid = currentProductId;
     post([this, pid] { worker->readEffectSettings(pid); });
 }
 
 void MainWindow::onReadHardwareSettings()
 {
+    if (changeTracker->hasEdits(SettingsGroup::Hardware) &&
+        !changeTracker->askReadOverEdits(SettingsGroup::Hardware))
+        return;
     const int pid = currentProductId;
     post([this, pid] { worker->readHardwareSettings(pid); });
 }
@@ -375,6 +410,7 @@ void MainWindow::onApplyEffectSettings()
         return;
     const int pid = currentProductId;
     const EffectSettingsTypeDef record = effectSettingsToSend();
+    effectSettingsSent = recordBytes(record);
     post([this, pid, record] { worker->applyEffectSettings(pid, record); });
 }
 
@@ -384,6 +420,7 @@ void MainWindow::onSaveEffectSettings()
         return;
     const int pid = currentProductId;
     const EffectSettingsTypeDef record = effectSettingsToSend();
+    effectSettingsSent = recordBytes(record);
     // The backup is read when the save runs, so that it holds what the board
     // had right before; the record is the one of the click.
     post([this, pid, record] {
@@ -394,12 +431,18 @@ void MainWindow::onSaveEffectSettings()
 
 void MainWindow::onReboot()
 {
+    if (!changeTracker->groupsAtRisk().isEmpty() && !changeTracker->askReboot())
+        return;
     const int pid = currentProductId;
     post([this, pid] { worker->rebootControllerRequest(pid); });
 }
 
 void MainWindow::on_dfu_mode_button_clicked()
 {
+    // Asked whenever a board is selected: DFU mode takes it away until it is
+    // flashed or power-cycled, whatever the form holds.
+    if (currentProductId != -1 && !changeTracker->askSwitchToDfu())
+        return;
     const int pid = currentProductId;
     post([this, pid] {
         if (backups->takeAutomaticBackup(pid, QLatin1String(BACKUP_CAUSE_DFU)))
@@ -411,6 +454,22 @@ void MainWindow::onEffectSettingsObtained(EffectSettingsTypeDef record)
 {
     pendingEffectSettings = record;
     ui->effects_settings_widget->setEffectSettings(record);
+    showUnshowableNotices();
+}
+
+void MainWindow::showUnshowableNotices()
+{
+    const auto show = [](QLabel *notice, const QList<UnshowableValue> &values) {
+        notice->setText(UnshowableValues::notice(values));
+        notice->setVisible(!values.isEmpty());
+    };
+    show(effectsUnshowableNotice, ui->effects_settings_widget->unshowableValues());
+    // The four hardware pages share one record and are written together, so
+    // each lists every value of the record that would change.
+    const QList<UnshowableValue> hardware =
+        ui->hardware_settings_widget->unshowableValues() + ioUnshowable;
+    for (QLabel *notice : std::as_const(hardwareUnshowableNotices))
+        show(notice, hardware);
 }
 
 EffectSettingsTypeDef MainWindow::effectSettingsToSend() const
@@ -438,6 +497,8 @@ void MainWindow::forgetBoardRecords()
     hardwareSettingsReadOk = false;
     std::memset(&lastReadEffectSettings, 0, sizeof lastReadEffectSettings);
     std::memset(&lastReadHardwareSettings, 0, sizeof lastReadHardwareSettings);
+    if (changeTracker)
+        changeTracker->setCurrentBoard(currentProductId, boardName(currentProductId));
     updateWriteButtons();
 }
 
@@ -551,6 +612,7 @@ void MainWindow::onOperationFinished(const OperationOutcome &outcome)
                   : tr("%1 could not be switched to DFU mode: %2.").arg(board, reason);
         break;
     }
+    trackOutcome(outcome);
     updateWriteButtons();
     showStatus(text, !ok);
 
@@ -672,6 +734,7 @@ void MainWindow::onApplyHardwareSettings()
         return;
     const int pid = currentProductId;
     const HardwareSettingsTypeDef record = hardwareSettingsToSend();
+    hardwareSettingsSent = recordBytes(record);
     post([this, pid, record] { worker->applyHardwareSettings(pid, record); });
 }
 
@@ -681,6 +744,7 @@ void MainWindow::onSaveHardwareSettings()
         return;
     const int pid = currentProductId;
     const HardwareSettingsTypeDef record = hardwareSettingsToSend();
+    hardwareSettingsSent = recordBytes(record);
     post([this, pid, record] {
         if (backups->takeAutomaticBackup(pid, QLatin1String(BACKUP_CAUSE_SAVE_HARDWARE)))
             worker->saveHardwareSettings(pid, record);
@@ -712,6 +776,37 @@ void MainWindow::onHardwareSettingsObtained(HardwareSettingsTypeDef record)
     ui->spi_recommendations->setVisible(record.spi_mode != SPI_MODE_DISABLED);
 
     ui->hardware_settings_widget->setHardwareSettings(record);
+
+    HardwareSettingsTypeDef shown = record;
+    collectHardwareSettings(shown);
+    const auto fields = ioPageFields();
+    ioUnshowable = UnshowableValues::find(fields, record, shown);
+    UnshowableValues::mark(UnshowableValues::controlsOf(fields), ioUnshowable);
+    showUnshowableNotices();
+}
+
+QList<UnshowableValues::Field<HardwareSettingsTypeDef>> MainWindow::ioPageFields() const
+{
+    using Record = HardwareSettingsTypeDef;
+    // Element i of a list of controls shows element i of the record's array.
+    // Fields are read through the packed record, never through a pointer.
+    QList<UnshowableValues::Field<Record>> fields;
+    const auto add = [&fields](const auto &controls, auto element) {
+        for (int i = 0; i < controls.size(); ++i)
+            fields.append({controls[i], [i, element](const Record &r) {
+                               return QString::number(element(r, i));
+                           }});
+    };
+    add(gpioModeCombos, [](const Record &r, int i) { return r.gpio_mode[i]; });
+    add(buttonModeCombos, [](const Record &r, int i) { return r.button_mode[i]; });
+    add(lowerDeadZoneSpinBoxes, [](const Record &r, int i) { return r.analog_lower_dead_zone[i]; });
+    add(upperDeadZoneSpinBoxes, [](const Record &r, int i) { return r.analog_upper_dead_zone[i]; });
+    add(analogSmoothingSpinBoxes, [](const Record &r, int i) { return r.analog_smoothing[i]; });
+    add(analogButtonLowSpinBoxes, [](const Record &r, int i) { return r.analog_button_low[i]; });
+    add(analogButtonHighSpinBoxes, [](const Record &r, int i) { return r.analog_button_high[i]; });
+    add(analogAxisInvertBoxes, [](const Record &r, int i) { return r.analog_invert[i]; });
+    fields.append({ui->spiModeCombo, [](const Record &r) { return QString::number(r.spi_mode); }});
+    return fields;
 }
 
 void MainWindow::on_spiModeCombo_activated(int index)
@@ -734,6 +829,13 @@ void MainWindow::initBackups()
                                  const HardwareSettingsTypeDef &hardware) {
         loadRestoredRecords(effects, hardware);
     };
+    // A restore is a load like any other: each group with edits asks first.
+    hooks.mayReplaceForms = [this] {
+        for (const SettingsGroup group : {SettingsGroup::Effects, SettingsGroup::Hardware})
+            if (changeTracker->hasEdits(group) && !changeTracker->askReadOverEdits(group))
+                return false;
+        return true;
+    };
     hooks.report = [this](const QString &text, bool failure) { showStatus(text, failure); };
     // Backups sit beside the effect profiles, in the working directory.
     backups = new BackupController(worker.get(), QDir::currentPath(), std::move(hooks), this);
@@ -755,4 +857,111 @@ void MainWindow::loadRestoredRecords(const EffectSettingsTypeDef &effects,
     effectProfileLoaded = false;
     hardwareSettingsReadOk = true;
     updateWriteButtons();
+}
+
+void MainWindow::trackOutcome(const OperationOutcome &outcome)
+{
+    if (!outcome.succeeded())
+        return;
+    if (outcome.operation == DeviceOperation::Reboot ||
+        outcome.operation == DeviceOperation::SwitchToDfu) {
+        changeTracker->boardLostWorkingMemory(outcome.productId);
+        return;
+    }
+    if (outcome.productId != currentProductId || currentProductId == -1)
+        return;
+    switch (outcome.operation) {
+    case DeviceOperation::ReadEffectSettings:
+        changeTracker->setBoardRecord(SettingsGroup::Effects, recordBytes(lastReadEffectSettings));
+        break;
+    case DeviceOperation::ReadHardwareSettings:
+        changeTracker->setBoardRecord(SettingsGroup::Hardware,
+                                      recordBytes(lastReadHardwareSettings));
+        break;
+    case DeviceOperation::ApplyEffectSettings:
+    case DeviceOperation::SaveEffectSettings:
+        changeTracker->setBoardRecord(SettingsGroup::Effects, effectSettingsSent);
+        changeTracker->setAppliedNotSaved(
+            SettingsGroup::Effects, outcome.operation == DeviceOperation::ApplyEffectSettings);
+        clearUnshowableValues(SettingsGroup::Effects);
+        break;
+    case DeviceOperation::ApplyHardwareSettings:
+    case DeviceOperation::SaveHardwareSettings:
+        changeTracker->setBoardRecord(SettingsGroup::Hardware, hardwareSettingsSent);
+        changeTracker->setAppliedNotSaved(
+            SettingsGroup::Hardware, outcome.operation == DeviceOperation::ApplyHardwareSettings);
+        clearUnshowableValues(SettingsGroup::Hardware);
+        break;
+    default:
+        break;
+    }
+}
+
+void MainWindow::clearUnshowableValues(SettingsGroup group)
+{
+    // Once written, the board holds what the form shows.
+    if (group == SettingsGroup::Effects) {
+        ui->effects_settings_widget->clearUnshowableValues();
+    } else {
+        ui->hardware_settings_widget->clearUnshowableValues();
+        ioUnshowable.clear();
+        UnshowableValues::mark(UnshowableValues::controlsOf(ioPageFields()), ioUnshowable);
+    }
+    showUnshowableNotices();
+}
+
+bool MainWindow::confirmLeavingBoard(bool closing)
+{
+    if (changeTracker->groupsAtRisk().isEmpty())
+        return true;
+    switch (changeTracker->askBeforeLeavingBoard(closing)) {
+    case ChangeTracker::LeaveChoice::Save:
+        // Asked again: scan reports arrive while the question is open.
+        return saveBeforeLeaving(changeTracker->groupsAtRisk());
+    case ChangeTracker::LeaveChoice::Discard:
+        return true;
+    case ChangeTracker::LeaveChoice::Cancel:
+        break;
+    }
+    return false;
+}
+
+bool MainWindow::saveBeforeLeaving(const QList<SettingsGroup> &groups)
+{
+    // Run here and now rather than posted: leaving goes on only once every
+    // save is known to have succeeded.
+    const int pid = currentProductId;
+    for (const SettingsGroup group : groups) {
+        const bool effects = group == SettingsGroup::Effects;
+        if (pid == -1 || !(effects ? canWriteEffectSettings() : canWriteHardwareSettings())) {
+            showStatus(tr("Nothing was saved and %1 stays selected: the settings in the form "
+                          "cannot be sent as they are.")
+                           .arg(boardName(pid)),
+                       true);
+            return false;
+        }
+        OperationOutcome outcome;
+        if (effects) {
+            const EffectSettingsTypeDef record = effectSettingsToSend();
+            effectSettingsSent = recordBytes(record);
+            outcome = worker->writeEffectSettings(pid, record, true);
+        } else {
+            const HardwareSettingsTypeDef record = hardwareSettingsToSend();
+            hardwareSettingsSent = recordBytes(record);
+            outcome = worker->writeHardwareSettings(pid, record, true);
+        }
+        onOperationFinished(outcome);
+        if (!outcome.succeeded() || currentProductId != pid)
+            return false;
+    }
+    return true;
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    if (currentProductId != -1 && !confirmLeavingBoard(true)) {
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
 }

@@ -4,6 +4,8 @@
 #include "device/operationoutcome.h"
 #include "settings/effectsettings.h"
 #include "settings/hardwaresettings.h"
+#include "ui/changetracker.h"
+#include "ui/unshowablevalues.h"
 
 #include <QIcon>
 #include <QList>
@@ -17,9 +19,11 @@
 
 class BackupController;
 class QCheckBox;
+class QCloseEvent;
 class QComboBox;
 class LiveInputView;
 class QLabel;
+class QPushButton;
 class QSpinBox;
 class QThread;
 class QTimer;
@@ -47,6 +51,10 @@ public:
     bool isAdvancedMode() const { return advanced; }
     int currentDevice() const { return currentProductId; }
 
+protected:
+    // Asks first when leaving would lose edits or applied-but-unsaved settings.
+    void closeEvent(QCloseEvent *event) override;
+
 private slots:
     void on_devices_combo_box_activated(int index);
     void on_spiModeCombo_activated(int index);
@@ -73,6 +81,18 @@ private:
     void onApplyHardwareSettings();
     void onSaveHardwareSettings();
     void onHardwareSettingsObtained(HardwareSettingsTypeDef record);
+
+    // Values read that the GPIO, buttons and analog-axes pages cannot hold.
+    QList<UnshowableValues::Field<HardwareSettingsTypeDef>> ioPageFields() const;
+    void showUnshowableNotices();
+
+    // Change tracking: what an action would lose, asked before it is lost.
+    void trackOutcome(const OperationOutcome &outcome);
+    void clearUnshowableValues(SettingsGroup group);
+    // True when the selected board may be left: nothing at risk, or the user
+    // discarded it, or saved every group at risk successfully.
+    bool confirmLeavingBoard(bool closing);
+    bool saveBeforeLeaving(const QList<SettingsGroup> &groups);
 
     // Outcomes. Every operation ends in the status bar; a failed Save also
     // opens a message box, because the settings may be gone at power-off.
@@ -125,6 +145,15 @@ private:
     QList<QSpinBox *> analogButtonHighSpinBoxes;
     QList<QCheckBox *> analogAxisInvertBoxes;
     BackupController *backups = nullptr;
+    QList<UnshowableValue> ioUnshowable;
+    ChangeTracker *changeTracker = nullptr;
+    // The records of the last apply or save of each group, which the board
+    // holds once the outcome says that it went through.
+    QByteArray effectSettingsSent;
+    QByteArray hardwareSettingsSent;
+    // One notice per page: the effects page, then the four hardware pages.
+    QLabel *effectsUnshowableNotice = nullptr;
+    QList<QLabel *> hardwareUnshowableNotices;
     QTranslator translator;
     LiveInputView *liveInputView = nullptr;  // a page of its own, owned by the page stack
     QLabel *operationStatusLabel = nullptr;

@@ -2,7 +2,9 @@
 
 #include "device/firmwareinfo.h"
 
+#include <QBoxLayout>
 #include <QComboBox>
+#include <QLabel>
 #include <QLayout>
 #include <QListView>
 #include <QScreen>
@@ -101,4 +103,25 @@ void growWindowToNaturalSize(QWidget *window)
         std::max(available.top(), std::min(frame.top(), available.bottom() - frame.height() + 1));
     if (x != frame.left() || y != frame.top())
         window->move(x, y);
+}
+
+namespace {
+
+// The pages' own controls sit this far in from their edges.
+constexpr int NOTICE_SIDE_MARGIN = 9;  // px
+
+}  // namespace
+
+QLabel *insertNoticeAbove(QWidget *below, const QString &objectName)
+{
+    QWidget *page = below->parentWidget();
+    auto *notice = new QLabel(page);
+    notice->setObjectName(objectName);
+    notice->setWordWrap(true);
+    notice->setTextFormat(Qt::PlainText);
+    notice->setContentsMargins(NOTICE_SIDE_MARGIN, 0, NOTICE_SIDE_MARGIN, 0);
+    notice->hide();
+    if (auto *layout = qobject_cast<QBoxLayout *>(page ? page->layout() : nullptr))
+        layout->insertWidget(layout->indexOf(below), notice);
+    return notice;
 }

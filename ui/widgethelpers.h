@@ -1,7 +1,10 @@
 #pragma once
 
 class QComboBox;
+class QLabel;
+class QString;
 class QTabWidget;
+class QWidget;
 
 // Hides or shows one row of a combo box's list. A hidden row stays in the
 // model with its index, so a record code can still make it current from code,
@@ -13,7 +16,9 @@ void setComboRowHidden(QComboBox *combo, int row, bool hidden);
 // first; any other type leaves the tabs as they are.
 void setAxisTabsForDevice(QTabWidget *tabs, int deviceType);
 
-class QWidget;
+// A hidden, word-wrapped label placed right above `below` in the box layout
+// that holds it: a page's notice about the buttons it stands over.
+QLabel *insertNoticeAbove(QWidget *below, const QString &objectName);
 
 // Makes a top-level window as large as its contents ask for, but no larger
 // than the screen's free area, and moves it back onto that area where it
