@@ -1,6 +1,7 @@
 #include "fulleffectsettingswidget.h"
 #include "ui_fulleffectsettingswidget.h"
 
+#include "profileexchange.h"
 #include "widgethelpers.h"
 
 #include <QCheckBox>
@@ -141,6 +142,42 @@ FullEffectSettingsWidget::FullEffectSettingsWidget(QWidget *parent)
     // Profiles kept from earlier sessions are offered right away; none is
     // picked, so the form keeps its own values.
     readProfiles();
+
+    exchange = new ProfileExchange(
+        profileDir.absolutePath(), [this] { return getEffectSettings(); }, this);
+    addProfileExchangeButtons();
+    connect(exchange, &ProfileExchange::statusMessage, this,
+            &FullEffectSettingsWidget::statusMessage);
+    connect(exchange, &ProfileExchange::profileImported, this, [this](const QString &name) {
+        readProfiles();
+        ui->profile_combo_box->setCurrentIndex(
+            ui->profile_combo_box->findText(name, Qt::MatchExactly | Qt::MatchCaseSensitive));
+    });
+}
+
+void FullEffectSettingsWidget::addProfileExchangeButtons()
+{
+    auto *importButton = new QPushButton(tr("Import..."), ui->profiles_group_box);
+    importButton->setObjectName(QStringLiteral("profile_import_button"));
+    importButton->setToolTip(tr("Store an effect profile file as a profile"));
+    auto *exportButton = new QPushButton(tr("Export..."), ui->profiles_group_box);
+    exportButton->setObjectName(QStringLiteral("profile_export_button"));
+    exportButton->setToolTip(tr("Write the effect settings of the form to a profile file"));
+    // Sized like Save and Delete beside them; the name field takes the rest.
+    for (QPushButton *button : {importButton, exportButton}) {
+        button->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+        button->setMaximumWidth(ui->profile_save_button->maximumWidth());
+    }
+    const int column = ui->gridLayout_4->columnCount();
+    ui->gridLayout_4->addWidget(importButton, 0, column);
+    ui->gridLayout_4->addWidget(exportButton, 0, column + 1);
+    ui->gridLayout_4->setColumnStretch(0, 1);
+    exchange->connectButtons(importButton, exportButton);
+}
+
+void FullEffectSettingsWidget::setBoardIdentity(const BoardIdentity &board)
+{
+    exchange->setBoard(board);
 }
 
 FullEffectSettingsWidget::~FullEffectSettingsWidget()
@@ -405,9 +442,10 @@ void FullEffectSettingsWidget::on_profile_save_button_clicked()
     } else {
         failure = tr("the folder %1 cannot be created").arg(profileDir.absolutePath());
     }
-    if (failure.isEmpty())
+    if (failure.isEmpty()) {
+        exchange->profileSaved(name);
         report(tr("Effect profile “%1” saved.").arg(name), false);
-    else
+    } else
         report(tr("The effect profile “%1” could not be saved: %2").arg(name, failure), true);
 
     readProfiles();
@@ -439,9 +477,10 @@ void FullEffectSettingsWidget::on_profile_delete_button_clicked()
         return;
     }
     QFile file(path);
-    if (file.remove())
+    if (file.remove()) {
+        exchange->profileDeleted(name);
         report(tr("Effect profile “%1” deleted.").arg(name), false);
-    else
+    } else
         report(tr("The effect profile “%1” could not be deleted: %2").arg(name, file.errorString()),
                true);
     // The form keeps its values and the box is left empty: nothing else is
@@ -482,6 +521,8 @@ void FullEffectSettingsWidget::applyProfile(const QString &name)
         return;
     }
 
+    if (!exchange->mayLoad(name))
+        return;
     EffectSettingsTypeDef settings;
     std::memcpy(&settings, image.constData(), sizeof settings);
     setEffectSettings(settings);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "device/firmwareinfo.h"
+#include "settings/boardbackup.h"
 #include "settings/effectsettings.h"
 #include "ui/unshowablevalues.h"
 
@@ -8,6 +9,7 @@
 #include <QString>
 #include <QWidget>
 
+class ProfileExchange;
 #include <functional>
 
 namespace Ui {
@@ -33,6 +35,11 @@ public:
     // kilograms the user left as shown keeps the record's exact value.
     void getEffectSettings(EffectSettingsTypeDef &record) const;
 
+    // The board profiles are saved from and exported for.
+    void setBoardIdentity(const BoardIdentity &board);
+    // Profile import, export and origins; its status messages are the
+    // window's to show.
+    ProfileExchange *profileExchange() const { return exchange; }
     // Asked before a profile replaces the form: true when the form holds
     // effect edits that were never sent to the board. Unset, the form counts
     // as holding none.
@@ -84,6 +91,7 @@ protected:
 
 private:
     QString profileFilePath(const QString &name) const;
+    void addProfileExchangeButtons();
     void report(const QString &text, bool failure);
     bool confirm(const QString &objectName, const QString &text, const QString &acceptText);
     QList<UnshowableValues::Field<EffectSettingsTypeDef>> effectFields() const;
@@ -91,6 +99,7 @@ private:
     Ui::FullEffectSettingsWidget *ui;
     QDir profileDir;
     int deviceType = DEVICE_TYPE_GENERIC;
+    ProfileExchange *exchange = nullptr;
     std::function<bool()> hasUnsavedEdits;
     QList<UnshowableValue> unshowable;
     // Set while the profile name field loses the focus: the combo box then

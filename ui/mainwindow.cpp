@@ -3,7 +3,9 @@
 
 #include "app/startupoptions.h"
 #include "device/settingsuibackgroundthread.h"
+#include "settings/automaticbackups.h"
 #include "settings/recordmetatypes.h"
+#include "ui/backupcontroller.h"
 #include "ui/boardnotice.h"
 #include "ui/liveinputview.h"
 #include "ui/wheelguard.h"
@@ -15,8 +17,10 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDesktopServices>
+#include <QDir>
 #include <QLabel>
 #include <QLocale>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSpinBox>
@@ -107,6 +111,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
     ui->main_tab_widget->addTab(liveInputView, tr("Live input"));
 
     hideSettingsPages();
+    initBackups();
 
     for (int row = 0; row < productIdByType.size(); ++row) {
         ui->devices_combo_box->addItem(QString());
@@ -364,6 +369,8 @@ void MainWindow::applyDeviceInfo(FirmwareInfoTypeDef info)
         ui->hardware_settings_widget->setDeviceType(deviceType, advanced);
         liveInputView->setBoard(currentProductId);
     }
+    ui->effects_settings_widget->setBoardIdentity(
+        boardIdentityFor(currentProductId, deviceType, info.firmwareVersion));
 
     // Reads the selection when the request runs, not now: a selection reset
     // in between must not read a board the user has left.
@@ -414,7 +421,12 @@ void MainWindow::onSaveEffectSettings()
     const int pid = currentProductId;
     const EffectSettingsTypeDef record = effectSettingsToSend();
     effectSettingsSent = recordBytes(record);
-    post([this, pid, record] { worker->saveEffectsSettings(pid, record); });
+    // The backup is read when the save runs, so that it holds what the board
+    // had right before; the record is the one of the click.
+    post([this, pid, record] {
+        if (backups->takeAutomaticBackup(pid, QLatin1String(BACKUP_CAUSE_SAVE_EFFECTS)))
+            worker->saveEffectsSettings(pid, record);
+    });
 }
 
 void MainWindow::onReboot()
@@ -432,7 +444,10 @@ void MainWindow::on_dfu_mode_button_clicked()
     if (currentProductId != -1 && !changeTracker->askSwitchToDfu())
         return;
     const int pid = currentProductId;
-    post([this, pid] { worker->switchtoDfuRequest(pid); });
+    post([this, pid] {
+        if (backups->takeAutomaticBackup(pid, QLatin1String(BACKUP_CAUSE_DFU)))
+            worker->switchtoDfuRequest(pid);
+    });
 }
 
 void MainWindow::onEffectSettingsObtained(EffectSettingsTypeDef record)
@@ -730,7 +745,10 @@ void MainWindow::onSaveHardwareSettings()
     const int pid = currentProductId;
     const HardwareSettingsTypeDef record = hardwareSettingsToSend();
     hardwareSettingsSent = recordBytes(record);
-    post([this, pid, record] { worker->saveHardwareSettings(pid, record); });
+    post([this, pid, record] {
+        if (backups->takeAutomaticBackup(pid, QLatin1String(BACKUP_CAUSE_SAVE_HARDWARE)))
+            worker->saveHardwareSettings(pid, record);
+    });
 }
 
 void MainWindow::onHardwareSettingsObtained(HardwareSettingsTypeDef record)
@@ -794,6 +812,51 @@ QList<UnshowableValues::Field<HardwareSettingsTypeDef>> MainWindow::ioPageFields
 void MainWindow::on_spiModeCombo_activated(int index)
 {
     ui->spi_recommendations->setVisible(index >= 1);
+}
+
+void MainWindow::initBackups()
+{
+    BackupController::Hooks hooks;
+    hooks.currentProductId = [this] { return currentProductId; };
+    hooks.boardInfo = [this](int productId, FirmwareInfoTypeDef &info) {
+        const auto found = deviceList.constFind(productId);
+        if (found == deviceList.cend())
+            return false;
+        info = found.value();
+        return true;
+    };
+    hooks.loadIntoForms = [this](const EffectSettingsTypeDef &effects,
+                                 const HardwareSettingsTypeDef &hardware) {
+        loadRestoredRecords(effects, hardware);
+    };
+    // A restore is a load like any other: each group with edits asks first.
+    hooks.mayReplaceForms = [this] {
+        for (const SettingsGroup group : {SettingsGroup::Effects, SettingsGroup::Hardware})
+            if (changeTracker->hasEdits(group) && !changeTracker->askReadOverEdits(group))
+                return false;
+        return true;
+    };
+    hooks.report = [this](const QString &text, bool failure) { showStatus(text, failure); };
+    // Backups sit beside the effect profiles, in the working directory.
+    backups = new BackupController(worker.get(), QDir::currentPath(), std::move(hooks), this);
+    backups->setObjectName(QStringLiteral("backup_controller"));
+    backups->addBoardMenu(menuBar());
+}
+
+void MainWindow::loadRestoredRecords(const EffectSettingsTypeDef &effects,
+                                     const HardwareSettingsTypeDef &hardware)
+{
+    ui->effects_settings_widget->setEffectSettings(effects);
+    onHardwareSettingsObtained(hardware);
+    // The restored records take the place of the last read: Apply and Save
+    // then send the file's bytes, reserved ones included, with only the
+    // user's later edits over them.
+    lastReadEffectSettings = effects;
+    lastReadHardwareSettings = hardware;
+    effectSettingsReadOk = true;
+    effectProfileLoaded = false;
+    hardwareSettingsReadOk = true;
+    updateWriteButtons();
 }
 
 void MainWindow::trackOutcome(const OperationOutcome &outcome)

@@ -17,6 +17,7 @@
 #include <cstdint>
 #include <memory>
 
+class BackupController;
 class QCheckBox;
 class QCloseEvent;
 class QComboBox;
@@ -112,6 +113,11 @@ private:
     EffectSettingsTypeDef effectSettingsToSend() const;
     HardwareSettingsTypeDef hardwareSettingsToSend() const;
 
+    // Board backups: the Board menu, automatic backups, restore into the forms.
+    void initBackups();
+    void loadRestoredRecords(const EffectSettingsTypeDef &effects,
+                             const HardwareSettingsTypeDef &hardware);
+
     // Runs `request` at the next turn of the GUI event loop, after the click
     // handler has returned; the window is the context, so nothing runs once
     // it is gone.
@@ -138,6 +144,7 @@ private:
     QList<QSpinBox *> analogButtonLowSpinBoxes;
     QList<QSpinBox *> analogButtonHighSpinBoxes;
     QList<QCheckBox *> analogAxisInvertBoxes;
+    BackupController *backups = nullptr;
     QList<UnshowableValue> ioUnshowable;
     ChangeTracker *changeTracker = nullptr;
     // The records of the last apply or save of each group, which the board

@@ -1,0 +1,172 @@
+#include "profileexchange.h"
+
+#include "ui/backupcontroller.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSaveFile>
+
+#include <cstring>
+#include <utility>
+
+namespace {
+
+QString fileFilter()
+{
+    return ProfileExchange::tr("Effect profiles (*%1)").arg(QLatin1String(BOARD_BACKUP_EXTENSION));
+}
+
+// The same rule the panel applies to names typed into the profile list.
+bool isStorableName(const QString &name)
+{
+    return !name.trimmed().isEmpty() && !name.startsWith(QLatin1Char('.')) &&
+           !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\'));
+}
+
+bool askYesNo(QWidget *parent, const QString &objectName, const QString &title, const QString &text,
+              const QString &acceptText)
+{
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::NoButton, parent);
+    box.setObjectName(objectName);
+    QPushButton *accept = box.addButton(acceptText, QMessageBox::AcceptRole);
+    QPushButton *cancel = box.addButton(QMessageBox::Cancel);
+    box.setDefaultButton(cancel);
+    box.setEscapeButton(cancel);
+    box.exec();
+    return box.clickedButton() == accept;
+}
+
+}  // namespace
+
+ProfileExchange::ProfileExchange(QString profileDir,
+                                 std::function<EffectSettingsTypeDef()> formRecord, QWidget *panel)
+    : QObject(panel), profileDir(std::move(profileDir)), formRecord(std::move(formRecord)),
+      panel(panel), origins(this->profileDir)
+{}
+
+void ProfileExchange::connectButtons(QPushButton *importButton, QPushButton *exportButton)
+{
+    connect(importButton, &QPushButton::clicked, this, &ProfileExchange::importProfile);
+    connect(exportButton, &QPushButton::clicked, this, &ProfileExchange::exportProfile);
+}
+
+void ProfileExchange::setBoard(const BoardIdentity &identity)
+{
+    board = identity;
+}
+
+void ProfileExchange::profileSaved(const QString &name)
+{
+    // Only a board of a known model gives a profile an origin; one saved
+    // before any board was picked stays of unknown origin and loads anywhere.
+    if (board.deviceType >= 0)
+        origins.remember(name, board.deviceType);
+}
+
+void ProfileExchange::profileDeleted(const QString &name)
+{
+    origins.forget(name);
+}
+
+bool ProfileExchange::mayLoad(const QString &name)
+{
+    const int origin = origins.deviceTypeOf(name);
+    if (origin < 0 || board.deviceType < 0 || origin == board.deviceType)
+        return true;
+    return askYesNo(
+        panel, QStringLiteral("profile_origin_question"), tr("Profile of another board"),
+        tr("The profile \"%1\" was made on a %2 board; the selected board is a %3. Its settings, "
+           "the motion range among them, may not suit this board.\n\nLoad it anyway?")
+            .arg(name, BackupController::modelDisplayName(origin),
+                 BackupController::modelDisplayName(board.deviceType)),
+        tr("Load anyway"));
+}
+
+QString ProfileExchange::profileNameForFile(const QString &path)
+{
+    QString name = QFileInfo(path).fileName();
+    if (name.endsWith(QLatin1String(BOARD_BACKUP_EXTENSION)))
+        name.chop(int(qstrlen(BOARD_BACKUP_EXTENSION)));
+    return name;
+}
+
+bool ProfileExchange::importFrom(const QString &path, const QString &name, QString *error)
+{
+    EffectSettingsTypeDef effects{};
+    BoardIdentity origin;
+    if (!readEffectProfileFile(path, effects, origin, error))
+        return false;
+    if (!isStorableName(name)) {
+        if (error)
+            *error = tr("\"%1\" cannot be a profile name").arg(name);
+        return false;
+    }
+    if (!QDir().mkpath(profileDir)) {
+        if (error)
+            *error = tr("the profile folder %1 cannot be created").arg(profileDir);
+        return false;
+    }
+    QByteArray image(int(sizeof effects), '\0');
+    std::memcpy(image.data(), &effects, sizeof effects);
+    // Unbuffered, so that a short write shows in write()'s count rather than
+    // being taken for success by the flush inside commit().
+    QSaveFile file(QDir(profileDir).absoluteFilePath(name));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
+        file.write(image) != image.size() || !file.commit()) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    // A replaced profile must not keep the origin of the one it replaced.
+    if (origin.deviceType >= 0)
+        origins.remember(name, origin.deviceType);
+    else
+        origins.forget(name);
+    emit profileImported(name);
+    return true;
+}
+
+bool ProfileExchange::exportTo(const QString &path, QString *error) const
+{
+    return writeEffectProfileFile(path, formRecord(), board, error);
+}
+
+void ProfileExchange::importProfile()
+{
+    const QString path =
+        QFileDialog::getOpenFileName(panel, tr("Import effect profile"), QString(), fileFilter());
+    if (path.isEmpty())
+        return;
+    const QString name = profileNameForFile(path);
+    if (QFile::exists(QDir(profileDir).absoluteFilePath(name)) &&
+        !askYesNo(panel, QStringLiteral("profile_import_replace_question"), tr("Replace profile?"),
+                  tr("A profile named \"%1\" exists already. Replace it with the imported one?")
+                      .arg(name),
+                  tr("Replace")))
+        return;
+    QString error;
+    if (importFrom(path, name, &error))
+        emit statusMessage(tr("Profile \"%1\" imported").arg(name), false);
+    else
+        emit statusMessage(tr("Profile not imported: %1").arg(error), true);
+}
+
+void ProfileExchange::exportProfile()
+{
+    QString path =
+        QFileDialog::getSaveFileName(panel, tr("Export effect profile"), QString(), fileFilter());
+    if (path.isEmpty())
+        return;
+    if (!path.endsWith(QLatin1String(BOARD_BACKUP_EXTENSION)))
+        path += QLatin1String(BOARD_BACKUP_EXTENSION);
+    QString error;
+    if (exportTo(path, &error))
+        emit statusMessage(tr("Effect settings exported to %1").arg(QDir::toNativeSeparators(path)),
+                           false);
+    else
+        emit statusMessage(tr("Profile not exported: %1").arg(error), true);
+}
