@@ -2,6 +2,213 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>BackupController</name>
+    <message>
+        <location filename="../ui/backupcontroller.cpp" line="27"/>
+        <source>Board backups (*%1)</source>
+        <translation>Board-Sicherungen (*%1)</translation>
+    </message>
+    <message>
+        <location filename="../ui/backupcontroller.cpp" line="33"/>
+        <source>saving the effect settings to permanent memory</source>
+        <translation>dem Speichern der Effekteinstellungen im Dauerspeicher</translation>
+    </message>
+    <message>
+        <location filename="../ui/backupcontroller.cpp" line="35"/>
+        <source>saving the hardware settings to permanent memory</source>
+        <translation>dem Speichern der Hardwareeinstellungen im Dauerspeicher</translation>
+    </message>
+    <message>
+        <location filename="../ui/backupcontroller.cpp" line="37"/>
+        <source>switching to DFU mode</source>
+        <translation>dem Wechsel in den DFU-Modus</translation>
+    </message>
+    <message>
+        <location filename="../ui/backupcontroller.cpp" line="51"/>
+        <source>&amp;Board</source>
+        <translation>&amp;Board</translation>
+    </message>
+    <message>
+        <location filename="../ui/backupcontroller.cpp" line="53"/>
+        <source>&amp;Back up board...</source>
+        <translation>Board &amp;sichern...</translation>
+    </message>
+    <message>
+        <location filename="../ui/backupcontroller.cpp" line="55"/>
+        <source>Read both settings records from the board and save them to a file</source>
+        <translation>Beide Einstellungsdatensätze vom Board lesen und in einer Datei sichern</translation>
+    </message>
+    <message>
+        <location filename="../ui/backupcontroller.cpp" line="57"/>
+        <source>&amp;Restore...</source>
+        <translation>&amp;Wiederherstellen...</translation>
+    </message>
+    <message>
+        <location filename="../ui/backupcontroller.cpp" line="59"/>
+        <source>Load a backup into the forms; apply or save it afterwards</source>
+        <translation>Eine Sicherung in die Formulare laden; danach anwenden oder speichern</translation>
+    </message>
+    <message>
+        <location filename="../ui/backupcontroller.cpp" line="82"/>
+        <source>the board is not connected</source>
+        <translation>das Board ist nicht angeschlossen</translation>
+    </message>
+    <message>
+        <location filename="../ui/backupcontroller.cpp" line="90"/>
+        <source>reading the effect settings failed: %1</source>
+        <translation>das Lesen der Effekteinstellungen ist fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/backupcontroller.cpp" line="95"/>
+        <source>reading the hardware settings failed: %1</source>
+        <translation>das Lesen der Hardwareeinstellungen ist fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/backupcontroller.cpp" line="114"/>
+        <source>Automatic backup written to %1</source>
+        <translation>Automatische Sicherung in %1 geschrieben</translation>
+    </message>
+    <message>
+        <location filename="../ui/backupcontroller.cpp" line="120"/>
+        <source>No backup taken</source>
+        <translation>Keine Sicherung erstellt</translation>
+    </message>
+    <message>
+        <location filename="../ui/backupcontroller.cpp" line="121"/>
+        <source>No backup of the board could be taken before %1:
+%2
+
+Go ahead without a backup?</source>
+        <translation>Vor %1 konnte keine Sicherung des Boards erstellt werden:
+%2
+
+Ohne Sicherung fortfahren?</translation>
+    </message>
+    <message>
+        <location filename="../ui/backupcontroller.cpp" line="126"/>
+        <source>Go ahead without backup</source>
+        <translation>Ohne Sicherung fortfahren</translation>
+    </message>
+    <message>
+        <location filename="../ui/backupcontroller.cpp" line="133"/>
+        <source>Stopped before %1: no backup could be taken</source>
+        <translation>Vor %1 abgebrochen: Es konnte keine Sicherung erstellt werden</translation>
+    </message>
+    <message>
+        <location filename="../ui/backupcontroller.cpp" line="143"/>
+        <source>Select a connected board to back up</source>
+        <translation>Wählen Sie ein angeschlossenes Board zum Sichern aus</translation>
+    </message>
+    <message>
+        <location filename="../ui/backupcontroller.cpp" line="156"/>
+        <source>Back up board</source>
+        <translation>Board sichern</translation>
+    </message>
+    <message>
+        <location filename="../ui/backupcontroller.cpp" line="170"/>
+        <source>Backup failed: %1</source>
+        <translation>Sicherung fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/backupcontroller.cpp" line="173"/>
+        <source>Board backed up to %1</source>
+        <translation>Board in %1 gesichert</translation>
+    </message>
+    <message>
+        <location filename="../ui/backupcontroller.cpp" line="180"/>
+        <source>Select the board to restore to first</source>
+        <translation>Wählen Sie zuerst das Board aus, auf das wiederhergestellt werden soll</translation>
+    </message>
+    <message>
+        <location filename="../ui/backupcontroller.cpp" line="194"/>
+        <source>The backup was taken from a %1 board; the selected board is a %2.</source>
+        <translation>Die Sicherung stammt von einem Board vom Typ „%1“; das ausgewählte Board ist vom Typ „%2“.</translation>
+    </message>
+    <message>
+        <location filename="../ui/backupcontroller.cpp" line="198"/>
+        <source>The backup was taken on firmware version %1; the selected board runs version %2.</source>
+        <translation>Die Sicherung wurde mit Firmware-Version %1 erstellt; auf dem ausgewählten Board läuft Version %2.</translation>
+    </message>
+    <message>
+        <location filename="../ui/backupcontroller.cpp" line="209"/>
+        <source>generic</source>
+        <translation>Generic</translation>
+    </message>
+    <message>
+        <location filename="../ui/backupcontroller.cpp" line="211"/>
+        <source>joystick</source>
+        <translation>Joystick</translation>
+    </message>
+    <message>
+        <location filename="../ui/backupcontroller.cpp" line="213"/>
+        <source>rudder</source>
+        <translation>Pedale</translation>
+    </message>
+    <message>
+        <location filename="../ui/backupcontroller.cpp" line="215"/>
+        <source>wheel</source>
+        <translation>Lenkrad</translation>
+    </message>
+    <message>
+        <location filename="../ui/backupcontroller.cpp" line="217"/>
+        <source>collective</source>
+        <translation>Collective</translation>
+    </message>
+    <message>
+        <location filename="../ui/backupcontroller.cpp" line="219"/>
+        <source>unknown (type %1)</source>
+        <translation>unbekannt (Typ %1)</translation>
+    </message>
+    <message>
+        <location filename="../ui/backupcontroller.cpp" line="229"/>
+        <source>Cannot restore</source>
+        <translation>Wiederherstellen nicht möglich</translation>
+    </message>
+    <message>
+        <location filename="../ui/backupcontroller.cpp" line="230"/>
+        <source>%1 cannot be restored:
+%2</source>
+        <translation>%1 kann nicht wiederhergestellt werden:
+%2</translation>
+    </message>
+    <message>
+        <location filename="../ui/backupcontroller.cpp" line="234"/>
+        <source>Nothing restored: %1</source>
+        <translation>Nichts wiederhergestellt: %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/backupcontroller.cpp" line="241"/>
+        <source>Nothing restored: the board is not connected</source>
+        <translation>Nichts wiederhergestellt: Das Board ist nicht angeschlossen</translation>
+    </message>
+    <message>
+        <location filename="../ui/backupcontroller.cpp" line="247"/>
+        <source>Restore a backup of another board?</source>
+        <translation>Sicherung eines anderen Boards wiederherstellen?</translation>
+    </message>
+    <message>
+        <location filename="../ui/backupcontroller.cpp" line="249"/>
+        <source>Settings made for another model or firmware may not suit this board. Load the backup into the forms anyway?</source>
+        <translation>Einstellungen für ein anderes Modell oder eine andere Firmware passen womöglich nicht zu diesem Board. Die Sicherung trotzdem in die Formulare laden?</translation>
+    </message>
+    <message>
+        <location filename="../ui/backupcontroller.cpp" line="253"/>
+        <source>Load anyway</source>
+        <translation>Trotzdem laden</translation>
+    </message>
+    <message>
+        <location filename="../ui/backupcontroller.cpp" line="259"/>
+        <location filename="../ui/backupcontroller.cpp" line="265"/>
+        <source>Nothing restored</source>
+        <translation>Nichts wiederhergestellt</translation>
+    </message>
+    <message>
+        <location filename="../ui/backupcontroller.cpp" line="270"/>
+        <source>Loaded %1 into the forms; apply or save to send it to the board</source>
+        <translation>%1 in die Formulare geladen; anwenden oder speichern, um es an das Board zu senden</translation>
+    </message>
+</context>
+<context>
     <name>BoardDiscovery</name>
     <message>
         <location filename="../device/boarddiscovery.cpp" line="287"/>
@@ -186,7 +393,7 @@
     </message>
     <message>
         <location filename="../ui/fulleffectsettingswidget.ui" line="88"/>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="437"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="475"/>
         <source>Delete</source>
         <translation>Löschen</translation>
     </message>
@@ -279,112 +486,132 @@
         <translation>Stärke der periodischen DirectX-Kräfte (%)</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="35"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="36"/>
         <source>Type a name for the profile first.</source>
         <translation>Geben Sie zuerst einen Namen für das Profil ein.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="37"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="38"/>
         <source>A profile name may not start with a dot.</source>
         <translation>Ein Profilname darf nicht mit einem Punkt beginnen.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="41"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="42"/>
         <source>A profile name may not contain / or \ or control characters such as a line break or a tab.</source>
         <translation>Ein Profilname darf weder / noch \ noch Steuerzeichen wie Zeilenumbruch oder Tabulator enthalten.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="359"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="160"/>
+        <source>Import...</source>
+        <translation>Importieren...</translation>
+    </message>
+    <message>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="162"/>
+        <source>Store an effect profile file as a profile</source>
+        <translation>Eine Effektprofil-Datei als Profil ablegen</translation>
+    </message>
+    <message>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="163"/>
+        <source>Export...</source>
+        <translation>Exportieren...</translation>
+    </message>
+    <message>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="165"/>
+        <source>Write the effect settings of the form to a profile file</source>
+        <translation>Die Effekteinstellungen des Formulars in eine Profildatei schreiben</translation>
+    </message>
+    <message>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="396"/>
         <source>Effect profiles</source>
         <translation>Effektprofile</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="377"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="414"/>
         <source>The effect profile was not saved. %1</source>
         <translation>Das Effektprofil wurde nicht gespeichert. %1</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="384"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="421"/>
         <source>An effect profile named “%1” exists. Replace it with the settings in the form?</source>
         <translation>Es gibt bereits ein Effektprofil „%1“. Soll es durch die Einstellungen im Formular ersetzt werden?</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="387"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="424"/>
         <source>Replace</source>
         <translation>Ersetzen</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="388"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="425"/>
         <source>The effect profile “%1” was left as it was.</source>
         <translation>Das Effektprofil „%1“ blieb unverändert.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="406"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="443"/>
         <source>the folder %1 cannot be created</source>
         <translation>der Ordner %1 kann nicht angelegt werden</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="409"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="447"/>
         <source>Effect profile “%1” saved.</source>
         <translation>Effektprofil „%1“ gespeichert.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="411"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="449"/>
         <source>The effect profile “%1” could not be saved: %2</source>
         <translation>Das Effektprofil „%1“ konnte nicht gespeichert werden: %2</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="423"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="461"/>
         <source>No effect profile was deleted. %1</source>
         <translation>Es wurde kein Effektprofil gelöscht. %1</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="429"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="467"/>
         <source>There is no effect profile named “%1”.</source>
         <translation>Es gibt kein Effektprofil „%1“.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="434"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="472"/>
         <source>Delete the effect profile “%1”? Its file is removed from this computer; the form keeps what it shows.</source>
         <translation>Effektprofil „%1“ löschen? Seine Datei wird von diesem Computer entfernt; das Formular behält, was es anzeigt.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="438"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="476"/>
         <source>The effect profile “%1” was kept.</source>
         <translation>Das Effektprofil „%1“ wurde behalten.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="443"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="482"/>
         <source>Effect profile “%1” deleted.</source>
         <translation>Effektprofil „%1“ gelöscht.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="445"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="484"/>
         <source>The effect profile “%1” could not be deleted: %2</source>
         <translation>Das Effektprofil „%1“ konnte nicht gelöscht werden: %2</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="465"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="504"/>
         <source>“%1” was not loaded: an effect profile holds exactly %2 bytes.</source>
         <translation>„%1“ wurde nicht geladen: Ein Effektprofil umfasst genau %2 Bytes.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="474"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="513"/>
         <source>The effect settings in the form hold changes that were not sent to the board. Load the profile “%1” and discard them?</source>
         <translation>Die Effekteinstellungen im Formular enthalten Änderungen, die nicht an die Platine gesendet wurden. Profil „%1“ laden und die Änderungen verwerfen?</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="477"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="516"/>
         <source>Discard changes and load</source>
         <translation>Änderungen verwerfen und laden</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="478"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="517"/>
         <source>The effect profile “%1” was not loaded; the form keeps your changes.</source>
         <translation>Das Effektprofil „%1“ wurde nicht geladen; das Formular behält Ihre Änderungen.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="490"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="531"/>
         <source>Profile &quot;%1&quot; loaded into the form; Apply or Save sends it to the board.</source>
         <translation>Profil „%1“ in das Formular geladen; Übernehmen oder Speichern sendet es an das Board.</translation>
     </message>
@@ -752,7 +979,7 @@
     <name>MainWindow</name>
     <message>
         <location filename="../ui/mainwindow.ui" line="27"/>
-        <location filename="../ui/mainwindow.cpp" line="269"/>
+        <location filename="../ui/mainwindow.cpp" line="274"/>
         <source>No compatible devices connected</source>
         <translation>Keine kompatiblen Geräte angeschlossen</translation>
     </message>
@@ -1242,142 +1469,142 @@
         <translation>Controller neu starten</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="107"/>
+        <location filename="../ui/mainwindow.cpp" line="111"/>
         <source>Live input</source>
         <translation>Live-Eingaben</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="271"/>
+        <location filename="../ui/mainwindow.cpp" line="276"/>
         <source>Select compatible device (</source>
         <translation>Kompatibles Gerät wählen (</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="273"/>
+        <location filename="../ui/mainwindow.cpp" line="278"/>
         <source> connected)</source>
         <translation> angeschlossen)</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="331"/>
+        <location filename="../ui/mainwindow.cpp" line="336"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="332"/>
+        <location filename="../ui/mainwindow.cpp" line="337"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="333"/>
+        <location filename="../ui/mainwindow.cpp" line="338"/>
         <source>Latest version</source>
         <translation>Neueste Version</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="522"/>
+        <location filename="../ui/mainwindow.cpp" line="537"/>
         <source>the board</source>
         <translation>das Board</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="528"/>
+        <location filename="../ui/mainwindow.cpp" line="543"/>
         <source>Failed: %1</source>
         <translation>Fehlgeschlagen: %1</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="554"/>
+        <location filename="../ui/mainwindow.cpp" line="569"/>
         <source>Effect settings read from %1.</source>
         <translation>Effekteinstellungen von %1 gelesen.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="555"/>
+        <location filename="../ui/mainwindow.cpp" line="570"/>
         <source>Effect settings could not be read from %1: %2. Apply and Save stay disabled until a read succeeds.</source>
         <translation>Die Effekteinstellungen konnten nicht von %1 gelesen werden: %2. Übernehmen und Speichern bleiben deaktiviert, bis ein Lesen gelingt.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="565"/>
+        <location filename="../ui/mainwindow.cpp" line="580"/>
         <source>Hardware settings read from %1.</source>
         <translation>Hardwareeinstellungen von %1 gelesen.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="566"/>
+        <location filename="../ui/mainwindow.cpp" line="581"/>
         <source>Hardware settings could not be read from %1: %2. Apply and Save stay disabled until a read succeeds.</source>
         <translation>Die Hardwareeinstellungen konnten nicht von %1 gelesen werden: %2. Übernehmen und Speichern bleiben deaktiviert, bis ein Lesen gelingt.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="571"/>
+        <location filename="../ui/mainwindow.cpp" line="586"/>
         <source>Effect settings applied to the working memory of %1.</source>
         <translation>Effekteinstellungen in den Arbeitsspeicher von %1 übernommen.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="572"/>
+        <location filename="../ui/mainwindow.cpp" line="587"/>
         <source>Effect settings could not be applied to %1: %2.</source>
         <translation>Die Effekteinstellungen konnten nicht auf %1 übernommen werden: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="575"/>
+        <location filename="../ui/mainwindow.cpp" line="590"/>
         <source>Hardware settings applied to the working memory of %1.</source>
         <translation>Hardwareeinstellungen in den Arbeitsspeicher von %1 übernommen.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="576"/>
+        <location filename="../ui/mainwindow.cpp" line="591"/>
         <source>Hardware settings could not be applied to %1: %2.</source>
         <translation>Die Hardwareeinstellungen konnten nicht auf %1 übernommen werden: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="579"/>
+        <location filename="../ui/mainwindow.cpp" line="594"/>
         <source>Effect settings saved to the permanent memory of %1.</source>
         <translation>Effekteinstellungen im permanenten Speicher von %1 gespeichert.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="580"/>
+        <location filename="../ui/mainwindow.cpp" line="595"/>
         <source>Effect settings could not be saved to %1: %2.</source>
         <translation>Die Effekteinstellungen konnten nicht auf %1 gespeichert werden: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="582"/>
+        <location filename="../ui/mainwindow.cpp" line="597"/>
         <source>The effect settings</source>
         <translation>Die Effekteinstellungen</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="585"/>
+        <location filename="../ui/mainwindow.cpp" line="600"/>
         <source>Hardware settings saved to the permanent memory of %1.</source>
         <translation>Hardwareeinstellungen im permanenten Speicher von %1 gespeichert.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="586"/>
+        <location filename="../ui/mainwindow.cpp" line="601"/>
         <source>Hardware settings could not be saved to %1: %2.</source>
         <translation>Die Hardwareeinstellungen konnten nicht auf %1 gespeichert werden: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="588"/>
+        <location filename="../ui/mainwindow.cpp" line="603"/>
         <source>The hardware settings</source>
         <translation>Die Hardwareeinstellungen</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="592"/>
+        <location filename="../ui/mainwindow.cpp" line="607"/>
         <source>%1 is rebooting; it will come back in the list in a few seconds.</source>
         <translation>%1 startet neu und erscheint in wenigen Sekunden wieder in der Liste.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="593"/>
+        <location filename="../ui/mainwindow.cpp" line="608"/>
         <source>%1 could not be told to reboot: %2.</source>
         <translation>%1 konnte nicht zum Neustart aufgefordert werden: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="596"/>
+        <location filename="../ui/mainwindow.cpp" line="611"/>
         <source>%1 now waits for a firmware update and leaves the list.</source>
         <translation>%1 wartet jetzt auf ein Firmware-Update und verschwindet aus der Liste.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="597"/>
+        <location filename="../ui/mainwindow.cpp" line="612"/>
         <source>%1 could not be switched to DFU mode: %2.</source>
         <translation>%1 konnte nicht in den DFU-Modus versetzt werden: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="605"/>
+        <location filename="../ui/mainwindow.cpp" line="620"/>
         <source>Settings not saved</source>
         <translation>Einstellungen nicht gespeichert</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="606"/>
+        <location filename="../ui/mainwindow.cpp" line="621"/>
         <source>%1 may not be stored on %2: %3.
 
 The board may lose them when it is switched off. Check the connection and save again.</source>
@@ -1386,69 +1613,69 @@ The board may lose them when it is switched off. Check the connection and save a
 Das Board kann sie beim Ausschalten verlieren. Prüfen Sie die Verbindung und speichern Sie erneut.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="624"/>
-        <location filename="../ui/mainwindow.cpp" line="655"/>
-        <location filename="../ui/mainwindow.cpp" line="674"/>
+        <location filename="../ui/mainwindow.cpp" line="639"/>
+        <location filename="../ui/mainwindow.cpp" line="670"/>
+        <location filename="../ui/mainwindow.cpp" line="689"/>
         <source>Disabled</source>
         <translation>Deaktiviert</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="625"/>
+        <location filename="../ui/mainwindow.cpp" line="640"/>
         <source>Generic button</source>
         <translation>Allgemeiner Taster</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="626"/>
+        <location filename="../ui/mainwindow.cpp" line="641"/>
         <source>Analog</source>
         <translation>Analog</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="627"/>
+        <location filename="../ui/mainwindow.cpp" line="642"/>
         <source>SPI CS</source>
         <translation>SPI CS</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="628"/>
+        <location filename="../ui/mainwindow.cpp" line="643"/>
         <source>SPI SCK</source>
         <translation>SPI SCK</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="629"/>
+        <location filename="../ui/mainwindow.cpp" line="644"/>
         <source>SPI MISO</source>
         <translation>SPI MISO</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="630"/>
+        <location filename="../ui/mainwindow.cpp" line="645"/>
         <source>Enable effects switch</source>
         <translation>Schalter zum Aktivieren der Effekte</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="631"/>
+        <location filename="../ui/mainwindow.cpp" line="646"/>
         <source>Reset center button</source>
         <translation>Taster zum Zurücksetzen der Mitte</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="632"/>
+        <location filename="../ui/mainwindow.cpp" line="647"/>
         <source>Reboot button</source>
         <translation>Neustart-Taster</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="633"/>
+        <location filename="../ui/mainwindow.cpp" line="648"/>
         <source>Braking PWM</source>
         <translation>Brems-PWM</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="674"/>
+        <location filename="../ui/mainwindow.cpp" line="689"/>
         <source>Normal</source>
         <translation>Normal</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="674"/>
+        <location filename="../ui/mainwindow.cpp" line="689"/>
         <source>Inverted</source>
         <translation>Invertiert</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="874"/>
+        <location filename="../ui/mainwindow.cpp" line="937"/>
         <source>Nothing was saved and %1 stays selected: the settings in the form cannot be sent as they are.</source>
         <translation>Es wurde nichts gespeichert und %1 bleibt ausgewählt: Die Einstellungen im Formular können so nicht gesendet werden.</translation>
     </message>
@@ -1456,6 +1683,166 @@ Das Board kann sie beim Ausschalten verlieren. Prüfen Sie die Verbindung und sp
         <location filename="../ui/changetracker.cpp" line="70"/>
         <source>Applied, not saved: lost when the board loses power</source>
         <translation>Angewendet, nicht gespeichert: geht verloren, wenn die Platine stromlos wird</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileExchange</name>
+    <message>
+        <location filename="../ui/profileexchange.cpp" line="20"/>
+        <source>Effect profiles (*%1)</source>
+        <translation>Effektprofile (*%1)</translation>
+    </message>
+    <message>
+        <location filename="../ui/profileexchange.cpp" line="81"/>
+        <source>Profile of another board</source>
+        <translation>Profil eines anderen Boards</translation>
+    </message>
+    <message>
+        <location filename="../ui/profileexchange.cpp" line="82"/>
+        <source>The profile &quot;%1&quot; was made on a %2 board; the selected board is a %3. Its settings, the motion range among them, may not suit this board.
+
+Load it anyway?</source>
+        <translation>Das Profil „%1“ wurde auf einem Board vom Typ „%2“ erstellt; das ausgewählte Board ist vom Typ „%3“. Seine Einstellungen, darunter der Bewegungsbereich, passen womöglich nicht zu diesem Board.
+
+Trotzdem laden?</translation>
+    </message>
+    <message>
+        <location filename="../ui/profileexchange.cpp" line="86"/>
+        <source>Load anyway</source>
+        <translation>Trotzdem laden</translation>
+    </message>
+    <message>
+        <location filename="../ui/profileexchange.cpp" line="105"/>
+        <source>&quot;%1&quot; cannot be a profile name</source>
+        <translation>„%1“ kann kein Profilname sein</translation>
+    </message>
+    <message>
+        <location filename="../ui/profileexchange.cpp" line="110"/>
+        <source>the profile folder %1 cannot be created</source>
+        <translation>der Profilordner %1 kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <location filename="../ui/profileexchange.cpp" line="141"/>
+        <source>Import effect profile</source>
+        <translation>Effektprofil importieren</translation>
+    </message>
+    <message>
+        <location filename="../ui/profileexchange.cpp" line="146"/>
+        <source>Replace profile?</source>
+        <translation>Profil ersetzen?</translation>
+    </message>
+    <message>
+        <location filename="../ui/profileexchange.cpp" line="147"/>
+        <source>A profile named &quot;%1&quot; exists already. Replace it with the imported one?</source>
+        <translation>Ein Profil namens „%1“ ist bereits vorhanden. Durch das importierte ersetzen?</translation>
+    </message>
+    <message>
+        <location filename="../ui/profileexchange.cpp" line="149"/>
+        <source>Replace</source>
+        <translation>Ersetzen</translation>
+    </message>
+    <message>
+        <location filename="../ui/profileexchange.cpp" line="153"/>
+        <source>Profile &quot;%1&quot; imported</source>
+        <translation>Profil „%1“ importiert</translation>
+    </message>
+    <message>
+        <location filename="../ui/profileexchange.cpp" line="155"/>
+        <source>Profile not imported: %1</source>
+        <translation>Profil nicht importiert: %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/profileexchange.cpp" line="161"/>
+        <source>Export effect profile</source>
+        <translation>Effektprofil exportieren</translation>
+    </message>
+    <message>
+        <location filename="../ui/profileexchange.cpp" line="168"/>
+        <source>Effect settings exported to %1</source>
+        <translation>Effekteinstellungen nach %1 exportiert</translation>
+    </message>
+    <message>
+        <location filename="../ui/profileexchange.cpp" line="171"/>
+        <source>Profile not exported: %1</source>
+        <translation>Profil nicht exportiert: %1</translation>
+    </message>
+</context>
+<context>
+    <name>RestoreBackupDialog</name>
+    <message>
+        <location filename="../ui/restorebackupdialog.cpp" line="28"/>
+        <source>Restore board backup</source>
+        <translation>Board-Sicherung wiederherstellen</translation>
+    </message>
+    <message>
+        <location filename="../ui/restorebackupdialog.cpp" line="33"/>
+        <source>No automatic backups yet. Open a backup file to load it into the forms.</source>
+        <translation>Noch keine automatischen Sicherungen. Öffnen Sie eine Sicherungsdatei, um sie in die Formulare zu laden.</translation>
+    </message>
+    <message>
+        <location filename="../ui/restorebackupdialog.cpp" line="34"/>
+        <source>Automatic backups, newest first. The chosen backup is loaded into the forms; nothing reaches the board until you apply or save.</source>
+        <translation>Automatische Sicherungen, neueste zuerst. Die gewählte Sicherung wird in die Formulare geladen; das Board erhält nichts, bevor Sie anwenden oder speichern.</translation>
+    </message>
+    <message>
+        <location filename="../ui/restorebackupdialog.cpp" line="43"/>
+        <source>Taken</source>
+        <translation>Erstellt</translation>
+    </message>
+    <message>
+        <location filename="../ui/restorebackupdialog.cpp" line="43"/>
+        <source>Model</source>
+        <translation>Modell</translation>
+    </message>
+    <message>
+        <location filename="../ui/restorebackupdialog.cpp" line="43"/>
+        <source>Firmware</source>
+        <translation>Firmware</translation>
+    </message>
+    <message>
+        <location filename="../ui/restorebackupdialog.cpp" line="43"/>
+        <source>Before</source>
+        <translation>Vor</translation>
+    </message>
+    <message>
+        <location filename="../ui/restorebackupdialog.cpp" line="60"/>
+        <source>Open file...</source>
+        <translation>Datei öffnen...</translation>
+    </message>
+    <message>
+        <location filename="../ui/restorebackupdialog.cpp" line="62"/>
+        <source>Restore</source>
+        <translation>Wiederherstellen</translation>
+    </message>
+    <message>
+        <location filename="../ui/restorebackupdialog.cpp" line="81"/>
+        <source>Saving effect settings</source>
+        <translation>Speichern der Effekteinstellungen</translation>
+    </message>
+    <message>
+        <location filename="../ui/restorebackupdialog.cpp" line="83"/>
+        <source>Saving hardware settings</source>
+        <translation>Speichern der Hardwareeinstellungen</translation>
+    </message>
+    <message>
+        <location filename="../ui/restorebackupdialog.cpp" line="85"/>
+        <source>Switching to DFU mode</source>
+        <translation>Wechsel in den DFU-Modus</translation>
+    </message>
+    <message>
+        <location filename="../ui/restorebackupdialog.cpp" line="87"/>
+        <source>Restoring a backup</source>
+        <translation>Wiederherstellen einer Sicherung</translation>
+    </message>
+    <message>
+        <location filename="../ui/restorebackupdialog.cpp" line="103"/>
+        <source>Open board backup</source>
+        <translation>Board-Sicherung öffnen</translation>
+    </message>
+    <message>
+        <location filename="../ui/restorebackupdialog.cpp" line="104"/>
+        <source>Board backups (*%1);;All files (*)</source>
+        <translation>Board-Sicherungen (*%1);;Alle Dateien (*)</translation>
     </message>
 </context>
 <context>

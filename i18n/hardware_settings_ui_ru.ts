@@ -2,6 +2,213 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru">
 <context>
+    <name>BackupController</name>
+    <message>
+        <location filename="../ui/backupcontroller.cpp" line="27"/>
+        <source>Board backups (*%1)</source>
+        <translation>Резервные копии платы (*%1)</translation>
+    </message>
+    <message>
+        <location filename="../ui/backupcontroller.cpp" line="33"/>
+        <source>saving the effect settings to permanent memory</source>
+        <translation>сохранением настроек эффектов в постоянную память</translation>
+    </message>
+    <message>
+        <location filename="../ui/backupcontroller.cpp" line="35"/>
+        <source>saving the hardware settings to permanent memory</source>
+        <translation>сохранением аппаратных настроек в постоянную память</translation>
+    </message>
+    <message>
+        <location filename="../ui/backupcontroller.cpp" line="37"/>
+        <source>switching to DFU mode</source>
+        <translation>переходом в режим DFU</translation>
+    </message>
+    <message>
+        <location filename="../ui/backupcontroller.cpp" line="51"/>
+        <source>&amp;Board</source>
+        <translation>&amp;Плата</translation>
+    </message>
+    <message>
+        <location filename="../ui/backupcontroller.cpp" line="53"/>
+        <source>&amp;Back up board...</source>
+        <translation>&amp;Сохранить резервную копию платы...</translation>
+    </message>
+    <message>
+        <location filename="../ui/backupcontroller.cpp" line="55"/>
+        <source>Read both settings records from the board and save them to a file</source>
+        <translation>Прочитать с платы обе записи настроек и сохранить их в файл</translation>
+    </message>
+    <message>
+        <location filename="../ui/backupcontroller.cpp" line="57"/>
+        <source>&amp;Restore...</source>
+        <translation>&amp;Восстановить...</translation>
+    </message>
+    <message>
+        <location filename="../ui/backupcontroller.cpp" line="59"/>
+        <source>Load a backup into the forms; apply or save it afterwards</source>
+        <translation>Загрузить резервную копию в формы; затем применить или сохранить её</translation>
+    </message>
+    <message>
+        <location filename="../ui/backupcontroller.cpp" line="82"/>
+        <source>the board is not connected</source>
+        <translation>плата не подключена</translation>
+    </message>
+    <message>
+        <location filename="../ui/backupcontroller.cpp" line="90"/>
+        <source>reading the effect settings failed: %1</source>
+        <translation>не удалось прочитать настройки эффектов: %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/backupcontroller.cpp" line="95"/>
+        <source>reading the hardware settings failed: %1</source>
+        <translation>не удалось прочитать аппаратные настройки: %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/backupcontroller.cpp" line="114"/>
+        <source>Automatic backup written to %1</source>
+        <translation>Автоматическая резервная копия записана в %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/backupcontroller.cpp" line="120"/>
+        <source>No backup taken</source>
+        <translation>Резервная копия не создана</translation>
+    </message>
+    <message>
+        <location filename="../ui/backupcontroller.cpp" line="121"/>
+        <source>No backup of the board could be taken before %1:
+%2
+
+Go ahead without a backup?</source>
+        <translation>Не удалось создать резервную копию платы перед %1:
+%2
+
+Продолжить без резервной копии?</translation>
+    </message>
+    <message>
+        <location filename="../ui/backupcontroller.cpp" line="126"/>
+        <source>Go ahead without backup</source>
+        <translation>Продолжить без резервной копии</translation>
+    </message>
+    <message>
+        <location filename="../ui/backupcontroller.cpp" line="133"/>
+        <source>Stopped before %1: no backup could be taken</source>
+        <translation>Остановлено перед %1: не удалось создать резервную копию</translation>
+    </message>
+    <message>
+        <location filename="../ui/backupcontroller.cpp" line="143"/>
+        <source>Select a connected board to back up</source>
+        <translation>Выберите подключённую плату для резервного копирования</translation>
+    </message>
+    <message>
+        <location filename="../ui/backupcontroller.cpp" line="156"/>
+        <source>Back up board</source>
+        <translation>Резервная копия платы</translation>
+    </message>
+    <message>
+        <location filename="../ui/backupcontroller.cpp" line="170"/>
+        <source>Backup failed: %1</source>
+        <translation>Резервное копирование не удалось: %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/backupcontroller.cpp" line="173"/>
+        <source>Board backed up to %1</source>
+        <translation>Резервная копия платы сохранена в %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/backupcontroller.cpp" line="180"/>
+        <source>Select the board to restore to first</source>
+        <translation>Сначала выберите плату для восстановления</translation>
+    </message>
+    <message>
+        <location filename="../ui/backupcontroller.cpp" line="194"/>
+        <source>The backup was taken from a %1 board; the selected board is a %2.</source>
+        <translation>Резервная копия снята с платы типа «%1»; выбранная плата — типа «%2».</translation>
+    </message>
+    <message>
+        <location filename="../ui/backupcontroller.cpp" line="198"/>
+        <source>The backup was taken on firmware version %1; the selected board runs version %2.</source>
+        <translation>Резервная копия снята на прошивке версии %1; на выбранной плате работает версия %2.</translation>
+    </message>
+    <message>
+        <location filename="../ui/backupcontroller.cpp" line="209"/>
+        <source>generic</source>
+        <translation>универсальная</translation>
+    </message>
+    <message>
+        <location filename="../ui/backupcontroller.cpp" line="211"/>
+        <source>joystick</source>
+        <translation>джойстик</translation>
+    </message>
+    <message>
+        <location filename="../ui/backupcontroller.cpp" line="213"/>
+        <source>rudder</source>
+        <translation>педали</translation>
+    </message>
+    <message>
+        <location filename="../ui/backupcontroller.cpp" line="215"/>
+        <source>wheel</source>
+        <translation>руль</translation>
+    </message>
+    <message>
+        <location filename="../ui/backupcontroller.cpp" line="217"/>
+        <source>collective</source>
+        <translation>шаг-газ</translation>
+    </message>
+    <message>
+        <location filename="../ui/backupcontroller.cpp" line="219"/>
+        <source>unknown (type %1)</source>
+        <translation>неизвестный (тип %1)</translation>
+    </message>
+    <message>
+        <location filename="../ui/backupcontroller.cpp" line="229"/>
+        <source>Cannot restore</source>
+        <translation>Восстановление невозможно</translation>
+    </message>
+    <message>
+        <location filename="../ui/backupcontroller.cpp" line="230"/>
+        <source>%1 cannot be restored:
+%2</source>
+        <translation>%1 невозможно восстановить:
+%2</translation>
+    </message>
+    <message>
+        <location filename="../ui/backupcontroller.cpp" line="234"/>
+        <source>Nothing restored: %1</source>
+        <translation>Ничего не восстановлено: %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/backupcontroller.cpp" line="241"/>
+        <source>Nothing restored: the board is not connected</source>
+        <translation>Ничего не восстановлено: плата не подключена</translation>
+    </message>
+    <message>
+        <location filename="../ui/backupcontroller.cpp" line="247"/>
+        <source>Restore a backup of another board?</source>
+        <translation>Восстановить резервную копию другой платы?</translation>
+    </message>
+    <message>
+        <location filename="../ui/backupcontroller.cpp" line="249"/>
+        <source>Settings made for another model or firmware may not suit this board. Load the backup into the forms anyway?</source>
+        <translation>Настройки для другой модели или прошивки могут не подойти этой плате. Всё равно загрузить резервную копию в формы?</translation>
+    </message>
+    <message>
+        <location filename="../ui/backupcontroller.cpp" line="253"/>
+        <source>Load anyway</source>
+        <translation>Всё равно загрузить</translation>
+    </message>
+    <message>
+        <location filename="../ui/backupcontroller.cpp" line="259"/>
+        <location filename="../ui/backupcontroller.cpp" line="265"/>
+        <source>Nothing restored</source>
+        <translation>Ничего не восстановлено</translation>
+    </message>
+    <message>
+        <location filename="../ui/backupcontroller.cpp" line="270"/>
+        <source>Loaded %1 into the forms; apply or save to send it to the board</source>
+        <translation>%1 загружена в формы; примените или сохраните, чтобы отправить её на плату</translation>
+    </message>
+</context>
+<context>
     <name>BoardDiscovery</name>
     <message>
         <location filename="../device/boarddiscovery.cpp" line="287"/>
@@ -186,7 +393,7 @@
     </message>
     <message>
         <location filename="../ui/fulleffectsettingswidget.ui" line="88"/>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="437"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="475"/>
         <source>Delete</source>
         <translation>Удалить</translation>
     </message>
@@ -279,112 +486,132 @@
         <translation>Уровень периодических усилий DirectX (%)</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="35"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="36"/>
         <source>Type a name for the profile first.</source>
         <translation>Сначала введите имя профиля.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="37"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="38"/>
         <source>A profile name may not start with a dot.</source>
         <translation>Имя профиля не может начинаться с точки.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="41"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="42"/>
         <source>A profile name may not contain / or \ or control characters such as a line break or a tab.</source>
         <translation>Имя профиля не может содержать / или \, а также управляющие символы, например перевод строки или табуляцию.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="359"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="160"/>
+        <source>Import...</source>
+        <translation>Импорт...</translation>
+    </message>
+    <message>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="162"/>
+        <source>Store an effect profile file as a profile</source>
+        <translation>Сохранить файл профиля эффектов как профиль</translation>
+    </message>
+    <message>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="163"/>
+        <source>Export...</source>
+        <translation>Экспорт...</translation>
+    </message>
+    <message>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="165"/>
+        <source>Write the effect settings of the form to a profile file</source>
+        <translation>Записать настройки эффектов из формы в файл профиля</translation>
+    </message>
+    <message>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="396"/>
         <source>Effect profiles</source>
         <translation>Профили эффектов</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="377"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="414"/>
         <source>The effect profile was not saved. %1</source>
         <translation>Профиль эффектов не сохранён. %1</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="384"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="421"/>
         <source>An effect profile named “%1” exists. Replace it with the settings in the form?</source>
         <translation>Профиль эффектов «%1» уже существует. Заменить его настройками из формы?</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="387"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="424"/>
         <source>Replace</source>
         <translation>Заменить</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="388"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="425"/>
         <source>The effect profile “%1” was left as it was.</source>
         <translation>Профиль эффектов «%1» оставлен без изменений.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="406"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="443"/>
         <source>the folder %1 cannot be created</source>
         <translation>не удаётся создать папку %1</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="409"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="447"/>
         <source>Effect profile “%1” saved.</source>
         <translation>Профиль эффектов «%1» сохранён.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="411"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="449"/>
         <source>The effect profile “%1” could not be saved: %2</source>
         <translation>Не удалось сохранить профиль эффектов «%1»: %2</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="423"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="461"/>
         <source>No effect profile was deleted. %1</source>
         <translation>Ни один профиль эффектов не удалён. %1</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="429"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="467"/>
         <source>There is no effect profile named “%1”.</source>
         <translation>Профиля эффектов «%1» нет.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="434"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="472"/>
         <source>Delete the effect profile “%1”? Its file is removed from this computer; the form keeps what it shows.</source>
         <translation>Удалить профиль эффектов «%1»? Его файл будет удалён с этого компьютера; форма сохранит то, что в ней показано.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="438"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="476"/>
         <source>The effect profile “%1” was kept.</source>
         <translation>Профиль эффектов «%1» сохранён без изменений.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="443"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="482"/>
         <source>Effect profile “%1” deleted.</source>
         <translation>Профиль эффектов «%1» удалён.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="445"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="484"/>
         <source>The effect profile “%1” could not be deleted: %2</source>
         <translation>Не удалось удалить профиль эффектов «%1»: %2</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="465"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="504"/>
         <source>“%1” was not loaded: an effect profile holds exactly %2 bytes.</source>
         <translation>«%1» не загружен: профиль эффектов занимает ровно %2 байт.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="474"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="513"/>
         <source>The effect settings in the form hold changes that were not sent to the board. Load the profile “%1” and discard them?</source>
         <translation>В настройках эффектов в форме есть изменения, не отправленные на плату. Загрузить профиль «%1» и отбросить их?</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="477"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="516"/>
         <source>Discard changes and load</source>
         <translation>Отбросить изменения и загрузить</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="478"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="517"/>
         <source>The effect profile “%1” was not loaded; the form keeps your changes.</source>
         <translation>Профиль эффектов «%1» не загружен; ваши изменения в форме сохранены.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="490"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="531"/>
         <source>Profile &quot;%1&quot; loaded into the form; Apply or Save sends it to the board.</source>
         <translation>Профиль «%1» загружен в форму; «Применить» или «Сохранить» отправит его на плату.</translation>
     </message>
@@ -752,7 +979,7 @@
     <name>MainWindow</name>
     <message>
         <location filename="../ui/mainwindow.ui" line="27"/>
-        <location filename="../ui/mainwindow.cpp" line="269"/>
+        <location filename="../ui/mainwindow.cpp" line="274"/>
         <source>No compatible devices connected</source>
         <translation>Совместимые устройства не подключены</translation>
     </message>
@@ -1242,142 +1469,142 @@
         <translation>Перезагрузить контроллер</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="107"/>
+        <location filename="../ui/mainwindow.cpp" line="111"/>
         <source>Live input</source>
         <translation>Входы в реальном времени</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="271"/>
+        <location filename="../ui/mainwindow.cpp" line="276"/>
         <source>Select compatible device (</source>
         <translation>Выберите совместимое устройство (подключено: </translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="273"/>
+        <location filename="../ui/mainwindow.cpp" line="278"/>
         <source> connected)</source>
         <translation>)</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="331"/>
+        <location filename="../ui/mainwindow.cpp" line="336"/>
         <source>OK</source>
         <translation>ОК</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="332"/>
+        <location filename="../ui/mainwindow.cpp" line="337"/>
         <source>Cancel</source>
         <translation>Отмена</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="333"/>
+        <location filename="../ui/mainwindow.cpp" line="338"/>
         <source>Latest version</source>
         <translation>Последняя версия</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="522"/>
+        <location filename="../ui/mainwindow.cpp" line="537"/>
         <source>the board</source>
         <translation>плата</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="528"/>
+        <location filename="../ui/mainwindow.cpp" line="543"/>
         <source>Failed: %1</source>
         <translation>Ошибка: %1</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="554"/>
+        <location filename="../ui/mainwindow.cpp" line="569"/>
         <source>Effect settings read from %1.</source>
         <translation>Настройки эффектов прочитаны с %1.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="555"/>
+        <location filename="../ui/mainwindow.cpp" line="570"/>
         <source>Effect settings could not be read from %1: %2. Apply and Save stay disabled until a read succeeds.</source>
         <translation>Не удалось прочитать настройки эффектов с %1: %2. «Применить» и «Сохранить» недоступны, пока чтение не удастся.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="565"/>
+        <location filename="../ui/mainwindow.cpp" line="580"/>
         <source>Hardware settings read from %1.</source>
         <translation>Настройки оборудования прочитаны с %1.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="566"/>
+        <location filename="../ui/mainwindow.cpp" line="581"/>
         <source>Hardware settings could not be read from %1: %2. Apply and Save stay disabled until a read succeeds.</source>
         <translation>Не удалось прочитать настройки оборудования с %1: %2. «Применить» и «Сохранить» недоступны, пока чтение не удастся.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="571"/>
+        <location filename="../ui/mainwindow.cpp" line="586"/>
         <source>Effect settings applied to the working memory of %1.</source>
         <translation>Настройки эффектов применены в рабочей памяти %1.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="572"/>
+        <location filename="../ui/mainwindow.cpp" line="587"/>
         <source>Effect settings could not be applied to %1: %2.</source>
         <translation>Не удалось применить настройки эффектов на %1: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="575"/>
+        <location filename="../ui/mainwindow.cpp" line="590"/>
         <source>Hardware settings applied to the working memory of %1.</source>
         <translation>Настройки оборудования применены в рабочей памяти %1.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="576"/>
+        <location filename="../ui/mainwindow.cpp" line="591"/>
         <source>Hardware settings could not be applied to %1: %2.</source>
         <translation>Не удалось применить настройки оборудования на %1: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="579"/>
+        <location filename="../ui/mainwindow.cpp" line="594"/>
         <source>Effect settings saved to the permanent memory of %1.</source>
         <translation>Настройки эффектов сохранены в постоянной памяти %1.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="580"/>
+        <location filename="../ui/mainwindow.cpp" line="595"/>
         <source>Effect settings could not be saved to %1: %2.</source>
         <translation>Не удалось сохранить настройки эффектов на %1: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="582"/>
+        <location filename="../ui/mainwindow.cpp" line="597"/>
         <source>The effect settings</source>
         <translation>Настройки эффектов</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="585"/>
+        <location filename="../ui/mainwindow.cpp" line="600"/>
         <source>Hardware settings saved to the permanent memory of %1.</source>
         <translation>Настройки оборудования сохранены в постоянной памяти %1.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="586"/>
+        <location filename="../ui/mainwindow.cpp" line="601"/>
         <source>Hardware settings could not be saved to %1: %2.</source>
         <translation>Не удалось сохранить настройки оборудования на %1: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="588"/>
+        <location filename="../ui/mainwindow.cpp" line="603"/>
         <source>The hardware settings</source>
         <translation>Настройки оборудования</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="592"/>
+        <location filename="../ui/mainwindow.cpp" line="607"/>
         <source>%1 is rebooting; it will come back in the list in a few seconds.</source>
         <translation>%1 перезагружается и через несколько секунд снова появится в списке.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="593"/>
+        <location filename="../ui/mainwindow.cpp" line="608"/>
         <source>%1 could not be told to reboot: %2.</source>
         <translation>Не удалось отправить %1 команду перезагрузки: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="596"/>
+        <location filename="../ui/mainwindow.cpp" line="611"/>
         <source>%1 now waits for a firmware update and leaves the list.</source>
         <translation>%1 теперь ожидает обновления прошивки и исчезает из списка.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="597"/>
+        <location filename="../ui/mainwindow.cpp" line="612"/>
         <source>%1 could not be switched to DFU mode: %2.</source>
         <translation>Не удалось перевести %1 в режим DFU: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="605"/>
+        <location filename="../ui/mainwindow.cpp" line="620"/>
         <source>Settings not saved</source>
         <translation>Настройки не сохранены</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="606"/>
+        <location filename="../ui/mainwindow.cpp" line="621"/>
         <source>%1 may not be stored on %2: %3.
 
 The board may lose them when it is switched off. Check the connection and save again.</source>
@@ -1386,69 +1613,69 @@ The board may lose them when it is switched off. Check the connection and save a
 Плата может потерять их при выключении. Проверьте подключение и сохраните ещё раз.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="624"/>
-        <location filename="../ui/mainwindow.cpp" line="655"/>
-        <location filename="../ui/mainwindow.cpp" line="674"/>
+        <location filename="../ui/mainwindow.cpp" line="639"/>
+        <location filename="../ui/mainwindow.cpp" line="670"/>
+        <location filename="../ui/mainwindow.cpp" line="689"/>
         <source>Disabled</source>
         <translation>Отключено</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="625"/>
+        <location filename="../ui/mainwindow.cpp" line="640"/>
         <source>Generic button</source>
         <translation>Обычная кнопка</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="626"/>
+        <location filename="../ui/mainwindow.cpp" line="641"/>
         <source>Analog</source>
         <translation>Аналоговый вход</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="627"/>
+        <location filename="../ui/mainwindow.cpp" line="642"/>
         <source>SPI CS</source>
         <translation>SPI CS</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="628"/>
+        <location filename="../ui/mainwindow.cpp" line="643"/>
         <source>SPI SCK</source>
         <translation>SPI SCK</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="629"/>
+        <location filename="../ui/mainwindow.cpp" line="644"/>
         <source>SPI MISO</source>
         <translation>SPI MISO</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="630"/>
+        <location filename="../ui/mainwindow.cpp" line="645"/>
         <source>Enable effects switch</source>
         <translation>Переключатель включения эффектов</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="631"/>
+        <location filename="../ui/mainwindow.cpp" line="646"/>
         <source>Reset center button</source>
         <translation>Кнопка сброса центра</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="632"/>
+        <location filename="../ui/mainwindow.cpp" line="647"/>
         <source>Reboot button</source>
         <translation>Кнопка перезагрузки</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="633"/>
+        <location filename="../ui/mainwindow.cpp" line="648"/>
         <source>Braking PWM</source>
         <translation>ШИМ торможения</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="674"/>
+        <location filename="../ui/mainwindow.cpp" line="689"/>
         <source>Normal</source>
         <translation>Обычный</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="674"/>
+        <location filename="../ui/mainwindow.cpp" line="689"/>
         <source>Inverted</source>
         <translation>Инвертированный</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="874"/>
+        <location filename="../ui/mainwindow.cpp" line="937"/>
         <source>Nothing was saved and %1 stays selected: the settings in the form cannot be sent as they are.</source>
         <translation>Ничего не сохранено, и %1 остаётся выбранным: настройки в форме нельзя отправить в таком виде.</translation>
     </message>
@@ -1456,6 +1683,166 @@ The board may lose them when it is switched off. Check the connection and save a
         <location filename="../ui/changetracker.cpp" line="70"/>
         <source>Applied, not saved: lost when the board loses power</source>
         <translation>Применено, но не сохранено: пропадёт при отключении питания платы</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileExchange</name>
+    <message>
+        <location filename="../ui/profileexchange.cpp" line="20"/>
+        <source>Effect profiles (*%1)</source>
+        <translation>Профили эффектов (*%1)</translation>
+    </message>
+    <message>
+        <location filename="../ui/profileexchange.cpp" line="81"/>
+        <source>Profile of another board</source>
+        <translation>Профиль другой платы</translation>
+    </message>
+    <message>
+        <location filename="../ui/profileexchange.cpp" line="82"/>
+        <source>The profile &quot;%1&quot; was made on a %2 board; the selected board is a %3. Its settings, the motion range among them, may not suit this board.
+
+Load it anyway?</source>
+        <translation>Профиль «%1» создан на плате типа «%2»; выбранная плата — типа «%3». Его настройки, в том числе диапазон движения, могут не подойти этой плате.
+
+Всё равно загрузить?</translation>
+    </message>
+    <message>
+        <location filename="../ui/profileexchange.cpp" line="86"/>
+        <source>Load anyway</source>
+        <translation>Всё равно загрузить</translation>
+    </message>
+    <message>
+        <location filename="../ui/profileexchange.cpp" line="105"/>
+        <source>&quot;%1&quot; cannot be a profile name</source>
+        <translation>«%1» не может быть именем профиля</translation>
+    </message>
+    <message>
+        <location filename="../ui/profileexchange.cpp" line="110"/>
+        <source>the profile folder %1 cannot be created</source>
+        <translation>не удаётся создать папку профилей %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/profileexchange.cpp" line="141"/>
+        <source>Import effect profile</source>
+        <translation>Импорт профиля эффектов</translation>
+    </message>
+    <message>
+        <location filename="../ui/profileexchange.cpp" line="146"/>
+        <source>Replace profile?</source>
+        <translation>Заменить профиль?</translation>
+    </message>
+    <message>
+        <location filename="../ui/profileexchange.cpp" line="147"/>
+        <source>A profile named &quot;%1&quot; exists already. Replace it with the imported one?</source>
+        <translation>Профиль с именем «%1» уже существует. Заменить его импортированным?</translation>
+    </message>
+    <message>
+        <location filename="../ui/profileexchange.cpp" line="149"/>
+        <source>Replace</source>
+        <translation>Заменить</translation>
+    </message>
+    <message>
+        <location filename="../ui/profileexchange.cpp" line="153"/>
+        <source>Profile &quot;%1&quot; imported</source>
+        <translation>Профиль «%1» импортирован</translation>
+    </message>
+    <message>
+        <location filename="../ui/profileexchange.cpp" line="155"/>
+        <source>Profile not imported: %1</source>
+        <translation>Профиль не импортирован: %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/profileexchange.cpp" line="161"/>
+        <source>Export effect profile</source>
+        <translation>Экспорт профиля эффектов</translation>
+    </message>
+    <message>
+        <location filename="../ui/profileexchange.cpp" line="168"/>
+        <source>Effect settings exported to %1</source>
+        <translation>Настройки эффектов экспортированы в %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/profileexchange.cpp" line="171"/>
+        <source>Profile not exported: %1</source>
+        <translation>Профиль не экспортирован: %1</translation>
+    </message>
+</context>
+<context>
+    <name>RestoreBackupDialog</name>
+    <message>
+        <location filename="../ui/restorebackupdialog.cpp" line="28"/>
+        <source>Restore board backup</source>
+        <translation>Восстановление резервной копии платы</translation>
+    </message>
+    <message>
+        <location filename="../ui/restorebackupdialog.cpp" line="33"/>
+        <source>No automatic backups yet. Open a backup file to load it into the forms.</source>
+        <translation>Автоматических резервных копий пока нет. Откройте файл резервной копии, чтобы загрузить его в формы.</translation>
+    </message>
+    <message>
+        <location filename="../ui/restorebackupdialog.cpp" line="34"/>
+        <source>Automatic backups, newest first. The chosen backup is loaded into the forms; nothing reaches the board until you apply or save.</source>
+        <translation>Автоматические резервные копии, сначала новые. Выбранная копия загружается в формы; на плату ничего не попадёт, пока вы не примените или не сохраните настройки.</translation>
+    </message>
+    <message>
+        <location filename="../ui/restorebackupdialog.cpp" line="43"/>
+        <source>Taken</source>
+        <translation>Создана</translation>
+    </message>
+    <message>
+        <location filename="../ui/restorebackupdialog.cpp" line="43"/>
+        <source>Model</source>
+        <translation>Модель</translation>
+    </message>
+    <message>
+        <location filename="../ui/restorebackupdialog.cpp" line="43"/>
+        <source>Firmware</source>
+        <translation>Прошивка</translation>
+    </message>
+    <message>
+        <location filename="../ui/restorebackupdialog.cpp" line="43"/>
+        <source>Before</source>
+        <translation>Перед</translation>
+    </message>
+    <message>
+        <location filename="../ui/restorebackupdialog.cpp" line="60"/>
+        <source>Open file...</source>
+        <translation>Открыть файл...</translation>
+    </message>
+    <message>
+        <location filename="../ui/restorebackupdialog.cpp" line="62"/>
+        <source>Restore</source>
+        <translation>Восстановить</translation>
+    </message>
+    <message>
+        <location filename="../ui/restorebackupdialog.cpp" line="81"/>
+        <source>Saving effect settings</source>
+        <translation>Сохранением настроек эффектов</translation>
+    </message>
+    <message>
+        <location filename="../ui/restorebackupdialog.cpp" line="83"/>
+        <source>Saving hardware settings</source>
+        <translation>Сохранением аппаратных настроек</translation>
+    </message>
+    <message>
+        <location filename="../ui/restorebackupdialog.cpp" line="85"/>
+        <source>Switching to DFU mode</source>
+        <translation>Переходом в режим DFU</translation>
+    </message>
+    <message>
+        <location filename="../ui/restorebackupdialog.cpp" line="87"/>
+        <source>Restoring a backup</source>
+        <translation>Восстановлением резервной копии</translation>
+    </message>
+    <message>
+        <location filename="../ui/restorebackupdialog.cpp" line="103"/>
+        <source>Open board backup</source>
+        <translation>Открыть резервную копию платы</translation>
+    </message>
+    <message>
+        <location filename="../ui/restorebackupdialog.cpp" line="104"/>
+        <source>Board backups (*%1);;All files (*)</source>
+        <translation>Резервные копии платы (*%1);;Все файлы (*)</translation>
     </message>
 </context>
 <context>
