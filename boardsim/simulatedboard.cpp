@@ -2,6 +2,7 @@
 
 #include "device/attachedboards.h"
 #include "device/featurereporttransport.h"
+#include "device/libusberrorname.h"
 
 #include <libusb.h>
 
@@ -949,42 +950,11 @@ int LIBUSB_CALL libusb_control_transfer(libusb_device_handle *handle, uint8_t re
     return result;
 }
 
-// The names the real library gives its error codes, so that messages read
-// the same whichever library the program runs on.
+// Named as the real library names them, so that messages read the same
+// whichever library the program runs on.
 const char *LIBUSB_CALL libusb_error_name(int errcode)
 {
-    switch (errcode) {
-    case LIBUSB_SUCCESS:
-        return "LIBUSB_SUCCESS";
-    case LIBUSB_ERROR_IO:
-        return "LIBUSB_ERROR_IO";
-    case LIBUSB_ERROR_INVALID_PARAM:
-        return "LIBUSB_ERROR_INVALID_PARAM";
-    case LIBUSB_ERROR_ACCESS:
-        return "LIBUSB_ERROR_ACCESS";
-    case LIBUSB_ERROR_NO_DEVICE:
-        return "LIBUSB_ERROR_NO_DEVICE";
-    case LIBUSB_ERROR_NOT_FOUND:
-        return "LIBUSB_ERROR_NOT_FOUND";
-    case LIBUSB_ERROR_BUSY:
-        return "LIBUSB_ERROR_BUSY";
-    case LIBUSB_ERROR_TIMEOUT:
-        return "LIBUSB_ERROR_TIMEOUT";
-    case LIBUSB_ERROR_OVERFLOW:
-        return "LIBUSB_ERROR_OVERFLOW";
-    case LIBUSB_ERROR_PIPE:
-        return "LIBUSB_ERROR_PIPE";
-    case LIBUSB_ERROR_INTERRUPTED:
-        return "LIBUSB_ERROR_INTERRUPTED";
-    case LIBUSB_ERROR_NO_MEM:
-        return "LIBUSB_ERROR_NO_MEM";
-    case LIBUSB_ERROR_NOT_SUPPORTED:
-        return "LIBUSB_ERROR_NOT_SUPPORTED";
-    case LIBUSB_ERROR_OTHER:
-        return "LIBUSB_ERROR_OTHER";
-    default:
-        return "**UNKNOWN**";
-    }
+    return libusbErrorName(errcode);
 }
 
 }  // extern "C"
