@@ -6,6 +6,7 @@
 
 #include <iterator>
 
+#include <QAbstractItemView>
 #include <QAbstractSlider>
 #include <QAbstractSpinBox>
 #include <QCheckBox>
@@ -14,6 +15,7 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QScrollBar>
 #include <QSlider>
@@ -336,6 +338,17 @@ private slots:
                 missing << name;
         }
         QCOMPARE(missing, QStringList());
+
+        // The pages are built apart and moved in. Moving one whose font
+        // differs from the window's sends a font change through all its
+        // controls, and each combo box builds its popup list for it: half the
+        // window's widgets, before the first frame.
+        for (const QComboBox *combo :
+             window->findChildren<QComboBox *>(QRegularExpression(QStringLiteral("^buttonMode_"))))
+            QVERIFY2(!combo->findChild<QAbstractItemView *>(), qPrintable(combo->objectName()));
+        // Nor is any hidden page laid out yet: that waits until it is needed.
+        for (const PageScrollArea *area : window->findChildren<PageScrollArea *>())
+            QVERIFY2(!area->widget(), qPrintable(area->objectName()));
     }
 
     // The four hardware pages explain every control in a tooltip, as the

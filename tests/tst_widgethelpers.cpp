@@ -1,6 +1,7 @@
 #include "device/firmwareinfo.h"
 #include "ui/widgethelpers.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QListView>
 #include <QStandardItemModel>
@@ -49,6 +50,33 @@ private slots:
         setComboRowHidden(&combo, 2, false);
         QVERIFY(!rowHiddenInPopup(combo, 2));
         QVERIFY(rowEnabled(combo, 2));
+    }
+
+    // The pin mode boxes build their popup list only when it opens; the rows
+    // hidden before then are hidden in it, and it follows later changes.
+    void lazyListTakesHiddenRowsAsItOpens()
+    {
+        LazyListComboBox combo;
+        fill(combo);
+        setComboRowHidden(&combo, 2, true);
+        setComboRowHidden(&combo, 3, true);
+        setComboRowHidden(&combo, 3, false);
+        QVERIFY(!combo.findChild<QAbstractItemView *>());
+        QVERIFY(!rowEnabled(combo, 2));
+        QVERIFY(rowEnabled(combo, 3));
+
+        combo.show();
+        combo.showPopup();
+        QVERIFY(rowHiddenInPopup(combo, 2));
+        QVERIFY(!rowHiddenInPopup(combo, 3));
+        combo.hidePopup();
+
+        setComboRowHidden(&combo, 2, false);
+        setComboRowHidden(&combo, 4, true);
+        combo.showPopup();
+        QVERIFY(!rowHiddenInPopup(combo, 2));
+        QVERIFY(rowHiddenInPopup(combo, 4));
+        combo.hidePopup();
     }
 
     void outOfRangeRowsAreIgnored()

@@ -33,7 +33,6 @@ BoardNotice::BoardNotice(const QList<int> &productIds, QWidget *parent)
       commandBox(new QLabel(this)), copyButton(new QPushButton(tr("Copy commands"), this))
 {
     setObjectName(QStringLiteral("board_notice"));
-    setStyleSheet(NOTICE_STYLE);
     message->setObjectName(QStringLiteral("board_notice_message"));
     message->setWordWrap(true);
     message->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Minimum);
@@ -114,6 +113,10 @@ void BoardNotice::showDiagnosis(const BoardDiagnosis &diagnosis)
     // Wrapped labels learn their height only from their width; without a
     // fresh layout pass the last line of a new text can be cut off.
     message->updateGeometry();
+    // A style sheet costs the window a style of its own, so the notice takes
+    // it only when it first shows; until then it is hidden.
+    if (!paragraphs.isEmpty() && styleSheet().isEmpty())
+        setStyleSheet(NOTICE_STYLE);
     setVisible(!paragraphs.isEmpty());
 }
 

@@ -7,7 +7,9 @@
 #include "settings/recordmetatypes.h"
 #include "ui/backupcontroller.h"
 #include "ui/boardnotice.h"
+#include "ui/lazyfileicon.h"
 #include "ui/liveinputview.h"
+#include "ui/pagescrollarea.h"
 #include "ui/wheelguard.h"
 #include "ui/widgethelpers.h"
 
@@ -87,7 +89,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
     worker = std::make_unique<SettingsUiBackgroundThread>(productIdByType.values(), BOARD_VENDOR_ID,
                                                           nullptr);
 
-    windowIconImage = QIcon(WINDOW_ICON_FILE);
+    windowIconImage = lazyFileIcon(WINDOW_ICON_FILE);
     windowTitleText = applicationWindowTitle();
 
     // A failed initialisation leaves the scans finding no board, which is all
@@ -99,6 +101,10 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
 
     // Before the form exists, so that it sees every control being polished.
     QCoreApplication::instance()->installEventFilter(new WheelGuard(this));
+    // The form builds each page apart and then moves it into the window. The
+    // pages carry the window's font in the form, so the move changes no font
+    // and sends no font change through their hundreds of controls (each combo
+    // box would build its popup list for it).
     ui->setupUi(this);
     setWindowIcon(windowIconImage);
     setWindowTitle(windowTitleText);
@@ -208,10 +214,14 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
     workerThread->start(QThread::InheritPriority);
     worker->moveToThread(workerThread.get());
 
-    QTimer::singleShot(0, this, [this] { resize(minimumSizeHint()); });
-
     ui->reboot_button->hide();
     ui->dfu_mode_button->hide();
+
+    // The first frame already has the size the window opens at, rather than
+    // the form's design size; the second pass, once the event loop runs,
+    // follows whatever polishing changed.
+    resize(minimumSizeHint());
+    QTimer::singleShot(0, this, [this] { resize(minimumSizeHint()); });
 }
 
 MainWindow::~MainWindow()
@@ -246,9 +256,19 @@ void MainWindow::hideSettingsPages()
     liveInputView->setBoard(-1);
     // Runs on every device report while nothing is selected: hiding a tab
     // that is already hidden still relayouts and repaints the whole window.
-    for (int page = 0; page < ui->main_tab_widget->count(); ++page)
-        if (ui->main_tab_widget->isTabVisible(page))
-            ui->main_tab_widget->setTabVisible(page, false);
+    // The current tab goes last. Hiding it moves the selection on to the
+    // next visible tab, and each move turns the stack's updates off and on
+    // again through every control of every page.
+    QTabWidget *tabs = ui->main_tab_widget;
+    const int current = tabs->currentIndex();
+    for (int page = 0; page < tabs->count(); ++page)
+        if (page != current && tabs->isTabVisible(page))
+            tabs->setTabVisible(page, false);
+    if (current >= 0 && tabs->isTabVisible(current))
+        tabs->setTabVisible(current, false);
+    // Without a page the tab frame is an empty box; the window keeps only the
+    // board list and opens that much smaller.
+    tabs->hide();
 }
 
 void MainWindow::resetDeviceSelection()
@@ -363,6 +383,10 @@ void MainWindow::applyDeviceInfo(FirmwareInfoTypeDef info)
     if (deviceType == DEVICE_TYPE_GENERIC) {
         hideSettingsPages();
     } else {
+        // Every page, shown or not, counts towards the window's size.
+        for (PageScrollArea *area : ui->main_tab_widget->findChildren<PageScrollArea *>())
+            area->layOutPage();
+        ui->main_tab_widget->show();
         for (int page = 0; page < ui->main_tab_widget->count(); ++page)
             ui->main_tab_widget->setTabVisible(page, true);
         ui->effects_settings_widget->setDeviceType(deviceType);

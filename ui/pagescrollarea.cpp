@@ -9,8 +9,24 @@ PageScrollArea::PageScrollArea(QWidget *parent) : QScrollArea(parent)
     viewport()->setAutoFillBackground(false);
 }
 
+void PageScrollArea::setPage(QWidget *page)
+{
+    page->setParent(viewport());
+    waitingPage = page;
+}
+
+void PageScrollArea::layOutPage()
+{
+    if (QWidget *page = waitingPage) {
+        waitingPage = nullptr;
+        setWidget(page);
+    }
+}
+
 bool PageScrollArea::event(QEvent *event)
 {
+    if (event->type() == QEvent::Show)
+        layOutPage();
     // A page that changes its size (shown for the first time with its final
     // font, a row shown or hidden) asks its parent, the viewport, to lay it
     // out again, and the viewport passes that request on to here. The size

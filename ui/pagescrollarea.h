@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QScrollArea>
 
 // Holds the contents of one settings page. A plain scroll area asks for a
@@ -13,6 +14,16 @@ class PageScrollArea : public QScrollArea
 public:
     explicit PageScrollArea(QWidget *parent = nullptr);
 
+    // Takes the page the form built for this area. It waits, hidden, in the
+    // viewport until the area is shown or layOutPage() is called: making it
+    // the area's widget lays out and polishes the whole page, work that the
+    // window's first frame, with every page hidden, does not need. Until then
+    // the area asks for no more room than an empty one.
+    void setPage(QWidget *page);
+    // Makes the waiting page the area's widget, so that the area asks for
+    // the page's size; the window calls it before it shows the pages.
+    void layOutPage();
+
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
@@ -22,4 +33,7 @@ protected:
 
 private:
     int verticalChrome() const;
+
+    // Set until the page becomes the area's widget.
+    QPointer<QWidget> waitingPage;
 };

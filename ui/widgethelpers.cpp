@@ -14,11 +14,28 @@
 
 #include <algorithm>
 
+namespace {
+
+// Marks a row hidden for a popup list that is not built yet.
+constexpr int ROW_HIDDEN_ROLE = Qt::UserRole + 0x100;
+
+}  // namespace
+
+void LazyListComboBox::showPopup()
+{
+    if (auto *list = qobject_cast<QListView *>(view()))
+        for (int row = 0; row < count(); ++row)
+            list->setRowHidden(row, itemData(row, ROW_HIDDEN_ROLE).toBool());
+    QComboBox::showPopup();
+}
+
 void setComboRowHidden(QComboBox *combo, int row, bool hidden)
 {
     if (!combo || row < 0 || row >= combo->count())
         return;
-    if (auto *view = qobject_cast<QListView *>(combo->view()))
+    if (qobject_cast<LazyListComboBox *>(combo))
+        combo->setItemData(row, hidden, ROW_HIDDEN_ROLE);
+    else if (auto *view = qobject_cast<QListView *>(combo->view()))
         view->setRowHidden(row, hidden);
     // Keyboard and wheel selection on a closed combo box skip disabled items
     // but not hidden ones, so the item is disabled as well.

@@ -1,6 +1,7 @@
 #pragma once
 
-class QComboBox;
+#include <QComboBox>
+
 class QLabel;
 class QString;
 class QTabWidget;
@@ -11,6 +12,20 @@ class QWidget;
 // but the user can pick it neither in the popup nor with the keyboard or the
 // mouse wheel on the closed box.
 void setComboRowHidden(QComboBox *combo, int row, bool hidden);
+
+// A combo box whose popup list is built only when the user first opens it:
+// setComboRowHidden marks its rows, and the list takes the marks as it opens.
+// A plain combo box builds the list (a window with a view and scroll bars)
+// on the first hidden row, which for pages of such boxes is a fair share of
+// the window's start-up.
+class LazyListComboBox : public QComboBox
+{
+    Q_OBJECT
+
+public:
+    using QComboBox::QComboBox;
+    void showPopup() override;
+};
 
 // Per-axis tabs: a joystick (type 1) shows both axes, types 2 to 4 only the
 // first; any other type leaves the tabs as they are.
