@@ -739,9 +739,12 @@ bool applyDemoFault(SimulatedBoard &board, const QString &fault)
 
 bool parseDemoBoards(const QString &value, QList<SimulatedBoard> &boards, QString *error)
 {
-    static const QStringList typeNames = {QStringLiteral("generic"), QStringLiteral("joystick"),
-                                          QStringLiteral("rudder"), QStringLiteral("wheel"),
-                                          QStringLiteral("collective")};
+    static const QStringList typeNames = [] {
+        QStringList names;
+        for (const BoardModel &model : BOARD_MODELS)
+            names << QLatin1String(model.key);
+        return names;
+    }();
     auto fail = [error](const QString &why) {
         if (error)
             *error = why;

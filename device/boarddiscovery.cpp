@@ -26,19 +26,6 @@ constexpr uint32_t MODE_OCTAL_DIGITS = 4;
 constexpr int NAME_BUFFER_SIZE = 4096;   // bytes for getpwuid_r / getgrgid_r
 constexpr int HOLDERS_FRESH_MS = 15000;  // ms a list of holding programs is reused
 
-struct Model {
-    int productId;
-    const char *name;
-};
-
-constexpr Model MODELS[] = {
-    {BOARD_PRODUCT_ID_GENERIC, "Gravolt Generic"},
-    {BOARD_PRODUCT_ID_JOYSTICK, "Gravolt Joystick"},
-    {BOARD_PRODUCT_ID_RUDDER, "Gravolt Rudder"},
-    {BOARD_PRODUCT_ID_WHEEL, "Gravolt Wheel PRO"},
-    {BOARD_PRODUCT_ID_COLLECTIVE, "Gravolt Collective"},
-};
-
 // Folders systemd-udevd reads rules from.
 const QStringList UDEV_RULE_DIRS = {
     QStringLiteral("/etc/udev/rules.d"),           QStringLiteral("/run/udev/rules.d"),
@@ -268,9 +255,8 @@ QStringList BoardDiscovery::holdersOf(const QString &node) const
 
 QString boardModelName(int productId)
 {
-    for (const Model &model : MODELS)
-        if (model.productId == productId)
-            return QString::fromLatin1(model.name);
+    if (const BoardModel *model = boardModelOfProduct(productId))
+        return QString::fromLatin1(model->displayName);
     return QStringLiteral("USB %1:%2")
         .arg(BOARD_VENDOR_ID, 4, 16, QLatin1Char('0'))
         .arg(productId, 4, 16, QLatin1Char('0'));

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <iterator>
 #include <type_traits>
 
 // The program's own version; a board must report exactly this firmware
@@ -27,6 +28,48 @@ constexpr int DEVICE_TYPE_JOYSTICK = 1;  // the only kind with two motor axes
 constexpr int DEVICE_TYPE_RUDDER = 2;
 constexpr int DEVICE_TYPE_WHEEL = 3;
 constexpr int DEVICE_TYPE_COLLECTIVE = 4;
+
+// Every board model this program configures, in device type order: the device
+// type is also the model's row in the window's board list.
+struct BoardModel {
+    int deviceType;
+    int productId;
+    const char *key;          // backup files, the command line and the demo: "joystick"
+    const char *displayName;  // the board list and messages: "Gravolt Joystick"
+};
+
+inline constexpr BoardModel BOARD_MODELS[] = {
+    {DEVICE_TYPE_GENERIC, BOARD_PRODUCT_ID_GENERIC, "generic", "Gravolt Generic"},
+    {DEVICE_TYPE_JOYSTICK, BOARD_PRODUCT_ID_JOYSTICK, "joystick", "Gravolt Joystick"},
+    {DEVICE_TYPE_RUDDER, BOARD_PRODUCT_ID_RUDDER, "rudder", "Gravolt Rudder"},
+    {DEVICE_TYPE_WHEEL, BOARD_PRODUCT_ID_WHEEL, "wheel", "Gravolt Wheel PRO"},
+    {DEVICE_TYPE_COLLECTIVE, BOARD_PRODUCT_ID_COLLECTIVE, "collective", "Gravolt Collective"},
+};
+
+constexpr bool boardModelsInTypeOrder()
+{
+    int type = 0;
+    for (const BoardModel &model : BOARD_MODELS)
+        if (model.deviceType != type++)
+            return false;
+    return true;
+}
+static_assert(boardModelsInTypeOrder(), "BOARD_MODELS is indexed by device type");
+
+// The model of a device type or product id, or nullptr for one this program
+// does not know.
+constexpr const BoardModel *boardModelOfType(int deviceType)
+{
+    return deviceType >= 0 && deviceType < int(std::size(BOARD_MODELS)) ? &BOARD_MODELS[deviceType]
+                                                                        : nullptr;
+}
+constexpr const BoardModel *boardModelOfProduct(int productId)
+{
+    for (const BoardModel &model : BOARD_MODELS)
+        if (model.productId == productId)
+            return &model;
+    return nullptr;
+}
 
 #pragma pack(push, 1)
 

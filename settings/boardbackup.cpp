@@ -30,17 +30,11 @@ constexpr char KEY_FIRMWARE_VERSION[] = "firmware_version";
 
 constexpr int MAX_PRODUCT_ID = 0xFFFF;
 
-// Indexed by device type code.
-const char *const MODEL_NAMES[] = {"generic", "joystick", "rudder", "wheel", "collective"};
-static_assert(DEVICE_TYPE_GENERIC == 0 && DEVICE_TYPE_JOYSTICK == 1 && DEVICE_TYPE_RUDDER == 2 &&
-              DEVICE_TYPE_WHEEL == 3 && DEVICE_TYPE_COLLECTIVE == 4);
-constexpr int MODEL_COUNT = static_cast<int>(sizeof MODEL_NAMES / sizeof MODEL_NAMES[0]);
-
 QString knownModels()
 {
     QStringList names;
-    for (const char *name : MODEL_NAMES)
-        names.append(QLatin1String(name));
+    for (const BoardModel &model : BOARD_MODELS)
+        names.append(QLatin1String(model.key));
     return names.join(QStringLiteral(", "));
 }
 
@@ -255,16 +249,15 @@ QString prefixed(const char *name, const QString &message)
 
 QString modelNameForDeviceType(int deviceType)
 {
-    if (deviceType < 0 || deviceType >= MODEL_COUNT)
-        return QString();
-    return QLatin1String(MODEL_NAMES[deviceType]);
+    const BoardModel *model = boardModelOfType(deviceType);
+    return model ? QLatin1String(model->key) : QString();
 }
 
 int deviceTypeForModelName(const QString &model)
 {
-    for (int type = 0; type < MODEL_COUNT; ++type) {
-        if (model == QLatin1String(MODEL_NAMES[type]))
-            return type;
+    for (const BoardModel &known : BOARD_MODELS) {
+        if (model == QLatin1String(known.key))
+            return known.deviceType;
     }
     return -1;
 }

@@ -38,22 +38,6 @@
 
 namespace {
 
-// Every board model this program configures; the device type is also the row
-// of the model in the device list.
-struct DeviceModel {
-    int deviceType;
-    int productId;
-    const char *name;
-};
-
-constexpr DeviceModel DEVICE_MODELS[] = {
-    {DEVICE_TYPE_GENERIC, BOARD_PRODUCT_ID_GENERIC, "Gravolt Generic"},
-    {DEVICE_TYPE_JOYSTICK, BOARD_PRODUCT_ID_JOYSTICK, "Gravolt Joystick"},
-    {DEVICE_TYPE_RUDDER, BOARD_PRODUCT_ID_RUDDER, "Gravolt Rudder"},
-    {DEVICE_TYPE_WHEEL, BOARD_PRODUCT_ID_WHEEL, "Gravolt Wheel PRO"},
-    {DEVICE_TYPE_COLLECTIVE, BOARD_PRODUCT_ID_COLLECTIVE, "Gravolt Collective"},
-};
-
 // Shown untranslated on purpose: the warning must stay readable whatever
 // catalogue is installed.
 const QString VERSION_MISMATCH_TITLE = QStringLiteral("Version mismatch!");
@@ -80,9 +64,9 @@ static_assert(std::size(SPI_EXTENSION_NAMES) + 1 == SPI_MODE_COUNT);
 
 MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWindow)
 {
-    for (const DeviceModel &model : DEVICE_MODELS) {
+    for (const BoardModel &model : BOARD_MODELS) {
         productIdByType.insert(model.deviceType, model.productId);
-        deviceNames.insert(model.deviceType, QString::fromUtf8(model.name));
+        deviceNames.insert(model.deviceType, QString::fromUtf8(model.displayName));
     }
 
     registerRecordMetaTypes();
