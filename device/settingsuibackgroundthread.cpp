@@ -353,8 +353,9 @@ std::mutex *SettingsUiBackgroundThread::boardMutexFor(int pid) const
     return found == boardMutexes.end() ? nullptr : found->second.get();
 }
 
-OperationOutcome SettingsUiBackgroundThread::fetchRecord(int pid, DeviceOperation operation,
-                                                         uint8_t reportId, void *record, int size)
+OperationOutcome SettingsUiBackgroundThread::onBoard(
+    int pid, DeviceOperation operation,
+    const std::function<void(libusb_device_handle *, OperationOutcome &)> &transfer)
 {
     OperationOutcome outcome = outcomeOf(pid, operation);
     std::mutex *boardMutex = boardMutexFor(pid);
@@ -364,81 +365,64 @@ OperationOutcome SettingsUiBackgroundThread::fetchRecord(int pid, DeviceOperatio
     }
     std::lock_guard<std::mutex> boardLock(*boardMutex);
     std::lock_guard<std::mutex> lock(deviceMutex);
-    libusb_device_handle *handle = handleFor(pid);
-    if (!handle) {
+    if (libusb_device_handle *handle = handleFor(pid))
+        transfer(handle, outcome);
+    else
         outcome.status = OutcomeStatus::NoSuchBoard;
-        return outcome;
-    }
-    const int received = readRecord(handle, reportId, record, size);
-    if (received < 0) {
-        setTransferError(outcome, received);
-    } else if (received < size) {
-        outcome.status = OutcomeStatus::ShortReply;
-        outcome.bytesReceived = received;
-        outcome.bytesExpected = size;
-    }
     return outcome;
+}
+
+OperationOutcome SettingsUiBackgroundThread::fetchRecord(int pid, DeviceOperation operation,
+                                                         uint8_t reportId, void *record, int size)
+{
+    return onBoard(pid, operation, [&](libusb_device_handle *handle, OperationOutcome &outcome) {
+        const int received = readRecord(handle, reportId, record, size);
+        if (received < 0) {
+            setTransferError(outcome, received);
+        } else if (received < size) {
+            outcome.status = OutcomeStatus::ShortReply;
+            outcome.bytesReceived = received;
+            outcome.bytesExpected = size;
+        }
+    });
 }
 
 OperationOutcome SettingsUiBackgroundThread::writeRecord(int pid, DeviceOperation operation,
                                                          uint8_t recordCommand, const void *record,
                                                          uint16_t length)
 {
-    OperationOutcome outcome = outcomeOf(pid, operation);
-    std::mutex *boardMutex = boardMutexFor(pid);
-    if (!boardMutex) {
-        outcome.status = OutcomeStatus::NoSuchBoard;
-        return outcome;
-    }
-    std::lock_guard<std::mutex> boardLock(*boardMutex);
-    std::lock_guard<std::mutex> lock(deviceMutex);
-    libusb_device_handle *handle = handleFor(pid);
-    if (!handle) {
-        outcome.status = OutcomeStatus::NoSuchBoard;
-        return outcome;
-    }
-    // Nothing more goes out after a failure: a board that missed part of the
-    // record has been told to apply nothing, and must not store it either.
-    if (const int error =
-            sendRecord(handle, recordCommand, record, length, &outcome.failedReport)) {
-        setTransferError(outcome, error);
-        return outcome;
-    }
-    setPollResult(outcome, pollUntilNotBusy(handle));
-    if (!outcome.succeeded() || !isSave(operation))
-        return outcome;
-    if (const int error = commandError(sendCommand(handle, COMMAND_STORE_PERMANENTLY))) {
-        setTransferError(outcome, error);
-        return outcome;
-    }
-    // Only the board's idle after the store says the flash holds the record.
-    setPollResult(outcome, pollUntilNotBusy(handle));
-    return outcome;
+    return onBoard(pid, operation, [&](libusb_device_handle *handle, OperationOutcome &outcome) {
+        // Nothing more goes out after a failure: a board that missed part of
+        // the record has been told to apply nothing, and must not store it
+        // either.
+        if (const int error =
+                sendRecord(handle, recordCommand, record, length, &outcome.failedReport)) {
+            setTransferError(outcome, error);
+            return;
+        }
+        setPollResult(outcome, pollUntilNotBusy(handle));
+        if (!outcome.succeeded() || !isSave(operation))
+            return;
+        if (const int error = commandError(sendCommand(handle, COMMAND_STORE_PERMANENTLY))) {
+            setTransferError(outcome, error);
+            return;
+        }
+        // Only the board's idle after the store says the flash holds the record.
+        setPollResult(outcome, pollUntilNotBusy(handle));
+    });
 }
 
 OperationOutcome SettingsUiBackgroundThread::sendBoardCommand(int pid, DeviceOperation operation,
                                                               uint8_t command)
 {
-    OperationOutcome outcome = outcomeOf(pid, operation);
-    std::mutex *boardMutex = boardMutexFor(pid);
-    if (!boardMutex) {
-        outcome.status = OutcomeStatus::NoSuchBoard;
-        return outcome;
-    }
-    std::lock_guard<std::mutex> boardLock(*boardMutex);
-    std::lock_guard<std::mutex> lock(deviceMutex);
-    libusb_device_handle *handle = handleFor(pid);
-    if (!handle) {
-        outcome.status = OutcomeStatus::NoSuchBoard;
-        return outcome;
-    }
-    // The board leaves the bus; there is nobody left to poll. One that drops
-    // off while still answering the request ends it with "no device", which
-    // is the command taking effect rather than failing.
-    const int error = commandError(sendCommand(handle, command));
-    if (error && error != LIBUSB_ERROR_NO_DEVICE)
-        setTransferError(outcome, error);
-    return outcome;
+    return onBoard(pid, operation, [&](libusb_device_handle *handle, OperationOutcome &outcome) {
+        // The board leaves the bus; there is nobody left to poll. One that
+        // drops off while still answering the request ends it with "no
+        // device", which is the command taking effect rather than failing.
+        const int error = commandError(sendCommand(handle, command));
+        if (error && error != LIBUSB_ERROR_NO_DEVICE)
+            setTransferError(outcome, error);
+    });
 }
 
 libusb_device_handle *SettingsUiBackgroundThread::handleFor(int pid) const

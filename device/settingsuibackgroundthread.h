@@ -9,6 +9,7 @@
 #include <QMap>
 #include <QObject>
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -119,7 +120,13 @@ private:
     int pollUntilNotBusy(libusb_device_handle *device);
     static constexpr int BUSY_POLL_GAVE_UP = 1;
     static void setPollResult(OperationOutcome &outcome, int pollResult);
-    // The operations proper: each takes the board's lock, then deviceMutex.
+    // Runs `transfer` on the board's handle with the board's lock and then
+    // deviceMutex held; a board that is not open ends the operation as
+    // NoSuchBoard without it.
+    OperationOutcome
+    onBoard(int pid, DeviceOperation operation,
+            const std::function<void(libusb_device_handle *, OperationOutcome &)> &transfer);
+    // The operations proper, each through onBoard().
     OperationOutcome fetchRecord(int pid, DeviceOperation operation, uint8_t reportId, void *record,
                                  int size);
     OperationOutcome writeRecord(int pid, DeviceOperation operation, uint8_t recordCommand,
