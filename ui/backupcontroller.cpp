@@ -4,6 +4,7 @@
 #include "device/settingsuibackgroundthread.h"
 #include "settings/automaticbackups.h"
 #include "ui/restorebackupdialog.h"
+#include "ui/widgethelpers.h"
 
 #include <QAction>
 #include <QDateTime>
@@ -117,18 +118,12 @@ bool BackupController::takeAutomaticBackup(int productId, const QString &cause)
         }
     }
 
-    QMessageBox box(QMessageBox::Warning, tr("No backup taken"),
-                    tr("No backup of the board could be taken before %1:\n%2\n\nGo ahead "
-                       "without a backup?")
-                        .arg(describeAction(cause), error),
-                    QMessageBox::NoButton, window);
-    box.setObjectName(QStringLiteral("no_backup_question"));
-    QPushButton *goAhead = box.addButton(tr("Go ahead without backup"), QMessageBox::AcceptRole);
-    QPushButton *stop = box.addButton(QMessageBox::Cancel);
-    box.setDefaultButton(stop);
-    box.setEscapeButton(stop);
-    box.exec();
-    if (box.clickedButton() == goAhead)
+    if (askToGoAhead(window, QMessageBox::Warning, QStringLiteral("no_backup_question"),
+                     tr("No backup taken"),
+                     tr("No backup of the board could be taken before %1:\n%2\n\nGo ahead "
+                        "without a backup?")
+                         .arg(describeAction(cause), error),
+                     tr("Go ahead without backup")))
         return true;
     hooks.report(tr("Stopped before %1: no backup could be taken").arg(describeAction(cause)),
                  true);
@@ -244,18 +239,13 @@ bool BackupController::restoreFrom(const QString &path)
     const QString differences = describeBoardDifferences(
         backup.board, boardIdentityFor(productId, info.deviceType, info.firmwareVersion));
     if (!differences.isEmpty()) {
-        QMessageBox box(QMessageBox::Question, tr("Restore a backup of another board?"),
-                        differences + QStringLiteral("\n\n") +
-                            tr("Settings made for another model or firmware may not suit this "
-                               "board. Load the backup into the forms anyway?"),
-                        QMessageBox::NoButton, window);
-        box.setObjectName(QStringLiteral("restore_mismatch_question"));
-        QPushButton *load = box.addButton(tr("Load anyway"), QMessageBox::AcceptRole);
-        QPushButton *cancel = box.addButton(QMessageBox::Cancel);
-        box.setDefaultButton(cancel);
-        box.setEscapeButton(cancel);
-        box.exec();
-        if (box.clickedButton() != load) {
+        if (!askToGoAhead(window, QMessageBox::Question,
+                          QStringLiteral("restore_mismatch_question"),
+                          tr("Restore a backup of another board?"),
+                          differences + QStringLiteral("\n\n") +
+                              tr("Settings made for another model or firmware may not suit "
+                                 "this board. Load the backup into the forms anyway?"),
+                          tr("Load anyway"))) {
             hooks.report(tr("Nothing restored"), false);
             return false;
         }

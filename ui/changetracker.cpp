@@ -20,25 +20,6 @@ int groupBit(SettingsGroup group)
     return 1 << int(group);
 }
 
-// A question whose default and Escape answer is Cancel, so that neither a
-// hurried Enter nor closing the box loses anything.
-QMessageBox::ButtonRole ask(QWidget *parent, const QString &objectName, const QString &title,
-                            const QString &text, const QString &informative,
-                            const QList<QPair<QString, QMessageBox::ButtonRole>> &buttons)
-{
-    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::NoButton, parent);
-    box.setObjectName(objectName);
-    box.setInformativeText(informative);
-    for (const auto &[caption, role] : buttons)
-        box.addButton(caption, role);
-    QPushButton *cancel = box.addButton(QMessageBox::Cancel);
-    box.setDefaultButton(cancel);
-    box.setEscapeButton(cancel);
-    box.exec();
-    QAbstractButton *clicked = box.clickedButton();
-    return clicked && clicked != cancel ? box.buttonRole(clicked) : QMessageBox::RejectRole;
-}
-
 }  // namespace
 
 ChangeTracker::ChangeTracker(QTabWidget *tabs) : QObject(tabs), tabs(tabs)
@@ -206,12 +187,13 @@ ChangeTracker::LeaveChoice ChangeTracker::askBeforeLeavingBoard(bool closing) co
                                   : tr("Leave %1? These of its settings would be lost:"))
                              .arg(currentBoardName) +
                          QStringLiteral("\n\u2022 ") + risks().join(QStringLiteral("\n\u2022 "));
-    const QMessageBox::ButtonRole answer =
-        ask(tabs->window(), QStringLiteral("unsaved_board_question"), tr("Unsaved settings"), text,
-            tr("Save to board writes them to the board's permanent memory first, and goes on only "
-               "if that succeeds."),
-            {{tr("Save to board"), QMessageBox::AcceptRole},
-             {tr("Discard"), QMessageBox::DestructiveRole}});
+    const QMessageBox::ButtonRole answer = askCancelFirst(
+        tabs->window(), QMessageBox::Warning, QStringLiteral("unsaved_board_question"),
+        tr("Unsaved settings"), text,
+        tr("Save to board writes them to the board's permanent memory first, and goes on only "
+           "if that succeeds."),
+        {{tr("Save to board"), QMessageBox::AcceptRole},
+         {tr("Discard"), QMessageBox::DestructiveRole}});
     if (answer == QMessageBox::AcceptRole)
         return LeaveChoice::Save;
     return answer == QMessageBox::DestructiveRole ? LeaveChoice::Discard : LeaveChoice::Cancel;
@@ -219,7 +201,9 @@ ChangeTracker::LeaveChoice ChangeTracker::askBeforeLeavingBoard(bool closing) co
 
 bool ChangeTracker::askReadOverEdits(SettingsGroup group) const
 {
-    return ask(tabs->window(), QStringLiteral("read_over_edits_question"), tr("Unsaved settings"),
+    return askCancelFirst(
+               tabs->window(), QMessageBox::Warning, QStringLiteral("read_over_edits_question"),
+               tr("Unsaved settings"),
                tr("%1 in the form hold changes that were not sent to the board. Reading the "
                   "board's settings replaces them.")
                    .arg(groupName(group)),
@@ -229,7 +213,9 @@ bool ChangeTracker::askReadOverEdits(SettingsGroup group) const
 
 bool ChangeTracker::askReboot() const
 {
-    return ask(tabs->window(), QStringLiteral("reboot_question"), tr("Reboot controller"),
+    return askCancelFirst(
+               tabs->window(), QMessageBox::Warning, QStringLiteral("reboot_question"),
+               tr("Reboot controller"),
                tr("Rebooting %1 loses these settings:").arg(currentBoardName) +
                    QStringLiteral("\n\u2022 ") + risks().join(QStringLiteral("\n\u2022 ")),
                tr("The board starts again with the settings of its permanent memory."),
@@ -247,8 +233,9 @@ bool ChangeTracker::askSwitchToDfu() const
     if (!lost.isEmpty())
         informative += QStringLiteral("\n\n") + tr("Lost now:") + QStringLiteral("\n\u2022 ") +
                        lost.join(QStringLiteral("\n\u2022 "));
-    return ask(tabs->window(), QStringLiteral("dfu_question"), tr("Switch to DFU mode"),
-               tr("Switch %1 to DFU mode?").arg(currentBoardName), informative,
-               {{tr("Switch to DFU mode"), QMessageBox::DestructiveRole}}) ==
+    return askCancelFirst(tabs->window(), QMessageBox::Warning, QStringLiteral("dfu_question"),
+                          tr("Switch to DFU mode"),
+                          tr("Switch %1 to DFU mode?").arg(currentBoardName), informative,
+                          {{tr("Switch to DFU mode"), QMessageBox::DestructiveRole}}) ==
            QMessageBox::DestructiveRole;
 }

@@ -393,15 +393,8 @@ void FullEffectSettingsWidget::on_profile_combo_box_activated(int index)
 bool FullEffectSettingsWidget::confirm(const QString &objectName, const QString &text,
                                        const QString &acceptText)
 {
-    QMessageBox box(QMessageBox::Question, tr("Effect profiles"), text, QMessageBox::NoButton,
-                    this);
-    box.setObjectName(objectName);
-    QPushButton *accept = box.addButton(acceptText, QMessageBox::DestructiveRole);
-    // Cancel is the default, so that Enter or Escape loses nothing.
-    box.setDefaultButton(box.addButton(QMessageBox::Cancel));
-    box.setEscapeButton(QMessageBox::Cancel);
-    box.exec();
-    return box.clickedButton() == accept;
+    return askToGoAhead(this, QMessageBox::Question, objectName, tr("Effect profiles"), text,
+                        acceptText, QMessageBox::DestructiveRole);
 }
 
 void FullEffectSettingsWidget::on_profile_save_button_clicked()

@@ -1,6 +1,7 @@
 #include "profileexchange.h"
 
 #include "ui/backupcontroller.h"
+#include "ui/widgethelpers.h"
 
 #include <QDir>
 #include <QFile>
@@ -25,19 +26,6 @@ bool isStorableName(const QString &name)
 {
     return !name.trimmed().isEmpty() && !name.startsWith(QLatin1Char('.')) &&
            !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\'));
-}
-
-bool askYesNo(QWidget *parent, const QString &objectName, const QString &title, const QString &text,
-              const QString &acceptText)
-{
-    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::NoButton, parent);
-    box.setObjectName(objectName);
-    QPushButton *accept = box.addButton(acceptText, QMessageBox::AcceptRole);
-    QPushButton *cancel = box.addButton(QMessageBox::Cancel);
-    box.setDefaultButton(cancel);
-    box.setEscapeButton(cancel);
-    box.exec();
-    return box.clickedButton() == accept;
 }
 
 }  // namespace
@@ -77,8 +65,9 @@ bool ProfileExchange::mayLoad(const QString &name)
     const int origin = origins.deviceTypeOf(name);
     if (origin < 0 || board.deviceType < 0 || origin == board.deviceType)
         return true;
-    return askYesNo(
-        panel, QStringLiteral("profile_origin_question"), tr("Profile of another board"),
+    return askToGoAhead(
+        panel, QMessageBox::Question, QStringLiteral("profile_origin_question"),
+        tr("Profile of another board"),
         tr("The profile \"%1\" was made on a %2 board; the selected board is a %3. Its settings, "
            "the motion range among them, may not suit this board.\n\nLoad it anyway?")
             .arg(name, BackupController::modelDisplayName(origin),
@@ -143,10 +132,11 @@ void ProfileExchange::importProfile()
         return;
     const QString name = profileNameForFile(path);
     if (QFile::exists(QDir(profileDir).absoluteFilePath(name)) &&
-        !askYesNo(panel, QStringLiteral("profile_import_replace_question"), tr("Replace profile?"),
-                  tr("A profile named \"%1\" exists already. Replace it with the imported one?")
-                      .arg(name),
-                  tr("Replace")))
+        !askToGoAhead(panel, QMessageBox::Question,
+                      QStringLiteral("profile_import_replace_question"), tr("Replace profile?"),
+                      tr("A profile named \"%1\" exists already. Replace it with the imported one?")
+                          .arg(name),
+                      tr("Replace")))
         return;
     QString error;
     if (importFrom(path, name, &error))

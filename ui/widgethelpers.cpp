@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QListView>
+#include <QPushButton>
 #include <QScreen>
 #include <QStandardItemModel>
 #include <QTabWidget>
@@ -47,6 +48,32 @@ void setComboRowHidden(QComboBox *combo, int row, bool hidden)
             item->setFlags(flags);
         }
     }
+}
+
+QMessageBox::ButtonRole
+askCancelFirst(QWidget *parent, QMessageBox::Icon icon, const QString &objectName,
+               const QString &title, const QString &text, const QString &informative,
+               const QList<QPair<QString, QMessageBox::ButtonRole>> &buttons)
+{
+    QMessageBox box(icon, title, text, QMessageBox::NoButton, parent);
+    box.setObjectName(objectName);
+    box.setInformativeText(informative);
+    for (const auto &[caption, role] : buttons)
+        box.addButton(caption, role);
+    QPushButton *cancel = box.addButton(QMessageBox::Cancel);
+    box.setDefaultButton(cancel);
+    box.setEscapeButton(cancel);
+    box.exec();
+    QAbstractButton *clicked = box.clickedButton();
+    return clicked && clicked != cancel ? box.buttonRole(clicked) : QMessageBox::RejectRole;
+}
+
+bool askToGoAhead(QWidget *parent, QMessageBox::Icon icon, const QString &objectName,
+                  const QString &title, const QString &text, const QString &goAheadText,
+                  QMessageBox::ButtonRole role)
+{
+    return askCancelFirst(parent, icon, objectName, title, text, QString(),
+                          {{goAheadText, role}}) == role;
 }
 
 void setAxisTabsForDevice(QTabWidget *tabs, int deviceType)

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QComboBox>
+#include <QList>
+#include <QMessageBox>
+#include <QPair>
 
 class QLabel;
 class QString;
@@ -26,6 +29,19 @@ public:
     using QComboBox::QComboBox;
     void showPopup() override;
 };
+
+// Asks a question whose default and Escape answer is Cancel, so that neither a
+// hurried Enter nor closing the box loses anything. `buttons` come before
+// Cancel, in order; returns the role of the one clicked, or RejectRole for
+// Cancel. `informative` may be empty.
+QMessageBox::ButtonRole
+askCancelFirst(QWidget *parent, QMessageBox::Icon icon, const QString &objectName,
+               const QString &title, const QString &text, const QString &informative,
+               const QList<QPair<QString, QMessageBox::ButtonRole>> &buttons);
+// The same with one button that goes ahead: true when it was clicked.
+bool askToGoAhead(QWidget *parent, QMessageBox::Icon icon, const QString &objectName,
+                  const QString &title, const QString &text, const QString &goAheadText,
+                  QMessageBox::ButtonRole role = QMessageBox::AcceptRole);
 
 // Per-axis tabs: a joystick (type 1) shows both axes, types 2 to 4 only the
 // first; any other type leaves the tabs as they are.
