@@ -4,77 +4,77 @@
 <context>
     <name>BackupController</name>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="27"/>
+        <location filename="../ui/backupcontroller.cpp" line="28"/>
         <source>Board backups (*%1)</source>
         <translation>Board-Sicherungen (*%1)</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="33"/>
+        <location filename="../ui/backupcontroller.cpp" line="34"/>
         <source>saving the effect settings to permanent memory</source>
         <translation>dem Speichern der Effekteinstellungen im Dauerspeicher</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="35"/>
+        <location filename="../ui/backupcontroller.cpp" line="36"/>
         <source>saving the hardware settings to permanent memory</source>
         <translation>dem Speichern der Hardwareeinstellungen im Dauerspeicher</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="37"/>
+        <location filename="../ui/backupcontroller.cpp" line="38"/>
         <source>switching to DFU mode</source>
         <translation>dem Wechsel in den DFU-Modus</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="51"/>
+        <location filename="../ui/backupcontroller.cpp" line="52"/>
         <source>&amp;Board</source>
         <translation>&amp;Board</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="53"/>
+        <location filename="../ui/backupcontroller.cpp" line="54"/>
         <source>&amp;Back up board...</source>
         <translation>Board &amp;sichern...</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="55"/>
+        <location filename="../ui/backupcontroller.cpp" line="56"/>
         <source>Read both settings records from the board and save them to a file</source>
         <translation>Beide Einstellungsdatensätze vom Board lesen und in einer Datei sichern</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="57"/>
+        <location filename="../ui/backupcontroller.cpp" line="58"/>
         <source>&amp;Restore...</source>
         <translation>&amp;Wiederherstellen...</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="59"/>
+        <location filename="../ui/backupcontroller.cpp" line="60"/>
         <source>Load a backup into the forms; apply or save it afterwards</source>
         <translation>Eine Sicherung in die Formulare laden; danach anwenden oder speichern</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="82"/>
+        <location filename="../ui/backupcontroller.cpp" line="83"/>
         <source>the board is not connected</source>
         <translation>das Board ist nicht angeschlossen</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="90"/>
+        <location filename="../ui/backupcontroller.cpp" line="91"/>
         <source>reading the effect settings failed: %1</source>
         <translation>das Lesen der Effekteinstellungen ist fehlgeschlagen: %1</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="95"/>
+        <location filename="../ui/backupcontroller.cpp" line="96"/>
         <source>reading the hardware settings failed: %1</source>
         <translation>das Lesen der Hardwareeinstellungen ist fehlgeschlagen: %1</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="114"/>
+        <location filename="../ui/backupcontroller.cpp" line="115"/>
         <source>Automatic backup written to %1</source>
         <translation>Automatische Sicherung in %1 geschrieben</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="120"/>
+        <location filename="../ui/backupcontroller.cpp" line="122"/>
         <source>No backup taken</source>
         <translation>Keine Sicherung erstellt</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="121"/>
+        <location filename="../ui/backupcontroller.cpp" line="123"/>
         <source>No backup of the board could be taken before %1:
 %2
 
@@ -90,120 +90,120 @@ Ohne Sicherung fortfahren?</translation>
         <translation>Ohne Sicherung fortfahren</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="133"/>
+        <location filename="../ui/backupcontroller.cpp" line="128"/>
         <source>Stopped before %1: no backup could be taken</source>
         <translation>Vor %1 abgebrochen: Es konnte keine Sicherung erstellt werden</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="143"/>
+        <location filename="../ui/backupcontroller.cpp" line="138"/>
         <source>Select a connected board to back up</source>
         <translation>Wählen Sie ein angeschlossenes Board zum Sichern aus</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="156"/>
+        <location filename="../ui/backupcontroller.cpp" line="151"/>
         <source>Back up board</source>
         <translation>Board sichern</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="170"/>
+        <location filename="../ui/backupcontroller.cpp" line="165"/>
         <source>Backup failed: %1</source>
         <translation>Sicherung fehlgeschlagen: %1</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="173"/>
+        <location filename="../ui/backupcontroller.cpp" line="168"/>
         <source>Board backed up to %1</source>
         <translation>Board in %1 gesichert</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="180"/>
+        <location filename="../ui/backupcontroller.cpp" line="175"/>
         <source>Select the board to restore to first</source>
         <translation>Wählen Sie zuerst das Board aus, auf das wiederhergestellt werden soll</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="194"/>
+        <location filename="../ui/backupcontroller.cpp" line="189"/>
         <source>The backup was taken from a %1 board; the selected board is a %2.</source>
         <translation>Die Sicherung stammt von einem Board vom Typ „%1“; das ausgewählte Board ist vom Typ „%2“.</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="198"/>
+        <location filename="../ui/backupcontroller.cpp" line="193"/>
         <source>The backup was taken on firmware version %1; the selected board runs version %2.</source>
         <translation>Die Sicherung wurde mit Firmware-Version %1 erstellt; auf dem ausgewählten Board läuft Version %2.</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="209"/>
+        <location filename="../ui/backupcontroller.cpp" line="204"/>
         <source>generic</source>
         <translation>Generic</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="211"/>
+        <location filename="../ui/backupcontroller.cpp" line="206"/>
         <source>joystick</source>
         <translation>Joystick</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="213"/>
+        <location filename="../ui/backupcontroller.cpp" line="208"/>
         <source>rudder</source>
         <translation>Pedale</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="215"/>
+        <location filename="../ui/backupcontroller.cpp" line="210"/>
         <source>wheel</source>
         <translation>Lenkrad</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="217"/>
+        <location filename="../ui/backupcontroller.cpp" line="212"/>
         <source>collective</source>
         <translation>Collective</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="219"/>
+        <location filename="../ui/backupcontroller.cpp" line="214"/>
         <source>unknown (type %1)</source>
         <translation>unbekannt (Typ %1)</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="229"/>
+        <location filename="../ui/backupcontroller.cpp" line="224"/>
         <source>Cannot restore</source>
         <translation>Wiederherstellen nicht möglich</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="230"/>
+        <location filename="../ui/backupcontroller.cpp" line="225"/>
         <source>%1 cannot be restored:
 %2</source>
         <translation>%1 kann nicht wiederhergestellt werden:
 %2</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="234"/>
+        <location filename="../ui/backupcontroller.cpp" line="229"/>
         <source>Nothing restored: %1</source>
         <translation>Nichts wiederhergestellt: %1</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="241"/>
+        <location filename="../ui/backupcontroller.cpp" line="236"/>
         <source>Nothing restored: the board is not connected</source>
         <translation>Nichts wiederhergestellt: Das Board ist nicht angeschlossen</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="247"/>
+        <location filename="../ui/backupcontroller.cpp" line="244"/>
         <source>Restore a backup of another board?</source>
         <translation>Sicherung eines anderen Boards wiederherstellen?</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="249"/>
+        <location filename="../ui/backupcontroller.cpp" line="246"/>
         <source>Settings made for another model or firmware may not suit this board. Load the backup into the forms anyway?</source>
         <translation>Einstellungen für ein anderes Modell oder eine andere Firmware passen womöglich nicht zu diesem Board. Die Sicherung trotzdem in die Formulare laden?</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="253"/>
+        <location filename="../ui/backupcontroller.cpp" line="248"/>
         <source>Load anyway</source>
         <translation>Trotzdem laden</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="259"/>
-        <location filename="../ui/backupcontroller.cpp" line="265"/>
+        <location filename="../ui/backupcontroller.cpp" line="249"/>
+        <location filename="../ui/backupcontroller.cpp" line="255"/>
         <source>Nothing restored</source>
         <translation>Nichts wiederhergestellt</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="270"/>
+        <location filename="../ui/backupcontroller.cpp" line="260"/>
         <source>Loaded %1 into the forms; apply or save to send it to the board</source>
         <translation>%1 in die Formulare geladen; anwenden oder speichern, um es an das Board zu senden</translation>
     </message>
@@ -211,42 +211,42 @@ Ohne Sicherung fortfahren?</translation>
 <context>
     <name>BoardDiscovery</name>
     <message>
-        <location filename="../device/boarddiscovery.cpp" line="287"/>
+        <location filename="../device/boarddiscovery.cpp" line="273"/>
         <source>No permission on %1 (owner %2, group %3, mode %4; %5).</source>
         <translation>Keine Berechtigung für %1 (Besitzer %2, Gruppe %3, Modus %4; %5).</translation>
     </message>
     <message>
-        <location filename="../device/boarddiscovery.cpp" line="293"/>
+        <location filename="../device/boarddiscovery.cpp" line="279"/>
         <source>its ACL does not grant you access</source>
         <translation>seine ACL gewährt Ihnen keinen Zugriff</translation>
     </message>
     <message>
-        <location filename="../device/boarddiscovery.cpp" line="294"/>
+        <location filename="../device/boarddiscovery.cpp" line="280"/>
         <source>no ACL grants you access</source>
         <translation>keine ACL gewährt Ihnen Zugriff</translation>
     </message>
     <message>
-        <location filename="../device/boarddiscovery.cpp" line="298"/>
+        <location filename="../device/boarddiscovery.cpp" line="284"/>
         <source>The system made no hidraw device for it.</source>
         <translation>Das System hat dafür kein hidraw-Gerät angelegt.</translation>
     </message>
     <message>
-        <location filename="../device/boarddiscovery.cpp" line="299"/>
+        <location filename="../device/boarddiscovery.cpp" line="285"/>
         <source>Its device node %1 is missing.</source>
         <translation>Der Geräteknoten %1 fehlt.</translation>
     </message>
     <message>
-        <location filename="../device/boarddiscovery.cpp" line="302"/>
+        <location filename="../device/boarddiscovery.cpp" line="288"/>
         <source>The kernel&apos;s HID driver (%1) is bound to it, and this build&apos;s USB library cannot reach a board through it.</source>
         <translation>Der HID-Treiber des Kernels (%1) ist an das Gerät gebunden, und die USB-Bibliothek dieses Builds erreicht ein Gerät nicht an ihm vorbei.</translation>
     </message>
     <message>
-        <location filename="../device/boarddiscovery.cpp" line="308"/>
+        <location filename="../device/boarddiscovery.cpp" line="294"/>
         <source>It is held by another program: %1.</source>
         <translation>Das Gerät wird von einem anderen Programm belegt: %1.</translation>
     </message>
     <message>
-        <location filename="../device/boarddiscovery.cpp" line="311"/>
+        <location filename="../device/boarddiscovery.cpp" line="297"/>
         <source>%1 can be opened, but the board does not answer.</source>
         <translation>%1 lässt sich öffnen, aber das Gerät antwortet nicht.</translation>
     </message>
@@ -259,17 +259,17 @@ Ohne Sicherung fortfahren?</translation>
         <translation>Befehle kopieren</translation>
     </message>
     <message>
-        <location filename="../ui/boardnotice.cpp" line="85"/>
+        <location filename="../ui/boardnotice.cpp" line="84"/>
         <source>%1 (USB port %2) is connected but cannot be opened. %3</source>
         <translation>Das Gerät %1 (USB-Port %2) ist angeschlossen, kann aber nicht geöffnet werden. %3</translation>
     </message>
     <message>
-        <location filename="../ui/boardnotice.cpp" line="96"/>
+        <location filename="../ui/boardnotice.cpp" line="95"/>
         <source>%1 %2s are connected. One board of each model can be configured at a time: unplug the others.</source>
         <translation>%2: %1 Geräte sind angeschlossen. Es lässt sich jeweils nur ein Gerät pro Modell konfigurieren: Trennen Sie die übrigen.</translation>
     </message>
     <message>
-        <location filename="../ui/boardnotice.cpp" line="101"/>
+        <location filename="../ui/boardnotice.cpp" line="100"/>
         <source>To fix this, run these commands, then unplug the board and plug it in again:</source>
         <translation>Führen Sie zur Behebung diese Befehle aus und stecken Sie das Gerät danach aus und wieder ein:</translation>
     </message>
@@ -277,104 +277,104 @@ Ohne Sicherung fortfahren?</translation>
 <context>
     <name>ChangeTracker</name>
     <message>
-        <location filename="../ui/changetracker.cpp" line="186"/>
+        <location filename="../ui/changetracker.cpp" line="167"/>
         <source>Effect settings</source>
         <translation>Effekteinstellungen</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="186"/>
+        <location filename="../ui/changetracker.cpp" line="167"/>
         <source>Hardware settings</source>
         <translation>Hardware-Einstellungen</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="194"/>
+        <location filename="../ui/changetracker.cpp" line="175"/>
         <source>%1: changes in the form that were not sent to the board</source>
         <translation>%1: Änderungen im Formular, die nicht an die Platine gesendet wurden</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="197"/>
+        <location filename="../ui/changetracker.cpp" line="178"/>
         <source>%1: applied to the board but not saved; lost when it loses power</source>
         <translation>%1: auf die Platine angewendet, aber nicht gespeichert; gehen verloren, wenn sie stromlos wird</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="205"/>
+        <location filename="../ui/changetracker.cpp" line="186"/>
         <source>Close Gravolt Setup? These settings of %1 would be lost:</source>
         <translation>Gravolt Setup schließen? Diese Einstellungen von %1 gingen verloren:</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="206"/>
+        <location filename="../ui/changetracker.cpp" line="187"/>
         <source>Leave %1? These of its settings would be lost:</source>
         <translation>%1 verlassen? Diese seiner Einstellungen gingen verloren:</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="210"/>
-        <location filename="../ui/changetracker.cpp" line="222"/>
+        <location filename="../ui/changetracker.cpp" line="192"/>
+        <location filename="../ui/changetracker.cpp" line="206"/>
         <source>Unsaved settings</source>
         <translation>Nicht gespeicherte Einstellungen</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="211"/>
+        <location filename="../ui/changetracker.cpp" line="193"/>
         <source>Save to board writes them to the board&apos;s permanent memory first, and goes on only if that succeeds.</source>
         <translation>„Auf Platine speichern“ schreibt sie zuerst in den Dauerspeicher der Platine und fährt nur fort, wenn das gelingt.</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="213"/>
+        <location filename="../ui/changetracker.cpp" line="195"/>
         <source>Save to board</source>
         <translation>Auf Platine speichern</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="214"/>
+        <location filename="../ui/changetracker.cpp" line="196"/>
         <source>Discard</source>
         <translation>Verwerfen</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="223"/>
+        <location filename="../ui/changetracker.cpp" line="207"/>
         <source>%1 in the form hold changes that were not sent to the board. Reading the board&apos;s settings replaces them.</source>
         <translation>%1 im Formular enthalten Änderungen, die nicht an die Platine gesendet wurden. Das Lesen der Einstellungen der Platine ersetzt sie.</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="226"/>
+        <location filename="../ui/changetracker.cpp" line="210"/>
         <source>Discard changes and read</source>
         <translation>Änderungen verwerfen und lesen</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="232"/>
+        <location filename="../ui/changetracker.cpp" line="218"/>
         <source>Reboot controller</source>
         <translation>Controller neu starten</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="233"/>
+        <location filename="../ui/changetracker.cpp" line="219"/>
         <source>Rebooting %1 loses these settings:</source>
         <translation>Ein Neustart von %1 verwirft diese Einstellungen:</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="235"/>
+        <location filename="../ui/changetracker.cpp" line="221"/>
         <source>The board starts again with the settings of its permanent memory.</source>
         <translation>Die Platine startet wieder mit den Einstellungen aus ihrem Dauerspeicher.</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="236"/>
+        <location filename="../ui/changetracker.cpp" line="222"/>
         <source>Reboot</source>
         <translation>Neu starten</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="242"/>
+        <location filename="../ui/changetracker.cpp" line="228"/>
         <source>DFU mode is the board&apos;s firmware-update mode: it stops working as a controller and waits for new firmware from a DFU flashing tool. It leaves the device list until its firmware is flashed or it is power-cycled. Changes that were not sent and settings that were applied but not saved are lost.</source>
         <translation>Der DFU-Modus ist der Firmware-Update-Modus der Platine: Sie arbeitet nicht mehr als Controller und wartet auf neue Firmware von einem DFU-Flash-Werkzeug. Sie verschwindet aus der Geräteliste, bis ihre Firmware geflasht oder sie aus- und wieder eingeschaltet wird. Nicht gesendete Änderungen und angewendete, aber nicht gespeicherte Einstellungen gehen verloren.</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="248"/>
+        <location filename="../ui/changetracker.cpp" line="234"/>
         <source>Lost now:</source>
         <translation>Jetzt verloren:</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="250"/>
-        <location filename="../ui/changetracker.cpp" line="252"/>
+        <location filename="../ui/changetracker.cpp" line="237"/>
+        <location filename="../ui/changetracker.cpp" line="239"/>
         <source>Switch to DFU mode</source>
         <translation>In den DFU-Modus schalten</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="251"/>
+        <location filename="../ui/changetracker.cpp" line="238"/>
         <source>Switch %1 to DFU mode?</source>
         <translation>%1 in den DFU-Modus schalten?</translation>
     </message>
@@ -393,7 +393,7 @@ Ohne Sicherung fortfahren?</translation>
     </message>
     <message>
         <location filename="../ui/fulleffectsettingswidget.ui" line="88"/>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="475"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="468"/>
         <source>Delete</source>
         <translation>Löschen</translation>
     </message>
@@ -526,92 +526,92 @@ Ohne Sicherung fortfahren?</translation>
         <translation>Effektprofile</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="414"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="407"/>
         <source>The effect profile was not saved. %1</source>
         <translation>Das Effektprofil wurde nicht gespeichert. %1</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="421"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="414"/>
         <source>An effect profile named “%1” exists. Replace it with the settings in the form?</source>
         <translation>Es gibt bereits ein Effektprofil „%1“. Soll es durch die Einstellungen im Formular ersetzt werden?</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="424"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="417"/>
         <source>Replace</source>
         <translation>Ersetzen</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="425"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="418"/>
         <source>The effect profile “%1” was left as it was.</source>
         <translation>Das Effektprofil „%1“ blieb unverändert.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="443"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="436"/>
         <source>the folder %1 cannot be created</source>
         <translation>der Ordner %1 kann nicht angelegt werden</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="447"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="440"/>
         <source>Effect profile “%1” saved.</source>
         <translation>Effektprofil „%1“ gespeichert.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="449"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="442"/>
         <source>The effect profile “%1” could not be saved: %2</source>
         <translation>Das Effektprofil „%1“ konnte nicht gespeichert werden: %2</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="461"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="454"/>
         <source>No effect profile was deleted. %1</source>
         <translation>Es wurde kein Effektprofil gelöscht. %1</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="467"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="460"/>
         <source>There is no effect profile named “%1”.</source>
         <translation>Es gibt kein Effektprofil „%1“.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="472"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="465"/>
         <source>Delete the effect profile “%1”? Its file is removed from this computer; the form keeps what it shows.</source>
         <translation>Effektprofil „%1“ löschen? Seine Datei wird von diesem Computer entfernt; das Formular behält, was es anzeigt.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="476"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="469"/>
         <source>The effect profile “%1” was kept.</source>
         <translation>Das Effektprofil „%1“ wurde behalten.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="482"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="475"/>
         <source>Effect profile “%1” deleted.</source>
         <translation>Effektprofil „%1“ gelöscht.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="484"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="477"/>
         <source>The effect profile “%1” could not be deleted: %2</source>
         <translation>Das Effektprofil „%1“ konnte nicht gelöscht werden: %2</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="504"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="497"/>
         <source>“%1” was not loaded: an effect profile holds exactly %2 bytes.</source>
         <translation>„%1“ wurde nicht geladen: Ein Effektprofil umfasst genau %2 Bytes.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="513"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="506"/>
         <source>The effect settings in the form hold changes that were not sent to the board. Load the profile “%1” and discard them?</source>
         <translation>Die Effekteinstellungen im Formular enthalten Änderungen, die nicht an die Platine gesendet wurden. Profil „%1“ laden und die Änderungen verwerfen?</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="516"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="509"/>
         <source>Discard changes and load</source>
         <translation>Änderungen verwerfen und laden</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="517"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="510"/>
         <source>The effect profile “%1” was not loaded; the form keeps your changes.</source>
         <translation>Das Effektprofil „%1“ wurde nicht geladen; das Formular behält Ihre Änderungen.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="531"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="524"/>
         <source>Profile &quot;%1&quot; loaded into the form; Apply or Save sends it to the board.</source>
         <translation>Profil „%1“ in das Formular geladen; Übernehmen oder Speichern sendet es an das Board.</translation>
     </message>
@@ -979,7 +979,7 @@ Ohne Sicherung fortfahren?</translation>
     <name>MainWindow</name>
     <message>
         <location filename="../ui/mainwindow.ui" line="27"/>
-        <location filename="../ui/mainwindow.cpp" line="274"/>
+        <location filename="../ui/mainwindow.cpp" line="278"/>
         <source>No compatible devices connected</source>
         <translation>Keine kompatiblen Geräte angeschlossen</translation>
     </message>
@@ -989,622 +989,622 @@ Ohne Sicherung fortfahren?</translation>
         <translation>Effekte</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="81"/>
+        <location filename="../ui/mainwindow.ui" line="82"/>
         <source>Read current effects settings from controller</source>
         <translation>Aktuelle Effekteinstellungen aus dem Controller lesen</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="86"/>
+        <location filename="../ui/mainwindow.ui" line="87"/>
         <source>Apply current effects settings to controller</source>
         <translation>Aktuelle Effekteinstellungen im Controller übernehmen</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="97"/>
+        <location filename="../ui/mainwindow.ui" line="99"/>
         <source>Hardware</source>
         <translation>Hardware</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="141"/>
-        <location filename="../ui/mainwindow.ui" line="400"/>
-        <location filename="../ui/mainwindow.ui" line="891"/>
-        <location filename="../ui/mainwindow.ui" line="1091"/>
+        <location filename="../ui/mainwindow.ui" line="144"/>
+        <location filename="../ui/mainwindow.ui" line="405"/>
+        <location filename="../ui/mainwindow.ui" line="898"/>
+        <location filename="../ui/mainwindow.ui" line="1110"/>
         <source>Read current hardware settings from controller</source>
         <translation>Aktuelle Hardware-Einstellungen aus dem Controller lesen</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="146"/>
-        <location filename="../ui/mainwindow.ui" line="405"/>
-        <location filename="../ui/mainwindow.ui" line="896"/>
-        <location filename="../ui/mainwindow.ui" line="1096"/>
+        <location filename="../ui/mainwindow.ui" line="149"/>
+        <location filename="../ui/mainwindow.ui" line="410"/>
+        <location filename="../ui/mainwindow.ui" line="903"/>
+        <location filename="../ui/mainwindow.ui" line="1115"/>
         <source>Apply current hardware settings to controller</source>
         <translation>Aktuelle Hardware-Einstellungen im Controller übernehmen</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="157"/>
-        <location filename="../ui/mainwindow.ui" line="432"/>
+        <location filename="../ui/mainwindow.ui" line="161"/>
+        <location filename="../ui/mainwindow.ui" line="439"/>
         <source>GPIO</source>
         <translation>GPIO</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="181"/>
+        <location filename="../ui/mainwindow.ui" line="186"/>
         <source>Pin 1</source>
         <translation>Pin 1</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="197"/>
+        <location filename="../ui/mainwindow.ui" line="202"/>
         <source>Pin 2</source>
         <translation>Pin 2</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="213"/>
+        <location filename="../ui/mainwindow.ui" line="218"/>
         <source>Pin 3</source>
         <translation>Pin 3</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="229"/>
+        <location filename="../ui/mainwindow.ui" line="234"/>
         <source>Pin 4</source>
         <translation>Pin 4</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="245"/>
+        <location filename="../ui/mainwindow.ui" line="250"/>
         <source>Pin 5</source>
         <translation>Pin 5</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="261"/>
+        <location filename="../ui/mainwindow.ui" line="266"/>
         <source>Pin 6</source>
         <translation>Pin 6</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="277"/>
+        <location filename="../ui/mainwindow.ui" line="282"/>
         <source>Pin 7</source>
         <translation>Pin 7</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="293"/>
+        <location filename="../ui/mainwindow.ui" line="298"/>
         <source>Pin 8</source>
         <translation>Pin 8</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="309"/>
+        <location filename="../ui/mainwindow.ui" line="314"/>
         <source>Encoder Z0</source>
         <translation>Encoder Z0</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="325"/>
+        <location filename="../ui/mainwindow.ui" line="330"/>
         <source>Encoder Z1</source>
         <translation>Encoder Z1</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="348"/>
+        <location filename="../ui/mainwindow.ui" line="353"/>
         <source>SPI mode</source>
         <translation>SPI-Modus</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="91"/>
+        <location filename="../ui/mainwindow.ui" line="92"/>
         <source>Save effects settings to controller&apos;s permanent memory</source>
         <translation>Effekteinstellungen dauerhaft im Controller speichern</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="151"/>
-        <location filename="../ui/mainwindow.ui" line="410"/>
-        <location filename="../ui/mainwindow.ui" line="901"/>
-        <location filename="../ui/mainwindow.ui" line="1101"/>
+        <location filename="../ui/mainwindow.ui" line="154"/>
+        <location filename="../ui/mainwindow.ui" line="415"/>
+        <location filename="../ui/mainwindow.ui" line="908"/>
+        <location filename="../ui/mainwindow.ui" line="1120"/>
         <source>Save hardware settings to controller&apos;s permanent memory</source>
         <translation>Hardware-Einstellungen dauerhaft im Controller speichern</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="174"/>
+        <location filename="../ui/mainwindow.ui" line="179"/>
         <source>GPIO modes (requires reboot)</source>
         <translation>GPIO-Modi (Neustart erforderlich)</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="186"/>
-        <location filename="../ui/mainwindow.ui" line="202"/>
-        <location filename="../ui/mainwindow.ui" line="218"/>
-        <location filename="../ui/mainwindow.ui" line="234"/>
-        <location filename="../ui/mainwindow.ui" line="250"/>
-        <location filename="../ui/mainwindow.ui" line="266"/>
-        <location filename="../ui/mainwindow.ui" line="282"/>
-        <location filename="../ui/mainwindow.ui" line="298"/>
-        <location filename="../ui/mainwindow.ui" line="314"/>
-        <location filename="../ui/mainwindow.ui" line="330"/>
+        <location filename="../ui/mainwindow.ui" line="191"/>
+        <location filename="../ui/mainwindow.ui" line="207"/>
+        <location filename="../ui/mainwindow.ui" line="223"/>
+        <location filename="../ui/mainwindow.ui" line="239"/>
+        <location filename="../ui/mainwindow.ui" line="255"/>
+        <location filename="../ui/mainwindow.ui" line="271"/>
+        <location filename="../ui/mainwindow.ui" line="287"/>
+        <location filename="../ui/mainwindow.ui" line="303"/>
+        <location filename="../ui/mainwindow.ui" line="319"/>
+        <location filename="../ui/mainwindow.ui" line="335"/>
         <source>&lt;p&gt;What this pin does on the board: a button input, an analog input (pins 1 to 3 only), a line of the SPI extension, or a special switch or output. Takes effect after a reboot.&lt;/p&gt;</source>
         <translation>&lt;p&gt;Was dieser Pin auf der Platine tut: Tasteneingang, Analogeingang (nur Pins 1 bis 3), Leitung der SPI-Erweiterung oder ein besonderer Schalter oder Ausgang. Wirkt erst nach einem Neustart.&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="341"/>
+        <location filename="../ui/mainwindow.ui" line="346"/>
         <source>Extensions (requires reboot)</source>
         <translation>Erweiterungen (Neustart erforderlich)</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="347"/>
-        <location filename="../ui/mainwindow.ui" line="353"/>
+        <location filename="../ui/mainwindow.ui" line="352"/>
+        <location filename="../ui/mainwindow.ui" line="358"/>
         <source>&lt;p&gt;Extension attached to the board&apos;s SPI pins: three shift registers that add buttons 9 to 32, or a control grip. Takes effect after a reboot.&lt;/p&gt;</source>
         <translation>&lt;p&gt;An den SPI-Pins der Platine angeschlossene Erweiterung: drei Schieberegister, die die Tasten 9 bis 32 hinzufügen, oder ein Steuergriff. Wirkt erst nach einem Neustart.&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="360"/>
+        <location filename="../ui/mainwindow.ui" line="365"/>
         <source>SPI recommendations</source>
         <translation>SPI-Empfehlungen</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="364"/>
+        <location filename="../ui/mainwindow.ui" line="369"/>
         <source>- SCK line at PIN 3</source>
         <translation>- SCK-Leitung an Pin 3</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="369"/>
+        <location filename="../ui/mainwindow.ui" line="374"/>
         <source>- MISO line at PIN 4</source>
         <translation>- MISO-Leitung an Pin 4</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="374"/>
+        <location filename="../ui/mainwindow.ui" line="379"/>
         <source>- CS line at PIN 5</source>
         <translation>- CS-Leitung an Pin 5</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="416"/>
+        <location filename="../ui/mainwindow.ui" line="422"/>
         <source>Buttons</source>
         <translation>Tasten</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="439"/>
+        <location filename="../ui/mainwindow.ui" line="446"/>
         <source>Button 1</source>
         <translation>Taste 1</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="444"/>
-        <location filename="../ui/mainwindow.ui" line="457"/>
-        <location filename="../ui/mainwindow.ui" line="470"/>
-        <location filename="../ui/mainwindow.ui" line="483"/>
-        <location filename="../ui/mainwindow.ui" line="496"/>
-        <location filename="../ui/mainwindow.ui" line="509"/>
-        <location filename="../ui/mainwindow.ui" line="522"/>
-        <location filename="../ui/mainwindow.ui" line="535"/>
-        <location filename="../ui/mainwindow.ui" line="555"/>
-        <location filename="../ui/mainwindow.ui" line="568"/>
-        <location filename="../ui/mainwindow.ui" line="581"/>
-        <location filename="../ui/mainwindow.ui" line="594"/>
-        <location filename="../ui/mainwindow.ui" line="607"/>
-        <location filename="../ui/mainwindow.ui" line="620"/>
-        <location filename="../ui/mainwindow.ui" line="633"/>
-        <location filename="../ui/mainwindow.ui" line="646"/>
-        <location filename="../ui/mainwindow.ui" line="666"/>
-        <location filename="../ui/mainwindow.ui" line="679"/>
-        <location filename="../ui/mainwindow.ui" line="692"/>
-        <location filename="../ui/mainwindow.ui" line="705"/>
-        <location filename="../ui/mainwindow.ui" line="718"/>
-        <location filename="../ui/mainwindow.ui" line="731"/>
-        <location filename="../ui/mainwindow.ui" line="744"/>
-        <location filename="../ui/mainwindow.ui" line="757"/>
-        <location filename="../ui/mainwindow.ui" line="777"/>
-        <location filename="../ui/mainwindow.ui" line="790"/>
-        <location filename="../ui/mainwindow.ui" line="803"/>
-        <location filename="../ui/mainwindow.ui" line="816"/>
-        <location filename="../ui/mainwindow.ui" line="829"/>
-        <location filename="../ui/mainwindow.ui" line="842"/>
-        <location filename="../ui/mainwindow.ui" line="855"/>
-        <location filename="../ui/mainwindow.ui" line="868"/>
+        <location filename="../ui/mainwindow.ui" line="451"/>
+        <location filename="../ui/mainwindow.ui" line="464"/>
+        <location filename="../ui/mainwindow.ui" line="477"/>
+        <location filename="../ui/mainwindow.ui" line="490"/>
+        <location filename="../ui/mainwindow.ui" line="503"/>
+        <location filename="../ui/mainwindow.ui" line="516"/>
+        <location filename="../ui/mainwindow.ui" line="529"/>
+        <location filename="../ui/mainwindow.ui" line="542"/>
+        <location filename="../ui/mainwindow.ui" line="562"/>
+        <location filename="../ui/mainwindow.ui" line="575"/>
+        <location filename="../ui/mainwindow.ui" line="588"/>
+        <location filename="../ui/mainwindow.ui" line="601"/>
+        <location filename="../ui/mainwindow.ui" line="614"/>
+        <location filename="../ui/mainwindow.ui" line="627"/>
+        <location filename="../ui/mainwindow.ui" line="640"/>
+        <location filename="../ui/mainwindow.ui" line="653"/>
+        <location filename="../ui/mainwindow.ui" line="673"/>
+        <location filename="../ui/mainwindow.ui" line="686"/>
+        <location filename="../ui/mainwindow.ui" line="699"/>
+        <location filename="../ui/mainwindow.ui" line="712"/>
+        <location filename="../ui/mainwindow.ui" line="725"/>
+        <location filename="../ui/mainwindow.ui" line="738"/>
+        <location filename="../ui/mainwindow.ui" line="751"/>
+        <location filename="../ui/mainwindow.ui" line="764"/>
+        <location filename="../ui/mainwindow.ui" line="784"/>
+        <location filename="../ui/mainwindow.ui" line="797"/>
+        <location filename="../ui/mainwindow.ui" line="810"/>
+        <location filename="../ui/mainwindow.ui" line="823"/>
+        <location filename="../ui/mainwindow.ui" line="836"/>
+        <location filename="../ui/mainwindow.ui" line="849"/>
+        <location filename="../ui/mainwindow.ui" line="862"/>
+        <location filename="../ui/mainwindow.ui" line="875"/>
         <source>&lt;p&gt;How the board reports this button input: Disabled (never pressed), Normal, or Inverted (pressed while the contact is open).&lt;/p&gt;</source>
         <translation>&lt;p&gt;Wie die Platine diesen Tasteneingang meldet: Deaktiviert (nie gedrückt), Normal oder Invertiert (gedrückt, solange der Kontakt offen ist).&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="452"/>
+        <location filename="../ui/mainwindow.ui" line="459"/>
         <source>Button 2</source>
         <translation>Taste 2</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="465"/>
+        <location filename="../ui/mainwindow.ui" line="472"/>
         <source>Button 3</source>
         <translation>Taste 3</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="478"/>
+        <location filename="../ui/mainwindow.ui" line="485"/>
         <source>Button 4</source>
         <translation>Taste 4</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="491"/>
+        <location filename="../ui/mainwindow.ui" line="498"/>
         <source>Button 5</source>
         <translation>Taste 5</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="504"/>
+        <location filename="../ui/mainwindow.ui" line="511"/>
         <source>Button 6</source>
         <translation>Taste 6</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="517"/>
+        <location filename="../ui/mainwindow.ui" line="524"/>
         <source>Button 7</source>
         <translation>Taste 7</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="530"/>
+        <location filename="../ui/mainwindow.ui" line="537"/>
         <source>Button 8</source>
         <translation>Taste 8</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="543"/>
+        <location filename="../ui/mainwindow.ui" line="550"/>
         <source>Shift register 1</source>
         <translation>Schieberegister 1</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="550"/>
+        <location filename="../ui/mainwindow.ui" line="557"/>
         <source>Button 9</source>
         <translation>Taste 9</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="563"/>
+        <location filename="../ui/mainwindow.ui" line="570"/>
         <source>Button 10</source>
         <translation>Taste 10</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="576"/>
+        <location filename="../ui/mainwindow.ui" line="583"/>
         <source>Button 11</source>
         <translation>Taste 11</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="589"/>
+        <location filename="../ui/mainwindow.ui" line="596"/>
         <source>Button 12</source>
         <translation>Taste 12</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="602"/>
+        <location filename="../ui/mainwindow.ui" line="609"/>
         <source>Button 13</source>
         <translation>Taste 13</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="615"/>
+        <location filename="../ui/mainwindow.ui" line="622"/>
         <source>Button 14</source>
         <translation>Taste 14</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="628"/>
+        <location filename="../ui/mainwindow.ui" line="635"/>
         <source>Button 15</source>
         <translation>Taste 15</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="641"/>
+        <location filename="../ui/mainwindow.ui" line="648"/>
         <source>Button 16</source>
         <translation>Taste 16</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="654"/>
+        <location filename="../ui/mainwindow.ui" line="661"/>
         <source>Shift register 2</source>
         <translation>Schieberegister 2</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="661"/>
+        <location filename="../ui/mainwindow.ui" line="668"/>
         <source>Button 17</source>
         <translation>Taste 17</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="674"/>
+        <location filename="../ui/mainwindow.ui" line="681"/>
         <source>Button 18</source>
         <translation>Taste 18</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="687"/>
+        <location filename="../ui/mainwindow.ui" line="694"/>
         <source>Button 19</source>
         <translation>Taste 19</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="700"/>
+        <location filename="../ui/mainwindow.ui" line="707"/>
         <source>Button 20</source>
         <translation>Taste 20</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="713"/>
+        <location filename="../ui/mainwindow.ui" line="720"/>
         <source>Button 21</source>
         <translation>Taste 21</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="726"/>
+        <location filename="../ui/mainwindow.ui" line="733"/>
         <source>Button 22</source>
         <translation>Taste 22</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="739"/>
+        <location filename="../ui/mainwindow.ui" line="746"/>
         <source>Button 23</source>
         <translation>Taste 23</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="752"/>
+        <location filename="../ui/mainwindow.ui" line="759"/>
         <source>Button 24</source>
         <translation>Taste 24</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="765"/>
+        <location filename="../ui/mainwindow.ui" line="772"/>
         <source>Shift register 3</source>
         <translation>Schieberegister 3</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="772"/>
+        <location filename="../ui/mainwindow.ui" line="779"/>
         <source>Button 25</source>
         <translation>Taste 25</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="785"/>
+        <location filename="../ui/mainwindow.ui" line="792"/>
         <source>Button 26</source>
         <translation>Taste 26</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="798"/>
+        <location filename="../ui/mainwindow.ui" line="805"/>
         <source>Button 27</source>
         <translation>Taste 27</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="811"/>
+        <location filename="../ui/mainwindow.ui" line="818"/>
         <source>Button 28</source>
         <translation>Taste 28</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="824"/>
+        <location filename="../ui/mainwindow.ui" line="831"/>
         <source>Button 29</source>
         <translation>Taste 29</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="837"/>
+        <location filename="../ui/mainwindow.ui" line="844"/>
         <source>Button 30</source>
         <translation>Taste 30</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="850"/>
+        <location filename="../ui/mainwindow.ui" line="857"/>
         <source>Button 31</source>
         <translation>Taste 31</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="863"/>
+        <location filename="../ui/mainwindow.ui" line="870"/>
         <source>Button 32</source>
         <translation>Taste 32</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="907"/>
+        <location filename="../ui/mainwindow.ui" line="915"/>
         <source>Analog axes</source>
         <translation>Analogachsen</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="923"/>
-        <location filename="../ui/mainwindow.ui" line="958"/>
-        <location filename="../ui/mainwindow.ui" line="999"/>
-        <location filename="../ui/mainwindow.ui" line="1040"/>
+        <location filename="../ui/mainwindow.ui" line="934"/>
+        <location filename="../ui/mainwindow.ui" line="977"/>
+        <location filename="../ui/mainwindow.ui" line="1018"/>
+        <location filename="../ui/mainwindow.ui" line="1059"/>
         <source>&lt;p&gt;Travel at the low end of this axis that still reads as its lowest value, in raw axis units (0 to 32767).&lt;/p&gt;</source>
         <translation>&lt;p&gt;Weg am unteren Ende dieser Achse, der noch als ihr niedrigster Wert gilt, in Rohwerten der Achse (0 bis 32767).&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="924"/>
+        <location filename="../ui/mainwindow.ui" line="935"/>
         <source>Lower dead zone</source>
         <translation>Untere Totzone</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="929"/>
-        <location filename="../ui/mainwindow.ui" line="964"/>
-        <location filename="../ui/mainwindow.ui" line="1005"/>
-        <location filename="../ui/mainwindow.ui" line="1046"/>
+        <location filename="../ui/mainwindow.ui" line="942"/>
+        <location filename="../ui/mainwindow.ui" line="983"/>
+        <location filename="../ui/mainwindow.ui" line="1024"/>
+        <location filename="../ui/mainwindow.ui" line="1065"/>
         <source>&lt;p&gt;Travel at the high end of this axis that already reads as its highest value, in raw axis units (0 to 32767).&lt;/p&gt;</source>
         <translation>&lt;p&gt;Weg am oberen Ende dieser Achse, der schon als ihr höchster Wert gilt, in Rohwerten der Achse (0 bis 32767).&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="930"/>
+        <location filename="../ui/mainwindow.ui" line="943"/>
         <source>Upper dead zone</source>
         <translation>Obere Totzone</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="935"/>
-        <location filename="../ui/mainwindow.ui" line="970"/>
-        <location filename="../ui/mainwindow.ui" line="1011"/>
-        <location filename="../ui/mainwindow.ui" line="1052"/>
+        <location filename="../ui/mainwindow.ui" line="950"/>
+        <location filename="../ui/mainwindow.ui" line="989"/>
+        <location filename="../ui/mainwindow.ui" line="1030"/>
+        <location filename="../ui/mainwindow.ui" line="1071"/>
         <source>&lt;p&gt;How strongly the board smooths this axis, in percent. 0 reports it unfiltered; higher is steadier but follows movement later.&lt;/p&gt;</source>
         <translation>&lt;p&gt;Wie stark die Platine diese Achse glättet, in Prozent. 0 meldet sie ungefiltert; höher ist ruhiger, folgt Bewegungen aber später.&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="936"/>
+        <location filename="../ui/mainwindow.ui" line="951"/>
         <source>Smoothing(%)</source>
         <translation>Glättung (%)</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="941"/>
-        <location filename="../ui/mainwindow.ui" line="976"/>
-        <location filename="../ui/mainwindow.ui" line="1017"/>
-        <location filename="../ui/mainwindow.ui" line="1058"/>
+        <location filename="../ui/mainwindow.ui" line="958"/>
+        <location filename="../ui/mainwindow.ui" line="995"/>
+        <location filename="../ui/mainwindow.ui" line="1036"/>
+        <location filename="../ui/mainwindow.ui" line="1077"/>
         <source>&lt;p&gt;Position, in percent of this axis&apos;s travel, below which the axis&apos;s button is released again.&lt;/p&gt;</source>
         <translation>&lt;p&gt;Position in Prozent des Achsweges, unterhalb der die Taste der Achse wieder losgelassen ist.&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="942"/>
+        <location filename="../ui/mainwindow.ui" line="959"/>
         <source>Button low(%)</source>
         <translation>Tastenschwelle unten (%)</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="947"/>
-        <location filename="../ui/mainwindow.ui" line="982"/>
-        <location filename="../ui/mainwindow.ui" line="1023"/>
-        <location filename="../ui/mainwindow.ui" line="1064"/>
+        <location filename="../ui/mainwindow.ui" line="966"/>
+        <location filename="../ui/mainwindow.ui" line="1001"/>
+        <location filename="../ui/mainwindow.ui" line="1042"/>
+        <location filename="../ui/mainwindow.ui" line="1083"/>
         <source>&lt;p&gt;Position, in percent of this axis&apos;s travel, above which the axis reports its button as pressed.&lt;/p&gt;</source>
         <translation>&lt;p&gt;Position in Prozent des Achsweges, oberhalb der die Achse ihre Taste als gedrückt meldet.&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="948"/>
+        <location filename="../ui/mainwindow.ui" line="967"/>
         <source>Button high(%)</source>
         <translation>Tastenschwelle oben (%)</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="953"/>
+        <location filename="../ui/mainwindow.ui" line="972"/>
         <source>Rx</source>
         <translation>Rx</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="988"/>
-        <location filename="../ui/mainwindow.ui" line="1029"/>
-        <location filename="../ui/mainwindow.ui" line="1070"/>
+        <location filename="../ui/mainwindow.ui" line="1007"/>
+        <location filename="../ui/mainwindow.ui" line="1048"/>
+        <location filename="../ui/mainwindow.ui" line="1089"/>
         <source>&lt;p&gt;Reverses this axis: its lowest position reads as its highest and the other way round.&lt;/p&gt;</source>
         <translation>&lt;p&gt;Kehrt diese Achse um: ihre niedrigste Position gilt als ihre höchste und umgekehrt.&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="989"/>
-        <location filename="../ui/mainwindow.ui" line="1030"/>
-        <location filename="../ui/mainwindow.ui" line="1071"/>
+        <location filename="../ui/mainwindow.ui" line="1008"/>
+        <location filename="../ui/mainwindow.ui" line="1049"/>
+        <location filename="../ui/mainwindow.ui" line="1090"/>
         <source>Invert</source>
         <translation>Umkehren</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="994"/>
+        <location filename="../ui/mainwindow.ui" line="1013"/>
         <source>Ry</source>
         <translation>Ry</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="1035"/>
+        <location filename="../ui/mainwindow.ui" line="1054"/>
         <source>Rz</source>
         <translation>Rz</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="1110"/>
+        <location filename="../ui/mainwindow.ui" line="1129"/>
         <source>Switch to DFU mode</source>
         <translation>In den DFU-Modus wechseln</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="1115"/>
+        <location filename="../ui/mainwindow.ui" line="1134"/>
         <source>Reboot controller</source>
         <translation>Controller neu starten</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="111"/>
+        <location filename="../ui/mainwindow.cpp" line="101"/>
         <source>Live input</source>
         <translation>Live-Eingaben</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="276"/>
+        <location filename="../ui/mainwindow.cpp" line="280"/>
         <source>Select compatible device (</source>
         <translation>Kompatibles Gerät wählen (</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="278"/>
+        <location filename="../ui/mainwindow.cpp" line="282"/>
         <source> connected)</source>
         <translation> angeschlossen)</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="336"/>
+        <location filename="../ui/mainwindow.cpp" line="340"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="337"/>
+        <location filename="../ui/mainwindow.cpp" line="341"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="338"/>
+        <location filename="../ui/mainwindow.cpp" line="342"/>
         <source>Latest version</source>
         <translation>Neueste Version</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="537"/>
+        <location filename="../ui/mainwindow.cpp" line="545"/>
         <source>the board</source>
         <translation>das Board</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="543"/>
+        <location filename="../ui/mainwindow.cpp" line="551"/>
         <source>Failed: %1</source>
         <translation>Fehlgeschlagen: %1</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="569"/>
+        <location filename="../ui/mainwindow.cpp" line="577"/>
         <source>Effect settings read from %1.</source>
         <translation>Effekteinstellungen von %1 gelesen.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="570"/>
+        <location filename="../ui/mainwindow.cpp" line="578"/>
         <source>Effect settings could not be read from %1: %2. Apply and Save stay disabled until a read succeeds.</source>
         <translation>Die Effekteinstellungen konnten nicht von %1 gelesen werden: %2. Übernehmen und Speichern bleiben deaktiviert, bis ein Lesen gelingt.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="580"/>
+        <location filename="../ui/mainwindow.cpp" line="588"/>
         <source>Hardware settings read from %1.</source>
         <translation>Hardwareeinstellungen von %1 gelesen.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="581"/>
+        <location filename="../ui/mainwindow.cpp" line="589"/>
         <source>Hardware settings could not be read from %1: %2. Apply and Save stay disabled until a read succeeds.</source>
         <translation>Die Hardwareeinstellungen konnten nicht von %1 gelesen werden: %2. Übernehmen und Speichern bleiben deaktiviert, bis ein Lesen gelingt.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="586"/>
+        <location filename="../ui/mainwindow.cpp" line="594"/>
         <source>Effect settings applied to the working memory of %1.</source>
         <translation>Effekteinstellungen in den Arbeitsspeicher von %1 übernommen.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="587"/>
+        <location filename="../ui/mainwindow.cpp" line="595"/>
         <source>Effect settings could not be applied to %1: %2.</source>
         <translation>Die Effekteinstellungen konnten nicht auf %1 übernommen werden: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="590"/>
+        <location filename="../ui/mainwindow.cpp" line="598"/>
         <source>Hardware settings applied to the working memory of %1.</source>
         <translation>Hardwareeinstellungen in den Arbeitsspeicher von %1 übernommen.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="591"/>
+        <location filename="../ui/mainwindow.cpp" line="599"/>
         <source>Hardware settings could not be applied to %1: %2.</source>
         <translation>Die Hardwareeinstellungen konnten nicht auf %1 übernommen werden: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="594"/>
+        <location filename="../ui/mainwindow.cpp" line="602"/>
         <source>Effect settings saved to the permanent memory of %1.</source>
         <translation>Effekteinstellungen im permanenten Speicher von %1 gespeichert.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="595"/>
+        <location filename="../ui/mainwindow.cpp" line="603"/>
         <source>Effect settings could not be saved to %1: %2.</source>
         <translation>Die Effekteinstellungen konnten nicht auf %1 gespeichert werden: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="597"/>
+        <location filename="../ui/mainwindow.cpp" line="605"/>
         <source>The effect settings</source>
         <translation>Die Effekteinstellungen</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="600"/>
+        <location filename="../ui/mainwindow.cpp" line="608"/>
         <source>Hardware settings saved to the permanent memory of %1.</source>
         <translation>Hardwareeinstellungen im permanenten Speicher von %1 gespeichert.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="601"/>
+        <location filename="../ui/mainwindow.cpp" line="609"/>
         <source>Hardware settings could not be saved to %1: %2.</source>
         <translation>Die Hardwareeinstellungen konnten nicht auf %1 gespeichert werden: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="603"/>
+        <location filename="../ui/mainwindow.cpp" line="611"/>
         <source>The hardware settings</source>
         <translation>Die Hardwareeinstellungen</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="607"/>
+        <location filename="../ui/mainwindow.cpp" line="615"/>
         <source>%1 is rebooting; it will come back in the list in a few seconds.</source>
         <translation>%1 startet neu und erscheint in wenigen Sekunden wieder in der Liste.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="608"/>
+        <location filename="../ui/mainwindow.cpp" line="616"/>
         <source>%1 could not be told to reboot: %2.</source>
         <translation>%1 konnte nicht zum Neustart aufgefordert werden: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="611"/>
+        <location filename="../ui/mainwindow.cpp" line="619"/>
         <source>%1 now waits for a firmware update and leaves the list.</source>
         <translation>%1 wartet jetzt auf ein Firmware-Update und verschwindet aus der Liste.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="612"/>
+        <location filename="../ui/mainwindow.cpp" line="620"/>
         <source>%1 could not be switched to DFU mode: %2.</source>
         <translation>%1 konnte nicht in den DFU-Modus versetzt werden: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="620"/>
+        <location filename="../ui/mainwindow.cpp" line="628"/>
         <source>Settings not saved</source>
         <translation>Einstellungen nicht gespeichert</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="621"/>
+        <location filename="../ui/mainwindow.cpp" line="629"/>
         <source>%1 may not be stored on %2: %3.
 
 The board may lose them when it is switched off. Check the connection and save again.</source>
@@ -1613,74 +1613,74 @@ The board may lose them when it is switched off. Check the connection and save a
 Das Board kann sie beim Ausschalten verlieren. Prüfen Sie die Verbindung und speichern Sie erneut.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="639"/>
-        <location filename="../ui/mainwindow.cpp" line="670"/>
-        <location filename="../ui/mainwindow.cpp" line="689"/>
+        <location filename="../ui/mainwindow.cpp" line="647"/>
+        <location filename="../ui/mainwindow.cpp" line="678"/>
+        <location filename="../ui/mainwindow.cpp" line="697"/>
         <source>Disabled</source>
         <translation>Deaktiviert</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="640"/>
+        <location filename="../ui/mainwindow.cpp" line="648"/>
         <source>Generic button</source>
         <translation>Allgemeiner Taster</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="641"/>
+        <location filename="../ui/mainwindow.cpp" line="649"/>
         <source>Analog</source>
         <translation>Analog</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="642"/>
+        <location filename="../ui/mainwindow.cpp" line="650"/>
         <source>SPI CS</source>
         <translation>SPI CS</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="643"/>
+        <location filename="../ui/mainwindow.cpp" line="651"/>
         <source>SPI SCK</source>
         <translation>SPI SCK</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="644"/>
+        <location filename="../ui/mainwindow.cpp" line="652"/>
         <source>SPI MISO</source>
         <translation>SPI MISO</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="645"/>
+        <location filename="../ui/mainwindow.cpp" line="653"/>
         <source>Enable effects switch</source>
         <translation>Schalter zum Aktivieren der Effekte</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="646"/>
+        <location filename="../ui/mainwindow.cpp" line="654"/>
         <source>Reset center button</source>
         <translation>Taster zum Zurücksetzen der Mitte</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="647"/>
+        <location filename="../ui/mainwindow.cpp" line="655"/>
         <source>Reboot button</source>
         <translation>Neustart-Taster</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="648"/>
+        <location filename="../ui/mainwindow.cpp" line="656"/>
         <source>Braking PWM</source>
         <translation>Brems-PWM</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="689"/>
+        <location filename="../ui/mainwindow.cpp" line="697"/>
         <source>Normal</source>
         <translation>Normal</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="689"/>
+        <location filename="../ui/mainwindow.cpp" line="697"/>
         <source>Inverted</source>
         <translation>Invertiert</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="937"/>
+        <location filename="../ui/mainwindow.cpp" line="945"/>
         <source>Nothing was saved and %1 stays selected: the settings in the form cannot be sent as they are.</source>
         <translation>Es wurde nichts gespeichert und %1 bleibt ausgewählt: Die Einstellungen im Formular können so nicht gesendet werden.</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="70"/>
+        <location filename="../ui/changetracker.cpp" line="51"/>
         <source>Applied, not saved: lost when the board loses power</source>
         <translation>Angewendet, nicht gespeichert: geht verloren, wenn die Platine stromlos wird</translation>
     </message>
@@ -1688,17 +1688,17 @@ Das Board kann sie beim Ausschalten verlieren. Prüfen Sie die Verbindung und sp
 <context>
     <name>ProfileExchange</name>
     <message>
-        <location filename="../ui/profileexchange.cpp" line="20"/>
+        <location filename="../ui/profileexchange.cpp" line="21"/>
         <source>Effect profiles (*%1)</source>
         <translation>Effektprofile (*%1)</translation>
     </message>
     <message>
-        <location filename="../ui/profileexchange.cpp" line="81"/>
+        <location filename="../ui/profileexchange.cpp" line="70"/>
         <source>Profile of another board</source>
         <translation>Profil eines anderen Boards</translation>
     </message>
     <message>
-        <location filename="../ui/profileexchange.cpp" line="82"/>
+        <location filename="../ui/profileexchange.cpp" line="71"/>
         <source>The profile &quot;%1&quot; was made on a %2 board; the selected board is a %3. Its settings, the motion range among them, may not suit this board.
 
 Load it anyway?</source>
@@ -1707,62 +1707,62 @@ Load it anyway?</source>
 Trotzdem laden?</translation>
     </message>
     <message>
-        <location filename="../ui/profileexchange.cpp" line="86"/>
+        <location filename="../ui/profileexchange.cpp" line="75"/>
         <source>Load anyway</source>
         <translation>Trotzdem laden</translation>
     </message>
     <message>
-        <location filename="../ui/profileexchange.cpp" line="105"/>
+        <location filename="../ui/profileexchange.cpp" line="94"/>
         <source>&quot;%1&quot; cannot be a profile name</source>
         <translation>„%1“ kann kein Profilname sein</translation>
     </message>
     <message>
-        <location filename="../ui/profileexchange.cpp" line="110"/>
+        <location filename="../ui/profileexchange.cpp" line="99"/>
         <source>the profile folder %1 cannot be created</source>
         <translation>der Profilordner %1 kann nicht angelegt werden</translation>
     </message>
     <message>
-        <location filename="../ui/profileexchange.cpp" line="141"/>
+        <location filename="../ui/profileexchange.cpp" line="130"/>
         <source>Import effect profile</source>
         <translation>Effektprofil importieren</translation>
     </message>
     <message>
-        <location filename="../ui/profileexchange.cpp" line="146"/>
+        <location filename="../ui/profileexchange.cpp" line="136"/>
         <source>Replace profile?</source>
         <translation>Profil ersetzen?</translation>
     </message>
     <message>
-        <location filename="../ui/profileexchange.cpp" line="147"/>
+        <location filename="../ui/profileexchange.cpp" line="137"/>
         <source>A profile named &quot;%1&quot; exists already. Replace it with the imported one?</source>
         <translation>Ein Profil namens „%1“ ist bereits vorhanden. Durch das importierte ersetzen?</translation>
     </message>
     <message>
-        <location filename="../ui/profileexchange.cpp" line="149"/>
+        <location filename="../ui/profileexchange.cpp" line="139"/>
         <source>Replace</source>
         <translation>Ersetzen</translation>
     </message>
     <message>
-        <location filename="../ui/profileexchange.cpp" line="153"/>
+        <location filename="../ui/profileexchange.cpp" line="143"/>
         <source>Profile &quot;%1&quot; imported</source>
         <translation>Profil „%1“ importiert</translation>
     </message>
     <message>
-        <location filename="../ui/profileexchange.cpp" line="155"/>
+        <location filename="../ui/profileexchange.cpp" line="145"/>
         <source>Profile not imported: %1</source>
         <translation>Profil nicht importiert: %1</translation>
     </message>
     <message>
-        <location filename="../ui/profileexchange.cpp" line="161"/>
+        <location filename="../ui/profileexchange.cpp" line="151"/>
         <source>Export effect profile</source>
         <translation>Effektprofil exportieren</translation>
     </message>
     <message>
-        <location filename="../ui/profileexchange.cpp" line="168"/>
+        <location filename="../ui/profileexchange.cpp" line="158"/>
         <source>Effect settings exported to %1</source>
         <translation>Effekteinstellungen nach %1 exportiert</translation>
     </message>
     <message>
-        <location filename="../ui/profileexchange.cpp" line="171"/>
+        <location filename="../ui/profileexchange.cpp" line="161"/>
         <source>Profile not exported: %1</source>
         <translation>Profil nicht exportiert: %1</translation>
     </message>

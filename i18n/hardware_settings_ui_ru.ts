@@ -4,77 +4,77 @@
 <context>
     <name>BackupController</name>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="27"/>
+        <location filename="../ui/backupcontroller.cpp" line="28"/>
         <source>Board backups (*%1)</source>
         <translation>Резервные копии платы (*%1)</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="33"/>
+        <location filename="../ui/backupcontroller.cpp" line="34"/>
         <source>saving the effect settings to permanent memory</source>
         <translation>сохранением настроек эффектов в постоянную память</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="35"/>
+        <location filename="../ui/backupcontroller.cpp" line="36"/>
         <source>saving the hardware settings to permanent memory</source>
         <translation>сохранением аппаратных настроек в постоянную память</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="37"/>
+        <location filename="../ui/backupcontroller.cpp" line="38"/>
         <source>switching to DFU mode</source>
         <translation>переходом в режим DFU</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="51"/>
+        <location filename="../ui/backupcontroller.cpp" line="52"/>
         <source>&amp;Board</source>
         <translation>&amp;Плата</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="53"/>
+        <location filename="../ui/backupcontroller.cpp" line="54"/>
         <source>&amp;Back up board...</source>
         <translation>&amp;Сохранить резервную копию платы...</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="55"/>
+        <location filename="../ui/backupcontroller.cpp" line="56"/>
         <source>Read both settings records from the board and save them to a file</source>
         <translation>Прочитать с платы обе записи настроек и сохранить их в файл</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="57"/>
+        <location filename="../ui/backupcontroller.cpp" line="58"/>
         <source>&amp;Restore...</source>
         <translation>&amp;Восстановить...</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="59"/>
+        <location filename="../ui/backupcontroller.cpp" line="60"/>
         <source>Load a backup into the forms; apply or save it afterwards</source>
         <translation>Загрузить резервную копию в формы; затем применить или сохранить её</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="82"/>
+        <location filename="../ui/backupcontroller.cpp" line="83"/>
         <source>the board is not connected</source>
         <translation>плата не подключена</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="90"/>
+        <location filename="../ui/backupcontroller.cpp" line="91"/>
         <source>reading the effect settings failed: %1</source>
         <translation>не удалось прочитать настройки эффектов: %1</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="95"/>
+        <location filename="../ui/backupcontroller.cpp" line="96"/>
         <source>reading the hardware settings failed: %1</source>
         <translation>не удалось прочитать аппаратные настройки: %1</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="114"/>
+        <location filename="../ui/backupcontroller.cpp" line="115"/>
         <source>Automatic backup written to %1</source>
         <translation>Автоматическая резервная копия записана в %1</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="120"/>
+        <location filename="../ui/backupcontroller.cpp" line="122"/>
         <source>No backup taken</source>
         <translation>Резервная копия не создана</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="121"/>
+        <location filename="../ui/backupcontroller.cpp" line="123"/>
         <source>No backup of the board could be taken before %1:
 %2
 
@@ -90,120 +90,120 @@ Go ahead without a backup?</source>
         <translation>Продолжить без резервной копии</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="133"/>
+        <location filename="../ui/backupcontroller.cpp" line="128"/>
         <source>Stopped before %1: no backup could be taken</source>
         <translation>Остановлено перед %1: не удалось создать резервную копию</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="143"/>
+        <location filename="../ui/backupcontroller.cpp" line="138"/>
         <source>Select a connected board to back up</source>
         <translation>Выберите подключённую плату для резервного копирования</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="156"/>
+        <location filename="../ui/backupcontroller.cpp" line="151"/>
         <source>Back up board</source>
         <translation>Резервная копия платы</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="170"/>
+        <location filename="../ui/backupcontroller.cpp" line="165"/>
         <source>Backup failed: %1</source>
         <translation>Резервное копирование не удалось: %1</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="173"/>
+        <location filename="../ui/backupcontroller.cpp" line="168"/>
         <source>Board backed up to %1</source>
         <translation>Резервная копия платы сохранена в %1</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="180"/>
+        <location filename="../ui/backupcontroller.cpp" line="175"/>
         <source>Select the board to restore to first</source>
         <translation>Сначала выберите плату для восстановления</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="194"/>
+        <location filename="../ui/backupcontroller.cpp" line="189"/>
         <source>The backup was taken from a %1 board; the selected board is a %2.</source>
         <translation>Резервная копия снята с платы типа «%1»; выбранная плата — типа «%2».</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="198"/>
+        <location filename="../ui/backupcontroller.cpp" line="193"/>
         <source>The backup was taken on firmware version %1; the selected board runs version %2.</source>
         <translation>Резервная копия снята на прошивке версии %1; на выбранной плате работает версия %2.</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="209"/>
+        <location filename="../ui/backupcontroller.cpp" line="204"/>
         <source>generic</source>
         <translation>универсальная</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="211"/>
+        <location filename="../ui/backupcontroller.cpp" line="206"/>
         <source>joystick</source>
         <translation>джойстик</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="213"/>
+        <location filename="../ui/backupcontroller.cpp" line="208"/>
         <source>rudder</source>
         <translation>педали</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="215"/>
+        <location filename="../ui/backupcontroller.cpp" line="210"/>
         <source>wheel</source>
         <translation>руль</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="217"/>
+        <location filename="../ui/backupcontroller.cpp" line="212"/>
         <source>collective</source>
         <translation>шаг-газ</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="219"/>
+        <location filename="../ui/backupcontroller.cpp" line="214"/>
         <source>unknown (type %1)</source>
         <translation>неизвестный (тип %1)</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="229"/>
+        <location filename="../ui/backupcontroller.cpp" line="224"/>
         <source>Cannot restore</source>
         <translation>Восстановление невозможно</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="230"/>
+        <location filename="../ui/backupcontroller.cpp" line="225"/>
         <source>%1 cannot be restored:
 %2</source>
         <translation>%1 невозможно восстановить:
 %2</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="234"/>
+        <location filename="../ui/backupcontroller.cpp" line="229"/>
         <source>Nothing restored: %1</source>
         <translation>Ничего не восстановлено: %1</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="241"/>
+        <location filename="../ui/backupcontroller.cpp" line="236"/>
         <source>Nothing restored: the board is not connected</source>
         <translation>Ничего не восстановлено: плата не подключена</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="247"/>
+        <location filename="../ui/backupcontroller.cpp" line="244"/>
         <source>Restore a backup of another board?</source>
         <translation>Восстановить резервную копию другой платы?</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="249"/>
+        <location filename="../ui/backupcontroller.cpp" line="246"/>
         <source>Settings made for another model or firmware may not suit this board. Load the backup into the forms anyway?</source>
         <translation>Настройки для другой модели или прошивки могут не подойти этой плате. Всё равно загрузить резервную копию в формы?</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="253"/>
+        <location filename="../ui/backupcontroller.cpp" line="248"/>
         <source>Load anyway</source>
         <translation>Всё равно загрузить</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="259"/>
-        <location filename="../ui/backupcontroller.cpp" line="265"/>
+        <location filename="../ui/backupcontroller.cpp" line="249"/>
+        <location filename="../ui/backupcontroller.cpp" line="255"/>
         <source>Nothing restored</source>
         <translation>Ничего не восстановлено</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="270"/>
+        <location filename="../ui/backupcontroller.cpp" line="260"/>
         <source>Loaded %1 into the forms; apply or save to send it to the board</source>
         <translation>%1 загружена в формы; примените или сохраните, чтобы отправить её на плату</translation>
     </message>
@@ -211,42 +211,42 @@ Go ahead without a backup?</source>
 <context>
     <name>BoardDiscovery</name>
     <message>
-        <location filename="../device/boarddiscovery.cpp" line="287"/>
+        <location filename="../device/boarddiscovery.cpp" line="273"/>
         <source>No permission on %1 (owner %2, group %3, mode %4; %5).</source>
         <translation>Нет прав доступа к %1 (владелец %2, группа %3, режим %4; %5).</translation>
     </message>
     <message>
-        <location filename="../device/boarddiscovery.cpp" line="293"/>
+        <location filename="../device/boarddiscovery.cpp" line="279"/>
         <source>its ACL does not grant you access</source>
         <translation>его ACL не даёт вам доступа</translation>
     </message>
     <message>
-        <location filename="../device/boarddiscovery.cpp" line="294"/>
+        <location filename="../device/boarddiscovery.cpp" line="280"/>
         <source>no ACL grants you access</source>
         <translation>доступ вам не выдан ни одной ACL</translation>
     </message>
     <message>
-        <location filename="../device/boarddiscovery.cpp" line="298"/>
+        <location filename="../device/boarddiscovery.cpp" line="284"/>
         <source>The system made no hidraw device for it.</source>
         <translation>Система не создала для устройства узел hidraw.</translation>
     </message>
     <message>
-        <location filename="../device/boarddiscovery.cpp" line="299"/>
+        <location filename="../device/boarddiscovery.cpp" line="285"/>
         <source>Its device node %1 is missing.</source>
         <translation>Узел устройства %1 отсутствует.</translation>
     </message>
     <message>
-        <location filename="../device/boarddiscovery.cpp" line="302"/>
+        <location filename="../device/boarddiscovery.cpp" line="288"/>
         <source>The kernel&apos;s HID driver (%1) is bound to it, and this build&apos;s USB library cannot reach a board through it.</source>
         <translation>К устройству привязан HID-драйвер ядра (%1), а USB-библиотека этой сборки не может обратиться к устройству в обход него.</translation>
     </message>
     <message>
-        <location filename="../device/boarddiscovery.cpp" line="308"/>
+        <location filename="../device/boarddiscovery.cpp" line="294"/>
         <source>It is held by another program: %1.</source>
         <translation>Устройство занято другой программой: %1.</translation>
     </message>
     <message>
-        <location filename="../device/boarddiscovery.cpp" line="311"/>
+        <location filename="../device/boarddiscovery.cpp" line="297"/>
         <source>%1 can be opened, but the board does not answer.</source>
         <translation>%1 открывается, но устройство не отвечает.</translation>
     </message>
@@ -259,17 +259,17 @@ Go ahead without a backup?</source>
         <translation>Скопировать команды</translation>
     </message>
     <message>
-        <location filename="../ui/boardnotice.cpp" line="85"/>
+        <location filename="../ui/boardnotice.cpp" line="84"/>
         <source>%1 (USB port %2) is connected but cannot be opened. %3</source>
         <translation>Устройство %1 (порт USB %2) подключено, но его не удаётся открыть. %3</translation>
     </message>
     <message>
-        <location filename="../ui/boardnotice.cpp" line="96"/>
+        <location filename="../ui/boardnotice.cpp" line="95"/>
         <source>%1 %2s are connected. One board of each model can be configured at a time: unplug the others.</source>
         <translation>%2: подключено устройств — %1. Одновременно можно настраивать только одно устройство каждой модели: отключите остальные.</translation>
     </message>
     <message>
-        <location filename="../ui/boardnotice.cpp" line="101"/>
+        <location filename="../ui/boardnotice.cpp" line="100"/>
         <source>To fix this, run these commands, then unplug the board and plug it in again:</source>
         <translation>Чтобы это исправить, выполните эти команды, затем отключите устройство и подключите его снова:</translation>
     </message>
@@ -277,104 +277,104 @@ Go ahead without a backup?</source>
 <context>
     <name>ChangeTracker</name>
     <message>
-        <location filename="../ui/changetracker.cpp" line="186"/>
+        <location filename="../ui/changetracker.cpp" line="167"/>
         <source>Effect settings</source>
         <translation>Настройки эффектов</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="186"/>
+        <location filename="../ui/changetracker.cpp" line="167"/>
         <source>Hardware settings</source>
         <translation>Настройки оборудования</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="194"/>
+        <location filename="../ui/changetracker.cpp" line="175"/>
         <source>%1: changes in the form that were not sent to the board</source>
         <translation>%1: изменения в форме, не отправленные на плату</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="197"/>
+        <location filename="../ui/changetracker.cpp" line="178"/>
         <source>%1: applied to the board but not saved; lost when it loses power</source>
         <translation>%1: применены на плате, но не сохранены; пропадут при отключении её питания</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="205"/>
+        <location filename="../ui/changetracker.cpp" line="186"/>
         <source>Close Gravolt Setup? These settings of %1 would be lost:</source>
         <translation>Закрыть Gravolt Setup? Эти настройки устройства %1 будут потеряны:</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="206"/>
+        <location filename="../ui/changetracker.cpp" line="187"/>
         <source>Leave %1? These of its settings would be lost:</source>
         <translation>Перейти от устройства %1? Эти его настройки будут потеряны:</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="210"/>
-        <location filename="../ui/changetracker.cpp" line="222"/>
+        <location filename="../ui/changetracker.cpp" line="192"/>
+        <location filename="../ui/changetracker.cpp" line="206"/>
         <source>Unsaved settings</source>
         <translation>Несохранённые настройки</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="211"/>
+        <location filename="../ui/changetracker.cpp" line="193"/>
         <source>Save to board writes them to the board&apos;s permanent memory first, and goes on only if that succeeds.</source>
         <translation>«Сохранить на плату» сначала записывает их в постоянную память платы и продолжает, только если это удалось.</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="213"/>
+        <location filename="../ui/changetracker.cpp" line="195"/>
         <source>Save to board</source>
         <translation>Сохранить на плату</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="214"/>
+        <location filename="../ui/changetracker.cpp" line="196"/>
         <source>Discard</source>
         <translation>Отбросить</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="223"/>
+        <location filename="../ui/changetracker.cpp" line="207"/>
         <source>%1 in the form hold changes that were not sent to the board. Reading the board&apos;s settings replaces them.</source>
         <translation>%1 в форме содержат изменения, не отправленные на плату. Чтение настроек платы заменит их.</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="226"/>
+        <location filename="../ui/changetracker.cpp" line="210"/>
         <source>Discard changes and read</source>
         <translation>Отбросить изменения и прочитать</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="232"/>
+        <location filename="../ui/changetracker.cpp" line="218"/>
         <source>Reboot controller</source>
         <translation>Перезагрузить контроллер</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="233"/>
+        <location filename="../ui/changetracker.cpp" line="219"/>
         <source>Rebooting %1 loses these settings:</source>
         <translation>При перезагрузке %1 будут потеряны эти настройки:</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="235"/>
+        <location filename="../ui/changetracker.cpp" line="221"/>
         <source>The board starts again with the settings of its permanent memory.</source>
         <translation>Плата запустится снова с настройками из постоянной памяти.</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="236"/>
+        <location filename="../ui/changetracker.cpp" line="222"/>
         <source>Reboot</source>
         <translation>Перезагрузить</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="242"/>
+        <location filename="../ui/changetracker.cpp" line="228"/>
         <source>DFU mode is the board&apos;s firmware-update mode: it stops working as a controller and waits for new firmware from a DFU flashing tool. It leaves the device list until its firmware is flashed or it is power-cycled. Changes that were not sent and settings that were applied but not saved are lost.</source>
         <translation>Режим DFU — это режим обновления прошивки платы: она перестаёт работать как контроллер и ждёт новую прошивку от программы прошивки DFU. Плата пропадёт из списка устройств, пока её не прошьют или не выключат и снова включат питание. Неотправленные изменения и применённые, но не сохранённые настройки будут потеряны.</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="248"/>
+        <location filename="../ui/changetracker.cpp" line="234"/>
         <source>Lost now:</source>
         <translation>Будет потеряно сейчас:</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="250"/>
-        <location filename="../ui/changetracker.cpp" line="252"/>
+        <location filename="../ui/changetracker.cpp" line="237"/>
+        <location filename="../ui/changetracker.cpp" line="239"/>
         <source>Switch to DFU mode</source>
         <translation>Перейти в режим DFU</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="251"/>
+        <location filename="../ui/changetracker.cpp" line="238"/>
         <source>Switch %1 to DFU mode?</source>
         <translation>Перевести %1 в режим DFU?</translation>
     </message>
@@ -393,7 +393,7 @@ Go ahead without a backup?</source>
     </message>
     <message>
         <location filename="../ui/fulleffectsettingswidget.ui" line="88"/>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="475"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="468"/>
         <source>Delete</source>
         <translation>Удалить</translation>
     </message>
@@ -526,92 +526,92 @@ Go ahead without a backup?</source>
         <translation>Профили эффектов</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="414"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="407"/>
         <source>The effect profile was not saved. %1</source>
         <translation>Профиль эффектов не сохранён. %1</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="421"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="414"/>
         <source>An effect profile named “%1” exists. Replace it with the settings in the form?</source>
         <translation>Профиль эффектов «%1» уже существует. Заменить его настройками из формы?</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="424"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="417"/>
         <source>Replace</source>
         <translation>Заменить</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="425"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="418"/>
         <source>The effect profile “%1” was left as it was.</source>
         <translation>Профиль эффектов «%1» оставлен без изменений.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="443"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="436"/>
         <source>the folder %1 cannot be created</source>
         <translation>не удаётся создать папку %1</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="447"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="440"/>
         <source>Effect profile “%1” saved.</source>
         <translation>Профиль эффектов «%1» сохранён.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="449"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="442"/>
         <source>The effect profile “%1” could not be saved: %2</source>
         <translation>Не удалось сохранить профиль эффектов «%1»: %2</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="461"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="454"/>
         <source>No effect profile was deleted. %1</source>
         <translation>Ни один профиль эффектов не удалён. %1</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="467"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="460"/>
         <source>There is no effect profile named “%1”.</source>
         <translation>Профиля эффектов «%1» нет.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="472"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="465"/>
         <source>Delete the effect profile “%1”? Its file is removed from this computer; the form keeps what it shows.</source>
         <translation>Удалить профиль эффектов «%1»? Его файл будет удалён с этого компьютера; форма сохранит то, что в ней показано.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="476"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="469"/>
         <source>The effect profile “%1” was kept.</source>
         <translation>Профиль эффектов «%1» сохранён без изменений.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="482"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="475"/>
         <source>Effect profile “%1” deleted.</source>
         <translation>Профиль эффектов «%1» удалён.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="484"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="477"/>
         <source>The effect profile “%1” could not be deleted: %2</source>
         <translation>Не удалось удалить профиль эффектов «%1»: %2</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="504"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="497"/>
         <source>“%1” was not loaded: an effect profile holds exactly %2 bytes.</source>
         <translation>«%1» не загружен: профиль эффектов занимает ровно %2 байт.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="513"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="506"/>
         <source>The effect settings in the form hold changes that were not sent to the board. Load the profile “%1” and discard them?</source>
         <translation>В настройках эффектов в форме есть изменения, не отправленные на плату. Загрузить профиль «%1» и отбросить их?</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="516"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="509"/>
         <source>Discard changes and load</source>
         <translation>Отбросить изменения и загрузить</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="517"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="510"/>
         <source>The effect profile “%1” was not loaded; the form keeps your changes.</source>
         <translation>Профиль эффектов «%1» не загружен; ваши изменения в форме сохранены.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="531"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="524"/>
         <source>Profile &quot;%1&quot; loaded into the form; Apply or Save sends it to the board.</source>
         <translation>Профиль «%1» загружен в форму; «Применить» или «Сохранить» отправит его на плату.</translation>
     </message>
@@ -979,7 +979,7 @@ Go ahead without a backup?</source>
     <name>MainWindow</name>
     <message>
         <location filename="../ui/mainwindow.ui" line="27"/>
-        <location filename="../ui/mainwindow.cpp" line="274"/>
+        <location filename="../ui/mainwindow.cpp" line="278"/>
         <source>No compatible devices connected</source>
         <translation>Совместимые устройства не подключены</translation>
     </message>
@@ -989,622 +989,622 @@ Go ahead without a backup?</source>
         <translation>Эффекты</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="81"/>
+        <location filename="../ui/mainwindow.ui" line="82"/>
         <source>Read current effects settings from controller</source>
         <translation>Прочитать текущие настройки эффектов из контроллера</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="86"/>
+        <location filename="../ui/mainwindow.ui" line="87"/>
         <source>Apply current effects settings to controller</source>
         <translation>Применить текущие настройки эффектов в контроллере</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="97"/>
+        <location filename="../ui/mainwindow.ui" line="99"/>
         <source>Hardware</source>
         <translation>Оборудование</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="141"/>
-        <location filename="../ui/mainwindow.ui" line="400"/>
-        <location filename="../ui/mainwindow.ui" line="891"/>
-        <location filename="../ui/mainwindow.ui" line="1091"/>
+        <location filename="../ui/mainwindow.ui" line="144"/>
+        <location filename="../ui/mainwindow.ui" line="405"/>
+        <location filename="../ui/mainwindow.ui" line="898"/>
+        <location filename="../ui/mainwindow.ui" line="1110"/>
         <source>Read current hardware settings from controller</source>
         <translation>Прочитать текущие аппаратные настройки из контроллера</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="146"/>
-        <location filename="../ui/mainwindow.ui" line="405"/>
-        <location filename="../ui/mainwindow.ui" line="896"/>
-        <location filename="../ui/mainwindow.ui" line="1096"/>
+        <location filename="../ui/mainwindow.ui" line="149"/>
+        <location filename="../ui/mainwindow.ui" line="410"/>
+        <location filename="../ui/mainwindow.ui" line="903"/>
+        <location filename="../ui/mainwindow.ui" line="1115"/>
         <source>Apply current hardware settings to controller</source>
         <translation>Применить текущие аппаратные настройки в контроллере</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="157"/>
-        <location filename="../ui/mainwindow.ui" line="432"/>
+        <location filename="../ui/mainwindow.ui" line="161"/>
+        <location filename="../ui/mainwindow.ui" line="439"/>
         <source>GPIO</source>
         <translation>GPIO</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="181"/>
+        <location filename="../ui/mainwindow.ui" line="186"/>
         <source>Pin 1</source>
         <translation>Вывод 1</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="197"/>
+        <location filename="../ui/mainwindow.ui" line="202"/>
         <source>Pin 2</source>
         <translation>Вывод 2</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="213"/>
+        <location filename="../ui/mainwindow.ui" line="218"/>
         <source>Pin 3</source>
         <translation>Вывод 3</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="229"/>
+        <location filename="../ui/mainwindow.ui" line="234"/>
         <source>Pin 4</source>
         <translation>Вывод 4</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="245"/>
+        <location filename="../ui/mainwindow.ui" line="250"/>
         <source>Pin 5</source>
         <translation>Вывод 5</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="261"/>
+        <location filename="../ui/mainwindow.ui" line="266"/>
         <source>Pin 6</source>
         <translation>Вывод 6</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="277"/>
+        <location filename="../ui/mainwindow.ui" line="282"/>
         <source>Pin 7</source>
         <translation>Вывод 7</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="293"/>
+        <location filename="../ui/mainwindow.ui" line="298"/>
         <source>Pin 8</source>
         <translation>Вывод 8</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="309"/>
+        <location filename="../ui/mainwindow.ui" line="314"/>
         <source>Encoder Z0</source>
         <translation>Энкодер Z0</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="325"/>
+        <location filename="../ui/mainwindow.ui" line="330"/>
         <source>Encoder Z1</source>
         <translation>Энкодер Z1</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="348"/>
+        <location filename="../ui/mainwindow.ui" line="353"/>
         <source>SPI mode</source>
         <translation>Режим SPI</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="91"/>
+        <location filename="../ui/mainwindow.ui" line="92"/>
         <source>Save effects settings to controller&apos;s permanent memory</source>
         <translation>Сохранить настройки эффектов в постоянную память контроллера</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="151"/>
-        <location filename="../ui/mainwindow.ui" line="410"/>
-        <location filename="../ui/mainwindow.ui" line="901"/>
-        <location filename="../ui/mainwindow.ui" line="1101"/>
+        <location filename="../ui/mainwindow.ui" line="154"/>
+        <location filename="../ui/mainwindow.ui" line="415"/>
+        <location filename="../ui/mainwindow.ui" line="908"/>
+        <location filename="../ui/mainwindow.ui" line="1120"/>
         <source>Save hardware settings to controller&apos;s permanent memory</source>
         <translation>Сохранить аппаратные настройки в постоянную память контроллера</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="174"/>
+        <location filename="../ui/mainwindow.ui" line="179"/>
         <source>GPIO modes (requires reboot)</source>
         <translation>Режимы GPIO (требуется перезагрузка)</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="186"/>
-        <location filename="../ui/mainwindow.ui" line="202"/>
-        <location filename="../ui/mainwindow.ui" line="218"/>
-        <location filename="../ui/mainwindow.ui" line="234"/>
-        <location filename="../ui/mainwindow.ui" line="250"/>
-        <location filename="../ui/mainwindow.ui" line="266"/>
-        <location filename="../ui/mainwindow.ui" line="282"/>
-        <location filename="../ui/mainwindow.ui" line="298"/>
-        <location filename="../ui/mainwindow.ui" line="314"/>
-        <location filename="../ui/mainwindow.ui" line="330"/>
+        <location filename="../ui/mainwindow.ui" line="191"/>
+        <location filename="../ui/mainwindow.ui" line="207"/>
+        <location filename="../ui/mainwindow.ui" line="223"/>
+        <location filename="../ui/mainwindow.ui" line="239"/>
+        <location filename="../ui/mainwindow.ui" line="255"/>
+        <location filename="../ui/mainwindow.ui" line="271"/>
+        <location filename="../ui/mainwindow.ui" line="287"/>
+        <location filename="../ui/mainwindow.ui" line="303"/>
+        <location filename="../ui/mainwindow.ui" line="319"/>
+        <location filename="../ui/mainwindow.ui" line="335"/>
         <source>&lt;p&gt;What this pin does on the board: a button input, an analog input (pins 1 to 3 only), a line of the SPI extension, or a special switch or output. Takes effect after a reboot.&lt;/p&gt;</source>
         <translation>&lt;p&gt;Назначение этого вывода платы: вход кнопки, аналоговый вход (только выводы 1–3), линия расширения SPI или особый переключатель либо выход. Вступает в силу после перезагрузки.&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="341"/>
+        <location filename="../ui/mainwindow.ui" line="346"/>
         <source>Extensions (requires reboot)</source>
         <translation>Расширения (требуется перезагрузка)</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="347"/>
-        <location filename="../ui/mainwindow.ui" line="353"/>
+        <location filename="../ui/mainwindow.ui" line="352"/>
+        <location filename="../ui/mainwindow.ui" line="358"/>
         <source>&lt;p&gt;Extension attached to the board&apos;s SPI pins: three shift registers that add buttons 9 to 32, or a control grip. Takes effect after a reboot.&lt;/p&gt;</source>
         <translation>&lt;p&gt;Расширение, подключённое к выводам SPI платы: три сдвиговых регистра, добавляющие кнопки 9–32, или рукоятка управления. Вступает в силу после перезагрузки.&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="360"/>
+        <location filename="../ui/mainwindow.ui" line="365"/>
         <source>SPI recommendations</source>
         <translation>Рекомендации по SPI</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="364"/>
+        <location filename="../ui/mainwindow.ui" line="369"/>
         <source>- SCK line at PIN 3</source>
         <translation>- линия SCK на выводе 3</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="369"/>
+        <location filename="../ui/mainwindow.ui" line="374"/>
         <source>- MISO line at PIN 4</source>
         <translation>- линия MISO на выводе 4</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="374"/>
+        <location filename="../ui/mainwindow.ui" line="379"/>
         <source>- CS line at PIN 5</source>
         <translation>- линия CS на выводе 5</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="416"/>
+        <location filename="../ui/mainwindow.ui" line="422"/>
         <source>Buttons</source>
         <translation>Кнопки</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="439"/>
+        <location filename="../ui/mainwindow.ui" line="446"/>
         <source>Button 1</source>
         <translation>Кнопка 1</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="444"/>
-        <location filename="../ui/mainwindow.ui" line="457"/>
-        <location filename="../ui/mainwindow.ui" line="470"/>
-        <location filename="../ui/mainwindow.ui" line="483"/>
-        <location filename="../ui/mainwindow.ui" line="496"/>
-        <location filename="../ui/mainwindow.ui" line="509"/>
-        <location filename="../ui/mainwindow.ui" line="522"/>
-        <location filename="../ui/mainwindow.ui" line="535"/>
-        <location filename="../ui/mainwindow.ui" line="555"/>
-        <location filename="../ui/mainwindow.ui" line="568"/>
-        <location filename="../ui/mainwindow.ui" line="581"/>
-        <location filename="../ui/mainwindow.ui" line="594"/>
-        <location filename="../ui/mainwindow.ui" line="607"/>
-        <location filename="../ui/mainwindow.ui" line="620"/>
-        <location filename="../ui/mainwindow.ui" line="633"/>
-        <location filename="../ui/mainwindow.ui" line="646"/>
-        <location filename="../ui/mainwindow.ui" line="666"/>
-        <location filename="../ui/mainwindow.ui" line="679"/>
-        <location filename="../ui/mainwindow.ui" line="692"/>
-        <location filename="../ui/mainwindow.ui" line="705"/>
-        <location filename="../ui/mainwindow.ui" line="718"/>
-        <location filename="../ui/mainwindow.ui" line="731"/>
-        <location filename="../ui/mainwindow.ui" line="744"/>
-        <location filename="../ui/mainwindow.ui" line="757"/>
-        <location filename="../ui/mainwindow.ui" line="777"/>
-        <location filename="../ui/mainwindow.ui" line="790"/>
-        <location filename="../ui/mainwindow.ui" line="803"/>
-        <location filename="../ui/mainwindow.ui" line="816"/>
-        <location filename="../ui/mainwindow.ui" line="829"/>
-        <location filename="../ui/mainwindow.ui" line="842"/>
-        <location filename="../ui/mainwindow.ui" line="855"/>
-        <location filename="../ui/mainwindow.ui" line="868"/>
+        <location filename="../ui/mainwindow.ui" line="451"/>
+        <location filename="../ui/mainwindow.ui" line="464"/>
+        <location filename="../ui/mainwindow.ui" line="477"/>
+        <location filename="../ui/mainwindow.ui" line="490"/>
+        <location filename="../ui/mainwindow.ui" line="503"/>
+        <location filename="../ui/mainwindow.ui" line="516"/>
+        <location filename="../ui/mainwindow.ui" line="529"/>
+        <location filename="../ui/mainwindow.ui" line="542"/>
+        <location filename="../ui/mainwindow.ui" line="562"/>
+        <location filename="../ui/mainwindow.ui" line="575"/>
+        <location filename="../ui/mainwindow.ui" line="588"/>
+        <location filename="../ui/mainwindow.ui" line="601"/>
+        <location filename="../ui/mainwindow.ui" line="614"/>
+        <location filename="../ui/mainwindow.ui" line="627"/>
+        <location filename="../ui/mainwindow.ui" line="640"/>
+        <location filename="../ui/mainwindow.ui" line="653"/>
+        <location filename="../ui/mainwindow.ui" line="673"/>
+        <location filename="../ui/mainwindow.ui" line="686"/>
+        <location filename="../ui/mainwindow.ui" line="699"/>
+        <location filename="../ui/mainwindow.ui" line="712"/>
+        <location filename="../ui/mainwindow.ui" line="725"/>
+        <location filename="../ui/mainwindow.ui" line="738"/>
+        <location filename="../ui/mainwindow.ui" line="751"/>
+        <location filename="../ui/mainwindow.ui" line="764"/>
+        <location filename="../ui/mainwindow.ui" line="784"/>
+        <location filename="../ui/mainwindow.ui" line="797"/>
+        <location filename="../ui/mainwindow.ui" line="810"/>
+        <location filename="../ui/mainwindow.ui" line="823"/>
+        <location filename="../ui/mainwindow.ui" line="836"/>
+        <location filename="../ui/mainwindow.ui" line="849"/>
+        <location filename="../ui/mainwindow.ui" line="862"/>
+        <location filename="../ui/mainwindow.ui" line="875"/>
         <source>&lt;p&gt;How the board reports this button input: Disabled (never pressed), Normal, or Inverted (pressed while the contact is open).&lt;/p&gt;</source>
         <translation>&lt;p&gt;Как плата сообщает об этом входе кнопки: Отключено (никогда не нажата), Обычный или Инвертированный (нажата, пока контакт разомкнут).&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="452"/>
+        <location filename="../ui/mainwindow.ui" line="459"/>
         <source>Button 2</source>
         <translation>Кнопка 2</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="465"/>
+        <location filename="../ui/mainwindow.ui" line="472"/>
         <source>Button 3</source>
         <translation>Кнопка 3</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="478"/>
+        <location filename="../ui/mainwindow.ui" line="485"/>
         <source>Button 4</source>
         <translation>Кнопка 4</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="491"/>
+        <location filename="../ui/mainwindow.ui" line="498"/>
         <source>Button 5</source>
         <translation>Кнопка 5</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="504"/>
+        <location filename="../ui/mainwindow.ui" line="511"/>
         <source>Button 6</source>
         <translation>Кнопка 6</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="517"/>
+        <location filename="../ui/mainwindow.ui" line="524"/>
         <source>Button 7</source>
         <translation>Кнопка 7</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="530"/>
+        <location filename="../ui/mainwindow.ui" line="537"/>
         <source>Button 8</source>
         <translation>Кнопка 8</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="543"/>
+        <location filename="../ui/mainwindow.ui" line="550"/>
         <source>Shift register 1</source>
         <translation>Сдвиговый регистр 1</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="550"/>
+        <location filename="../ui/mainwindow.ui" line="557"/>
         <source>Button 9</source>
         <translation>Кнопка 9</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="563"/>
+        <location filename="../ui/mainwindow.ui" line="570"/>
         <source>Button 10</source>
         <translation>Кнопка 10</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="576"/>
+        <location filename="../ui/mainwindow.ui" line="583"/>
         <source>Button 11</source>
         <translation>Кнопка 11</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="589"/>
+        <location filename="../ui/mainwindow.ui" line="596"/>
         <source>Button 12</source>
         <translation>Кнопка 12</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="602"/>
+        <location filename="../ui/mainwindow.ui" line="609"/>
         <source>Button 13</source>
         <translation>Кнопка 13</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="615"/>
+        <location filename="../ui/mainwindow.ui" line="622"/>
         <source>Button 14</source>
         <translation>Кнопка 14</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="628"/>
+        <location filename="../ui/mainwindow.ui" line="635"/>
         <source>Button 15</source>
         <translation>Кнопка 15</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="641"/>
+        <location filename="../ui/mainwindow.ui" line="648"/>
         <source>Button 16</source>
         <translation>Кнопка 16</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="654"/>
+        <location filename="../ui/mainwindow.ui" line="661"/>
         <source>Shift register 2</source>
         <translation>Сдвиговый регистр 2</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="661"/>
+        <location filename="../ui/mainwindow.ui" line="668"/>
         <source>Button 17</source>
         <translation>Кнопка 17</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="674"/>
+        <location filename="../ui/mainwindow.ui" line="681"/>
         <source>Button 18</source>
         <translation>Кнопка 18</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="687"/>
+        <location filename="../ui/mainwindow.ui" line="694"/>
         <source>Button 19</source>
         <translation>Кнопка 19</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="700"/>
+        <location filename="../ui/mainwindow.ui" line="707"/>
         <source>Button 20</source>
         <translation>Кнопка 20</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="713"/>
+        <location filename="../ui/mainwindow.ui" line="720"/>
         <source>Button 21</source>
         <translation>Кнопка 21</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="726"/>
+        <location filename="../ui/mainwindow.ui" line="733"/>
         <source>Button 22</source>
         <translation>Кнопка 22</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="739"/>
+        <location filename="../ui/mainwindow.ui" line="746"/>
         <source>Button 23</source>
         <translation>Кнопка 23</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="752"/>
+        <location filename="../ui/mainwindow.ui" line="759"/>
         <source>Button 24</source>
         <translation>Кнопка 24</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="765"/>
+        <location filename="../ui/mainwindow.ui" line="772"/>
         <source>Shift register 3</source>
         <translation>Сдвиговый регистр 3</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="772"/>
+        <location filename="../ui/mainwindow.ui" line="779"/>
         <source>Button 25</source>
         <translation>Кнопка 25</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="785"/>
+        <location filename="../ui/mainwindow.ui" line="792"/>
         <source>Button 26</source>
         <translation>Кнопка 26</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="798"/>
+        <location filename="../ui/mainwindow.ui" line="805"/>
         <source>Button 27</source>
         <translation>Кнопка 27</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="811"/>
+        <location filename="../ui/mainwindow.ui" line="818"/>
         <source>Button 28</source>
         <translation>Кнопка 28</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="824"/>
+        <location filename="../ui/mainwindow.ui" line="831"/>
         <source>Button 29</source>
         <translation>Кнопка 29</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="837"/>
+        <location filename="../ui/mainwindow.ui" line="844"/>
         <source>Button 30</source>
         <translation>Кнопка 30</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="850"/>
+        <location filename="../ui/mainwindow.ui" line="857"/>
         <source>Button 31</source>
         <translation>Кнопка 31</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="863"/>
+        <location filename="../ui/mainwindow.ui" line="870"/>
         <source>Button 32</source>
         <translation>Кнопка 32</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="907"/>
+        <location filename="../ui/mainwindow.ui" line="915"/>
         <source>Analog axes</source>
         <translation>Аналоговые оси</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="923"/>
-        <location filename="../ui/mainwindow.ui" line="958"/>
-        <location filename="../ui/mainwindow.ui" line="999"/>
-        <location filename="../ui/mainwindow.ui" line="1040"/>
+        <location filename="../ui/mainwindow.ui" line="934"/>
+        <location filename="../ui/mainwindow.ui" line="977"/>
+        <location filename="../ui/mainwindow.ui" line="1018"/>
+        <location filename="../ui/mainwindow.ui" line="1059"/>
         <source>&lt;p&gt;Travel at the low end of this axis that still reads as its lowest value, in raw axis units (0 to 32767).&lt;/p&gt;</source>
         <translation>&lt;p&gt;Участок хода у нижнего края этой оси, который ещё считается её наименьшим значением, в необработанных единицах оси (от 0 до 32767).&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="924"/>
+        <location filename="../ui/mainwindow.ui" line="935"/>
         <source>Lower dead zone</source>
         <translation>Нижняя мёртвая зона</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="929"/>
-        <location filename="../ui/mainwindow.ui" line="964"/>
-        <location filename="../ui/mainwindow.ui" line="1005"/>
-        <location filename="../ui/mainwindow.ui" line="1046"/>
+        <location filename="../ui/mainwindow.ui" line="942"/>
+        <location filename="../ui/mainwindow.ui" line="983"/>
+        <location filename="../ui/mainwindow.ui" line="1024"/>
+        <location filename="../ui/mainwindow.ui" line="1065"/>
         <source>&lt;p&gt;Travel at the high end of this axis that already reads as its highest value, in raw axis units (0 to 32767).&lt;/p&gt;</source>
         <translation>&lt;p&gt;Участок хода у верхнего края этой оси, который уже считается её наибольшим значением, в необработанных единицах оси (от 0 до 32767).&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="930"/>
+        <location filename="../ui/mainwindow.ui" line="943"/>
         <source>Upper dead zone</source>
         <translation>Верхняя мёртвая зона</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="935"/>
-        <location filename="../ui/mainwindow.ui" line="970"/>
-        <location filename="../ui/mainwindow.ui" line="1011"/>
-        <location filename="../ui/mainwindow.ui" line="1052"/>
+        <location filename="../ui/mainwindow.ui" line="950"/>
+        <location filename="../ui/mainwindow.ui" line="989"/>
+        <location filename="../ui/mainwindow.ui" line="1030"/>
+        <location filename="../ui/mainwindow.ui" line="1071"/>
         <source>&lt;p&gt;How strongly the board smooths this axis, in percent. 0 reports it unfiltered; higher is steadier but follows movement later.&lt;/p&gt;</source>
         <translation>&lt;p&gt;Насколько сильно плата сглаживает эту ось, в процентах. 0 — без фильтрации; больше — ровнее, но с запаздыванием.&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="936"/>
+        <location filename="../ui/mainwindow.ui" line="951"/>
         <source>Smoothing(%)</source>
         <translation>Сглаживание (%)</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="941"/>
-        <location filename="../ui/mainwindow.ui" line="976"/>
-        <location filename="../ui/mainwindow.ui" line="1017"/>
-        <location filename="../ui/mainwindow.ui" line="1058"/>
+        <location filename="../ui/mainwindow.ui" line="958"/>
+        <location filename="../ui/mainwindow.ui" line="995"/>
+        <location filename="../ui/mainwindow.ui" line="1036"/>
+        <location filename="../ui/mainwindow.ui" line="1077"/>
         <source>&lt;p&gt;Position, in percent of this axis&apos;s travel, below which the axis&apos;s button is released again.&lt;/p&gt;</source>
         <translation>&lt;p&gt;Положение в процентах хода оси, ниже которого кнопка оси снова считается отпущенной.&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="942"/>
+        <location filename="../ui/mainwindow.ui" line="959"/>
         <source>Button low(%)</source>
         <translation>Нижний порог кнопки (%)</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="947"/>
-        <location filename="../ui/mainwindow.ui" line="982"/>
-        <location filename="../ui/mainwindow.ui" line="1023"/>
-        <location filename="../ui/mainwindow.ui" line="1064"/>
+        <location filename="../ui/mainwindow.ui" line="966"/>
+        <location filename="../ui/mainwindow.ui" line="1001"/>
+        <location filename="../ui/mainwindow.ui" line="1042"/>
+        <location filename="../ui/mainwindow.ui" line="1083"/>
         <source>&lt;p&gt;Position, in percent of this axis&apos;s travel, above which the axis reports its button as pressed.&lt;/p&gt;</source>
         <translation>&lt;p&gt;Положение в процентах хода оси, выше которого ось сообщает о нажатии своей кнопки.&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="948"/>
+        <location filename="../ui/mainwindow.ui" line="967"/>
         <source>Button high(%)</source>
         <translation>Верхний порог кнопки (%)</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="953"/>
+        <location filename="../ui/mainwindow.ui" line="972"/>
         <source>Rx</source>
         <translation>Rx</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="988"/>
-        <location filename="../ui/mainwindow.ui" line="1029"/>
-        <location filename="../ui/mainwindow.ui" line="1070"/>
+        <location filename="../ui/mainwindow.ui" line="1007"/>
+        <location filename="../ui/mainwindow.ui" line="1048"/>
+        <location filename="../ui/mainwindow.ui" line="1089"/>
         <source>&lt;p&gt;Reverses this axis: its lowest position reads as its highest and the other way round.&lt;/p&gt;</source>
         <translation>&lt;p&gt;Инвертирует эту ось: её наименьшее положение считается наибольшим и наоборот.&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="989"/>
-        <location filename="../ui/mainwindow.ui" line="1030"/>
-        <location filename="../ui/mainwindow.ui" line="1071"/>
+        <location filename="../ui/mainwindow.ui" line="1008"/>
+        <location filename="../ui/mainwindow.ui" line="1049"/>
+        <location filename="../ui/mainwindow.ui" line="1090"/>
         <source>Invert</source>
         <translation>Инверсия</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="994"/>
+        <location filename="../ui/mainwindow.ui" line="1013"/>
         <source>Ry</source>
         <translation>Ry</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="1035"/>
+        <location filename="../ui/mainwindow.ui" line="1054"/>
         <source>Rz</source>
         <translation>Rz</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="1110"/>
+        <location filename="../ui/mainwindow.ui" line="1129"/>
         <source>Switch to DFU mode</source>
         <translation>Перейти в режим DFU</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="1115"/>
+        <location filename="../ui/mainwindow.ui" line="1134"/>
         <source>Reboot controller</source>
         <translation>Перезагрузить контроллер</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="111"/>
+        <location filename="../ui/mainwindow.cpp" line="101"/>
         <source>Live input</source>
         <translation>Входы в реальном времени</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="276"/>
+        <location filename="../ui/mainwindow.cpp" line="280"/>
         <source>Select compatible device (</source>
         <translation>Выберите совместимое устройство (подключено: </translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="278"/>
+        <location filename="../ui/mainwindow.cpp" line="282"/>
         <source> connected)</source>
         <translation>)</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="336"/>
+        <location filename="../ui/mainwindow.cpp" line="340"/>
         <source>OK</source>
         <translation>ОК</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="337"/>
+        <location filename="../ui/mainwindow.cpp" line="341"/>
         <source>Cancel</source>
         <translation>Отмена</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="338"/>
+        <location filename="../ui/mainwindow.cpp" line="342"/>
         <source>Latest version</source>
         <translation>Последняя версия</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="537"/>
+        <location filename="../ui/mainwindow.cpp" line="545"/>
         <source>the board</source>
         <translation>плата</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="543"/>
+        <location filename="../ui/mainwindow.cpp" line="551"/>
         <source>Failed: %1</source>
         <translation>Ошибка: %1</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="569"/>
+        <location filename="../ui/mainwindow.cpp" line="577"/>
         <source>Effect settings read from %1.</source>
         <translation>Настройки эффектов прочитаны с %1.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="570"/>
+        <location filename="../ui/mainwindow.cpp" line="578"/>
         <source>Effect settings could not be read from %1: %2. Apply and Save stay disabled until a read succeeds.</source>
         <translation>Не удалось прочитать настройки эффектов с %1: %2. «Применить» и «Сохранить» недоступны, пока чтение не удастся.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="580"/>
+        <location filename="../ui/mainwindow.cpp" line="588"/>
         <source>Hardware settings read from %1.</source>
         <translation>Настройки оборудования прочитаны с %1.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="581"/>
+        <location filename="../ui/mainwindow.cpp" line="589"/>
         <source>Hardware settings could not be read from %1: %2. Apply and Save stay disabled until a read succeeds.</source>
         <translation>Не удалось прочитать настройки оборудования с %1: %2. «Применить» и «Сохранить» недоступны, пока чтение не удастся.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="586"/>
+        <location filename="../ui/mainwindow.cpp" line="594"/>
         <source>Effect settings applied to the working memory of %1.</source>
         <translation>Настройки эффектов применены в рабочей памяти %1.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="587"/>
+        <location filename="../ui/mainwindow.cpp" line="595"/>
         <source>Effect settings could not be applied to %1: %2.</source>
         <translation>Не удалось применить настройки эффектов на %1: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="590"/>
+        <location filename="../ui/mainwindow.cpp" line="598"/>
         <source>Hardware settings applied to the working memory of %1.</source>
         <translation>Настройки оборудования применены в рабочей памяти %1.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="591"/>
+        <location filename="../ui/mainwindow.cpp" line="599"/>
         <source>Hardware settings could not be applied to %1: %2.</source>
         <translation>Не удалось применить настройки оборудования на %1: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="594"/>
+        <location filename="../ui/mainwindow.cpp" line="602"/>
         <source>Effect settings saved to the permanent memory of %1.</source>
         <translation>Настройки эффектов сохранены в постоянной памяти %1.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="595"/>
+        <location filename="../ui/mainwindow.cpp" line="603"/>
         <source>Effect settings could not be saved to %1: %2.</source>
         <translation>Не удалось сохранить настройки эффектов на %1: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="597"/>
+        <location filename="../ui/mainwindow.cpp" line="605"/>
         <source>The effect settings</source>
         <translation>Настройки эффектов</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="600"/>
+        <location filename="../ui/mainwindow.cpp" line="608"/>
         <source>Hardware settings saved to the permanent memory of %1.</source>
         <translation>Настройки оборудования сохранены в постоянной памяти %1.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="601"/>
+        <location filename="../ui/mainwindow.cpp" line="609"/>
         <source>Hardware settings could not be saved to %1: %2.</source>
         <translation>Не удалось сохранить настройки оборудования на %1: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="603"/>
+        <location filename="../ui/mainwindow.cpp" line="611"/>
         <source>The hardware settings</source>
         <translation>Настройки оборудования</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="607"/>
+        <location filename="../ui/mainwindow.cpp" line="615"/>
         <source>%1 is rebooting; it will come back in the list in a few seconds.</source>
         <translation>%1 перезагружается и через несколько секунд снова появится в списке.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="608"/>
+        <location filename="../ui/mainwindow.cpp" line="616"/>
         <source>%1 could not be told to reboot: %2.</source>
         <translation>Не удалось отправить %1 команду перезагрузки: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="611"/>
+        <location filename="../ui/mainwindow.cpp" line="619"/>
         <source>%1 now waits for a firmware update and leaves the list.</source>
         <translation>%1 теперь ожидает обновления прошивки и исчезает из списка.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="612"/>
+        <location filename="../ui/mainwindow.cpp" line="620"/>
         <source>%1 could not be switched to DFU mode: %2.</source>
         <translation>Не удалось перевести %1 в режим DFU: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="620"/>
+        <location filename="../ui/mainwindow.cpp" line="628"/>
         <source>Settings not saved</source>
         <translation>Настройки не сохранены</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="621"/>
+        <location filename="../ui/mainwindow.cpp" line="629"/>
         <source>%1 may not be stored on %2: %3.
 
 The board may lose them when it is switched off. Check the connection and save again.</source>
@@ -1613,74 +1613,74 @@ The board may lose them when it is switched off. Check the connection and save a
 Плата может потерять их при выключении. Проверьте подключение и сохраните ещё раз.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="639"/>
-        <location filename="../ui/mainwindow.cpp" line="670"/>
-        <location filename="../ui/mainwindow.cpp" line="689"/>
+        <location filename="../ui/mainwindow.cpp" line="647"/>
+        <location filename="../ui/mainwindow.cpp" line="678"/>
+        <location filename="../ui/mainwindow.cpp" line="697"/>
         <source>Disabled</source>
         <translation>Отключено</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="640"/>
+        <location filename="../ui/mainwindow.cpp" line="648"/>
         <source>Generic button</source>
         <translation>Обычная кнопка</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="641"/>
+        <location filename="../ui/mainwindow.cpp" line="649"/>
         <source>Analog</source>
         <translation>Аналоговый вход</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="642"/>
+        <location filename="../ui/mainwindow.cpp" line="650"/>
         <source>SPI CS</source>
         <translation>SPI CS</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="643"/>
+        <location filename="../ui/mainwindow.cpp" line="651"/>
         <source>SPI SCK</source>
         <translation>SPI SCK</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="644"/>
+        <location filename="../ui/mainwindow.cpp" line="652"/>
         <source>SPI MISO</source>
         <translation>SPI MISO</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="645"/>
+        <location filename="../ui/mainwindow.cpp" line="653"/>
         <source>Enable effects switch</source>
         <translation>Переключатель включения эффектов</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="646"/>
+        <location filename="../ui/mainwindow.cpp" line="654"/>
         <source>Reset center button</source>
         <translation>Кнопка сброса центра</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="647"/>
+        <location filename="../ui/mainwindow.cpp" line="655"/>
         <source>Reboot button</source>
         <translation>Кнопка перезагрузки</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="648"/>
+        <location filename="../ui/mainwindow.cpp" line="656"/>
         <source>Braking PWM</source>
         <translation>ШИМ торможения</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="689"/>
+        <location filename="../ui/mainwindow.cpp" line="697"/>
         <source>Normal</source>
         <translation>Обычный</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="689"/>
+        <location filename="../ui/mainwindow.cpp" line="697"/>
         <source>Inverted</source>
         <translation>Инвертированный</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="937"/>
+        <location filename="../ui/mainwindow.cpp" line="945"/>
         <source>Nothing was saved and %1 stays selected: the settings in the form cannot be sent as they are.</source>
         <translation>Ничего не сохранено, и %1 остаётся выбранным: настройки в форме нельзя отправить в таком виде.</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="70"/>
+        <location filename="../ui/changetracker.cpp" line="51"/>
         <source>Applied, not saved: lost when the board loses power</source>
         <translation>Применено, но не сохранено: пропадёт при отключении питания платы</translation>
     </message>
@@ -1688,17 +1688,17 @@ The board may lose them when it is switched off. Check the connection and save a
 <context>
     <name>ProfileExchange</name>
     <message>
-        <location filename="../ui/profileexchange.cpp" line="20"/>
+        <location filename="../ui/profileexchange.cpp" line="21"/>
         <source>Effect profiles (*%1)</source>
         <translation>Профили эффектов (*%1)</translation>
     </message>
     <message>
-        <location filename="../ui/profileexchange.cpp" line="81"/>
+        <location filename="../ui/profileexchange.cpp" line="70"/>
         <source>Profile of another board</source>
         <translation>Профиль другой платы</translation>
     </message>
     <message>
-        <location filename="../ui/profileexchange.cpp" line="82"/>
+        <location filename="../ui/profileexchange.cpp" line="71"/>
         <source>The profile &quot;%1&quot; was made on a %2 board; the selected board is a %3. Its settings, the motion range among them, may not suit this board.
 
 Load it anyway?</source>
@@ -1707,62 +1707,62 @@ Load it anyway?</source>
 Всё равно загрузить?</translation>
     </message>
     <message>
-        <location filename="../ui/profileexchange.cpp" line="86"/>
+        <location filename="../ui/profileexchange.cpp" line="75"/>
         <source>Load anyway</source>
         <translation>Всё равно загрузить</translation>
     </message>
     <message>
-        <location filename="../ui/profileexchange.cpp" line="105"/>
+        <location filename="../ui/profileexchange.cpp" line="94"/>
         <source>&quot;%1&quot; cannot be a profile name</source>
         <translation>«%1» не может быть именем профиля</translation>
     </message>
     <message>
-        <location filename="../ui/profileexchange.cpp" line="110"/>
+        <location filename="../ui/profileexchange.cpp" line="99"/>
         <source>the profile folder %1 cannot be created</source>
         <translation>не удаётся создать папку профилей %1</translation>
     </message>
     <message>
-        <location filename="../ui/profileexchange.cpp" line="141"/>
+        <location filename="../ui/profileexchange.cpp" line="130"/>
         <source>Import effect profile</source>
         <translation>Импорт профиля эффектов</translation>
     </message>
     <message>
-        <location filename="../ui/profileexchange.cpp" line="146"/>
+        <location filename="../ui/profileexchange.cpp" line="136"/>
         <source>Replace profile?</source>
         <translation>Заменить профиль?</translation>
     </message>
     <message>
-        <location filename="../ui/profileexchange.cpp" line="147"/>
+        <location filename="../ui/profileexchange.cpp" line="137"/>
         <source>A profile named &quot;%1&quot; exists already. Replace it with the imported one?</source>
         <translation>Профиль с именем «%1» уже существует. Заменить его импортированным?</translation>
     </message>
     <message>
-        <location filename="../ui/profileexchange.cpp" line="149"/>
+        <location filename="../ui/profileexchange.cpp" line="139"/>
         <source>Replace</source>
         <translation>Заменить</translation>
     </message>
     <message>
-        <location filename="../ui/profileexchange.cpp" line="153"/>
+        <location filename="../ui/profileexchange.cpp" line="143"/>
         <source>Profile &quot;%1&quot; imported</source>
         <translation>Профиль «%1» импортирован</translation>
     </message>
     <message>
-        <location filename="../ui/profileexchange.cpp" line="155"/>
+        <location filename="../ui/profileexchange.cpp" line="145"/>
         <source>Profile not imported: %1</source>
         <translation>Профиль не импортирован: %1</translation>
     </message>
     <message>
-        <location filename="../ui/profileexchange.cpp" line="161"/>
+        <location filename="../ui/profileexchange.cpp" line="151"/>
         <source>Export effect profile</source>
         <translation>Экспорт профиля эффектов</translation>
     </message>
     <message>
-        <location filename="../ui/profileexchange.cpp" line="168"/>
+        <location filename="../ui/profileexchange.cpp" line="158"/>
         <source>Effect settings exported to %1</source>
         <translation>Настройки эффектов экспортированы в %1</translation>
     </message>
     <message>
-        <location filename="../ui/profileexchange.cpp" line="171"/>
+        <location filename="../ui/profileexchange.cpp" line="161"/>
         <source>Profile not exported: %1</source>
         <translation>Профиль не экспортирован: %1</translation>
     </message>
