@@ -1,11 +1,14 @@
 #include "device/firmwareinfo.h"
+#include "ui/lazyfileicon.h"
 #include "ui/widgethelpers.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QListView>
 #include <QStandardItemModel>
+#include <QImage>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QtTest>
 
 class TestWidgetHelpers : public QObject
@@ -77,6 +80,23 @@ private slots:
         QVERIFY(!rowHiddenInPopup(combo, 2));
         QVERIFY(rowHiddenInPopup(combo, 4));
         combo.hidePopup();
+    }
+
+    // The window icon is read when it is first drawn, not when it is made: a
+    // file that appears in between is the one drawn; a missing one is null.
+    void lazyIconReadsItsFileWhenDrawn()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("icon.png"));
+        const QIcon icon = lazyFileIcon(path);
+        QVERIFY(icon.isNull());
+
+        QImage image(16, 16, QImage::Format_ARGB32);
+        image.fill(Qt::red);
+        QVERIFY(image.save(path));
+        QVERIFY(!icon.isNull());
+        QCOMPARE(icon.availableSizes(), QList<QSize>{QSize(16, 16)});
+        QCOMPARE(icon.pixmap(16).toImage().pixelColor(8, 8), QColor(Qt::red));
     }
 
     void outOfRangeRowsAreIgnored()
