@@ -4,9 +4,9 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QImage>
 #include <QListView>
 #include <QStandardItemModel>
-#include <QImage>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QtTest>
