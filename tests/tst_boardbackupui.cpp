@@ -4,6 +4,7 @@
 #include "settings/boardbackup.h"
 #include "settings/profileorigins.h"
 #include "support/mainwindowhelpers.h"
+#include "support/questionanswerer.h"
 #include "ui/backupcontroller.h"
 #include "ui/fulleffectsettingswidget.h"
 #include "ui/mainwindow.h"
@@ -30,41 +31,6 @@ using namespace mainwindowtest;
 namespace {
 
 constexpr int JOYSTICK_PID = BOARD_PRODUCT_ID_JOYSTICK;
-
-// Answers every modal message box with the button of the given text (an empty
-// text answers Cancel), noting which boxes it saw.
-class QuestionAnswerer : public QObject
-{
-public:
-    explicit QuestionAnswerer(QString buttonText) : buttonText(std::move(buttonText))
-    {
-        connect(&timer, &QTimer::timeout, this, &QuestionAnswerer::poll);
-        timer.start(10);
-    }
-
-    QStringList boxNames;
-    QString lastText;
-
-private:
-    void poll()
-    {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (!box || !box->isVisible())
-            return;
-        boxNames << box->objectName();
-        lastText = box->text();
-        for (QAbstractButton *button : box->buttons()) {
-            if (!buttonText.isEmpty() && button->text() == buttonText) {
-                button->click();
-                return;
-            }
-        }
-        box->button(QMessageBox::Cancel)->click();
-    }
-
-    QString buttonText;
-    QTimer timer;
-};
 
 // Sets every byte of a reserved area to a pattern no form could produce, so
 // that a byte that went through a form shows.
@@ -177,17 +143,15 @@ private slots:
         QTest::addColumn<QString>("cause");
         // The question the action itself asks first, answered yes.
         QTest::addColumn<QString>("question");
-        QTest::addColumn<QString>("answer");
         QTest::newRow("save effects")
             << "save_effects_settings_button" << int(COMMAND_STORE_PERMANENTLY)
-            << QString::fromLatin1(BACKUP_CAUSE_SAVE_EFFECTS) << QString() << QString();
+            << QString::fromLatin1(BACKUP_CAUSE_SAVE_EFFECTS) << QString();
         QTest::newRow("save hardware")
             << "save_hardware_settings_button_2" << int(COMMAND_STORE_PERMANENTLY)
-            << QString::fromLatin1(BACKUP_CAUSE_SAVE_HARDWARE) << QString() << QString();
+            << QString::fromLatin1(BACKUP_CAUSE_SAVE_HARDWARE) << QString();
         QTest::newRow("dfu") << "dfu_mode_button" << int(COMMAND_SWITCH_TO_DFU)
                              << QString::fromLatin1(BACKUP_CAUSE_DFU)
-                             << QStringLiteral("dfu_question")
-                             << QStringLiteral("Switch to DFU mode");
+                             << QStringLiteral("dfu_question");
     }
 
     void automaticBackupPrecedesCommit()
@@ -196,16 +160,15 @@ private slots:
         QFETCH(int, commitCommand);
         QFETCH(QString, cause);
         QFETCH(QString, question);
-        QFETCH(QString, answer);
         openWindowOnJoystick();
         const QByteArray effectsBefore = joystick->workingEffects();
         const QByteArray hardwareBefore = joystick->workingHardware();
 
-        QuestionAnswerer answerer(answer);
+        QuestionAnswerer answerer(QMessageBox::DestructiveRole);
         Bus::clearTransfers();
         click(buttonName.toLatin1().constData());
         QTRY_VERIFY(conversation(JOYSTICK_PID).contains(commitCommand));
-        QCOMPARE(answerer.boxNames, question.isEmpty() ? QStringList() : QStringList{question});
+        QCOMPARE(answerer.seen, question.isEmpty() ? QStringList() : QStringList{question});
 
         // Both records were read before anything was written to the board.
         const QList<Transfer> log = Bus::transfersFor(JOYSTICK_PID);
@@ -234,23 +197,21 @@ private slots:
 
     void failedBackupAsksBeforeCommit_data()
     {
-        QTest::addColumn<QString>("answer");
         QTest::addColumn<bool>("committed");
-        QTest::newRow("stop") << QString() << false;
-        QTest::newRow("go ahead") << QStringLiteral("Go ahead without backup") << true;
+        QTest::newRow("stop") << false;
+        QTest::newRow("go ahead") << true;
     }
 
     void failedBackupAsksBeforeCommit()
     {
-        QFETCH(QString, answer);
         QFETCH(bool, committed);
         openWindowOnJoystick();
         joystick->setFailSettingsReads(true);
 
-        QuestionAnswerer answerer(answer);
+        QuestionAnswerer answerer(committed ? QMessageBox::AcceptRole : QMessageBox::RejectRole);
         Bus::clearTransfers();
         click("save_effects_settings_button");
-        QTRY_COMPARE(answerer.boxNames, QStringList{QStringLiteral("no_backup_question")});
+        QTRY_COMPARE(answerer.seen, QStringList{QStringLiteral("no_backup_question")});
         if (committed)
             QTRY_VERIFY(conversation(JOYSTICK_PID).contains(COMMAND_STORE_PERMANENTLY));
         // A scan after the answer shows the request had its turn.
@@ -327,7 +288,7 @@ private slots:
         const QByteArray original = effects ? effectsOnBoard : hardwareOnBoard;
         QVERIFY(expected != original);
 
-        QuestionAnswerer noQuestions{QString()};
+        QuestionAnswerer noQuestions(QMessageBox::RejectRole);
         QVERIFY(controller()->restoreFrom(path));
         Bus::clearTransfers();
         click(applyButton.toLatin1().constData());
@@ -341,29 +302,27 @@ private slots:
         for (int i = 0; i < sent.size(); ++i)
             changed += sent[i] != original[i];
         QVERIFY(changed >= 1 && changed <= 2);
-        QVERIFY(noQuestions.boxNames.isEmpty());
+        QVERIFY(noQuestions.seen.isEmpty());
     }
 
     void backupOfAnotherBoardAsks_data()
     {
         QTest::addColumn<int>("deviceType");
         QTest::addColumn<quint32>("firmware");
-        QTest::addColumn<QString>("answer");
         QTest::addColumn<bool>("asked");
-        QTest::addColumn<bool>("loaded");
+        QTest::addColumn<bool>("loaded");  // also the answer, where asked
         QTest::addColumn<QStringList>("textParts");
         const quint32 same = SUPPORTED_FIRMWARE_VERSION;
-        const QString load = QStringLiteral("Load anyway");
         QTest::newRow("same board")
-            << DEVICE_TYPE_JOYSTICK << same << QString() << false << true << QStringList();
+            << DEVICE_TYPE_JOYSTICK << same << false << true << QStringList();
         QTest::newRow("other model, cancelled")
-            << DEVICE_TYPE_WHEEL << same << QString() << true << false
+            << DEVICE_TYPE_WHEEL << same << true << false
             << QStringList{QStringLiteral("wheel"), QStringLiteral("joystick")};
         QTest::newRow("other firmware, loaded")
-            << DEVICE_TYPE_JOYSTICK << quint32(240718) << load << true << true
+            << DEVICE_TYPE_JOYSTICK << quint32(240718) << true << true
             << QStringList{QStringLiteral("240718"), QString::number(same)};
         QTest::newRow("both differ")
-            << DEVICE_TYPE_RUDDER << quint32(1) << load << true << true
+            << DEVICE_TYPE_RUDDER << quint32(1) << true << true
             << QStringList{QStringLiteral("rudder"), QStringLiteral("version 1;")};
     }
 
@@ -371,7 +330,6 @@ private slots:
     {
         QFETCH(int, deviceType);
         QFETCH(quint32, firmware);
-        QFETCH(QString, answer);
         QFETCH(bool, asked);
         QFETCH(bool, loaded);
         QFETCH(QStringList, textParts);
@@ -391,11 +349,11 @@ private slots:
             QStringLiteral("effects_settings_widget"));
         const uint8_t before = panel->getEffectSettings().direct_x_spring_strength;
         QVERIFY(before != 77);
-        QuestionAnswerer answerer(answer);
+        QuestionAnswerer answerer(loaded ? QMessageBox::AcceptRole : QMessageBox::RejectRole);
         QCOMPARE(controller()->restoreFrom(path), loaded);
-        QCOMPARE(answerer.boxNames.contains(QStringLiteral("restore_mismatch_question")), asked);
+        QCOMPARE(answerer.seen.contains(QStringLiteral("restore_mismatch_question")), asked);
         for (const QString &part : textParts)
-            QVERIFY2(answerer.lastText.contains(part), qPrintable(answerer.lastText));
+            QVERIFY2(answerer.texts.value(0).contains(part), qPrintable(answerer.texts.value(0)));
         QCOMPARE(panel->getEffectSettings().direct_x_spring_strength, loaded ? 77 : before);
     }
 
@@ -403,24 +361,20 @@ private slots:
     {
         QTest::addColumn<int>("origin");  // -1: saved before origins were kept
         QTest::addColumn<int>("loadedOn");
-        QTest::addColumn<QString>("answer");
         QTest::addColumn<bool>("asked");
-        QTest::addColumn<bool>("loaded");
-        const QString load = QStringLiteral("Load anyway");
-        QTest::newRow("same type")
-            << DEVICE_TYPE_WHEEL << DEVICE_TYPE_WHEEL << QString() << false << true;
-        QTest::newRow("unknown origin") << -1 << DEVICE_TYPE_WHEEL << QString() << false << true;
+        QTest::addColumn<bool>("loaded");  // also the answer, where asked
+        QTest::newRow("same type") << DEVICE_TYPE_WHEEL << DEVICE_TYPE_WHEEL << false << true;
+        QTest::newRow("unknown origin") << -1 << DEVICE_TYPE_WHEEL << false << true;
         QTest::newRow("joystick on wheel, cancelled")
-            << DEVICE_TYPE_JOYSTICK << DEVICE_TYPE_WHEEL << QString() << true << false;
+            << DEVICE_TYPE_JOYSTICK << DEVICE_TYPE_WHEEL << true << false;
         QTest::newRow("joystick on wheel, loaded")
-            << DEVICE_TYPE_JOYSTICK << DEVICE_TYPE_WHEEL << load << true << true;
+            << DEVICE_TYPE_JOYSTICK << DEVICE_TYPE_WHEEL << true << true;
     }
 
     void profileOfAnotherDeviceTypeAsks()
     {
         QFETCH(int, origin);
         QFETCH(int, loadedOn);
-        QFETCH(QString, answer);
         QFETCH(bool, asked);
         QFETCH(bool, loaded);
 
@@ -442,15 +396,15 @@ private slots:
         panel.setDeviceType(loadedOn);
         panel.setBoardIdentity(boardIdentityFor(JOYSTICK_PID, loadedOn, 1));
         {
-            QuestionAnswerer answerer(answer);
+            QuestionAnswerer answerer(loaded ? QMessageBox::AcceptRole : QMessageBox::RejectRole);
             const int row = combo->findText(QStringLiteral("tuned"));
             combo->setCurrentIndex(row);
             emit combo->activated(row);
-            QCOMPARE(answerer.boxNames.contains(QStringLiteral("profile_origin_question")), asked);
+            QCOMPARE(answerer.seen.contains(QStringLiteral("profile_origin_question")), asked);
             QCOMPARE(int(panel.getEffectSettings().axis[0].motion_range), loaded ? 540 : 900);
         }
 
-        QuestionAnswerer deleting(QStringLiteral("Delete"));
+        QuestionAnswerer deleting(QMessageBox::DestructiveRole);
         combo->setEditText(QStringLiteral("tuned"));
         panel.findChild<QPushButton *>(QStringLiteral("profile_delete_button"))->click();
         QVERIFY(!QFile::exists(QDir::current().absoluteFilePath("device_effects_profiles/tuned")));
