@@ -22,7 +22,6 @@ const QString OPTION_BOARD = QStringLiteral("board");
 const QString OPTION_DATA_DIR = QStringLiteral("data-dir");
 const QString OPTION_HELP = QStringLiteral("help");
 const QString OPTION_VERSION = QStringLiteral("version");
-const QString MODEL_NAMES = QStringLiteral("generic, joystick, rudder, wheel, collective");
 
 QList<Command> commandTable()
 {
@@ -36,7 +35,7 @@ QList<QCommandLineOption> globalOptions()
         {OPTION_BOARD,
          QStringLiteral("The board to work on: %1. May be left out when one board is "
                         "connected.")
-             .arg(MODEL_NAMES),
+             .arg(knownModelNames()),
          QStringLiteral("MODEL")},
         {OPTION_DATA_DIR,
          QStringLiteral("The folder of the effect profiles and automatic backups."),
@@ -163,7 +162,8 @@ int runCommandLine(const QStringList &arguments, QTextStream &out, QTextStream &
         parser.isSet(OPTION_BOARD) ? parser.value(OPTION_BOARD) : global.value(OPTION_BOARD);
     if (!model.isEmpty() && deviceTypeForModelName(model) < 0)
         return refuseUsage(
-            err, QStringLiteral("unknown board model \"%1\" (known: %2)").arg(model, MODEL_NAMES));
+            err,
+            QStringLiteral("unknown board model \"%1\" (known: %2)").arg(model, knownModelNames()));
     QString dataDir = parser.isSet(OPTION_DATA_DIR) ? parser.value(OPTION_DATA_DIR)
                                                     : global.value(OPTION_DATA_DIR);
     dataDir = dataDir.isEmpty() ? defaultDataFolder() : QDir(dataDir).absolutePath();

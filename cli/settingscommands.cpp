@@ -32,8 +32,6 @@ const QString RECORD_EFFECTS = QStringLiteral("effects");
 const QString RECORD_HARDWARE = QStringLiteral("hardware");
 // The FILE argument that means standard input or output.
 const QString STANDARD_STREAM = QStringLiteral("-");
-// The window's profile folder inside the data folder.
-const QString PROFILE_DIRECTORY = QStringLiteral("device_effects_profiles");
 
 void printRecord(CommandRun &run, const QJsonObject &record)
 {
@@ -200,7 +198,8 @@ int applyProfile(CommandRun &run)
     const QString problem = profileNameProblem(name);
     if (!problem.isEmpty())
         return run.fail(EXIT_REFUSED, problem);
-    const QString profileDir = QDir(run.dataDir()).filePath(PROFILE_DIRECTORY);
+    const QString profileDir =
+        QDir(run.dataDir()).filePath(QLatin1String(EFFECT_PROFILE_DIRECTORY));
     QFile file(QDir(profileDir).filePath(name));
     if (!file.open(QIODevice::ReadOnly))
         return run.fail(EXIT_REFUSED, QStringLiteral("no profile \"%1\" in %2 (%3)")

@@ -30,14 +30,6 @@ constexpr char KEY_FIRMWARE_VERSION[] = "firmware_version";
 
 constexpr int MAX_PRODUCT_ID = 0xFFFF;
 
-QString knownModels()
-{
-    QStringList names;
-    for (const BoardModel &model : BOARD_MODELS)
-        names.append(QLatin1String(model.key));
-    return names.join(QStringLiteral(", "));
-}
-
 bool fail(QString *error, const QString &message)
 {
     if (error)
@@ -111,10 +103,9 @@ bool decodeIdentity(const QJsonValue &value, bool unknownAllowed, BoardIdentity 
         return fail(error, prefix + key(KEY_MODEL) + QStringLiteral(": expected a string"));
     const int modelType = deviceTypeForModelName(model.toString());
     if (modelType < 0)
-        return fail(
-            error,
-            prefix + key(KEY_MODEL) +
-                QStringLiteral(": \"%1\" is not one of %2").arg(model.toString(), knownModels()));
+        return fail(error, prefix + key(KEY_MODEL) +
+                               QStringLiteral(": \"%1\" is not one of %2")
+                                   .arg(model.toString(), knownModelNames()));
     double productId = 0;
     double deviceType = 0;
     double firmwareVersion = 0;
@@ -251,6 +242,14 @@ QString modelNameForDeviceType(int deviceType)
 {
     const BoardModel *model = boardModelOfType(deviceType);
     return model ? QLatin1String(model->key) : QString();
+}
+
+QString knownModelNames()
+{
+    QStringList names;
+    for (const BoardModel &model : BOARD_MODELS)
+        names.append(QLatin1String(model.key));
+    return names.join(QStringLiteral(", "));
 }
 
 int deviceTypeForModelName(const QString &model)

@@ -2,6 +2,7 @@
 #include "ui_fulleffectsettingswidget.h"
 
 #include "profileexchange.h"
+#include "settings/profileorigins.h"
 #include "widgethelpers.h"
 
 #include <QCheckBox>
@@ -22,9 +23,8 @@
 
 namespace {
 
-// Profiles live in this subdirectory of the working directory, one raw record
-// per file, the file name being the profile name.
-constexpr char PROFILE_DIRECTORY[] = "device_effects_profiles";
+// Profiles live in EFFECT_PROFILE_DIRECTORY of the working directory, one raw
+// record per file, the file name being the profile name.
 
 // A profile name becomes a file name inside the profile directory. Names that
 // could step out of it, name the directory itself, or make a hidden file the
@@ -137,8 +137,8 @@ FullEffectSettingsWidget::FullEffectSettingsWidget(QWidget *parent)
 
     // When the directory cannot be made (a plain file of that name, no
     // permission) every profile slot finds it missing and does nothing.
-    QDir::current().mkdir(QLatin1String(PROFILE_DIRECTORY));
-    profileDir.setPath(QDir::current().absoluteFilePath(QLatin1String(PROFILE_DIRECTORY)));
+    QDir::current().mkdir(QLatin1String(EFFECT_PROFILE_DIRECTORY));
+    profileDir.setPath(QDir::current().absoluteFilePath(QLatin1String(EFFECT_PROFILE_DIRECTORY)));
     // Profiles kept from earlier sessions are offered right away; none is
     // picked, so the form keeps its own values.
     readProfiles();
