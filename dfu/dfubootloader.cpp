@@ -14,11 +14,6 @@ namespace {
 constexpr int MAX_PORT_DEPTH = 7;  // hub tiers USB allows
 constexpr int STRING_BUFFER_SIZE = 256;
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("DfuBootloader", text);
-}
-
 uint16_t le16(const unsigned char *p)
 {
     return uint16_t(p[0] | (p[1] << 8));
@@ -85,7 +80,8 @@ QList<DfuBootloaderInfo> findDfuBootloaders(libusb_context *context, QString *er
     const ssize_t count = libusb_get_device_list(context, &list);
     if (count < 0) {
         if (error)
-            *error = tr("The list of USB devices cannot be read (%1).")
+            *error = QCoreApplication::translate("DfuBootloader",
+                                                 "The list of USB devices cannot be read (%1).")
                          .arg(QLatin1String(libusb_error_name(int(count))));
         return found;
     }
@@ -133,9 +129,10 @@ QList<DfuBootloaderInfo> findDfuBootloaders(libusb_context *context, QString *er
         libusb_device_handle *handle = nullptr;
         const int opened = libusb_open(device, &handle);
         if (opened != LIBUSB_SUCCESS) {
-            info.openError = opened == LIBUSB_ERROR_ACCESS
-                                 ? tr("no permission to open it")
-                                 : QLatin1String(libusb_error_name(opened));
+            info.openError =
+                opened == LIBUSB_ERROR_ACCESS
+                    ? QCoreApplication::translate("DfuBootloader", "no permission to open it")
+                    : QLatin1String(libusb_error_name(opened));
         } else {
             info.openable = true;
             for (int a = 0; a < info.alternates.size(); ++a) {

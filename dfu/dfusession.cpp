@@ -17,11 +17,6 @@ namespace {
 // address pointer is set anew.
 constexpr int DFUSE_LAST_BLOCK = 0xFFFF;
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("DfuSession", text);
-}
-
 QString hex32(uint32_t value)
 {
     return QStringLiteral("0x%1").arg(value, 8, 16, QLatin1Char('0'));
@@ -31,11 +26,11 @@ QString stepName(DfuStep step)
 {
     switch (step) {
     case DfuStep::Erase:
-        return tr("erasing");
+        return QCoreApplication::translate("DfuSession", "erasing");
     case DfuStep::Write:
-        return tr("writing");
+        return QCoreApplication::translate("DfuSession", "writing");
     case DfuStep::Verify:
-        return tr("verifying");
+        return QCoreApplication::translate("DfuSession", "verifying");
     }
     return QString();
 }
@@ -75,10 +70,15 @@ bool DfuSession::open(QString *error)
     if (result != LIBUSB_SUCCESS) {
         if (error)
             *error = result == LIBUSB_ERROR_NO_DEVICE
-                         ? tr("The bootloader is no longer on port %1.").arg(info.port)
+                         ? QCoreApplication::translate("DfuSession",
+                                                       "The bootloader is no longer on port %1.")
+                               .arg(info.port)
                      : result == LIBUSB_ERROR_ACCESS
-                         ? tr("No permission to open the bootloader on port %1.").arg(info.port)
-                         : tr("The bootloader on port %1 cannot be opened (%2).")
+                         ? QCoreApplication::translate(
+                               "DfuSession", "No permission to open the bootloader on port %1.")
+                               .arg(info.port)
+                         : QCoreApplication::translate(
+                               "DfuSession", "The bootloader on port %1 cannot be opened (%2).")
                                .arg(info.port, QLatin1String(libusb_error_name(result)));
         close();
         return false;
@@ -178,12 +178,15 @@ bool DfuSession::fail(DfuStep step, const QString &what, const uint32_t *address
         outcome.address = *address;
     }
     if (outcome.unplugged)
-        outcome.error = address ? tr("The bootloader left the USB bus while %1 at address %2: "
-                                     "the board was unplugged or lost power.")
-                                      .arg(stepName(step), hex32(*address))
-                                : tr("The bootloader left the USB bus while %1: the board was "
-                                     "unplugged or lost power.")
-                                      .arg(stepName(step));
+        outcome.error =
+            address ? QCoreApplication::translate(
+                          "DfuSession", "The bootloader left the USB bus while %1 at address %2: "
+                                        "the board was unplugged or lost power.")
+                          .arg(stepName(step), hex32(*address))
+                    : QCoreApplication::translate(
+                          "DfuSession", "The bootloader left the USB bus while %1: the board was "
+                                        "unplugged or lost power.")
+                          .arg(stepName(step));
     else
         outcome.error = what;
     return false;
@@ -191,26 +194,31 @@ bool DfuSession::fail(DfuStep step, const QString &what, const uint32_t *address
 
 bool DfuSession::failUsb(DfuStep step, const uint32_t *address)
 {
-    const QString where = address ? tr(" at address %1").arg(hex32(*address)) : QString();
-    const QString why = lastUsbResult == LIBUSB_SUCCESS
-                            ? tr("the bootloader is in a state this program did not expect")
-                            : QLatin1String(libusb_error_name(lastUsbResult));
-    return fail(
-        step,
-        tr("The bootloader stopped answering while %1%2 (%3).").arg(stepName(step), where, why),
-        address);
+    const QString where =
+        address ? QCoreApplication::translate("DfuSession", " at address %1").arg(hex32(*address))
+                : QString();
+    const QString why =
+        lastUsbResult == LIBUSB_SUCCESS
+            ? QCoreApplication::translate(
+                  "DfuSession", "the bootloader is in a state this program did not expect")
+            : QLatin1String(libusb_error_name(lastUsbResult));
+    return fail(step,
+                QCoreApplication::translate("DfuSession",
+                                            "The bootloader stopped answering while %1%2 (%3).")
+                    .arg(stepName(step), where, why),
+                address);
 }
 
 bool DfuSession::failStatus(DfuStep step, const DfuStatusReply &reply, const uint32_t *address)
 {
     outcome.status = reply.status;
     const QString sentence = dfuStatusText(reply.status, info.isDfuSe(), step == DfuStep::Verify);
-    fail(
-        step,
-        address
-            ? tr("Failed while %1 at address %2: %3").arg(stepName(step), hex32(*address), sentence)
-            : tr("Failed while %1: %2").arg(stepName(step), sentence),
-        address);
+    fail(step,
+         address ? QCoreApplication::translate("DfuSession", "Failed while %1 at address %2: %3")
+                       .arg(stepName(step), hex32(*address), sentence)
+                 : QCoreApplication::translate("DfuSession", "Failed while %1: %2")
+                       .arg(stepName(step), sentence),
+         address);
     // Out of dfuERROR, so that the bootloader can be tried again or left.
     if (reply.state == DfuState::Error)
         clearStatus();
@@ -253,8 +261,10 @@ bool DfuSession::awaitDownload(DfuStep step, const uint32_t *address, DfuStatusR
             Clock::now() - start + reply.pollTimeout > DFU_BUSY_BOUND)
             return fail(
                 step,
-                tr("The bootloader was still busy %1 at address %2 after %3 seconds; "
-                   "it is taken for hung.")
+                QCoreApplication::translate(
+                    "DfuSession",
+                    "The bootloader was still busy %1 at address %2 after %3 seconds; "
+                    "it is taken for hung.")
                     .arg(stepName(step), hex32(address ? *address : 0))
                     .arg(std::chrono::duration_cast<std::chrono::seconds>(DFU_BUSY_BOUND).count()),
                 address);
@@ -381,11 +391,15 @@ bool DfuSession::verifyElement(const MemoryChunk &element, const Progress &progr
                     outcome.status = DfuStatus::ErrVerify;
                     return fail(DfuStep::Verify,
                                 i >= result
-                                    ? tr("Verifying failed at address %1: the bootloader's "
-                                         "memory ends there.")
+                                    ? QCoreApplication::translate(
+                                          "DfuSession",
+                                          "Verifying failed at address %1: the bootloader's "
+                                          "memory ends there.")
                                           .arg(hex32(at))
-                                    : tr("Verifying failed at address %1: the board holds 0x%2 "
-                                         "where the file has 0x%3.")
+                                    : QCoreApplication::translate(
+                                          "DfuSession",
+                                          "Verifying failed at address %1: the board holds 0x%2 "
+                                          "where the file has 0x%3.")
                                           .arg(hex32(at))
                                           .arg(uint8_t(buffer.at(i)), 2, 16, QLatin1Char('0'))
                                           .arg(uint8_t(expected.at(i)), 2, 16, QLatin1Char('0')),
@@ -408,15 +422,18 @@ DfuOutcome DfuSession::flash(const FirmwareFile &file, const Progress &progress,
 {
     outcome = DfuOutcome();
     if (!handle) {
-        fail(DfuStep::Erase, tr("The bootloader is not open."));
+        fail(DfuStep::Erase,
+             QCoreApplication::translate("DfuSession", "The bootloader is not open."));
         return outcome;
     }
     if (file.needsAddress && info.isDfuSe()) {
-        fail(DfuStep::Erase, tr("The raw image has not been given an address."));
+        fail(DfuStep::Erase, QCoreApplication::translate(
+                                 "DfuSession", "The raw image has not been given an address."));
         return outcome;
     }
     if (info.transferSize == 0) {
-        fail(DfuStep::Erase, tr("The bootloader names no transfer size."));
+        fail(DfuStep::Erase,
+             QCoreApplication::translate("DfuSession", "The bootloader names no transfer size."));
         return outcome;
     }
     // Everything is checked before the first byte is sent.
@@ -425,16 +442,20 @@ DfuOutcome DfuSession::flash(const FirmwareFile &file, const Progress &progress,
     for (const FirmwareTarget &target : file.targets) {
         const DfuAlternate *alt = info.alternate(target.alternateSetting);
         if (!alt) {
-            fail(DfuStep::Erase, tr("The file holds firmware for memory %1, which the "
-                                    "bootloader does not have.")
-                                     .arg(target.alternateSetting));
+            fail(DfuStep::Erase,
+                 QCoreApplication::translate("DfuSession",
+                                             "The file holds firmware for memory %1, which the "
+                                             "bootloader does not have.")
+                     .arg(target.alternateSetting));
             return outcome;
         }
         ErasePlan plan;
         if (info.isDfuSe()) {
             if (alt->layout.isEmpty()) {
                 fail(DfuStep::Erase,
-                     tr("The bootloader does not describe its memory \"%1\".").arg(alt->name));
+                     QCoreApplication::translate(
+                         "DfuSession", "The bootloader does not describe its memory \"%1\".")
+                         .arg(alt->name));
                 return outcome;
             }
             plan = planErase(alt->layout, target.elements);
@@ -449,7 +470,8 @@ DfuOutcome DfuSession::flash(const FirmwareFile &file, const Progress &progress,
     }
     if (cancel && cancel->load()) {
         outcome.cancelled = true;
-        outcome.error = tr("Cancelled before anything was written.");
+        outcome.error =
+            QCoreApplication::translate("DfuSession", "Cancelled before anything was written.");
         return outcome;
     }
     const qint64 byteTotal = file.byteCount();
@@ -472,7 +494,8 @@ DfuOutcome DfuSession::flash(const FirmwareFile &file, const Progress &progress,
     }
     if (!info.canUpload() || !info.isDfuSe()) {
         outcome.ok = true;
-        outcome.error = tr("Written, not verified: the bootloader cannot read its memory back.");
+        outcome.error = QCoreApplication::translate(
+            "DfuSession", "Written, not verified: the bootloader cannot read its memory back.");
         return outcome;
     }
     qint64 verified = 0;
@@ -489,8 +512,9 @@ DfuOutcome DfuSession::flash(const FirmwareFile &file, const Progress &progress,
                     outcome.ok = true;
                     outcome.step = DfuStep::Verify;
                     outcome.status = DfuStatus::ErrVendor;
-                    outcome.error = tr("Written, not verified: %1")
-                                        .arg(dfuStatusText(DfuStatus::ErrVendor, true, true));
+                    outcome.error =
+                        QCoreApplication::translate("DfuSession", "Written, not verified: %1")
+                            .arg(dfuStatusText(DfuStatus::ErrVendor, true, true));
                 }
                 return outcome;
             }
@@ -529,7 +553,8 @@ DfuOutcome DfuSession::leave(const uint32_t *startAddress)
 {
     outcome = DfuOutcome();
     if (!handle) {
-        fail(DfuStep::Write, tr("The bootloader is not open."));
+        fail(DfuStep::Write,
+             QCoreApplication::translate("DfuSession", "The bootloader is not open."));
         return outcome;
     }
     if (!selectAlternate(currentAlternate < 0 ? 0 : uint8_t(currentAlternate)) || !toIdle()) {

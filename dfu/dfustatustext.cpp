@@ -2,56 +2,66 @@
 
 #include <QCoreApplication>
 
-namespace {
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("DfuStatus", text);
-}
-
-}  // namespace
+namespace {}  // namespace
 
 QString dfuStatusText(DfuStatus status, bool dfuSe, bool readingBack)
 {
     switch (status) {
     case DfuStatus::Ok:
-        return tr("No error.");
+        return QCoreApplication::translate("DfuStatus", "No error.");
     case DfuStatus::ErrTarget:
-        return tr("The firmware file is meant for another device.");
+        return QCoreApplication::translate("DfuStatus",
+                                           "The firmware file is meant for another device.");
     case DfuStatus::ErrFile:
-        return tr("The bootloader rejected the firmware file as not meant for this device.");
+        return QCoreApplication::translate(
+            "DfuStatus", "The bootloader rejected the firmware file as not meant for this device.");
     case DfuStatus::ErrWrite:
-        return tr("The bootloader could not write the memory.");
+        return QCoreApplication::translate("DfuStatus",
+                                           "The bootloader could not write the memory.");
     case DfuStatus::ErrErase:
-        return tr("The bootloader could not erase the memory.");
+        return QCoreApplication::translate("DfuStatus",
+                                           "The bootloader could not erase the memory.");
     case DfuStatus::ErrCheckErased:
-        return tr("The memory was not blank after erasing.");
+        return QCoreApplication::translate("DfuStatus", "The memory was not blank after erasing.");
     case DfuStatus::ErrProg:
-        return tr("Programming the memory failed.");
+        return QCoreApplication::translate("DfuStatus", "Programming the memory failed.");
     case DfuStatus::ErrVerify:
-        return tr("The bootloader read back different bytes than it wrote.");
+        return QCoreApplication::translate(
+            "DfuStatus", "The bootloader read back different bytes than it wrote.");
     case DfuStatus::ErrAddress:
-        return tr("The firmware holds bytes for an address outside the device's memory.");
+        return QCoreApplication::translate(
+            "DfuStatus", "The firmware holds bytes for an address outside the device's memory.");
     case DfuStatus::ErrNotDone:
-        return tr("The bootloader received the end of the firmware before it had all of it.");
+        return QCoreApplication::translate(
+            "DfuStatus",
+            "The bootloader received the end of the firmware before it had all of it.");
     case DfuStatus::ErrFirmware:
-        return tr("The device's firmware is corrupt and cannot be started; it stays in its "
-                  "bootloader until a firmware is written.");
+        return QCoreApplication::translate(
+            "DfuStatus", "The device's firmware is corrupt and cannot be started; it stays in its "
+                         "bootloader until a firmware is written.");
     case DfuStatus::ErrVendor:
         if (dfuSe && readingBack)
-            return tr("The board's memory is read-protected: the bootloader refuses to read it "
-                      "back.");
-        return tr("The bootloader reported an error of its maker's own.");
+            return QCoreApplication::translate(
+                "DfuStatus",
+                "The board's memory is read-protected: the bootloader refuses to read it "
+                "back.");
+        return QCoreApplication::translate("DfuStatus",
+                                           "The bootloader reported an error of its maker's own.");
     case DfuStatus::ErrUsbReset:
-        return tr("The device saw an unexpected USB reset.");
+        return QCoreApplication::translate("DfuStatus", "The device saw an unexpected USB reset.");
     case DfuStatus::ErrPowerOnReset:
-        return tr("The device saw an unexpected power-on reset.");
+        return QCoreApplication::translate("DfuStatus",
+                                           "The device saw an unexpected power-on reset.");
     case DfuStatus::ErrUnknown:
-        return tr("The bootloader reported an unknown error.");
+        return QCoreApplication::translate("DfuStatus",
+                                           "The bootloader reported an unknown error.");
     case DfuStatus::ErrStalledPacket:
-        return tr("The bootloader refused a request it did not expect.");
+        return QCoreApplication::translate("DfuStatus",
+                                           "The bootloader refused a request it did not expect.");
     }
-    return tr("The bootloader reported error code %1, which the DFU standard does not define.")
+    return QCoreApplication::translate(
+               "DfuStatus",
+               "The bootloader reported error code %1, which the DFU standard does not define.")
         .arg(int(status));
 }
 

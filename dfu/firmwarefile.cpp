@@ -27,11 +27,6 @@ constexpr int HEX_EXTENDED_LINEAR_ADDRESS = 0x04;
 constexpr int HEX_START_LINEAR_ADDRESS = 0x05;
 constexpr int HEX_RECORD_OVERHEAD = 5;  // count, address (2), type, checksum
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("FirmwareFile", text);
-}
-
 uint16_t le16(const char *p)
 {
     return uint16_t(uint8_t(p[0]) | (uint8_t(p[1]) << 8));
@@ -84,28 +79,38 @@ bool fail(QString *error, const QString &why)
 bool parseDfuSeBody(const QByteArray &body, FirmwareFile *file, QString *error)
 {
     if (body.size() < DFUSE_PREFIX_SIZE)
-        return fail(error, tr("The file ends inside its DfuSe header."));
+        return fail(error, QCoreApplication::translate("FirmwareFile",
+                                                       "The file ends inside its DfuSe header."));
     if (uint8_t(body.at(5)) != DFUSE_FILE_VERSION)
-        return fail(error, tr("The file is a DfuSe file of version %1, which this program does "
-                              "not know.")
+        return fail(error, QCoreApplication::translate(
+                               "FirmwareFile",
+                               "The file is a DfuSe file of version %1, which this program does "
+                               "not know.")
                                .arg(uint8_t(body.at(5))));
     const uint32_t imageSize = le32(body.constData() + 6);
     if (imageSize != uint32_t(body.size()))
-        return fail(error, tr("The file's DfuSe header says it holds %1 bytes, but it holds %2: "
-                              "it is cut short or has bytes added.")
+        return fail(error, QCoreApplication::translate(
+                               "FirmwareFile",
+                               "The file's DfuSe header says it holds %1 bytes, but it holds %2: "
+                               "it is cut short or has bytes added.")
                                .arg(imageSize)
                                .arg(body.size()));
     const int targetCount = uint8_t(body.at(10));
     if (targetCount == 0)
-        return fail(error, tr("The file holds no firmware (no DfuSe targets)."));
+        return fail(error, QCoreApplication::translate(
+                               "FirmwareFile", "The file holds no firmware (no DfuSe targets)."));
     qint64 at = DFUSE_PREFIX_SIZE;
     for (int t = 0; t < targetCount; ++t) {
         if (at + DFUSE_TARGET_PREFIX_SIZE > body.size())
-            return fail(error, tr("The file ends inside target %1.").arg(t + 1));
+            return fail(error, QCoreApplication::translate("FirmwareFile",
+                                                           "The file ends inside target %1.")
+                                   .arg(t + 1));
         const char *prefix = body.constData() + at;
         if (std::memcmp(prefix, DFUSE_TARGET_SIGNATURE, std::strlen(DFUSE_TARGET_SIGNATURE)) != 0)
             return fail(error,
-                        tr("Target %1 of the file does not start with \"Target\".").arg(t + 1));
+                        QCoreApplication::translate(
+                            "FirmwareFile", "Target %1 of the file does not start with \"Target\".")
+                            .arg(t + 1));
         FirmwareTarget target;
         target.alternateSetting = uint8_t(prefix[6]);
         if (le32(prefix + 7) != 0) {
@@ -116,14 +121,18 @@ bool parseDfuSeBody(const QByteArray &body, FirmwareFile *file, QString *error)
         const uint32_t elementCount = le32(prefix + 15 + DFUSE_TARGET_NAME_SIZE);
         at += DFUSE_TARGET_PREFIX_SIZE;
         if (qint64(targetSize) > body.size() - at)
-            return fail(error, tr("Target %1 of the file says it holds %2 bytes, more than the "
-                                  "file has left.")
+            return fail(error, QCoreApplication::translate(
+                                   "FirmwareFile",
+                                   "Target %1 of the file says it holds %2 bytes, more than the "
+                                   "file has left.")
                                    .arg(t + 1)
                                    .arg(targetSize));
         const qint64 targetEnd = at + targetSize;
         for (uint32_t e = 0; e < elementCount; ++e) {
             if (at + DFUSE_ELEMENT_HEADER_SIZE > targetEnd)
-                return fail(error, tr("Element %1 of target %2 lies outside the target's size.")
+                return fail(error, QCoreApplication::translate(
+                                       "FirmwareFile",
+                                       "Element %1 of target %2 lies outside the target's size.")
                                        .arg(e + 1)
                                        .arg(t + 1));
             MemoryChunk element;
@@ -131,15 +140,19 @@ bool parseDfuSeBody(const QByteArray &body, FirmwareFile *file, QString *error)
             const uint32_t size = le32(body.constData() + at + 4);
             at += DFUSE_ELEMENT_HEADER_SIZE;
             if (qint64(size) > targetEnd - at)
-                return fail(error, tr("Element %1 of target %2 (%3 bytes at %4) runs past the end "
-                                      "of its target.")
+                return fail(error, QCoreApplication::translate(
+                                       "FirmwareFile",
+                                       "Element %1 of target %2 (%3 bytes at %4) runs past the end "
+                                       "of its target.")
                                        .arg(e + 1)
                                        .arg(t + 1)
                                        .arg(size)
                                        .arg(hex32(element.address)));
             if (uint64_t(element.address) + size > (uint64_t(1) << 32))
-                return fail(error, tr("Element %1 of target %2 runs past the end of the address "
-                                      "space.")
+                return fail(error, QCoreApplication::translate(
+                                       "FirmwareFile",
+                                       "Element %1 of target %2 runs past the end of the address "
+                                       "space.")
                                        .arg(e + 1)
                                        .arg(t + 1));
             element.data = body.mid(at, size);
@@ -147,16 +160,19 @@ bool parseDfuSeBody(const QByteArray &body, FirmwareFile *file, QString *error)
             target.elements.append(element);
         }
         if (at != targetEnd)
-            return fail(error, tr("Target %1 of the file says it holds %2 bytes, but its "
-                                  "elements hold %3.")
-                                   .arg(t + 1)
-                                   .arg(targetSize)
-                                   .arg(targetSize - (targetEnd - at)));
+            return fail(error,
+                        QCoreApplication::translate(
+                            "FirmwareFile", "Target %1 of the file says it holds %2 bytes, but its "
+                                            "elements hold %3.")
+                            .arg(t + 1)
+                            .arg(targetSize)
+                            .arg(targetSize - (targetEnd - at)));
         file->targets.append(target);
     }
     if (at != body.size())
-        return fail(error,
-                    tr("The file holds %1 bytes after its last target.").arg(body.size() - at));
+        return fail(error, QCoreApplication::translate(
+                               "FirmwareFile", "The file holds %1 bytes after its last target.")
+                               .arg(body.size() - at));
     return true;
 }
 
@@ -183,30 +199,39 @@ bool parseIntelHex(const QByteArray &bytes, FirmwareFile *file, QString *error)
         if (line.isEmpty())
             continue;
         if (ended)
-            return fail(error, tr("Line %1 follows the end-of-file record.").arg(lineNumber));
+            return fail(error, QCoreApplication::translate(
+                                   "FirmwareFile", "Line %1 follows the end-of-file record.")
+                                   .arg(lineNumber));
         if (!line.startsWith(':') || line.size() % 2 == 0 ||
             line.size() < 1 + 2 * HEX_RECORD_OVERHEAD)
-            return fail(error, tr("Line %1 is not an Intel HEX record.").arg(lineNumber));
+            return fail(error, QCoreApplication::translate("FirmwareFile",
+                                                           "Line %1 is not an Intel HEX record.")
+                                   .arg(lineNumber));
         bool ok = true;
         QByteArray record;
         for (int i = 1; i < line.size(); i += 2)
             record.append(char(hexByte(line, i, &ok)));
         if (!ok)
-            return fail(
-                error,
-                tr("Line %1 holds characters that are not hexadecimal digits.").arg(lineNumber));
+            return fail(error, QCoreApplication::translate(
+                                   "FirmwareFile",
+                                   "Line %1 holds characters that are not hexadecimal digits.")
+                                   .arg(lineNumber));
         const int count = uint8_t(record.at(0));
         if (record.size() != count + HEX_RECORD_OVERHEAD)
-            return fail(error, tr("Line %1 says it holds %2 bytes of data but holds %3.")
-                                   .arg(lineNumber)
-                                   .arg(count)
-                                   .arg(record.size() - HEX_RECORD_OVERHEAD));
+            return fail(error,
+                        QCoreApplication::translate(
+                            "FirmwareFile", "Line %1 says it holds %2 bytes of data but holds %3.")
+                            .arg(lineNumber)
+                            .arg(count)
+                            .arg(record.size() - HEX_RECORD_OVERHEAD));
         uint8_t sum = 0;
         for (char c : record)
             sum = uint8_t(sum + uint8_t(c));
         if (sum != 0)
             return fail(error,
-                        tr("Line %1 fails its checksum: the file is damaged.").arg(lineNumber));
+                        QCoreApplication::translate(
+                            "FirmwareFile", "Line %1 fails its checksum: the file is damaged.")
+                            .arg(lineNumber));
         const uint16_t offset = uint16_t((uint8_t(record.at(1)) << 8) | uint8_t(record.at(2)));
         const int type = uint8_t(record.at(3));
         const char *data = record.constData() + 4;
@@ -215,26 +240,32 @@ bool parseIntelHex(const QByteArray &bytes, FirmwareFile *file, QString *error)
             for (int i = 0; i < count; ++i) {
                 const uint64_t address = uint64_t(base) + offset + uint64_t(i);
                 if (address >= (uint64_t(1) << 32))
-                    return fail(
-                        error,
-                        tr("Line %1 runs past the end of the address space.").arg(lineNumber));
+                    return fail(error, QCoreApplication::translate(
+                                           "FirmwareFile",
+                                           "Line %1 runs past the end of the address space.")
+                                           .arg(lineNumber));
                 if (memory.contains(uint32_t(address)))
-                    return fail(error, tr("Line %1 gives address %2 a second time.")
-                                           .arg(lineNumber)
-                                           .arg(hex32(uint32_t(address))));
+                    return fail(error,
+                                QCoreApplication::translate(
+                                    "FirmwareFile", "Line %1 gives address %2 a second time.")
+                                    .arg(lineNumber)
+                                    .arg(hex32(uint32_t(address))));
                 memory.insert(uint32_t(address), uint8_t(data[i]));
             }
             break;
         case HEX_END_OF_FILE:
             if (count != 0)
-                return fail(error,
-                            tr("Line %1 is a malformed end-of-file record.").arg(lineNumber));
+                return fail(error, QCoreApplication::translate(
+                                       "FirmwareFile", "Line %1 is a malformed end-of-file record.")
+                                       .arg(lineNumber));
             ended = true;
             break;
         case HEX_EXTENDED_SEGMENT_ADDRESS:
         case HEX_EXTENDED_LINEAR_ADDRESS:
             if (count != 2)
-                return fail(error, tr("Line %1 is a malformed address record.").arg(lineNumber));
+                return fail(error, QCoreApplication::translate(
+                                       "FirmwareFile", "Line %1 is a malformed address record.")
+                                       .arg(lineNumber));
             base = uint32_t((uint8_t(data[0]) << 8) | uint8_t(data[1]));
             base = type == HEX_EXTENDED_LINEAR_ADDRESS ? base << 16 : base << 4;
             break;
@@ -243,18 +274,25 @@ bool parseIntelHex(const QByteArray &bytes, FirmwareFile *file, QString *error)
             // Where the code starts; the bootloader does not need it.
             if (count != 4)
                 return fail(error,
-                            tr("Line %1 is a malformed start address record.").arg(lineNumber));
+                            QCoreApplication::translate(
+                                "FirmwareFile", "Line %1 is a malformed start address record.")
+                                .arg(lineNumber));
             break;
         default:
-            return fail(error, tr("Line %1 has a record type %2 that Intel HEX does not define.")
+            return fail(error, QCoreApplication::translate(
+                                   "FirmwareFile",
+                                   "Line %1 has a record type %2 that Intel HEX does not define.")
                                    .arg(lineNumber)
                                    .arg(type));
         }
     }
     if (!ended)
-        return fail(error, tr("The file has no end-of-file record: it is cut short."));
+        return fail(error,
+                    QCoreApplication::translate(
+                        "FirmwareFile", "The file has no end-of-file record: it is cut short."));
     if (memory.isEmpty())
-        return fail(error, tr("The file holds no firmware bytes."));
+        return fail(error, QCoreApplication::translate("FirmwareFile",
+                                                       "The file holds no firmware bytes."));
     FirmwareTarget target;
     for (auto it = memory.cbegin(); it != memory.cend(); ++it) {
         if (target.elements.isEmpty() ||
@@ -322,14 +360,18 @@ bool FirmwareFile::parse(const QByteArray &bytes, const QString &fileName, Firmw
     if (signed_) {
         const char *suffix = bytes.constData() + bytes.size() - DFU_SUFFIX_SIZE;
         if (uint8_t(suffix[SUFFIX_LENGTH_OFFSET]) != DFU_SUFFIX_SIZE)
-            return fail(error, tr("The file's DFU suffix gives its length as %1 bytes; this "
-                                  "program knows only 16-byte suffixes.")
+            return fail(error, QCoreApplication::translate(
+                                   "FirmwareFile",
+                                   "The file's DFU suffix gives its length as %1 bytes; this "
+                                   "program knows only 16-byte suffixes.")
                                    .arg(uint8_t(suffix[SUFFIX_LENGTH_OFFSET])));
         const uint32_t stored = le32(suffix + SUFFIX_CRC_OFFSET);
         const uint32_t computed = dfuCrc32(bytes.left(bytes.size() - 4));
         if (stored != computed)
-            return fail(error, tr("The file is damaged: its checksum (CRC-32 %1) does not match "
-                                  "its contents (%2).")
+            return fail(error, QCoreApplication::translate(
+                                   "FirmwareFile",
+                                   "The file is damaged: its checksum (CRC-32 %1) does not match "
+                                   "its contents (%2).")
                                    .arg(hex32(stored), hex32(computed)));
         parsed.hasSuffix = true;
         parsed.deviceVersion = le16(suffix);
@@ -338,7 +380,9 @@ bool FirmwareFile::parse(const QByteArray &bytes, const QString &fileName, Firmw
         parsed.dfuVersion = le16(suffix + 6);
         body.chop(DFU_SUFFIX_SIZE);
     } else if (extension == QLatin1String("dfu")) {
-        return fail(error, tr("The file has no DFU suffix: it is cut short or not a DFU file."));
+        return fail(error, QCoreApplication::translate(
+                               "FirmwareFile",
+                               "The file has no DFU suffix: it is cut short or not a DFU file."));
     }
     if (body.startsWith(DFUSE_FILE_SIGNATURE)) {
         parsed.format = Format::DfuSe;
@@ -347,14 +391,16 @@ bool FirmwareFile::parse(const QByteArray &bytes, const QString &fileName, Firmw
     } else {
         parsed.format = signed_ ? Format::PlainDfu : Format::Raw;
         if (body.isEmpty())
-            return fail(error, tr("The file holds no firmware bytes."));
+            return fail(error, QCoreApplication::translate("FirmwareFile",
+                                                           "The file holds no firmware bytes."));
         FirmwareTarget target;
         target.elements.append(MemoryChunk{0, body});
         parsed.targets.append(target);
         parsed.needsAddress = true;
     }
     if (parsed.byteCount() == 0)
-        return fail(error, tr("The file holds no firmware bytes."));
+        return fail(error, QCoreApplication::translate("FirmwareFile",
+                                                       "The file holds no firmware bytes."));
     *file = parsed;
     return true;
 }
@@ -363,7 +409,8 @@ bool FirmwareFile::load(const QString &path, FirmwareFile *file, QString *error)
 {
     QFile input(path);
     if (!input.open(QIODevice::ReadOnly))
-        return fail(error, tr("Cannot read %1: %2").arg(path, input.errorString()));
+        return fail(error, QCoreApplication::translate("FirmwareFile", "Cannot read %1: %2")
+                               .arg(path, input.errorString()));
     return parse(input.readAll(), path, file, error);
 }
 

@@ -22,11 +22,6 @@ const QString OPTION_BOARD_PRODUCT = QStringLiteral("board-product");
 const QString OPTION_YES = QStringLiteral("yes");
 const QString OPTION_NO_LEAVE = QStringLiteral("no-leave");
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("Flasher", text);
-}
-
 QString hex32(uint32_t value)
 {
     return QStringLiteral("0x%1").arg(value, 8, 16, QLatin1Char('0'));
@@ -108,17 +103,21 @@ public:
                 continue;
             if (!info.openable) {
                 *status = result(FLASHER_FAILED,
-                                 tr("A bootloader is waiting on port %1 but cannot be opened: %2. "
-                                    "Install the udev rule that comes with this program.")
+                                 QCoreApplication::translate(
+                                     "Flasher",
+                                     "A bootloader is waiting on port %1 but cannot be opened: %2. "
+                                     "Install the udev rule that comes with this program.")
                                      .arg(port, info.openError));
                 return false;
             }
             *found = info;
             return true;
         }
-        *status =
-            result(FLASHER_NO_BOOTLOADER,
-                   error.isEmpty() ? tr("No bootloader is waiting on port %1.").arg(port) : error);
+        *status = result(FLASHER_NO_BOOTLOADER,
+                         error.isEmpty() ? QCoreApplication::translate(
+                                               "Flasher", "No bootloader is waiting on port %1.")
+                                               .arg(port)
+                                         : error);
         return false;
     }
 
@@ -150,8 +149,10 @@ public:
             break;
         case FirmwareFile::IdMatch::OtherDevice:
             return result(FLASHER_REFUSED,
-                          tr("The file is meant for another device (%1:%2), not this bootloader "
-                             "(%3:%4) or its board; nothing was sent.")
+                          QCoreApplication::translate(
+                              "Flasher",
+                              "The file is meant for another device (%1:%2), not this bootloader "
+                              "(%3:%4) or its board; nothing was sent.")
                               .arg(file.vendorId, 4, 16, QLatin1Char('0'))
                               .arg(file.productId, 4, 16, QLatin1Char('0'))
                               .arg(info.vendorId, 4, 16, QLatin1Char('0'))
@@ -159,14 +160,18 @@ public:
         case FirmwareFile::IdMatch::AnyDevice:
             if (!agreed)
                 return result(FLASHER_REFUSED,
-                              tr("The file says it suits any device; it is written only when "
-                                 "you agree."));
+                              QCoreApplication::translate(
+                                  "Flasher",
+                                  "The file says it suits any device; it is written only when "
+                                  "you agree."));
             break;
         case FirmwareFile::IdMatch::NoIds:
             if (!agreed)
                 return result(FLASHER_REFUSED,
-                              tr("The file names no device; it is written only when you confirm "
-                                 "that it suits the board."));
+                              QCoreApplication::translate(
+                                  "Flasher",
+                                  "The file names no device; it is written only when you confirm "
+                                  "that it suits the board."));
             break;
         }
         QJsonObject plan{{QStringLiteral("event"), QStringLiteral("plan")},
@@ -177,12 +182,16 @@ public:
             if (!info.isDfuSe() || !alt || !alt->layout.firstWritableAddress(&address)) {
                 if (info.isDfuSe())
                     return result(FLASHER_REFUSED,
-                                  tr("The bootloader names no writable memory for the raw "
-                                     "image."));
+                                  QCoreApplication::translate(
+                                      "Flasher",
+                                      "The bootloader names no writable memory for the raw "
+                                      "image."));
             } else if (!agreed) {
                 return result(FLASHER_REFUSED,
-                              tr("The raw image would be written at %1, the first writable "
-                                 "address; it is written only when you confirm that address.")
+                              QCoreApplication::translate(
+                                  "Flasher",
+                                  "The raw image would be written at %1, the first writable "
+                                  "address; it is written only when you confirm that address.")
                                   .arg(hex32(address)));
             } else {
                 file.placeAt(address);
@@ -290,7 +299,8 @@ int flasherMain(const QStringList &arguments, const FlasherEvents &emitEvent)
                                          "--port PORT"));
     UsbContext usb;
     if (!usb.ok)
-        return run.result(FLASHER_FAILED, tr("The USB library cannot be started."));
+        return run.result(FLASHER_FAILED, QCoreApplication::translate(
+                                              "Flasher", "The USB library cannot be started."));
     if (command == QLatin1String("list"))
         return run.list(usb.context);
     if (command == QLatin1String("flash"))

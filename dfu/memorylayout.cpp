@@ -16,11 +16,6 @@ constexpr int TYPE_ERASABLE = 0x2;
 constexpr int TYPE_WRITABLE = 0x4;
 constexpr uint64_t ADDRESS_SPACE = uint64_t(1) << 32;
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("MemoryLayout", text);
-}
-
 }  // namespace
 
 const MemorySector *MemoryLayout::sectorAt(uint32_t address) const
@@ -50,11 +45,15 @@ bool MemoryLayout::parse(const QString &text, MemoryLayout *layout, QString *err
         return false;
     };
     if (!text.startsWith(QLatin1Char('@')))
-        return fail(tr("The memory layout \"%1\" does not start with '@'.").arg(text));
+        return fail(QCoreApplication::translate("MemoryLayout",
+                                                "The memory layout \"%1\" does not start with '@'.")
+                        .arg(text));
     const QStringList parts = text.mid(1).split(QLatin1Char('/'));
     // Name, then pairs of start address and sector groups.
     if (parts.size() < 3 || parts.size() % 2 == 0)
-        return fail(tr("The memory layout \"%1\" has no address and sectors.").arg(text));
+        return fail(QCoreApplication::translate(
+                        "MemoryLayout", "The memory layout \"%1\" has no address and sectors.")
+                        .arg(text));
     static const QRegularExpression group(
         QStringLiteral("^\\s*(\\d+)\\*(\\d+)\\s*([BKM ]?)([a-g])\\s*$"));
     MemoryLayout parsed;
@@ -65,11 +64,15 @@ bool MemoryLayout::parse(const QString &text, MemoryLayout *layout, QString *err
         uint64_t next = addressText.toULongLong(&ok, 0);
         if (!ok || !addressText.startsWith(QLatin1String("0x"), Qt::CaseInsensitive) ||
             next >= ADDRESS_SPACE)
-            return fail(tr("The memory layout names \"%1\" as an address.").arg(addressText));
+            return fail(QCoreApplication::translate("MemoryLayout",
+                                                    "The memory layout names \"%1\" as an address.")
+                            .arg(addressText));
         for (const QString &entry : parts.at(i + 1).split(QLatin1Char(','))) {
             const auto match = group.match(entry);
             if (!match.hasMatch())
-                return fail(tr("The memory layout holds a sector group \"%1\" it cannot read.")
+                return fail(QCoreApplication::translate(
+                                "MemoryLayout",
+                                "The memory layout holds a sector group \"%1\" it cannot read.")
                                 .arg(entry.trimmed()));
             const uint64_t count = match.captured(1).toULongLong();
             uint64_t size = match.captured(2).toULongLong();
@@ -83,8 +86,10 @@ bool MemoryLayout::parse(const QString &text, MemoryLayout *layout, QString *err
                               (TYPE_READABLE | TYPE_ERASABLE | TYPE_WRITABLE),
                           "one letter per combination");
             if (count == 0 || size == 0 || next + count * size > ADDRESS_SPACE)
-                return fail(tr("The memory layout's sector group \"%1\" does not fit the address "
-                               "space.")
+                return fail(QCoreApplication::translate(
+                                "MemoryLayout",
+                                "The memory layout's sector group \"%1\" does not fit the address "
+                                "space.")
                                 .arg(entry.trimmed()));
             for (uint64_t n = 0; n < count; ++n) {
                 MemorySector sector;
@@ -102,7 +107,9 @@ bool MemoryLayout::parse(const QString &text, MemoryLayout *layout, QString *err
               [](const MemorySector &a, const MemorySector &b) { return a.address < b.address; });
     for (int i = 1; i < parsed.sectors.size(); ++i)
         if (parsed.sectors.at(i).address < parsed.sectors.at(i - 1).end())
-            return fail(tr("The memory layout \"%1\" has overlapping sectors.").arg(text));
+            return fail(QCoreApplication::translate(
+                            "MemoryLayout", "The memory layout \"%1\" has overlapping sectors.")
+                            .arg(text));
     *layout = parsed;
     return true;
 }
@@ -122,18 +129,24 @@ ErasePlan planErase(const MemoryLayout &layout, const QList<MemoryChunk> &chunks
         uint64_t address = chunk.address;
         const uint64_t end = address + uint64_t(chunk.data.size());
         if (end > ADDRESS_SPACE)
-            return refuse(chunk.address, tr("The image runs past the end of the address space."));
+            return refuse(chunk.address,
+                          QCoreApplication::translate(
+                              "MemoryLayout", "The image runs past the end of the address space."));
         while (address < end) {
             const MemorySector *sector = layout.sectorAt(uint32_t(address));
             if (!sector)
                 return refuse(uint32_t(address),
-                              tr("The image holds bytes for address 0x%1, where the bootloader "
-                                 "has no memory.")
+                              QCoreApplication::translate(
+                                  "MemoryLayout",
+                                  "The image holds bytes for address 0x%1, where the bootloader "
+                                  "has no memory.")
                                   .arg(address, 8, 16, QLatin1Char('0')));
             if (!sector->writable)
                 return refuse(uint32_t(address),
-                              tr("The image holds bytes for address 0x%1, in a sector the "
-                                 "bootloader protects from writing.")
+                              QCoreApplication::translate(
+                                  "MemoryLayout",
+                                  "The image holds bytes for address 0x%1, in a sector the "
+                                  "bootloader protects from writing.")
                                   .arg(address, 8, 16, QLatin1Char('0')));
             const bool listed = std::any_of(
                 plan.sectors.cbegin(), plan.sectors.cend(),
