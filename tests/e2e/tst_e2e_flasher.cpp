@@ -161,6 +161,46 @@ private slots:
         QCOMPARE(actual, expected);
         bus->unplugAll();
     }
+
+    // A general DFU client sees the emulated bootloader as this program does
+    // and reads back what the flasher wrote: the emulation behaves like a
+    // real bootloader, not only like what this program expects.
+    void aSecondClientAgrees()
+    {
+        auto bootloader = std::make_shared<e2e::EmulatedBootloader>();
+        QString error;
+        QVERIFY2(bus->plug(bootloader, &error), qPrintable(error));
+        const QString port = bus->lastPort();
+        Result flash;
+        QDeadlineTimer visible(VISIBLE_WITHIN_MS);
+        do {
+            flash = runFlasher({QStringLiteral("flash"), QStringLiteral(DEMO_FIRMWARE),
+                                QStringLiteral("--port"), port, QStringLiteral("--no-leave")});
+        } while (flash.status == 3 && !visible.hasExpired());
+        QCOMPARE(flash.status, 0);
+
+        QProcess list;
+        list.start(QStringLiteral("dfu-util"), {QStringLiteral("-l")});
+        QVERIFY2(list.waitForFinished(PROCESS_TIMEOUT_MS), "dfu-util is missing or hangs");
+        const QByteArray listed = list.readAllStandardOutput();
+        QVERIFY2(listed.contains("Found DFU: [0483:df11]") &&
+                     listed.contains("path=\"" + port.toLatin1() + "\"") &&
+                     listed.contains("name=\"" + e2e::EmulatedBootloader::layout() + "\""),
+                 listed.constData());
+
+        QTemporaryDir dir;
+        const QString readBack = dir.filePath(QStringLiteral("read.bin"));
+        QProcess upload;
+        upload.start(QStringLiteral("dfu-util"),
+                     {QStringLiteral("-a"), QStringLiteral("0"), QStringLiteral("-s"),
+                      QStringLiteral("0x08000000:4096"), QStringLiteral("-U"), readBack});
+        QVERIFY(upload.waitForFinished(PROCESS_TIMEOUT_MS));
+        QVERIFY2(upload.exitCode() == 0, upload.readAllStandardError().constData());
+        QFile file(readBack);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), bootloader->flash().left(4096));
+        bus->unplugAll();
+    }
 };
 
 int main(int argc, char *argv[])

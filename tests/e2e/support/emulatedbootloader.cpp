@@ -17,7 +17,14 @@ constexpr uint8_t CLASS_IN = 0xA1;
 constexpr uint8_t STANDARD_IN = 0x80;
 constexpr uint8_t GET_DESCRIPTOR = 6;
 constexpr uint8_t STRING_DESCRIPTOR = 3;
-enum Request : uint8_t { DNLOAD = 1, UPLOAD = 2, GETSTATUS = 3, CLRSTATUS = 4, ABORT = 6 };
+enum Request : uint8_t {
+    DNLOAD = 1,
+    UPLOAD = 2,
+    GETSTATUS = 3,
+    CLRSTATUS = 4,
+    GETSTATE = 5,
+    ABORT = 6
+};
 enum State : uint8_t {
     DFU_IDLE = 2,
     DNLOAD_SYNC = 3,
@@ -166,6 +173,10 @@ int EmulatedBootloader::dfuRequest(uint8_t requestType, uint8_t request, uint16_
         const unsigned char answer[6] = {status, uint8_t(poll), 0, 0, state, 0};
         std::memcpy(data, answer, sizeof answer);
         return 6;
+    }
+    if (requestType == CLASS_IN && request == GETSTATE && length >= 1) {
+        data[0] = state;
+        return 1;
     }
     if (requestType == CLASS_OUT && request == CLRSTATUS) {
         state = DFU_IDLE;
