@@ -311,9 +311,15 @@ private:
             lastStep = step;
             lastPercent = percent;
         });
-        const QString error = result.value(QStringLiteral("error")).toString();
+        QString error = result.value(QStringLiteral("error")).toString();
+        // The flasher's sentences end in a full stop; here they go inside one.
+        if (status != FLASHER_DONE && error.endsWith(QLatin1Char('.')) &&
+            !error.endsWith(QLatin1String("nothing was sent.")))
+            error.chop(1);
         if (status == FLASHER_REFUSED)
-            return run.fail(EXIT_REFUSED, QStringLiteral("%1; nothing was sent").arg(error));
+            return run.fail(EXIT_REFUSED, error.contains(QLatin1String("nothing was sent"))
+                                              ? error
+                                              : QStringLiteral("%1; nothing was sent").arg(error));
         if (status != FLASHER_DONE)
             return run.fail(EXIT_OPERATION_FAILED,
                             QStringLiteral("the firmware update failed: %1; the board stays in its "
