@@ -9,6 +9,7 @@
 #include "settings/automaticbackups.h"
 #include "settings/boardbackup.h"
 #include "settings/orderedjson.h"
+#include "settings/profilename.h"
 #include "settings/profileorigins.h"
 #include "settings/recordcodec.h"
 
@@ -178,26 +179,13 @@ int restoreBoard(CommandRun &run)
     return EXIT_DONE;
 }
 
-// Names that would reach outside the profile folder, or the hidden index
-// files kept beside the profiles, are no profile names.
-QString profileNameProblem(const QString &name)
-{
-    if (name.isEmpty())
-        return QStringLiteral("a profile name cannot be empty");
-    if (name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')))
-        return QStringLiteral("a profile name cannot hold \"/\" or \"\\\"");
-    if (name.startsWith(QLatin1Char('.')))
-        return QStringLiteral("a profile name cannot start with \".\"");
-    return QString();
-}
-
 int applyProfile(CommandRun &run)
 {
     const QString name = run.arguments().value(0);
     const bool permanently = run.isSet(OPTION_SAVE);
-    const QString problem = profileNameProblem(name);
-    if (!problem.isEmpty())
-        return run.fail(EXIT_REFUSED, problem);
+    const ProfileNameProblem problem = profileNameProblem(name);
+    if (problem != ProfileNameProblem::None)
+        return run.fail(EXIT_REFUSED, profileNameProblemText(problem));
     const QString profileDir =
         QDir(run.dataDir()).filePath(QLatin1String(EFFECT_PROFILE_DIRECTORY));
     QFile file(QDir(profileDir).filePath(name));

@@ -284,6 +284,12 @@ private slots:
             << QStringList{QStringLiteral("--data-dir"), QStringLiteral("data"),
                            QStringLiteral("apply-profile"), QStringLiteral("../Rally")}
             << QStringLiteral("data/Rally") << profile << 2;
+        // Stored by hand: no way of storing a profile accepts the name.
+        QTest::newRow("profile name with a tab")
+            << joystick
+            << QStringList{QStringLiteral("--data-dir"), QStringLiteral("data"),
+                           QStringLiteral("apply-profile"), QStringLiteral("a\tb")}
+            << profiles + QStringLiteral("a\tb") << profile << 2;
         QTest::newRow("profile of the wrong size")
             << joystick
             << QStringList{QStringLiteral("--data-dir"), QStringLiteral("data"),
