@@ -12,6 +12,7 @@
 #include "settings/profilename.h"
 #include "settings/profileorigins.h"
 #include "settings/recordcodec.h"
+#include "settings/regularfile.h"
 
 #include <QDir>
 #include <QFile>
@@ -83,6 +84,8 @@ int backUpBoard(CommandRun &run)
                 QStringLiteral("the folder %1 does not exist").arg(target.absolutePath()));
         if (target.isDir())
             return run.fail(EXIT_REFUSED, QStringLiteral("%1 is a folder").arg(path));
+        if (target.exists() && !target.isFile())
+            return run.fail(EXIT_REFUSED, QStringLiteral("%1 is not a regular file").arg(path));
     }
     SelectedBoard board;
     int status = EXIT_DONE;
@@ -189,9 +192,11 @@ int applyProfile(CommandRun &run)
     const QString profileDir =
         QDir(run.dataDir()).filePath(QLatin1String(EFFECT_PROFILE_DIRECTORY));
     QFile file(QDir(profileDir).filePath(name));
-    if (!file.open(QIODevice::ReadOnly))
-        return run.fail(EXIT_REFUSED, QStringLiteral("no profile \"%1\" in %2 (%3)")
-                                          .arg(name, profileDir, file.errorString()));
+    QString error;
+    if (!openRegularFileForReading(file, &error))
+        return run.fail(
+            EXIT_REFUSED,
+            QStringLiteral("no profile \"%1\" in %2 (%3)").arg(name, profileDir, error));
     // A profile is exactly one record; anything else is not one of ours.
     const QByteArray image = file.read(EFFECT_SETTINGS_SIZE + 1);
     if (image.size() != EFFECT_SETTINGS_SIZE)

@@ -1,6 +1,7 @@
 #include "profileorigins.h"
 
 #include "settings/profilename.h"
+#include "settings/regularfile.h"
 
 #include <QDir>
 #include <QFile>
@@ -73,7 +74,7 @@ QHash<QString, int> ProfileOrigins::load() const
 {
     QHash<QString, int> origins;
     QFile file(indexFilePath());
-    if (!file.open(QIODevice::ReadOnly) || file.size() > MAX_INDEX_SIZE)
+    if (!openRegularFileForReading(file, nullptr) || file.size() > MAX_INDEX_SIZE)
         return origins;
     const QJsonObject profiles = QJsonDocument::fromJson(file.read(MAX_INDEX_SIZE))
                                      .object()

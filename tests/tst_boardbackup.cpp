@@ -13,6 +13,10 @@
 
 #include <cstring>
 
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
 namespace {
 
 const QDateTime BASE_TIME = QDateTime(QDate(2026, 12, 8), QTime(11, 22, 33, 456), Qt::UTC);
@@ -228,6 +232,51 @@ private slots:
         QCOMPARE(entries.at(1).path, paths.at(written - 2));  // same second, written earlier
         for (int i = 1; i < entries.size(); ++i)
             QVERIFY(entries.at(i - 1).created >= entries.at(i).created);
+    }
+
+    void nonRegularFilesAreRefusedAtOnce_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("named pipe") << QStringLiteral("fifo");
+        QTest::newRow("endless device") << QStringLiteral("/dev/zero");
+        QTest::newRow("folder") << QStringLiteral("folder");
+    }
+
+    // None of them may block or read without end; each is named for what it is.
+    void nonRegularFilesAreRefusedAtOnce()
+    {
+        QFETCH(QString, kind);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral(".origins.json"));
+        if (kind == QStringLiteral("fifo")) {
+#ifdef Q_OS_UNIX
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+#else
+            QSKIP("no named pipes in the file system here");
+#endif
+        } else if (kind == QStringLiteral("folder"))
+            QVERIFY(QDir().mkpath(path));
+        else
+            QVERIFY(QFile::link(kind, path));
+
+        BoardBackup backup;
+        QString error;
+        QVERIFY(!readBoardBackup(path, backup, &error));
+        QVERIFY2(error.contains(QStringLiteral("not a regular file")), qPrintable(error));
+        EffectSettingsTypeDef effects{};
+        BoardIdentity board;
+        QVERIFY(!readEffectProfileFile(path, effects, board, &error));
+        QVERIFY2(error.contains(QStringLiteral("not a regular file")), qPrintable(error));
+        QCOMPARE(ProfileOrigins(dir.path()).deviceTypeOf(QStringLiteral("Race")), -1);
+
+        // A link to a real backup is a file like any other.
+        QFile::remove(path);
+        QDir(path).removeRecursively();
+        const QString real = dir.filePath(QStringLiteral("real.gravolt.json"));
+        QVERIFY(
+            writeAll(real, serializeBoardBackup(sampleBackup(DEVICE_TYPE_WHEEL, BASE_TIME, 3))));
+        QVERIFY(QFile::link(real, path));
+        QVERIFY2(readBoardBackup(path, backup, &error), qPrintable(error));
     }
 
     void profileOriginsSurviveReload()

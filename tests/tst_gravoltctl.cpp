@@ -7,6 +7,8 @@
 
 #include <QtTest>
 
+#include <sys/stat.h>
+
 namespace {
 
 constexpr int PROCESS_TIMEOUT_MS = 60000;  // ms; a restore with --save takes about 2 s
@@ -331,6 +333,56 @@ private slots:
         QVERIFY(r.out.isEmpty());
         QVERIFY2(r.err.startsWith("gravoltctl: "), r.err.constData());
         QCOMPARE(fileBytes(statePath), before);
+    }
+
+    void nonRegularFilesEndAtOnce_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("where");  // state, backup, target or profile
+        QTest::newRow("state file the zero device") << QStringLiteral("/dev/zero") << "state";
+        QTest::newRow("state file a named pipe") << QStringLiteral("fifo") << "state";
+        QTest::newRow("backup a named pipe") << QStringLiteral("fifo") << "backup";
+        QTest::newRow("backup the zero device") << QStringLiteral("/dev/zero") << "backup";
+        QTest::newRow("backup a folder") << QStringLiteral("folder") << "backup";
+        QTest::newRow("backup written to a named pipe") << QStringLiteral("fifo") << "target";
+        QTest::newRow("profile a named pipe") << QStringLiteral("fifo") << "profile";
+        QTest::newRow("profile the zero device") << QStringLiteral("/dev/zero") << "profile";
+    }
+
+    // Nothing blocks or reads without end, and nothing reaches a board.
+    void nonRegularFilesEndAtOnce()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, where);
+        const QString path = where == QStringLiteral("profile")
+                                 ? dataDir + QStringLiteral("/device_effects_profiles/Rally")
+                                 : dir.filePath(QStringLiteral("special-%1").arg(where));
+        QFile::remove(path);
+        if (kind == QStringLiteral("fifo"))
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        else if (kind == QStringLiteral("folder"))
+            QVERIFY(QDir().mkpath(path));
+        else
+            QVERIFY(QFile::link(kind, path));
+        QStringList arguments = {QStringLiteral("--data-dir"), dataDir};
+        if (where == QStringLiteral("state")) {
+            statePath = path;
+            arguments << QStringLiteral("list");
+        } else if (where == QStringLiteral("backup")) {
+            arguments << QStringLiteral("restore") << path;
+        } else if (where == QStringLiteral("target")) {
+            arguments << QStringLiteral("backup") << path;
+        } else {
+            arguments << QStringLiteral("apply-profile") << QStringLiteral("Rally");
+        }
+        const Result r = run(QStringLiteral("joystick"), arguments);
+        const bool replaced = QFileInfo(path).isFile();
+        QFile::remove(path);
+        QDir(path).removeRecursively();
+        QCOMPARE(r.status, 2);
+        QVERIFY2(r.err.contains("not a regular file"), r.err.constData());
+        QVERIFY(r.out.isEmpty());
+        QVERIFY(!replaced);
     }
 
     void helpNeedsNoDisplay()

@@ -4,6 +4,7 @@
 #include "profileexchange.h"
 #include "settings/profilename.h"
 #include "settings/profileorigins.h"
+#include "settings/regularfile.h"
 #include "widgethelpers.h"
 
 #include <QCheckBox>
@@ -483,13 +484,20 @@ void FullEffectSettingsWidget::applyProfile(const QString &name)
 {
     if (!isProfileName(name))
         return;
-    QFile file(profileFilePath(name));
-    if (!file.open(QIODevice::ReadOnly))
+    // Enter on a new name activates a profile that has no file yet.
+    const QFileInfo info(profileFilePath(name));
+    if (!info.exists())
         return;
+    QFile file(info.filePath());
+    if (!openRegularFileForReading(file, nullptr)) {
+        report(info.isFile() ? tr("“%1” was not loaded: the file cannot be read.").arg(name)
+                             : tr("“%1” was not loaded: it is not a regular file.").arg(name),
+               true);
+        return;
+    }
     // Only a whole record is a profile. A shorter or longer file is not one this
     // program wrote, and filling the form from part of it would show values
-    // nobody chose. This also covers Enter on a new name, which activates a
-    // profile that has no file yet.
+    // nobody chose.
     const QByteArray image = file.read(EFFECT_SETTINGS_SIZE + 1);
     if (image.size() != EFFECT_SETTINGS_SIZE) {
         report(tr("“%1” was not loaded: an effect profile holds exactly %2 bytes.")
