@@ -279,6 +279,49 @@ private slots:
         QVERIFY2(readBoardBackup(path, backup, &error), qPrintable(error));
     }
 
+    void rotationSurvivesAWrongClock_data()
+    {
+        QTest::addColumn<qint64>("earlierOffset");  // seconds from BASE_TIME
+        QTest::addColumn<qint64>("laterOffset");
+        constexpr qint64 years = 4LL * 365 * 24 * 60 * 60;
+        QTest::newRow("clock was years ahead") << years << qint64(0);
+        QTest::newRow("clock is years behind") << qint64(0) << -years;
+    }
+
+    // A full folder written under one clock, then five backups under
+    // another: the five newest real backups survive every rotation.
+    void rotationSurvivesAWrongClock()
+    {
+        QFETCH(qint64, earlierOffset);
+        QFETCH(qint64, laterOffset);
+        QTemporaryDir dir;
+        QString error;
+        QStringList paths;
+        // The earlier ones named as the program names them, without a
+        // rotation each: that is covered above, and fifty of them are slow.
+        const QString autoDir = automaticBackupDirectory(dir.path());
+        QVERIFY(QDir().mkpath(autoDir));
+        for (int i = 0; i < AUTOMATIC_BACKUPS_KEPT_PER_MODEL; ++i) {
+            const QDateTime created = BASE_TIME.addSecs(earlierOffset + i);
+            paths.append(autoDir + QStringLiteral("/joystick-%1-dfu.gravolt.json")
+                                       .arg(created.toString(QStringLiteral("yyyyMMdd-HHmmss"))));
+            QVERIFY2(writeBoardBackup(paths.last(),
+                                      sampleBackup(DEVICE_TYPE_JOYSTICK, created, quint32(i)),
+                                      &error),
+                     qPrintable(error));
+        }
+        constexpr int later = 5;
+        for (int i = 0; i < later; ++i) {
+            const BoardBackup backup = sampleBackup(
+                DEVICE_TYPE_JOYSTICK, BASE_TIME.addSecs(laterOffset + i), quint32(100 + i));
+            paths.append(writeAutomaticBackup(dir.path(), backup, BACKUP_CAUSE_DFU, &error));
+            QVERIFY2(!paths.last().isEmpty(), qPrintable(error));
+        }
+        // The oldest of the earlier ones made room.
+        for (int i = 0; i < paths.size(); ++i)
+            QVERIFY2(QFile::exists(paths.at(i)) == (i >= later), qPrintable(paths.at(i)));
+    }
+
     void profileOriginsSurviveReload()
     {
         QTemporaryDir dir;
