@@ -53,8 +53,10 @@ private:
     QString statePath;
     QString dataDir;
 
+    // `redirect` is a shell redirection of the program's standard output.
     Result run(const QString &boards, const QStringList &arguments,
-               const QString &program = QStringLiteral(GRAVOLTCTL_DEMO))
+               const QString &program = QStringLiteral(GRAVOLTCTL_DEMO),
+               const QString &redirect = QString())
     {
         QProcess process;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -65,7 +67,13 @@ private:
         environment.insert(QStringLiteral("GRAVOLT_DEMO_STATE"), statePath);
         process.setProcessEnvironment(environment);
         process.setWorkingDirectory(dir.path());
-        process.start(program, arguments);
+        if (redirect.isEmpty())
+            process.start(program, arguments);
+        else
+            process.start(QStringLiteral("/bin/sh"),
+                          QStringList{QStringLiteral("-c"),
+                                      QStringLiteral("exec \"$0\" \"$@\" ") + redirect, program} +
+                              arguments);
         Result result;
         if (!process.waitForFinished(PROCESS_TIMEOUT_MS)) {
             process.kill();
@@ -383,6 +391,34 @@ private slots:
         QVERIFY2(r.err.contains("not a regular file"), r.err.constData());
         QVERIFY(r.out.isEmpty());
         QVERIFY(!replaced);
+    }
+
+    void failedStandardOutputIsAFailure_data()
+    {
+        QTest::addColumn<QString>("redirect");
+        QTest::addColumn<QStringList>("arguments");
+        const QStringList backup = {QStringLiteral("backup"), QStringLiteral("-")};
+        QTest::newRow("backup to a full disk") << QStringLiteral(">/dev/full") << backup;
+        QTest::newRow("backup to a closed output") << QStringLiteral(">&-") << backup;
+        QTest::newRow("read to a full disk")
+            << QStringLiteral(">/dev/full")
+            << QStringList{QStringLiteral("read"), QStringLiteral("hardware"),
+                           QStringLiteral("--json")};
+        QTest::newRow("list to a closed output") << QStringLiteral(">&-")
+                                                 << QStringList{QStringLiteral("list")};
+    }
+
+    // A script must not take half a backup for a whole one.
+    void failedStandardOutputIsAFailure()
+    {
+        QFETCH(QString, redirect);
+        QFETCH(QStringList, arguments);
+        const Result r = run(QStringLiteral("joystick"), arguments,
+                             QStringLiteral(GRAVOLTCTL_DEMO), redirect);
+        QCOMPARE(r.status, 2);
+        QVERIFY2(r.err.contains("standard output"), r.err.constData());
+        // The same command to a working output is done.
+        QCOMPARE(run(QStringLiteral("joystick"), arguments).status, 0);
     }
 
     void helpNeedsNoDisplay()
