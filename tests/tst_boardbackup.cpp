@@ -2,6 +2,7 @@
 #include "settings/automaticbackups.h"
 #include "settings/boardbackup.h"
 #include "settings/profileorigins.h"
+#include "support/nonregularfile.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,10 +13,6 @@
 #include <QtTest>
 
 #include <cstring>
-
-#ifdef Q_OS_UNIX
-#include <sys/stat.h>
-#endif
 
 namespace {
 
@@ -234,49 +231,28 @@ private slots:
             QVERIFY(entries.at(i - 1).created >= entries.at(i).created);
     }
 
-    void nonRegularFilesAreRefusedAtOnce_data()
+    void nonRegularFilesAreRefused_data()
     {
         QTest::addColumn<QString>("kind");
-        QTest::newRow("named pipe") << QStringLiteral("fifo");
-        QTest::newRow("endless device") << QStringLiteral("/dev/zero");
-        QTest::newRow("folder") << QStringLiteral("folder");
+        QTest::newRow("named pipe") << "fifo";
+        QTest::newRow("endless device") << "/dev/zero";
+        QTest::newRow("folder") << "folder";
     }
 
-    // None of them may block or read without end; each is named for what it is.
-    void nonRegularFilesAreRefusedAtOnce()
+    // Refused at once: neither blocking nor reading without end.
+    void nonRegularFilesAreRefused()
     {
         QFETCH(QString, kind);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral(".origins.json"));
-        if (kind == QStringLiteral("fifo")) {
-#ifdef Q_OS_UNIX
-            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
-#else
-            QSKIP("no named pipes in the file system here");
-#endif
-        } else if (kind == QStringLiteral("folder"))
-            QVERIFY(QDir().mkpath(path));
-        else
-            QVERIFY(QFile::link(kind, path));
-
+        QVERIFY(makeNonRegularFile(kind, path));
         BoardBackup backup;
+        EffectSettingsTypeDef effects{};
         QString error;
         QVERIFY(!readBoardBackup(path, backup, &error));
         QVERIFY2(error.contains(QStringLiteral("not a regular file")), qPrintable(error));
-        EffectSettingsTypeDef effects{};
-        BoardIdentity board;
-        QVERIFY(!readEffectProfileFile(path, effects, board, &error));
-        QVERIFY2(error.contains(QStringLiteral("not a regular file")), qPrintable(error));
+        QVERIFY(!readEffectProfileFile(path, effects, backup.board, &error));
         QCOMPARE(ProfileOrigins(dir.path()).deviceTypeOf(QStringLiteral("Race")), -1);
-
-        // A link to a real backup is a file like any other.
-        QFile::remove(path);
-        QDir(path).removeRecursively();
-        const QString real = dir.filePath(QStringLiteral("real.gravolt.json"));
-        QVERIFY(
-            writeAll(real, serializeBoardBackup(sampleBackup(DEVICE_TYPE_WHEEL, BASE_TIME, 3))));
-        QVERIFY(QFile::link(real, path));
-        QVERIFY2(readBoardBackup(path, backup, &error), qPrintable(error));
     }
 
     void rotationSurvivesAWrongClock_data()
@@ -288,38 +264,33 @@ private slots:
         QTest::newRow("clock is years behind") << qint64(0) << -years;
     }
 
-    // A full folder written under one clock, then five backups under
-    // another: the five newest real backups survive every rotation.
+    // A folder full of backups named by the program under one clock, then
+    // five written under another: those five are the newest and all stay.
     void rotationSurvivesAWrongClock()
     {
         QFETCH(qint64, earlierOffset);
         QFETCH(qint64, laterOffset);
         QTemporaryDir dir;
-        QString error;
-        QStringList paths;
-        // The earlier ones named as the program names them, without a
-        // rotation each: that is covered above, and fifty of them are slow.
         const QString autoDir = automaticBackupDirectory(dir.path());
         QVERIFY(QDir().mkpath(autoDir));
-        for (int i = 0; i < AUTOMATIC_BACKUPS_KEPT_PER_MODEL; ++i) {
-            const QDateTime created = BASE_TIME.addSecs(earlierOffset + i);
-            paths.append(autoDir + QStringLiteral("/joystick-%1-dfu.gravolt.json")
-                                       .arg(created.toString(QStringLiteral("yyyyMMdd-HHmmss"))));
-            QVERIFY2(writeBoardBackup(paths.last(),
-                                      sampleBackup(DEVICE_TYPE_JOYSTICK, created, quint32(i)),
-                                      &error),
-                     qPrintable(error));
-        }
-        constexpr int later = 5;
-        for (int i = 0; i < later; ++i) {
+        QString error;
+        QStringList paths;
+        for (int i = 0; i < AUTOMATIC_BACKUPS_KEPT_PER_MODEL + 5; ++i) {
+            const bool later = i >= AUTOMATIC_BACKUPS_KEPT_PER_MODEL;
             const BoardBackup backup = sampleBackup(
-                DEVICE_TYPE_JOYSTICK, BASE_TIME.addSecs(laterOffset + i), quint32(100 + i));
-            paths.append(writeAutomaticBackup(dir.path(), backup, BACKUP_CAUSE_DFU, &error));
+                DEVICE_TYPE_JOYSTICK, BASE_TIME.addSecs((later ? laterOffset : earlierOffset) + i),
+                quint32(i));
+            const QString name =
+                QStringLiteral("/joystick-%1-dfu.gravolt.json")
+                    .arg(backup.created.toString(QStringLiteral("yyyyMMdd-HHmmss")));
+            // Only the later ones rotate: fifty rotations would be slow.
+            paths.append(later ? writeAutomaticBackup(dir.path(), backup, BACKUP_CAUSE_DFU, &error)
+                         : writeBoardBackup(autoDir + name, backup, &error) ? autoDir + name
+                                                                            : QString());
             QVERIFY2(!paths.last().isEmpty(), qPrintable(error));
         }
-        // The oldest of the earlier ones made room.
         for (int i = 0; i < paths.size(); ++i)
-            QVERIFY2(QFile::exists(paths.at(i)) == (i >= later), qPrintable(paths.at(i)));
+            QVERIFY2(QFile::exists(paths.at(i)) == (i >= 5), qPrintable(paths.at(i)));
     }
 
     void profileOriginsSurviveReload()

@@ -1,5 +1,6 @@
 #include "boardsim/simulatedboard.h"
 #include "support/effectformhelpers.h"
+#include "support/nonregularfile.h"
 #include "support/questionanswerer.h"
 #include "ui/fulleffectsettingswidget.h"
 
@@ -17,7 +18,6 @@
 #ifdef Q_OS_UNIX
 #include <csignal>
 #include <sys/resource.h>
-#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -303,37 +303,19 @@ private slots:
         QTest::newRow("folder") << "folder";
     }
 
-    // Typed in by name, since the list shows none of them: the window neither
-    // freezes on the pipe nor reads the device without end.
+    // Typed in, since the list shows none of them: no freeze, and a reason.
     void specialFilesDoNotLoad()
     {
         QFETCH(QString, kind);
         createWidget();
-        QVERIFY(QDir().mkpath(PROFILES));
-        const QString path = profilePath("Odd");
-        if (kind == "fifo") {
-#ifdef Q_OS_UNIX
-            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
-#else
-            QSKIP("no named pipes in the file system here");
-#endif
-        } else if (kind == "folder") {
-            QVERIFY(QDir().mkpath(path));
-        } else {
-            QVERIFY(QFile::link(kind, path));
-        }
+        QVERIFY(QDir().mkpath(PROFILES) && makeNonRegularFile(kind, profilePath("Odd")));
         const QByteArray before = fillForm();
-
-        QSignalSpy applied(widget, SIGNAL(profileApplied()));
         QSignalSpy status(widget, &FullEffectSettingsWidget::statusMessage);
         QTest::keyClicks(combo()->lineEdit(), "Odd");
         QTest::keyClick(combo()->lineEdit(), Qt::Key_Return);
-        QCOMPARE(applied.count(), 0);
         QCOMPARE(effectRecordBytes(widget->getEffectSettings()), before);
-        QVERIFY(!status.isEmpty());
-        QVERIFY2(status.last().at(0).toString().contains("not a regular file"),
-                 qPrintable(status.last().at(0).toString()));
-        QVERIFY(status.last().at(1).toBool());
+        QVERIFY(!status.isEmpty() && status.last().at(1).toBool());
+        QVERIFY(status.last().at(0).toString().contains("not a regular file"));
     }
 
     void deletingTheCurrentProfile()
