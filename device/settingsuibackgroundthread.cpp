@@ -1,5 +1,6 @@
 #include "settingsuibackgroundthread.h"
 
+#include "device/boardlock.h"
 #include "device/featurereporttransport.h"
 #include "settings/recordmetatypes.h"
 
@@ -294,6 +295,9 @@ void SettingsUiBackgroundThread::saveSettingsRequest(int pid)
     const auto boardMutex = boardMutexes.find(pid);
     if (boardMutex != boardMutexes.end())
         boardLock = std::unique_lock<std::mutex>(*boardMutex->second);
+    BoardLock processLock(vendorId, pid);
+    if (processLock.tryLock() == BoardLock::Result::HeldByOther)
+        return;
     std::lock_guard<std::mutex> lock(deviceMutex);
     if (libusb_device_handle *handle = handleFor(pid)) {
         sendCommand(handle, COMMAND_STORE_PERMANENTLY);
@@ -364,6 +368,16 @@ OperationOutcome SettingsUiBackgroundThread::onBoard(
         return outcome;
     }
     std::lock_guard<std::mutex> boardLock(*boardMutex);
+    // Other processes of this program may talk to the same board (a launcher
+    // running gravoltctl while the window is open); their records must not
+    // interleave with this one. Without a place for the lock file there is
+    // nobody to agree with, and the board stays usable.
+    BoardLock processLock(vendorId, pid);
+    if (processLock.tryLock() == BoardLock::Result::HeldByOther) {
+        outcome.status = OutcomeStatus::BoardInUse;
+        outcome.holder = processLock.holder();
+        return outcome;
+    }
     std::lock_guard<std::mutex> lock(deviceMutex);
     if (libusb_device_handle *handle = handleFor(pid))
         transfer(handle, outcome);
