@@ -26,6 +26,12 @@ BoardConnection::BoardConnection()
     device->checkDeviceConnections();
 }
 
+const FirmwareInfoMap &BoardConnection::rescan()
+{
+    device->checkDeviceConnections();
+    return found;
+}
+
 BoardConnection::~BoardConnection()
 {
     SettingsUiBackgroundThread::stopAndDelete(device.release(), nullptr);

@@ -47,6 +47,11 @@ const FirmwareInfoMap &CommandRun::connectedBoards()
     return connection().boards();
 }
 
+const FirmwareInfoMap &CommandRun::rescanBoards()
+{
+    return connection().rescan();
+}
+
 SettingsUiBackgroundThread &CommandRun::worker()
 {
     return connection().worker();

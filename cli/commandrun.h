@@ -49,6 +49,8 @@ public:
     // has said why and returns false with `status` set.
     bool selectBoard(SelectedBoard &board, int &status);
     SettingsUiBackgroundThread &worker();
+    // Scans the bus again and returns the boards that answered.
+    const FirmwareInfoMap &rescanBoards();
 
     // Prints "gravoltctl: message" and returns `status`.
     int fail(int status, const QString &message);

@@ -142,14 +142,27 @@ void SettingsUiBackgroundThread::checkDeviceConnections()
         if (stopped)
             return;
         if (received < 0) {
-            // A failed information read is the only sign that a board is
-            // gone; it is opened from scratch once it answers again.
+            // A board writing its flash (for another program, say) or on a
+            // noisy line misses an answer now and then; the window must not
+            // take that for an unplug and drop the user's selection. Only a
+            // board that is gone, or silent twice in a row, leaves the list;
+            // it is opened from scratch once it answers again.
+            const int missed = ++missedScans[pid];
+            if (received != LIBUSB_ERROR_NO_DEVICE && missed < SCANS_MISSED_BEFORE_GONE &&
+                lastInfo.contains(pid)) {
+                found.insert(pid, lastInfo.value(pid));
+                continue;
+            }
             libusb_close(handle);
             deviceHandles.remove(pid);
+            missedScans.remove(pid);
+            lastInfo.remove(pid);
             continue;
         }
         FirmwareInfoTypeDef info;
         std::memcpy(&info, buffer, sizeof info);
+        missedScans.remove(pid);
+        lastInfo.insert(pid, info);
         found.insert(pid, info);
     }
     emit connectedDevices(found);
@@ -430,12 +443,24 @@ OperationOutcome SettingsUiBackgroundThread::sendBoardCommand(int pid, DeviceOpe
                                                               uint8_t command)
 {
     return onBoard(pid, operation, [&](libusb_device_handle *handle, OperationOutcome &outcome) {
-        // The board leaves the bus; there is nobody left to poll. One that
-        // drops off while still answering the request ends it with "no
-        // device", which is the command taking effect rather than failing.
+        // The board leaves the bus; there is nobody left to poll. Whether
+        // it took the command shows only in what it does next (see
+        // RebootWatch). A "no device" may be a board dropping off as it
+        // obeys, or one unplugged a moment before: a rebooted board proves
+        // itself by coming back, but a board gone for DFU cannot be told
+        // from one pulled out, so that is no success.
         const int error = commandError(sendCommand(handle, command));
-        if (error && error != LIBUSB_ERROR_NO_DEVICE)
+        if (error && (error != LIBUSB_ERROR_NO_DEVICE || command != COMMAND_REBOOT)) {
             setTransferError(outcome, error);
+            if (error != LIBUSB_ERROR_NO_DEVICE)
+                return;
+        }
+        // The handle belongs to the board as it was; the scan opens the
+        // board afresh once it answers again, and reports it absent until.
+        libusb_close(handle);
+        deviceHandles.remove(pid);
+        missedScans.remove(pid);
+        lastInfo.remove(pid);
     });
 }
 

@@ -1,5 +1,6 @@
 #include "boardsim/simulatedboard.h"
 #include "device/featurereporttransport.h"
+#include "device/rebootwatch.h"
 #include "device/settingsuibackgroundthread.h"
 #include "support/devicetestsupport.h"
 
@@ -274,6 +275,73 @@ private slots:
         scan();
         QCOMPARE(recorder->last().keys(), QList<int>{RUDDER_PID});
         QCOMPARE(Bus::openHandleCount(), 1);
+    }
+
+    // One missed answer is no unplug: the board stays listed, open, with
+    // its information; a second miss in a row, or a board gone, ends it.
+    void scanToleratesOneMissedAnswer_data()
+    {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<bool>("listedAfterFirst");
+        QTest::addColumn<bool>("listedAfterSecond");
+        QTest::newRow("one answer missed") << "miss 1" << true << true;
+        QTest::newRow("two answers missed") << "miss 2" << true << false;
+        QTest::newRow("unplugged") << "unplug" << false << false;
+    }
+
+    void scanToleratesOneMissedAnswer()
+    {
+        QFETCH(QString, fault);
+        QFETCH(bool, listedAfterFirst);
+        QFETCH(bool, listedAfterSecond);
+        SimulatedBoard board(JOYSTICK_PID, DEVICE_TYPE_JOYSTICK, 240719);
+        Bus::plug(board);
+        scan();
+        if (fault == "unplug")
+            Bus::unplug(board);
+        else
+            board.failNextTransfers(fault == "miss 1" ? 1 : 2);
+        scan();
+        QCOMPARE(recorder->last().contains(JOYSTICK_PID), listedAfterFirst);
+        if (listedAfterFirst)
+            QCOMPARE(uint32_t(recorder->last().value(JOYSTICK_PID).firmwareVersion), 240719u);
+        scan();
+        QCOMPARE(recorder->last().contains(JOYSTICK_PID), listedAfterSecond);
+        QCOMPARE(Bus::openHandleCount(), listedAfterSecond ? 1 : 0);
+    }
+
+    // A reboot or DFU switch succeeds by what the board does after the
+    // command: leave and come back, or leave.
+    void rebootWatchFollowsTheReports_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("reports");  // + listed, - not listed
+        QTest::addColumn<int>("state");
+        const int reboot = int(RebootWatch::Kind::Reboot);
+        const int dfu = int(RebootWatch::Kind::Dfu);
+        QTest::newRow("reboot: away, back") << reboot << "+-+" << int(RebootWatch::State::CameBack);
+        QTest::newRow("reboot: never away") << reboot << "++" << int(RebootWatch::State::Waiting);
+        QTest::newRow("reboot: still away") << reboot << "--" << int(RebootWatch::State::Waiting);
+        QTest::newRow("DFU: gone") << dfu << "+-" << int(RebootWatch::State::Left);
+        QTest::newRow("DFU: still there") << dfu << "++" << int(RebootWatch::State::Waiting);
+    }
+
+    void rebootWatchFollowsTheReports()
+    {
+        QFETCH(int, kind);
+        QFETCH(QString, reports);
+        QFETCH(int, state);
+        RebootWatch watch;
+        watch.start(JOYSTICK_PID, RebootWatch::Kind(kind));
+        RebootWatch::State last = RebootWatch::State::Idle;
+        for (const QChar report : reports) {
+            FirmwareInfoMap devices;
+            if (report == QLatin1Char('+'))
+                devices.insert(JOYSTICK_PID, FirmwareInfoTypeDef{});
+            devices.insert(WHEEL_PID, FirmwareInfoTypeDef{});
+            last = watch.update(devices);
+        }
+        QCOMPARE(int(last), state);
     }
 
     void operationSequences_data()
@@ -596,6 +664,10 @@ private slots:
             << 0 << -1 << repeated("W11", 10) + "R24" + "W02" + "R24";
         QTest::newRow("reboot") << Operation::Reboot << "" << int(DeviceOperation::Reboot) << ok
                                 << 0 << -1 << QStringList{"W01"};
+        // Gone before it took the command: no sign that it switched.
+        QTest::newRow("dfu, board gone a moment before")
+            << Operation::Dfu << "unplugged" << int(DeviceOperation::SwitchToDfu)
+            << int(OutcomeStatus::BoardLeft) << 0 << -1 << QStringList{"W03!"};
         QTest::newRow("dfu, no board")
             << Operation::Dfu << "absent" << int(DeviceOperation::SwitchToDfu)
             << int(OutcomeStatus::NoSuchBoard) << 0 << -1 << QStringList{};
