@@ -1775,6 +1775,11 @@ Das Board kann sie beim Ausschalten verlieren. Prüfen Sie die Verbindung und sp
         <source>Applied, not saved: lost when the board loses power</source>
         <translation>Angewendet, nicht gespeichert: geht verloren, wenn die Platine stromlos wird</translation>
     </message>
+    <message>
+        <location filename="../ui/unreadgroupnotice.cpp" line="23"/>
+        <source>Read again</source>
+        <translation>Erneut lesen</translation>
+    </message>
 </context>
 <context>
     <name>ProfileExchange</name>
@@ -1934,14 +1939,6 @@ Trotzdem laden?</translation>
         <location filename="../ui/restorebackupdialog.cpp" line="104"/>
         <source>Board backups (*%1);;All files (*)</source>
         <translation>Board-Sicherungen (*%1);;Alle Dateien (*)</translation>
-    </message>
-</context>
-<context>
-    <name>UnreadGroupNotice</name>
-    <message>
-        <location filename="../ui/unreadgroupnotice.cpp" line="16"/>
-        <source>Read again</source>
-        <translation>Erneut lesen</translation>
     </message>
 </context>
 <context>

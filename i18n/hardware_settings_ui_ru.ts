@@ -1775,6 +1775,11 @@ The board may lose them when it is switched off. Check the connection and save a
         <source>Applied, not saved: lost when the board loses power</source>
         <translation>Применено, но не сохранено: пропадёт при отключении питания платы</translation>
     </message>
+    <message>
+        <location filename="../ui/unreadgroupnotice.cpp" line="23"/>
+        <source>Read again</source>
+        <translation>Прочитать снова</translation>
+    </message>
 </context>
 <context>
     <name>ProfileExchange</name>
@@ -1934,14 +1939,6 @@ Load it anyway?</source>
         <location filename="../ui/restorebackupdialog.cpp" line="104"/>
         <source>Board backups (*%1);;All files (*)</source>
         <translation>Резервные копии платы (*%1);;Все файлы (*)</translation>
-    </message>
-</context>
-<context>
-    <name>UnreadGroupNotice</name>
-    <message>
-        <location filename="../ui/unreadgroupnotice.cpp" line="16"/>
-        <source>Read again</source>
-        <translation>Прочитать снова</translation>
     </message>
 </context>
 <context>

@@ -893,6 +893,9 @@ private slots:
         QVERIFY(waitForBoardCount(0));
         QVERIFY(!anyPageVisible());
         QVERIFY(bottomButtonsHidden());
+        // A board sent to DFU mode succeeds once it has left the list.
+        if (command == COMMAND_SWITCH_TO_DFU)
+            QTRY_VERIFY(status->text().contains(QLatin1String("waits for a firmware update")));
     }
 
     void writeButtonsNeedARead_data()

@@ -1,6 +1,5 @@
 #include "boardsim/simulatedboard.h"
 #include "device/featurereporttransport.h"
-#include "device/rebootwatch.h"
 #include "device/settingsuibackgroundthread.h"
 #include "support/devicetestsupport.h"
 
@@ -308,40 +307,6 @@ private slots:
         scan();
         QCOMPARE(recorder->last().contains(JOYSTICK_PID), listedAfterSecond);
         QCOMPARE(Bus::openHandleCount(), listedAfterSecond ? 1 : 0);
-    }
-
-    // A reboot or DFU switch succeeds by what the board does after the
-    // command: leave and come back, or leave.
-    void rebootWatchFollowsTheReports_data()
-    {
-        QTest::addColumn<int>("kind");
-        QTest::addColumn<QString>("reports");  // + listed, - not listed
-        QTest::addColumn<int>("state");
-        const int reboot = int(RebootWatch::Kind::Reboot);
-        const int dfu = int(RebootWatch::Kind::Dfu);
-        QTest::newRow("reboot: away, back") << reboot << "+-+" << int(RebootWatch::State::CameBack);
-        QTest::newRow("reboot: never away") << reboot << "++" << int(RebootWatch::State::Waiting);
-        QTest::newRow("reboot: still away") << reboot << "--" << int(RebootWatch::State::Waiting);
-        QTest::newRow("DFU: gone") << dfu << "+-" << int(RebootWatch::State::Left);
-        QTest::newRow("DFU: still there") << dfu << "++" << int(RebootWatch::State::Waiting);
-    }
-
-    void rebootWatchFollowsTheReports()
-    {
-        QFETCH(int, kind);
-        QFETCH(QString, reports);
-        QFETCH(int, state);
-        RebootWatch watch;
-        watch.start(JOYSTICK_PID, RebootWatch::Kind(kind));
-        RebootWatch::State last = RebootWatch::State::Idle;
-        for (const QChar report : reports) {
-            FirmwareInfoMap devices;
-            if (report == QLatin1Char('+'))
-                devices.insert(JOYSTICK_PID, FirmwareInfoTypeDef{});
-            devices.insert(WHEEL_PID, FirmwareInfoTypeDef{});
-            last = watch.update(devices);
-        }
-        QCOMPARE(int(last), state);
     }
 
     void operationSequences_data()

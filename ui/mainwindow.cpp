@@ -163,6 +163,8 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
     effectsUnreadNotice =
         addUnreadNotice(ui->effects_scroll_area, QStringLiteral("effects_unread_notice"),
                         &MainWindow::onReadEffectSettings);
+    // The effects page keeps its profiles in view below the notice.
+    effectsUnreadNotice->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
     hardwareValueAreas = {ui->hardware_scroll_area, ui->gpio_scroll_area, ui->buttons_scroll_area,
                           ui->analog_axes_scroll_area};
     for (int page = 0; page < hardwareValueAreas.size(); ++page)
@@ -634,11 +636,14 @@ void MainWindow::updateUnreadNotices()
 {
     if (!effectsUnreadNotice)
         return;
+    // Without a board the notices are hidden and hold no text.
+    const bool picked = currentProductId != -1;
     const QString board = boardName(currentProductId);
     const bool effects = currentProductId == -1 || effectSettingsReadOk || effectProfileLoaded;
     ui->effects_settings_widget->setValuesShown(effects);
     effectsUnreadNotice->setText(
-        effectsReadFailure.isEmpty()
+        !picked ? QString()
+        : effectsReadFailure.isEmpty()
             ? tr("Reading the effect settings of %1…").arg(board)
             : tr("The effect settings of %1 could not be read: %2. None are shown until a read "
                  "succeeds; a profile can still be loaded.")
@@ -648,7 +653,8 @@ void MainWindow::updateUnreadNotices()
 
     const bool hardware = currentProductId == -1 || hardwareSettingsReadOk;
     const QString hardwareText =
-        hardwareReadFailure.isEmpty()
+        !picked ? QString()
+        : hardwareReadFailure.isEmpty()
             ? tr("Reading the hardware settings of %1…").arg(board)
             : tr("The hardware settings of %1 could not be read: %2. None are shown until a "
                  "read succeeds.")

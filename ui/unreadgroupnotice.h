@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QFrame>
+#include <QWidget>
 
 class QLabel;
 class QPushButton;
@@ -9,7 +9,7 @@ class QPushButton;
 // selected board, so that no value of another board, nor a blank form's
 // zeros, looks like this board's and nothing can be edited over them. Says
 // why and offers the read again.
-class UnreadGroupNotice : public QFrame
+class UnreadGroupNotice : public QWidget
 {
     Q_OBJECT
 
