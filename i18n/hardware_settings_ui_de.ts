@@ -1010,7 +1010,7 @@ Ohne Sicherung fortfahren?</translation>
     <name>MainWindow</name>
     <message>
         <location filename="../ui/mainwindow.ui" line="27"/>
-        <location filename="../ui/mainwindow.cpp" line="304"/>
+        <location filename="../ui/mainwindow.cpp" line="306"/>
         <source>No compatible devices connected</source>
         <translation>Keine kompatiblen Geräte angeschlossen</translation>
     </message>
@@ -1505,192 +1505,193 @@ Ohne Sicherung fortfahren?</translation>
         <translation>Live-Eingaben</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="306"/>
+        <location filename="../ui/mainwindow.cpp" line="308"/>
         <source>Select compatible device (</source>
         <translation>Kompatibles Gerät wählen (</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="308"/>
+        <location filename="../ui/mainwindow.cpp" line="310"/>
         <source> connected)</source>
         <translation> angeschlossen)</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="342"/>
+        <location filename="../ui/mainwindow.cpp" line="344"/>
         <source>%1 is back after %2 s.</source>
         <translation>%1 ist nach %2 s wieder da.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="353"/>
+        <location filename="../ui/mainwindow.cpp" line="355"/>
         <source>%1 is back after %2 s; its settings were read again.</source>
         <translation>%1 ist nach %2 s wieder da; seine Einstellungen wurden neu gelesen.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="356"/>
+        <location filename="../ui/mainwindow.cpp" line="358"/>
         <source>%1 is back after %2 s, but its settings could not all be read; the pages say which.</source>
         <translation>%1 ist nach %2 s wieder da, aber nicht alle Einstellungen konnten gelesen werden; die Seiten sagen, welche.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="369"/>
+        <location filename="../ui/mainwindow.cpp" line="371"/>
         <source>%1 did not restart: it kept answering for %2 s.</source>
         <translation>%1 wurde nicht neu gestartet: Es hat %2 s lang weiter geantwortet.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="370"/>
+        <location filename="../ui/mainwindow.cpp" line="372"/>
         <source>%1 did not switch to DFU mode: it still answers as a controller.</source>
         <translation>%1 ist nicht in den DFU-Modus gewechselt: Es antwortet weiterhin als Controller.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="374"/>
+        <location filename="../ui/mainwindow.cpp" line="376"/>
         <source>%1 did not come back within %2 s. Check its cable and power, and whether it waits in DFU mode.</source>
         <translation>%1 ist nicht innerhalb von %2 s zurückgekommen. Prüfen Sie Kabel und Stromversorgung und ob es im DFU-Modus wartet.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="419"/>
+        <location filename="../ui/mainwindow.cpp" line="421"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="420"/>
+        <location filename="../ui/mainwindow.cpp" line="422"/>
+        <location filename="../ui/widgethelpers.cpp" line="67"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="421"/>
+        <location filename="../ui/mainwindow.cpp" line="423"/>
         <source>Latest version</source>
         <translation>Neueste Version</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="642"/>
+        <location filename="../ui/mainwindow.cpp" line="647"/>
         <source>Reading the effect settings of %1…</source>
         <translation>Die Effekteinstellungen von %1 werden gelesen…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="643"/>
+        <location filename="../ui/mainwindow.cpp" line="648"/>
         <source>The effect settings of %1 could not be read: %2. None are shown until a read succeeds; a profile can still be loaded.</source>
         <translation>Die Effekteinstellungen von %1 konnten nicht gelesen werden: %2. Bis ein Lesen gelingt, werden keine angezeigt; ein Profil kann trotzdem geladen werden.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="652"/>
+        <location filename="../ui/mainwindow.cpp" line="658"/>
         <source>Reading the hardware settings of %1…</source>
         <translation>Die Hardware-Einstellungen von %1 werden gelesen…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="653"/>
+        <location filename="../ui/mainwindow.cpp" line="659"/>
         <source>The hardware settings of %1 could not be read: %2. None are shown until a read succeeds.</source>
         <translation>Die Hardware-Einstellungen von %1 konnten nicht gelesen werden: %2. Bis ein Lesen gelingt, werden keine angezeigt.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="670"/>
+        <location filename="../ui/mainwindow.cpp" line="676"/>
         <source>the board</source>
         <translation>das Board</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="676"/>
+        <location filename="../ui/mainwindow.cpp" line="682"/>
         <source>Failed: %1</source>
         <translation>Fehlgeschlagen: %1</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="703"/>
+        <location filename="../ui/mainwindow.cpp" line="709"/>
         <source>Effect settings read from %1.</source>
         <translation>Effekteinstellungen von %1 gelesen.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="704"/>
+        <location filename="../ui/mainwindow.cpp" line="710"/>
         <source>Effect settings could not be read from %1: %2. Apply and Save stay disabled until a read succeeds.</source>
         <translation>Die Effekteinstellungen konnten nicht von %1 gelesen werden: %2. Übernehmen und Speichern bleiben deaktiviert, bis ein Lesen gelingt.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="715"/>
+        <location filename="../ui/mainwindow.cpp" line="721"/>
         <source>Hardware settings read from %1.</source>
         <translation>Hardwareeinstellungen von %1 gelesen.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="716"/>
+        <location filename="../ui/mainwindow.cpp" line="722"/>
         <source>Hardware settings could not be read from %1: %2. Apply and Save stay disabled until a read succeeds.</source>
         <translation>Die Hardwareeinstellungen konnten nicht von %1 gelesen werden: %2. Übernehmen und Speichern bleiben deaktiviert, bis ein Lesen gelingt.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="721"/>
+        <location filename="../ui/mainwindow.cpp" line="727"/>
         <source>Effect settings applied to the working memory of %1.</source>
         <translation>Effekteinstellungen in den Arbeitsspeicher von %1 übernommen.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="722"/>
+        <location filename="../ui/mainwindow.cpp" line="728"/>
         <source>Effect settings could not be applied to %1: %2.</source>
         <translation>Die Effekteinstellungen konnten nicht auf %1 übernommen werden: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="725"/>
+        <location filename="../ui/mainwindow.cpp" line="731"/>
         <source>Hardware settings applied to the working memory of %1.</source>
         <translation>Hardwareeinstellungen in den Arbeitsspeicher von %1 übernommen.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="726"/>
+        <location filename="../ui/mainwindow.cpp" line="732"/>
         <source>Hardware settings could not be applied to %1: %2.</source>
         <translation>Die Hardwareeinstellungen konnten nicht auf %1 übernommen werden: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="729"/>
+        <location filename="../ui/mainwindow.cpp" line="735"/>
         <source>Effect settings saved to the permanent memory of %1.</source>
         <translation>Effekteinstellungen im permanenten Speicher von %1 gespeichert.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="730"/>
+        <location filename="../ui/mainwindow.cpp" line="736"/>
         <source>Effect settings could not be saved to %1: %2.</source>
         <translation>Die Effekteinstellungen konnten nicht auf %1 gespeichert werden: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="732"/>
+        <location filename="../ui/mainwindow.cpp" line="738"/>
         <source>The effect settings</source>
         <translation>Die Effekteinstellungen</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="735"/>
+        <location filename="../ui/mainwindow.cpp" line="741"/>
         <source>Hardware settings saved to the permanent memory of %1.</source>
         <translation>Hardwareeinstellungen im permanenten Speicher von %1 gespeichert.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="736"/>
+        <location filename="../ui/mainwindow.cpp" line="742"/>
         <source>Hardware settings could not be saved to %1: %2.</source>
         <translation>Die Hardwareeinstellungen konnten nicht auf %1 gespeichert werden: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="738"/>
+        <location filename="../ui/mainwindow.cpp" line="744"/>
         <source>The hardware settings</source>
         <translation>Die Hardwareeinstellungen</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="744"/>
+        <location filename="../ui/mainwindow.cpp" line="750"/>
         <source>%1 could not be told to reboot: %2.</source>
         <translation>%1 konnte nicht zum Neustart aufgefordert werden: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="364"/>
+        <location filename="../ui/mainwindow.cpp" line="366"/>
         <source>%1 now waits for a firmware update and leaves the list.</source>
         <translation>%1 wartet jetzt auf ein Firmware-Update und verschwindet aus der Liste.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="741"/>
+        <location filename="../ui/mainwindow.cpp" line="747"/>
         <source>%1 is rebooting; waiting for it to come back (at most %2 s)…</source>
         <translation>%1 startet neu; es wird gewartet, bis es zurückkommt (höchstens %2 s)…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="749"/>
+        <location filename="../ui/mainwindow.cpp" line="755"/>
         <source>%1 was told to switch to DFU mode; waiting for it to leave the list…</source>
         <translation>%1 wurde angewiesen, in den DFU-Modus zu wechseln; es wird gewartet, bis es die Liste verlässt…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="751"/>
+        <location filename="../ui/mainwindow.cpp" line="757"/>
         <source>%1 could not be switched to DFU mode: %2.</source>
         <translation>%1 konnte nicht in den DFU-Modus versetzt werden: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="761"/>
+        <location filename="../ui/mainwindow.cpp" line="767"/>
         <source>Settings not saved</source>
         <translation>Einstellungen nicht gespeichert</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="762"/>
+        <location filename="../ui/mainwindow.cpp" line="768"/>
         <source>%1 may not be stored on %2: %3.
 
 The board may lose them when it is switched off. Check the connection and save again.</source>
@@ -1699,74 +1700,74 @@ The board may lose them when it is switched off. Check the connection and save a
 Das Board kann sie beim Ausschalten verlieren. Prüfen Sie die Verbindung und speichern Sie erneut.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="780"/>
-        <location filename="../ui/mainwindow.cpp" line="811"/>
-        <location filename="../ui/mainwindow.cpp" line="830"/>
+        <location filename="../ui/mainwindow.cpp" line="786"/>
+        <location filename="../ui/mainwindow.cpp" line="817"/>
+        <location filename="../ui/mainwindow.cpp" line="836"/>
         <source>Disabled</source>
         <translation>Deaktiviert</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="781"/>
+        <location filename="../ui/mainwindow.cpp" line="787"/>
         <source>Generic button</source>
         <translation>Allgemeiner Taster</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="782"/>
+        <location filename="../ui/mainwindow.cpp" line="788"/>
         <source>Analog</source>
         <translation>Analog</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="783"/>
+        <location filename="../ui/mainwindow.cpp" line="789"/>
         <source>SPI CS</source>
         <translation>SPI CS</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="784"/>
+        <location filename="../ui/mainwindow.cpp" line="790"/>
         <source>SPI SCK</source>
         <translation>SPI SCK</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="785"/>
+        <location filename="../ui/mainwindow.cpp" line="791"/>
         <source>SPI MISO</source>
         <translation>SPI MISO</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="786"/>
+        <location filename="../ui/mainwindow.cpp" line="792"/>
         <source>Enable effects switch</source>
         <translation>Schalter zum Aktivieren der Effekte</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="787"/>
+        <location filename="../ui/mainwindow.cpp" line="793"/>
         <source>Reset center button</source>
         <translation>Taster zum Zurücksetzen der Mitte</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="788"/>
+        <location filename="../ui/mainwindow.cpp" line="794"/>
         <source>Reboot button</source>
         <translation>Neustart-Taster</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="789"/>
+        <location filename="../ui/mainwindow.cpp" line="795"/>
         <source>Braking PWM</source>
         <translation>Brems-PWM</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="830"/>
+        <location filename="../ui/mainwindow.cpp" line="836"/>
         <source>Normal</source>
         <translation>Normal</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="830"/>
+        <location filename="../ui/mainwindow.cpp" line="836"/>
         <source>Inverted</source>
         <translation>Invertiert</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="1077"/>
+        <location filename="../ui/mainwindow.cpp" line="1083"/>
         <source>Nothing was saved: %1 left the list while the question was open.</source>
         <translation>Nichts wurde gespeichert: %1 hat die Liste verlassen, während die Frage offen war.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="1103"/>
+        <location filename="../ui/mainwindow.cpp" line="1109"/>
         <source>Nothing was saved and %1 stays selected: the settings in the form cannot be sent as they are.</source>
         <translation>Es wurde nichts gespeichert und %1 bleibt ausgewählt: Die Einstellungen im Formular können so nicht gesendet werden.</translation>
     </message>
