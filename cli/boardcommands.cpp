@@ -4,6 +4,7 @@
 #include "exitstatus.h"
 
 #include "device/boarddoctor.h"
+#include "device/rebootwatch.h"
 #include "device/settingsuibackgroundthread.h"
 #include "settings/automaticbackups.h"
 #include "settings/boardbackup.h"
@@ -12,12 +13,16 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTextStream>
+#include <QThread>
 
 namespace {
 
 const QString OPTION_JSON = QStringLiteral("json");
 const QString OPTION_YES = QStringLiteral("yes");
 const QString OPTION_NO_BACKUP = QStringLiteral("no-backup");
+// A quarter of the window's scan interval: the time a reboot took is told
+// to that precision.
+constexpr unsigned long REBOOT_SCAN_INTERVAL_MS = 250;  // ms
 
 int listBoards(CommandRun &run)
 {
@@ -74,10 +79,30 @@ int rebootBoard(CommandRun &run)
     const OperationOutcome outcome = run.worker().reboot(board.productId);
     if (!outcome.succeeded())
         return run.failOutcome(board, QStringLiteral("rebooting"), outcome);
-    run.note(QStringLiteral("the %1 is rebooting; it comes back with the settings of its "
-                            "permanent memory in a few seconds")
-                 .arg(board.model));
-    return EXIT_DONE;
+    run.note(QStringLiteral("the %1 was told to reboot; waiting for it to come back (at most %2 s)")
+                 .arg(board.model)
+                 .arg(REBOOT_RETURN_TIMEOUT_MS / 1000));
+    RebootWatch watch;
+    watch.start(board.productId, RebootWatch::Kind::Reboot);
+    while (watch.update(run.rescanBoards()) == RebootWatch::State::Waiting)
+        QThread::msleep(REBOOT_SCAN_INTERVAL_MS);
+    const QString seconds = QString::number(double(watch.elapsedMs()) / 1000.0, 'f', 1);
+    switch (watch.update(run.rescanBoards())) {
+    case RebootWatch::State::CameBack:
+        run.note(QStringLiteral("the %1 is back after %2 s, with the settings of its permanent "
+                                "memory")
+                     .arg(board.model, seconds));
+        return EXIT_DONE;
+    case RebootWatch::State::NeverLeft:
+        return run.fail(EXIT_OPERATION_FAILED,
+                        QStringLiteral("the %1 did not restart: it kept answering for %2 s")
+                            .arg(board.model, seconds));
+    default:
+        return run.fail(EXIT_OPERATION_FAILED,
+                        QStringLiteral("the %1 did not come back within %2 s; check its cable and "
+                                       "power, and whether it waits in DFU mode")
+                            .arg(board.model, seconds));
+    }
 }
 
 int switchToDfu(CommandRun &run)
@@ -128,7 +153,8 @@ QList<Command> boardCommands()
          listBoards},
         {QStringLiteral("reboot"),
          QString(),
-         QStringLiteral("Restart the board; it comes back with its permanent memory."),
+         QStringLiteral("Restart the board and wait (at most 15 s) until it is back, with its "
+                        "permanent memory."),
          {},
          0,
          0,

@@ -26,9 +26,10 @@ BoardConnection::BoardConnection()
     device->checkDeviceConnections();
 }
 
-void BoardConnection::rescan()
+const FirmwareInfoMap &BoardConnection::rescan()
 {
     device->checkDeviceConnections();
+    return found;
 }
 
 BoardConnection::~BoardConnection()

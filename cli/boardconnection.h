@@ -19,9 +19,9 @@ public:
 
     // Keyed by USB product id, as the worker's scan reports them.
     const FirmwareInfoMap &boards() const { return found; }
-    // Scans the bus again.
-    void rescan();
     SettingsUiBackgroundThread &worker() { return *device; }
+    // One more scan, as the window's timer would run it.
+    const FirmwareInfoMap &rescan();
 
 private:
     std::unique_ptr<SettingsUiBackgroundThread> device;

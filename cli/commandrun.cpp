@@ -49,8 +49,7 @@ const FirmwareInfoMap &CommandRun::connectedBoards()
 
 const FirmwareInfoMap &CommandRun::rescanBoards()
 {
-    connection().rescan();
-    return connection().boards();
+    return connection().rescan();
 }
 
 SettingsUiBackgroundThread &CommandRun::worker()

@@ -13,6 +13,7 @@
 #include "settings/profileorigins.h"
 #include "settings/recordcodec.h"
 #include "settings/regularfile.h"
+#include "settings/untouchedfields.h"
 
 #include <QDir>
 #include <QFile>
@@ -173,9 +174,18 @@ int restoreBoard(CommandRun &run)
         return run.failOutcome(board, QStringLiteral("restoring the hardware settings"), outcome);
     outcome = run.worker().writeEffectSettings(board.productId, backup.effects, permanently);
     if (!outcome.succeeded()) {
-        run.note(QStringLiteral("the hardware settings were restored to the %1's %2, the effect "
-                                "settings were not")
-                     .arg(board.model, where));
+        if (permanently)
+            // The store command keeps everything in effect, so the board's
+            // permanent memory now holds the backup's hardware settings and
+            // the effect settings its working memory had before.
+            run.note(QStringLiteral("the hardware settings were restored and the %1 stored "
+                                    "everything then in effect in its permanent memory; the "
+                                    "backup's effect settings were not restored")
+                         .arg(board.model));
+        else
+            run.note(QStringLiteral("the hardware settings were restored to the %1's %2, the "
+                                    "effect settings were not")
+                         .arg(board.model, where));
         return run.failOutcome(board, QStringLiteral("restoring the effect settings"), outcome);
     }
     run.note(QStringLiteral("%1 restored to the %2 of the %3").arg(shown, where, board.model));
@@ -225,16 +235,24 @@ int applyProfile(CommandRun &run)
     if (permanently && !run.isSet(OPTION_NO_BACKUP) &&
         !run.takeAutomaticBackup(board, QString::fromLatin1(BACKUP_CAUSE_SAVE_EFFECTS), status))
         return status;
-    const OperationOutcome outcome =
-        run.worker().writeEffectSettings(board.productId, record, permanently);
+    // The profile's values go over the board's own reserved bytes, exactly
+    // as the window sends a profile it loaded.
+    EffectSettingsTypeDef current{};
+    OperationOutcome outcome = run.worker().fetchEffectSettings(board.productId, current);
+    if (!outcome.succeeded())
+        return run.failOutcome(
+            board, QStringLiteral("reading the effect settings the profile goes over"), outcome);
+    record = withValueFieldsOf(current, record);
+    outcome = run.worker().writeEffectSettings(board.productId, record, permanently);
     if (!outcome.succeeded())
         return run.failOutcome(board, QStringLiteral("applying the profile \"%1\"").arg(name),
                                outcome);
-    run.note(QStringLiteral("profile \"%1\" %2 the %3")
-                 .arg(name,
-                      permanently ? QStringLiteral("saved to the permanent memory of")
-                                  : QStringLiteral("applied to"),
-                      board.model));
+    if (permanently)
+        run.note(QStringLiteral("profile \"%1\" applied to the %2, which then stored everything "
+                                "in effect on it in its permanent memory")
+                     .arg(name, board.model));
+    else
+        run.note(QStringLiteral("profile \"%1\" applied to the %2").arg(name, board.model));
     return EXIT_DONE;
 }
 
@@ -243,8 +261,10 @@ int applyProfile(CommandRun &run)
 QList<Command> settingsCommands()
 {
     const QCommandLineOption json(OPTION_JSON, QStringLiteral("Print the codec's JSON object."));
-    const QCommandLineOption save(OPTION_SAVE,
-                                  QStringLiteral("Also store in the board's permanent memory."));
+    const QCommandLineOption save(
+        OPTION_SAVE,
+        QStringLiteral("Then have the board store everything now in effect on it in its "
+                       "permanent memory (hardware and effect settings alike)."));
     const QCommandLineOption force(OPTION_FORCE,
                                    QStringLiteral("Go ahead although the model differs."));
     const QCommandLineOption noBackup(

@@ -57,6 +57,10 @@ QString describeOutcome(const OperationOutcome &outcome)
         return translate("the board answered with %1 of the %2 bytes of the record")
             .arg(outcome.bytesReceived)
             .arg(outcome.bytesExpected);
+    case OutcomeStatus::BoardInUse:
+        return translate("the board is in use by %1; nothing was sent, try again when it has "
+                         "finished")
+            .arg(outcome.holder);
     }
     return QString();
 }

@@ -25,6 +25,7 @@ enum class OutcomeStatus {
     TransferFailed,  // a control transfer failed; `libusbError` says how
     StayedBusy,      // the board never reported idle within the poll bound
     ShortReply,      // a read returned fewer bytes than the record holds
+    BoardInUse,      // another program of this project kept the board; `holder` says which
 };
 
 struct OperationOutcome {
@@ -41,6 +42,8 @@ struct OperationOutcome {
     // ShortReply: bytes received and bytes expected.
     int bytesReceived = 0;
     int bytesExpected = 0;
+    // BoardInUse: the program holding the board, e.g. "gravoltctl (process 4711)".
+    QString holder;
 
     bool succeeded() const { return status == OutcomeStatus::Succeeded; }
 };

@@ -1,5 +1,6 @@
 #include "settingsuibackgroundthread.h"
 
+#include "device/boardlock.h"
 #include "device/featurereporttransport.h"
 #include "settings/recordmetatypes.h"
 
@@ -141,14 +142,27 @@ void SettingsUiBackgroundThread::checkDeviceConnections()
         if (stopped)
             return;
         if (received < 0) {
-            // A failed information read is the only sign that a board is
-            // gone; it is opened from scratch once it answers again.
+            // A board writing its flash (for another program, say) or on a
+            // noisy line misses an answer now and then; the window must not
+            // take that for an unplug and drop the user's selection. Only a
+            // board that is gone, or silent twice in a row, leaves the list;
+            // it is opened from scratch once it answers again.
+            const int missed = ++missedScans[pid];
+            if (received != LIBUSB_ERROR_NO_DEVICE && missed < SCANS_MISSED_BEFORE_GONE &&
+                lastInfo.contains(pid)) {
+                found.insert(pid, lastInfo.value(pid));
+                continue;
+            }
             libusb_close(handle);
             deviceHandles.remove(pid);
+            missedScans.remove(pid);
+            lastInfo.remove(pid);
             continue;
         }
         FirmwareInfoTypeDef info;
         std::memcpy(&info, buffer, sizeof info);
+        missedScans.remove(pid);
+        lastInfo.insert(pid, info);
         found.insert(pid, info);
     }
     emit connectedDevices(found);
@@ -294,6 +308,9 @@ void SettingsUiBackgroundThread::saveSettingsRequest(int pid)
     const auto boardMutex = boardMutexes.find(pid);
     if (boardMutex != boardMutexes.end())
         boardLock = std::unique_lock<std::mutex>(*boardMutex->second);
+    BoardLock processLock(vendorId, pid);
+    if (processLock.tryLock() == BoardLock::Result::HeldByOther)
+        return;
     std::lock_guard<std::mutex> lock(deviceMutex);
     if (libusb_device_handle *handle = handleFor(pid)) {
         sendCommand(handle, COMMAND_STORE_PERMANENTLY);
@@ -364,6 +381,16 @@ OperationOutcome SettingsUiBackgroundThread::onBoard(
         return outcome;
     }
     std::lock_guard<std::mutex> boardLock(*boardMutex);
+    // Other processes of this program may talk to the same board (a launcher
+    // running gravoltctl while the window is open); their records must not
+    // interleave with this one. Without a place for the lock file there is
+    // nobody to agree with, and the board stays usable.
+    BoardLock processLock(vendorId, pid);
+    if (processLock.tryLock() == BoardLock::Result::HeldByOther) {
+        outcome.status = OutcomeStatus::BoardInUse;
+        outcome.holder = processLock.holder();
+        return outcome;
+    }
     std::lock_guard<std::mutex> lock(deviceMutex);
     if (libusb_device_handle *handle = handleFor(pid))
         transfer(handle, outcome);
@@ -416,12 +443,24 @@ OperationOutcome SettingsUiBackgroundThread::sendBoardCommand(int pid, DeviceOpe
                                                               uint8_t command)
 {
     return onBoard(pid, operation, [&](libusb_device_handle *handle, OperationOutcome &outcome) {
-        // The board leaves the bus; there is nobody left to poll. One that
-        // drops off while still answering the request ends it with "no
-        // device", which is the command taking effect rather than failing.
+        // The board leaves the bus; there is nobody left to poll. Whether
+        // it took the command shows only in what it does next (see
+        // RebootWatch). A "no device" may be a board dropping off as it
+        // obeys, or one unplugged a moment before: a rebooted board proves
+        // itself by coming back, but a board gone for DFU cannot be told
+        // from one pulled out, so that is no success.
         const int error = commandError(sendCommand(handle, command));
-        if (error && error != LIBUSB_ERROR_NO_DEVICE)
+        if (error && (error != LIBUSB_ERROR_NO_DEVICE || command != COMMAND_REBOOT)) {
             setTransferError(outcome, error);
+            if (error != LIBUSB_ERROR_NO_DEVICE)
+                return;
+        }
+        // The handle belongs to the board as it was; the scan opens the
+        // board afresh once it answers again, and reports it absent until.
+        libusb_close(handle);
+        deviceHandles.remove(pid);
+        missedScans.remove(pid);
+        lastInfo.remove(pid);
     });
 }
 

@@ -19,6 +19,9 @@ class QTimer;
 struct libusb_device_handle;
 
 constexpr int DEVICE_SCAN_INTERVAL_MS = 1000;  // ms between two device scans
+// Scans in a row without an answer after which a board that is still on the
+// bus counts as gone.
+constexpr int SCANS_MISSED_BEFORE_GONE = 2;
 
 // A board needs some time to take a record or to write its flash; it says so
 // through byte 0 of report 0x24. It is asked again after this pause.
@@ -154,4 +157,8 @@ private:
     // and never changed afterwards, so it is read without a lock.
     std::map<int, std::unique_ptr<std::mutex>> boardMutexes;
     bool stopped = false;
+    // Touched by the scan alone, under deviceMutex: per open board, the
+    // scans in a row it did not answer, and its last information record.
+    QMap<int, int> missedScans;
+    FirmwareInfoMap lastInfo;
 };

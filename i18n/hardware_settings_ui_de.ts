@@ -252,6 +252,20 @@ Ohne Sicherung fortfahren?</translation>
     </message>
 </context>
 <context>
+    <name>BoardLock</name>
+    <message>
+        <location filename="../device/boardlock.cpp" line="68"/>
+        <location filename="../device/boardlock.cpp" line="70"/>
+        <source>another program</source>
+        <translation>ein anderes Programm</translation>
+    </message>
+    <message>
+        <location filename="../device/boardlock.cpp" line="71"/>
+        <source>%1 (process %2)</source>
+        <translation>%1 (Prozess %2)</translation>
+    </message>
+</context>
+<context>
     <name>BoardNotice</name>
     <message>
         <location filename="../ui/boardnotice.cpp" line="33"/>
@@ -277,104 +291,121 @@ Ohne Sicherung fortfahren?</translation>
 <context>
     <name>ChangeTracker</name>
     <message>
-        <location filename="../ui/changetracker.cpp" line="167"/>
+        <location filename="../ui/changetracker.cpp" line="175"/>
         <source>Effect settings</source>
         <translation>Effekteinstellungen</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="167"/>
+        <location filename="../ui/changetracker.cpp" line="175"/>
         <source>Hardware settings</source>
         <translation>Hardware-Einstellungen</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="175"/>
+        <location filename="../ui/changetracker.cpp" line="183"/>
         <source>%1: changes in the form that were not sent to the board</source>
         <translation>%1: Änderungen im Formular, die nicht an die Platine gesendet wurden</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="178"/>
+        <location filename="../ui/changetracker.cpp" line="186"/>
+        <location filename="../ui/changetracker.cpp" line="243"/>
         <source>%1: applied to the board but not saved; lost when it loses power</source>
         <translation>%1: auf die Platine angewendet, aber nicht gespeichert; gehen verloren, wenn sie stromlos wird</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="186"/>
+        <location filename="../ui/changetracker.cpp" line="194"/>
         <source>Close Gravolt Setup? These settings of %1 would be lost:</source>
         <translation>Gravolt Setup schließen? Diese Einstellungen von %1 gingen verloren:</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="187"/>
+        <location filename="../ui/changetracker.cpp" line="195"/>
         <source>Leave %1? These of its settings would be lost:</source>
         <translation>%1 verlassen? Diese seiner Einstellungen gingen verloren:</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="192"/>
-        <location filename="../ui/changetracker.cpp" line="206"/>
+        <location filename="../ui/changetracker.cpp" line="200"/>
+        <location filename="../ui/changetracker.cpp" line="214"/>
         <source>Unsaved settings</source>
         <translation>Nicht gespeicherte Einstellungen</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="193"/>
+        <location filename="../ui/changetracker.cpp" line="201"/>
         <source>Save to board writes them to the board&apos;s permanent memory first, and goes on only if that succeeds.</source>
         <translation>„Auf Platine speichern“ schreibt sie zuerst in den Dauerspeicher der Platine und fährt nur fort, wenn das gelingt.</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="195"/>
+        <location filename="../ui/changetracker.cpp" line="203"/>
+        <location filename="../ui/changetracker.cpp" line="238"/>
         <source>Save to board</source>
         <translation>Auf Platine speichern</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="196"/>
+        <location filename="../ui/changetracker.cpp" line="204"/>
         <source>Discard</source>
         <translation>Verwerfen</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="207"/>
+        <location filename="../ui/changetracker.cpp" line="215"/>
         <source>%1 in the form hold changes that were not sent to the board. Reading the board&apos;s settings replaces them.</source>
         <translation>%1 im Formular enthalten Änderungen, die nicht an die Platine gesendet wurden. Das Lesen der Einstellungen der Platine ersetzt sie.</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="210"/>
+        <location filename="../ui/changetracker.cpp" line="218"/>
         <source>Discard changes and read</source>
         <translation>Änderungen verwerfen und lesen</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="218"/>
+        <location filename="../ui/changetracker.cpp" line="226"/>
         <source>Reboot controller</source>
         <translation>Controller neu starten</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="219"/>
+        <location filename="../ui/changetracker.cpp" line="227"/>
         <source>Rebooting %1 loses these settings:</source>
         <translation>Ein Neustart von %1 verwirft diese Einstellungen:</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="221"/>
+        <location filename="../ui/changetracker.cpp" line="229"/>
         <source>The board starts again with the settings of its permanent memory.</source>
         <translation>Die Platine startet wieder mit den Einstellungen aus ihrem Dauerspeicher.</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="222"/>
+        <location filename="../ui/changetracker.cpp" line="230"/>
         <source>Reboot</source>
         <translation>Neu starten</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="228"/>
+        <location filename="../ui/changetracker.cpp" line="239"/>
+        <source>%1 stores every setting now in effect when it saves, not only those of this page. These settings, applied to try them, would be stored too:</source>
+        <translation>%1 speichert beim Speichern alle gerade wirksamen Einstellungen, nicht nur die dieser Seite. Diese zum Ausprobieren angewendeten Einstellungen würden ebenfalls gespeichert:</translation>
+    </message>
+    <message>
+        <location filename="../ui/changetracker.cpp" line="245"/>
+        <source>To keep them out of the permanent memory, reboot the board first: it then drops them.</source>
+        <translation>Damit sie nicht in den Dauerspeicher gelangen, starten Sie das Board zuerst neu: Es verwirft sie dann.</translation>
+    </message>
+    <message>
+        <location filename="../ui/changetracker.cpp" line="247"/>
+        <source>Save both</source>
+        <translation>Beide speichern</translation>
+    </message>
+    <message>
+        <location filename="../ui/changetracker.cpp" line="253"/>
         <source>DFU mode is the board&apos;s firmware-update mode: it stops working as a controller and waits for new firmware from a DFU flashing tool. It leaves the device list until its firmware is flashed or it is power-cycled. Changes that were not sent and settings that were applied but not saved are lost.</source>
         <translation>Der DFU-Modus ist der Firmware-Update-Modus der Platine: Sie arbeitet nicht mehr als Controller und wartet auf neue Firmware von einem DFU-Flash-Werkzeug. Sie verschwindet aus der Geräteliste, bis ihre Firmware geflasht oder sie aus- und wieder eingeschaltet wird. Nicht gesendete Änderungen und angewendete, aber nicht gespeicherte Einstellungen gehen verloren.</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="234"/>
+        <location filename="../ui/changetracker.cpp" line="259"/>
         <source>Lost now:</source>
         <translation>Jetzt verloren:</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="237"/>
-        <location filename="../ui/changetracker.cpp" line="239"/>
+        <location filename="../ui/changetracker.cpp" line="262"/>
+        <location filename="../ui/changetracker.cpp" line="264"/>
         <source>Switch to DFU mode</source>
         <translation>In den DFU-Modus schalten</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="238"/>
+        <location filename="../ui/changetracker.cpp" line="263"/>
         <source>Switch %1 to DFU mode?</source>
         <translation>%1 in den DFU-Modus schalten?</translation>
     </message>
@@ -831,7 +862,7 @@ Ohne Sicherung fortfahren?</translation>
     </message>
     <message>
         <location filename="../ui/fulleffectsettingswidget.ui" line="88"/>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="467"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="486"/>
         <source>Delete</source>
         <translation>Löschen</translation>
     </message>
@@ -924,142 +955,142 @@ Ohne Sicherung fortfahren?</translation>
         <translation>Stärke der periodischen DirectX-Kräfte (%)</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="41"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="43"/>
         <source>Type a name for the profile first.</source>
         <translation>Geben Sie zuerst einen Namen für das Profil ein.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="43"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="45"/>
         <source>A profile name may not start with a dot.</source>
         <translation>Ein Profilname darf nicht mit einem Punkt beginnen.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="46"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="48"/>
         <source>A profile name may not contain / or \ or control characters such as a line break or a tab.</source>
         <translation>Ein Profilname darf weder / noch \ noch Steuerzeichen wie Zeilenumbruch oder Tabulator enthalten.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="159"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="161"/>
         <source>Import...</source>
         <translation>Importieren...</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="161"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="163"/>
         <source>Store an effect profile file as a profile</source>
         <translation>Eine Effektprofil-Datei als Profil ablegen</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="162"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="164"/>
         <source>Export...</source>
         <translation>Exportieren...</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="164"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="166"/>
         <source>Write the effect settings of the form to a profile file</source>
         <translation>Die Effekteinstellungen des Formulars in eine Profildatei schreiben</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="395"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="414"/>
         <source>Effect profiles</source>
         <translation>Effektprofile</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="406"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="425"/>
         <source>The effect profile was not saved. %1</source>
         <translation>Das Effektprofil wurde nicht gespeichert. %1</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="413"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="432"/>
         <source>An effect profile named “%1” exists. Replace it with the settings in the form?</source>
         <translation>Es gibt bereits ein Effektprofil „%1“. Soll es durch die Einstellungen im Formular ersetzt werden?</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="416"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="435"/>
         <source>Replace</source>
         <translation>Ersetzen</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="417"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="436"/>
         <source>The effect profile “%1” was left as it was.</source>
         <translation>Das Effektprofil „%1“ blieb unverändert.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="435"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="454"/>
         <source>the folder %1 cannot be created</source>
         <translation>der Ordner %1 kann nicht angelegt werden</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="439"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="458"/>
         <source>Effect profile “%1” saved.</source>
         <translation>Effektprofil „%1“ gespeichert.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="441"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="460"/>
         <source>The effect profile “%1” could not be saved: %2</source>
         <translation>Das Effektprofil „%1“ konnte nicht gespeichert werden: %2</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="453"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="472"/>
         <source>No effect profile was deleted. %1</source>
         <translation>Es wurde kein Effektprofil gelöscht. %1</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="459"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="478"/>
         <source>There is no effect profile named “%1”.</source>
         <translation>Es gibt kein Effektprofil „%1“.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="464"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="483"/>
         <source>Delete the effect profile “%1”? Its file is removed from this computer; the form keeps what it shows.</source>
         <translation>Effektprofil „%1“ löschen? Seine Datei wird von diesem Computer entfernt; das Formular behält, was es anzeigt.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="468"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="487"/>
         <source>The effect profile “%1” was kept.</source>
         <translation>Das Effektprofil „%1“ wurde behalten.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="474"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="493"/>
         <source>Effect profile “%1” deleted.</source>
         <translation>Effektprofil „%1“ gelöscht.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="476"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="495"/>
         <source>The effect profile “%1” could not be deleted: %2</source>
         <translation>Das Effektprofil „%1“ konnte nicht gelöscht werden: %2</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="493"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="512"/>
         <source>“%1” was not loaded: the file cannot be read.</source>
         <translation>„%1“ wurde nicht geladen: Die Datei kann nicht gelesen werden.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="494"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="513"/>
         <source>“%1” was not loaded: it is not a regular file.</source>
         <translation>„%1“ wurde nicht geladen: Es ist keine gewöhnliche Datei.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="503"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="522"/>
         <source>“%1” was not loaded: an effect profile holds exactly %2 bytes.</source>
         <translation>„%1“ wurde nicht geladen: Ein Effektprofil umfasst genau %2 Bytes.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="512"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="531"/>
         <source>The effect settings in the form hold changes that were not sent to the board. Load the profile “%1” and discard them?</source>
         <translation>Die Effekteinstellungen im Formular enthalten Änderungen, die nicht an die Platine gesendet wurden. Profil „%1“ laden und die Änderungen verwerfen?</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="515"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="534"/>
         <source>Discard changes and load</source>
         <translation>Änderungen verwerfen und laden</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="516"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="535"/>
         <source>The effect profile “%1” was not loaded; the form keeps your changes.</source>
         <translation>Das Effektprofil „%1“ wurde nicht geladen; das Formular behält Ihre Änderungen.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="530"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="549"/>
         <source>Profile &quot;%1&quot; loaded into the form; Apply or Save sends it to the board.</source>
         <translation>Profil „%1“ in das Formular geladen; Übernehmen oder Speichern sendet es an das Board.</translation>
     </message>
@@ -1427,7 +1458,7 @@ Ohne Sicherung fortfahren?</translation>
     <name>MainWindow</name>
     <message>
         <location filename="../ui/mainwindow.ui" line="27"/>
-        <location filename="../ui/mainwindow.cpp" line="278"/>
+        <location filename="../ui/mainwindow.cpp" line="306"/>
         <source>No compatible devices connected</source>
         <translation>Keine kompatiblen Geräte angeschlossen</translation>
     </message>
@@ -1917,142 +1948,198 @@ Ohne Sicherung fortfahren?</translation>
         <translation>Controller neu starten</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="101"/>
+        <location filename="../ui/mainwindow.cpp" line="104"/>
         <source>Live input</source>
         <translation>Live-Eingaben</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="280"/>
+        <location filename="../ui/mainwindow.cpp" line="308"/>
         <source>Select compatible device (</source>
         <translation>Kompatibles Gerät wählen (</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="282"/>
+        <location filename="../ui/mainwindow.cpp" line="310"/>
         <source> connected)</source>
         <translation> angeschlossen)</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="340"/>
+        <location filename="../ui/mainwindow.cpp" line="344"/>
+        <source>%1 is back after %2 s.</source>
+        <translation>%1 ist nach %2 s wieder da.</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="355"/>
+        <source>%1 is back after %2 s; its settings were read again.</source>
+        <translation>%1 ist nach %2 s wieder da; seine Einstellungen wurden neu gelesen.</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="358"/>
+        <source>%1 is back after %2 s, but its settings could not all be read; the pages say which.</source>
+        <translation>%1 ist nach %2 s wieder da, aber nicht alle Einstellungen konnten gelesen werden; die Seiten sagen, welche.</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="371"/>
+        <source>%1 did not restart: it kept answering for %2 s.</source>
+        <translation>%1 wurde nicht neu gestartet: Es hat %2 s lang weiter geantwortet.</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="372"/>
+        <source>%1 did not switch to DFU mode: it still answers as a controller.</source>
+        <translation>%1 ist nicht in den DFU-Modus gewechselt: Es antwortet weiterhin als Controller.</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="376"/>
+        <source>%1 did not come back within %2 s. Check its cable and power, and whether it waits in DFU mode.</source>
+        <translation>%1 ist nicht innerhalb von %2 s zurückgekommen. Prüfen Sie Kabel und Stromversorgung und ob es im DFU-Modus wartet.</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="421"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="341"/>
+        <location filename="../ui/mainwindow.cpp" line="422"/>
+        <location filename="../ui/widgethelpers.cpp" line="67"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="342"/>
+        <location filename="../ui/mainwindow.cpp" line="423"/>
         <source>Latest version</source>
         <translation>Neueste Version</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="545"/>
+        <location filename="../ui/mainwindow.cpp" line="647"/>
+        <source>Reading the effect settings of %1…</source>
+        <translation>Die Effekteinstellungen von %1 werden gelesen…</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="648"/>
+        <source>The effect settings of %1 could not be read: %2. None are shown until a read succeeds; a profile can still be loaded.</source>
+        <translation>Die Effekteinstellungen von %1 konnten nicht gelesen werden: %2. Bis ein Lesen gelingt, werden keine angezeigt; ein Profil kann trotzdem geladen werden.</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="658"/>
+        <source>Reading the hardware settings of %1…</source>
+        <translation>Die Hardware-Einstellungen von %1 werden gelesen…</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="659"/>
+        <source>The hardware settings of %1 could not be read: %2. None are shown until a read succeeds.</source>
+        <translation>Die Hardware-Einstellungen von %1 konnten nicht gelesen werden: %2. Bis ein Lesen gelingt, werden keine angezeigt.</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="676"/>
         <source>the board</source>
         <translation>das Board</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="551"/>
+        <location filename="../ui/mainwindow.cpp" line="682"/>
         <source>Failed: %1</source>
         <translation>Fehlgeschlagen: %1</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="577"/>
+        <location filename="../ui/mainwindow.cpp" line="709"/>
         <source>Effect settings read from %1.</source>
         <translation>Effekteinstellungen von %1 gelesen.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="578"/>
+        <location filename="../ui/mainwindow.cpp" line="710"/>
         <source>Effect settings could not be read from %1: %2. Apply and Save stay disabled until a read succeeds.</source>
         <translation>Die Effekteinstellungen konnten nicht von %1 gelesen werden: %2. Übernehmen und Speichern bleiben deaktiviert, bis ein Lesen gelingt.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="588"/>
+        <location filename="../ui/mainwindow.cpp" line="721"/>
         <source>Hardware settings read from %1.</source>
         <translation>Hardwareeinstellungen von %1 gelesen.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="589"/>
+        <location filename="../ui/mainwindow.cpp" line="722"/>
         <source>Hardware settings could not be read from %1: %2. Apply and Save stay disabled until a read succeeds.</source>
         <translation>Die Hardwareeinstellungen konnten nicht von %1 gelesen werden: %2. Übernehmen und Speichern bleiben deaktiviert, bis ein Lesen gelingt.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="594"/>
+        <location filename="../ui/mainwindow.cpp" line="727"/>
         <source>Effect settings applied to the working memory of %1.</source>
         <translation>Effekteinstellungen in den Arbeitsspeicher von %1 übernommen.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="595"/>
+        <location filename="../ui/mainwindow.cpp" line="728"/>
         <source>Effect settings could not be applied to %1: %2.</source>
         <translation>Die Effekteinstellungen konnten nicht auf %1 übernommen werden: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="598"/>
+        <location filename="../ui/mainwindow.cpp" line="731"/>
         <source>Hardware settings applied to the working memory of %1.</source>
         <translation>Hardwareeinstellungen in den Arbeitsspeicher von %1 übernommen.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="599"/>
+        <location filename="../ui/mainwindow.cpp" line="732"/>
         <source>Hardware settings could not be applied to %1: %2.</source>
         <translation>Die Hardwareeinstellungen konnten nicht auf %1 übernommen werden: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="602"/>
+        <location filename="../ui/mainwindow.cpp" line="735"/>
         <source>Effect settings saved to the permanent memory of %1.</source>
         <translation>Effekteinstellungen im permanenten Speicher von %1 gespeichert.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="603"/>
+        <location filename="../ui/mainwindow.cpp" line="736"/>
         <source>Effect settings could not be saved to %1: %2.</source>
         <translation>Die Effekteinstellungen konnten nicht auf %1 gespeichert werden: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="605"/>
+        <location filename="../ui/mainwindow.cpp" line="738"/>
         <source>The effect settings</source>
         <translation>Die Effekteinstellungen</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="608"/>
+        <location filename="../ui/mainwindow.cpp" line="741"/>
         <source>Hardware settings saved to the permanent memory of %1.</source>
         <translation>Hardwareeinstellungen im permanenten Speicher von %1 gespeichert.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="609"/>
+        <location filename="../ui/mainwindow.cpp" line="742"/>
         <source>Hardware settings could not be saved to %1: %2.</source>
         <translation>Die Hardwareeinstellungen konnten nicht auf %1 gespeichert werden: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="611"/>
+        <location filename="../ui/mainwindow.cpp" line="744"/>
         <source>The hardware settings</source>
         <translation>Die Hardwareeinstellungen</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="615"/>
-        <source>%1 is rebooting; it will come back in the list in a few seconds.</source>
-        <translation>%1 startet neu und erscheint in wenigen Sekunden wieder in der Liste.</translation>
-    </message>
-    <message>
-        <location filename="../ui/mainwindow.cpp" line="616"/>
+        <location filename="../ui/mainwindow.cpp" line="750"/>
         <source>%1 could not be told to reboot: %2.</source>
         <translation>%1 konnte nicht zum Neustart aufgefordert werden: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="619"/>
+        <location filename="../ui/mainwindow.cpp" line="366"/>
         <source>%1 now waits for a firmware update and leaves the list.</source>
         <translation>%1 wartet jetzt auf ein Firmware-Update und verschwindet aus der Liste.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="620"/>
+        <location filename="../ui/mainwindow.cpp" line="747"/>
+        <source>%1 is rebooting; waiting for it to come back (at most %2 s)…</source>
+        <translation>%1 startet neu; es wird gewartet, bis es zurückkommt (höchstens %2 s)…</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="755"/>
+        <source>%1 was told to switch to DFU mode; waiting for it to leave the list…</source>
+        <translation>%1 wurde angewiesen, in den DFU-Modus zu wechseln; es wird gewartet, bis es die Liste verlässt…</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="757"/>
         <source>%1 could not be switched to DFU mode: %2.</source>
         <translation>%1 konnte nicht in den DFU-Modus versetzt werden: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="628"/>
+        <location filename="../ui/mainwindow.cpp" line="767"/>
         <source>Settings not saved</source>
         <translation>Einstellungen nicht gespeichert</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="629"/>
+        <location filename="../ui/mainwindow.cpp" line="768"/>
         <source>%1 may not be stored on %2: %3.
 
 The board may lose them when it is switched off. Check the connection and save again.</source>
@@ -2061,69 +2148,74 @@ The board may lose them when it is switched off. Check the connection and save a
 Das Board kann sie beim Ausschalten verlieren. Prüfen Sie die Verbindung und speichern Sie erneut.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="647"/>
-        <location filename="../ui/mainwindow.cpp" line="678"/>
-        <location filename="../ui/mainwindow.cpp" line="697"/>
+        <location filename="../ui/mainwindow.cpp" line="786"/>
+        <location filename="../ui/mainwindow.cpp" line="817"/>
+        <location filename="../ui/mainwindow.cpp" line="836"/>
         <source>Disabled</source>
         <translation>Deaktiviert</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="648"/>
+        <location filename="../ui/mainwindow.cpp" line="787"/>
         <source>Generic button</source>
         <translation>Allgemeiner Taster</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="649"/>
+        <location filename="../ui/mainwindow.cpp" line="788"/>
         <source>Analog</source>
         <translation>Analog</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="650"/>
+        <location filename="../ui/mainwindow.cpp" line="789"/>
         <source>SPI CS</source>
         <translation>SPI CS</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="651"/>
+        <location filename="../ui/mainwindow.cpp" line="790"/>
         <source>SPI SCK</source>
         <translation>SPI SCK</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="652"/>
+        <location filename="../ui/mainwindow.cpp" line="791"/>
         <source>SPI MISO</source>
         <translation>SPI MISO</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="653"/>
+        <location filename="../ui/mainwindow.cpp" line="792"/>
         <source>Enable effects switch</source>
         <translation>Schalter zum Aktivieren der Effekte</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="654"/>
+        <location filename="../ui/mainwindow.cpp" line="793"/>
         <source>Reset center button</source>
         <translation>Taster zum Zurücksetzen der Mitte</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="655"/>
+        <location filename="../ui/mainwindow.cpp" line="794"/>
         <source>Reboot button</source>
         <translation>Neustart-Taster</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="656"/>
+        <location filename="../ui/mainwindow.cpp" line="795"/>
         <source>Braking PWM</source>
         <translation>Brems-PWM</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="697"/>
+        <location filename="../ui/mainwindow.cpp" line="836"/>
         <source>Normal</source>
         <translation>Normal</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="697"/>
+        <location filename="../ui/mainwindow.cpp" line="836"/>
         <source>Inverted</source>
         <translation>Invertiert</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="945"/>
+        <location filename="../ui/mainwindow.cpp" line="1083"/>
+        <source>Nothing was saved: %1 left the list while the question was open.</source>
+        <translation>Nichts wurde gespeichert: %1 hat die Liste verlassen, während die Frage offen war.</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="1109"/>
         <source>Nothing was saved and %1 stays selected: the settings in the form cannot be sent as they are.</source>
         <translation>Es wurde nichts gespeichert und %1 bleibt ausgewählt: Die Einstellungen im Formular können so nicht gesendet werden.</translation>
     </message>
@@ -2131,6 +2223,11 @@ Das Board kann sie beim Ausschalten verlieren. Prüfen Sie die Verbindung und sp
         <location filename="../ui/changetracker.cpp" line="51"/>
         <source>Applied, not saved: lost when the board loses power</source>
         <translation>Angewendet, nicht gespeichert: geht verloren, wenn die Platine stromlos wird</translation>
+    </message>
+    <message>
+        <location filename="../ui/unreadgroupnotice.cpp" line="23"/>
+        <source>Read again</source>
+        <translation>Erneut lesen</translation>
     </message>
 </context>
 <context>
@@ -2347,13 +2444,13 @@ Trotzdem laden?</translation>
     <name>UnshowableValues</name>
     <message>
         <location filename="../ui/unshowablevalues.cpp" line="96"/>
-        <source>The value read, %1, cannot be shown here; %2 is sent if these settings are written.</source>
-        <translation>Der gelesene Wert %1 kann hier nicht angezeigt werden; werden diese Einstellungen geschrieben, wird %2 gesendet.</translation>
+        <source>The value read, %1, cannot be shown here and shows as %2. Unless you change this field, a write sends %1 back unchanged.</source>
+        <translation>Der gelesene Wert %1 kann hier nicht angezeigt werden und erscheint als %2. Solange Sie dieses Feld nicht ändern, sendet ein Schreiben %1 unverändert zurück.</translation>
     </message>
     <message>
-        <location filename="../ui/unshowablevalues.cpp" line="126"/>
-        <source>Some values read cannot be shown by this form. Writing these settings changes them (value read → value sent):</source>
-        <translation>Einige gelesene Werte kann dieses Formular nicht anzeigen. Werden diese Einstellungen geschrieben, ändern sie sich (gelesener Wert → gesendeter Wert):</translation>
+        <location filename="../ui/unshowablevalues.cpp" line="127"/>
+        <source>Some values read cannot be shown by this form. A write sends them back unchanged unless you change them (value read → value shown):</source>
+        <translation>Einige gelesene Werte kann dieses Formular nicht anzeigen. Ein Schreiben sendet sie unverändert zurück, solange Sie sie nicht ändern (gelesener Wert → angezeigter Wert):</translation>
     </message>
 </context>
 </TS>

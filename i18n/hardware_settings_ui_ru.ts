@@ -252,6 +252,20 @@ Go ahead without a backup?</source>
     </message>
 </context>
 <context>
+    <name>BoardLock</name>
+    <message>
+        <location filename="../device/boardlock.cpp" line="68"/>
+        <location filename="../device/boardlock.cpp" line="70"/>
+        <source>another program</source>
+        <translation>другая программа</translation>
+    </message>
+    <message>
+        <location filename="../device/boardlock.cpp" line="71"/>
+        <source>%1 (process %2)</source>
+        <translation>%1 (процесс %2)</translation>
+    </message>
+</context>
+<context>
     <name>BoardNotice</name>
     <message>
         <location filename="../ui/boardnotice.cpp" line="33"/>
@@ -277,104 +291,121 @@ Go ahead without a backup?</source>
 <context>
     <name>ChangeTracker</name>
     <message>
-        <location filename="../ui/changetracker.cpp" line="167"/>
+        <location filename="../ui/changetracker.cpp" line="175"/>
         <source>Effect settings</source>
         <translation>Настройки эффектов</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="167"/>
+        <location filename="../ui/changetracker.cpp" line="175"/>
         <source>Hardware settings</source>
         <translation>Настройки оборудования</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="175"/>
+        <location filename="../ui/changetracker.cpp" line="183"/>
         <source>%1: changes in the form that were not sent to the board</source>
         <translation>%1: изменения в форме, не отправленные на плату</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="178"/>
+        <location filename="../ui/changetracker.cpp" line="186"/>
+        <location filename="../ui/changetracker.cpp" line="243"/>
         <source>%1: applied to the board but not saved; lost when it loses power</source>
         <translation>%1: применены на плате, но не сохранены; пропадут при отключении её питания</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="186"/>
+        <location filename="../ui/changetracker.cpp" line="194"/>
         <source>Close Gravolt Setup? These settings of %1 would be lost:</source>
         <translation>Закрыть Gravolt Setup? Эти настройки устройства %1 будут потеряны:</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="187"/>
+        <location filename="../ui/changetracker.cpp" line="195"/>
         <source>Leave %1? These of its settings would be lost:</source>
         <translation>Перейти от устройства %1? Эти его настройки будут потеряны:</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="192"/>
-        <location filename="../ui/changetracker.cpp" line="206"/>
+        <location filename="../ui/changetracker.cpp" line="200"/>
+        <location filename="../ui/changetracker.cpp" line="214"/>
         <source>Unsaved settings</source>
         <translation>Несохранённые настройки</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="193"/>
+        <location filename="../ui/changetracker.cpp" line="201"/>
         <source>Save to board writes them to the board&apos;s permanent memory first, and goes on only if that succeeds.</source>
         <translation>«Сохранить на плату» сначала записывает их в постоянную память платы и продолжает, только если это удалось.</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="195"/>
+        <location filename="../ui/changetracker.cpp" line="203"/>
+        <location filename="../ui/changetracker.cpp" line="238"/>
         <source>Save to board</source>
         <translation>Сохранить на плату</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="196"/>
+        <location filename="../ui/changetracker.cpp" line="204"/>
         <source>Discard</source>
         <translation>Отбросить</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="207"/>
+        <location filename="../ui/changetracker.cpp" line="215"/>
         <source>%1 in the form hold changes that were not sent to the board. Reading the board&apos;s settings replaces them.</source>
         <translation>%1 в форме содержат изменения, не отправленные на плату. Чтение настроек платы заменит их.</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="210"/>
+        <location filename="../ui/changetracker.cpp" line="218"/>
         <source>Discard changes and read</source>
         <translation>Отбросить изменения и прочитать</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="218"/>
+        <location filename="../ui/changetracker.cpp" line="226"/>
         <source>Reboot controller</source>
         <translation>Перезагрузить контроллер</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="219"/>
+        <location filename="../ui/changetracker.cpp" line="227"/>
         <source>Rebooting %1 loses these settings:</source>
         <translation>При перезагрузке %1 будут потеряны эти настройки:</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="221"/>
+        <location filename="../ui/changetracker.cpp" line="229"/>
         <source>The board starts again with the settings of its permanent memory.</source>
         <translation>Плата запустится снова с настройками из постоянной памяти.</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="222"/>
+        <location filename="../ui/changetracker.cpp" line="230"/>
         <source>Reboot</source>
         <translation>Перезагрузить</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="228"/>
+        <location filename="../ui/changetracker.cpp" line="239"/>
+        <source>%1 stores every setting now in effect when it saves, not only those of this page. These settings, applied to try them, would be stored too:</source>
+        <translation>%1 при сохранении записывает все действующие сейчас настройки, а не только настройки этой страницы. Эти настройки, применённые для пробы, тоже будут сохранены:</translation>
+    </message>
+    <message>
+        <location filename="../ui/changetracker.cpp" line="245"/>
+        <source>To keep them out of the permanent memory, reboot the board first: it then drops them.</source>
+        <translation>Чтобы они не попали в постоянную память, сначала перезагрузите плату: тогда она их сбросит.</translation>
+    </message>
+    <message>
+        <location filename="../ui/changetracker.cpp" line="247"/>
+        <source>Save both</source>
+        <translation>Сохранить обе</translation>
+    </message>
+    <message>
+        <location filename="../ui/changetracker.cpp" line="253"/>
         <source>DFU mode is the board&apos;s firmware-update mode: it stops working as a controller and waits for new firmware from a DFU flashing tool. It leaves the device list until its firmware is flashed or it is power-cycled. Changes that were not sent and settings that were applied but not saved are lost.</source>
         <translation>Режим DFU — это режим обновления прошивки платы: она перестаёт работать как контроллер и ждёт новую прошивку от программы прошивки DFU. Плата пропадёт из списка устройств, пока её не прошьют или не выключат и снова включат питание. Неотправленные изменения и применённые, но не сохранённые настройки будут потеряны.</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="234"/>
+        <location filename="../ui/changetracker.cpp" line="259"/>
         <source>Lost now:</source>
         <translation>Будет потеряно сейчас:</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="237"/>
-        <location filename="../ui/changetracker.cpp" line="239"/>
+        <location filename="../ui/changetracker.cpp" line="262"/>
+        <location filename="../ui/changetracker.cpp" line="264"/>
         <source>Switch to DFU mode</source>
         <translation>Перейти в режим DFU</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="238"/>
+        <location filename="../ui/changetracker.cpp" line="263"/>
         <source>Switch %1 to DFU mode?</source>
         <translation>Перевести %1 в режим DFU?</translation>
     </message>
@@ -831,7 +862,7 @@ Go ahead without a backup?</source>
     </message>
     <message>
         <location filename="../ui/fulleffectsettingswidget.ui" line="88"/>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="467"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="486"/>
         <source>Delete</source>
         <translation>Удалить</translation>
     </message>
@@ -924,142 +955,142 @@ Go ahead without a backup?</source>
         <translation>Уровень периодических усилий DirectX (%)</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="41"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="43"/>
         <source>Type a name for the profile first.</source>
         <translation>Сначала введите имя профиля.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="43"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="45"/>
         <source>A profile name may not start with a dot.</source>
         <translation>Имя профиля не может начинаться с точки.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="46"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="48"/>
         <source>A profile name may not contain / or \ or control characters such as a line break or a tab.</source>
         <translation>Имя профиля не может содержать / или \, а также управляющие символы, например перевод строки или табуляцию.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="159"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="161"/>
         <source>Import...</source>
         <translation>Импорт...</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="161"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="163"/>
         <source>Store an effect profile file as a profile</source>
         <translation>Сохранить файл профиля эффектов как профиль</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="162"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="164"/>
         <source>Export...</source>
         <translation>Экспорт...</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="164"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="166"/>
         <source>Write the effect settings of the form to a profile file</source>
         <translation>Записать настройки эффектов из формы в файл профиля</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="395"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="414"/>
         <source>Effect profiles</source>
         <translation>Профили эффектов</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="406"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="425"/>
         <source>The effect profile was not saved. %1</source>
         <translation>Профиль эффектов не сохранён. %1</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="413"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="432"/>
         <source>An effect profile named “%1” exists. Replace it with the settings in the form?</source>
         <translation>Профиль эффектов «%1» уже существует. Заменить его настройками из формы?</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="416"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="435"/>
         <source>Replace</source>
         <translation>Заменить</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="417"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="436"/>
         <source>The effect profile “%1” was left as it was.</source>
         <translation>Профиль эффектов «%1» оставлен без изменений.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="435"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="454"/>
         <source>the folder %1 cannot be created</source>
         <translation>не удаётся создать папку %1</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="439"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="458"/>
         <source>Effect profile “%1” saved.</source>
         <translation>Профиль эффектов «%1» сохранён.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="441"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="460"/>
         <source>The effect profile “%1” could not be saved: %2</source>
         <translation>Не удалось сохранить профиль эффектов «%1»: %2</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="453"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="472"/>
         <source>No effect profile was deleted. %1</source>
         <translation>Ни один профиль эффектов не удалён. %1</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="459"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="478"/>
         <source>There is no effect profile named “%1”.</source>
         <translation>Профиля эффектов «%1» нет.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="464"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="483"/>
         <source>Delete the effect profile “%1”? Its file is removed from this computer; the form keeps what it shows.</source>
         <translation>Удалить профиль эффектов «%1»? Его файл будет удалён с этого компьютера; форма сохранит то, что в ней показано.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="468"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="487"/>
         <source>The effect profile “%1” was kept.</source>
         <translation>Профиль эффектов «%1» сохранён без изменений.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="474"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="493"/>
         <source>Effect profile “%1” deleted.</source>
         <translation>Профиль эффектов «%1» удалён.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="476"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="495"/>
         <source>The effect profile “%1” could not be deleted: %2</source>
         <translation>Не удалось удалить профиль эффектов «%1»: %2</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="493"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="512"/>
         <source>“%1” was not loaded: the file cannot be read.</source>
         <translation>«%1» не загружен: файл не удаётся прочитать.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="494"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="513"/>
         <source>“%1” was not loaded: it is not a regular file.</source>
         <translation>«%1» не загружен: это не обычный файл.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="503"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="522"/>
         <source>“%1” was not loaded: an effect profile holds exactly %2 bytes.</source>
         <translation>«%1» не загружен: профиль эффектов занимает ровно %2 байт.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="512"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="531"/>
         <source>The effect settings in the form hold changes that were not sent to the board. Load the profile “%1” and discard them?</source>
         <translation>В настройках эффектов в форме есть изменения, не отправленные на плату. Загрузить профиль «%1» и отбросить их?</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="515"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="534"/>
         <source>Discard changes and load</source>
         <translation>Отбросить изменения и загрузить</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="516"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="535"/>
         <source>The effect profile “%1” was not loaded; the form keeps your changes.</source>
         <translation>Профиль эффектов «%1» не загружен; ваши изменения в форме сохранены.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="530"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="549"/>
         <source>Profile &quot;%1&quot; loaded into the form; Apply or Save sends it to the board.</source>
         <translation>Профиль «%1» загружен в форму; «Применить» или «Сохранить» отправит его на плату.</translation>
     </message>
@@ -1427,7 +1458,7 @@ Go ahead without a backup?</source>
     <name>MainWindow</name>
     <message>
         <location filename="../ui/mainwindow.ui" line="27"/>
-        <location filename="../ui/mainwindow.cpp" line="278"/>
+        <location filename="../ui/mainwindow.cpp" line="306"/>
         <source>No compatible devices connected</source>
         <translation>Совместимые устройства не подключены</translation>
     </message>
@@ -1917,142 +1948,198 @@ Go ahead without a backup?</source>
         <translation>Перезагрузить контроллер</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="101"/>
+        <location filename="../ui/mainwindow.cpp" line="104"/>
         <source>Live input</source>
         <translation>Входы в реальном времени</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="280"/>
+        <location filename="../ui/mainwindow.cpp" line="308"/>
         <source>Select compatible device (</source>
         <translation>Выберите совместимое устройство (подключено: </translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="282"/>
+        <location filename="../ui/mainwindow.cpp" line="310"/>
         <source> connected)</source>
         <translation>)</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="340"/>
+        <location filename="../ui/mainwindow.cpp" line="344"/>
+        <source>%1 is back after %2 s.</source>
+        <translation>%1 снова на связи через %2 с.</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="355"/>
+        <source>%1 is back after %2 s; its settings were read again.</source>
+        <translation>%1 снова на связи через %2 с; её настройки прочитаны заново.</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="358"/>
+        <source>%1 is back after %2 s, but its settings could not all be read; the pages say which.</source>
+        <translation>%1 снова на связи через %2 с, но не все её настройки удалось прочитать; какие именно, указано на страницах.</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="371"/>
+        <source>%1 did not restart: it kept answering for %2 s.</source>
+        <translation>%1 не перезапустилась: она продолжала отвечать %2 с.</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="372"/>
+        <source>%1 did not switch to DFU mode: it still answers as a controller.</source>
+        <translation>%1 не перешла в режим DFU: она по-прежнему отвечает как контроллер.</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="376"/>
+        <source>%1 did not come back within %2 s. Check its cable and power, and whether it waits in DFU mode.</source>
+        <translation>%1 не вернулась в течение %2 с. Проверьте кабель и питание, а также не ждёт ли она в режиме DFU.</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="421"/>
         <source>OK</source>
         <translation>ОК</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="341"/>
+        <location filename="../ui/mainwindow.cpp" line="422"/>
+        <location filename="../ui/widgethelpers.cpp" line="67"/>
         <source>Cancel</source>
         <translation>Отмена</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="342"/>
+        <location filename="../ui/mainwindow.cpp" line="423"/>
         <source>Latest version</source>
         <translation>Последняя версия</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="545"/>
+        <location filename="../ui/mainwindow.cpp" line="647"/>
+        <source>Reading the effect settings of %1…</source>
+        <translation>Чтение настроек эффектов %1…</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="648"/>
+        <source>The effect settings of %1 could not be read: %2. None are shown until a read succeeds; a profile can still be loaded.</source>
+        <translation>Не удалось прочитать настройки эффектов %1: %2. Пока чтение не удастся, они не показываются; профиль загрузить всё же можно.</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="658"/>
+        <source>Reading the hardware settings of %1…</source>
+        <translation>Чтение аппаратных настроек %1…</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="659"/>
+        <source>The hardware settings of %1 could not be read: %2. None are shown until a read succeeds.</source>
+        <translation>Не удалось прочитать аппаратные настройки %1: %2. Пока чтение не удастся, они не показываются.</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="676"/>
         <source>the board</source>
         <translation>плата</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="551"/>
+        <location filename="../ui/mainwindow.cpp" line="682"/>
         <source>Failed: %1</source>
         <translation>Ошибка: %1</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="577"/>
+        <location filename="../ui/mainwindow.cpp" line="709"/>
         <source>Effect settings read from %1.</source>
         <translation>Настройки эффектов прочитаны с %1.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="578"/>
+        <location filename="../ui/mainwindow.cpp" line="710"/>
         <source>Effect settings could not be read from %1: %2. Apply and Save stay disabled until a read succeeds.</source>
         <translation>Не удалось прочитать настройки эффектов с %1: %2. «Применить» и «Сохранить» недоступны, пока чтение не удастся.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="588"/>
+        <location filename="../ui/mainwindow.cpp" line="721"/>
         <source>Hardware settings read from %1.</source>
         <translation>Настройки оборудования прочитаны с %1.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="589"/>
+        <location filename="../ui/mainwindow.cpp" line="722"/>
         <source>Hardware settings could not be read from %1: %2. Apply and Save stay disabled until a read succeeds.</source>
         <translation>Не удалось прочитать настройки оборудования с %1: %2. «Применить» и «Сохранить» недоступны, пока чтение не удастся.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="594"/>
+        <location filename="../ui/mainwindow.cpp" line="727"/>
         <source>Effect settings applied to the working memory of %1.</source>
         <translation>Настройки эффектов применены в рабочей памяти %1.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="595"/>
+        <location filename="../ui/mainwindow.cpp" line="728"/>
         <source>Effect settings could not be applied to %1: %2.</source>
         <translation>Не удалось применить настройки эффектов на %1: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="598"/>
+        <location filename="../ui/mainwindow.cpp" line="731"/>
         <source>Hardware settings applied to the working memory of %1.</source>
         <translation>Настройки оборудования применены в рабочей памяти %1.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="599"/>
+        <location filename="../ui/mainwindow.cpp" line="732"/>
         <source>Hardware settings could not be applied to %1: %2.</source>
         <translation>Не удалось применить настройки оборудования на %1: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="602"/>
+        <location filename="../ui/mainwindow.cpp" line="735"/>
         <source>Effect settings saved to the permanent memory of %1.</source>
         <translation>Настройки эффектов сохранены в постоянной памяти %1.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="603"/>
+        <location filename="../ui/mainwindow.cpp" line="736"/>
         <source>Effect settings could not be saved to %1: %2.</source>
         <translation>Не удалось сохранить настройки эффектов на %1: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="605"/>
+        <location filename="../ui/mainwindow.cpp" line="738"/>
         <source>The effect settings</source>
         <translation>Настройки эффектов</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="608"/>
+        <location filename="../ui/mainwindow.cpp" line="741"/>
         <source>Hardware settings saved to the permanent memory of %1.</source>
         <translation>Настройки оборудования сохранены в постоянной памяти %1.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="609"/>
+        <location filename="../ui/mainwindow.cpp" line="742"/>
         <source>Hardware settings could not be saved to %1: %2.</source>
         <translation>Не удалось сохранить настройки оборудования на %1: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="611"/>
+        <location filename="../ui/mainwindow.cpp" line="744"/>
         <source>The hardware settings</source>
         <translation>Настройки оборудования</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="615"/>
-        <source>%1 is rebooting; it will come back in the list in a few seconds.</source>
-        <translation>%1 перезагружается и через несколько секунд снова появится в списке.</translation>
-    </message>
-    <message>
-        <location filename="../ui/mainwindow.cpp" line="616"/>
+        <location filename="../ui/mainwindow.cpp" line="750"/>
         <source>%1 could not be told to reboot: %2.</source>
         <translation>Не удалось отправить %1 команду перезагрузки: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="619"/>
+        <location filename="../ui/mainwindow.cpp" line="366"/>
         <source>%1 now waits for a firmware update and leaves the list.</source>
         <translation>%1 теперь ожидает обновления прошивки и исчезает из списка.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="620"/>
+        <location filename="../ui/mainwindow.cpp" line="747"/>
+        <source>%1 is rebooting; waiting for it to come back (at most %2 s)…</source>
+        <translation>%1 перезагружается; ожидание её возвращения (не более %2 с)…</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="755"/>
+        <source>%1 was told to switch to DFU mode; waiting for it to leave the list…</source>
+        <translation>%1 получила команду перейти в режим DFU; ожидание, пока она исчезнет из списка…</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="757"/>
         <source>%1 could not be switched to DFU mode: %2.</source>
         <translation>Не удалось перевести %1 в режим DFU: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="628"/>
+        <location filename="../ui/mainwindow.cpp" line="767"/>
         <source>Settings not saved</source>
         <translation>Настройки не сохранены</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="629"/>
+        <location filename="../ui/mainwindow.cpp" line="768"/>
         <source>%1 may not be stored on %2: %3.
 
 The board may lose them when it is switched off. Check the connection and save again.</source>
@@ -2061,69 +2148,74 @@ The board may lose them when it is switched off. Check the connection and save a
 Плата может потерять их при выключении. Проверьте подключение и сохраните ещё раз.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="647"/>
-        <location filename="../ui/mainwindow.cpp" line="678"/>
-        <location filename="../ui/mainwindow.cpp" line="697"/>
+        <location filename="../ui/mainwindow.cpp" line="786"/>
+        <location filename="../ui/mainwindow.cpp" line="817"/>
+        <location filename="../ui/mainwindow.cpp" line="836"/>
         <source>Disabled</source>
         <translation>Отключено</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="648"/>
+        <location filename="../ui/mainwindow.cpp" line="787"/>
         <source>Generic button</source>
         <translation>Обычная кнопка</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="649"/>
+        <location filename="../ui/mainwindow.cpp" line="788"/>
         <source>Analog</source>
         <translation>Аналоговый вход</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="650"/>
+        <location filename="../ui/mainwindow.cpp" line="789"/>
         <source>SPI CS</source>
         <translation>SPI CS</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="651"/>
+        <location filename="../ui/mainwindow.cpp" line="790"/>
         <source>SPI SCK</source>
         <translation>SPI SCK</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="652"/>
+        <location filename="../ui/mainwindow.cpp" line="791"/>
         <source>SPI MISO</source>
         <translation>SPI MISO</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="653"/>
+        <location filename="../ui/mainwindow.cpp" line="792"/>
         <source>Enable effects switch</source>
         <translation>Переключатель включения эффектов</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="654"/>
+        <location filename="../ui/mainwindow.cpp" line="793"/>
         <source>Reset center button</source>
         <translation>Кнопка сброса центра</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="655"/>
+        <location filename="../ui/mainwindow.cpp" line="794"/>
         <source>Reboot button</source>
         <translation>Кнопка перезагрузки</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="656"/>
+        <location filename="../ui/mainwindow.cpp" line="795"/>
         <source>Braking PWM</source>
         <translation>ШИМ торможения</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="697"/>
+        <location filename="../ui/mainwindow.cpp" line="836"/>
         <source>Normal</source>
         <translation>Обычный</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="697"/>
+        <location filename="../ui/mainwindow.cpp" line="836"/>
         <source>Inverted</source>
         <translation>Инвертированный</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="945"/>
+        <location filename="../ui/mainwindow.cpp" line="1083"/>
+        <source>Nothing was saved: %1 left the list while the question was open.</source>
+        <translation>Ничего не сохранено: %1 исчезла из списка, пока вопрос был открыт.</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="1109"/>
         <source>Nothing was saved and %1 stays selected: the settings in the form cannot be sent as they are.</source>
         <translation>Ничего не сохранено, и %1 остаётся выбранным: настройки в форме нельзя отправить в таком виде.</translation>
     </message>
@@ -2131,6 +2223,11 @@ The board may lose them when it is switched off. Check the connection and save a
         <location filename="../ui/changetracker.cpp" line="51"/>
         <source>Applied, not saved: lost when the board loses power</source>
         <translation>Применено, но не сохранено: пропадёт при отключении питания платы</translation>
+    </message>
+    <message>
+        <location filename="../ui/unreadgroupnotice.cpp" line="23"/>
+        <source>Read again</source>
+        <translation>Прочитать снова</translation>
     </message>
 </context>
 <context>
@@ -2347,13 +2444,13 @@ Load it anyway?</source>
     <name>UnshowableValues</name>
     <message>
         <location filename="../ui/unshowablevalues.cpp" line="96"/>
-        <source>The value read, %1, cannot be shown here; %2 is sent if these settings are written.</source>
-        <translation>Прочитанное значение %1 здесь не может быть показано; при записи этих настроек будет отправлено %2.</translation>
+        <source>The value read, %1, cannot be shown here and shows as %2. Unless you change this field, a write sends %1 back unchanged.</source>
+        <translation>Прочитанное значение %1 здесь показать нельзя, оно отображается как %2. Если вы не измените это поле, при записи будет отправлено исходное %1.</translation>
     </message>
     <message>
-        <location filename="../ui/unshowablevalues.cpp" line="126"/>
-        <source>Some values read cannot be shown by this form. Writing these settings changes them (value read → value sent):</source>
-        <translation>Некоторые прочитанные значения эта форма показать не может. При записи этих настроек они изменятся (прочитанное значение → отправляемое значение):</translation>
+        <location filename="../ui/unshowablevalues.cpp" line="127"/>
+        <source>Some values read cannot be shown by this form. A write sends them back unchanged unless you change them (value read → value shown):</source>
+        <translation>Некоторые прочитанные значения эта форма показать не может. При записи они отправляются без изменений, если вы их не измените (прочитанное значение → показанное значение):</translation>
     </message>
 </context>
 </TS>

@@ -546,3 +546,42 @@ QStringList recordFieldOrder()
     names.append(QLatin1String(AXIS_KEY));
     return names;
 }
+
+namespace {
+
+template <std::size_t N, std::size_t M>
+QList<RecordFieldSpan> valueFieldSpans(const FieldSpec (&fields)[N], std::size_t axisOffset,
+                                       const FieldSpec (&axisFields)[M], std::size_t axisSize,
+                                       int axisCount)
+{
+    QList<RecordFieldSpan> spans;
+    const auto add = [&spans](const FieldSpec &field, std::size_t base) {
+        if (field.kind == FieldKind::Reserved)
+            return;
+        const int count = field.count == SCALAR ? 1 : field.count;
+        const std::size_t size = elementSize(field.kind);
+        for (int i = 0; i < count; ++i)
+            spans.append({int(base + field.offset + std::size_t(i) * size), int(size)});
+    };
+    for (const FieldSpec &field : fields)
+        add(field, 0);
+    for (int axis = 0; axis < axisCount; ++axis)
+        for (const FieldSpec &field : axisFields)
+            add(field, axisOffset + std::size_t(axis) * axisSize);
+    return spans;
+}
+
+}  // namespace
+
+QList<RecordFieldSpan> effectSettingsFieldSpans()
+{
+    return valueFieldSpans(EFFECT_FIELDS, offsetof(EffectSettingsTypeDef, axis), EFFECT_AXIS_FIELDS,
+                           sizeof(EffectAxisSettingsTypeDef), EFFECT_AXIS_COUNT);
+}
+
+QList<RecordFieldSpan> hardwareSettingsFieldSpans()
+{
+    return valueFieldSpans(HARDWARE_FIELDS, offsetof(HardwareSettingsTypeDef, axis),
+                           HARDWARE_AXIS_FIELDS, sizeof(HardwareAxisSettingsTypeDef),
+                           HARDWARE_AXIS_COUNT);
+}

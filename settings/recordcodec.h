@@ -4,6 +4,7 @@
 #include "settings/hardwaresettings.h"
 
 #include <QJsonObject>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -34,3 +35,15 @@ bool decodeHardwareSettings(const QJsonObject &object, HardwareSettingsTypeDef &
 // record's own fields, then its axis block's, "axis" last), for writers that
 // keep a file in record order.
 QStringList recordFieldOrder();
+
+// One element of a value field of a record: its byte offset and width.
+// Reserved areas have none.
+struct RecordFieldSpan {
+    int offset;
+    int size;
+};
+
+// Every element of every value field (each array element, each axis block's
+// field) in record order.
+QList<RecordFieldSpan> effectSettingsFieldSpans();
+QList<RecordFieldSpan> hardwareSettingsFieldSpans();

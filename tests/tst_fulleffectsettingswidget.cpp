@@ -527,7 +527,11 @@ private slots:
         widget->setEffectSettings(effectRecordFromBytes(bytes));
 
         QCOMPARE(box->isChecked(), checked);
-        QCOMPARE(widget->getEffectSettings().invert_constant_force, int8_t(checked ? 1 : -1));
+        // Left alone, the board's byte goes back as it came; once the box is
+        // used, it writes one of its two values.
+        QCOMPARE(widget->getEffectSettings().invert_constant_force, int8_t(received));
+        box->toggle();
+        QCOMPARE(widget->getEffectSettings().invert_constant_force, int8_t(checked ? -1 : 1));
     }
 
     void mirroredPairs_data()

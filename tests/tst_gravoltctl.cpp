@@ -1,6 +1,7 @@
 // gravoltctl as a shell sees it: gravoltctl-demo run as a process against
 // simulated boards kept in a state file, so that each command is a fresh
 // process that finds what the previous one left on the board.
+#include "device/boardlock.h"
 #include "settings/boardbackup.h"
 #include "settings/profileorigins.h"
 #include "support/devicetestsupport.h"
@@ -397,6 +398,35 @@ private slots:
         QCOMPARE(r.status, 2);
         QVERIFY2(r.err.contains("standard output"), r.err.constData());
         QCOMPARE(run(QStringLiteral("joystick"), arguments).status, 0);
+    }
+
+    // The window and a launcher's gravoltctl on one board: while another
+    // process of the program holds the board, a write waits, then gives up
+    // naming the holder and leaves the board as it was; once free it goes.
+    void waitsForTheProgramHoldingTheBoard()
+    {
+        const QString boards = QStringLiteral("joystick");
+        writeFile(dataDir + QStringLiteral("/device_effects_profiles/Rally"),
+                  devicetest::bytesOf(devicetest::patternRecord<EffectSettingsTypeDef>(5)));
+        const QStringList apply = {QStringLiteral("--data-dir"), dataDir,
+                                   QStringLiteral("apply-profile"), QStringLiteral("Rally")};
+        QCOMPARE(run(boards, {QStringLiteral("list")}).status, 0);
+        const QByteArray before = fileBytes(statePath);
+
+        BoardLock held(BOARD_VENDOR_ID, BOARD_PRODUCT_ID_JOYSTICK);
+        QCOMPARE(held.tryLock(0), BoardLock::Result::Locked);
+        const Result refused = run(boards, apply);
+        QCOMPARE(refused.status, 1);
+        const QByteArray holder = QStringLiteral("%1 (process %2)")
+                                      .arg(QCoreApplication::applicationName())
+                                      .arg(QCoreApplication::applicationPid())
+                                      .toUtf8();
+        QVERIFY2(refused.err.contains(holder), refused.err.constData());
+        QCOMPARE(fileBytes(statePath), before);
+
+        held.unlock();
+        QCOMPARE(run(boards, apply).status, 0);
+        QVERIFY(fileBytes(statePath) != before);
     }
 
     void helpNeedsNoDisplay()

@@ -289,8 +289,9 @@ private slots:
         QTest::newRow("disabled") << 0 << 0 << false << 0;
         QTest::newRow("shift registers") << 1 << 1 << true << 1;
         QTest::newRow("last grip") << 8 << 8 << true << 8;
-        QTest::newRow("unknown code 9") << 9 << -1 << true << 0xFF;
-        QTest::newRow("unknown code 200") << 200 << -1 << true << 0xFF;
+        // A code with no row goes back as the board reported it.
+        QTest::newRow("unknown code 9") << 9 << -1 << true << 9;
+        QTest::newRow("unknown code 200") << 200 << -1 << true << 200;
     }
 
     void spiRecommendations()
@@ -365,17 +366,18 @@ private slots:
                 QCOMPARE(control<QSpinBox>(QString::fromLatin1(name).arg(axis))->value(),
                          shownPercent);
         }
+        // Untouched, a value beyond its control goes back as read.
         const auto sent = recordFrom<HardwareSettingsTypeDef>(apply());
         for (int i = 0; i < ANALOG_AXIS_COUNT; ++i) {
-            QCOMPARE(int(sent.analog_lower_dead_zone[i]), shownDeadZone);
-            QCOMPARE(int(sent.analog_upper_dead_zone[i]), shownDeadZone);
-            QCOMPARE(int(sent.analog_smoothing[i]), shownPercent);
-            QCOMPARE(int(sent.analog_button_low[i]), shownPercent);
-            QCOMPARE(int(sent.analog_button_high[i]), shownPercent);
+            QCOMPARE(int(sent.analog_lower_dead_zone[i]), deadZone);
+            QCOMPARE(int(sent.analog_upper_dead_zone[i]), deadZone);
+            QCOMPARE(int(sent.analog_smoothing[i]), percent);
+            QCOMPARE(int(sent.analog_button_low[i]), percent);
+            QCOMPARE(int(sent.analog_button_high[i]), percent);
         }
     }
 
-    void unknownCodesGoBackAsFF()
+    void unknownCodesGoBackAsRead()
     {
         HardwareSettingsTypeDef hardware = randomRecord(5);
         hardware.gpio_mode[0] = 10;
@@ -386,9 +388,9 @@ private slots:
         QCOMPARE(control<QComboBox>(QStringLiteral("buttonMode_32"))->currentIndex(), -1);
         QVERIFY(control<QCheckBox>(QStringLiteral("analogAxisInvert_2"))->isChecked());
         const auto sent = recordFrom<HardwareSettingsTypeDef>(apply());
-        QCOMPARE(sent.gpio_mode[0], uint8_t(0xFF));
-        QCOMPARE(sent.button_mode[31], uint8_t(0xFF));
-        QCOMPARE(sent.analog_invert[1], uint8_t(1));
+        QCOMPARE(sent.gpio_mode[0], uint8_t(10));
+        QCOMPARE(sent.button_mode[31], uint8_t(3));
+        QCOMPARE(sent.analog_invert[1], uint8_t(0x80));
     }
 
     void readThenWriteBackIsFaithful_data()

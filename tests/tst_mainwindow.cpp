@@ -842,16 +842,21 @@ private slots:
     {
         QTest::addColumn<QString>("buttonName");
         QTest::addColumn<int>("command");
-        QTest::newRow("reboot") << QStringLiteral("reboot_button") << int(COMMAND_REBOOT);
-        QTest::newRow("DFU") << QStringLiteral("dfu_mode_button") << int(COMMAND_SWITCH_TO_DFU);
+        QTest::addColumn<int>("offBusMs");  // how long a rebooted board stays away
+        QTest::newRow("reboot") << QStringLiteral("reboot_button") << int(COMMAND_REBOOT) << 60000;
+        QTest::newRow("reboot, board back")
+            << QStringLiteral("reboot_button") << int(COMMAND_REBOOT) << 1500;
+        QTest::newRow("DFU") << QStringLiteral("dfu_mode_button") << int(COMMAND_SWITCH_TO_DFU)
+                             << 60000;
     }
 
     void rebootAndDfu()
     {
         QFETCH(QString, buttonName);
         QFETCH(int, command);
+        QFETCH(int, offBusMs);
         SimulatedBoard joystick(JOYSTICK_PID, DEVICE_TYPE_JOYSTICK);
-        joystick.setRebootDuration(std::chrono::seconds(60));
+        joystick.setRebootDuration(std::chrono::milliseconds(offBusMs));
         Bus::plug(joystick);
         openWindow();
         QVERIFY(waitForBoardCount(1));
@@ -870,9 +875,27 @@ private slots:
         QCOMPARE(joystick.rebootCount(), command == COMMAND_REBOOT ? 1 : 0);
         QCOMPARE(joystick.inDfuMode(), command == COMMAND_SWITCH_TO_DFU);
 
+        auto *status = window->findChild<QLabel *>(QStringLiteral("operation_status_label"));
+        if (offBusMs < 60000) {
+            // Back on its port: picked and read again, and the time it took told.
+            QTRY_VERIFY_WITH_TIMEOUT(status->text().contains(QLatin1String("is back after")),
+                                     10000);
+            QVERIFY2(status->text().contains(QLatin1String("read again")),
+                     qPrintable(status->text()));
+            QCOMPARE(window->currentDevice(), JOYSTICK_PID);
+            int reads = 0;
+            for (const Transfer &t : Bus::transfersFor(JOYSTICK_PID))
+                reads += t.reportId() == REPORT_ID_EFFECT_SETTINGS ||
+                         t.reportId() == REPORT_ID_HARDWARE_SETTINGS;
+            QCOMPARE(reads, 2);
+            return;
+        }
         QVERIFY(waitForBoardCount(0));
         QVERIFY(!anyPageVisible());
         QVERIFY(bottomButtonsHidden());
+        // A board sent to DFU mode succeeds once it has left the list.
+        if (command == COMMAND_SWITCH_TO_DFU)
+            QTRY_VERIFY(status->text().contains(QLatin1String("waits for a firmware update")));
     }
 
     void writeButtonsNeedARead_data()

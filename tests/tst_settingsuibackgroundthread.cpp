@@ -276,6 +276,39 @@ private slots:
         QCOMPARE(Bus::openHandleCount(), 1);
     }
 
+    // One missed answer is no unplug: the board stays listed, open, with
+    // its information; a second miss in a row, or a board gone, ends it.
+    void scanToleratesOneMissedAnswer_data()
+    {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<bool>("listedAfterFirst");
+        QTest::addColumn<bool>("listedAfterSecond");
+        QTest::newRow("one answer missed") << "miss 1" << true << true;
+        QTest::newRow("two answers missed") << "miss 2" << true << false;
+        QTest::newRow("unplugged") << "unplug" << false << false;
+    }
+
+    void scanToleratesOneMissedAnswer()
+    {
+        QFETCH(QString, fault);
+        QFETCH(bool, listedAfterFirst);
+        QFETCH(bool, listedAfterSecond);
+        SimulatedBoard board(JOYSTICK_PID, DEVICE_TYPE_JOYSTICK, 240719);
+        Bus::plug(board);
+        scan();
+        if (fault == "unplug")
+            Bus::unplug(board);
+        else
+            board.failNextTransfers(fault == "miss 1" ? 1 : 2);
+        scan();
+        QCOMPARE(recorder->last().contains(JOYSTICK_PID), listedAfterFirst);
+        if (listedAfterFirst)
+            QCOMPARE(uint32_t(recorder->last().value(JOYSTICK_PID).firmwareVersion), 240719u);
+        scan();
+        QCOMPARE(recorder->last().contains(JOYSTICK_PID), listedAfterSecond);
+        QCOMPARE(Bus::openHandleCount(), listedAfterSecond ? 1 : 0);
+    }
+
     void operationSequences_data()
     {
         QTest::addColumn<Operation>("operation");
@@ -596,6 +629,10 @@ private slots:
             << 0 << -1 << repeated("W11", 10) + "R24" + "W02" + "R24";
         QTest::newRow("reboot") << Operation::Reboot << "" << int(DeviceOperation::Reboot) << ok
                                 << 0 << -1 << QStringList{"W01"};
+        // Gone before it took the command: no sign that it switched.
+        QTest::newRow("dfu, board gone a moment before")
+            << Operation::Dfu << "unplugged" << int(DeviceOperation::SwitchToDfu)
+            << int(OutcomeStatus::BoardLeft) << 0 << -1 << QStringList{"W03!"};
         QTest::newRow("dfu, no board")
             << Operation::Dfu << "absent" << int(DeviceOperation::SwitchToDfu)
             << int(OutcomeStatus::NoSuchBoard) << 0 << -1 << QStringList{};

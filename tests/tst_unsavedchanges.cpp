@@ -356,6 +356,128 @@ private slots:
         QCOMPARE(conversation(JOYSTICK_PID).count(COMMAND_STORE_PERMANENTLY), 2);
         QTRY_COMPARE(window->currentDevice(), WHEEL_PID);
     }
+
+    // The board's store command keeps everything in effect: a Save of one
+    // group while the other is applied but unsaved asks first, and once it
+    // went through both groups count as saved.
+    void aSaveStoresEverythingInEffect_data()
+    {
+        QTest::addColumn<QString>("applied");  // none, effects, hardware
+        QTest::addColumn<QString>("saved");
+        QTest::addColumn<bool>("agree");
+        QTest::addColumn<bool>("asked");
+        QTest::newRow("hardware tried, effects saved") << "hardware"
+                                                       << "effects" << true << true;
+        QTest::newRow("hardware tried, effects save cancelled") << "hardware"
+                                                                << "effects" << false << true;
+        QTest::newRow("effects tried, hardware saved") << "effects"
+                                                       << "hardware" << true << true;
+        QTest::newRow("hardware tried, hardware saved") << "hardware"
+                                                        << "hardware" << false << false;
+        QTest::newRow("nothing tried") << "none"
+                                       << "effects" << false << false;
+    }
+
+    void aSaveStoresEverythingInEffect()
+    {
+        QFETCH(QString, applied);
+        QFETCH(QString, saved);
+        QFETCH(bool, agree);
+        QFETCH(bool, asked);
+        openOnJoystick();
+        const auto notice = [this](const char *name) {
+            return !find<QLabel>(QString::fromLatin1(name))->isHidden();
+        };
+        const char *effectsNotice = "effects_applied_not_saved_notice";
+        const char *hardwareNotice = "hardware_applied_not_saved_notice_3";
+        if (applied == "effects") {
+            editEffects();
+            button(QStringLiteral("apply_effect_settings_button"))->click();
+            QTRY_VERIFY_WITH_TIMEOUT(notice(effectsNotice), REPORT_TIMEOUT_MS);
+        } else if (applied == "hardware") {
+            editGpio();
+            button(QStringLiteral("apply_hardware_settings_button_2"))->click();
+            QTRY_VERIFY_WITH_TIMEOUT(notice(hardwareNotice), REPORT_TIMEOUT_MS);
+        }
+        const QByteArray appliedHardware = joystick.workingHardware();
+        Bus::clearTransfers();
+
+        QuestionAnswerer answerer(agree ? QMessageBox::AcceptRole : QMessageBox::RejectRole);
+        button(saved == "effects" ? QStringLiteral("save_effects_settings_button")
+                                  : QStringLiteral("save_hardware_settings_button_1"))
+            ->click();
+        QCOMPARE(answerer.seen, asked ? QStringList{"save_stores_all_question"} : QStringList());
+        if (asked) {
+            QCOMPARE(answerer.defaultRoles.value(0), QMessageBox::RejectRole);
+            QVERIFY(answerer.texts.value(0).contains(applied == "effects"
+                                                         ? QLatin1String("Effect settings")
+                                                         : QLatin1String("Hardware settings")));
+        }
+        const bool stores = agree || !asked;
+        if (stores) {
+            QTRY_COMPARE_WITH_TIMEOUT(conversation(JOYSTICK_PID).count(COMMAND_STORE_PERMANENTLY),
+                                      1, REPORT_TIMEOUT_MS);
+            if (applied == "hardware")
+                QCOMPARE(joystick.permanentHardware(), appliedHardware);
+        } else {
+            QTest::qWait(50);
+            QCOMPARE(conversation(JOYSTICK_PID).count(COMMAND_STORE_PERMANENTLY), 0);
+        }
+        QTRY_COMPARE(notice(effectsNotice), !stores && applied == "effects");
+        QTRY_COMPARE(notice(hardwareNotice), !stores && applied == "hardware");
+    }
+
+    // Until a group is read from the board picked, its pages show none of
+    // another board's values (nor zeros) and nothing there can be edited.
+    void aFailedReadShowsNoForeignValue()
+    {
+        openOnJoystick();
+        joystick.setFailSettingsReads(true);
+        wheel.setFailSettingsReads(false);
+        pickDevice(*window, DEVICE_TYPE_WHEEL);
+        QTRY_VERIFY_WITH_TIMEOUT(writable(), REPORT_TIMEOUT_MS);
+        pickDevice(*window, DEVICE_TYPE_JOYSTICK);
+        auto *effects = find<QWidget>(QStringLiteral("effects_unread_notice"));
+        QTRY_VERIFY_WITH_TIMEOUT(effects->isVisible() &&
+                                     find<QLabel>(QStringLiteral("effects_unread_notice_text"))
+                                         ->text()
+                                         .contains(QLatin1String("could not be read")),
+                                 REPORT_TIMEOUT_MS);
+        QWidget *effectValues = find(QStringLiteral("effects_settings_widget"))
+                                    ->findChild<QWidget *>(QStringLiteral("axis_tab"));
+        QVERIFY(effectValues->isHidden());
+        for (const char *values : {"direct_x_group_box", "hardware_scroll_area", "gpio_scroll_area",
+                                   "buttons_scroll_area", "analog_axes_scroll_area"})
+            QVERIFY2(find(QString::fromLatin1(values))->isHidden(), values);
+        for (int page = 1; page <= 4; ++page)
+            QVERIFY(!find(QStringLiteral("hardware_unread_notice_%1").arg(page))->isHidden());
+        QVERIFY(!writable());
+        // Both axes of the joystick, whatever the board before had.
+        QCOMPARE(find(QStringLiteral("hardware_settings_widget"))
+                     ->findChild<QTabWidget *>(QStringLiteral("axis_tab"))
+                     ->count(),
+                 2);
+
+        joystick.setFailSettingsReads(false);
+        button(QStringLiteral("hardware_unread_notice_2_read_button"))->click();
+        QTRY_VERIFY_WITH_TIMEOUT(!find(QStringLiteral("gpio_scroll_area"))->isHidden(),
+                                 REPORT_TIMEOUT_MS);
+        QVERIFY(find(QStringLiteral("hardware_unread_notice_1"))->isHidden());
+        QVERIFY(effectValues->isHidden());
+    }
+
+    // Text that is no number is an edit: leaving asks, the mark shows.
+    void invalidGainTextCountsAsAnEdit()
+    {
+        openOnJoystick();
+        const QStringList clean = tabCaptions();
+        find<QLineEdit>(QStringLiteral("axis0_p_gain"))->setText(QStringLiteral("0.5x"));
+        QTRY_COMPARE(tabCaptions().at(1), clean.at(1) + ChangeTracker::tabMark());
+        QuestionAnswerer answerer(QMessageBox::RejectRole);
+        window->close();
+        QCOMPARE(answerer.seen, QStringList{"unsaved_board_question"});
+        QVERIFY(window->isVisible());
+    }
 };
 
 QTEST_MAIN(TestUnsavedChanges)

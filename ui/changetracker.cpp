@@ -115,11 +115,19 @@ void ChangeTracker::setAppliedNotSaved(SettingsGroup group, bool applied)
     scheduleRefresh();
 }
 
+void ChangeTracker::setInvalidInputCheck(SettingsGroup group, std::function<bool()> check)
+{
+    groups[group].invalidInput = std::move(check);
+}
+
 bool ChangeTracker::hasEdits(SettingsGroup group) const
 {
     const auto entry = groups.constFind(group);
-    return entry != groups.cend() && entry->formRecord &&
-           entry->state.formDiffers(entry->formRecord());
+    if (entry == groups.cend() || !entry->formRecord)
+        return false;
+    if (entry->invalidInput && entry->state.knowsBoardRecord() && entry->invalidInput())
+        return true;
+    return entry->state.formDiffers(entry->formRecord());
 }
 
 bool ChangeTracker::isAppliedNotSaved(SettingsGroup group) const
@@ -220,6 +228,23 @@ bool ChangeTracker::askReboot() const
                    QStringLiteral("\n\u2022 ") + risks().join(QStringLiteral("\n\u2022 ")),
                tr("The board starts again with the settings of its permanent memory."),
                {{tr("Reboot"), QMessageBox::DestructiveRole}}) == QMessageBox::DestructiveRole;
+}
+
+bool ChangeTracker::askSaveStoresOtherGroup(SettingsGroup saved) const
+{
+    const SettingsGroup other = otherGroup(saved);
+    return askCancelFirst(
+               tabs->window(), QMessageBox::Warning, QStringLiteral("save_stores_all_question"),
+               tr("Save to board"),
+               tr("%1 stores every setting now in effect when it saves, not only those of this "
+                  "page. These settings, applied to try them, would be stored too:")
+                       .arg(currentBoardName) +
+                   QStringLiteral("\n\u2022 ") +
+                   tr("%1: applied to the board but not saved; lost when it loses power")
+                       .arg(groupName(other)),
+               tr("To keep them out of the permanent memory, reboot the board first: it then "
+                  "drops them."),
+               {{tr("Save both"), QMessageBox::AcceptRole}}) == QMessageBox::AcceptRole;
 }
 
 bool ChangeTracker::askSwitchToDfu() const

@@ -37,6 +37,10 @@ public:
     void addGroup(SettingsGroup group, const QList<QWidget *> &pages,
                   const QList<QWidget *> &noticeAnchors, std::function<QByteArray()> formRecord);
 
+    // True while the group's form holds text that is no value (a gain field
+    // reading "0.5x"): that text counts as an edit, since leaving loses it.
+    void setInvalidInputCheck(SettingsGroup group, std::function<bool()> check);
+
     // The board the window works with now; -1 for none. Forgets the records
     // of the previous one; its applied-not-saved state is kept, since the
     // board keeps it too until it loses power.
@@ -64,6 +68,14 @@ public:
     LeaveChoice askBeforeLeavingBoard(bool closing) const;
     bool askReadOverEdits(SettingsGroup group) const;
     bool askReboot() const;
+    // Before a Save of `saved` while the other group is applied but not saved
+    // on the board: the board's store command keeps everything in effect, so
+    // the trial settings would become permanent too.
+    bool askSaveStoresOtherGroup(SettingsGroup saved) const;
+    static SettingsGroup otherGroup(SettingsGroup group)
+    {
+        return group == SettingsGroup::Effects ? SettingsGroup::Hardware : SettingsGroup::Effects;
+    }
     bool askSwitchToDfu() const;
 
     static QString tabMark();
@@ -79,6 +91,7 @@ private:
         QList<QWidget *> pages;
         QList<QLabel *> notices;
         std::function<QByteArray()> formRecord;
+        std::function<bool()> invalidInput;
         SettingsGroupState state;
     };
 

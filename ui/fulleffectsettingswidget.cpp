@@ -1,6 +1,8 @@
 #include "fulleffectsettingswidget.h"
 #include "ui_fulleffectsettingswidget.h"
 
+#include "settings/untouchedfields.h"
+
 #include "profileexchange.h"
 #include "settings/profilename.h"
 #include "settings/profileorigins.h"
@@ -296,9 +298,19 @@ void FullEffectSettingsWidget::setEffectSettings(const EffectSettingsTypeDef &se
     const auto fields = effectFields();
     // Built over the record itself, as the window sends it.
     EffectSettingsTypeDef shown = settings;
-    getEffectSettings(shown);
+    buildFromForm(shown);
+    loadedRecord = settings;
+    shownAtLoad = shown;
     unshowable = UnshowableValues::find(fields, settings, shown);
     UnshowableValues::mark(UnshowableValues::controlsOf(fields), unshowable);
+}
+
+void FullEffectSettingsWidget::setValuesShown(bool shown)
+{
+    for (QWidget *values :
+         {static_cast<QWidget *>(ui->axis_tab), static_cast<QWidget *>(ui->direct_x_group_box)})
+        if (values->isHidden() == shown)
+            values->setVisible(shown);
 }
 
 void FullEffectSettingsWidget::clearUnshowableValues()
@@ -357,7 +369,7 @@ EffectSettingsTypeDef FullEffectSettingsWidget::getEffectSettings() const
     return settings;
 }
 
-void FullEffectSettingsWidget::getEffectSettings(EffectSettingsTypeDef &settings) const
+void FullEffectSettingsWidget::buildFromForm(EffectSettingsTypeDef &settings) const
 {
     settings.invert_constant_force = ui->invert_constant_force->isChecked() ? 1 : -1;
     settings.direct_x_spring_strength = uint8_t(ui->direct_x_spring_strength->value());
@@ -374,12 +386,19 @@ void FullEffectSettingsWidget::getEffectSettings(EffectSettingsTypeDef &settings
         target.static_dampening = uint16_t(controls.staticDampening->value());
         target.dynamic_dampening = uint16_t(controls.dynamicDampening->value());
         target.motion_range = uint16_t(controls.motionRange->value());
-        // The spin box shows whole kilograms; a board's 7.5 shown as 7 and
-        // left alone goes back as 7.5.
-        if (controls.maxForce->value() != maxForceForSpinBox(target.max_force))
-            target.max_force = float(controls.maxForce->value());
+        target.max_force = float(controls.maxForce->value());
         target.soft_stop_dampening = uint16_t(controls.softStopDampening->value());
     }
+}
+
+void FullEffectSettingsWidget::getEffectSettings(EffectSettingsTypeDef &settings) const
+{
+    EffectSettingsTypeDef edited = settings;
+    buildFromForm(edited);
+    // A value the form could not hold (7.5 kg shown as 7) goes back as
+    // loaded, from the window, a profile file and an export alike, unless
+    // the user changed its control.
+    settings = loadedRecord ? keepUntouchedFields(*loadedRecord, shownAtLoad, edited) : edited;
 }
 
 void FullEffectSettingsWidget::on_profile_combo_box_activated(int index)

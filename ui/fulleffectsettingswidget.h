@@ -11,6 +11,7 @@
 
 class ProfileExchange;
 #include <functional>
+#include <optional>
 
 namespace Ui {
 class FullEffectSettingsWidget;
@@ -31,9 +32,13 @@ public:
     void setEffectSettings(const EffectSettingsTypeDef &settings);
     EffectSettingsTypeDef getEffectSettings() const;
     // Writes the form's fields into `record` and leaves every other byte
-    // (the reserved ones) as the caller had it. A maximum force whose whole
-    // kilograms the user left as shown keeps the record's exact value.
+    // (the reserved ones) as the caller had it. A field the user left as it
+    // was shown keeps the exact value of the record last loaded.
     void getEffectSettings(EffectSettingsTypeDef &record) const;
+
+    // Hides the settings and leaves the profiles: until the board's record
+    // (or a profile) is loaded, the form holds values of no known source.
+    void setValuesShown(bool shown);
 
     // The board profiles are saved from and exported for.
     void setBoardIdentity(const BoardIdentity &board);
@@ -95,6 +100,8 @@ private:
     void report(const QString &text, bool failure);
     bool confirm(const QString &objectName, const QString &text, const QString &acceptText);
     QList<UnshowableValues::Field<EffectSettingsTypeDef>> effectFields() const;
+    // The controls' values as they stand, over `settings`.
+    void buildFromForm(EffectSettingsTypeDef &settings) const;
 
     Ui::FullEffectSettingsWidget *ui;
     QDir profileDir;
@@ -102,6 +109,9 @@ private:
     ProfileExchange *exchange = nullptr;
     std::function<bool()> hasUnsavedEdits;
     QList<UnshowableValue> unshowable;
+    // The last record loaded and what the form built from it right after.
+    std::optional<EffectSettingsTypeDef> loadedRecord;
+    EffectSettingsTypeDef shownAtLoad{};
     // Set while the profile name field loses the focus: the combo box then
     // "activates" a listed name that was merely typed, which must not load it.
     bool leavingNameField = false;

@@ -5,16 +5,19 @@
 #include "device/settingsuibackgroundthread.h"
 #include "settings/automaticbackups.h"
 #include "settings/recordmetatypes.h"
+#include "settings/untouchedfields.h"
 #include "ui/backupcontroller.h"
 #include "ui/boardnotice.h"
 #include "ui/lazyfileicon.h"
 #include "ui/liveinputview.h"
 #include "ui/pagescrollarea.h"
+#include "ui/unreadgroupnotice.h"
 #include "ui/wheelguard.h"
 #include "ui/widgethelpers.h"
 
 #include <libusb.h>
 
+#include <QBoxLayout>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -148,6 +151,27 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
     connect(ui->effects_settings_widget, &FullEffectSettingsWidget::profileApplied, this,
             &MainWindow::showUnshowableNotices);
 
+    // In each page's place until its group is read from the selected board.
+    const auto addUnreadNotice = [this](QWidget *values, const QString &name,
+                                        void (MainWindow::*read)()) {
+        auto *notice = new UnreadGroupNotice(name, values->parentWidget());
+        if (auto *layout = qobject_cast<QBoxLayout *>(values->parentWidget()->layout()))
+            layout->insertWidget(layout->indexOf(values), notice);
+        connect(notice, &UnreadGroupNotice::readRequested, this, read);
+        return notice;
+    };
+    effectsUnreadNotice =
+        addUnreadNotice(ui->effects_scroll_area, QStringLiteral("effects_unread_notice"),
+                        &MainWindow::onReadEffectSettings);
+    // The effects page keeps its profiles in view below the notice.
+    effectsUnreadNotice->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
+    hardwareValueAreas = {ui->hardware_scroll_area, ui->gpio_scroll_area, ui->buttons_scroll_area,
+                          ui->analog_axes_scroll_area};
+    for (int page = 0; page < hardwareValueAreas.size(); ++page)
+        hardwareUnreadNotices << addUnreadNotice(
+            hardwareValueAreas[page], QStringLiteral("hardware_unread_notice_%1").arg(page + 1),
+            &MainWindow::onReadHardwareSettings);
+
     changeTracker = new ChangeTracker(ui->main_tab_widget);
     changeTracker->addGroup(SettingsGroup::Effects, {ui->tab}, {ui->read_effects_settings_button},
                             [this] { return recordBytes(effectSettingsToSend()); });
@@ -156,6 +180,8 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
                             {hardwareTrios[0].read, hardwareTrios[1].read, hardwareTrios[2].read,
                              hardwareTrios[3].read},
                             [this] { return recordBytes(hardwareSettingsToSend()); });
+    changeTracker->setInvalidInputCheck(
+        SettingsGroup::Hardware, [this] { return !ui->hardware_settings_widget->hasValidInput(); });
     ui->effects_settings_widget->setUnsavedEditsCheck(
         [this] { return changeTracker->hasEdits(SettingsGroup::Effects); });
 
@@ -267,6 +293,8 @@ void MainWindow::resetDeviceSelection()
 void MainWindow::updateConnectedDevices(const QMap<int, FirmwareInfoTypeDef> &devices)
 {
     deviceList = devices;
+    const RebootWatch::State rebootState =
+        rebootWatch.isWaiting() ? rebootWatch.update(devices) : RebootWatch::State::Idle;
     // A board off the bus has lost its working memory.
     changeTracker->keepBoards(deviceList.keys());
 
@@ -297,6 +325,59 @@ void MainWindow::updateConnectedDevices(const QMap<int, FirmwareInfoTypeDef> &de
         } else {
             setComboRowHidden(ui->devices_combo_box, row, true);
         }
+    }
+    if (rebootState != RebootWatch::State::Idle && rebootState != RebootWatch::State::Waiting)
+        finishRebootWatch(rebootState);
+}
+
+void MainWindow::finishRebootWatch(RebootWatch::State state)
+{
+    const int pid = rebootWatch.productId();
+    const QString board = boardName(pid);
+    const QString seconds = QLocale().toString(double(rebootWatch.elapsedMs()) / 1000.0, 'f', 1);
+    rebootWatch.stop();
+    switch (state) {
+    case RebootWatch::State::CameBack: {
+        // Picked again only when the user has not chosen another board since.
+        const int row = productIdByType.key(pid, -1);
+        if (currentProductId != -1 || row < 0) {
+            showStatus(tr("%1 is back after %2 s.").arg(board, seconds), false);
+            return;
+        }
+        ui->devices_combo_box->setCurrentIndex(row);
+        on_devices_combo_box_activated(row);
+        // After the reads that picking the board posted.
+        post([this, pid, board, seconds] {
+            if (currentProductId != pid)
+                return;
+            if (effectSettingsReadOk && hardwareSettingsReadOk)
+                showStatus(
+                    tr("%1 is back after %2 s; its settings were read again.").arg(board, seconds),
+                    false);
+            else
+                showStatus(tr("%1 is back after %2 s, but its settings could not all be read; "
+                              "the pages say which.")
+                               .arg(board, seconds),
+                           true);
+        });
+        return;
+    }
+    case RebootWatch::State::Left:
+        showStatus(tr("%1 now waits for a firmware update and leaves the list.").arg(board), false);
+        return;
+    case RebootWatch::State::NeverLeft:
+        showStatus(
+            rebootWatch.kind() == RebootWatch::Kind::Reboot
+                ? tr("%1 did not restart: it kept answering for %2 s.").arg(board, seconds)
+                : tr("%1 did not switch to DFU mode: it still answers as a controller.").arg(board),
+            true);
+        return;
+    default:
+        showStatus(tr("%1 did not come back within %2 s. Check its cable and power, and whether "
+                      "it waits in DFU mode.")
+                       .arg(board, seconds),
+                   true);
+        return;
     }
 }
 
@@ -424,7 +505,7 @@ void MainWindow::onApplyEffectSettings()
 
 void MainWindow::onSaveEffectSettings()
 {
-    if (!canWriteEffectSettings())
+    if (!canWriteEffectSettings() || !confirmSaveStoresAll(SettingsGroup::Effects))
         return;
     const int pid = currentProductId;
     const EffectSettingsTypeDef record = effectSettingsToSend();
@@ -435,6 +516,12 @@ void MainWindow::onSaveEffectSettings()
         if (backups->takeAutomaticBackup(pid, QLatin1String(BACKUP_CAUSE_SAVE_EFFECTS)))
             worker->saveEffectsSettings(pid, record);
     });
+}
+
+bool MainWindow::confirmSaveStoresAll(SettingsGroup saved)
+{
+    return !changeTracker->isAppliedNotSaved(ChangeTracker::otherGroup(saved)) ||
+           changeTracker->askSaveStoresOtherGroup(saved);
 }
 
 void MainWindow::onReboot()
@@ -495,6 +582,10 @@ HardwareSettingsTypeDef MainWindow::hardwareSettingsToSend() const
 {
     HardwareSettingsTypeDef record = lastReadHardwareSettings;
     collectHardwareSettings(record);
+    // A code or number the controls cannot hold goes back as the board
+    // reported it unless the user changed its control.
+    if (hardwareLoaded)
+        record = keepUntouchedFields(*hardwareLoaded, hardwareShownAtLoad, record);
     return record;
 }
 
@@ -505,6 +596,9 @@ void MainWindow::forgetBoardRecords()
     hardwareSettingsReadOk = false;
     std::memset(&lastReadEffectSettings, 0, sizeof lastReadEffectSettings);
     std::memset(&lastReadHardwareSettings, 0, sizeof lastReadHardwareSettings);
+    hardwareLoaded.reset();
+    effectsReadFailure.clear();
+    hardwareReadFailure.clear();
     if (changeTracker)
         changeTracker->setCurrentBoard(currentProductId, boardName(currentProductId));
     updateWriteButtons();
@@ -535,6 +629,43 @@ void MainWindow::updateWriteButtons()
           ui->save_hardware_settings_button_1, ui->save_hardware_settings_button_2,
           ui->save_hardware_settings_button_3, ui->save_hardware_settings_button_4})
         button->setEnabled(hardware);
+    updateUnreadNotices();
+}
+
+void MainWindow::updateUnreadNotices()
+{
+    if (!effectsUnreadNotice)
+        return;
+    // Without a board the notices are hidden and hold no text.
+    const bool picked = currentProductId != -1;
+    const QString board = boardName(currentProductId);
+    const bool effects = currentProductId == -1 || effectSettingsReadOk || effectProfileLoaded;
+    ui->effects_settings_widget->setValuesShown(effects);
+    effectsUnreadNotice->setText(
+        !picked ? QString()
+        : effectsReadFailure.isEmpty()
+            ? tr("Reading the effect settings of %1…").arg(board)
+            : tr("The effect settings of %1 could not be read: %2. None are shown until a read "
+                 "succeeds; a profile can still be loaded.")
+                  .arg(board, effectsReadFailure));
+    if (effectsUnreadNotice->isHidden() == !effects)
+        effectsUnreadNotice->setVisible(!effects);
+
+    const bool hardware = currentProductId == -1 || hardwareSettingsReadOk;
+    const QString hardwareText =
+        !picked ? QString()
+        : hardwareReadFailure.isEmpty()
+            ? tr("Reading the hardware settings of %1…").arg(board)
+            : tr("The hardware settings of %1 could not be read: %2. None are shown until a "
+                 "read succeeds.")
+                  .arg(board, hardwareReadFailure);
+    for (int page = 0; page < hardwareUnreadNotices.size(); ++page) {
+        hardwareUnreadNotices[page]->setText(hardwareText);
+        if (hardwareUnreadNotices[page]->isHidden() == !hardware)
+            hardwareUnreadNotices[page]->setVisible(!hardware);
+        if (hardwareValueAreas[page]->isHidden() == hardware)
+            hardwareValueAreas[page]->setVisible(hardware);
+    }
 }
 
 QString MainWindow::boardName(int productId) const
@@ -569,6 +700,7 @@ void MainWindow::onOperationFinished(const OperationOutcome &outcome)
     case DeviceOperation::ReadEffectSettings:
         if (selected) {
             effectSettingsReadOk = ok;
+            effectsReadFailure = ok ? QString() : reason;
             if (ok)
                 lastReadEffectSettings = pendingEffectSettings;
             else
@@ -582,6 +714,7 @@ void MainWindow::onOperationFinished(const OperationOutcome &outcome)
     case DeviceOperation::ReadHardwareSettings:
         if (selected) {
             hardwareSettingsReadOk = ok;
+            hardwareReadFailure = ok ? QString() : reason;
             if (ok)
                 lastReadHardwareSettings = pendingHardwareSettings;
         }
@@ -611,13 +744,19 @@ void MainWindow::onOperationFinished(const OperationOutcome &outcome)
         savedWhat = tr("The hardware settings");
         break;
     case DeviceOperation::Reboot:
-        text =
-            ok ? tr("%1 is rebooting; it will come back in the list in a few seconds.").arg(board)
-               : tr("%1 could not be told to reboot: %2.").arg(board, reason);
+        text = ok ? tr("%1 is rebooting; waiting for it to come back (at most %2 s)…")
+                        .arg(board)
+                        .arg(REBOOT_RETURN_TIMEOUT_MS / 1000)
+                  : tr("%1 could not be told to reboot: %2.").arg(board, reason);
+        if (ok)
+            rebootWatch.start(outcome.productId, RebootWatch::Kind::Reboot);
         break;
     case DeviceOperation::SwitchToDfu:
-        text = ok ? tr("%1 now waits for a firmware update and leaves the list.").arg(board)
+        text = ok ? tr("%1 was told to switch to DFU mode; waiting for it to leave the list…")
+                        .arg(board)
                   : tr("%1 could not be switched to DFU mode: %2.").arg(board, reason);
+        if (ok)
+            rebootWatch.start(outcome.productId, RebootWatch::Kind::Dfu);
         break;
     }
     trackOutcome(outcome);
@@ -748,7 +887,7 @@ void MainWindow::onApplyHardwareSettings()
 
 void MainWindow::onSaveHardwareSettings()
 {
-    if (!canWriteHardwareSettings())
+    if (!canWriteHardwareSettings() || !confirmSaveStoresAll(SettingsGroup::Hardware))
         return;
     const int pid = currentProductId;
     const HardwareSettingsTypeDef record = hardwareSettingsToSend();
@@ -787,6 +926,8 @@ void MainWindow::onHardwareSettingsObtained(HardwareSettingsTypeDef record)
 
     HardwareSettingsTypeDef shown = record;
     collectHardwareSettings(shown);
+    hardwareLoaded = record;
+    hardwareShownAtLoad = shown;
     const auto fields = ioPageFields();
     ioUnshowable = UnshowableValues::find(fields, record, shown);
     UnshowableValues::mark(UnshowableValues::controlsOf(fields), ioUnshowable);
@@ -891,29 +1032,39 @@ void MainWindow::trackOutcome(const OperationOutcome &outcome)
         changeTracker->setBoardRecord(SettingsGroup::Effects, effectSettingsSent);
         changeTracker->setAppliedNotSaved(
             SettingsGroup::Effects, outcome.operation == DeviceOperation::ApplyEffectSettings);
-        clearUnshowableValues(SettingsGroup::Effects);
+        // The board's store command keeps everything in effect.
+        if (outcome.operation == DeviceOperation::SaveEffectSettings)
+            changeTracker->setAppliedNotSaved(SettingsGroup::Hardware, false);
+        loadWrittenRecord(SettingsGroup::Effects);
         break;
     case DeviceOperation::ApplyHardwareSettings:
     case DeviceOperation::SaveHardwareSettings:
         changeTracker->setBoardRecord(SettingsGroup::Hardware, hardwareSettingsSent);
         changeTracker->setAppliedNotSaved(
             SettingsGroup::Hardware, outcome.operation == DeviceOperation::ApplyHardwareSettings);
-        clearUnshowableValues(SettingsGroup::Hardware);
+        if (outcome.operation == DeviceOperation::SaveHardwareSettings)
+            changeTracker->setAppliedNotSaved(SettingsGroup::Effects, false);
+        loadWrittenRecord(SettingsGroup::Hardware);
         break;
     default:
         break;
     }
 }
 
-void MainWindow::clearUnshowableValues(SettingsGroup group)
+void MainWindow::loadWrittenRecord(SettingsGroup group)
 {
-    // Once written, the board holds what the form shows.
+    // Once written, the board holds the record sent: the form's values with
+    // every value it cannot hold kept as it was, which stays marked.
     if (group == SettingsGroup::Effects) {
-        ui->effects_settings_widget->clearUnshowableValues();
+        EffectSettingsTypeDef sent{};
+        if (effectSettingsSent.size() == int(sizeof sent))
+            std::memcpy(&sent, effectSettingsSent.constData(), sizeof sent);
+        ui->effects_settings_widget->setEffectSettings(sent);
     } else {
-        ui->hardware_settings_widget->clearUnshowableValues();
-        ioUnshowable.clear();
-        UnshowableValues::mark(UnshowableValues::controlsOf(ioPageFields()), ioUnshowable);
+        HardwareSettingsTypeDef sent{};
+        if (hardwareSettingsSent.size() == int(sizeof sent))
+            std::memcpy(&sent, hardwareSettingsSent.constData(), sizeof sent);
+        onHardwareSettingsObtained(sent);
     }
     showUnshowableNotices();
 }
@@ -922,9 +1073,19 @@ bool MainWindow::confirmLeavingBoard(bool closing)
 {
     if (changeTracker->groupsAtRisk().isEmpty())
         return true;
+    const int pid = currentProductId;
     switch (changeTracker->askBeforeLeavingBoard(closing)) {
     case ChangeTracker::LeaveChoice::Save:
-        // Asked again: scan reports arrive while the question is open.
+        // Scan reports arrive while the question is open. A board that left
+        // the list meanwhile took its unsaved settings with it; nothing was
+        // saved, and the user says again what is to happen.
+        if (currentProductId != pid) {
+            showStatus(tr("Nothing was saved: %1 left the list while the question was open.")
+                           .arg(boardName(pid)),
+                       true);
+            return false;
+        }
+        // Asked again: an answer from the board may have changed what is at risk.
         return saveBeforeLeaving(changeTracker->groupsAtRisk());
     case ChangeTracker::LeaveChoice::Discard:
         return true;
@@ -939,6 +1100,9 @@ bool MainWindow::saveBeforeLeaving(const QList<SettingsGroup> &groups)
     // Run here and now rather than posted: leaving goes on only once every
     // save is known to have succeeded.
     const int pid = currentProductId;
+    // Every group is checked before any is sent: a save of one stores the
+    // other's applied settings too, so stopping half-way would leave more
+    // stored than the message says.
     for (const SettingsGroup group : groups) {
         const bool effects = group == SettingsGroup::Effects;
         if (pid == -1 || !(effects ? canWriteEffectSettings() : canWriteHardwareSettings())) {
@@ -948,6 +1112,15 @@ bool MainWindow::saveBeforeLeaving(const QList<SettingsGroup> &groups)
                        true);
             return false;
         }
+    }
+    for (const SettingsGroup group : groups) {
+        const bool effects = group == SettingsGroup::Effects;
+        // The same backup as the Save buttons take, read right before.
+        if (!backups->takeAutomaticBackup(pid, QLatin1String(effects ? BACKUP_CAUSE_SAVE_EFFECTS
+                                                                     : BACKUP_CAUSE_SAVE_HARDWARE)))
+            return false;
+        if (currentProductId != pid)
+            return false;
         OperationOutcome outcome;
         if (effects) {
             const EffectSettingsTypeDef record = effectSettingsToSend();

@@ -2,6 +2,7 @@
 
 #include "device/firmwareinfo.h"
 #include "device/operationoutcome.h"
+#include "device/rebootwatch.h"
 #include "settings/effectsettings.h"
 #include "settings/hardwaresettings.h"
 #include "ui/changetracker.h"
@@ -16,6 +17,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 class BackupController;
 class QCheckBox;
@@ -28,6 +30,7 @@ class QSpinBox;
 class QThread;
 class QTimer;
 class SettingsUiBackgroundThread;
+class UnreadGroupNotice;
 
 namespace Ui {
 class MainWindow;
@@ -62,6 +65,9 @@ private slots:
     void on_dfu_mode_button_clicked();
 
 private:
+    // A reboot or DFU switch ends in what the board did: came back (and is
+    // picked and read again), left, or neither.
+    void finishRebootWatch(RebootWatch::State state);
     void resetDeviceSelection();
     void applyDeviceInfo(FirmwareInfoTypeDef info);
     void hideSettingsPages();
@@ -72,6 +78,9 @@ private:
     void onApplyEffectSettings();
     void onSaveEffectSettings();
     void onReboot();
+    // Before a Save of `saved`: true when the other group has nothing applied
+    // but unsaved, or the user agreed to store it too.
+    bool confirmSaveStoresAll(SettingsGroup saved);
     void onEffectSettingsObtained(EffectSettingsTypeDef record);
 
     void initGpioModeCombos();
@@ -88,7 +97,7 @@ private:
 
     // Change tracking: what an action would lose, asked before it is lost.
     void trackOutcome(const OperationOutcome &outcome);
-    void clearUnshowableValues(SettingsGroup group);
+    void loadWrittenRecord(SettingsGroup group);
     // True when the selected board may be left: nothing at risk, or the user
     // discarded it, or saved every group at risk successfully.
     bool confirmLeavingBoard(bool closing);
@@ -106,6 +115,9 @@ private:
     // comes from that board. Cleared whenever the selection changes.
     void forgetBoardRecords();
     void updateWriteButtons();
+    // Pages whose group was not read from the selected board show why
+    // instead of values.
+    void updateUnreadNotices();
     bool canWriteEffectSettings() const;
     bool canWriteHardwareSettings() const;
     // The records sent: the last record read from the board with the form's
@@ -157,6 +169,14 @@ private:
     QTranslator translator;
     LiveInputView *liveInputView = nullptr;  // a page of its own, owned by the page stack
     QLabel *operationStatusLabel = nullptr;
+    RebootWatch rebootWatch;
+    UnreadGroupNotice *effectsUnreadNotice = nullptr;
+    QList<UnreadGroupNotice *> hardwareUnreadNotices;
+    QList<QWidget *> hardwareValueAreas;  // the four pages' contents, in page order
+    // Why the last read of each group from the selected board failed; empty
+    // before the first answer.
+    QString effectsReadFailure;
+    QString hardwareReadFailure;
 
     // Group state of the selected board (see forgetBoardRecords).
     bool effectSettingsReadOk = false;
@@ -167,6 +187,10 @@ private:
     // A record signal comes just before its read's outcome; it becomes the
     // last read record only once the outcome says it came from the selected
     // board.
+    // The hardware record last loaded into the pages and what they built
+    // from it right after: fields still built so go back as loaded.
+    std::optional<HardwareSettingsTypeDef> hardwareLoaded;
+    HardwareSettingsTypeDef hardwareShownAtLoad{};
     EffectSettingsTypeDef pendingEffectSettings{};
     HardwareSettingsTypeDef pendingHardwareSettings{};
     std::unique_ptr<QTimer> startTimer;

@@ -93,8 +93,9 @@ void UnshowableValues::mark(const QList<QWidget *> &controls, const QList<Unshow
                 control->setProperty(MARK_PROPERTY, true);
                 control->setStyleSheet(QLatin1String(MARK_STYLE));
             }
-            control->setToolTip(tr("The value read, %1, cannot be shown here; %2 is sent if these "
-                                   "settings are written.")
+            control->setToolTip(tr("The value read, %1, cannot be shown here and shows as %2. "
+                                   "Unless you change this field, a write sends %1 back "
+                                   "unchanged.")
                                     .arg(value->readValue, value->sentValue));
         } else if (isMarked(control)) {
             control->setProperty(MARK_PROPERTY, QVariant());
@@ -123,8 +124,8 @@ QString UnshowableValues::notice(const QList<UnshowableValue> &values)
 {
     if (values.isEmpty())
         return QString();
-    return tr("Some values read cannot be shown by this form. Writing these settings changes "
-              "them (value read → value sent):") +
+    return tr("Some values read cannot be shown by this form. A write sends them back "
+              "unchanged unless you change them (value read → value shown):") +
            QLatin1Char('\n') + listing(values);
 }
 

@@ -9,17 +9,17 @@
 #include <functional>
 
 // One field whose value, as read from a board or a file, its control cannot
-// hold: the control shows something else, and writing the record sends that.
+// hold: the control shows something else. Writing the record sends the value
+// read back unless the user changed the control.
 struct UnshowableValue {
     QPointer<QWidget> control;
     QString caption;  // where the user finds the control, e.g. "Effects › Axis 0 › Motion range"
     QString readValue;
-    QString sentValue;
+    QString sentValue;  // what the control shows, and sends once changed
 };
 
-// Finds and marks the fields of a record that the form would change without
-// the user touching them: a number beyond its control's range, a code with no
-// row in its combo box, a flag byte other than the two the check box writes.
+// Finds and marks the fields of a record that the form cannot show: a number beyond its control's
+// range, a code with no row in its combo box, a flag byte other than the two the check box writes.
 // The form is compared with itself: load a record, build it back, and every
 // field whose text differs between the two is one the form could not hold.
 class UnshowableValues
@@ -65,7 +65,7 @@ public:
 
     // One line per value, "caption: read → sent"; empty for none.
     static QString listing(const QList<UnshowableValue> &values);
-    // The page's notice: what will change on the board if the group is written.
+    // The page's notice: the values the form cannot show, kept on a write.
     static QString notice(const QList<UnshowableValue> &values);
 
     // The control's place in the window from the tab titles above it and the

@@ -4,6 +4,7 @@
 
 #include <QBoxLayout>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLayout>
 #include <QListView>
@@ -61,6 +62,9 @@ askCancelFirst(QWidget *parent, QMessageBox::Icon icon, const QString &objectNam
     for (const auto &[caption, role] : buttons)
         box.addButton(caption, role);
     QPushButton *cancel = box.addButton(QMessageBox::Cancel);
+    // Qt names its standard buttons from its own catalogue, which is not
+    // always installed; the window's has the word.
+    cancel->setText(QCoreApplication::translate("MainWindow", "Cancel"));
     box.setDefaultButton(cancel);
     box.setEscapeButton(cancel);
     box.exec();
