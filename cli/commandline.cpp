@@ -25,7 +25,7 @@ const QString OPTION_VERSION = QStringLiteral("version");
 
 QList<Command> commandTable()
 {
-    return boardCommands() + settingsCommands();
+    return boardCommands() + settingsCommands() + forceCommands();
 }
 
 // Accepted before the command and after it alike.
