@@ -380,6 +380,308 @@ Ohne Sicherung fortfahren?</translation>
     </message>
 </context>
 <context>
+    <name>ForceFeedback</name>
+    <message>
+        <location filename="../device/forcetesteffect.cpp" line="19"/>
+        <source>constant</source>
+        <translation>konstant</translation>
+    </message>
+    <message>
+        <location filename="../device/forcetesteffect.cpp" line="20"/>
+        <source>spring</source>
+        <translation>Feder</translation>
+    </message>
+    <message>
+        <location filename="../device/forcetesteffect.cpp" line="21"/>
+        <source>damper</source>
+        <translation>Dämpfer</translation>
+    </message>
+    <message>
+        <location filename="../device/forcetesteffect.cpp" line="22"/>
+        <source>friction</source>
+        <translation>Reibung</translation>
+    </message>
+    <message>
+        <location filename="../device/forcetesteffect.cpp" line="23"/>
+        <source>inertia</source>
+        <translation>Trägheit</translation>
+    </message>
+    <message>
+        <location filename="../device/forcetesteffect.cpp" line="24"/>
+        <source>ramp</source>
+        <translation>Rampe</translation>
+    </message>
+    <message>
+        <location filename="../device/forcetesteffect.cpp" line="25"/>
+        <source>periodic</source>
+        <translation>periodisch</translation>
+    </message>
+    <message>
+        <location filename="../device/forcetesteffect.cpp" line="26"/>
+        <source>rumble</source>
+        <translation>Rumpeln</translation>
+    </message>
+    <message>
+        <location filename="../device/forcetesteffect.cpp" line="27"/>
+        <source>sine</source>
+        <translation>Sinus</translation>
+    </message>
+    <message>
+        <location filename="../device/forcetesteffect.cpp" line="28"/>
+        <source>square</source>
+        <translation>Rechteck</translation>
+    </message>
+    <message>
+        <location filename="../device/forcetesteffect.cpp" line="29"/>
+        <source>triangle</source>
+        <translation>Dreieck</translation>
+    </message>
+    <message>
+        <location filename="../device/forcetesteffect.cpp" line="30"/>
+        <source>saw up</source>
+        <translation>Sägezahn steigend</translation>
+    </message>
+    <message>
+        <location filename="../device/forcetesteffect.cpp" line="31"/>
+        <source>saw down</source>
+        <translation>Sägezahn fallend</translation>
+    </message>
+    <message>
+        <location filename="../device/forcetesteffect.cpp" line="32"/>
+        <source>gain</source>
+        <translation>Verstärkung</translation>
+    </message>
+    <message>
+        <location filename="../device/forcetesteffect.cpp" line="33"/>
+        <source>autocentre</source>
+        <translation>Autozentrierung</translation>
+    </message>
+</context>
+<context>
+    <name>ForceTestPanel</name>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="38"/>
+        <source>Spring</source>
+        <translation>Feder</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="39"/>
+        <source>Pulls the axis towards its centre</source>
+        <translation>Zieht die Achse zu ihrer Mitte</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="40"/>
+        <source>Damper</source>
+        <translation>Dämpfer</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="41"/>
+        <source>Resists motion, the more the faster it is</source>
+        <translation>Bremst die Bewegung, umso stärker, je schneller sie ist</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="42"/>
+        <source>Friction</source>
+        <translation>Reibung</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="43"/>
+        <source>Resists motion evenly</source>
+        <translation>Bremst die Bewegung gleichmäßig</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="44"/>
+        <source>Push to minimum</source>
+        <translation>Zum Minimum drücken</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="45"/>
+        <source>A constant force towards the axis&apos;s smallest value (left, or forward)</source>
+        <translation>Eine konstante Kraft zum kleinsten Wert der Achse (links oder nach vorn)</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="47"/>
+        <source>Push to maximum</source>
+        <translation>Zum Maximum drücken</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="48"/>
+        <source>A constant force towards the axis&apos;s largest value (right, or back)</source>
+        <translation>Eine konstante Kraft zum größten Wert der Achse (rechts oder nach hinten)</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="50"/>
+        <source>Sine</source>
+        <translation>Sinus</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="51"/>
+        <source>Swings to and fro twice a second</source>
+        <translation>Schwingt zweimal in der Sekunde hin und her</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="68"/>
+        <source>owner %1, group %2, mode %3</source>
+        <translation>Besitzer %1, Gruppe %2, Modus %3</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="79"/>
+        <source>Force feedback</source>
+        <translation>Force-Feedback</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="91"/>
+        <source>Axis:</source>
+        <translation>Achse:</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="95"/>
+        <source>Strength:</source>
+        <translation>Stärke:</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="106"/>
+        <source>Time:</source>
+        <translation>Dauer:</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="113"/>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="126"/>
+        <location filename="../ui/forcetestpanel.cpp" line="127"/>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="144"/>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="146"/>
+        <source>Stops and erases every test force at once (Escape)</source>
+        <translation>Stoppt und löscht sofort jede Testkraft (Esc)</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="168"/>
+        <source>%1 finished.</source>
+        <translation>%1 beendet.</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="255"/>
+        <source>Force test</source>
+        <translation>Krafttest</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="256"/>
+        <source>The board&apos;s motors will move the controls by themselves. Hold the controls firmly and keep hands and objects clear of their path.</source>
+        <translation>Die Motoren des Boards bewegen die Steuerung selbsttätig. Halten Sie die Steuerung fest und halten Sie Hände und Gegenstände aus ihrem Weg.</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="260"/>
+        <source>Start test</source>
+        <translation>Test starten</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="299"/>
+        <source>%1 playing on %2 at %3 %, %4 s left. Stop or Escape ends it.</source>
+        <translation>%1 läuft auf %2 mit %3 %, noch %4 s. Stopp oder Esc beendet den Test.</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="312"/>
+        <source>%1 stopped.</source>
+        <translation>%1 gestoppt.</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="319"/>
+        <source>unknown</source>
+        <translation>unbekannt</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="322"/>
+        <source>yes</source>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="322"/>
+        <source>no</source>
+        <translation>nein</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="324"/>
+        <source>The system offers force feedback for this board (driver %1%2). Effects: %3. It holds %4 effects at once. Gain can be set: %5. Autocentre can be set: %6.</source>
+        <translation>Das System bietet Force-Feedback für dieses Board (Treiber %1%2). Effekte: %3. Es hält %4 Effekte gleichzeitig. Verstärkung einstellbar: %5. Autozentrierung einstellbar: %6.</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="337"/>
+        <source>The test cannot play forces: this user may not write to %1 (%2). Install the udev rule %3 that comes with Gravolt Setup and reconnect the board.</source>
+        <translation>Der Test kann keine Kräfte abspielen: Dieser Benutzer darf nicht auf %1 schreiben (%2). Installieren Sie die udev-Regel %3, die Gravolt Setup beiliegt, und schließen Sie das Board neu an.</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="344"/>
+        <source>The system offers no force feedback for this board: its driver %1 registered none for the input device %2, so games cannot use the board&apos;s forces either. Most likely no force-feedback driver is bound to the board: the kernel needs its HID force-feedback support (usbhid with HID PID support) for it.</source>
+        <translation>Das System bietet kein Force-Feedback für dieses Board: Sein Treiber %1 hat für das Eingabegerät %2 keines angemeldet, also können auch Spiele die Kräfte des Boards nicht nutzen. Wahrscheinlich ist kein Force-Feedback-Treiber an das Board gebunden: Der Kernel braucht dafür seine HID-Force-Feedback-Unterstützung (usbhid mit HID-PID-Unterstützung).</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="348"/>
+        <source>of the board</source>
+        <translation>des Boards</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="363"/>
+        <source>Force feedback cannot be tested on this operating system yet.</source>
+        <translation>Force-Feedback kann auf diesem Betriebssystem noch nicht getestet werden.</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="365"/>
+        <source>The board is not connected.</source>
+        <translation>Das Board ist nicht angeschlossen.</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="367"/>
+        <source>The system made no input device of this board, so it offers no force feedback for it. Check that the board&apos;s HID driver is loaded.</source>
+        <translation>Das System hat aus diesem Board kein Eingabegerät gemacht und bietet daher kein Force-Feedback dafür. Prüfen Sie, ob der HID-Treiber des Boards geladen ist.</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="370"/>
+        <source>The board&apos;s input device %1 does not exist. Reconnect the board.</source>
+        <translation>Das Eingabegerät %1 des Boards existiert nicht. Schließen Sie das Board neu an.</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="372"/>
+        <source>The system offers no force feedback for this board.</source>
+        <translation>Das System bietet kein Force-Feedback für dieses Board.</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="374"/>
+        <source>No permission to open the board&apos;s input device %1 for force feedback (%2). Install the udev rule %3 that comes with Gravolt Setup and reconnect the board.</source>
+        <translation>Keine Berechtigung, das Eingabegerät %1 des Boards für Force-Feedback zu öffnen (%2). Installieren Sie die udev-Regel %3, die Gravolt Setup beiliegt, und schließen Sie das Board neu an.</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="379"/>
+        <source>The board refused the test force: %1</source>
+        <translation>Das Board hat die Testkraft abgelehnt: %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="381"/>
+        <source>The board was disconnected.</source>
+        <translation>Das Board wurde getrennt.</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="386"/>
+        <source>The test force cannot be played: %1</source>
+        <translation>Die Testkraft kann nicht abgespielt werden: %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="387"/>
+        <source>The test force cannot be played on %1: %2</source>
+        <translation>Die Testkraft kann auf %1 nicht abgespielt werden: %2</translation>
+    </message>
+</context>
+<context>
     <name>FullEffectSettingsWidget</name>
     <message>
         <location filename="../ui/fulleffectsettingswidget.ui" line="14"/>
@@ -883,94 +1185,94 @@ Ohne Sicherung fortfahren?</translation>
 <context>
     <name>LiveInputView</name>
     <message>
-        <location filename="../ui/liveinputview.cpp" line="38"/>
+        <location filename="../ui/liveinputview.cpp" line="40"/>
         <source>Throttle</source>
         <translation>Schubregler</translation>
     </message>
     <message>
-        <location filename="../ui/liveinputview.cpp" line="39"/>
+        <location filename="../ui/liveinputview.cpp" line="41"/>
         <source>Rudder</source>
         <translation>Seitenruder</translation>
     </message>
     <message>
-        <location filename="../ui/liveinputview.cpp" line="40"/>
+        <location filename="../ui/liveinputview.cpp" line="42"/>
         <source>Wheel</source>
         <translation>Lenkrad</translation>
     </message>
     <message>
-        <location filename="../ui/liveinputview.cpp" line="41"/>
+        <location filename="../ui/liveinputview.cpp" line="43"/>
         <source>Gas</source>
         <translation>Gaspedal</translation>
     </message>
     <message>
-        <location filename="../ui/liveinputview.cpp" line="42"/>
+        <location filename="../ui/liveinputview.cpp" line="44"/>
         <source>Brake</source>
         <translation>Bremse</translation>
     </message>
     <message>
-        <location filename="../ui/liveinputview.cpp" line="85"/>
+        <location filename="../ui/liveinputview.cpp" line="98"/>
         <source>Axes</source>
         <translation>Achsen</translation>
     </message>
     <message>
-        <location filename="../ui/liveinputview.cpp" line="91"/>
+        <location filename="../ui/liveinputview.cpp" line="109"/>
         <source>Buttons</source>
         <translation>Tasten</translation>
     </message>
     <message>
-        <location filename="../ui/liveinputview.cpp" line="105"/>
-        <location filename="../ui/liveinputview.cpp" line="122"/>
-        <location filename="../ui/liveinputview.cpp" line="145"/>
+        <location filename="../ui/liveinputview.cpp" line="124"/>
+        <location filename="../ui/liveinputview.cpp" line="142"/>
+        <location filename="../ui/liveinputview.cpp" line="170"/>
         <source>Select a board to see its inputs.</source>
         <translation>Wählen Sie ein Board, um seine Eingaben zu sehen.</translation>
     </message>
     <message>
-        <location filename="../ui/liveinputview.cpp" line="272"/>
+        <location filename="../ui/liveinputview.cpp" line="297"/>
         <source>The board reports no axes and no buttons.</source>
         <translation>Das Board meldet weder Achsen noch Tasten.</translation>
     </message>
     <message>
-        <location filename="../ui/liveinputview.cpp" line="287"/>
+        <location filename="../ui/liveinputview.cpp" line="312"/>
         <source>Axis %1</source>
         <translation>Achse %1</translation>
     </message>
     <message>
-        <location filename="../ui/liveinputview.cpp" line="299"/>
+        <location filename="../ui/liveinputview.cpp" line="324"/>
         <source>Live input is not available on this operating system yet.</source>
         <translation>Live-Eingaben sind auf diesem Betriebssystem noch nicht verfügbar.</translation>
     </message>
     <message>
-        <location filename="../ui/liveinputview.cpp" line="301"/>
+        <location filename="../ui/liveinputview.cpp" line="326"/>
         <source>The board is not connected.</source>
         <translation>Das Board ist nicht angeschlossen.</translation>
     </message>
     <message>
-        <location filename="../ui/liveinputview.cpp" line="303"/>
+        <location filename="../ui/liveinputview.cpp" line="328"/>
         <source>The system made no input device of this board, so its inputs cannot be shown. Check that the board&apos;s HID driver is loaded.</source>
         <translation>Das System hat für dieses Board kein Eingabegerät angelegt, daher können seine Eingaben nicht angezeigt werden. Prüfen Sie, ob der HID-Treiber des Boards geladen ist.</translation>
     </message>
     <message>
-        <location filename="../ui/liveinputview.cpp" line="306"/>
+        <location filename="../ui/liveinputview.cpp" line="331"/>
         <source>The board&apos;s input device %1 does not exist. Reconnect the board.</source>
         <translation>Das Eingabegerät %1 des Boards existiert nicht. Schließen Sie das Board erneut an.</translation>
     </message>
     <message>
-        <location filename="../ui/liveinputview.cpp" line="312"/>
+        <location filename="../ui/liveinputview.cpp" line="337"/>
         <source>No permission to read the board&apos;s input device %1 (owner %2, group %3, mode %4). Install the udev rule that comes with Gravolt Setup and reconnect the board, or add your user to the group %3.</source>
         <translation>Keine Berechtigung, das Eingabegerät %1 des Boards zu lesen (Eigentümer %2, Gruppe %3, Modus %4). Installieren Sie die mit Gravolt Setup gelieferte udev-Regel und schließen Sie das Board erneut an, oder fügen Sie Ihren Benutzer der Gruppe %3 hinzu.</translation>
     </message>
     <message>
-        <location filename="../ui/liveinputview.cpp" line="318"/>
+        <location filename="../ui/liveinputview.cpp" line="343"/>
         <source>The board was disconnected.</source>
         <translation>Das Board wurde getrennt.</translation>
     </message>
     <message>
-        <location filename="../ui/liveinputview.cpp" line="323"/>
+        <location filename="../ui/liveinputview.cpp" line="348"/>
         <source>The board&apos;s inputs cannot be read: %1</source>
         <translation>Die Eingaben des Boards können nicht gelesen werden: %1</translation>
     </message>
     <message>
-        <location filename="../ui/liveinputview.cpp" line="324"/>
+        <location filename="../ui/liveinputview.cpp" line="349"/>
         <source>The board&apos;s input device %1 cannot be read: %2</source>
         <translation>Das Eingabegerät %1 des Boards kann nicht gelesen werden: %2</translation>
     </message>
@@ -979,7 +1281,7 @@ Ohne Sicherung fortfahren?</translation>
     <name>MainWindow</name>
     <message>
         <location filename="../ui/mainwindow.ui" line="27"/>
-        <location filename="../ui/mainwindow.cpp" line="278"/>
+        <location filename="../ui/mainwindow.cpp" line="282"/>
         <source>No compatible devices connected</source>
         <translation>Keine kompatiblen Geräte angeschlossen</translation>
     </message>
@@ -1469,142 +1771,142 @@ Ohne Sicherung fortfahren?</translation>
         <translation>Controller neu starten</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="101"/>
+        <location filename="../ui/mainwindow.cpp" line="102"/>
         <source>Live input</source>
         <translation>Live-Eingaben</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="280"/>
+        <location filename="../ui/mainwindow.cpp" line="284"/>
         <source>Select compatible device (</source>
         <translation>Kompatibles Gerät wählen (</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="282"/>
+        <location filename="../ui/mainwindow.cpp" line="286"/>
         <source> connected)</source>
         <translation> angeschlossen)</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="340"/>
+        <location filename="../ui/mainwindow.cpp" line="344"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="341"/>
+        <location filename="../ui/mainwindow.cpp" line="345"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="342"/>
+        <location filename="../ui/mainwindow.cpp" line="346"/>
         <source>Latest version</source>
         <translation>Neueste Version</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="545"/>
+        <location filename="../ui/mainwindow.cpp" line="549"/>
         <source>the board</source>
         <translation>das Board</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="551"/>
+        <location filename="../ui/mainwindow.cpp" line="555"/>
         <source>Failed: %1</source>
         <translation>Fehlgeschlagen: %1</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="577"/>
+        <location filename="../ui/mainwindow.cpp" line="581"/>
         <source>Effect settings read from %1.</source>
         <translation>Effekteinstellungen von %1 gelesen.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="578"/>
+        <location filename="../ui/mainwindow.cpp" line="582"/>
         <source>Effect settings could not be read from %1: %2. Apply and Save stay disabled until a read succeeds.</source>
         <translation>Die Effekteinstellungen konnten nicht von %1 gelesen werden: %2. Übernehmen und Speichern bleiben deaktiviert, bis ein Lesen gelingt.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="588"/>
+        <location filename="../ui/mainwindow.cpp" line="592"/>
         <source>Hardware settings read from %1.</source>
         <translation>Hardwareeinstellungen von %1 gelesen.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="589"/>
+        <location filename="../ui/mainwindow.cpp" line="593"/>
         <source>Hardware settings could not be read from %1: %2. Apply and Save stay disabled until a read succeeds.</source>
         <translation>Die Hardwareeinstellungen konnten nicht von %1 gelesen werden: %2. Übernehmen und Speichern bleiben deaktiviert, bis ein Lesen gelingt.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="594"/>
+        <location filename="../ui/mainwindow.cpp" line="598"/>
         <source>Effect settings applied to the working memory of %1.</source>
         <translation>Effekteinstellungen in den Arbeitsspeicher von %1 übernommen.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="595"/>
+        <location filename="../ui/mainwindow.cpp" line="599"/>
         <source>Effect settings could not be applied to %1: %2.</source>
         <translation>Die Effekteinstellungen konnten nicht auf %1 übernommen werden: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="598"/>
+        <location filename="../ui/mainwindow.cpp" line="602"/>
         <source>Hardware settings applied to the working memory of %1.</source>
         <translation>Hardwareeinstellungen in den Arbeitsspeicher von %1 übernommen.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="599"/>
+        <location filename="../ui/mainwindow.cpp" line="603"/>
         <source>Hardware settings could not be applied to %1: %2.</source>
         <translation>Die Hardwareeinstellungen konnten nicht auf %1 übernommen werden: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="602"/>
+        <location filename="../ui/mainwindow.cpp" line="606"/>
         <source>Effect settings saved to the permanent memory of %1.</source>
         <translation>Effekteinstellungen im permanenten Speicher von %1 gespeichert.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="603"/>
+        <location filename="../ui/mainwindow.cpp" line="607"/>
         <source>Effect settings could not be saved to %1: %2.</source>
         <translation>Die Effekteinstellungen konnten nicht auf %1 gespeichert werden: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="605"/>
+        <location filename="../ui/mainwindow.cpp" line="609"/>
         <source>The effect settings</source>
         <translation>Die Effekteinstellungen</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="608"/>
+        <location filename="../ui/mainwindow.cpp" line="612"/>
         <source>Hardware settings saved to the permanent memory of %1.</source>
         <translation>Hardwareeinstellungen im permanenten Speicher von %1 gespeichert.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="609"/>
+        <location filename="../ui/mainwindow.cpp" line="613"/>
         <source>Hardware settings could not be saved to %1: %2.</source>
         <translation>Die Hardwareeinstellungen konnten nicht auf %1 gespeichert werden: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="611"/>
+        <location filename="../ui/mainwindow.cpp" line="615"/>
         <source>The hardware settings</source>
         <translation>Die Hardwareeinstellungen</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="615"/>
+        <location filename="../ui/mainwindow.cpp" line="619"/>
         <source>%1 is rebooting; it will come back in the list in a few seconds.</source>
         <translation>%1 startet neu und erscheint in wenigen Sekunden wieder in der Liste.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="616"/>
+        <location filename="../ui/mainwindow.cpp" line="620"/>
         <source>%1 could not be told to reboot: %2.</source>
         <translation>%1 konnte nicht zum Neustart aufgefordert werden: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="619"/>
+        <location filename="../ui/mainwindow.cpp" line="623"/>
         <source>%1 now waits for a firmware update and leaves the list.</source>
         <translation>%1 wartet jetzt auf ein Firmware-Update und verschwindet aus der Liste.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="620"/>
+        <location filename="../ui/mainwindow.cpp" line="624"/>
         <source>%1 could not be switched to DFU mode: %2.</source>
         <translation>%1 konnte nicht in den DFU-Modus versetzt werden: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="628"/>
+        <location filename="../ui/mainwindow.cpp" line="632"/>
         <source>Settings not saved</source>
         <translation>Einstellungen nicht gespeichert</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="629"/>
+        <location filename="../ui/mainwindow.cpp" line="633"/>
         <source>%1 may not be stored on %2: %3.
 
 The board may lose them when it is switched off. Check the connection and save again.</source>
@@ -1613,69 +1915,69 @@ The board may lose them when it is switched off. Check the connection and save a
 Das Board kann sie beim Ausschalten verlieren. Prüfen Sie die Verbindung und speichern Sie erneut.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="647"/>
-        <location filename="../ui/mainwindow.cpp" line="678"/>
-        <location filename="../ui/mainwindow.cpp" line="697"/>
+        <location filename="../ui/mainwindow.cpp" line="651"/>
+        <location filename="../ui/mainwindow.cpp" line="682"/>
+        <location filename="../ui/mainwindow.cpp" line="701"/>
         <source>Disabled</source>
         <translation>Deaktiviert</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="648"/>
+        <location filename="../ui/mainwindow.cpp" line="652"/>
         <source>Generic button</source>
         <translation>Allgemeiner Taster</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="649"/>
+        <location filename="../ui/mainwindow.cpp" line="653"/>
         <source>Analog</source>
         <translation>Analog</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="650"/>
+        <location filename="../ui/mainwindow.cpp" line="654"/>
         <source>SPI CS</source>
         <translation>SPI CS</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="651"/>
+        <location filename="../ui/mainwindow.cpp" line="655"/>
         <source>SPI SCK</source>
         <translation>SPI SCK</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="652"/>
+        <location filename="../ui/mainwindow.cpp" line="656"/>
         <source>SPI MISO</source>
         <translation>SPI MISO</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="653"/>
+        <location filename="../ui/mainwindow.cpp" line="657"/>
         <source>Enable effects switch</source>
         <translation>Schalter zum Aktivieren der Effekte</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="654"/>
+        <location filename="../ui/mainwindow.cpp" line="658"/>
         <source>Reset center button</source>
         <translation>Taster zum Zurücksetzen der Mitte</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="655"/>
+        <location filename="../ui/mainwindow.cpp" line="659"/>
         <source>Reboot button</source>
         <translation>Neustart-Taster</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="656"/>
+        <location filename="../ui/mainwindow.cpp" line="660"/>
         <source>Braking PWM</source>
         <translation>Brems-PWM</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="697"/>
+        <location filename="../ui/mainwindow.cpp" line="701"/>
         <source>Normal</source>
         <translation>Normal</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="697"/>
+        <location filename="../ui/mainwindow.cpp" line="701"/>
         <source>Inverted</source>
         <translation>Invertiert</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="945"/>
+        <location filename="../ui/mainwindow.cpp" line="951"/>
         <source>Nothing was saved and %1 stays selected: the settings in the form cannot be sent as they are.</source>
         <translation>Es wurde nichts gespeichert und %1 bleibt ausgewählt: Die Einstellungen im Formular können so nicht gesendet werden.</translation>
     </message>

@@ -380,6 +380,308 @@ Go ahead without a backup?</source>
     </message>
 </context>
 <context>
+    <name>ForceFeedback</name>
+    <message>
+        <location filename="../device/forcetesteffect.cpp" line="19"/>
+        <source>constant</source>
+        <translation>постоянная</translation>
+    </message>
+    <message>
+        <location filename="../device/forcetesteffect.cpp" line="20"/>
+        <source>spring</source>
+        <translation>пружина</translation>
+    </message>
+    <message>
+        <location filename="../device/forcetesteffect.cpp" line="21"/>
+        <source>damper</source>
+        <translation>демпфер</translation>
+    </message>
+    <message>
+        <location filename="../device/forcetesteffect.cpp" line="22"/>
+        <source>friction</source>
+        <translation>трение</translation>
+    </message>
+    <message>
+        <location filename="../device/forcetesteffect.cpp" line="23"/>
+        <source>inertia</source>
+        <translation>инерция</translation>
+    </message>
+    <message>
+        <location filename="../device/forcetesteffect.cpp" line="24"/>
+        <source>ramp</source>
+        <translation>нарастание</translation>
+    </message>
+    <message>
+        <location filename="../device/forcetesteffect.cpp" line="25"/>
+        <source>periodic</source>
+        <translation>периодическая</translation>
+    </message>
+    <message>
+        <location filename="../device/forcetesteffect.cpp" line="26"/>
+        <source>rumble</source>
+        <translation>вибрация</translation>
+    </message>
+    <message>
+        <location filename="../device/forcetesteffect.cpp" line="27"/>
+        <source>sine</source>
+        <translation>синус</translation>
+    </message>
+    <message>
+        <location filename="../device/forcetesteffect.cpp" line="28"/>
+        <source>square</source>
+        <translation>меандр</translation>
+    </message>
+    <message>
+        <location filename="../device/forcetesteffect.cpp" line="29"/>
+        <source>triangle</source>
+        <translation>треугольник</translation>
+    </message>
+    <message>
+        <location filename="../device/forcetesteffect.cpp" line="30"/>
+        <source>saw up</source>
+        <translation>пила вверх</translation>
+    </message>
+    <message>
+        <location filename="../device/forcetesteffect.cpp" line="31"/>
+        <source>saw down</source>
+        <translation>пила вниз</translation>
+    </message>
+    <message>
+        <location filename="../device/forcetesteffect.cpp" line="32"/>
+        <source>gain</source>
+        <translation>усиление</translation>
+    </message>
+    <message>
+        <location filename="../device/forcetesteffect.cpp" line="33"/>
+        <source>autocentre</source>
+        <translation>автоцентрирование</translation>
+    </message>
+</context>
+<context>
+    <name>ForceTestPanel</name>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="38"/>
+        <source>Spring</source>
+        <translation>Пружина</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="39"/>
+        <source>Pulls the axis towards its centre</source>
+        <translation>Тянет ось к центру</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="40"/>
+        <source>Damper</source>
+        <translation>Демпфер</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="41"/>
+        <source>Resists motion, the more the faster it is</source>
+        <translation>Сопротивляется движению, тем сильнее, чем оно быстрее</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="42"/>
+        <source>Friction</source>
+        <translation>Трение</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="43"/>
+        <source>Resists motion evenly</source>
+        <translation>Равномерно сопротивляется движению</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="44"/>
+        <source>Push to minimum</source>
+        <translation>Толкать к минимуму</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="45"/>
+        <source>A constant force towards the axis&apos;s smallest value (left, or forward)</source>
+        <translation>Постоянная сила к наименьшему значению оси (влево или вперёд)</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="47"/>
+        <source>Push to maximum</source>
+        <translation>Толкать к максимуму</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="48"/>
+        <source>A constant force towards the axis&apos;s largest value (right, or back)</source>
+        <translation>Постоянная сила к наибольшему значению оси (вправо или назад)</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="50"/>
+        <source>Sine</source>
+        <translation>Синус</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="51"/>
+        <source>Swings to and fro twice a second</source>
+        <translation>Качается туда и обратно дважды в секунду</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="68"/>
+        <source>owner %1, group %2, mode %3</source>
+        <translation>владелец %1, группа %2, режим %3</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="79"/>
+        <source>Force feedback</source>
+        <translation>Обратная связь по усилию</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="91"/>
+        <source>Axis:</source>
+        <translation>Ось:</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="95"/>
+        <source>Strength:</source>
+        <translation>Сила:</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="106"/>
+        <source>Time:</source>
+        <translation>Время:</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="113"/>
+        <source> s</source>
+        <translation> с</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="126"/>
+        <location filename="../ui/forcetestpanel.cpp" line="127"/>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="144"/>
+        <source>Stop</source>
+        <translation>Стоп</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="146"/>
+        <source>Stops and erases every test force at once (Escape)</source>
+        <translation>Сразу останавливает и удаляет все тестовые усилия (Escape)</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="168"/>
+        <source>%1 finished.</source>
+        <translation>%1: завершено.</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="255"/>
+        <source>Force test</source>
+        <translation>Проверка усилий</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="256"/>
+        <source>The board&apos;s motors will move the controls by themselves. Hold the controls firmly and keep hands and objects clear of their path.</source>
+        <translation>Моторы платы будут сами двигать органы управления. Крепко держите их и уберите руки и предметы с их пути.</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="260"/>
+        <source>Start test</source>
+        <translation>Начать проверку</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="299"/>
+        <source>%1 playing on %2 at %3 %, %4 s left. Stop or Escape ends it.</source>
+        <translation>%1 на оси %2, %3 %, осталось %4 с. «Стоп» или Escape прекращает проверку.</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="312"/>
+        <source>%1 stopped.</source>
+        <translation>%1: остановлено.</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="319"/>
+        <source>unknown</source>
+        <translation>неизвестен</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="322"/>
+        <source>yes</source>
+        <translation>да</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="322"/>
+        <source>no</source>
+        <translation>нет</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="324"/>
+        <source>The system offers force feedback for this board (driver %1%2). Effects: %3. It holds %4 effects at once. Gain can be set: %5. Autocentre can be set: %6.</source>
+        <translation>Система поддерживает обратную связь по усилию для этой платы (драйвер %1%2). Эффекты: %3. Одновременно хранится эффектов: %4. Усиление настраивается: %5. Автоцентрирование настраивается: %6.</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="337"/>
+        <source>The test cannot play forces: this user may not write to %1 (%2). Install the udev rule %3 that comes with Gravolt Setup and reconnect the board.</source>
+        <translation>Проверка не может воспроизводить усилия: этот пользователь не может писать в %1 (%2). Установите правило udev %3 из комплекта Gravolt Setup и переподключите плату.</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="344"/>
+        <source>The system offers no force feedback for this board: its driver %1 registered none for the input device %2, so games cannot use the board&apos;s forces either. Most likely no force-feedback driver is bound to the board: the kernel needs its HID force-feedback support (usbhid with HID PID support) for it.</source>
+        <translation>Система не поддерживает обратную связь по усилию для этой платы: её драйвер %1 не зарегистрировал её для устройства ввода %2, поэтому и игры не могут использовать усилия платы. Скорее всего, к плате не привязан драйвер обратной связи по усилию: ядру для этого нужна поддержка HID force feedback (usbhid с поддержкой HID PID).</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="348"/>
+        <source>of the board</source>
+        <translation>платы</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="363"/>
+        <source>Force feedback cannot be tested on this operating system yet.</source>
+        <translation>В этой операционной системе обратную связь по усилию пока нельзя проверить.</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="365"/>
+        <source>The board is not connected.</source>
+        <translation>Плата не подключена.</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="367"/>
+        <source>The system made no input device of this board, so it offers no force feedback for it. Check that the board&apos;s HID driver is loaded.</source>
+        <translation>Система не создала устройство ввода для этой платы, поэтому обратная связь по усилию недоступна. Проверьте, загружен ли HID-драйвер платы.</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="370"/>
+        <source>The board&apos;s input device %1 does not exist. Reconnect the board.</source>
+        <translation>Устройство ввода платы %1 не существует. Переподключите плату.</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="372"/>
+        <source>The system offers no force feedback for this board.</source>
+        <translation>Система не поддерживает обратную связь по усилию для этой платы.</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="374"/>
+        <source>No permission to open the board&apos;s input device %1 for force feedback (%2). Install the udev rule %3 that comes with Gravolt Setup and reconnect the board.</source>
+        <translation>Нет прав открыть устройство ввода платы %1 для обратной связи по усилию (%2). Установите правило udev %3 из комплекта Gravolt Setup и переподключите плату.</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="379"/>
+        <source>The board refused the test force: %1</source>
+        <translation>Плата отклонила тестовое усилие: %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="381"/>
+        <source>The board was disconnected.</source>
+        <translation>Плата была отключена.</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="386"/>
+        <source>The test force cannot be played: %1</source>
+        <translation>Тестовое усилие невозможно воспроизвести: %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="387"/>
+        <source>The test force cannot be played on %1: %2</source>
+        <translation>Тестовое усилие невозможно воспроизвести на %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>FullEffectSettingsWidget</name>
     <message>
         <location filename="../ui/fulleffectsettingswidget.ui" line="14"/>
@@ -883,94 +1185,94 @@ Go ahead without a backup?</source>
 <context>
     <name>LiveInputView</name>
     <message>
-        <location filename="../ui/liveinputview.cpp" line="38"/>
+        <location filename="../ui/liveinputview.cpp" line="40"/>
         <source>Throttle</source>
         <translation>Газ (РУД)</translation>
     </message>
     <message>
-        <location filename="../ui/liveinputview.cpp" line="39"/>
+        <location filename="../ui/liveinputview.cpp" line="41"/>
         <source>Rudder</source>
         <translation>Руль направления</translation>
     </message>
     <message>
-        <location filename="../ui/liveinputview.cpp" line="40"/>
+        <location filename="../ui/liveinputview.cpp" line="42"/>
         <source>Wheel</source>
         <translation>Руль</translation>
     </message>
     <message>
-        <location filename="../ui/liveinputview.cpp" line="41"/>
+        <location filename="../ui/liveinputview.cpp" line="43"/>
         <source>Gas</source>
         <translation>Педаль газа</translation>
     </message>
     <message>
-        <location filename="../ui/liveinputview.cpp" line="42"/>
+        <location filename="../ui/liveinputview.cpp" line="44"/>
         <source>Brake</source>
         <translation>Тормоз</translation>
     </message>
     <message>
-        <location filename="../ui/liveinputview.cpp" line="85"/>
+        <location filename="../ui/liveinputview.cpp" line="98"/>
         <source>Axes</source>
         <translation>Оси</translation>
     </message>
     <message>
-        <location filename="../ui/liveinputview.cpp" line="91"/>
+        <location filename="../ui/liveinputview.cpp" line="109"/>
         <source>Buttons</source>
         <translation>Кнопки</translation>
     </message>
     <message>
-        <location filename="../ui/liveinputview.cpp" line="105"/>
-        <location filename="../ui/liveinputview.cpp" line="122"/>
-        <location filename="../ui/liveinputview.cpp" line="145"/>
+        <location filename="../ui/liveinputview.cpp" line="124"/>
+        <location filename="../ui/liveinputview.cpp" line="142"/>
+        <location filename="../ui/liveinputview.cpp" line="170"/>
         <source>Select a board to see its inputs.</source>
         <translation>Выберите плату, чтобы увидеть её входы.</translation>
     </message>
     <message>
-        <location filename="../ui/liveinputview.cpp" line="272"/>
+        <location filename="../ui/liveinputview.cpp" line="297"/>
         <source>The board reports no axes and no buttons.</source>
         <translation>Плата не сообщает ни об осях, ни о кнопках.</translation>
     </message>
     <message>
-        <location filename="../ui/liveinputview.cpp" line="287"/>
+        <location filename="../ui/liveinputview.cpp" line="312"/>
         <source>Axis %1</source>
         <translation>Ось %1</translation>
     </message>
     <message>
-        <location filename="../ui/liveinputview.cpp" line="299"/>
+        <location filename="../ui/liveinputview.cpp" line="324"/>
         <source>Live input is not available on this operating system yet.</source>
         <translation>Входы в реальном времени в этой операционной системе пока недоступны.</translation>
     </message>
     <message>
-        <location filename="../ui/liveinputview.cpp" line="301"/>
+        <location filename="../ui/liveinputview.cpp" line="326"/>
         <source>The board is not connected.</source>
         <translation>Плата не подключена.</translation>
     </message>
     <message>
-        <location filename="../ui/liveinputview.cpp" line="303"/>
+        <location filename="../ui/liveinputview.cpp" line="328"/>
         <source>The system made no input device of this board, so its inputs cannot be shown. Check that the board&apos;s HID driver is loaded.</source>
         <translation>Система не создала устройство ввода для этой платы, поэтому её входы нельзя показать. Проверьте, загружен ли HID-драйвер платы.</translation>
     </message>
     <message>
-        <location filename="../ui/liveinputview.cpp" line="306"/>
+        <location filename="../ui/liveinputview.cpp" line="331"/>
         <source>The board&apos;s input device %1 does not exist. Reconnect the board.</source>
         <translation>Устройство ввода платы %1 не существует. Подключите плату заново.</translation>
     </message>
     <message>
-        <location filename="../ui/liveinputview.cpp" line="312"/>
+        <location filename="../ui/liveinputview.cpp" line="337"/>
         <source>No permission to read the board&apos;s input device %1 (owner %2, group %3, mode %4). Install the udev rule that comes with Gravolt Setup and reconnect the board, or add your user to the group %3.</source>
         <translation>Нет прав на чтение устройства ввода платы %1 (владелец %2, группа %3, режим %4). Установите правило udev из комплекта Gravolt Setup и подключите плату заново или добавьте своего пользователя в группу %3.</translation>
     </message>
     <message>
-        <location filename="../ui/liveinputview.cpp" line="318"/>
+        <location filename="../ui/liveinputview.cpp" line="343"/>
         <source>The board was disconnected.</source>
         <translation>Плата была отключена.</translation>
     </message>
     <message>
-        <location filename="../ui/liveinputview.cpp" line="323"/>
+        <location filename="../ui/liveinputview.cpp" line="348"/>
         <source>The board&apos;s inputs cannot be read: %1</source>
         <translation>Не удаётся прочитать входы платы: %1</translation>
     </message>
     <message>
-        <location filename="../ui/liveinputview.cpp" line="324"/>
+        <location filename="../ui/liveinputview.cpp" line="349"/>
         <source>The board&apos;s input device %1 cannot be read: %2</source>
         <translation>Не удаётся прочитать устройство ввода платы %1: %2</translation>
     </message>
@@ -979,7 +1281,7 @@ Go ahead without a backup?</source>
     <name>MainWindow</name>
     <message>
         <location filename="../ui/mainwindow.ui" line="27"/>
-        <location filename="../ui/mainwindow.cpp" line="278"/>
+        <location filename="../ui/mainwindow.cpp" line="282"/>
         <source>No compatible devices connected</source>
         <translation>Совместимые устройства не подключены</translation>
     </message>
@@ -1469,142 +1771,142 @@ Go ahead without a backup?</source>
         <translation>Перезагрузить контроллер</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="101"/>
+        <location filename="../ui/mainwindow.cpp" line="102"/>
         <source>Live input</source>
         <translation>Входы в реальном времени</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="280"/>
+        <location filename="../ui/mainwindow.cpp" line="284"/>
         <source>Select compatible device (</source>
         <translation>Выберите совместимое устройство (подключено: </translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="282"/>
+        <location filename="../ui/mainwindow.cpp" line="286"/>
         <source> connected)</source>
         <translation>)</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="340"/>
+        <location filename="../ui/mainwindow.cpp" line="344"/>
         <source>OK</source>
         <translation>ОК</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="341"/>
+        <location filename="../ui/mainwindow.cpp" line="345"/>
         <source>Cancel</source>
         <translation>Отмена</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="342"/>
+        <location filename="../ui/mainwindow.cpp" line="346"/>
         <source>Latest version</source>
         <translation>Последняя версия</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="545"/>
+        <location filename="../ui/mainwindow.cpp" line="549"/>
         <source>the board</source>
         <translation>плата</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="551"/>
+        <location filename="../ui/mainwindow.cpp" line="555"/>
         <source>Failed: %1</source>
         <translation>Ошибка: %1</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="577"/>
+        <location filename="../ui/mainwindow.cpp" line="581"/>
         <source>Effect settings read from %1.</source>
         <translation>Настройки эффектов прочитаны с %1.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="578"/>
+        <location filename="../ui/mainwindow.cpp" line="582"/>
         <source>Effect settings could not be read from %1: %2. Apply and Save stay disabled until a read succeeds.</source>
         <translation>Не удалось прочитать настройки эффектов с %1: %2. «Применить» и «Сохранить» недоступны, пока чтение не удастся.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="588"/>
+        <location filename="../ui/mainwindow.cpp" line="592"/>
         <source>Hardware settings read from %1.</source>
         <translation>Настройки оборудования прочитаны с %1.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="589"/>
+        <location filename="../ui/mainwindow.cpp" line="593"/>
         <source>Hardware settings could not be read from %1: %2. Apply and Save stay disabled until a read succeeds.</source>
         <translation>Не удалось прочитать настройки оборудования с %1: %2. «Применить» и «Сохранить» недоступны, пока чтение не удастся.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="594"/>
+        <location filename="../ui/mainwindow.cpp" line="598"/>
         <source>Effect settings applied to the working memory of %1.</source>
         <translation>Настройки эффектов применены в рабочей памяти %1.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="595"/>
+        <location filename="../ui/mainwindow.cpp" line="599"/>
         <source>Effect settings could not be applied to %1: %2.</source>
         <translation>Не удалось применить настройки эффектов на %1: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="598"/>
+        <location filename="../ui/mainwindow.cpp" line="602"/>
         <source>Hardware settings applied to the working memory of %1.</source>
         <translation>Настройки оборудования применены в рабочей памяти %1.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="599"/>
+        <location filename="../ui/mainwindow.cpp" line="603"/>
         <source>Hardware settings could not be applied to %1: %2.</source>
         <translation>Не удалось применить настройки оборудования на %1: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="602"/>
+        <location filename="../ui/mainwindow.cpp" line="606"/>
         <source>Effect settings saved to the permanent memory of %1.</source>
         <translation>Настройки эффектов сохранены в постоянной памяти %1.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="603"/>
+        <location filename="../ui/mainwindow.cpp" line="607"/>
         <source>Effect settings could not be saved to %1: %2.</source>
         <translation>Не удалось сохранить настройки эффектов на %1: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="605"/>
+        <location filename="../ui/mainwindow.cpp" line="609"/>
         <source>The effect settings</source>
         <translation>Настройки эффектов</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="608"/>
+        <location filename="../ui/mainwindow.cpp" line="612"/>
         <source>Hardware settings saved to the permanent memory of %1.</source>
         <translation>Настройки оборудования сохранены в постоянной памяти %1.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="609"/>
+        <location filename="../ui/mainwindow.cpp" line="613"/>
         <source>Hardware settings could not be saved to %1: %2.</source>
         <translation>Не удалось сохранить настройки оборудования на %1: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="611"/>
+        <location filename="../ui/mainwindow.cpp" line="615"/>
         <source>The hardware settings</source>
         <translation>Настройки оборудования</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="615"/>
+        <location filename="../ui/mainwindow.cpp" line="619"/>
         <source>%1 is rebooting; it will come back in the list in a few seconds.</source>
         <translation>%1 перезагружается и через несколько секунд снова появится в списке.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="616"/>
+        <location filename="../ui/mainwindow.cpp" line="620"/>
         <source>%1 could not be told to reboot: %2.</source>
         <translation>Не удалось отправить %1 команду перезагрузки: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="619"/>
+        <location filename="../ui/mainwindow.cpp" line="623"/>
         <source>%1 now waits for a firmware update and leaves the list.</source>
         <translation>%1 теперь ожидает обновления прошивки и исчезает из списка.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="620"/>
+        <location filename="../ui/mainwindow.cpp" line="624"/>
         <source>%1 could not be switched to DFU mode: %2.</source>
         <translation>Не удалось перевести %1 в режим DFU: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="628"/>
+        <location filename="../ui/mainwindow.cpp" line="632"/>
         <source>Settings not saved</source>
         <translation>Настройки не сохранены</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="629"/>
+        <location filename="../ui/mainwindow.cpp" line="633"/>
         <source>%1 may not be stored on %2: %3.
 
 The board may lose them when it is switched off. Check the connection and save again.</source>
@@ -1613,69 +1915,69 @@ The board may lose them when it is switched off. Check the connection and save a
 Плата может потерять их при выключении. Проверьте подключение и сохраните ещё раз.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="647"/>
-        <location filename="../ui/mainwindow.cpp" line="678"/>
-        <location filename="../ui/mainwindow.cpp" line="697"/>
+        <location filename="../ui/mainwindow.cpp" line="651"/>
+        <location filename="../ui/mainwindow.cpp" line="682"/>
+        <location filename="../ui/mainwindow.cpp" line="701"/>
         <source>Disabled</source>
         <translation>Отключено</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="648"/>
+        <location filename="../ui/mainwindow.cpp" line="652"/>
         <source>Generic button</source>
         <translation>Обычная кнопка</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="649"/>
+        <location filename="../ui/mainwindow.cpp" line="653"/>
         <source>Analog</source>
         <translation>Аналоговый вход</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="650"/>
+        <location filename="../ui/mainwindow.cpp" line="654"/>
         <source>SPI CS</source>
         <translation>SPI CS</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="651"/>
+        <location filename="../ui/mainwindow.cpp" line="655"/>
         <source>SPI SCK</source>
         <translation>SPI SCK</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="652"/>
+        <location filename="../ui/mainwindow.cpp" line="656"/>
         <source>SPI MISO</source>
         <translation>SPI MISO</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="653"/>
+        <location filename="../ui/mainwindow.cpp" line="657"/>
         <source>Enable effects switch</source>
         <translation>Переключатель включения эффектов</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="654"/>
+        <location filename="../ui/mainwindow.cpp" line="658"/>
         <source>Reset center button</source>
         <translation>Кнопка сброса центра</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="655"/>
+        <location filename="../ui/mainwindow.cpp" line="659"/>
         <source>Reboot button</source>
         <translation>Кнопка перезагрузки</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="656"/>
+        <location filename="../ui/mainwindow.cpp" line="660"/>
         <source>Braking PWM</source>
         <translation>ШИМ торможения</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="697"/>
+        <location filename="../ui/mainwindow.cpp" line="701"/>
         <source>Normal</source>
         <translation>Обычный</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="697"/>
+        <location filename="../ui/mainwindow.cpp" line="701"/>
         <source>Inverted</source>
         <translation>Инвертированный</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="945"/>
+        <location filename="../ui/mainwindow.cpp" line="951"/>
         <source>Nothing was saved and %1 stays selected: the settings in the form cannot be sent as they are.</source>
         <translation>Ничего не сохранено, и %1 остаётся выбранным: настройки в форме нельзя отправить в таком виде.</translation>
     </message>
