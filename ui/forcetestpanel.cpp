@@ -2,6 +2,7 @@
 
 #include "device/firmwareinfo.h"
 #include "ui/liveinputview.h"
+#include "ui/widgethelpers.h"
 
 #include <QComboBox>
 #include <QDoubleSpinBox>
@@ -10,6 +11,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QShortcut>
@@ -252,15 +254,11 @@ bool ForceTestPanel::confirmHold()
 {
     if (holdConfirmed)
         return true;
-    QMessageBox box(QMessageBox::Warning, tr("Force test"),
-                    tr("The board's motors will move the controls by themselves. Hold the "
-                       "controls firmly and keep hands and objects clear of their path."),
-                    QMessageBox::Ok | QMessageBox::Cancel, this);
-    box.setObjectName(QStringLiteral("force_hold_question"));
-    box.button(QMessageBox::Ok)->setText(tr("Start test"));
-    box.setDefaultButton(QMessageBox::Cancel);
-    box.setEscapeButton(QMessageBox::Cancel);
-    holdConfirmed = box.exec() == QMessageBox::Ok;
+    holdConfirmed = askToGoAhead(
+        this, QMessageBox::Warning, QStringLiteral("force_hold_question"), tr("Force test"),
+        tr("The board's motors will move the controls by themselves. Hold the controls firmly "
+           "and keep hands and objects clear of their path."),
+        tr("Start test"));
     return holdConfirmed;
 }
 
@@ -299,7 +297,7 @@ void ForceTestPanel::showRemaining()
     testStatus->setText(tr("%1 playing on %2 at %3 %, %4 s left. Stop or Escape ends it.")
                             .arg(playingName, axisCombo->currentText())
                             .arg(strengthSlider->value())
-                            .arg(left, 0, 'f', 1));
+                            .arg(QLocale().toString(left, 'f', 1)));
 }
 
 void ForceTestPanel::stopTest()
