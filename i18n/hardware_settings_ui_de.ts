@@ -460,223 +460,237 @@ Ohne Sicherung fortfahren?</translation>
 <context>
     <name>ForceTestPanel</name>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="38"/>
+        <location filename="../ui/forcetestpanel.cpp" line="41"/>
         <source>Spring</source>
         <translation>Feder</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="39"/>
+        <location filename="../ui/forcetestpanel.cpp" line="42"/>
         <source>Pulls the axis towards its centre</source>
         <translation>Zieht die Achse zu ihrer Mitte</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="40"/>
+        <location filename="../ui/forcetestpanel.cpp" line="43"/>
         <source>Damper</source>
         <translation>Dämpfer</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="41"/>
+        <location filename="../ui/forcetestpanel.cpp" line="44"/>
         <source>Resists motion, the more the faster it is</source>
         <translation>Bremst die Bewegung, umso stärker, je schneller sie ist</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="42"/>
+        <location filename="../ui/forcetestpanel.cpp" line="45"/>
         <source>Friction</source>
         <translation>Reibung</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="43"/>
+        <location filename="../ui/forcetestpanel.cpp" line="46"/>
         <source>Resists motion evenly</source>
         <translation>Bremst die Bewegung gleichmäßig</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="44"/>
+        <location filename="../ui/forcetestpanel.cpp" line="47"/>
         <source>Push to minimum</source>
         <translation>Zum Minimum drücken</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="45"/>
+        <location filename="../ui/forcetestpanel.cpp" line="48"/>
         <source>A constant force towards the axis&apos;s smallest value (left, or forward)</source>
         <translation>Eine konstante Kraft zum kleinsten Wert der Achse (links oder nach vorn)</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="47"/>
+        <location filename="../ui/forcetestpanel.cpp" line="50"/>
         <source>Push to maximum</source>
         <translation>Zum Maximum drücken</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="48"/>
+        <location filename="../ui/forcetestpanel.cpp" line="51"/>
         <source>A constant force towards the axis&apos;s largest value (right, or back)</source>
         <translation>Eine konstante Kraft zum größten Wert der Achse (rechts oder nach hinten)</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="50"/>
+        <location filename="../ui/forcetestpanel.cpp" line="53"/>
         <source>Sine</source>
         <translation>Sinus</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="51"/>
+        <location filename="../ui/forcetestpanel.cpp" line="54"/>
         <source>Swings to and fro twice a second</source>
         <translation>Schwingt zweimal in der Sekunde hin und her</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="68"/>
+        <location filename="../ui/forcetestpanel.cpp" line="71"/>
         <source>owner %1, group %2, mode %3</source>
         <translation>Besitzer %1, Gruppe %2, Modus %3</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="79"/>
+        <location filename="../ui/forcetestpanel.cpp" line="82"/>
         <source>Force feedback</source>
         <translation>Force-Feedback</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="91"/>
+        <location filename="../ui/forcetestpanel.cpp" line="94"/>
         <source>Axis:</source>
         <translation>Achse:</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="95"/>
+        <location filename="../ui/forcetestpanel.cpp" line="97"/>
+        <source>The axis the test force acts on</source>
+        <translation>Die Achse, auf die die Testkraft wirkt</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="99"/>
         <source>Strength:</source>
         <translation>Stärke:</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="106"/>
+        <location filename="../ui/forcetestpanel.cpp" line="105"/>
+        <source>How strong the test force is, of the most the system can ask of the board</source>
+        <translation>Wie stark die Testkraft ist, gemessen am Höchsten, das das System vom Board verlangen kann</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="112"/>
+        <source> %</source>
+        <translation> %</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="117"/>
         <source>Time:</source>
         <translation>Dauer:</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="113"/>
+        <location filename="../ui/forcetestpanel.cpp" line="124"/>
         <source> s</source>
         <translation> s</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="126"/>
-        <location filename="../ui/forcetestpanel.cpp" line="127"/>
-        <source>%1 %</source>
-        <translation>%1 %</translation>
+        <location filename="../ui/forcetestpanel.cpp" line="125"/>
+        <source>How long the test force plays; it ends by itself after that</source>
+        <translation>Wie lange die Testkraft wirkt; danach endet sie von selbst</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="144"/>
+        <location filename="../ui/forcetestpanel.cpp" line="153"/>
         <source>Stop</source>
         <translation>Stopp</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="146"/>
+        <location filename="../ui/forcetestpanel.cpp" line="155"/>
         <source>Stops and erases every test force at once (Escape)</source>
         <translation>Stoppt und löscht sofort jede Testkraft (Esc)</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="168"/>
+        <location filename="../ui/forcetestpanel.cpp" line="177"/>
         <source>%1 finished.</source>
         <translation>%1 beendet.</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="255"/>
+        <location filename="../ui/forcetestpanel.cpp" line="266"/>
         <source>Force test</source>
         <translation>Krafttest</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="256"/>
+        <location filename="../ui/forcetestpanel.cpp" line="267"/>
         <source>The board&apos;s motors will move the controls by themselves. Hold the controls firmly and keep hands and objects clear of their path.</source>
         <translation>Die Motoren des Boards bewegen die Steuerung selbsttätig. Halten Sie die Steuerung fest und halten Sie Hände und Gegenstände aus ihrem Weg.</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="260"/>
+        <location filename="../ui/forcetestpanel.cpp" line="269"/>
         <source>Start test</source>
         <translation>Test starten</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="299"/>
+        <location filename="../ui/forcetestpanel.cpp" line="305"/>
         <source>%1 playing on %2 at %3 %, %4 s left. Stop or Escape ends it.</source>
         <translation>%1 läuft auf %2 mit %3 %, noch %4 s. Stopp oder Esc beendet den Test.</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="312"/>
+        <location filename="../ui/forcetestpanel.cpp" line="318"/>
         <source>%1 stopped.</source>
         <translation>%1 gestoppt.</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="319"/>
+        <location filename="../ui/forcetestpanel.cpp" line="325"/>
         <source>unknown</source>
         <translation>unbekannt</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="322"/>
+        <location filename="../ui/forcetestpanel.cpp" line="328"/>
         <source>yes</source>
         <translation>ja</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="322"/>
+        <location filename="../ui/forcetestpanel.cpp" line="328"/>
         <source>no</source>
         <translation>nein</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="324"/>
+        <location filename="../ui/forcetestpanel.cpp" line="330"/>
         <source>The system offers force feedback for this board (driver %1%2). Effects: %3. It holds %4 effects at once. Gain can be set: %5. Autocentre can be set: %6.</source>
         <translation>Das System bietet Force-Feedback für dieses Board (Treiber %1%2). Effekte: %3. Es hält %4 Effekte gleichzeitig. Verstärkung einstellbar: %5. Autozentrierung einstellbar: %6.</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="337"/>
+        <location filename="../ui/forcetestpanel.cpp" line="343"/>
         <source>The test cannot play forces: this user may not write to %1 (%2). Install the udev rule %3 that comes with Gravolt Setup and reconnect the board.</source>
         <translation>Der Test kann keine Kräfte abspielen: Dieser Benutzer darf nicht auf %1 schreiben (%2). Installieren Sie die udev-Regel %3, die Gravolt Setup beiliegt, und schließen Sie das Board neu an.</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="344"/>
+        <location filename="../ui/forcetestpanel.cpp" line="350"/>
         <source>The system offers no force feedback for this board: its driver %1 registered none for the input device %2, so games cannot use the board&apos;s forces either. Most likely no force-feedback driver is bound to the board: the kernel needs its HID force-feedback support (usbhid with HID PID support) for it.</source>
         <translation>Das System bietet kein Force-Feedback für dieses Board: Sein Treiber %1 hat für das Eingabegerät %2 keines angemeldet, also können auch Spiele die Kräfte des Boards nicht nutzen. Wahrscheinlich ist kein Force-Feedback-Treiber an das Board gebunden: Der Kernel braucht dafür seine HID-Force-Feedback-Unterstützung (usbhid mit HID-PID-Unterstützung).</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="348"/>
+        <location filename="../ui/forcetestpanel.cpp" line="354"/>
         <source>of the board</source>
         <translation>des Boards</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="363"/>
+        <location filename="../ui/forcetestpanel.cpp" line="369"/>
         <source>Force feedback cannot be tested on this operating system yet.</source>
         <translation>Force-Feedback kann auf diesem Betriebssystem noch nicht getestet werden.</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="365"/>
+        <location filename="../ui/forcetestpanel.cpp" line="371"/>
         <source>The board is not connected.</source>
         <translation>Das Board ist nicht angeschlossen.</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="367"/>
+        <location filename="../ui/forcetestpanel.cpp" line="373"/>
         <source>The system made no input device of this board, so it offers no force feedback for it. Check that the board&apos;s HID driver is loaded.</source>
         <translation>Das System hat aus diesem Board kein Eingabegerät gemacht und bietet daher kein Force-Feedback dafür. Prüfen Sie, ob der HID-Treiber des Boards geladen ist.</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="370"/>
+        <location filename="../ui/forcetestpanel.cpp" line="376"/>
         <source>The board&apos;s input device %1 does not exist. Reconnect the board.</source>
         <translation>Das Eingabegerät %1 des Boards existiert nicht. Schließen Sie das Board neu an.</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="372"/>
+        <location filename="../ui/forcetestpanel.cpp" line="378"/>
         <source>The system offers no force feedback for this board.</source>
         <translation>Das System bietet kein Force-Feedback für dieses Board.</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="374"/>
+        <location filename="../ui/forcetestpanel.cpp" line="380"/>
         <source>No permission to open the board&apos;s input device %1 for force feedback (%2). Install the udev rule %3 that comes with Gravolt Setup and reconnect the board.</source>
         <translation>Keine Berechtigung, das Eingabegerät %1 des Boards für Force-Feedback zu öffnen (%2). Installieren Sie die udev-Regel %3, die Gravolt Setup beiliegt, und schließen Sie das Board neu an.</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="379"/>
+        <location filename="../ui/forcetestpanel.cpp" line="385"/>
         <source>The board refused the test force: %1</source>
         <translation>Das Board hat die Testkraft abgelehnt: %1</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="381"/>
+        <location filename="../ui/forcetestpanel.cpp" line="387"/>
         <source>The board was disconnected.</source>
         <translation>Das Board wurde getrennt.</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="386"/>
+        <location filename="../ui/forcetestpanel.cpp" line="392"/>
         <source>The test force cannot be played: %1</source>
         <translation>Die Testkraft kann nicht abgespielt werden: %1</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="387"/>
+        <location filename="../ui/forcetestpanel.cpp" line="393"/>
         <source>The test force cannot be played on %1: %2</source>
         <translation>Die Testkraft kann auf %1 nicht abgespielt werden: %2</translation>
     </message>

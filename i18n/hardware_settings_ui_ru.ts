@@ -460,223 +460,237 @@ Go ahead without a backup?</source>
 <context>
     <name>ForceTestPanel</name>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="38"/>
+        <location filename="../ui/forcetestpanel.cpp" line="41"/>
         <source>Spring</source>
         <translation>Пружина</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="39"/>
+        <location filename="../ui/forcetestpanel.cpp" line="42"/>
         <source>Pulls the axis towards its centre</source>
         <translation>Тянет ось к центру</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="40"/>
+        <location filename="../ui/forcetestpanel.cpp" line="43"/>
         <source>Damper</source>
         <translation>Демпфер</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="41"/>
+        <location filename="../ui/forcetestpanel.cpp" line="44"/>
         <source>Resists motion, the more the faster it is</source>
         <translation>Сопротивляется движению, тем сильнее, чем оно быстрее</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="42"/>
+        <location filename="../ui/forcetestpanel.cpp" line="45"/>
         <source>Friction</source>
         <translation>Трение</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="43"/>
+        <location filename="../ui/forcetestpanel.cpp" line="46"/>
         <source>Resists motion evenly</source>
         <translation>Равномерно сопротивляется движению</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="44"/>
+        <location filename="../ui/forcetestpanel.cpp" line="47"/>
         <source>Push to minimum</source>
         <translation>Толкать к минимуму</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="45"/>
+        <location filename="../ui/forcetestpanel.cpp" line="48"/>
         <source>A constant force towards the axis&apos;s smallest value (left, or forward)</source>
         <translation>Постоянная сила к наименьшему значению оси (влево или вперёд)</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="47"/>
+        <location filename="../ui/forcetestpanel.cpp" line="50"/>
         <source>Push to maximum</source>
         <translation>Толкать к максимуму</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="48"/>
+        <location filename="../ui/forcetestpanel.cpp" line="51"/>
         <source>A constant force towards the axis&apos;s largest value (right, or back)</source>
         <translation>Постоянная сила к наибольшему значению оси (вправо или назад)</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="50"/>
+        <location filename="../ui/forcetestpanel.cpp" line="53"/>
         <source>Sine</source>
         <translation>Синус</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="51"/>
+        <location filename="../ui/forcetestpanel.cpp" line="54"/>
         <source>Swings to and fro twice a second</source>
         <translation>Качается туда и обратно дважды в секунду</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="68"/>
+        <location filename="../ui/forcetestpanel.cpp" line="71"/>
         <source>owner %1, group %2, mode %3</source>
         <translation>владелец %1, группа %2, режим %3</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="79"/>
+        <location filename="../ui/forcetestpanel.cpp" line="82"/>
         <source>Force feedback</source>
         <translation>Обратная связь по усилию</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="91"/>
+        <location filename="../ui/forcetestpanel.cpp" line="94"/>
         <source>Axis:</source>
         <translation>Ось:</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="95"/>
+        <location filename="../ui/forcetestpanel.cpp" line="97"/>
+        <source>The axis the test force acts on</source>
+        <translation>Ось, на которую действует тестовое усилие</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="99"/>
         <source>Strength:</source>
         <translation>Сила:</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="106"/>
+        <location filename="../ui/forcetestpanel.cpp" line="105"/>
+        <source>How strong the test force is, of the most the system can ask of the board</source>
+        <translation>Сила тестового усилия от наибольшей, которую система может запросить у платы</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="112"/>
+        <source> %</source>
+        <translation> %</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="117"/>
         <source>Time:</source>
         <translation>Время:</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="113"/>
+        <location filename="../ui/forcetestpanel.cpp" line="124"/>
         <source> s</source>
         <translation> с</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="126"/>
-        <location filename="../ui/forcetestpanel.cpp" line="127"/>
-        <source>%1 %</source>
-        <translation>%1 %</translation>
+        <location filename="../ui/forcetestpanel.cpp" line="125"/>
+        <source>How long the test force plays; it ends by itself after that</source>
+        <translation>Сколько длится тестовое усилие; затем оно заканчивается само</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="144"/>
+        <location filename="../ui/forcetestpanel.cpp" line="153"/>
         <source>Stop</source>
         <translation>Стоп</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="146"/>
+        <location filename="../ui/forcetestpanel.cpp" line="155"/>
         <source>Stops and erases every test force at once (Escape)</source>
         <translation>Сразу останавливает и удаляет все тестовые усилия (Escape)</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="168"/>
+        <location filename="../ui/forcetestpanel.cpp" line="177"/>
         <source>%1 finished.</source>
         <translation>%1: завершено.</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="255"/>
+        <location filename="../ui/forcetestpanel.cpp" line="266"/>
         <source>Force test</source>
         <translation>Проверка усилий</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="256"/>
+        <location filename="../ui/forcetestpanel.cpp" line="267"/>
         <source>The board&apos;s motors will move the controls by themselves. Hold the controls firmly and keep hands and objects clear of their path.</source>
         <translation>Моторы платы будут сами двигать органы управления. Крепко держите их и уберите руки и предметы с их пути.</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="260"/>
+        <location filename="../ui/forcetestpanel.cpp" line="269"/>
         <source>Start test</source>
         <translation>Начать проверку</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="299"/>
+        <location filename="../ui/forcetestpanel.cpp" line="305"/>
         <source>%1 playing on %2 at %3 %, %4 s left. Stop or Escape ends it.</source>
         <translation>%1 на оси %2, %3 %, осталось %4 с. «Стоп» или Escape прекращает проверку.</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="312"/>
+        <location filename="../ui/forcetestpanel.cpp" line="318"/>
         <source>%1 stopped.</source>
         <translation>%1: остановлено.</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="319"/>
+        <location filename="../ui/forcetestpanel.cpp" line="325"/>
         <source>unknown</source>
         <translation>неизвестен</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="322"/>
+        <location filename="../ui/forcetestpanel.cpp" line="328"/>
         <source>yes</source>
         <translation>да</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="322"/>
+        <location filename="../ui/forcetestpanel.cpp" line="328"/>
         <source>no</source>
         <translation>нет</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="324"/>
+        <location filename="../ui/forcetestpanel.cpp" line="330"/>
         <source>The system offers force feedback for this board (driver %1%2). Effects: %3. It holds %4 effects at once. Gain can be set: %5. Autocentre can be set: %6.</source>
         <translation>Система поддерживает обратную связь по усилию для этой платы (драйвер %1%2). Эффекты: %3. Одновременно хранится эффектов: %4. Усиление настраивается: %5. Автоцентрирование настраивается: %6.</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="337"/>
+        <location filename="../ui/forcetestpanel.cpp" line="343"/>
         <source>The test cannot play forces: this user may not write to %1 (%2). Install the udev rule %3 that comes with Gravolt Setup and reconnect the board.</source>
         <translation>Проверка не может воспроизводить усилия: этот пользователь не может писать в %1 (%2). Установите правило udev %3 из комплекта Gravolt Setup и переподключите плату.</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="344"/>
+        <location filename="../ui/forcetestpanel.cpp" line="350"/>
         <source>The system offers no force feedback for this board: its driver %1 registered none for the input device %2, so games cannot use the board&apos;s forces either. Most likely no force-feedback driver is bound to the board: the kernel needs its HID force-feedback support (usbhid with HID PID support) for it.</source>
         <translation>Система не поддерживает обратную связь по усилию для этой платы: её драйвер %1 не зарегистрировал её для устройства ввода %2, поэтому и игры не могут использовать усилия платы. Скорее всего, к плате не привязан драйвер обратной связи по усилию: ядру для этого нужна поддержка HID force feedback (usbhid с поддержкой HID PID).</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="348"/>
+        <location filename="../ui/forcetestpanel.cpp" line="354"/>
         <source>of the board</source>
         <translation>платы</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="363"/>
+        <location filename="../ui/forcetestpanel.cpp" line="369"/>
         <source>Force feedback cannot be tested on this operating system yet.</source>
         <translation>В этой операционной системе обратную связь по усилию пока нельзя проверить.</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="365"/>
+        <location filename="../ui/forcetestpanel.cpp" line="371"/>
         <source>The board is not connected.</source>
         <translation>Плата не подключена.</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="367"/>
+        <location filename="../ui/forcetestpanel.cpp" line="373"/>
         <source>The system made no input device of this board, so it offers no force feedback for it. Check that the board&apos;s HID driver is loaded.</source>
         <translation>Система не создала устройство ввода для этой платы, поэтому обратная связь по усилию недоступна. Проверьте, загружен ли HID-драйвер платы.</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="370"/>
+        <location filename="../ui/forcetestpanel.cpp" line="376"/>
         <source>The board&apos;s input device %1 does not exist. Reconnect the board.</source>
         <translation>Устройство ввода платы %1 не существует. Переподключите плату.</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="372"/>
+        <location filename="../ui/forcetestpanel.cpp" line="378"/>
         <source>The system offers no force feedback for this board.</source>
         <translation>Система не поддерживает обратную связь по усилию для этой платы.</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="374"/>
+        <location filename="../ui/forcetestpanel.cpp" line="380"/>
         <source>No permission to open the board&apos;s input device %1 for force feedback (%2). Install the udev rule %3 that comes with Gravolt Setup and reconnect the board.</source>
         <translation>Нет прав открыть устройство ввода платы %1 для обратной связи по усилию (%2). Установите правило udev %3 из комплекта Gravolt Setup и переподключите плату.</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="379"/>
+        <location filename="../ui/forcetestpanel.cpp" line="385"/>
         <source>The board refused the test force: %1</source>
         <translation>Плата отклонила тестовое усилие: %1</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="381"/>
+        <location filename="../ui/forcetestpanel.cpp" line="387"/>
         <source>The board was disconnected.</source>
         <translation>Плата была отключена.</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="386"/>
+        <location filename="../ui/forcetestpanel.cpp" line="392"/>
         <source>The test force cannot be played: %1</source>
         <translation>Тестовое усилие невозможно воспроизвести: %1</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="387"/>
+        <location filename="../ui/forcetestpanel.cpp" line="393"/>
         <source>The test force cannot be played on %1: %2</source>
         <translation>Тестовое усилие невозможно воспроизвести на %1: %2</translation>
     </message>

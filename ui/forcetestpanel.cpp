@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QSlider>
+#include <QSpinBox>
 #include <QVBoxLayout>
 
 #include <cmath>
@@ -93,18 +94,26 @@ ForceTestPanel::ForceTestPanel(QWidget *parent) : QWidget(parent)
     auto *axisLabel = new QLabel(tr("Axis:"), box);
     axisCombo = new QComboBox(box);
     axisCombo->setObjectName(QStringLiteral("force_axis_combo"));
+    axisCombo->setToolTip(tr("The axis the test force acts on"));
     axisLabel->setBuddy(axisCombo);
     auto *strengthName = new QLabel(tr("Strength:"), box);
     strengthSlider = new QSlider(Qt::Horizontal, box);
     strengthSlider->setObjectName(QStringLiteral("force_strength_slider"));
     strengthSlider->setRange(1, 100);
     strengthSlider->setValue(FORCE_TEST_DEFAULT_STRENGTH);
+    strengthSlider->setToolTip(
+        tr("How strong the test force is, of the most the system can ask of the board"));
     strengthName->setBuddy(strengthSlider);
-    strengthLabel = new QLabel(box);
-    strengthLabel->setObjectName(QStringLiteral("force_strength_label"));
-    // Wide enough for "100 %", so that the slider never shifts while dragged.
-    strengthLabel->setMinimumWidth(
-        strengthLabel->fontMetrics().horizontalAdvance(QStringLiteral("100 %")) + 4);
+    // The exact figure can be typed as well as dragged.
+    strengthSpin = new QSpinBox(box);
+    strengthSpin->setObjectName(QStringLiteral("force_strength_spin"));
+    strengthSpin->setRange(1, 100);
+    strengthSpin->setValue(FORCE_TEST_DEFAULT_STRENGTH);
+    strengthSpin->setSuffix(tr(" %"));
+    strengthSpin->setToolTip(strengthSlider->toolTip());
+    connect(strengthSlider, &QSlider::valueChanged, strengthSpin, &QSpinBox::setValue);
+    connect(strengthSpin, qOverload<int>(&QSpinBox::valueChanged), strengthSlider,
+            &QSlider::setValue);
     auto *timeLabel = new QLabel(tr("Time:"), box);
     secondsSpin = new QDoubleSpinBox(box);
     secondsSpin->setObjectName(QStringLiteral("force_seconds_spin"));
@@ -113,20 +122,18 @@ ForceTestPanel::ForceTestPanel(QWidget *parent) : QWidget(parent)
     secondsSpin->setSingleStep(SECONDS_STEP);
     secondsSpin->setValue(FORCE_TEST_DEFAULT_MS / 1000.0);
     secondsSpin->setSuffix(tr(" s"));
+    secondsSpin->setToolTip(tr("How long the test force plays; it ends by itself after that"));
     timeLabel->setBuddy(secondsSpin);
     settings->addWidget(axisLabel);
     settings->addWidget(axisCombo);
     settings->addSpacing(12);
     settings->addWidget(strengthName);
     settings->addWidget(strengthSlider, 1);
-    settings->addWidget(strengthLabel);
+    settings->addWidget(strengthSpin);
     settings->addSpacing(12);
     settings->addWidget(timeLabel);
     settings->addWidget(secondsSpin);
     layout->addLayout(settings);
-    connect(strengthSlider, &QSlider::valueChanged, this,
-            [this](int value) { strengthLabel->setText(tr("%1 %").arg(value)); });
-    strengthLabel->setText(tr("%1 %").arg(strengthSlider->value()));
 
     auto *tests = new QHBoxLayout;
     for (const KindLabel &label : KIND_LABELS) {
@@ -246,6 +253,7 @@ void ForceTestPanel::updateButtons()
         entry.second->setEnabled(offered && forceTestOffered(entry.first, offer.capabilities));
     axisCombo->setEnabled(offered);
     strengthSlider->setEnabled(offered);
+    strengthSpin->setEnabled(offered);
     secondsSpin->setEnabled(offered);
     stopButton->setEnabled(offered);
 }

@@ -15,6 +15,7 @@ class QDoubleSpinBox;
 class QLabel;
 class QPushButton;
 class QSlider;
+class QSpinBox;
 
 // The force test of the Live input page, and what the system offers for the
 // board's force feedback. Forces go through the same interface games use. A
@@ -73,7 +74,7 @@ private:
     QLabel *offerLabel = nullptr;
     QComboBox *axisCombo = nullptr;
     QSlider *strengthSlider = nullptr;
-    QLabel *strengthLabel = nullptr;
+    QSpinBox *strengthSpin = nullptr;
     QDoubleSpinBox *secondsSpin = nullptr;
     QList<QPair<ForceTestKind, QPushButton *>> testButtons;
     QPushButton *stopButton = nullptr;
