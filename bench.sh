@@ -75,6 +75,11 @@ for _ in $(seq "$idle_runs"); do
   "$bin/bench_liveinput" --seconds "$live_seconds" >>"$results" 2> >(quiet_qt)
 done
 
+say "force test, $idle_runs runs of 50 clicks and one ${live_seconds} s test"
+for _ in $(seq "$idle_runs"); do
+  "$bin/bench_forcetest" --rounds 50 --seconds "$live_seconds" >>"$results" 2> >(quiet_qt)
+done
+
 # CPU time does not depend much on the other windows running beside it, so
 # the configurations of one round share the same ${idle_seconds} s: the
 # scanning worker alone, and the whole demo program with its window.
@@ -248,6 +253,12 @@ if [ "$(check "$program_cpu" '<' 0.1)" = "**no**" ] || [ "$(check "$worker_cpu" 
   fi
   notes+=("Idle CPU with five boards is $(fmt %.3f "$program_cpu") % of one core for the whole demo and $(fmt %.3f "$worker_cpu") % for the scanning worker alone (target below 0.1 %): $why.")
 fi
+force_play=$(median force.click_to_play_ms)
+force_stop=$(median force.stop_to_stop_ms)
+force_cpu=$(median force.playing.cpu_percent)
+echo "| Force test: click on a test button to the play event written (simulated output) | $(fmt %.3f "$force_play") ms | < 5 ms | $(check "$force_play" '<' 5) |"
+echo "| Force test: Stop click to the stop event written (simulated output) | $(fmt %.3f "$force_stop") ms | < 5 ms | $(check "$force_stop" '<' 5) |"
+echo "| CPU while a ${live_seconds} s force test plays on the Live input page | $(fmt %.2f "$force_cpu") % of one core | | |"
 live_cpu=$(median live.shown.cpu_percent)
 live_refreshes=$(median live.shown.refreshes_per_s)
 echo "| Live input page shown, simulated joystick moving without pause: CPU; updates of one axis bar | $(fmt %.2f "$live_cpu") % of one core; $(fmt %.1f "$live_refreshes") a second | about 30 updates a second | $(check "$live_refreshes" '<=' 31) |"

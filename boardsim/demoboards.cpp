@@ -3,6 +3,7 @@
 // keeps them in the file GRAVOLT_DEMO_STATE names, if any.
 #include "boardsim/demostatefile.h"
 #include "boardsim/simulatedboard.h"
+#include "boardsim/simulatedforce.h"
 #include "boardsim/simulatedinput.h"
 
 #include <chrono>
@@ -22,7 +23,10 @@ QList<boardsim::SimulatedBoard> &demoBoards()
 
 const bool demoBoardsInstalled = [] {
     const char *raw = std::getenv("GRAVOLT_DEMO_BOARDS");
-    const QString value = raw ? QString::fromLocal8Bit(raw).trimmed() : QString();
+    // "joystick:no-ff": a board whose driver offers no force feedback.
+    QList<int> withoutForce;
+    const QString value = boardsim::SimulatedForce::takeDemoOptions(
+        raw ? QString::fromLocal8Bit(raw).trimmed() : QString(), &withoutForce);
     const QString fallback = QStringLiteral("joystick,wheel");
     QString error;
     if (value == QLatin1String("none")) {
@@ -32,7 +36,11 @@ const bool demoBoardsInstalled = [] {
             std::fprintf(stderr, "GRAVOLT_DEMO_BOARDS=\"%s\" ignored: %s; using \"%s\" instead\n",
                          qPrintable(value), qPrintable(error), qPrintable(fallback));
         boardsim::parseDemoBoards(fallback, demoBoards(), nullptr);
+        withoutForce.clear();
     }
+    for (const int entry : withoutForce)
+        if (entry < demoBoards().size())
+            boardsim::SimulatedForce::setOffered(demoBoards().at(entry).productId(), false);
     for (auto &board : demoBoards()) {
         // Long enough that the wait cursor of a write is visible, as with a
         // real board writing its flash.

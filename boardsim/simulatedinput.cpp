@@ -1,6 +1,7 @@
 #include "simulatedinput.h"
 
 #include "boardsim/simulatedboard.h"
+#include "boardsim/simulatedforce.h"
 
 #include <QMap>
 
@@ -194,6 +195,10 @@ gravolt_input_status gravolt_input_read(gravolt_input_source *source, gravolt_in
         state->buttons[button] = board.buttons[button] ? 1 : 0;
     if (all.moving)
         boardsim::fillMoving(state, all.movingSince);
+    // The hand holds the stick where it would be; playing forces move it.
+    for (int axis = 0; axis < boardsim::MOTOR_AXES; ++axis)
+        state->axes[axis].value = boardsim::SimulatedForce::respond(
+            source->productId, axis, state->axes[axis].value, SimulatedInputs::MOTOR_AXIS_LIMIT);
     return GRAVOLT_INPUT_OK;
 }
 

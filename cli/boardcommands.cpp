@@ -131,7 +131,9 @@ int switchToDfu(CommandRun &run)
 // report itself is the diagnosis, so nothing goes to the error stream.
 int doctor(CommandRun &run)
 {
-    return runBoardDoctor(run.out) == 0 ? EXIT_DONE : EXIT_OPERATION_FAILED;
+    const int status = runBoardDoctor(run.out) == 0 ? EXIT_DONE : EXIT_OPERATION_FAILED;
+    printForceDoctor(run.out);
+    return status;
 }
 
 }  // namespace
@@ -170,7 +172,8 @@ QList<Command> boardCommands()
         {QStringLiteral("doctor"),
          QString(),
          QStringLiteral("Why an attached board cannot be used and how to fix it; whether the "
-                        "udev rule is installed; the USB backend of this build."),
+                        "udev rule is installed; the USB backend of this build; what the "
+                        "system offers for each board's force feedback."),
          {},
          0,
          0,

@@ -7,6 +7,7 @@
 #include <functional>
 
 class CommandRun;
+class QTextStream;
 
 // One gravoltctl command. Each group of commands contributes a list of these
 // to the table; a new command is one more entry there.
@@ -27,3 +28,7 @@ QList<Command> boardCommands();
 QList<Command> settingsCommands();
 // firmware commands: flash, bootloaders, leave
 QList<Command> firmwareCommands();
+// force-feedback commands: ff-info, ff-test
+QList<Command> forceCommands();
+// The doctor's lines about force feedback, for every board attached.
+void printForceDoctor(QTextStream &out);

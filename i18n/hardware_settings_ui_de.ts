@@ -849,6 +849,322 @@ Ohne Sicherung fortfahren?</translation>
     </message>
 </context>
 <context>
+    <name>ForceFeedback</name>
+    <message>
+        <location filename="../device/forcetesteffect.cpp" line="19"/>
+        <source>constant</source>
+        <translation>konstant</translation>
+    </message>
+    <message>
+        <location filename="../device/forcetesteffect.cpp" line="20"/>
+        <source>spring</source>
+        <translation>Feder</translation>
+    </message>
+    <message>
+        <location filename="../device/forcetesteffect.cpp" line="21"/>
+        <source>damper</source>
+        <translation>Dämpfer</translation>
+    </message>
+    <message>
+        <location filename="../device/forcetesteffect.cpp" line="22"/>
+        <source>friction</source>
+        <translation>Reibung</translation>
+    </message>
+    <message>
+        <location filename="../device/forcetesteffect.cpp" line="23"/>
+        <source>inertia</source>
+        <translation>Trägheit</translation>
+    </message>
+    <message>
+        <location filename="../device/forcetesteffect.cpp" line="24"/>
+        <source>ramp</source>
+        <translation>Rampe</translation>
+    </message>
+    <message>
+        <location filename="../device/forcetesteffect.cpp" line="25"/>
+        <source>periodic</source>
+        <translation>periodisch</translation>
+    </message>
+    <message>
+        <location filename="../device/forcetesteffect.cpp" line="26"/>
+        <source>rumble</source>
+        <translation>Rumpeln</translation>
+    </message>
+    <message>
+        <location filename="../device/forcetesteffect.cpp" line="27"/>
+        <source>sine</source>
+        <translation>Sinus</translation>
+    </message>
+    <message>
+        <location filename="../device/forcetesteffect.cpp" line="28"/>
+        <source>square</source>
+        <translation>Rechteck</translation>
+    </message>
+    <message>
+        <location filename="../device/forcetesteffect.cpp" line="29"/>
+        <source>triangle</source>
+        <translation>Dreieck</translation>
+    </message>
+    <message>
+        <location filename="../device/forcetesteffect.cpp" line="30"/>
+        <source>saw up</source>
+        <translation>Sägezahn steigend</translation>
+    </message>
+    <message>
+        <location filename="../device/forcetesteffect.cpp" line="31"/>
+        <source>saw down</source>
+        <translation>Sägezahn fallend</translation>
+    </message>
+    <message>
+        <location filename="../device/forcetesteffect.cpp" line="32"/>
+        <source>gain</source>
+        <translation>Verstärkung</translation>
+    </message>
+    <message>
+        <location filename="../device/forcetesteffect.cpp" line="33"/>
+        <source>autocentre</source>
+        <translation>Autozentrierung</translation>
+    </message>
+</context>
+<context>
+    <name>ForceTestPanel</name>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="41"/>
+        <source>Spring</source>
+        <translation>Feder</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="42"/>
+        <source>Pulls the axis towards its centre</source>
+        <translation>Zieht die Achse zu ihrer Mitte</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="43"/>
+        <source>Damper</source>
+        <translation>Dämpfer</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="44"/>
+        <source>Resists motion, the more the faster it is</source>
+        <translation>Bremst die Bewegung, umso stärker, je schneller sie ist</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="45"/>
+        <source>Friction</source>
+        <translation>Reibung</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="46"/>
+        <source>Resists motion evenly</source>
+        <translation>Bremst die Bewegung gleichmäßig</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="47"/>
+        <source>Push to minimum</source>
+        <translation>Zum Minimum drücken</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="48"/>
+        <source>A constant force towards the axis&apos;s smallest value (left, or forward)</source>
+        <translation>Eine konstante Kraft zum kleinsten Wert der Achse (links oder nach vorn)</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="50"/>
+        <source>Push to maximum</source>
+        <translation>Zum Maximum drücken</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="51"/>
+        <source>A constant force towards the axis&apos;s largest value (right, or back)</source>
+        <translation>Eine konstante Kraft zum größten Wert der Achse (rechts oder nach hinten)</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="53"/>
+        <source>Sine</source>
+        <translation>Sinus</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="54"/>
+        <source>Swings to and fro twice a second</source>
+        <translation>Schwingt zweimal in der Sekunde hin und her</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="71"/>
+        <source>owner %1, group %2, mode %3</source>
+        <translation>Besitzer %1, Gruppe %2, Modus %3</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="82"/>
+        <source>Force feedback</source>
+        <translation>Force-Feedback</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="94"/>
+        <source>Axis:</source>
+        <translation>Achse:</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="97"/>
+        <source>The axis the test force acts on</source>
+        <translation>Die Achse, auf die die Testkraft wirkt</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="99"/>
+        <source>Strength:</source>
+        <translation>Stärke:</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="105"/>
+        <source>How strong the test force is, of the most the system can ask of the board</source>
+        <translation>Wie stark die Testkraft ist, gemessen am Höchsten, das das System vom Board verlangen kann</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="112"/>
+        <source> %</source>
+        <translation> %</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="117"/>
+        <source>Time:</source>
+        <translation>Dauer:</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="124"/>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="125"/>
+        <source>How long the test force plays; it ends by itself after that</source>
+        <translation>Wie lange die Testkraft wirkt; danach endet sie von selbst</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="153"/>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="155"/>
+        <source>Stops and erases every test force at once (Escape)</source>
+        <translation>Stoppt und löscht sofort jede Testkraft (Esc)</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="177"/>
+        <source>%1 finished.</source>
+        <translation>%1 beendet.</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="266"/>
+        <source>Force test</source>
+        <translation>Krafttest</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="267"/>
+        <source>The board&apos;s motors will move the controls by themselves. Hold the controls firmly and keep hands and objects clear of their path.</source>
+        <translation>Die Motoren des Boards bewegen die Steuerung selbsttätig. Halten Sie die Steuerung fest und halten Sie Hände und Gegenstände aus ihrem Weg.</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="269"/>
+        <source>Start test</source>
+        <translation>Test starten</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="305"/>
+        <source>%1 playing on %2 at %3 %, %4 s left. Stop or Escape ends it.</source>
+        <translation>%1 läuft auf %2 mit %3 %, noch %4 s. Stopp oder Esc beendet den Test.</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="318"/>
+        <source>%1 stopped.</source>
+        <translation>%1 gestoppt.</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="325"/>
+        <source>unknown</source>
+        <translation>unbekannt</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="328"/>
+        <source>yes</source>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="328"/>
+        <source>no</source>
+        <translation>nein</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="330"/>
+        <source>The system offers force feedback for this board (driver %1%2). Effects: %3. It holds %4 effects at once. Gain can be set: %5. Autocentre can be set: %6.</source>
+        <translation>Das System bietet Force-Feedback für dieses Board (Treiber %1%2). Effekte: %3. Es hält %4 Effekte gleichzeitig. Verstärkung einstellbar: %5. Autozentrierung einstellbar: %6.</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="343"/>
+        <source>The test cannot play forces: this user may not write to %1 (%2). Install the udev rule %3 that comes with Gravolt Setup and reconnect the board.</source>
+        <translation>Der Test kann keine Kräfte abspielen: Dieser Benutzer darf nicht auf %1 schreiben (%2). Installieren Sie die udev-Regel %3, die Gravolt Setup beiliegt, und schließen Sie das Board neu an.</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="350"/>
+        <source>The system offers no force feedback for this board: its driver %1 registered none for the input device %2, so games cannot use the board&apos;s forces either. Most likely no force-feedback driver is bound to the board: the kernel needs its HID force-feedback support (usbhid with HID PID support) for it.</source>
+        <translation>Das System bietet kein Force-Feedback für dieses Board: Sein Treiber %1 hat für das Eingabegerät %2 keines angemeldet, also können auch Spiele die Kräfte des Boards nicht nutzen. Wahrscheinlich ist kein Force-Feedback-Treiber an das Board gebunden: Der Kernel braucht dafür seine HID-Force-Feedback-Unterstützung (usbhid mit HID-PID-Unterstützung).</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="354"/>
+        <source>of the board</source>
+        <translation>des Boards</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="369"/>
+        <source>Force feedback cannot be tested on this operating system yet.</source>
+        <translation>Force-Feedback kann auf diesem Betriebssystem noch nicht getestet werden.</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="371"/>
+        <source>The board is not connected.</source>
+        <translation>Das Board ist nicht angeschlossen.</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="373"/>
+        <source>The system made no input device of this board, so it offers no force feedback for it. Check that the board&apos;s HID driver is loaded.</source>
+        <translation>Das System hat aus diesem Board kein Eingabegerät gemacht und bietet daher kein Force-Feedback dafür. Prüfen Sie, ob der HID-Treiber des Boards geladen ist.</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="376"/>
+        <source>The board&apos;s input device %1 does not exist. Reconnect the board.</source>
+        <translation>Das Eingabegerät %1 des Boards existiert nicht. Schließen Sie das Board neu an.</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="378"/>
+        <source>The system offers no force feedback for this board.</source>
+        <translation>Das System bietet kein Force-Feedback für dieses Board.</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="380"/>
+        <source>No permission to open the board&apos;s input device %1 for force feedback (%2). Install the udev rule %3 that comes with Gravolt Setup and reconnect the board.</source>
+        <translation>Keine Berechtigung, das Eingabegerät %1 des Boards für Force-Feedback zu öffnen (%2). Installieren Sie die udev-Regel %3, die Gravolt Setup beiliegt, und schließen Sie das Board neu an.</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="385"/>
+        <source>The board refused the test force: %1</source>
+        <translation>Das Board hat die Testkraft abgelehnt: %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="387"/>
+        <source>The board was disconnected.</source>
+        <translation>Das Board wurde getrennt.</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="392"/>
+        <source>The test force cannot be played: %1</source>
+        <translation>Die Testkraft kann nicht abgespielt werden: %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="393"/>
+        <source>The test force cannot be played on %1: %2</source>
+        <translation>Die Testkraft kann auf %1 nicht abgespielt werden: %2</translation>
+    </message>
+</context>
+<context>
     <name>FullEffectSettingsWidget</name>
     <message>
         <location filename="../ui/fulleffectsettingswidget.ui" line="14"/>
@@ -1362,94 +1678,94 @@ Ohne Sicherung fortfahren?</translation>
 <context>
     <name>LiveInputView</name>
     <message>
-        <location filename="../ui/liveinputview.cpp" line="38"/>
+        <location filename="../ui/liveinputview.cpp" line="40"/>
         <source>Throttle</source>
         <translation>Schubregler</translation>
     </message>
     <message>
-        <location filename="../ui/liveinputview.cpp" line="39"/>
+        <location filename="../ui/liveinputview.cpp" line="41"/>
         <source>Rudder</source>
         <translation>Seitenruder</translation>
     </message>
     <message>
-        <location filename="../ui/liveinputview.cpp" line="40"/>
+        <location filename="../ui/liveinputview.cpp" line="42"/>
         <source>Wheel</source>
         <translation>Lenkrad</translation>
     </message>
     <message>
-        <location filename="../ui/liveinputview.cpp" line="41"/>
+        <location filename="../ui/liveinputview.cpp" line="43"/>
         <source>Gas</source>
         <translation>Gaspedal</translation>
     </message>
     <message>
-        <location filename="../ui/liveinputview.cpp" line="42"/>
+        <location filename="../ui/liveinputview.cpp" line="44"/>
         <source>Brake</source>
         <translation>Bremse</translation>
     </message>
     <message>
-        <location filename="../ui/liveinputview.cpp" line="85"/>
+        <location filename="../ui/liveinputview.cpp" line="98"/>
         <source>Axes</source>
         <translation>Achsen</translation>
     </message>
     <message>
-        <location filename="../ui/liveinputview.cpp" line="91"/>
+        <location filename="../ui/liveinputview.cpp" line="109"/>
         <source>Buttons</source>
         <translation>Tasten</translation>
     </message>
     <message>
-        <location filename="../ui/liveinputview.cpp" line="105"/>
-        <location filename="../ui/liveinputview.cpp" line="122"/>
-        <location filename="../ui/liveinputview.cpp" line="145"/>
+        <location filename="../ui/liveinputview.cpp" line="124"/>
+        <location filename="../ui/liveinputview.cpp" line="142"/>
+        <location filename="../ui/liveinputview.cpp" line="170"/>
         <source>Select a board to see its inputs.</source>
         <translation>Wählen Sie ein Board, um seine Eingaben zu sehen.</translation>
     </message>
     <message>
-        <location filename="../ui/liveinputview.cpp" line="272"/>
+        <location filename="../ui/liveinputview.cpp" line="297"/>
         <source>The board reports no axes and no buttons.</source>
         <translation>Das Board meldet weder Achsen noch Tasten.</translation>
     </message>
     <message>
-        <location filename="../ui/liveinputview.cpp" line="287"/>
+        <location filename="../ui/liveinputview.cpp" line="312"/>
         <source>Axis %1</source>
         <translation>Achse %1</translation>
     </message>
     <message>
-        <location filename="../ui/liveinputview.cpp" line="299"/>
+        <location filename="../ui/liveinputview.cpp" line="324"/>
         <source>Live input is not available on this operating system yet.</source>
         <translation>Live-Eingaben sind auf diesem Betriebssystem noch nicht verfügbar.</translation>
     </message>
     <message>
-        <location filename="../ui/liveinputview.cpp" line="301"/>
+        <location filename="../ui/liveinputview.cpp" line="326"/>
         <source>The board is not connected.</source>
         <translation>Das Board ist nicht angeschlossen.</translation>
     </message>
     <message>
-        <location filename="../ui/liveinputview.cpp" line="303"/>
+        <location filename="../ui/liveinputview.cpp" line="328"/>
         <source>The system made no input device of this board, so its inputs cannot be shown. Check that the board&apos;s HID driver is loaded.</source>
         <translation>Das System hat für dieses Board kein Eingabegerät angelegt, daher können seine Eingaben nicht angezeigt werden. Prüfen Sie, ob der HID-Treiber des Boards geladen ist.</translation>
     </message>
     <message>
-        <location filename="../ui/liveinputview.cpp" line="306"/>
+        <location filename="../ui/liveinputview.cpp" line="331"/>
         <source>The board&apos;s input device %1 does not exist. Reconnect the board.</source>
         <translation>Das Eingabegerät %1 des Boards existiert nicht. Schließen Sie das Board erneut an.</translation>
     </message>
     <message>
-        <location filename="../ui/liveinputview.cpp" line="312"/>
+        <location filename="../ui/liveinputview.cpp" line="337"/>
         <source>No permission to read the board&apos;s input device %1 (owner %2, group %3, mode %4). Install the udev rule that comes with Gravolt Setup and reconnect the board, or add your user to the group %3.</source>
         <translation>Keine Berechtigung, das Eingabegerät %1 des Boards zu lesen (Eigentümer %2, Gruppe %3, Modus %4). Installieren Sie die mit Gravolt Setup gelieferte udev-Regel und schließen Sie das Board erneut an, oder fügen Sie Ihren Benutzer der Gruppe %3 hinzu.</translation>
     </message>
     <message>
-        <location filename="../ui/liveinputview.cpp" line="318"/>
+        <location filename="../ui/liveinputview.cpp" line="343"/>
         <source>The board was disconnected.</source>
         <translation>Das Board wurde getrennt.</translation>
     </message>
     <message>
-        <location filename="../ui/liveinputview.cpp" line="323"/>
+        <location filename="../ui/liveinputview.cpp" line="348"/>
         <source>The board&apos;s inputs cannot be read: %1</source>
         <translation>Die Eingaben des Boards können nicht gelesen werden: %1</translation>
     </message>
     <message>
-        <location filename="../ui/liveinputview.cpp" line="324"/>
+        <location filename="../ui/liveinputview.cpp" line="349"/>
         <source>The board&apos;s input device %1 cannot be read: %2</source>
         <translation>Das Eingabegerät %1 des Boards kann nicht gelesen werden: %2</translation>
     </message>
@@ -1458,7 +1774,7 @@ Ohne Sicherung fortfahren?</translation>
     <name>MainWindow</name>
     <message>
         <location filename="../ui/mainwindow.ui" line="27"/>
-        <location filename="../ui/mainwindow.cpp" line="306"/>
+        <location filename="../ui/mainwindow.cpp" line="310"/>
         <source>No compatible devices connected</source>
         <translation>Keine kompatiblen Geräte angeschlossen</translation>
     </message>
@@ -1948,198 +2264,198 @@ Ohne Sicherung fortfahren?</translation>
         <translation>Controller neu starten</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="104"/>
+        <location filename="../ui/mainwindow.cpp" line="105"/>
         <source>Live input</source>
         <translation>Live-Eingaben</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="308"/>
+        <location filename="../ui/mainwindow.cpp" line="312"/>
         <source>Select compatible device (</source>
         <translation>Kompatibles Gerät wählen (</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="310"/>
+        <location filename="../ui/mainwindow.cpp" line="314"/>
         <source> connected)</source>
         <translation> angeschlossen)</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="344"/>
+        <location filename="../ui/mainwindow.cpp" line="348"/>
         <source>%1 is back after %2 s.</source>
         <translation>%1 ist nach %2 s wieder da.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="355"/>
+        <location filename="../ui/mainwindow.cpp" line="359"/>
         <source>%1 is back after %2 s; its settings were read again.</source>
         <translation>%1 ist nach %2 s wieder da; seine Einstellungen wurden neu gelesen.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="358"/>
+        <location filename="../ui/mainwindow.cpp" line="362"/>
         <source>%1 is back after %2 s, but its settings could not all be read; the pages say which.</source>
         <translation>%1 ist nach %2 s wieder da, aber nicht alle Einstellungen konnten gelesen werden; die Seiten sagen, welche.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="371"/>
+        <location filename="../ui/mainwindow.cpp" line="375"/>
         <source>%1 did not restart: it kept answering for %2 s.</source>
         <translation>%1 wurde nicht neu gestartet: Es hat %2 s lang weiter geantwortet.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="372"/>
+        <location filename="../ui/mainwindow.cpp" line="376"/>
         <source>%1 did not switch to DFU mode: it still answers as a controller.</source>
         <translation>%1 ist nicht in den DFU-Modus gewechselt: Es antwortet weiterhin als Controller.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="376"/>
+        <location filename="../ui/mainwindow.cpp" line="380"/>
         <source>%1 did not come back within %2 s. Check its cable and power, and whether it waits in DFU mode.</source>
         <translation>%1 ist nicht innerhalb von %2 s zurückgekommen. Prüfen Sie Kabel und Stromversorgung und ob es im DFU-Modus wartet.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="421"/>
+        <location filename="../ui/mainwindow.cpp" line="425"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="422"/>
+        <location filename="../ui/mainwindow.cpp" line="426"/>
         <location filename="../ui/widgethelpers.cpp" line="67"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="423"/>
+        <location filename="../ui/mainwindow.cpp" line="427"/>
         <source>Latest version</source>
         <translation>Neueste Version</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="647"/>
+        <location filename="../ui/mainwindow.cpp" line="651"/>
         <source>Reading the effect settings of %1…</source>
         <translation>Die Effekteinstellungen von %1 werden gelesen…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="648"/>
+        <location filename="../ui/mainwindow.cpp" line="652"/>
         <source>The effect settings of %1 could not be read: %2. None are shown until a read succeeds; a profile can still be loaded.</source>
         <translation>Die Effekteinstellungen von %1 konnten nicht gelesen werden: %2. Bis ein Lesen gelingt, werden keine angezeigt; ein Profil kann trotzdem geladen werden.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="658"/>
+        <location filename="../ui/mainwindow.cpp" line="662"/>
         <source>Reading the hardware settings of %1…</source>
         <translation>Die Hardware-Einstellungen von %1 werden gelesen…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="659"/>
+        <location filename="../ui/mainwindow.cpp" line="663"/>
         <source>The hardware settings of %1 could not be read: %2. None are shown until a read succeeds.</source>
         <translation>Die Hardware-Einstellungen von %1 konnten nicht gelesen werden: %2. Bis ein Lesen gelingt, werden keine angezeigt.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="676"/>
+        <location filename="../ui/mainwindow.cpp" line="680"/>
         <source>the board</source>
         <translation>das Board</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="682"/>
+        <location filename="../ui/mainwindow.cpp" line="686"/>
         <source>Failed: %1</source>
         <translation>Fehlgeschlagen: %1</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="709"/>
+        <location filename="../ui/mainwindow.cpp" line="713"/>
         <source>Effect settings read from %1.</source>
         <translation>Effekteinstellungen von %1 gelesen.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="710"/>
+        <location filename="../ui/mainwindow.cpp" line="714"/>
         <source>Effect settings could not be read from %1: %2. Apply and Save stay disabled until a read succeeds.</source>
         <translation>Die Effekteinstellungen konnten nicht von %1 gelesen werden: %2. Übernehmen und Speichern bleiben deaktiviert, bis ein Lesen gelingt.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="721"/>
+        <location filename="../ui/mainwindow.cpp" line="725"/>
         <source>Hardware settings read from %1.</source>
         <translation>Hardwareeinstellungen von %1 gelesen.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="722"/>
+        <location filename="../ui/mainwindow.cpp" line="726"/>
         <source>Hardware settings could not be read from %1: %2. Apply and Save stay disabled until a read succeeds.</source>
         <translation>Die Hardwareeinstellungen konnten nicht von %1 gelesen werden: %2. Übernehmen und Speichern bleiben deaktiviert, bis ein Lesen gelingt.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="727"/>
+        <location filename="../ui/mainwindow.cpp" line="731"/>
         <source>Effect settings applied to the working memory of %1.</source>
         <translation>Effekteinstellungen in den Arbeitsspeicher von %1 übernommen.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="728"/>
+        <location filename="../ui/mainwindow.cpp" line="732"/>
         <source>Effect settings could not be applied to %1: %2.</source>
         <translation>Die Effekteinstellungen konnten nicht auf %1 übernommen werden: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="731"/>
+        <location filename="../ui/mainwindow.cpp" line="735"/>
         <source>Hardware settings applied to the working memory of %1.</source>
         <translation>Hardwareeinstellungen in den Arbeitsspeicher von %1 übernommen.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="732"/>
+        <location filename="../ui/mainwindow.cpp" line="736"/>
         <source>Hardware settings could not be applied to %1: %2.</source>
         <translation>Die Hardwareeinstellungen konnten nicht auf %1 übernommen werden: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="735"/>
+        <location filename="../ui/mainwindow.cpp" line="739"/>
         <source>Effect settings saved to the permanent memory of %1.</source>
         <translation>Effekteinstellungen im permanenten Speicher von %1 gespeichert.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="736"/>
+        <location filename="../ui/mainwindow.cpp" line="740"/>
         <source>Effect settings could not be saved to %1: %2.</source>
         <translation>Die Effekteinstellungen konnten nicht auf %1 gespeichert werden: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="738"/>
+        <location filename="../ui/mainwindow.cpp" line="742"/>
         <source>The effect settings</source>
         <translation>Die Effekteinstellungen</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="741"/>
+        <location filename="../ui/mainwindow.cpp" line="745"/>
         <source>Hardware settings saved to the permanent memory of %1.</source>
         <translation>Hardwareeinstellungen im permanenten Speicher von %1 gespeichert.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="742"/>
+        <location filename="../ui/mainwindow.cpp" line="746"/>
         <source>Hardware settings could not be saved to %1: %2.</source>
         <translation>Die Hardwareeinstellungen konnten nicht auf %1 gespeichert werden: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="744"/>
+        <location filename="../ui/mainwindow.cpp" line="748"/>
         <source>The hardware settings</source>
         <translation>Die Hardwareeinstellungen</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="750"/>
+        <location filename="../ui/mainwindow.cpp" line="754"/>
         <source>%1 could not be told to reboot: %2.</source>
         <translation>%1 konnte nicht zum Neustart aufgefordert werden: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="366"/>
+        <location filename="../ui/mainwindow.cpp" line="370"/>
         <source>%1 now waits for a firmware update and leaves the list.</source>
         <translation>%1 wartet jetzt auf ein Firmware-Update und verschwindet aus der Liste.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="747"/>
+        <location filename="../ui/mainwindow.cpp" line="751"/>
         <source>%1 is rebooting; waiting for it to come back (at most %2 s)…</source>
         <translation>%1 startet neu; es wird gewartet, bis es zurückkommt (höchstens %2 s)…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="755"/>
+        <location filename="../ui/mainwindow.cpp" line="759"/>
         <source>%1 was told to switch to DFU mode; waiting for it to leave the list…</source>
         <translation>%1 wurde angewiesen, in den DFU-Modus zu wechseln; es wird gewartet, bis es die Liste verlässt…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="757"/>
+        <location filename="../ui/mainwindow.cpp" line="761"/>
         <source>%1 could not be switched to DFU mode: %2.</source>
         <translation>%1 konnte nicht in den DFU-Modus versetzt werden: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="767"/>
+        <location filename="../ui/mainwindow.cpp" line="771"/>
         <source>Settings not saved</source>
         <translation>Einstellungen nicht gespeichert</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="768"/>
+        <location filename="../ui/mainwindow.cpp" line="772"/>
         <source>%1 may not be stored on %2: %3.
 
 The board may lose them when it is switched off. Check the connection and save again.</source>
@@ -2148,74 +2464,74 @@ The board may lose them when it is switched off. Check the connection and save a
 Das Board kann sie beim Ausschalten verlieren. Prüfen Sie die Verbindung und speichern Sie erneut.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="786"/>
-        <location filename="../ui/mainwindow.cpp" line="817"/>
-        <location filename="../ui/mainwindow.cpp" line="836"/>
+        <location filename="../ui/mainwindow.cpp" line="790"/>
+        <location filename="../ui/mainwindow.cpp" line="821"/>
+        <location filename="../ui/mainwindow.cpp" line="840"/>
         <source>Disabled</source>
         <translation>Deaktiviert</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="787"/>
+        <location filename="../ui/mainwindow.cpp" line="791"/>
         <source>Generic button</source>
         <translation>Allgemeiner Taster</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="788"/>
+        <location filename="../ui/mainwindow.cpp" line="792"/>
         <source>Analog</source>
         <translation>Analog</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="789"/>
+        <location filename="../ui/mainwindow.cpp" line="793"/>
         <source>SPI CS</source>
         <translation>SPI CS</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="790"/>
+        <location filename="../ui/mainwindow.cpp" line="794"/>
         <source>SPI SCK</source>
         <translation>SPI SCK</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="791"/>
+        <location filename="../ui/mainwindow.cpp" line="795"/>
         <source>SPI MISO</source>
         <translation>SPI MISO</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="792"/>
+        <location filename="../ui/mainwindow.cpp" line="796"/>
         <source>Enable effects switch</source>
         <translation>Schalter zum Aktivieren der Effekte</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="793"/>
+        <location filename="../ui/mainwindow.cpp" line="797"/>
         <source>Reset center button</source>
         <translation>Taster zum Zurücksetzen der Mitte</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="794"/>
+        <location filename="../ui/mainwindow.cpp" line="798"/>
         <source>Reboot button</source>
         <translation>Neustart-Taster</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="795"/>
+        <location filename="../ui/mainwindow.cpp" line="799"/>
         <source>Braking PWM</source>
         <translation>Brems-PWM</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="836"/>
+        <location filename="../ui/mainwindow.cpp" line="840"/>
         <source>Normal</source>
         <translation>Normal</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="836"/>
+        <location filename="../ui/mainwindow.cpp" line="840"/>
         <source>Inverted</source>
         <translation>Invertiert</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="1083"/>
+        <location filename="../ui/mainwindow.cpp" line="1089"/>
         <source>Nothing was saved: %1 left the list while the question was open.</source>
         <translation>Nichts wurde gespeichert: %1 hat die Liste verlassen, während die Frage offen war.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="1109"/>
+        <location filename="../ui/mainwindow.cpp" line="1115"/>
         <source>Nothing was saved and %1 stays selected: the settings in the form cannot be sent as they are.</source>
         <translation>Es wurde nichts gespeichert und %1 bleibt ausgewählt: Die Einstellungen im Formular können so nicht gesendet werden.</translation>
     </message>

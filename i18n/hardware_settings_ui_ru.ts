@@ -849,6 +849,322 @@ Go ahead without a backup?</source>
     </message>
 </context>
 <context>
+    <name>ForceFeedback</name>
+    <message>
+        <location filename="../device/forcetesteffect.cpp" line="19"/>
+        <source>constant</source>
+        <translation>постоянная</translation>
+    </message>
+    <message>
+        <location filename="../device/forcetesteffect.cpp" line="20"/>
+        <source>spring</source>
+        <translation>пружина</translation>
+    </message>
+    <message>
+        <location filename="../device/forcetesteffect.cpp" line="21"/>
+        <source>damper</source>
+        <translation>демпфер</translation>
+    </message>
+    <message>
+        <location filename="../device/forcetesteffect.cpp" line="22"/>
+        <source>friction</source>
+        <translation>трение</translation>
+    </message>
+    <message>
+        <location filename="../device/forcetesteffect.cpp" line="23"/>
+        <source>inertia</source>
+        <translation>инерция</translation>
+    </message>
+    <message>
+        <location filename="../device/forcetesteffect.cpp" line="24"/>
+        <source>ramp</source>
+        <translation>нарастание</translation>
+    </message>
+    <message>
+        <location filename="../device/forcetesteffect.cpp" line="25"/>
+        <source>periodic</source>
+        <translation>периодическая</translation>
+    </message>
+    <message>
+        <location filename="../device/forcetesteffect.cpp" line="26"/>
+        <source>rumble</source>
+        <translation>вибрация</translation>
+    </message>
+    <message>
+        <location filename="../device/forcetesteffect.cpp" line="27"/>
+        <source>sine</source>
+        <translation>синус</translation>
+    </message>
+    <message>
+        <location filename="../device/forcetesteffect.cpp" line="28"/>
+        <source>square</source>
+        <translation>меандр</translation>
+    </message>
+    <message>
+        <location filename="../device/forcetesteffect.cpp" line="29"/>
+        <source>triangle</source>
+        <translation>треугольник</translation>
+    </message>
+    <message>
+        <location filename="../device/forcetesteffect.cpp" line="30"/>
+        <source>saw up</source>
+        <translation>пила вверх</translation>
+    </message>
+    <message>
+        <location filename="../device/forcetesteffect.cpp" line="31"/>
+        <source>saw down</source>
+        <translation>пила вниз</translation>
+    </message>
+    <message>
+        <location filename="../device/forcetesteffect.cpp" line="32"/>
+        <source>gain</source>
+        <translation>усиление</translation>
+    </message>
+    <message>
+        <location filename="../device/forcetesteffect.cpp" line="33"/>
+        <source>autocentre</source>
+        <translation>автоцентрирование</translation>
+    </message>
+</context>
+<context>
+    <name>ForceTestPanel</name>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="41"/>
+        <source>Spring</source>
+        <translation>Пружина</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="42"/>
+        <source>Pulls the axis towards its centre</source>
+        <translation>Тянет ось к центру</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="43"/>
+        <source>Damper</source>
+        <translation>Демпфер</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="44"/>
+        <source>Resists motion, the more the faster it is</source>
+        <translation>Сопротивляется движению, тем сильнее, чем оно быстрее</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="45"/>
+        <source>Friction</source>
+        <translation>Трение</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="46"/>
+        <source>Resists motion evenly</source>
+        <translation>Равномерно сопротивляется движению</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="47"/>
+        <source>Push to minimum</source>
+        <translation>Толкать к минимуму</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="48"/>
+        <source>A constant force towards the axis&apos;s smallest value (left, or forward)</source>
+        <translation>Постоянная сила к наименьшему значению оси (влево или вперёд)</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="50"/>
+        <source>Push to maximum</source>
+        <translation>Толкать к максимуму</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="51"/>
+        <source>A constant force towards the axis&apos;s largest value (right, or back)</source>
+        <translation>Постоянная сила к наибольшему значению оси (вправо или назад)</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="53"/>
+        <source>Sine</source>
+        <translation>Синус</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="54"/>
+        <source>Swings to and fro twice a second</source>
+        <translation>Качается туда и обратно дважды в секунду</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="71"/>
+        <source>owner %1, group %2, mode %3</source>
+        <translation>владелец %1, группа %2, режим %3</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="82"/>
+        <source>Force feedback</source>
+        <translation>Обратная связь по усилию</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="94"/>
+        <source>Axis:</source>
+        <translation>Ось:</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="97"/>
+        <source>The axis the test force acts on</source>
+        <translation>Ось, на которую действует тестовое усилие</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="99"/>
+        <source>Strength:</source>
+        <translation>Сила:</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="105"/>
+        <source>How strong the test force is, of the most the system can ask of the board</source>
+        <translation>Сила тестового усилия от наибольшей, которую система может запросить у платы</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="112"/>
+        <source> %</source>
+        <translation> %</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="117"/>
+        <source>Time:</source>
+        <translation>Время:</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="124"/>
+        <source> s</source>
+        <translation> с</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="125"/>
+        <source>How long the test force plays; it ends by itself after that</source>
+        <translation>Сколько длится тестовое усилие; затем оно заканчивается само</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="153"/>
+        <source>Stop</source>
+        <translation>Стоп</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="155"/>
+        <source>Stops and erases every test force at once (Escape)</source>
+        <translation>Сразу останавливает и удаляет все тестовые усилия (Escape)</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="177"/>
+        <source>%1 finished.</source>
+        <translation>%1: завершено.</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="266"/>
+        <source>Force test</source>
+        <translation>Проверка усилий</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="267"/>
+        <source>The board&apos;s motors will move the controls by themselves. Hold the controls firmly and keep hands and objects clear of their path.</source>
+        <translation>Моторы платы будут сами двигать органы управления. Крепко держите их и уберите руки и предметы с их пути.</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="269"/>
+        <source>Start test</source>
+        <translation>Начать проверку</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="305"/>
+        <source>%1 playing on %2 at %3 %, %4 s left. Stop or Escape ends it.</source>
+        <translation>%1 на оси %2, %3 %, осталось %4 с. «Стоп» или Escape прекращает проверку.</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="318"/>
+        <source>%1 stopped.</source>
+        <translation>%1: остановлено.</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="325"/>
+        <source>unknown</source>
+        <translation>неизвестен</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="328"/>
+        <source>yes</source>
+        <translation>да</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="328"/>
+        <source>no</source>
+        <translation>нет</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="330"/>
+        <source>The system offers force feedback for this board (driver %1%2). Effects: %3. It holds %4 effects at once. Gain can be set: %5. Autocentre can be set: %6.</source>
+        <translation>Система поддерживает обратную связь по усилию для этой платы (драйвер %1%2). Эффекты: %3. Одновременно хранится эффектов: %4. Усиление настраивается: %5. Автоцентрирование настраивается: %6.</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="343"/>
+        <source>The test cannot play forces: this user may not write to %1 (%2). Install the udev rule %3 that comes with Gravolt Setup and reconnect the board.</source>
+        <translation>Проверка не может воспроизводить усилия: этот пользователь не может писать в %1 (%2). Установите правило udev %3 из комплекта Gravolt Setup и переподключите плату.</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="350"/>
+        <source>The system offers no force feedback for this board: its driver %1 registered none for the input device %2, so games cannot use the board&apos;s forces either. Most likely no force-feedback driver is bound to the board: the kernel needs its HID force-feedback support (usbhid with HID PID support) for it.</source>
+        <translation>Система не поддерживает обратную связь по усилию для этой платы: её драйвер %1 не зарегистрировал её для устройства ввода %2, поэтому и игры не могут использовать усилия платы. Скорее всего, к плате не привязан драйвер обратной связи по усилию: ядру для этого нужна поддержка HID force feedback (usbhid с поддержкой HID PID).</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="354"/>
+        <source>of the board</source>
+        <translation>платы</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="369"/>
+        <source>Force feedback cannot be tested on this operating system yet.</source>
+        <translation>В этой операционной системе обратную связь по усилию пока нельзя проверить.</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="371"/>
+        <source>The board is not connected.</source>
+        <translation>Плата не подключена.</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="373"/>
+        <source>The system made no input device of this board, so it offers no force feedback for it. Check that the board&apos;s HID driver is loaded.</source>
+        <translation>Система не создала устройство ввода для этой платы, поэтому обратная связь по усилию недоступна. Проверьте, загружен ли HID-драйвер платы.</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="376"/>
+        <source>The board&apos;s input device %1 does not exist. Reconnect the board.</source>
+        <translation>Устройство ввода платы %1 не существует. Переподключите плату.</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="378"/>
+        <source>The system offers no force feedback for this board.</source>
+        <translation>Система не поддерживает обратную связь по усилию для этой платы.</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="380"/>
+        <source>No permission to open the board&apos;s input device %1 for force feedback (%2). Install the udev rule %3 that comes with Gravolt Setup and reconnect the board.</source>
+        <translation>Нет прав открыть устройство ввода платы %1 для обратной связи по усилию (%2). Установите правило udev %3 из комплекта Gravolt Setup и переподключите плату.</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="385"/>
+        <source>The board refused the test force: %1</source>
+        <translation>Плата отклонила тестовое усилие: %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="387"/>
+        <source>The board was disconnected.</source>
+        <translation>Плата была отключена.</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="392"/>
+        <source>The test force cannot be played: %1</source>
+        <translation>Тестовое усилие невозможно воспроизвести: %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="393"/>
+        <source>The test force cannot be played on %1: %2</source>
+        <translation>Тестовое усилие невозможно воспроизвести на %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>FullEffectSettingsWidget</name>
     <message>
         <location filename="../ui/fulleffectsettingswidget.ui" line="14"/>
@@ -1362,94 +1678,94 @@ Go ahead without a backup?</source>
 <context>
     <name>LiveInputView</name>
     <message>
-        <location filename="../ui/liveinputview.cpp" line="38"/>
+        <location filename="../ui/liveinputview.cpp" line="40"/>
         <source>Throttle</source>
         <translation>Газ (РУД)</translation>
     </message>
     <message>
-        <location filename="../ui/liveinputview.cpp" line="39"/>
+        <location filename="../ui/liveinputview.cpp" line="41"/>
         <source>Rudder</source>
         <translation>Руль направления</translation>
     </message>
     <message>
-        <location filename="../ui/liveinputview.cpp" line="40"/>
+        <location filename="../ui/liveinputview.cpp" line="42"/>
         <source>Wheel</source>
         <translation>Руль</translation>
     </message>
     <message>
-        <location filename="../ui/liveinputview.cpp" line="41"/>
+        <location filename="../ui/liveinputview.cpp" line="43"/>
         <source>Gas</source>
         <translation>Педаль газа</translation>
     </message>
     <message>
-        <location filename="../ui/liveinputview.cpp" line="42"/>
+        <location filename="../ui/liveinputview.cpp" line="44"/>
         <source>Brake</source>
         <translation>Тормоз</translation>
     </message>
     <message>
-        <location filename="../ui/liveinputview.cpp" line="85"/>
+        <location filename="../ui/liveinputview.cpp" line="98"/>
         <source>Axes</source>
         <translation>Оси</translation>
     </message>
     <message>
-        <location filename="../ui/liveinputview.cpp" line="91"/>
+        <location filename="../ui/liveinputview.cpp" line="109"/>
         <source>Buttons</source>
         <translation>Кнопки</translation>
     </message>
     <message>
-        <location filename="../ui/liveinputview.cpp" line="105"/>
-        <location filename="../ui/liveinputview.cpp" line="122"/>
-        <location filename="../ui/liveinputview.cpp" line="145"/>
+        <location filename="../ui/liveinputview.cpp" line="124"/>
+        <location filename="../ui/liveinputview.cpp" line="142"/>
+        <location filename="../ui/liveinputview.cpp" line="170"/>
         <source>Select a board to see its inputs.</source>
         <translation>Выберите плату, чтобы увидеть её входы.</translation>
     </message>
     <message>
-        <location filename="../ui/liveinputview.cpp" line="272"/>
+        <location filename="../ui/liveinputview.cpp" line="297"/>
         <source>The board reports no axes and no buttons.</source>
         <translation>Плата не сообщает ни об осях, ни о кнопках.</translation>
     </message>
     <message>
-        <location filename="../ui/liveinputview.cpp" line="287"/>
+        <location filename="../ui/liveinputview.cpp" line="312"/>
         <source>Axis %1</source>
         <translation>Ось %1</translation>
     </message>
     <message>
-        <location filename="../ui/liveinputview.cpp" line="299"/>
+        <location filename="../ui/liveinputview.cpp" line="324"/>
         <source>Live input is not available on this operating system yet.</source>
         <translation>Входы в реальном времени в этой операционной системе пока недоступны.</translation>
     </message>
     <message>
-        <location filename="../ui/liveinputview.cpp" line="301"/>
+        <location filename="../ui/liveinputview.cpp" line="326"/>
         <source>The board is not connected.</source>
         <translation>Плата не подключена.</translation>
     </message>
     <message>
-        <location filename="../ui/liveinputview.cpp" line="303"/>
+        <location filename="../ui/liveinputview.cpp" line="328"/>
         <source>The system made no input device of this board, so its inputs cannot be shown. Check that the board&apos;s HID driver is loaded.</source>
         <translation>Система не создала устройство ввода для этой платы, поэтому её входы нельзя показать. Проверьте, загружен ли HID-драйвер платы.</translation>
     </message>
     <message>
-        <location filename="../ui/liveinputview.cpp" line="306"/>
+        <location filename="../ui/liveinputview.cpp" line="331"/>
         <source>The board&apos;s input device %1 does not exist. Reconnect the board.</source>
         <translation>Устройство ввода платы %1 не существует. Подключите плату заново.</translation>
     </message>
     <message>
-        <location filename="../ui/liveinputview.cpp" line="312"/>
+        <location filename="../ui/liveinputview.cpp" line="337"/>
         <source>No permission to read the board&apos;s input device %1 (owner %2, group %3, mode %4). Install the udev rule that comes with Gravolt Setup and reconnect the board, or add your user to the group %3.</source>
         <translation>Нет прав на чтение устройства ввода платы %1 (владелец %2, группа %3, режим %4). Установите правило udev из комплекта Gravolt Setup и подключите плату заново или добавьте своего пользователя в группу %3.</translation>
     </message>
     <message>
-        <location filename="../ui/liveinputview.cpp" line="318"/>
+        <location filename="../ui/liveinputview.cpp" line="343"/>
         <source>The board was disconnected.</source>
         <translation>Плата была отключена.</translation>
     </message>
     <message>
-        <location filename="../ui/liveinputview.cpp" line="323"/>
+        <location filename="../ui/liveinputview.cpp" line="348"/>
         <source>The board&apos;s inputs cannot be read: %1</source>
         <translation>Не удаётся прочитать входы платы: %1</translation>
     </message>
     <message>
-        <location filename="../ui/liveinputview.cpp" line="324"/>
+        <location filename="../ui/liveinputview.cpp" line="349"/>
         <source>The board&apos;s input device %1 cannot be read: %2</source>
         <translation>Не удаётся прочитать устройство ввода платы %1: %2</translation>
     </message>
@@ -1458,7 +1774,7 @@ Go ahead without a backup?</source>
     <name>MainWindow</name>
     <message>
         <location filename="../ui/mainwindow.ui" line="27"/>
-        <location filename="../ui/mainwindow.cpp" line="306"/>
+        <location filename="../ui/mainwindow.cpp" line="310"/>
         <source>No compatible devices connected</source>
         <translation>Совместимые устройства не подключены</translation>
     </message>
@@ -1948,198 +2264,198 @@ Go ahead without a backup?</source>
         <translation>Перезагрузить контроллер</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="104"/>
+        <location filename="../ui/mainwindow.cpp" line="105"/>
         <source>Live input</source>
         <translation>Входы в реальном времени</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="308"/>
+        <location filename="../ui/mainwindow.cpp" line="312"/>
         <source>Select compatible device (</source>
         <translation>Выберите совместимое устройство (подключено: </translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="310"/>
+        <location filename="../ui/mainwindow.cpp" line="314"/>
         <source> connected)</source>
         <translation>)</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="344"/>
+        <location filename="../ui/mainwindow.cpp" line="348"/>
         <source>%1 is back after %2 s.</source>
         <translation>%1 снова на связи через %2 с.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="355"/>
+        <location filename="../ui/mainwindow.cpp" line="359"/>
         <source>%1 is back after %2 s; its settings were read again.</source>
         <translation>%1 снова на связи через %2 с; её настройки прочитаны заново.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="358"/>
+        <location filename="../ui/mainwindow.cpp" line="362"/>
         <source>%1 is back after %2 s, but its settings could not all be read; the pages say which.</source>
         <translation>%1 снова на связи через %2 с, но не все её настройки удалось прочитать; какие именно, указано на страницах.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="371"/>
+        <location filename="../ui/mainwindow.cpp" line="375"/>
         <source>%1 did not restart: it kept answering for %2 s.</source>
         <translation>%1 не перезапустилась: она продолжала отвечать %2 с.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="372"/>
+        <location filename="../ui/mainwindow.cpp" line="376"/>
         <source>%1 did not switch to DFU mode: it still answers as a controller.</source>
         <translation>%1 не перешла в режим DFU: она по-прежнему отвечает как контроллер.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="376"/>
+        <location filename="../ui/mainwindow.cpp" line="380"/>
         <source>%1 did not come back within %2 s. Check its cable and power, and whether it waits in DFU mode.</source>
         <translation>%1 не вернулась в течение %2 с. Проверьте кабель и питание, а также не ждёт ли она в режиме DFU.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="421"/>
+        <location filename="../ui/mainwindow.cpp" line="425"/>
         <source>OK</source>
         <translation>ОК</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="422"/>
+        <location filename="../ui/mainwindow.cpp" line="426"/>
         <location filename="../ui/widgethelpers.cpp" line="67"/>
         <source>Cancel</source>
         <translation>Отмена</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="423"/>
+        <location filename="../ui/mainwindow.cpp" line="427"/>
         <source>Latest version</source>
         <translation>Последняя версия</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="647"/>
+        <location filename="../ui/mainwindow.cpp" line="651"/>
         <source>Reading the effect settings of %1…</source>
         <translation>Чтение настроек эффектов %1…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="648"/>
+        <location filename="../ui/mainwindow.cpp" line="652"/>
         <source>The effect settings of %1 could not be read: %2. None are shown until a read succeeds; a profile can still be loaded.</source>
         <translation>Не удалось прочитать настройки эффектов %1: %2. Пока чтение не удастся, они не показываются; профиль загрузить всё же можно.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="658"/>
+        <location filename="../ui/mainwindow.cpp" line="662"/>
         <source>Reading the hardware settings of %1…</source>
         <translation>Чтение аппаратных настроек %1…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="659"/>
+        <location filename="../ui/mainwindow.cpp" line="663"/>
         <source>The hardware settings of %1 could not be read: %2. None are shown until a read succeeds.</source>
         <translation>Не удалось прочитать аппаратные настройки %1: %2. Пока чтение не удастся, они не показываются.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="676"/>
+        <location filename="../ui/mainwindow.cpp" line="680"/>
         <source>the board</source>
         <translation>плата</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="682"/>
+        <location filename="../ui/mainwindow.cpp" line="686"/>
         <source>Failed: %1</source>
         <translation>Ошибка: %1</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="709"/>
+        <location filename="../ui/mainwindow.cpp" line="713"/>
         <source>Effect settings read from %1.</source>
         <translation>Настройки эффектов прочитаны с %1.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="710"/>
+        <location filename="../ui/mainwindow.cpp" line="714"/>
         <source>Effect settings could not be read from %1: %2. Apply and Save stay disabled until a read succeeds.</source>
         <translation>Не удалось прочитать настройки эффектов с %1: %2. «Применить» и «Сохранить» недоступны, пока чтение не удастся.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="721"/>
+        <location filename="../ui/mainwindow.cpp" line="725"/>
         <source>Hardware settings read from %1.</source>
         <translation>Настройки оборудования прочитаны с %1.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="722"/>
+        <location filename="../ui/mainwindow.cpp" line="726"/>
         <source>Hardware settings could not be read from %1: %2. Apply and Save stay disabled until a read succeeds.</source>
         <translation>Не удалось прочитать настройки оборудования с %1: %2. «Применить» и «Сохранить» недоступны, пока чтение не удастся.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="727"/>
+        <location filename="../ui/mainwindow.cpp" line="731"/>
         <source>Effect settings applied to the working memory of %1.</source>
         <translation>Настройки эффектов применены в рабочей памяти %1.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="728"/>
+        <location filename="../ui/mainwindow.cpp" line="732"/>
         <source>Effect settings could not be applied to %1: %2.</source>
         <translation>Не удалось применить настройки эффектов на %1: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="731"/>
+        <location filename="../ui/mainwindow.cpp" line="735"/>
         <source>Hardware settings applied to the working memory of %1.</source>
         <translation>Настройки оборудования применены в рабочей памяти %1.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="732"/>
+        <location filename="../ui/mainwindow.cpp" line="736"/>
         <source>Hardware settings could not be applied to %1: %2.</source>
         <translation>Не удалось применить настройки оборудования на %1: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="735"/>
+        <location filename="../ui/mainwindow.cpp" line="739"/>
         <source>Effect settings saved to the permanent memory of %1.</source>
         <translation>Настройки эффектов сохранены в постоянной памяти %1.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="736"/>
+        <location filename="../ui/mainwindow.cpp" line="740"/>
         <source>Effect settings could not be saved to %1: %2.</source>
         <translation>Не удалось сохранить настройки эффектов на %1: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="738"/>
+        <location filename="../ui/mainwindow.cpp" line="742"/>
         <source>The effect settings</source>
         <translation>Настройки эффектов</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="741"/>
+        <location filename="../ui/mainwindow.cpp" line="745"/>
         <source>Hardware settings saved to the permanent memory of %1.</source>
         <translation>Настройки оборудования сохранены в постоянной памяти %1.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="742"/>
+        <location filename="../ui/mainwindow.cpp" line="746"/>
         <source>Hardware settings could not be saved to %1: %2.</source>
         <translation>Не удалось сохранить настройки оборудования на %1: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="744"/>
+        <location filename="../ui/mainwindow.cpp" line="748"/>
         <source>The hardware settings</source>
         <translation>Настройки оборудования</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="750"/>
+        <location filename="../ui/mainwindow.cpp" line="754"/>
         <source>%1 could not be told to reboot: %2.</source>
         <translation>Не удалось отправить %1 команду перезагрузки: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="366"/>
+        <location filename="../ui/mainwindow.cpp" line="370"/>
         <source>%1 now waits for a firmware update and leaves the list.</source>
         <translation>%1 теперь ожидает обновления прошивки и исчезает из списка.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="747"/>
+        <location filename="../ui/mainwindow.cpp" line="751"/>
         <source>%1 is rebooting; waiting for it to come back (at most %2 s)…</source>
         <translation>%1 перезагружается; ожидание её возвращения (не более %2 с)…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="755"/>
+        <location filename="../ui/mainwindow.cpp" line="759"/>
         <source>%1 was told to switch to DFU mode; waiting for it to leave the list…</source>
         <translation>%1 получила команду перейти в режим DFU; ожидание, пока она исчезнет из списка…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="757"/>
+        <location filename="../ui/mainwindow.cpp" line="761"/>
         <source>%1 could not be switched to DFU mode: %2.</source>
         <translation>Не удалось перевести %1 в режим DFU: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="767"/>
+        <location filename="../ui/mainwindow.cpp" line="771"/>
         <source>Settings not saved</source>
         <translation>Настройки не сохранены</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="768"/>
+        <location filename="../ui/mainwindow.cpp" line="772"/>
         <source>%1 may not be stored on %2: %3.
 
 The board may lose them when it is switched off. Check the connection and save again.</source>
@@ -2148,74 +2464,74 @@ The board may lose them when it is switched off. Check the connection and save a
 Плата может потерять их при выключении. Проверьте подключение и сохраните ещё раз.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="786"/>
-        <location filename="../ui/mainwindow.cpp" line="817"/>
-        <location filename="../ui/mainwindow.cpp" line="836"/>
+        <location filename="../ui/mainwindow.cpp" line="790"/>
+        <location filename="../ui/mainwindow.cpp" line="821"/>
+        <location filename="../ui/mainwindow.cpp" line="840"/>
         <source>Disabled</source>
         <translation>Отключено</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="787"/>
+        <location filename="../ui/mainwindow.cpp" line="791"/>
         <source>Generic button</source>
         <translation>Обычная кнопка</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="788"/>
+        <location filename="../ui/mainwindow.cpp" line="792"/>
         <source>Analog</source>
         <translation>Аналоговый вход</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="789"/>
+        <location filename="../ui/mainwindow.cpp" line="793"/>
         <source>SPI CS</source>
         <translation>SPI CS</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="790"/>
+        <location filename="../ui/mainwindow.cpp" line="794"/>
         <source>SPI SCK</source>
         <translation>SPI SCK</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="791"/>
+        <location filename="../ui/mainwindow.cpp" line="795"/>
         <source>SPI MISO</source>
         <translation>SPI MISO</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="792"/>
+        <location filename="../ui/mainwindow.cpp" line="796"/>
         <source>Enable effects switch</source>
         <translation>Переключатель включения эффектов</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="793"/>
+        <location filename="../ui/mainwindow.cpp" line="797"/>
         <source>Reset center button</source>
         <translation>Кнопка сброса центра</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="794"/>
+        <location filename="../ui/mainwindow.cpp" line="798"/>
         <source>Reboot button</source>
         <translation>Кнопка перезагрузки</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="795"/>
+        <location filename="../ui/mainwindow.cpp" line="799"/>
         <source>Braking PWM</source>
         <translation>ШИМ торможения</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="836"/>
+        <location filename="../ui/mainwindow.cpp" line="840"/>
         <source>Normal</source>
         <translation>Обычный</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="836"/>
+        <location filename="../ui/mainwindow.cpp" line="840"/>
         <source>Inverted</source>
         <translation>Инвертированный</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="1083"/>
+        <location filename="../ui/mainwindow.cpp" line="1089"/>
         <source>Nothing was saved: %1 left the list while the question was open.</source>
         <translation>Ничего не сохранено: %1 исчезла из списка, пока вопрос был открыт.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="1109"/>
+        <location filename="../ui/mainwindow.cpp" line="1115"/>
         <source>Nothing was saved and %1 stays selected: the settings in the form cannot be sent as they are.</source>
         <translation>Ничего не сохранено, и %1 остаётся выбранным: настройки в форме нельзя отправить в таком виде.</translation>
     </message>

@@ -10,19 +10,16 @@
 
 #include "device/inputsource.h"
 
+#include "inputevdev/eventdevicelookup.h"
+
 #include <libevdev/libevdev.h>
-#include <libudev.h>
 
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
-#include <grp.h>
-#include <memory>
-#include <pwd.h>
 #include <string>
-#include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
 
@@ -36,107 +33,9 @@ struct gravolt_input_source {
     bool gone = false;
 };
 
+using namespace gravolt_evdev;
+
 namespace {
-
-constexpr const char *INTERFACE_FOR_SETTINGS = "00";  // bInterfaceNumber of the feature reports
-
-struct UdevDeleter {
-    void operator()(udev *u) const { udev_unref(u); }
-    void operator()(udev_enumerate *e) const { udev_enumerate_unref(e); }
-    void operator()(udev_device *d) const { udev_device_unref(d); }
-};
-template <typename T> using UdevPtr = std::unique_ptr<T, UdevDeleter>;
-
-void clearProblem(gravolt_input_problem *problem)
-{
-    if (problem)
-        std::memset(problem, 0, sizeof *problem);
-}
-
-void setNode(gravolt_input_problem *problem, const std::string &node)
-{
-    if (problem)
-        std::snprintf(problem->node, sizeof problem->node, "%s", node.c_str());
-}
-
-bool hasIds(udev_device *usbDevice, uint16_t vendorId, uint16_t productId)
-{
-    const char *vendor = udev_device_get_sysattr_value(usbDevice, "idVendor");
-    const char *product = udev_device_get_sysattr_value(usbDevice, "idProduct");
-    return vendor && product && std::strtoul(vendor, nullptr, 16) == vendorId &&
-           std::strtoul(product, nullptr, 16) == productId;
-}
-
-// The syspath of the USB device behind the board's hidraw node; empty if no
-// board with these ids is attached.
-std::string boardUsbDevice(udev *u, uint16_t vendorId, uint16_t productId)
-{
-    UdevPtr<udev_enumerate> nodes(udev_enumerate_new(u));
-    if (!nodes)
-        return {};
-    udev_enumerate_add_match_subsystem(nodes.get(), "hidraw");
-    udev_enumerate_scan_devices(nodes.get());
-    std::string chosen;
-    udev_list_entry *entry = nullptr;
-    udev_list_entry_foreach(entry, udev_enumerate_get_list_entry(nodes.get()))
-    {
-        UdevPtr<udev_device> hidraw(
-            udev_device_new_from_syspath(u, udev_list_entry_get_name(entry)));
-        if (!hidraw)
-            continue;
-        // Parents belong to the child and go with it.
-        udev_device *usbDevice =
-            udev_device_get_parent_with_subsystem_devtype(hidraw.get(), "usb", "usb_device");
-        if (!usbDevice || !hasIds(usbDevice, vendorId, productId))
-            continue;
-        udev_device *usbInterface =
-            udev_device_get_parent_with_subsystem_devtype(hidraw.get(), "usb", "usb_interface");
-        const char *number = usbInterface
-                                 ? udev_device_get_sysattr_value(usbInterface, "bInterfaceNumber")
-                                 : nullptr;
-        if (number && std::strcmp(number, INTERFACE_FOR_SETTINGS) == 0)
-            return udev_device_get_syspath(usbDevice);
-        if (chosen.empty())
-            chosen = udev_device_get_syspath(usbDevice);
-    }
-    return chosen;
-}
-
-struct EventDevice {
-    std::string syspath;
-    std::string devnode;
-};
-
-// The event device the kernel made of the USB device; boards with several
-// input devices (a keyboard part, say) are watched through the joystick.
-EventDevice eventDeviceOf(udev *u, const std::string &usbSyspath)
-{
-    UdevPtr<udev_device> usbDevice(udev_device_new_from_syspath(u, usbSyspath.c_str()));
-    UdevPtr<udev_enumerate> inputs(udev_enumerate_new(u));
-    if (!usbDevice || !inputs)
-        return {};
-    udev_enumerate_add_match_subsystem(inputs.get(), "input");
-    udev_enumerate_add_match_sysname(inputs.get(), "event*");
-    udev_enumerate_add_match_parent(inputs.get(), usbDevice.get());
-    udev_enumerate_scan_devices(inputs.get());
-    EventDevice first;
-    udev_list_entry *entry = nullptr;
-    udev_list_entry_foreach(entry, udev_enumerate_get_list_entry(inputs.get()))
-    {
-        UdevPtr<udev_device> device(
-            udev_device_new_from_syspath(u, udev_list_entry_get_name(entry)));
-        const char *devnode = device ? udev_device_get_devnode(device.get()) : nullptr;
-        if (!devnode)
-            continue;
-        const EventDevice found{udev_device_get_syspath(device.get()), devnode};
-        const char *joystick = udev_device_get_property_value(device.get(), "ID_INPUT_JOYSTICK");
-        if (joystick && std::strcmp(joystick, "1") == 0)
-            return found;
-        if (first.devnode.empty())
-            first = found;
-    }
-    return first;
-}
 
 // Button numbers as the joystick interface and games give them: the joystick
 // and gamepad codes and everything above first, then the miscellaneous
@@ -180,17 +79,7 @@ gravolt_input_status openFailure(int error, const std::string &devnode,
         return GRAVOLT_INPUT_NODE_MISSING;
     case EACCES:
     case EPERM: {
-        struct stat status = {};
-        if (problem && stat(devnode.c_str(), &status) == 0) {
-            problem->owner = status.st_uid;
-            problem->group = status.st_gid;
-            problem->mode = status.st_mode & 07777;
-            if (const passwd *user = getpwuid(status.st_uid))
-                std::snprintf(problem->ownerName, sizeof problem->ownerName, "%s", user->pw_name);
-            if (const group *members = getgrgid(status.st_gid))
-                std::snprintf(problem->groupName, sizeof problem->groupName, "%s",
-                              members->gr_name);
-        }
+        describeNodeAccess(devnode, problem);
         return GRAVOLT_INPUT_ACCESS_DENIED;
     }
     default:

@@ -9,6 +9,8 @@
 
 #include <QtTest>
 
+#include <csignal>
+
 namespace {
 
 constexpr int PROCESS_TIMEOUT_MS = 60000;  // ms; a restore with --save takes about 2 s
@@ -316,6 +318,34 @@ private slots:
                            QStringLiteral("restore"), QStringLiteral("j.gravolt.json"),
                            QStringLiteral("--save")}
             << QStringLiteral("j.gravolt.json") << joystickBackup << 1;
+        // A test force is checked in full before any board is asked.
+        QTest::newRow("unknown test force")
+            << joystick << QStringList{QStringLiteral("ff-test"), QStringLiteral("rumble")}
+            << QString() << QByteArray() << 2;
+        QTest::newRow("test force on a third axis")
+            << joystick
+            << QStringList{QStringLiteral("ff-test"), QStringLiteral("spring"),
+                           QStringLiteral("--axis"), QStringLiteral("3")}
+            << QString() << QByteArray() << 2;
+        QTest::newRow("test force too long")
+            << joystick
+            << QStringList{QStringLiteral("ff-test"), QStringLiteral("sine"),
+                           QStringLiteral("--seconds"), QStringLiteral("10.5")}
+            << QString() << QByteArray() << 2;
+        QTest::newRow("test force too strong")
+            << joystick
+            << QStringList{QStringLiteral("ff-test"), QStringLiteral("push-max"),
+                           QStringLiteral("--strength"), QStringLiteral("101")}
+            << QString() << QByteArray() << 2;
+        QTest::newRow("second axis of a wheel")
+            << QStringLiteral("wheel")
+            << QStringList{QStringLiteral("ff-test"), QStringLiteral("spring"),
+                           QStringLiteral("--axis"), QStringLiteral("2")}
+            << QString() << QByteArray() << 2;
+        QTest::newRow("test force without force feedback")
+            << QStringLiteral("wheel:no-ff")
+            << QStringList{QStringLiteral("ff-test"), QStringLiteral("spring")} << QString()
+            << QByteArray() << 1;
     }
 
     void failuresEndInTheirExitStatus()
@@ -427,6 +457,69 @@ private slots:
         held.unlock();
         QCOMPARE(run(boards, apply).status, 0);
         QVERIFY(fileBytes(statePath) != before);
+    }
+
+    void forceFeedbackIsDiagnosedAndTested()
+    {
+        const Result info =
+            run(QStringLiteral("joystick"), {QStringLiteral("ff-info"), QStringLiteral("--json")});
+        QCOMPARE(info.status, 0);
+        const QJsonObject offer = QJsonDocument::fromJson(info.out).object();
+        QVERIFY(offer.value(QStringLiteral("force_feedback")).toBool());
+        QVERIFY(
+            offer.value(QStringLiteral("effects")).toArray().contains(QStringLiteral("spring")));
+        QVERIFY(
+            offer.value(QStringLiteral("waveforms")).toArray().contains(QStringLiteral("sine")));
+        QVERIFY(offer.value(QStringLiteral("effects_at_once")).toInt() > 0);
+
+        const Result none =
+            run(QStringLiteral("joystick,wheel:no-ff"),
+                {QStringLiteral("--board"), QStringLiteral("wheel"), QStringLiteral("ff-info")});
+        QCOMPARE(none.status, 1);
+        QVERIFY2(none.out.contains("no force feedback") &&
+                     none.out.contains("no force-feedback driver is bound"),
+                 none.out.constData());
+        const Result doctor =
+            run(QStringLiteral("joystick,wheel:no-ff"), {QStringLiteral("doctor")});
+        QVERIFY2(doctor.out.contains("Gravolt Joystick: offered by") &&
+                     doctor.out.contains("Gravolt Wheel PRO: none:"),
+                 doctor.out.constData());
+
+        const Result played =
+            run(QStringLiteral("joystick"), {QStringLiteral("ff-test"), QStringLiteral("spring"),
+                                             QStringLiteral("--seconds"), QStringLiteral("0.1")});
+        QCOMPARE(played.status, 0);
+        QVERIFY2(played.err.contains("finished; every test force is erased"),
+                 played.err.constData());
+    }
+
+    void forceTestStopsOnHangUp_data()
+    {
+        QTest::addColumn<int>("signal");
+        QTest::newRow("Ctrl+C") << int(SIGINT);
+        QTest::newRow("terminal hang-up") << int(SIGHUP);
+    }
+
+    void forceTestStopsOnHangUp()
+    {
+        QFETCH(int, signal);
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("GRAVOLT_DEMO_BOARDS"), QStringLiteral("joystick"));
+        process.setProcessEnvironment(environment);
+        process.start(QStringLiteral(GRAVOLTCTL_DEMO),
+                      {QStringLiteral("ff-test"), QStringLiteral("sine"),
+                       QStringLiteral("--seconds"), QStringLiteral("10")});
+        QByteArray err;
+        QTRY_VERIFY_WITH_TIMEOUT((err += process.readAllStandardError()).contains("playing"),
+                                 PROCESS_TIMEOUT_MS);
+        ::kill(pid_t(process.processId()), signal);
+        // Far sooner than the 10 s the force was to play.
+        QVERIFY(process.waitForFinished(5000));
+        QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(process.exitCode(), 0);
+        err += process.readAllStandardError();
+        QVERIFY2(err.contains("stopped; every test force is erased"), err.constData());
     }
 
     void helpNeedsNoDisplay()

@@ -1,6 +1,7 @@
 #include "liveinputview.h"
 
 #include "device/firmwareinfo.h"
+#include "ui/forcetestpanel.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -8,6 +9,7 @@
 #include <QHideEvent>
 #include <QLabel>
 #include <QProgressBar>
+#include <QScrollArea>
 #include <QShowEvent>
 #include <QSocketNotifier>
 #include <QVBoxLayout>
@@ -74,25 +76,42 @@ QString octalMode(uint32_t mode)
 LiveInputView::LiveInputView(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("live_input_view"));
-    auto *layout = new QVBoxLayout(this);
+    // The page scrolls on short screens rather than squeezing its texts; the
+    // axes come first, so they stay in view.
+    auto *outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    auto *scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("live_input_scroll_area"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    outer->addWidget(scroll);
+    auto *content = new QWidget(scroll);
+    auto *layout = new QVBoxLayout(content);
 
-    status = new QLabel(this);
+    status = new QLabel(content);
     status->setObjectName(QStringLiteral("live_input_status"));
     status->setWordWrap(true);
     status->setTextInteractionFlags(Qt::TextSelectableByMouse);
     layout->addWidget(status);
 
-    axesBox = new QGroupBox(tr("Axes"), this);
+    axesBox = new QGroupBox(tr("Axes"), content);
     axesBox->setObjectName(QStringLiteral("live_axes_box"));
     axesGrid = new QGridLayout(axesBox);
     axesGrid->setColumnStretch(1, 1);
     layout->addWidget(axesBox);
 
-    buttonsBox = new QGroupBox(tr("Buttons"), this);
+    // Between the axes and the buttons, so that the axes stay in view while
+    // a force moves them.
+    forceTest = new ForceTestPanel(content);
+    layout->addWidget(forceTest);
+
+    buttonsBox = new QGroupBox(tr("Buttons"), content);
     buttonsBox->setObjectName(QStringLiteral("live_buttons_box"));
     buttonsGrid = new QGridLayout(buttonsBox);
     layout->addWidget(buttonsBox);
     layout->addStretch(1);
+    scroll->setWidget(content);
 
     pollTimer.setInterval(REFRESH_INTERVAL);
     connect(&pollTimer, &QTimer::timeout, this, &LiveInputView::readInputs);
@@ -116,10 +135,16 @@ void LiveInputView::setBoard(int id)
         return;
     stop();
     productId = id;
+    forceTest->setBoard(id);
     if (isVisible())
         start();
     else if (productId < 0)
         showStatus(tr("Select a board to see its inputs."));
+}
+
+void LiveInputView::stopForceTest()
+{
+    forceTest->stopTest();
 }
 
 void LiveInputView::showEvent(QShowEvent *event)

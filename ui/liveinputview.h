@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <QWidget>
 
+class ForceTestPanel;
 class QGridLayout;
 class QGroupBox;
 class QLabel;
@@ -28,6 +29,9 @@ public:
     void setBoard(int productId);
     int board() const { return productId; }
     bool isReading() const { return source != nullptr; }
+    // Ends a force test, if one plays: called before every operation on the
+    // board.
+    void stopForceTest();
 
     // What the view says when it cannot show the inputs.
     static QString describeProblem(gravolt_input_status status,
@@ -61,6 +65,7 @@ private:
     QLabel *status = nullptr;
     QGroupBox *axesBox = nullptr;
     QGroupBox *buttonsBox = nullptr;
+    ForceTestPanel *forceTest = nullptr;
     QGridLayout *axesGrid = nullptr;
     QGridLayout *buttonsGrid = nullptr;
     QList<QProgressBar *> axisBars;

@@ -25,6 +25,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QLocale>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
@@ -257,6 +258,9 @@ void MainWindow::stopWorker()
 
 template <typename Request> void MainWindow::post(Request &&request)
 {
+    // Every operation on the board starts here: no test force may play
+    // through a read, a write, a reboot or the switch to DFU mode.
+    liveInputView->stopForceTest();
     QTimer::singleShot(0, this, std::forward<Request>(request));
 }
 
@@ -989,7 +993,9 @@ void MainWindow::initBackups()
     // Backups sit beside the effect profiles, in the working directory.
     backups = new BackupController(worker.get(), QDir::currentPath(), std::move(hooks), this);
     backups->setObjectName(QStringLiteral("backup_controller"));
-    backups->addBoardMenu(menuBar());
+    // A backup reads the board too.
+    connect(backups->addBoardMenu(menuBar()), &QMenu::aboutToShow, liveInputView,
+            &LiveInputView::stopForceTest);
 }
 
 void MainWindow::loadRestoredRecords(const EffectSettingsTypeDef &effects,

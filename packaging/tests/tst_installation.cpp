@@ -28,9 +28,12 @@
 
 namespace {
 
-const QStringList CONTEXTS{QStringLiteral("MainWindow"), QStringLiteral("FullEffectSettingsWidget"),
+const QStringList CONTEXTS{QStringLiteral("MainWindow"),
+                           QStringLiteral("FullEffectSettingsWidget"),
                            QStringLiteral("FullHardwareSettingsWidget"),
-                           QStringLiteral("LiveInputView"), QStringLiteral("BoardNotice")};
+                           QStringLiteral("LiveInputView"),
+                           QStringLiteral("ForceTestPanel"),
+                           QStringLiteral("BoardNotice")};
 const QStringList LANGUAGES{QStringLiteral("de"), QStringLiteral("ru")};
 const QString PROFILE_NAME = QStringLiteral("Heavy stick");
 constexpr int PROFILE_FILE_SIZE = 384;  // bytes, one raw effect settings record

@@ -11,6 +11,7 @@
 #include <csignal>
 #include <cstring>
 #include <linux/input.h>
+#include <poll.h>
 #include <pty.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
@@ -32,6 +33,12 @@ struct HidrawInputBus::EventNode {
     bool buttons[BUTTON_COUNT] = {};
     bool unplugged = false;
     int grabs = 0;
+    bool forceFeedback = true;
+    std::vector<ff_effect> uploads;
+    std::vector<int> erased;
+    std::vector<bool> used = std::vector<bool>(EFFECT_SLOTS);
+    QByteArray written;  // read from the pty, not yet whole events
+    std::vector<input_event> events;
 };
 
 namespace {
@@ -53,6 +60,70 @@ void setBit(unsigned char *bits, size_t size, unsigned int bit)
         bits[bit / 8] |= uint8_t(1u << (bit % 8));
 }
 
+constexpr uint16_t FORCE_CODES[] = {FF_CONSTANT, FF_PERIODIC, FF_SINE, FF_SPRING,
+                                    FF_DAMPER,   FF_FRICTION, FF_GAIN};
+
+bool offered(uint16_t code)
+{
+    return std::find(std::begin(FORCE_CODES), std::end(FORCE_CODES), code) != std::end(FORCE_CODES);
+}
+
+// EVIOCSFF and EVIOCRMFF as input_ff_upload() and input_ff_erase() answer
+// them; called with the node's mutex held.
+void answerForceFeedback(HidrawInputBus::EventNode *node, UMockdevIoctlClient *client,
+                         gulong request)
+{
+    UMockdevIoctlData *argument = umockdev_ioctl_client_get_arg(client);
+    if (!node->forceFeedback) {
+        umockdev_ioctl_client_complete(client, -1, EINVAL);
+        return;
+    }
+    if (_IOC_NR(request) == _IOC_NR(EVIOCRMFF)) {
+        // The id itself is the argument, not a pointer to it.
+        long id = 0;
+        std::memcpy(&id, argument->data, std::min(sizeof id, size_t(argument->data_len)));
+        const bool known = id >= 0 && id < HidrawInputBus::EFFECT_SLOTS && node->used[size_t(id)];
+        if (known) {
+            node->used[size_t(id)] = false;
+            node->erased.push_back(int(id));
+        }
+        umockdev_ioctl_client_complete(client, known ? 0 : -1, known ? 0 : EINVAL);
+        return;
+    }
+    GError *gerror = nullptr;
+    UMockdevIoctlData *data = umockdev_ioctl_data_resolve(argument, 0, sizeof(ff_effect), &gerror);
+    if (!data) {
+        g_error_free(gerror);
+        umockdev_ioctl_client_complete(client, -1, EFAULT);
+        return;
+    }
+    ff_effect effect;
+    std::memcpy(&effect, data->data, sizeof effect);
+    int error = 0;
+    if (!offered(effect.type) ||
+        (effect.type == FF_PERIODIC && !offered(effect.u.periodic.waveform))) {
+        error = EINVAL;
+    } else if (effect.id == -1) {
+        const auto free = std::find(node->used.begin(), node->used.end(), false);
+        if (free == node->used.end()) {
+            error = ENOSPC;
+        } else {
+            *free = true;
+            effect.id = int16_t(free - node->used.begin());
+        }
+    } else if (effect.id < 0 || effect.id >= HidrawInputBus::EFFECT_SLOTS ||
+               !node->used[size_t(effect.id)]) {
+        error = EINVAL;
+    }
+    if (!error) {
+        node->uploads.push_back(effect);
+        // The kernel writes the new id back into the caller's structure.
+        std::memcpy(data->data, &effect, sizeof effect);
+    }
+    umockdev_ioctl_client_complete(client, error ? -1 : 0, error);
+    g_object_unref(data);
+}
+
 // Answers one ioctl the way evdev_do_ioctl() does; runs on umockdev's thread.
 gboolean onEventIoctl(UMockdevIoctlBase *, UMockdevIoctlClient *client, gpointer data)
 {
@@ -67,6 +138,10 @@ gboolean onEventIoctl(UMockdevIoctlBase *, UMockdevIoctlClient *client, gpointer
     QMutexLocker lock(&node->mutex);
     if (node->unplugged) {
         umockdev_ioctl_client_complete(client, -1, ENODEV);
+        return TRUE;
+    }
+    if (number == _IOC_NR(EVIOCRMFF) || number == _IOC_NR(EVIOCSFF)) {
+        answerForceFeedback(node, client, request);
         return TRUE;
     }
     if (number == _IOC_NR(EVIOCGRAB)) {
@@ -100,6 +175,10 @@ gboolean onEventIoctl(UMockdevIoctlBase *, UMockdevIoctlClient *client, gpointer
         const size_t length = std::min(size, std::strlen(DEVICE_NAME) + 1);
         std::memcpy(bytes, DEVICE_NAME, length);
         result = long(length);
+    } else if (number == _IOC_NR(EVIOCGEFFECTS)) {
+        const int slots = node->forceFeedback ? HidrawInputBus::EFFECT_SLOTS : 0;
+        std::memcpy(bytes, &slots, std::min(size, sizeof slots));
+        result = 0;
     } else if (number == _IOC_NR(EVIOCGPHYS(0)) || number == _IOC_NR(EVIOCGUNIQ(0))) {
         result = -1;
         error = ENOENT;
@@ -115,11 +194,16 @@ gboolean onEventIoctl(UMockdevIoctlBase *, UMockdevIoctlClient *client, gpointer
         if (type == 0) {
             for (unsigned int t : {EV_SYN, EV_KEY, EV_ABS})
                 setBit(bytes, size, t);
+            if (node->forceFeedback)
+                setBit(bytes, size, EV_FF);
         } else if (type == EV_KEY) {
             for (int b = 1; b <= HidrawInputBus::BUTTON_COUNT; ++b)
                 setBit(bytes, size, buttonCode(b));
         } else if (type == EV_ABS) {
             for (uint16_t code : AXIS_CODES)
+                setBit(bytes, size, code);
+        } else if (type == EV_FF && node->forceFeedback) {
+            for (uint16_t code : FORCE_CODES)
                 setBit(bytes, size, code);
         }
     } else if (number >= _IOC_NR(EVIOCGABS(0)) && number <= _IOC_NR(EVIOCGABS(ABS_MAX)) &&
@@ -336,6 +420,59 @@ int HidrawInputBus::grabAttempts() const
         grabs += node->grabs;
     }
     return grabs;
+}
+
+std::vector<ff_effect> HidrawInputBus::uploadedEffects(const EmulatedBoard &board) const
+{
+    for (const auto &node : eventNodes)
+        if (node->board == &board) {
+            QMutexLocker lock(&node->mutex);
+            return node->uploads;
+        }
+    return {};
+}
+
+std::vector<int> HidrawInputBus::erasedEffects(const EmulatedBoard &board) const
+{
+    for (const auto &node : eventNodes)
+        if (node->board == &board) {
+            QMutexLocker lock(&node->mutex);
+            return node->erased;
+        }
+    return {};
+}
+
+std::vector<input_event> HidrawInputBus::writtenEvents(const EmulatedBoard &board)
+{
+    EventNode *node = find(board);
+    if (!node)
+        return {};
+    // What the program wrote to the node waits at the pty's other end.
+    char buffer[4096];
+    for (;;) {
+        pollfd waiting{node->master, POLLIN, 0};
+        if (::poll(&waiting, 1, 0) <= 0)
+            break;
+        const ssize_t got = ::read(node->master, buffer, sizeof buffer);
+        if (got <= 0)
+            break;
+        node->written.append(buffer, int(got));
+    }
+    while (node->written.size() >= int(sizeof(input_event))) {
+        input_event event;
+        std::memcpy(&event, node->written.constData(), sizeof event);
+        node->events.push_back(event);
+        node->written.remove(0, int(sizeof event));
+    }
+    return node->events;
+}
+
+void HidrawInputBus::withdrawForceFeedback(const EmulatedBoard &board)
+{
+    if (EventNode *node = find(board)) {
+        QMutexLocker lock(&node->mutex);
+        node->forceFeedback = false;
+    }
 }
 
 }  // namespace e2e

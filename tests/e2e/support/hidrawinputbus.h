@@ -5,6 +5,7 @@
 #include <QMutex>
 
 #include <cstdint>
+#include <linux/input.h>
 #include <memory>
 #include <vector>
 
@@ -39,6 +40,18 @@ public:
     int openEventFiles(const EmulatedBoard &board) const;
     // Attempts to grab the event device for this process alone (EVIOCGRAB).
     int grabAttempts() const;
+
+    // Force feedback as evdev's core answers it for a driver that offers
+    // constant, periodic (sine), spring, damper, friction and gain, holding
+    // EFFECT_SLOTS effects: the effects uploaded (EVIOCSFF) and erased
+    // (EVIOCRMFF), and every event the program wrote to the node (play and
+    // stop are EV_FF events), in order.
+    static constexpr int EFFECT_SLOTS = 4;
+    std::vector<ff_effect> uploadedEffects(const EmulatedBoard &board) const;
+    std::vector<int> erasedEffects(const EmulatedBoard &board) const;
+    std::vector<input_event> writtenEvents(const EmulatedBoard &board);
+    // The board's driver registers no force feedback from now on.
+    void withdrawForceFeedback(const EmulatedBoard &board);
 
     struct EventNode;
 

@@ -1,0 +1,54 @@
+#pragma once
+
+// Finding a board's input event device, shared by its inputs and its force
+// output: both must reach the same device the settings link talks to.
+
+#include "device/inputsource.h"
+
+#include <libudev.h>
+
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <string>
+
+namespace gravolt_evdev {
+
+struct UdevDeleter {
+    void operator()(udev *u) const { udev_unref(u); }
+    void operator()(udev_enumerate *e) const { udev_enumerate_unref(e); }
+    void operator()(udev_device *d) const { udev_device_unref(d); }
+};
+template <typename T> using UdevPtr = std::unique_ptr<T, UdevDeleter>;
+
+// The syspath of the USB device behind the board's hidraw node; empty if no
+// board with these ids is attached.
+std::string boardUsbDevice(udev *u, uint16_t vendorId, uint16_t productId);
+
+struct EventDevice {
+    std::string syspath;
+    std::string devnode;
+    std::string driver;  // of the HID device the input device belongs to
+};
+
+// The event device the kernel made of the USB device; boards with several
+// input devices (a keyboard part, say) are reached through the joystick.
+EventDevice eventDeviceOf(udev *u, const std::string &usbSyspath);
+
+inline void clearProblem(gravolt_input_problem *problem)
+{
+    if (problem)
+        std::memset(problem, 0, sizeof *problem);
+}
+
+inline void setNode(gravolt_input_problem *problem, const std::string &node)
+{
+    if (problem)
+        std::snprintf(problem->node, sizeof problem->node, "%s", node.c_str());
+}
+
+// Owner, group and mode of a node this user may not open, for the message
+// that says which rule or group fixes it.
+void describeNodeAccess(const std::string &devnode, gravolt_input_problem *problem);
+
+}  // namespace gravolt_evdev
