@@ -6,10 +6,12 @@
 #include "settings/automaticbackups.h"
 #include "settings/recordmetatypes.h"
 #include "ui/backupcontroller.h"
+#include "ui/blockedinput.h"
 #include "ui/boardnotice.h"
 #include "ui/lazyfileicon.h"
 #include "ui/liveinputview.h"
 #include "ui/pagescrollarea.h"
+#include "ui/statusline.h"
 #include "ui/wheelguard.h"
 #include "ui/widgethelpers.h"
 
@@ -169,10 +171,9 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
             &MainWindow::onOperationFinished);
 
     // Under the pages, in code so that the form stays as designed.
-    operationStatusLabel = new QLabel(this);
+    operationStatusLabel = new StatusLine(this);
     operationStatusLabel->setObjectName(QStringLiteral("operation_status_label"));
-    operationStatusLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    operationStatusLabel->setWordWrap(true);
+    blockedInput = new BlockedInput(this);
     statusBar()->setObjectName(QStringLiteral("operation_status_bar"));
     statusBar()->setSizeGripEnabled(false);
     statusBar()->addWidget(operationStatusLabel, 1);
@@ -229,9 +230,27 @@ void MainWindow::stopWorker()
     workerThread.reset();
 }
 
-template <typename Request> void MainWindow::post(Request &&request)
+template <typename Request> void MainWindow::post(const QString &busyText, Request &&request)
 {
-    QTimer::singleShot(0, this, std::forward<Request>(request));
+    QTimer::singleShot(0, this, [this, busyText, request = std::forward<Request>(request)] {
+        runBlocking(busyText, request);
+    });
+}
+
+void MainWindow::runBlocking(const QString &busyText, const std::function<void()> &operation)
+{
+    // Requests keep their order: one posted while the input of the one before
+    // is dropped runs at the next turn instead, after the drop.
+    if (blockedInput->isDraining()) {
+        QTimer::singleShot(0, this,
+                           [this, busyText, operation] { runBlocking(busyText, operation); });
+        return;
+    }
+    // Painted now: the event loop paints nothing until the board answers. The
+    // previous outcome, a failure too, goes with it.
+    operationStatusLabel->showMessage(busyText, StatusLine::Kind::Busy);
+    operationStatusLabel->repaint();
+    blockedInput->run(operation);
 }
 
 void MainWindow::hideSettingsPages()
@@ -382,13 +401,13 @@ void MainWindow::applyDeviceInfo(FirmwareInfoTypeDef info)
 
     // Reads the selection when the request runs, not now: a selection reset
     // in between must not read a board the user has left.
-    post([this] {
+    post(tr("Reading the settings of %1…").arg(boardName(currentProductId)), [this] {
         worker->readEffectSettings(currentProductId);
         worker->readHardwareSettings(currentProductId);
     });
     // The pages just shown, filled by the reads, may need more room than the
     // window had.
-    post([this] { growWindowToNaturalSize(this); });
+    QTimer::singleShot(0, this, [this] { growWindowToNaturalSize(this); });
 
     ui->reboot_button->show();
     ui->dfu_mode_button->show();
@@ -400,7 +419,8 @@ void MainWindow::onReadEffectSettings()
         !changeTracker->askReadOverEdits(SettingsGroup::Effects))
         return;
     const int pid = currentProductId;
-    post([this, pid] { worker->readEffectSettings(pid); });
+    post(tr("Reading effect settings from %1…").arg(boardName(pid)),
+         [this, pid] { worker->readEffectSettings(pid); });
 }
 
 void MainWindow::onReadHardwareSettings()
@@ -409,7 +429,8 @@ void MainWindow::onReadHardwareSettings()
         !changeTracker->askReadOverEdits(SettingsGroup::Hardware))
         return;
     const int pid = currentProductId;
-    post([this, pid] { worker->readHardwareSettings(pid); });
+    post(tr("Reading hardware settings from %1…").arg(boardName(pid)),
+         [this, pid] { worker->readHardwareSettings(pid); });
 }
 
 void MainWindow::onApplyEffectSettings()
@@ -419,7 +440,8 @@ void MainWindow::onApplyEffectSettings()
     const int pid = currentProductId;
     const EffectSettingsTypeDef record = effectSettingsToSend();
     effectSettingsSent = recordBytes(record);
-    post([this, pid, record] { worker->applyEffectSettings(pid, record); });
+    post(tr("Applying effect settings to %1…").arg(boardName(pid)),
+         [this, pid, record] { worker->applyEffectSettings(pid, record); });
 }
 
 void MainWindow::onSaveEffectSettings()
@@ -431,7 +453,7 @@ void MainWindow::onSaveEffectSettings()
     effectSettingsSent = recordBytes(record);
     // The backup is read when the save runs, so that it holds what the board
     // had right before; the record is the one of the click.
-    post([this, pid, record] {
+    post(tr("Saving effect settings to %1…").arg(boardName(pid)), [this, pid, record] {
         if (backups->takeAutomaticBackup(pid, QLatin1String(BACKUP_CAUSE_SAVE_EFFECTS)))
             worker->saveEffectsSettings(pid, record);
     });
@@ -442,7 +464,8 @@ void MainWindow::onReboot()
     if (!changeTracker->groupsAtRisk().isEmpty() && !changeTracker->askReboot())
         return;
     const int pid = currentProductId;
-    post([this, pid] { worker->rebootControllerRequest(pid); });
+    post(tr("Rebooting %1…").arg(boardName(pid)),
+         [this, pid] { worker->rebootControllerRequest(pid); });
 }
 
 void MainWindow::on_dfu_mode_button_clicked()
@@ -452,7 +475,7 @@ void MainWindow::on_dfu_mode_button_clicked()
     if (currentProductId != -1 && !changeTracker->askSwitchToDfu())
         return;
     const int pid = currentProductId;
-    post([this, pid] {
+    post(tr("Switching %1 to DFU mode…").arg(boardName(pid)), [this, pid] {
         if (backups->takeAutomaticBackup(pid, QLatin1String(BACKUP_CAUSE_DFU)))
             worker->switchtoDfuRequest(pid);
     });
@@ -549,11 +572,11 @@ void MainWindow::showStatus(const QString &text, bool failure)
 {
     const QString time = QLocale().toString(QTime::currentTime(), QStringLiteral("HH:mm:ss"));
     QString shown = failure ? tr("Failed: %1").arg(text) : text;
-    operationStatusLabel->setText(time + QStringLiteral("  ") + shown);
-    operationStatusLabel->setProperty("failure", failure);
-    // Red and marked, so that a failure is not taken for the success before it.
-    operationStatusLabel->setStyleSheet(
-        failure ? QStringLiteral("QLabel { color: #b00000; font-weight: bold; }") : QString());
+    // Red behind an icon, so that a failure is not taken for the success
+    // before it.
+    operationStatusLabel->showMessage(time + QStringLiteral("  ") + shown,
+                                      failure ? StatusLine::Kind::Failure
+                                              : StatusLine::Kind::Success);
 }
 
 void MainWindow::onOperationFinished(const OperationOutcome &outcome)
@@ -743,7 +766,8 @@ void MainWindow::onApplyHardwareSettings()
     const int pid = currentProductId;
     const HardwareSettingsTypeDef record = hardwareSettingsToSend();
     hardwareSettingsSent = recordBytes(record);
-    post([this, pid, record] { worker->applyHardwareSettings(pid, record); });
+    post(tr("Applying hardware settings to %1…").arg(boardName(pid)),
+         [this, pid, record] { worker->applyHardwareSettings(pid, record); });
 }
 
 void MainWindow::onSaveHardwareSettings()
@@ -753,7 +777,7 @@ void MainWindow::onSaveHardwareSettings()
     const int pid = currentProductId;
     const HardwareSettingsTypeDef record = hardwareSettingsToSend();
     hardwareSettingsSent = recordBytes(record);
-    post([this, pid, record] {
+    post(tr("Saving hardware settings to %1…").arg(boardName(pid)), [this, pid, record] {
         if (backups->takeAutomaticBackup(pid, QLatin1String(BACKUP_CAUSE_SAVE_HARDWARE)))
             worker->saveHardwareSettings(pid, record);
     });
@@ -948,6 +972,11 @@ bool MainWindow::saveBeforeLeaving(const QList<SettingsGroup> &groups)
                        true);
             return false;
         }
+        operationStatusLabel->showMessage(
+            (effects ? tr("Saving effect settings to %1…") : tr("Saving hardware settings to %1…"))
+                .arg(boardName(pid)),
+            StatusLine::Kind::Busy);
+        operationStatusLabel->repaint();
         OperationOutcome outcome;
         if (effects) {
             const EffectSettingsTypeDef record = effectSettingsToSend();

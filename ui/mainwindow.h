@@ -15,9 +15,11 @@
 #include <QTranslator>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 class BackupController;
+class BlockedInput;
 class QCheckBox;
 class QCloseEvent;
 class QComboBox;
@@ -25,6 +27,7 @@ class LiveInputView;
 class QLabel;
 class QPushButton;
 class QSpinBox;
+class StatusLine;
 class QThread;
 class QTimer;
 class SettingsUiBackgroundThread;
@@ -120,8 +123,11 @@ private:
 
     // Runs `request` at the next turn of the GUI event loop, after the click
     // handler has returned; the window is the context, so nothing runs once
-    // it is gone.
-    template <typename Request> void post(Request &&request);
+    // it is gone. `busyText` is on screen while it blocks the window.
+    template <typename Request> void post(const QString &busyText, Request &&request);
+    // Shows `busyText`, runs `operation` and drops the clicks and keys given
+    // while it blocked the event loop.
+    void runBlocking(const QString &busyText, const std::function<void()> &operation);
 
     void stopWorker();
 
@@ -156,7 +162,8 @@ private:
     QList<QLabel *> hardwareUnshowableNotices;
     QTranslator translator;
     LiveInputView *liveInputView = nullptr;  // a page of its own, owned by the page stack
-    QLabel *operationStatusLabel = nullptr;
+    StatusLine *operationStatusLabel = nullptr;
+    BlockedInput *blockedInput = nullptr;
 
     // Group state of the selected board (see forgetBoardRecords).
     bool effectSettingsReadOk = false;
