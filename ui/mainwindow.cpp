@@ -27,6 +27,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSpacerItem>
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QThread>
@@ -98,6 +99,11 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
     initGpioModeCombos();
     initButtonModeCombos();
     initAnalogAxisLists();
+
+    // Takes the room of the pages while they are hidden.
+    emptyRoom = new QSpacerItem(0, 0, QSizePolicy::Minimum, QSizePolicy::Expanding);
+    ui->verticalLayout_6->insertItem(ui->verticalLayout_6->indexOf(ui->main_tab_widget) + 1,
+                                     emptyRoom);
 
     liveInputView = new LiveInputView(ui->main_tab_widget);
     ui->main_tab_widget->addTab(liveInputView, tr("Live input"));
@@ -202,11 +208,12 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
     ui->reboot_button->hide();
     ui->dfu_mode_button->hide();
 
-    // The first frame already has the size the window opens at, rather than
-    // the form's design size; the second pass, once the event loop runs,
-    // follows whatever polishing changed.
+    // The smallest size that shows everything, rather than the form's design
+    // size; the program's start then gives the window the size and place it
+    // was left at. The second pass, once the event loop runs, follows
+    // whatever polishing changed, without undoing a larger size.
     resize(minimumSizeHint());
-    QTimer::singleShot(0, this, [this] { resize(minimumSizeHint()); });
+    QTimer::singleShot(0, this, [this] { resize(size().expandedTo(minimumSizeHint())); });
 }
 
 MainWindow::~MainWindow()
@@ -269,9 +276,11 @@ void MainWindow::hideSettingsPages()
             tabs->setTabVisible(page, false);
     if (current >= 0 && tabs->isTabVisible(current))
         tabs->setTabVisible(current, false);
-    // Without a page the tab frame is an empty box; the window keeps only the
-    // board list and opens that much smaller.
+    // Without a page the tab frame is an empty box; the board list stays at
+    // the top of a window that keeps its size.
     tabs->hide();
+    emptyRoom->changeSize(0, 0, QSizePolicy::Minimum, QSizePolicy::Expanding);
+    ui->verticalLayout_6->invalidate();
 }
 
 void MainWindow::resetDeviceSelection()
@@ -389,6 +398,7 @@ void MainWindow::applyDeviceInfo(FirmwareInfoTypeDef info)
         // Every page, shown or not, counts towards the window's size.
         for (PageScrollArea *area : ui->main_tab_widget->findChildren<PageScrollArea *>())
             area->layOutPage();
+        emptyRoom->changeSize(0, 0, QSizePolicy::Minimum, QSizePolicy::Fixed);
         ui->main_tab_widget->show();
         for (int page = 0; page < ui->main_tab_widget->count(); ++page)
             ui->main_tab_widget->setTabVisible(page, true);

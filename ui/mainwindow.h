@@ -26,6 +26,7 @@ class QComboBox;
 class LiveInputView;
 class QLabel;
 class QPushButton;
+class QSpacerItem;
 class QSpinBox;
 class StatusLine;
 class QThread;
@@ -164,6 +165,7 @@ private:
     LiveInputView *liveInputView = nullptr;  // a page of its own, owned by the page stack
     StatusLine *operationStatusLabel = nullptr;
     BlockedInput *blockedInput = nullptr;
+    QSpacerItem *emptyRoom = nullptr;  // owned by the central layout
 
     // Group state of the selected board (see forgetBoardRecords).
     bool effectSettingsReadOk = false;

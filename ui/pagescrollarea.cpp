@@ -3,6 +3,16 @@
 #include <QEvent>
 #include <QScrollBar>
 
+#include <algorithm>
+
+namespace {
+
+// A maximised window on a wide screen would otherwise stretch every slider
+// and field across it; past this width the page stays centred instead.
+constexpr int MAXIMUM_PAGE_WIDTH = 960;  // px
+
+}  // namespace
+
 PageScrollArea::PageScrollArea(QWidget *parent) : QScrollArea(parent)
 {
     // The page shows through, as it did before it could scroll.
@@ -20,6 +30,8 @@ void PageScrollArea::layOutPage()
     if (QWidget *page = waitingPage) {
         waitingPage = nullptr;
         setWidget(page);
+        page->setMaximumWidth(std::max(MAXIMUM_PAGE_WIDTH, page->sizeHint().width()));
+        setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     }
 }
 
