@@ -882,7 +882,7 @@ void MainWindow::initBackups()
     // Backups sit beside the effect profiles, in the working directory.
     backups = new BackupController(worker.get(), QDir::currentPath(), std::move(hooks), this);
     backups->setObjectName(QStringLiteral("backup_controller"));
-    backups->addBoardMenu(menuBar());
+    initMenus(backups->addBoardMenu(menuBar()));
 }
 
 void MainWindow::loadRestoredRecords(const EffectSettingsTypeDef &effects,

@@ -25,6 +25,7 @@ class QCloseEvent;
 class QComboBox;
 class LiveInputView;
 class QLabel;
+class QMenu;
 class QPushButton;
 class QSpacerItem;
 class QSpinBox;
@@ -131,6 +132,13 @@ private:
     void runBlocking(const QString &busyText, const std::function<void()> &operation);
 
     void stopWorker();
+
+    // The menu bar around the Board menu of the backups.
+    void initMenus(QMenu *boardMenu);
+    enum class PageButton { Read, Apply, Save };
+    // The button of the page on screen; null without one (no board, or the
+    // live input page).
+    QPushButton *pageButton(PageButton which) const;
 
     Ui::MainWindow *ui;
     QMap<int, int> productIdByType;
