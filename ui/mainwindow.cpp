@@ -84,7 +84,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
     (void)libusb_init(nullptr);
 
     // The translation must be installed before the form looks up its texts.
-    advanced = runStartupConfiguration(translator);
+    advanced = runStartupConfiguration(translator, qtTranslator);
 
     // Before the form exists, so that it sees every control being polished.
     QCoreApplication::instance()->installEventFilter(new WheelGuard(this));

@@ -170,6 +170,7 @@ private:
     QLabel *effectsUnshowableNotice = nullptr;
     QList<QLabel *> hardwareUnshowableNotices;
     QTranslator translator;
+    QTranslator qtTranslator;                // Qt's own texts: standard buttons, dialogs
     LiveInputView *liveInputView = nullptr;  // a page of its own, owned by the page stack
     StatusLine *operationStatusLabel = nullptr;
     BlockedInput *blockedInput = nullptr;
