@@ -63,7 +63,8 @@ public:
     // window; `closing` only changes the words.
     LeaveChoice askBeforeLeavingBoard(bool closing) const;
     bool askReadOverEdits(SettingsGroup group) const;
-    bool askReboot() const;
+    // Save means: save every group at risk, then reboot; Discard: reboot.
+    LeaveChoice askReboot() const;
     bool askSwitchToDfu() const;
 
     static QString tabMark();

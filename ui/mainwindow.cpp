@@ -11,6 +11,7 @@
 #include "ui/lazyfileicon.h"
 #include "ui/liveinputview.h"
 #include "ui/pagescrollarea.h"
+#include "ui/profileexchange.h"
 #include "ui/statusline.h"
 #include "ui/wheelguard.h"
 #include "ui/widgethelpers.h"
@@ -18,10 +19,12 @@
 #include <libusb.h>
 
 #include <QCheckBox>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QDir>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLocale>
 #include <QMenuBar>
@@ -30,6 +33,7 @@
 #include <QSpacerItem>
 #include <QSpinBox>
 #include <QStatusBar>
+#include <QStyle>
 #include <QThread>
 #include <QTime>
 #include <QTimer>
@@ -207,6 +211,8 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
 
     ui->reboot_button->hide();
     ui->dfu_mode_button->hide();
+    // Picking a board is the first thing to do.
+    ui->devices_combo_box->setFocus();
 
     // The smallest size that shows everything, rather than the form's design
     // size; the program's start then gives the window the size and place it
@@ -257,7 +263,14 @@ void MainWindow::runBlocking(const QString &busyText, const std::function<void()
     // previous outcome, a failure too, goes with it.
     operationStatusLabel->showMessage(busyText, StatusLine::Kind::Busy);
     operationStatusLabel->repaint();
-    blockedInput->run(operation);
+    blockedInput->run([this, &busyText, &operation] {
+        operation();
+        // A request the worker dropped (its board gone) reports nothing; the
+        // line must not go on saying that it runs.
+        if (operationStatusLabel->kind() == StatusLine::Kind::Busy &&
+            operationStatusLabel->text() == busyText)
+            operationStatusLabel->showMessage(QString(), StatusLine::Kind::Success);
+    });
 }
 
 void MainWindow::hideSettingsPages()
@@ -321,11 +334,29 @@ void MainWindow::updateConnectedDevices(const QMap<int, FirmwareInfoTypeDef> &de
             ui->devices_combo_box->setItemText(
                 row, deviceNames.value(row) + QStringLiteral(" (Version ") +
                          QString::number(device->firmwareVersion) + QLatin1Char(')'));
+            markFirmwareMismatch(row, device->firmwareVersion);
             setComboRowHidden(ui->devices_combo_box, row, false);
         } else {
             setComboRowHidden(ui->devices_combo_box, row, true);
         }
     }
+}
+
+void MainWindow::markFirmwareMismatch(int row, uint32_t firmwareVersion)
+{
+    // Told before the board is picked, not only by the warning after it.
+    const QString note =
+        firmwareVersion == SUPPORTED_FIRMWARE_VERSION
+            ? QString()
+            : tr("Firmware %1 differs from %2, the version this program is made for.")
+                  .arg(firmwareVersion)
+                  .arg(SUPPORTED_FIRMWARE_VERSION);
+    // Reports come every second; the icon is looked up only on a change.
+    if (ui->devices_combo_box->itemData(row, Qt::ToolTipRole).toString() == note)
+        return;
+    ui->devices_combo_box->setItemData(row, note, Qt::ToolTipRole);
+    ui->devices_combo_box->setItemIcon(
+        row, note.isEmpty() ? QIcon() : style()->standardIcon(QStyle::SP_MessageBoxWarning));
 }
 
 void MainWindow::on_devices_combo_box_activated(int index)
@@ -374,9 +405,9 @@ void MainWindow::showVersionMismatch(FirmwareInfoTypeDef info)
 
     const QAbstractButton *answer = box.clickedButton();
     if (answer == latestVersion) {
-        // A desktop without a browser simply shows nothing; there is no one
-        // better placed to report that than the desktop itself.
-        (void)QDesktopServices::openUrl(QUrl(DOWNLOADS_PAGE_URL));
+        // Without a browser the address is shown instead, ready to copy.
+        if (!QDesktopServices::openUrl(QUrl(DOWNLOADS_PAGE_URL)))
+            showDownloadsAddress();
         resetDeviceSelection();
     } else if (answer == box.button(QMessageBox::Ok)) {
         // Reports keep arriving while the box is open. If one of them found
@@ -387,6 +418,25 @@ void MainWindow::showVersionMismatch(FirmwareInfoTypeDef info)
     } else {
         resetDeviceSelection();
     }
+}
+
+void MainWindow::showDownloadsAddress()
+{
+    QMessageBox box(QMessageBox::Information, tr("Latest version"),
+                    tr("No web browser could be started. The downloads page is at:\n\n%1")
+                        .arg(DOWNLOADS_PAGE_URL),
+                    QMessageBox::Close, this);
+    box.setObjectName(QStringLiteral("downloads_address_box"));
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse);
+    QPushButton *copy = box.addButton(tr("&Copy address"), QMessageBox::ActionRole);
+    // Copying must not close the box before the user has seen it worked.
+    disconnect(copy, &QPushButton::clicked, nullptr, nullptr);
+    connect(copy, &QPushButton::clicked, &box, [copy] {
+        QGuiApplication::clipboard()->setText(DOWNLOADS_PAGE_URL);
+        copy->setText(tr("Copied"));
+    });
+    box.setDefaultButton(copy);
+    box.exec();
 }
 
 void MainWindow::applyDeviceInfo(FirmwareInfoTypeDef info)
@@ -471,8 +521,18 @@ void MainWindow::onSaveEffectSettings()
 
 void MainWindow::onReboot()
 {
-    if (!changeTracker->groupsAtRisk().isEmpty() && !changeTracker->askReboot())
-        return;
+    if (!changeTracker->groupsAtRisk().isEmpty()) {
+        switch (changeTracker->askReboot()) {
+        case ChangeTracker::LeaveChoice::Save:
+            if (!saveBeforeLeaving(changeTracker->groupsAtRisk()))
+                return;
+            break;
+        case ChangeTracker::LeaveChoice::Discard:
+            break;
+        case ChangeTracker::LeaveChoice::Cancel:
+            return;
+        }
+    }
     const int pid = currentProductId;
     post(tr("Rebooting %1…").arg(boardName(pid)),
          [this, pid] { worker->rebootControllerRequest(pid); });
@@ -538,6 +598,7 @@ void MainWindow::forgetBoardRecords()
     hardwareSettingsReadOk = false;
     std::memset(&lastReadEffectSettings, 0, sizeof lastReadEffectSettings);
     std::memset(&lastReadHardwareSettings, 0, sizeof lastReadHardwareSettings);
+    ui->effects_settings_widget->clearProfileName();
     if (changeTracker)
         changeTracker->setCurrentBoard(currentProductId, boardName(currentProductId));
     updateWriteButtons();
@@ -582,6 +643,9 @@ void MainWindow::showStatus(const QString &text, bool failure)
 {
     const QString time = QLocale().toString(QTime::currentTime(), QStringLiteral("HH:mm:ss"));
     QString shown = failure ? tr("Failed: %1").arg(text) : text;
+    // Messages come from several places; on the line they all end alike.
+    if (!shown.isEmpty() && !QStringLiteral(".…!?").contains(shown.back()))
+        shown += QLatin1Char('.');
     // Red behind an icon, so that a failure is not taken for the success
     // before it.
     operationStatusLabel->showMessage(time + QStringLiteral("  ") + shown,
@@ -602,9 +666,10 @@ void MainWindow::onOperationFinished(const OperationOutcome &outcome)
     case DeviceOperation::ReadEffectSettings:
         if (selected) {
             effectSettingsReadOk = ok;
-            if (ok)
+            if (ok) {
                 lastReadEffectSettings = pendingEffectSettings;
-            else
+                ui->effects_settings_widget->clearProfileName();
+            } else
                 effectProfileLoaded = false;
         }
         text = ok ? tr("Effect settings read from %1.").arg(board)
@@ -883,12 +948,15 @@ void MainWindow::initBackups()
     backups = new BackupController(worker.get(), QDir::currentPath(), std::move(hooks), this);
     backups->setObjectName(QStringLiteral("backup_controller"));
     initMenus(backups->addBoardMenu(menuBar()));
+    connect(ui->effects_settings_widget->profileExchange(), &ProfileExchange::restoreRequested,
+            backups, &BackupController::restoreFrom);
 }
 
 void MainWindow::loadRestoredRecords(const EffectSettingsTypeDef &effects,
                                      const HardwareSettingsTypeDef &hardware)
 {
     ui->effects_settings_widget->setEffectSettings(effects);
+    ui->effects_settings_widget->clearProfileName();
     onHardwareSettingsObtained(hardware);
     // The restored records take the place of the last read: Apply and Save
     // then send the file's bytes, reserved ones included, with only the

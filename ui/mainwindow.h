@@ -71,6 +71,11 @@ private:
     void applyDeviceInfo(FirmwareInfoTypeDef info);
     void hideSettingsPages();
     void showVersionMismatch(FirmwareInfoTypeDef info);
+    // The downloads page's address, for a desktop that opened no browser.
+    void showDownloadsAddress();
+    // Marks row `row` of the board list when its firmware is not the one
+    // this program is made for.
+    void markFirmwareMismatch(int row, uint32_t firmwareVersion);
 
     void onReadEffectSettings();
     void onReadHardwareSettings();

@@ -17,6 +17,12 @@ PageScrollArea::PageScrollArea(QWidget *parent) : QScrollArea(parent)
 {
     // The page shows through, as it did before it could scroll.
     viewport()->setAutoFillBackground(false);
+    // A bar that came and went would narrow the page and move every field on
+    // it whenever a notice above the buttons took some of the height.
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // Tab goes from the page's last field to its buttons, not to the frame;
+    // the area still scrolls to whatever field takes the focus.
+    setFocusPolicy(Qt::NoFocus);
 }
 
 void PageScrollArea::setPage(QWidget *page)
