@@ -248,7 +248,7 @@ Go ahead without a backup?</source>
     <message>
         <location filename="../device/boarddiscovery.cpp" line="297"/>
         <source>%1 can be opened, but the board does not answer.</source>
-        <translation>%1 открывается, но устройство не отвечает.</translation>
+        <translation>%1 открывается, но плата не отвечает.</translation>
     </message>
 </context>
 <context>
@@ -266,115 +266,116 @@ Go ahead without a backup?</source>
     <message>
         <location filename="../ui/boardnotice.cpp" line="95"/>
         <source>%1 %2s are connected. One board of each model can be configured at a time: unplug the others.</source>
-        <translation>%2: подключено устройств — %1. Одновременно можно настраивать только одно устройство каждой модели: отключите остальные.</translation>
+        <translation>%2: подключено плат — %1. Одновременно можно настраивать только одну плату каждой модели: отключите остальные.</translation>
     </message>
     <message>
         <location filename="../ui/boardnotice.cpp" line="100"/>
         <source>To fix this, run these commands, then unplug the board and plug it in again:</source>
-        <translation>Чтобы это исправить, выполните эти команды, затем отключите устройство и подключите его снова:</translation>
+        <translation>Чтобы это исправить, выполните эти команды, затем отключите плату и подключите её снова:</translation>
     </message>
 </context>
 <context>
     <name>ChangeTracker</name>
     <message>
-        <location filename="../ui/changetracker.cpp" line="167"/>
+        <location filename="../ui/changetracker.cpp" line="177"/>
         <source>Effect settings</source>
         <translation>Настройки эффектов</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="167"/>
+        <location filename="../ui/changetracker.cpp" line="177"/>
         <source>Hardware settings</source>
         <translation>Настройки оборудования</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="175"/>
+        <location filename="../ui/changetracker.cpp" line="185"/>
         <source>%1: changes in the form that were not sent to the board</source>
         <translation>%1: изменения в форме, не отправленные на плату</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="178"/>
+        <location filename="../ui/changetracker.cpp" line="188"/>
         <source>%1: applied to the board but not saved; lost when it loses power</source>
         <translation>%1: применены на плате, но не сохранены; пропадут при отключении её питания</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="186"/>
+        <location filename="../ui/changetracker.cpp" line="196"/>
         <source>Close Gravolt Setup? These settings of %1 would be lost:</source>
-        <translation>Закрыть Gravolt Setup? Эти настройки устройства %1 будут потеряны:</translation>
+        <translation>Закрыть Gravolt Setup? Эти настройки платы %1 будут потеряны:</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="187"/>
+        <location filename="../ui/changetracker.cpp" line="197"/>
         <source>Leave %1? These of its settings would be lost:</source>
-        <translation>Перейти от устройства %1? Эти его настройки будут потеряны:</translation>
+        <translation>Перейти от платы %1? Эти её настройки будут потеряны:</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="192"/>
-        <location filename="../ui/changetracker.cpp" line="206"/>
+        <location filename="../ui/changetracker.cpp" line="202"/>
+        <location filename="../ui/changetracker.cpp" line="216"/>
         <source>Unsaved settings</source>
         <translation>Несохранённые настройки</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="193"/>
+        <location filename="../ui/changetracker.cpp" line="203"/>
         <source>Save to board writes them to the board&apos;s permanent memory first, and goes on only if that succeeds.</source>
         <translation>«Сохранить на плату» сначала записывает их в постоянную память платы и продолжает, только если это удалось.</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="195"/>
+        <location filename="../ui/changetracker.cpp" line="205"/>
+        <location filename="../ui/changetracker.cpp" line="233"/>
         <source>Save to board</source>
         <translation>Сохранить на плату</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="196"/>
+        <location filename="../ui/changetracker.cpp" line="206"/>
         <source>Discard</source>
         <translation>Отбросить</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="207"/>
+        <location filename="../ui/changetracker.cpp" line="217"/>
         <source>%1 in the form hold changes that were not sent to the board. Reading the board&apos;s settings replaces them.</source>
         <translation>%1 в форме содержат изменения, не отправленные на плату. Чтение настроек платы заменит их.</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="210"/>
+        <location filename="../ui/changetracker.cpp" line="220"/>
         <source>Discard changes and read</source>
         <translation>Отбросить изменения и прочитать</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="218"/>
+        <location filename="../ui/changetracker.cpp" line="228"/>
         <source>Reboot controller</source>
         <translation>Перезагрузить контроллер</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="219"/>
+        <location filename="../ui/changetracker.cpp" line="229"/>
         <source>Rebooting %1 loses these settings:</source>
         <translation>При перезагрузке %1 будут потеряны эти настройки:</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="221"/>
-        <source>The board starts again with the settings of its permanent memory.</source>
-        <translation>Плата запустится снова с настройками из постоянной памяти.</translation>
+        <location filename="../ui/changetracker.cpp" line="231"/>
+        <source>The board starts again with the settings of its permanent memory. Save to board writes them to its permanent memory first, and reboots only if that succeeds.</source>
+        <translation>Плата запустится заново с настройками из своей постоянной памяти. «Сохранить на плату» сначала записывает их в её постоянную память и перезагружает, только если это удалось.</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="222"/>
+        <location filename="../ui/changetracker.cpp" line="234"/>
         <source>Reboot</source>
         <translation>Перезагрузить</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="228"/>
+        <location filename="../ui/changetracker.cpp" line="243"/>
         <source>DFU mode is the board&apos;s firmware-update mode: it stops working as a controller and waits for new firmware from a DFU flashing tool. It leaves the device list until its firmware is flashed or it is power-cycled. Changes that were not sent and settings that were applied but not saved are lost.</source>
         <translation>Режим DFU — это режим обновления прошивки платы: она перестаёт работать как контроллер и ждёт новую прошивку от программы прошивки DFU. Плата пропадёт из списка устройств, пока её не прошьют или не выключат и снова включат питание. Неотправленные изменения и применённые, но не сохранённые настройки будут потеряны.</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="234"/>
+        <location filename="../ui/changetracker.cpp" line="249"/>
         <source>Lost now:</source>
         <translation>Будет потеряно сейчас:</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="237"/>
-        <location filename="../ui/changetracker.cpp" line="239"/>
+        <location filename="../ui/changetracker.cpp" line="252"/>
+        <location filename="../ui/changetracker.cpp" line="254"/>
         <source>Switch to DFU mode</source>
         <translation>Перейти в режим DFU</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="238"/>
+        <location filename="../ui/changetracker.cpp" line="253"/>
         <source>Switch %1 to DFU mode?</source>
         <translation>Перевести %1 в режим DFU?</translation>
     </message>
@@ -393,7 +394,7 @@ Go ahead without a backup?</source>
     </message>
     <message>
         <location filename="../ui/fulleffectsettingswidget.ui" line="88"/>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="468"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="474"/>
         <source>Delete</source>
         <translation>Удалить</translation>
     </message>
@@ -501,118 +502,118 @@ Go ahead without a backup?</source>
         <translation>Имя профиля не может содержать / или \, а также управляющие символы, например перевод строки или табуляцию.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="160"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="161"/>
         <source>Import...</source>
         <translation>Импорт...</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="162"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="163"/>
         <source>Store an effect profile file as a profile</source>
         <translation>Сохранить файл профиля эффектов как профиль</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="163"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="164"/>
         <source>Export...</source>
         <translation>Экспорт...</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="165"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="166"/>
         <source>Write the effect settings of the form to a profile file</source>
         <translation>Записать настройки эффектов из формы в файл профиля</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="396"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="400"/>
         <source>Effect profiles</source>
         <translation>Профили эффектов</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="407"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="411"/>
         <source>The effect profile was not saved. %1</source>
         <translation>Профиль эффектов не сохранён. %1</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="414"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="420"/>
         <source>An effect profile named “%1” exists. Replace it with the settings in the form?</source>
         <translation>Профиль эффектов «%1» уже существует. Заменить его настройками из формы?</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="417"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="423"/>
         <source>Replace</source>
         <translation>Заменить</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="418"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="424"/>
         <source>The effect profile “%1” was left as it was.</source>
         <translation>Профиль эффектов «%1» оставлен без изменений.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="436"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="442"/>
         <source>the folder %1 cannot be created</source>
         <translation>не удаётся создать папку %1</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="440"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="446"/>
         <source>Effect profile “%1” saved.</source>
         <translation>Профиль эффектов «%1» сохранён.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="442"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="448"/>
         <source>The effect profile “%1” could not be saved: %2</source>
         <translation>Не удалось сохранить профиль эффектов «%1»: %2</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="454"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="460"/>
         <source>No effect profile was deleted. %1</source>
         <translation>Ни один профиль эффектов не удалён. %1</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="460"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="466"/>
         <source>There is no effect profile named “%1”.</source>
         <translation>Профиля эффектов «%1» нет.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="465"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="471"/>
         <source>Delete the effect profile “%1”? Its file is removed from this computer; the form keeps what it shows.</source>
         <translation>Удалить профиль эффектов «%1»? Его файл будет удалён с этого компьютера; форма сохранит то, что в ней показано.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="469"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="475"/>
         <source>The effect profile “%1” was kept.</source>
         <translation>Профиль эффектов «%1» сохранён без изменений.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="475"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="481"/>
         <source>Effect profile “%1” deleted.</source>
         <translation>Профиль эффектов «%1» удалён.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="477"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="483"/>
         <source>The effect profile “%1” could not be deleted: %2</source>
         <translation>Не удалось удалить профиль эффектов «%1»: %2</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="497"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="503"/>
         <source>“%1” was not loaded: an effect profile holds exactly %2 bytes.</source>
         <translation>«%1» не загружен: профиль эффектов занимает ровно %2 байт.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="506"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="512"/>
         <source>The effect settings in the form hold changes that were not sent to the board. Load the profile “%1” and discard them?</source>
         <translation>В настройках эффектов в форме есть изменения, не отправленные на плату. Загрузить профиль «%1» и отбросить их?</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="509"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="515"/>
         <source>Discard changes and load</source>
         <translation>Отбросить изменения и загрузить</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="510"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="516"/>
         <source>The effect profile “%1” was not loaded; the form keeps your changes.</source>
         <translation>Профиль эффектов «%1» не загружен; ваши изменения в форме сохранены.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="524"/>
-        <source>Profile &quot;%1&quot; loaded into the form; Apply or Save sends it to the board.</source>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="529"/>
+        <source>Profile “%1” loaded into the form; Apply or Save sends it to the board.</source>
         <translation>Профиль «%1» загружен в форму; «Применить» или «Сохранить» отправит его на плату.</translation>
     </message>
 </context>
@@ -860,24 +861,84 @@ Go ahead without a backup?</source>
         <translation>Сглаживание положения (%)</translation>
     </message>
     <message>
-        <location filename="../ui/fullhardwaresettingswidget.cpp" line="119"/>
-        <source>Not a number: type a finite decimal number such as 0.35 (with a point or %1 as decimal separator).</source>
-        <translation>Не число: введите конечное десятичное число, например 0.35 (с точкой или %1 в качестве десятичного разделителя).</translation>
+        <location filename="../ui/fullhardwaresettingswidget.cpp" line="126"/>
+        <source>Not a number: type a finite decimal number such as %1 (a point or a comma separates the decimals).</source>
+        <translation>Не число: введите конечное десятичное число, например %1 (дробную часть отделяет точка или запятая).</translation>
     </message>
     <message>
-        <location filename="../ui/fullhardwaresettingswidget.cpp" line="152"/>
+        <location filename="../ui/fullhardwaresettingswidget.cpp" line="159"/>
         <source>None</source>
         <translation>Нет</translation>
     </message>
     <message>
-        <location filename="../ui/fullhardwaresettingswidget.cpp" line="153"/>
+        <location filename="../ui/fullhardwaresettingswidget.cpp" line="160"/>
         <source>Calibration start angle as the center</source>
         <translation>Начальный угол калибровки как центр</translation>
     </message>
     <message>
-        <location filename="../ui/fullhardwaresettingswidget.cpp" line="154"/>
+        <location filename="../ui/fullhardwaresettingswidget.cpp" line="161"/>
         <source>Automatic center of range search</source>
         <translation>Автоматический поиск центра диапазона</translation>
+    </message>
+</context>
+<context>
+    <name>HelpMenu</name>
+    <message>
+        <location filename="../ui/helpmenu.cpp" line="24"/>
+        <source>All rights reserved.</source>
+        <translation>Все права защищены.</translation>
+    </message>
+    <message>
+        <location filename="../ui/helpmenu.cpp" line="34"/>
+        <source>Manual</source>
+        <translation>Руководство</translation>
+    </message>
+    <message>
+        <location filename="../ui/helpmenu.cpp" line="35"/>
+        <source>The manual could not be opened: %1 (%2).</source>
+        <translation>Не удалось открыть руководство: %1 (%2).</translation>
+    </message>
+    <message>
+        <location filename="../ui/helpmenu.cpp" line="42"/>
+        <source>Gravolt Setup manual</source>
+        <translation>Руководство Gravolt Setup</translation>
+    </message>
+    <message>
+        <location filename="../ui/helpmenu.cpp" line="60"/>
+        <source>About Gravolt Setup</source>
+        <translation>О программе Gravolt Setup</translation>
+    </message>
+    <message>
+        <location filename="../ui/helpmenu.cpp" line="73"/>
+        <source>Gravolt Setup %1
+Made for board firmware %2.
+Built with Qt %3, running on Qt %4.
+Licence: %5
+
+Effect profiles are kept in %6
+Board backups are kept in %7</source>
+        <translation>Gravolt Setup %1
+Сделана для прошивки платы %2.
+Собрана с Qt %3, работает с Qt %4.
+Лицензия: %5
+
+Профили эффектов хранятся в %6
+Резервные копии плат хранятся в %7</translation>
+    </message>
+    <message>
+        <location filename="../ui/helpmenu.cpp" line="88"/>
+        <source>&amp;Help</source>
+        <translation>&amp;Справка</translation>
+    </message>
+    <message>
+        <location filename="../ui/helpmenu.cpp" line="90"/>
+        <source>&amp;Manual</source>
+        <translation>&amp;Руководство</translation>
+    </message>
+    <message>
+        <location filename="../ui/helpmenu.cpp" line="95"/>
+        <source>&amp;About Gravolt Setup</source>
+        <translation>&amp;О программе Gravolt Setup</translation>
     </message>
 </context>
 <context>
@@ -979,7 +1040,7 @@ Go ahead without a backup?</source>
     <name>MainWindow</name>
     <message>
         <location filename="../ui/mainwindow.ui" line="27"/>
-        <location filename="../ui/mainwindow.cpp" line="278"/>
+        <location filename="../ui/mainwindow.cpp" line="319"/>
         <source>No compatible devices connected</source>
         <translation>Совместимые устройства не подключены</translation>
     </message>
@@ -1469,142 +1530,203 @@ Go ahead without a backup?</source>
         <translation>Перезагрузить контроллер</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="101"/>
+        <location filename="../ui/mainwindow.cpp" line="113"/>
         <source>Live input</source>
         <translation>Входы в реальном времени</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="280"/>
+        <location filename="../ui/mainwindow.cpp" line="321"/>
         <source>Select compatible device (</source>
         <translation>Выберите совместимое устройство (подключено: </translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="282"/>
+        <location filename="../ui/mainwindow.cpp" line="323"/>
         <source> connected)</source>
         <translation>)</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="340"/>
+        <location filename="../ui/mainwindow.cpp" line="351"/>
+        <source>Firmware %1 differs from %2, the version this program is made for.</source>
+        <translation>Прошивка %1 отличается от %2 — версии, для которой сделана эта программа.</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="399"/>
         <source>OK</source>
         <translation>ОК</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="341"/>
+        <location filename="../ui/mainwindow.cpp" line="400"/>
         <source>Cancel</source>
         <translation>Отмена</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="342"/>
+        <location filename="../ui/mainwindow.cpp" line="401"/>
+        <location filename="../ui/mainwindow.cpp" line="425"/>
         <source>Latest version</source>
         <translation>Последняя версия</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="545"/>
+        <location filename="../ui/mainwindow.cpp" line="426"/>
+        <source>No web browser could be started. The downloads page is at:
+
+%1</source>
+        <translation>Не удалось запустить веб-браузер. Страница загрузок находится по адресу:
+
+%1</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="431"/>
+        <source>&amp;Copy address</source>
+        <translation>&amp;Копировать адрес</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="436"/>
+        <source>Copied</source>
+        <translation>Скопировано</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="464"/>
+        <source>Reading the settings of %1…</source>
+        <translation>Чтение настроек платы %1…</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="482"/>
+        <source>Reading effect settings from %1…</source>
+        <translation>Чтение настроек эффектов с платы %1…</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="492"/>
+        <source>Reading hardware settings from %1…</source>
+        <translation>Чтение аппаратных настроек с платы %1…</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="503"/>
+        <source>Applying effect settings to %1…</source>
+        <translation>Применение настроек эффектов к плате %1…</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="516"/>
+        <location filename="../ui/mainwindow.cpp" line="1054"/>
+        <source>Saving effect settings to %1…</source>
+        <translation>Сохранение настроек эффектов на плату %1…</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="537"/>
+        <source>Rebooting %1…</source>
+        <translation>Перезагрузка платы %1…</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="548"/>
+        <source>Switching %1 to DFU mode…</source>
+        <translation>Перевод платы %1 в режим DFU…</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="639"/>
         <source>the board</source>
         <translation>плата</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="551"/>
+        <location filename="../ui/mainwindow.cpp" line="645"/>
         <source>Failed: %1</source>
         <translation>Ошибка: %1</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="577"/>
+        <location filename="../ui/mainwindow.cpp" line="675"/>
         <source>Effect settings read from %1.</source>
         <translation>Настройки эффектов прочитаны с %1.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="578"/>
+        <location filename="../ui/mainwindow.cpp" line="676"/>
         <source>Effect settings could not be read from %1: %2. Apply and Save stay disabled until a read succeeds.</source>
         <translation>Не удалось прочитать настройки эффектов с %1: %2. «Применить» и «Сохранить» недоступны, пока чтение не удастся.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="588"/>
+        <location filename="../ui/mainwindow.cpp" line="686"/>
         <source>Hardware settings read from %1.</source>
         <translation>Настройки оборудования прочитаны с %1.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="589"/>
+        <location filename="../ui/mainwindow.cpp" line="687"/>
         <source>Hardware settings could not be read from %1: %2. Apply and Save stay disabled until a read succeeds.</source>
         <translation>Не удалось прочитать настройки оборудования с %1: %2. «Применить» и «Сохранить» недоступны, пока чтение не удастся.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="594"/>
+        <location filename="../ui/mainwindow.cpp" line="692"/>
         <source>Effect settings applied to the working memory of %1.</source>
         <translation>Настройки эффектов применены в рабочей памяти %1.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="595"/>
+        <location filename="../ui/mainwindow.cpp" line="693"/>
         <source>Effect settings could not be applied to %1: %2.</source>
         <translation>Не удалось применить настройки эффектов на %1: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="598"/>
+        <location filename="../ui/mainwindow.cpp" line="696"/>
         <source>Hardware settings applied to the working memory of %1.</source>
         <translation>Настройки оборудования применены в рабочей памяти %1.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="599"/>
+        <location filename="../ui/mainwindow.cpp" line="697"/>
         <source>Hardware settings could not be applied to %1: %2.</source>
         <translation>Не удалось применить настройки оборудования на %1: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="602"/>
+        <location filename="../ui/mainwindow.cpp" line="700"/>
         <source>Effect settings saved to the permanent memory of %1.</source>
         <translation>Настройки эффектов сохранены в постоянной памяти %1.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="603"/>
+        <location filename="../ui/mainwindow.cpp" line="701"/>
         <source>Effect settings could not be saved to %1: %2.</source>
         <translation>Не удалось сохранить настройки эффектов на %1: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="605"/>
+        <location filename="../ui/mainwindow.cpp" line="703"/>
         <source>The effect settings</source>
         <translation>Настройки эффектов</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="608"/>
+        <location filename="../ui/mainwindow.cpp" line="706"/>
         <source>Hardware settings saved to the permanent memory of %1.</source>
         <translation>Настройки оборудования сохранены в постоянной памяти %1.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="609"/>
+        <location filename="../ui/mainwindow.cpp" line="707"/>
         <source>Hardware settings could not be saved to %1: %2.</source>
         <translation>Не удалось сохранить настройки оборудования на %1: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="611"/>
+        <location filename="../ui/mainwindow.cpp" line="709"/>
         <source>The hardware settings</source>
         <translation>Настройки оборудования</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="615"/>
+        <location filename="../ui/mainwindow.cpp" line="713"/>
         <source>%1 is rebooting; it will come back in the list in a few seconds.</source>
         <translation>%1 перезагружается и через несколько секунд снова появится в списке.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="616"/>
+        <location filename="../ui/mainwindow.cpp" line="714"/>
         <source>%1 could not be told to reboot: %2.</source>
         <translation>Не удалось отправить %1 команду перезагрузки: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="619"/>
+        <location filename="../ui/mainwindow.cpp" line="717"/>
         <source>%1 now waits for a firmware update and leaves the list.</source>
         <translation>%1 теперь ожидает обновления прошивки и исчезает из списка.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="620"/>
+        <location filename="../ui/mainwindow.cpp" line="718"/>
         <source>%1 could not be switched to DFU mode: %2.</source>
         <translation>Не удалось перевести %1 в режим DFU: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="628"/>
+        <location filename="../ui/mainwindow.cpp" line="726"/>
         <source>Settings not saved</source>
         <translation>Настройки не сохранены</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="629"/>
+        <location filename="../ui/mainwindow.cpp" line="727"/>
         <source>%1 may not be stored on %2: %3.
 
 The board may lose them when it is switched off. Check the connection and save again.</source>
@@ -1613,76 +1735,122 @@ The board may lose them when it is switched off. Check the connection and save a
 Плата может потерять их при выключении. Проверьте подключение и сохраните ещё раз.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="647"/>
-        <location filename="../ui/mainwindow.cpp" line="678"/>
-        <location filename="../ui/mainwindow.cpp" line="697"/>
+        <location filename="../ui/mainwindow.cpp" line="745"/>
+        <location filename="../ui/mainwindow.cpp" line="776"/>
+        <location filename="../ui/mainwindow.cpp" line="795"/>
         <source>Disabled</source>
         <translation>Отключено</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="648"/>
+        <location filename="../ui/mainwindow.cpp" line="746"/>
         <source>Generic button</source>
         <translation>Обычная кнопка</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="649"/>
+        <location filename="../ui/mainwindow.cpp" line="747"/>
         <source>Analog</source>
         <translation>Аналоговый вход</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="650"/>
+        <location filename="../ui/mainwindow.cpp" line="748"/>
         <source>SPI CS</source>
         <translation>SPI CS</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="651"/>
+        <location filename="../ui/mainwindow.cpp" line="749"/>
         <source>SPI SCK</source>
         <translation>SPI SCK</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="652"/>
+        <location filename="../ui/mainwindow.cpp" line="750"/>
         <source>SPI MISO</source>
         <translation>SPI MISO</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="653"/>
+        <location filename="../ui/mainwindow.cpp" line="751"/>
         <source>Enable effects switch</source>
         <translation>Переключатель включения эффектов</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="654"/>
+        <location filename="../ui/mainwindow.cpp" line="752"/>
         <source>Reset center button</source>
         <translation>Кнопка сброса центра</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="655"/>
+        <location filename="../ui/mainwindow.cpp" line="753"/>
         <source>Reboot button</source>
         <translation>Кнопка перезагрузки</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="656"/>
+        <location filename="../ui/mainwindow.cpp" line="754"/>
         <source>Braking PWM</source>
         <translation>ШИМ торможения</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="697"/>
+        <location filename="../ui/mainwindow.cpp" line="795"/>
         <source>Normal</source>
         <translation>Обычный</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="697"/>
+        <location filename="../ui/mainwindow.cpp" line="795"/>
         <source>Inverted</source>
         <translation>Инвертированный</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="945"/>
+        <location filename="../ui/mainwindow.cpp" line="844"/>
+        <source>Applying hardware settings to %1…</source>
+        <translation>Применение аппаратных настроек к плате %1…</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="855"/>
+        <location filename="../ui/mainwindow.cpp" line="1054"/>
+        <source>Saving hardware settings to %1…</source>
+        <translation>Сохранение аппаратных настроек на плату %1…</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="1047"/>
         <source>Nothing was saved and %1 stays selected: the settings in the form cannot be sent as they are.</source>
         <translation>Ничего не сохранено, и %1 остаётся выбранным: настройки в форме нельзя отправить в таком виде.</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="51"/>
+        <location filename="../ui/changetracker.cpp" line="59"/>
         <source>Applied, not saved: lost when the board loses power</source>
         <translation>Применено, но не сохранено: пропадёт при отключении питания платы</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindowmenus.cpp" line="66"/>
+        <source>&amp;File</source>
+        <translation>&amp;Файл</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindowmenus.cpp" line="69"/>
+        <source>&amp;Quit</source>
+        <translation>&amp;Выход</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindowmenus.cpp" line="78"/>
+        <source>R&amp;ead</source>
+        <translation>П&amp;рочитать</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindowmenus.cpp" line="80"/>
+        <source>&amp;Apply</source>
+        <translation>Пр&amp;именить</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindowmenus.cpp" line="81"/>
+        <source>&amp;Save to board</source>
+        <translation>&amp;Сохранить на плату</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindowmenus.cpp" line="85"/>
+        <source>Reb&amp;oot</source>
+        <translation>Пере&amp;загрузить</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindowmenus.cpp" line="87"/>
+        <source>Switch to &amp;DFU mode</source>
+        <translation>Перевести в режим &amp;DFU</translation>
     </message>
 </context>
 <context>
@@ -1698,8 +1866,13 @@ The board may lose them when it is switched off. Check the connection and save a
         <translation>Профиль другой платы</translation>
     </message>
     <message>
+        <location filename="../ui/profileexchange.cpp" line="75"/>
+        <source>Load anyway</source>
+        <translation>Всё равно загрузить</translation>
+    </message>
+    <message>
         <location filename="../ui/profileexchange.cpp" line="71"/>
-        <source>The profile &quot;%1&quot; was made on a %2 board; the selected board is a %3. Its settings, the motion range among them, may not suit this board.
+        <source>The profile “%1” was made on a %2 board; the selected board is a %3. Its settings, the motion range among them, may not suit this board.
 
 Load it anyway?</source>
         <translation>Профиль «%1» создан на плате типа «%2»; выбранная плата — типа «%3». Его настройки, в том числе диапазон движения, могут не подойти этой плате.
@@ -1707,13 +1880,8 @@ Load it anyway?</source>
 Всё равно загрузить?</translation>
     </message>
     <message>
-        <location filename="../ui/profileexchange.cpp" line="75"/>
-        <source>Load anyway</source>
-        <translation>Всё равно загрузить</translation>
-    </message>
-    <message>
         <location filename="../ui/profileexchange.cpp" line="94"/>
-        <source>&quot;%1&quot; cannot be a profile name</source>
+        <source>“%1” cannot be a profile name</source>
         <translation>«%1» не может быть именем профиля</translation>
     </message>
     <message>
@@ -1722,47 +1890,77 @@ Load it anyway?</source>
         <translation>не удаётся создать папку профилей %1</translation>
     </message>
     <message>
-        <location filename="../ui/profileexchange.cpp" line="130"/>
+        <location filename="../ui/profileexchange.cpp" line="135"/>
+        <source>The effect settings of the form</source>
+        <translation>Настройки эффектов из формы</translation>
+    </message>
+    <message>
+        <location filename="../ui/profileexchange.cpp" line="140"/>
+        <source>Effect profile “%1”</source>
+        <translation>Профиль эффектов «%1»</translation>
+    </message>
+    <message>
+        <location filename="../ui/profileexchange.cpp" line="141"/>
+        <source>The effect settings of the form (changed from profile “%1”)</source>
+        <translation>Настройки эффектов из формы (изменённые относительно профиля «%1»)</translation>
+    </message>
+    <message>
+        <location filename="../ui/profileexchange.cpp" line="155"/>
         <source>Import effect profile</source>
         <translation>Импорт профиля эффектов</translation>
     </message>
     <message>
-        <location filename="../ui/profileexchange.cpp" line="136"/>
+        <location filename="../ui/profileexchange.cpp" line="163"/>
+        <source>Board backup</source>
+        <translation>Резервная копия платы</translation>
+    </message>
+    <message>
+        <location filename="../ui/profileexchange.cpp" line="164"/>
+        <source>“%1” is a backup of a whole board (%2), not an effect profile. Restore it into the settings pages instead?</source>
+        <translation>«%1» — резервная копия всей платы (%2), а не профиль эффектов. Восстановить её на страницы настроек?</translation>
+    </message>
+    <message>
+        <location filename="../ui/profileexchange.cpp" line="167"/>
+        <source>Restore</source>
+        <translation>Восстановить</translation>
+    </message>
+    <message>
+        <location filename="../ui/profileexchange.cpp" line="175"/>
         <source>Replace profile?</source>
         <translation>Заменить профиль?</translation>
     </message>
     <message>
-        <location filename="../ui/profileexchange.cpp" line="137"/>
-        <source>A profile named &quot;%1&quot; exists already. Replace it with the imported one?</source>
+        <location filename="../ui/profileexchange.cpp" line="176"/>
+        <source>A profile named “%1” exists already. Replace it with the imported one?</source>
         <translation>Профиль с именем «%1» уже существует. Заменить его импортированным?</translation>
     </message>
     <message>
-        <location filename="../ui/profileexchange.cpp" line="139"/>
+        <location filename="../ui/profileexchange.cpp" line="181"/>
+        <source>Profile “%1” imported</source>
+        <translation>Профиль «%1» импортирован</translation>
+    </message>
+    <message>
+        <location filename="../ui/profileexchange.cpp" line="198"/>
+        <source>%1 exported to %2</source>
+        <translation>%1: экспортировано в %2</translation>
+    </message>
+    <message>
+        <location filename="../ui/profileexchange.cpp" line="177"/>
         <source>Replace</source>
         <translation>Заменить</translation>
     </message>
     <message>
-        <location filename="../ui/profileexchange.cpp" line="143"/>
-        <source>Profile &quot;%1&quot; imported</source>
-        <translation>Профиль «%1» импортирован</translation>
-    </message>
-    <message>
-        <location filename="../ui/profileexchange.cpp" line="145"/>
+        <location filename="../ui/profileexchange.cpp" line="183"/>
         <source>Profile not imported: %1</source>
         <translation>Профиль не импортирован: %1</translation>
     </message>
     <message>
-        <location filename="../ui/profileexchange.cpp" line="151"/>
+        <location filename="../ui/profileexchange.cpp" line="189"/>
         <source>Export effect profile</source>
         <translation>Экспорт профиля эффектов</translation>
     </message>
     <message>
-        <location filename="../ui/profileexchange.cpp" line="158"/>
-        <source>Effect settings exported to %1</source>
-        <translation>Настройки эффектов экспортированы в %1</translation>
-    </message>
-    <message>
-        <location filename="../ui/profileexchange.cpp" line="161"/>
+        <location filename="../ui/profileexchange.cpp" line="201"/>
         <source>Profile not exported: %1</source>
         <translation>Профиль не экспортирован: %1</translation>
     </message>
