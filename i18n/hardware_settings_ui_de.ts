@@ -1840,7 +1840,7 @@ Das Board kann sie beim Ausschalten verlieren. Prüfen Sie die Verbindung und sp
     <message>
         <location filename="../ui/mainwindowmenus.cpp" line="81"/>
         <source>&amp;Save to board</source>
-        <translation>Auf dem Board &amp;speichern</translation>
+        <translation>Auf dem Board s&amp;peichern</translation>
     </message>
     <message>
         <location filename="../ui/mainwindowmenus.cpp" line="85"/>

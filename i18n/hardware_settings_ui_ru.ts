@@ -1840,7 +1840,7 @@ The board may lose them when it is switched off. Check the connection and save a
     <message>
         <location filename="../ui/mainwindowmenus.cpp" line="81"/>
         <source>&amp;Save to board</source>
-        <translation>&amp;Сохранить на плату</translation>
+        <translation>Со&amp;хранить на плату</translation>
     </message>
     <message>
         <location filename="../ui/mainwindowmenus.cpp" line="85"/>
