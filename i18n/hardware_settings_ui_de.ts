@@ -211,42 +211,42 @@ Ohne Sicherung fortfahren?</translation>
 <context>
     <name>BoardDiscovery</name>
     <message>
-        <location filename="../device/boarddiscovery.cpp" line="273"/>
+        <location filename="../device/boarddiscovery.cpp" line="351"/>
         <source>No permission on %1 (owner %2, group %3, mode %4; %5).</source>
         <translation>Keine Berechtigung für %1 (Besitzer %2, Gruppe %3, Modus %4; %5).</translation>
     </message>
     <message>
-        <location filename="../device/boarddiscovery.cpp" line="279"/>
+        <location filename="../device/boarddiscovery.cpp" line="357"/>
         <source>its ACL does not grant you access</source>
         <translation>seine ACL gewährt Ihnen keinen Zugriff</translation>
     </message>
     <message>
-        <location filename="../device/boarddiscovery.cpp" line="280"/>
+        <location filename="../device/boarddiscovery.cpp" line="358"/>
         <source>no ACL grants you access</source>
         <translation>keine ACL gewährt Ihnen Zugriff</translation>
     </message>
     <message>
-        <location filename="../device/boarddiscovery.cpp" line="284"/>
+        <location filename="../device/boarddiscovery.cpp" line="362"/>
         <source>The system made no hidraw device for it.</source>
         <translation>Das System hat dafür kein hidraw-Gerät angelegt.</translation>
     </message>
     <message>
-        <location filename="../device/boarddiscovery.cpp" line="285"/>
+        <location filename="../device/boarddiscovery.cpp" line="363"/>
         <source>Its device node %1 is missing.</source>
         <translation>Der Geräteknoten %1 fehlt.</translation>
     </message>
     <message>
-        <location filename="../device/boarddiscovery.cpp" line="288"/>
+        <location filename="../device/boarddiscovery.cpp" line="366"/>
         <source>The kernel&apos;s HID driver (%1) is bound to it, and this build&apos;s USB library cannot reach a board through it.</source>
         <translation>Der HID-Treiber des Kernels (%1) ist an das Gerät gebunden, und die USB-Bibliothek dieses Builds erreicht ein Gerät nicht an ihm vorbei.</translation>
     </message>
     <message>
-        <location filename="../device/boarddiscovery.cpp" line="294"/>
+        <location filename="../device/boarddiscovery.cpp" line="372"/>
         <source>It is held by another program: %1.</source>
         <translation>Das Gerät wird von einem anderen Programm belegt: %1.</translation>
     </message>
     <message>
-        <location filename="../device/boarddiscovery.cpp" line="297"/>
+        <location filename="../device/boarddiscovery.cpp" line="375"/>
         <source>%1 can be opened, but the board does not answer.</source>
         <translation>%1 lässt sich öffnen, aber das Gerät antwortet nicht.</translation>
     </message>
@@ -394,7 +394,7 @@ Ohne Sicherung fortfahren?</translation>
     </message>
     <message>
         <location filename="../ui/fulleffectsettingswidget.ui" line="88"/>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="474"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="473"/>
         <source>Delete</source>
         <translation>Löschen</translation>
     </message>
@@ -487,132 +487,142 @@ Ohne Sicherung fortfahren?</translation>
         <translation>Stärke der periodischen DirectX-Kräfte (%)</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="36"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="41"/>
         <source>Type a name for the profile first.</source>
         <translation>Geben Sie zuerst einen Namen für das Profil ein.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="38"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="43"/>
         <source>A profile name may not start with a dot.</source>
         <translation>Ein Profilname darf nicht mit einem Punkt beginnen.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="42"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="46"/>
         <source>A profile name may not contain / or \ or control characters such as a line break or a tab.</source>
         <translation>Ein Profilname darf weder / noch \ noch Steuerzeichen wie Zeilenumbruch oder Tabulator enthalten.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="161"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="160"/>
         <source>Import...</source>
         <translation>Importieren...</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="163"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="162"/>
         <source>Store an effect profile file as a profile</source>
         <translation>Eine Effektprofil-Datei als Profil ablegen</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="164"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="163"/>
         <source>Export...</source>
         <translation>Exportieren...</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="166"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="165"/>
         <source>Write the effect settings of the form to a profile file</source>
         <translation>Die Effekteinstellungen des Formulars in eine Profildatei schreiben</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="400"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="399"/>
         <source>Effect profiles</source>
         <translation>Effektprofile</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="411"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="410"/>
         <source>The effect profile was not saved. %1</source>
         <translation>Das Effektprofil wurde nicht gespeichert. %1</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="420"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="419"/>
         <source>An effect profile named “%1” exists. Replace it with the settings in the form?</source>
         <translation>Es gibt bereits ein Effektprofil „%1“. Soll es durch die Einstellungen im Formular ersetzt werden?</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="423"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="422"/>
         <source>Replace</source>
         <translation>Ersetzen</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="424"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="423"/>
         <source>The effect profile “%1” was left as it was.</source>
         <translation>Das Effektprofil „%1“ blieb unverändert.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="442"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="441"/>
         <source>the folder %1 cannot be created</source>
         <translation>der Ordner %1 kann nicht angelegt werden</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="446"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="445"/>
         <source>Effect profile “%1” saved.</source>
         <translation>Effektprofil „%1“ gespeichert.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="448"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="447"/>
         <source>The effect profile “%1” could not be saved: %2</source>
         <translation>Das Effektprofil „%1“ konnte nicht gespeichert werden: %2</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="460"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="459"/>
         <source>No effect profile was deleted. %1</source>
         <translation>Es wurde kein Effektprofil gelöscht. %1</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="466"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="465"/>
         <source>There is no effect profile named “%1”.</source>
         <translation>Es gibt kein Effektprofil „%1“.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="471"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="470"/>
         <source>Delete the effect profile “%1”? Its file is removed from this computer; the form keeps what it shows.</source>
         <translation>Effektprofil „%1“ löschen? Seine Datei wird von diesem Computer entfernt; das Formular behält, was es anzeigt.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="475"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="474"/>
         <source>The effect profile “%1” was kept.</source>
         <translation>Das Effektprofil „%1“ wurde behalten.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="481"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="480"/>
         <source>Effect profile “%1” deleted.</source>
         <translation>Effektprofil „%1“ gelöscht.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="483"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="482"/>
         <source>The effect profile “%1” could not be deleted: %2</source>
         <translation>Das Effektprofil „%1“ konnte nicht gelöscht werden: %2</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="503"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="499"/>
+        <source>“%1” was not loaded: the file cannot be read.</source>
+        <translation>„%1“ wurde nicht geladen: Die Datei kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="500"/>
+        <source>“%1” was not loaded: it is not a regular file.</source>
+        <translation>„%1“ wurde nicht geladen: Es ist keine gewöhnliche Datei.</translation>
+    </message>
+    <message>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="509"/>
         <source>“%1” was not loaded: an effect profile holds exactly %2 bytes.</source>
         <translation>„%1“ wurde nicht geladen: Ein Effektprofil umfasst genau %2 Bytes.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="512"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="518"/>
         <source>The effect settings in the form hold changes that were not sent to the board. Load the profile “%1” and discard them?</source>
         <translation>Die Effekteinstellungen im Formular enthalten Änderungen, die nicht an das Board gesendet wurden. Profil „%1“ laden und die Änderungen verwerfen?</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="515"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="521"/>
         <source>Discard changes and load</source>
         <translation>Änderungen verwerfen und laden</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="516"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="522"/>
         <source>The effect profile “%1” was not loaded; the form keeps your changes.</source>
         <translation>Das Effektprofil „%1“ wurde nicht geladen; das Formular behält Ihre Änderungen.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="529"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="535"/>
         <source>Profile “%1” loaded into the form; Apply or Save sends it to the board.</source>
         <translation>Profil „%1“ in das Formular geladen; Übernehmen oder Speichern sendet es an das Board.</translation>
     </message>
@@ -1856,22 +1866,27 @@ Das Board kann sie beim Ausschalten verlieren. Prüfen Sie die Verbindung und sp
 <context>
     <name>ProfileExchange</name>
     <message>
-        <location filename="../ui/profileexchange.cpp" line="21"/>
+        <location filename="../ui/profileexchange.cpp" line="22"/>
         <source>Effect profiles (*%1)</source>
         <translation>Effektprofile (*%1)</translation>
     </message>
     <message>
-        <location filename="../ui/profileexchange.cpp" line="70"/>
+        <location filename="../ui/profileexchange.cpp" line="64"/>
         <source>Profile of another board</source>
         <translation>Profil eines anderen Boards</translation>
     </message>
     <message>
-        <location filename="../ui/profileexchange.cpp" line="75"/>
+        <location filename="../ui/profileexchange.cpp" line="69"/>
         <source>Load anyway</source>
         <translation>Trotzdem laden</translation>
     </message>
     <message>
-        <location filename="../ui/profileexchange.cpp" line="71"/>
+        <location filename="../ui/profileexchange.cpp" line="93"/>
+        <source>the profile folder %1 cannot be created</source>
+        <translation>der Profilordner %1 kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <location filename="../ui/profileexchange.cpp" line="65"/>
         <source>The profile “%1” was made on a %2 board; the selected board is a %3. Its settings, the motion range among them, may not suit this board.
 
 Load it anyway?</source>
@@ -1880,87 +1895,84 @@ Load it anyway?</source>
 Trotzdem laden?</translation>
     </message>
     <message>
-        <location filename="../ui/profileexchange.cpp" line="94"/>
+        <location filename="../ui/profileexchange.cpp" line="84"/>
+        <location filename="../ui/profileexchange.cpp" line="170"/>
         <source>“%1” cannot be a profile name</source>
         <translation>„%1“ kann kein Profilname sein</translation>
     </message>
     <message>
-        <location filename="../ui/profileexchange.cpp" line="99"/>
-        <source>the profile folder %1 cannot be created</source>
-        <translation>der Profilordner %1 kann nicht angelegt werden</translation>
-    </message>
-    <message>
-        <location filename="../ui/profileexchange.cpp" line="135"/>
+        <location filename="../ui/profileexchange.cpp" line="129"/>
         <source>The effect settings of the form</source>
         <translation>Die Effekteinstellungen des Formulars</translation>
     </message>
     <message>
-        <location filename="../ui/profileexchange.cpp" line="140"/>
+        <location filename="../ui/profileexchange.cpp" line="134"/>
         <source>Effect profile “%1”</source>
         <translation>Effektprofil „%1“</translation>
     </message>
     <message>
-        <location filename="../ui/profileexchange.cpp" line="141"/>
+        <location filename="../ui/profileexchange.cpp" line="135"/>
         <source>The effect settings of the form (changed from profile “%1”)</source>
         <translation>Die Effekteinstellungen des Formulars (gegenüber Profil „%1“ geändert)</translation>
     </message>
     <message>
-        <location filename="../ui/profileexchange.cpp" line="155"/>
+        <location filename="../ui/profileexchange.cpp" line="149"/>
         <source>Import effect profile</source>
         <translation>Effektprofil importieren</translation>
     </message>
     <message>
-        <location filename="../ui/profileexchange.cpp" line="163"/>
+        <location filename="../ui/profileexchange.cpp" line="157"/>
         <source>Board backup</source>
         <translation>Board-Sicherung</translation>
     </message>
     <message>
-        <location filename="../ui/profileexchange.cpp" line="164"/>
+        <location filename="../ui/profileexchange.cpp" line="158"/>
         <source>“%1” is a backup of a whole board (%2), not an effect profile. Restore it into the settings pages instead?</source>
         <translation>„%1“ ist eine Sicherung eines ganzen Boards (%2), kein Effektprofil. Stattdessen in die Einstellungsseiten wiederherstellen?</translation>
     </message>
     <message>
-        <location filename="../ui/profileexchange.cpp" line="167"/>
+        <location filename="../ui/profileexchange.cpp" line="161"/>
         <source>Restore</source>
         <translation>Wiederherstellen</translation>
     </message>
     <message>
-        <location filename="../ui/profileexchange.cpp" line="175"/>
+        <location filename="../ui/profileexchange.cpp" line="177"/>
         <source>Replace profile?</source>
         <translation>Profil ersetzen?</translation>
     </message>
     <message>
-        <location filename="../ui/profileexchange.cpp" line="176"/>
-        <source>A profile named “%1” exists already. Replace it with the imported one?</source>
-        <translation>Ein Profil namens „%1“ ist bereits vorhanden. Durch das importierte ersetzen?</translation>
-    </message>
-    <message>
-        <location filename="../ui/profileexchange.cpp" line="181"/>
-        <source>Profile “%1” imported</source>
-        <translation>Profil „%1“ importiert</translation>
-    </message>
-    <message>
-        <location filename="../ui/profileexchange.cpp" line="198"/>
+        <location filename="../ui/profileexchange.cpp" line="200"/>
         <source>%1 exported to %2</source>
         <translation>%1 nach %2 exportiert</translation>
     </message>
     <message>
-        <location filename="../ui/profileexchange.cpp" line="177"/>
+        <location filename="../ui/profileexchange.cpp" line="179"/>
         <source>Replace</source>
         <translation>Ersetzen</translation>
     </message>
     <message>
-        <location filename="../ui/profileexchange.cpp" line="183"/>
+        <location filename="../ui/profileexchange.cpp" line="170"/>
+        <location filename="../ui/profileexchange.cpp" line="185"/>
         <source>Profile not imported: %1</source>
         <translation>Profil nicht importiert: %1</translation>
     </message>
     <message>
-        <location filename="../ui/profileexchange.cpp" line="189"/>
+        <location filename="../ui/profileexchange.cpp" line="178"/>
+        <source>A profile named “%1” exists already. Replace it with the imported one?</source>
+        <translation>Ein Profil namens „%1“ ist bereits vorhanden. Durch das importierte ersetzen?</translation>
+    </message>
+    <message>
+        <location filename="../ui/profileexchange.cpp" line="183"/>
+        <source>Profile “%1” imported</source>
+        <translation>Profil „%1“ importiert</translation>
+    </message>
+    <message>
+        <location filename="../ui/profileexchange.cpp" line="191"/>
         <source>Export effect profile</source>
         <translation>Effektprofil exportieren</translation>
     </message>
     <message>
-        <location filename="../ui/profileexchange.cpp" line="201"/>
+        <location filename="../ui/profileexchange.cpp" line="203"/>
         <source>Profile not exported: %1</source>
         <translation>Profil nicht exportiert: %1</translation>
     </message>
