@@ -2,11 +2,9 @@
 #include "support/mainwindowhelpers.h"
 #include "ui/mainwindow.h"
 #include "ui/statusline.h"
-#include "ui/unshowablevalues.h"
 #include "ui/windowplacement.h"
 
 #include <QComboBox>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
@@ -247,40 +245,6 @@ private slots:
             QVERIFY(available.contains(opened.frameGeometry()));
             QVERIFY(opened.width() >= 600 && opened.height() >= 400);
         }
-    }
-
-    // A marked field keeps the font of the fields around it.
-    void markingKeepsTheFont_data()
-    {
-        QTest::addColumn<QString>("field");
-        QTest::newRow("value the board holds that the field cannot") << "total_effect_scale_axis0";
-        QTest::newRow("gain that is no number") << "axis0_p_gain";
-    }
-
-    void markingKeepsTheFont()
-    {
-        QFETCH(QString, field);
-        openOnJoystick();
-        QFont font = QApplication::font();
-        font.setPixelSize(11);
-        QApplication::setFont(font);
-        QWidget *control = find(field);
-        QVERIFY(control);
-        const QFontInfo before(control->font());
-        if (auto *edit = qobject_cast<QLineEdit *>(control)) {
-            tabs()->setCurrentIndex(1);
-            edit->setText(QStringLiteral("fast"));
-        } else {
-            UnshowableValues::mark({control},
-                                   {UnshowableValue{control, QString(), QStringLiteral("300"),
-                                                    QStringLiteral("100")}});
-        }
-        QCoreApplication::processEvents();
-        QVERIFY(control->styleSheet().size() > 0);
-        const QFontInfo after(control->font());
-        QCOMPARE(after.pixelSize(), before.pixelSize());
-        QCOMPARE(after.family(), before.family());
-        QCOMPARE(after.bold(), before.bold());
     }
 
     // The Effects page from the keyboard: the profile row with its four
