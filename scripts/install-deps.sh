@@ -9,7 +9,7 @@ packages=(
   qt6-translations-l10n
   libgl-dev libxkbcommon-dev
   libusb-1.0-0-dev libhidapi-dev libevdev-dev libudev-dev
-  umockdev libumockdev-dev
+  umockdev libumockdev-dev dfu-util
   xvfb xauth imagemagick
   appstream desktop-file-utils
   librsvg2-bin
