@@ -1,6 +1,7 @@
 #include "app/startupoptions.h"
 #include "device/standardstreams.h"
 #include "ui/mainwindow.h"
+#include "ui/windowplacement.h"
 
 #include <QApplication>
 #include <QFont>
@@ -22,9 +23,12 @@ int main(int argc, char *argv[])
 
     QApplication app(argc, argv);
     MainWindow window;
+    restoreWindowPlacement(&window);
     window.show();
     QFont font = QApplication::font();
     font.setPixelSize(APPLICATION_FONT_PIXEL_SIZE);
     QApplication::setFont(font);
-    return app.exec();
+    const int exitCode = app.exec();
+    saveWindowPlacement(&window);
+    return exitCode;
 }

@@ -6,6 +6,8 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QSettings>
 #include <QTranslator>
 
@@ -84,10 +86,32 @@ bool installTranslation(const QString &language, QTranslator &translator)
     return true;
 }
 
-bool runStartupConfiguration(QTranslator &translator)
+bool installQtTranslation(const QString &language, QTranslator &translator)
+{
+    if (language.isEmpty() || language == QLatin1String("en"))
+        return false;
+    const QString name = QStringLiteral("qtbase_") + language;
+    if (!translator.load(name, QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
+        !translator.load(name, QStringLiteral("i18n")))
+        return false;
+    return QCoreApplication::installTranslator(&translator);
+}
+
+void useInterfaceLanguageForNumbers(const QString &language)
+{
+    QLocale locale(language.isEmpty() ? QStringLiteral("en") : language);
+    // Group separators are neither shown nor taken: "1.000" must never be
+    // read as a thousand in one language and as one in another.
+    locale.setNumberOptions(QLocale::OmitGroupSeparator | QLocale::RejectGroupSeparator);
+    QLocale::setDefault(locale);
+}
+
+bool runStartupConfiguration(QTranslator &translator, QTranslator &qtTranslator)
 {
     const StartupOptions options = readStartupOptions(QCoreApplication::arguments());
-    installTranslation(options.language, translator);
+    if (installTranslation(options.language, translator))
+        installQtTranslation(options.language, qtTranslator);
+    useInterfaceLanguageForNumbers(options.language);
     return options.advanced;
 }
 

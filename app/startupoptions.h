@@ -39,9 +39,19 @@ std::optional<QString> informationRequested(const QStringList &arguments);
 // installed.
 bool installTranslation(const QString &language, QTranslator &translator);
 
+// Qt's own catalogue of `language` (the texts of standard buttons and
+// dialogs) into `translator`, installed when it loads: from Qt's installation,
+// else from i18n/ in the working directory (where a bundled program keeps it).
+bool installQtTranslation(const QString &language, QTranslator &translator);
+
+// Numbers are shown and read in the interface language (a German window on an
+// English system shows and takes "0,35"), not in the system's.
+void useInterfaceLanguageForNumbers(const QString &language);
+
 // The whole start-up configuration step, run by the main window before it
-// builds its form: returns the advanced flag.
-bool runStartupConfiguration(QTranslator &translator);
+// builds its form: returns the advanced flag. `qtTranslator` takes Qt's own
+// catalogue for the same language.
+bool runStartupConfiguration(QTranslator &translator, QTranslator &qtTranslator);
 
 // "Gravolt Setup (240719)"; deliberately never translated.
 QString applicationWindowTitle();

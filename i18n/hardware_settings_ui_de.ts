@@ -291,121 +291,122 @@ Ohne Sicherung fortfahren?</translation>
 <context>
     <name>ChangeTracker</name>
     <message>
-        <location filename="../ui/changetracker.cpp" line="175"/>
+        <location filename="../ui/changetracker.cpp" line="185"/>
         <source>Effect settings</source>
         <translation>Effekteinstellungen</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="175"/>
+        <location filename="../ui/changetracker.cpp" line="185"/>
         <source>Hardware settings</source>
         <translation>Hardware-Einstellungen</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="183"/>
+        <location filename="../ui/changetracker.cpp" line="193"/>
         <source>%1: changes in the form that were not sent to the board</source>
-        <translation>%1: Änderungen im Formular, die nicht an die Platine gesendet wurden</translation>
+        <translation>%1: Änderungen im Formular, die nicht an das Board gesendet wurden</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="186"/>
-        <location filename="../ui/changetracker.cpp" line="243"/>
+        <location filename="../ui/changetracker.cpp" line="196"/>
+        <location filename="../ui/changetracker.cpp" line="258"/>
         <source>%1: applied to the board but not saved; lost when it loses power</source>
-        <translation>%1: auf die Platine angewendet, aber nicht gespeichert; gehen verloren, wenn sie stromlos wird</translation>
+        <translation>%1: auf das Board angewendet, aber nicht gespeichert; gehen verloren, wenn es stromlos wird</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="194"/>
+        <location filename="../ui/changetracker.cpp" line="204"/>
         <source>Close Gravolt Setup? These settings of %1 would be lost:</source>
         <translation>Gravolt Setup schließen? Diese Einstellungen von %1 gingen verloren:</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="195"/>
+        <location filename="../ui/changetracker.cpp" line="205"/>
         <source>Leave %1? These of its settings would be lost:</source>
         <translation>%1 verlassen? Diese seiner Einstellungen gingen verloren:</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="200"/>
-        <location filename="../ui/changetracker.cpp" line="214"/>
+        <location filename="../ui/changetracker.cpp" line="210"/>
+        <location filename="../ui/changetracker.cpp" line="224"/>
         <source>Unsaved settings</source>
         <translation>Nicht gespeicherte Einstellungen</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="201"/>
+        <location filename="../ui/changetracker.cpp" line="211"/>
         <source>Save to board writes them to the board&apos;s permanent memory first, and goes on only if that succeeds.</source>
-        <translation>„Auf Platine speichern“ schreibt sie zuerst in den Dauerspeicher der Platine und fährt nur fort, wenn das gelingt.</translation>
+        <translation>„Auf dem Board speichern“ schreibt sie zuerst in den Dauerspeicher des Boards und fährt nur fort, wenn das gelingt.</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="203"/>
-        <location filename="../ui/changetracker.cpp" line="238"/>
+        <location filename="../ui/changetracker.cpp" line="213"/>
+        <location filename="../ui/changetracker.cpp" line="241"/>
+        <location filename="../ui/changetracker.cpp" line="253"/>
         <source>Save to board</source>
-        <translation>Auf Platine speichern</translation>
+        <translation>Auf dem Board speichern</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="204"/>
+        <location filename="../ui/changetracker.cpp" line="214"/>
         <source>Discard</source>
         <translation>Verwerfen</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="215"/>
+        <location filename="../ui/changetracker.cpp" line="225"/>
         <source>%1 in the form hold changes that were not sent to the board. Reading the board&apos;s settings replaces them.</source>
-        <translation>%1 im Formular enthalten Änderungen, die nicht an die Platine gesendet wurden. Das Lesen der Einstellungen der Platine ersetzt sie.</translation>
+        <translation>%1 im Formular enthalten Änderungen, die nicht an das Board gesendet wurden. Das Lesen der Einstellungen des Boards ersetzt sie.</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="218"/>
+        <location filename="../ui/changetracker.cpp" line="228"/>
         <source>Discard changes and read</source>
         <translation>Änderungen verwerfen und lesen</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="226"/>
+        <location filename="../ui/changetracker.cpp" line="236"/>
         <source>Reboot controller</source>
         <translation>Controller neu starten</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="227"/>
+        <location filename="../ui/changetracker.cpp" line="237"/>
         <source>Rebooting %1 loses these settings:</source>
         <translation>Ein Neustart von %1 verwirft diese Einstellungen:</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="229"/>
-        <source>The board starts again with the settings of its permanent memory.</source>
-        <translation>Die Platine startet wieder mit den Einstellungen aus ihrem Dauerspeicher.</translation>
+        <location filename="../ui/changetracker.cpp" line="239"/>
+        <source>The board starts again with the settings of its permanent memory. Save to board writes them to its permanent memory first, and reboots only if that succeeds.</source>
+        <translation>Das Board startet mit den Einstellungen aus seinem Dauerspeicher neu. „Auf dem Board speichern“ schreibt sie zuerst in seinen Dauerspeicher und startet nur neu, wenn das gelingt.</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="230"/>
+        <location filename="../ui/changetracker.cpp" line="242"/>
         <source>Reboot</source>
         <translation>Neu starten</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="239"/>
+        <location filename="../ui/changetracker.cpp" line="254"/>
         <source>%1 stores every setting now in effect when it saves, not only those of this page. These settings, applied to try them, would be stored too:</source>
         <translation>%1 speichert beim Speichern alle gerade wirksamen Einstellungen, nicht nur die dieser Seite. Diese zum Ausprobieren angewendeten Einstellungen würden ebenfalls gespeichert:</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="245"/>
+        <location filename="../ui/changetracker.cpp" line="260"/>
         <source>To keep them out of the permanent memory, reboot the board first: it then drops them.</source>
         <translation>Damit sie nicht in den Dauerspeicher gelangen, starten Sie das Board zuerst neu: Es verwirft sie dann.</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="247"/>
+        <location filename="../ui/changetracker.cpp" line="262"/>
         <source>Save both</source>
         <translation>Beide speichern</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="253"/>
+        <location filename="../ui/changetracker.cpp" line="268"/>
         <source>DFU mode is the board&apos;s firmware-update mode: it stops working as a controller and waits for new firmware from a DFU flashing tool. It leaves the device list until its firmware is flashed or it is power-cycled. Changes that were not sent and settings that were applied but not saved are lost.</source>
-        <translation>Der DFU-Modus ist der Firmware-Update-Modus der Platine: Sie arbeitet nicht mehr als Controller und wartet auf neue Firmware von einem DFU-Flash-Werkzeug. Sie verschwindet aus der Geräteliste, bis ihre Firmware geflasht oder sie aus- und wieder eingeschaltet wird. Nicht gesendete Änderungen und angewendete, aber nicht gespeicherte Einstellungen gehen verloren.</translation>
+        <translation>Der DFU-Modus ist der Firmware-Update-Modus des Boards: Es arbeitet nicht mehr als Controller und wartet auf neue Firmware von einem DFU-Flash-Werkzeug. Es verschwindet aus der Board-Liste, bis seine Firmware geflasht oder es aus- und wieder eingeschaltet wird. Nicht gesendete Änderungen und angewendete, aber nicht gespeicherte Einstellungen gehen verloren.</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="259"/>
+        <location filename="../ui/changetracker.cpp" line="274"/>
         <source>Lost now:</source>
         <translation>Jetzt verloren:</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="262"/>
-        <location filename="../ui/changetracker.cpp" line="264"/>
+        <location filename="../ui/changetracker.cpp" line="277"/>
+        <location filename="../ui/changetracker.cpp" line="279"/>
         <source>Switch to DFU mode</source>
         <translation>In den DFU-Modus schalten</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="263"/>
+        <location filename="../ui/changetracker.cpp" line="278"/>
         <source>Switch %1 to DFU mode?</source>
         <translation>%1 in den DFU-Modus schalten?</translation>
     </message>
@@ -1178,7 +1179,7 @@ Ohne Sicherung fortfahren?</translation>
     </message>
     <message>
         <location filename="../ui/fulleffectsettingswidget.ui" line="88"/>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="486"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="492"/>
         <source>Delete</source>
         <translation>Löschen</translation>
     </message>
@@ -1286,128 +1287,128 @@ Ohne Sicherung fortfahren?</translation>
         <translation>Ein Profilname darf weder / noch \ noch Steuerzeichen wie Zeilenumbruch oder Tabulator enthalten.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="161"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="162"/>
         <source>Import...</source>
         <translation>Importieren...</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="163"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="164"/>
         <source>Store an effect profile file as a profile</source>
         <translation>Eine Effektprofil-Datei als Profil ablegen</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="164"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="165"/>
         <source>Export...</source>
         <translation>Exportieren...</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="166"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="167"/>
         <source>Write the effect settings of the form to a profile file</source>
         <translation>Die Effekteinstellungen des Formulars in eine Profildatei schreiben</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="414"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="418"/>
         <source>Effect profiles</source>
         <translation>Effektprofile</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="425"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="429"/>
         <source>The effect profile was not saved. %1</source>
         <translation>Das Effektprofil wurde nicht gespeichert. %1</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="432"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="438"/>
         <source>An effect profile named “%1” exists. Replace it with the settings in the form?</source>
         <translation>Es gibt bereits ein Effektprofil „%1“. Soll es durch die Einstellungen im Formular ersetzt werden?</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="435"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="441"/>
         <source>Replace</source>
         <translation>Ersetzen</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="436"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="442"/>
         <source>The effect profile “%1” was left as it was.</source>
         <translation>Das Effektprofil „%1“ blieb unverändert.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="454"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="460"/>
         <source>the folder %1 cannot be created</source>
         <translation>der Ordner %1 kann nicht angelegt werden</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="458"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="464"/>
         <source>Effect profile “%1” saved.</source>
         <translation>Effektprofil „%1“ gespeichert.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="460"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="466"/>
         <source>The effect profile “%1” could not be saved: %2</source>
         <translation>Das Effektprofil „%1“ konnte nicht gespeichert werden: %2</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="472"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="478"/>
         <source>No effect profile was deleted. %1</source>
         <translation>Es wurde kein Effektprofil gelöscht. %1</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="478"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="484"/>
         <source>There is no effect profile named “%1”.</source>
         <translation>Es gibt kein Effektprofil „%1“.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="483"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="489"/>
         <source>Delete the effect profile “%1”? Its file is removed from this computer; the form keeps what it shows.</source>
         <translation>Effektprofil „%1“ löschen? Seine Datei wird von diesem Computer entfernt; das Formular behält, was es anzeigt.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="487"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="493"/>
         <source>The effect profile “%1” was kept.</source>
         <translation>Das Effektprofil „%1“ wurde behalten.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="493"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="499"/>
         <source>Effect profile “%1” deleted.</source>
         <translation>Effektprofil „%1“ gelöscht.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="495"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="501"/>
         <source>The effect profile “%1” could not be deleted: %2</source>
         <translation>Das Effektprofil „%1“ konnte nicht gelöscht werden: %2</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="512"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="518"/>
         <source>“%1” was not loaded: the file cannot be read.</source>
         <translation>„%1“ wurde nicht geladen: Die Datei kann nicht gelesen werden.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="513"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="519"/>
         <source>“%1” was not loaded: it is not a regular file.</source>
         <translation>„%1“ wurde nicht geladen: Es ist keine gewöhnliche Datei.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="522"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="528"/>
         <source>“%1” was not loaded: an effect profile holds exactly %2 bytes.</source>
         <translation>„%1“ wurde nicht geladen: Ein Effektprofil umfasst genau %2 Bytes.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="531"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="537"/>
         <source>The effect settings in the form hold changes that were not sent to the board. Load the profile “%1” and discard them?</source>
-        <translation>Die Effekteinstellungen im Formular enthalten Änderungen, die nicht an die Platine gesendet wurden. Profil „%1“ laden und die Änderungen verwerfen?</translation>
+        <translation>Die Effekteinstellungen im Formular enthalten Änderungen, die nicht an das Board gesendet wurden. Profil „%1“ laden und die Änderungen verwerfen?</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="534"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="540"/>
         <source>Discard changes and load</source>
         <translation>Änderungen verwerfen und laden</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="535"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="541"/>
         <source>The effect profile “%1” was not loaded; the form keeps your changes.</source>
         <translation>Das Effektprofil „%1“ wurde nicht geladen; das Formular behält Ihre Änderungen.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="549"/>
-        <source>Profile &quot;%1&quot; loaded into the form; Apply or Save sends it to the board.</source>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="554"/>
+        <source>Profile “%1” loaded into the form; Apply or Save sends it to the board.</source>
         <translation>Profil „%1“ in das Formular geladen; Übernehmen oder Speichern sendet es an das Board.</translation>
     </message>
 </context>
@@ -1421,7 +1422,7 @@ Ohne Sicherung fortfahren?</translation>
     <message>
         <location filename="../ui/fullhardwaresettingswidget.ui" line="32"/>
         <source>&lt;p&gt;Puts the board&apos;s force output into its diagnostic mode, for tracking down drive problems. Leave it off in normal use.&lt;/p&gt;</source>
-        <translation>&lt;p&gt;Schaltet die Kraftausgabe der Platine in ihren Diagnosemodus, um Antriebsprobleme aufzuspüren. Im normalen Betrieb ausgeschaltet lassen.&lt;/p&gt;</translation>
+        <translation>&lt;p&gt;Schaltet die Kraftausgabe des Boards in ihren Diagnosemodus, um Antriebsprobleme aufzuspüren. Im normalen Betrieb ausgeschaltet lassen.&lt;/p&gt;</translation>
     </message>
     <message>
         <location filename="../ui/fullhardwaresettingswidget.ui" line="35"/>
@@ -1451,7 +1452,7 @@ Ohne Sicherung fortfahren?</translation>
     <message>
         <location filename="../ui/fullhardwaresettingswidget.ui" line="42"/>
         <source>&lt;p&gt;Lets the board drive its motors. Off, it still reports positions and buttons but produces no force. Takes effect after a reboot.&lt;/p&gt;</source>
-        <translation>&lt;p&gt;Erlaubt der Platine, ihre Motoren anzusteuern. Ausgeschaltet meldet sie weiter Positionen und Tasten, erzeugt aber keine Kraft. Wirkt erst nach einem Neustart.&lt;/p&gt;</translation>
+        <translation>&lt;p&gt;Erlaubt dem Board, seine Motoren anzusteuern. Ausgeschaltet meldet es weiter Positionen und Tasten, erzeugt aber keine Kraft. Wirkt erst nach einem Neustart.&lt;/p&gt;</translation>
     </message>
     <message>
         <location filename="../ui/fullhardwaresettingswidget.ui" line="45"/>
@@ -1462,7 +1463,7 @@ Ohne Sicherung fortfahren?</translation>
         <location filename="../ui/fullhardwaresettingswidget.ui" line="66"/>
         <location filename="../ui/fullhardwaresettingswidget.ui" line="76"/>
         <source>&lt;p&gt;Gain of the board&apos;s motor current-sense amplifier, in V/V. It must match the board&apos;s current-sense circuit. Takes effect after a reboot.&lt;/p&gt;</source>
-        <translation>&lt;p&gt;Verstärkung des Strommessverstärkers der Motoren, in V/V. Sie muss zur Strommessschaltung der Platine passen. Wirkt erst nach einem Neustart.&lt;/p&gt;</translation>
+        <translation>&lt;p&gt;Verstärkung des Strommessverstärkers der Motoren, in V/V. Sie muss zur Strommessschaltung des Boards passen. Wirkt erst nach einem Neustart.&lt;/p&gt;</translation>
     </message>
     <message>
         <location filename="../ui/fullhardwaresettingswidget.ui" line="69"/>
@@ -1473,7 +1474,7 @@ Ohne Sicherung fortfahren?</translation>
         <location filename="../ui/fullhardwaresettingswidget.ui" line="103"/>
         <location filename="../ui/fullhardwaresettingswidget.ui" line="113"/>
         <source>&lt;p&gt;How the board finds the centre of travel when it starts: not at all, taking the position at calibration start as the centre, or searching the whole range for its middle. Takes effect after a reboot.&lt;/p&gt;</source>
-        <translation>&lt;p&gt;Wie die Platine beim Start die Mitte des Weges findet: gar nicht, mit der Position beim Kalibrierstart als Mitte oder durch Absuchen des ganzen Bereichs nach seiner Mitte. Wirkt erst nach einem Neustart.&lt;/p&gt;</translation>
+        <translation>&lt;p&gt;Wie das Board beim Start die Mitte des Weges findet: gar nicht, mit der Position beim Kalibrierstart als Mitte oder durch Absuchen des ganzen Bereichs nach seiner Mitte. Wirkt erst nach einem Neustart.&lt;/p&gt;</translation>
     </message>
     <message>
         <location filename="../ui/fullhardwaresettingswidget.ui" line="106"/>
@@ -1575,7 +1576,7 @@ Ohne Sicherung fortfahren?</translation>
         <location filename="../ui/fullhardwaresettingswidget.ui" line="451"/>
         <location filename="../ui/fullhardwaresettingswidget.ui" line="464"/>
         <source>&lt;p&gt;Highest motor power the board will deliver, in percent of its maximum. Every force is kept below it.&lt;/p&gt;</source>
-        <translation>&lt;p&gt;Höchste Motorleistung, die die Platine abgibt, in Prozent ihres Maximums. Jede Kraft bleibt darunter.&lt;/p&gt;</translation>
+        <translation>&lt;p&gt;Höchste Motorleistung, die das Board abgibt, in Prozent seines Maximums. Jede Kraft bleibt darunter.&lt;/p&gt;</translation>
     </message>
     <message>
         <location filename="../ui/fullhardwaresettingswidget.ui" line="444"/>
@@ -1635,7 +1636,7 @@ Ohne Sicherung fortfahren?</translation>
         <location filename="../ui/fullhardwaresettingswidget.ui" line="616"/>
         <location filename="../ui/fullhardwaresettingswidget.ui" line="635"/>
         <source>&lt;p&gt;Number of position samples (2 to 32) from which the board works out the axis speed that dampening uses. More samples give a smoother but later speed.&lt;/p&gt;</source>
-        <translation>&lt;p&gt;Anzahl der Positionsmessungen (2 bis 32), aus denen die Platine die Achsgeschwindigkeit für die Dämpfung berechnet. Mehr Messungen ergeben eine ruhigere, aber spätere Geschwindigkeit.&lt;/p&gt;</translation>
+        <translation>&lt;p&gt;Anzahl der Positionsmessungen (2 bis 32), aus denen das Board die Achsgeschwindigkeit für die Dämpfung berechnet. Mehr Messungen ergeben eine ruhigere, aber spätere Geschwindigkeit.&lt;/p&gt;</translation>
     </message>
     <message>
         <location filename="../ui/fullhardwaresettingswidget.ui" line="609"/>
@@ -1647,7 +1648,7 @@ Ohne Sicherung fortfahren?</translation>
         <location filename="../ui/fullhardwaresettingswidget.ui" line="661"/>
         <location filename="../ui/fullhardwaresettingswidget.ui" line="674"/>
         <source>&lt;p&gt;How strongly the board smooths the axis position it reports, in percent. 0 reports it unfiltered; higher is steadier but follows movement later.&lt;/p&gt;</source>
-        <translation>&lt;p&gt;Wie stark die Platine die gemeldete Achsposition glättet, in Prozent. 0 meldet sie ungefiltert; höher ist ruhiger, folgt Bewegungen aber später.&lt;/p&gt;</translation>
+        <translation>&lt;p&gt;Wie stark das Board die gemeldete Achsposition glättet, in Prozent. 0 meldet sie ungefiltert; höher ist ruhiger, folgt Bewegungen aber später.&lt;/p&gt;</translation>
     </message>
     <message>
         <location filename="../ui/fullhardwaresettingswidget.ui" line="654"/>
@@ -1655,24 +1656,84 @@ Ohne Sicherung fortfahren?</translation>
         <translation>Positionsglättung (%)</translation>
     </message>
     <message>
-        <location filename="../ui/fullhardwaresettingswidget.cpp" line="119"/>
-        <source>Not a number: type a finite decimal number such as 0.35 (with a point or %1 as decimal separator).</source>
-        <translation>Keine Zahl: Geben Sie eine endliche Dezimalzahl wie 0.35 ein (mit Punkt oder %1 als Dezimaltrennzeichen).</translation>
+        <location filename="../ui/fullhardwaresettingswidget.cpp" line="126"/>
+        <source>Not a number: type a finite decimal number such as %1 (a point or a comma separates the decimals).</source>
+        <translation>Keine Zahl: Geben Sie eine endliche Dezimalzahl wie %1 ein (Punkt oder Komma trennt die Nachkommastellen).</translation>
     </message>
     <message>
-        <location filename="../ui/fullhardwaresettingswidget.cpp" line="152"/>
+        <location filename="../ui/fullhardwaresettingswidget.cpp" line="159"/>
         <source>None</source>
         <translation>Keine</translation>
     </message>
     <message>
-        <location filename="../ui/fullhardwaresettingswidget.cpp" line="153"/>
+        <location filename="../ui/fullhardwaresettingswidget.cpp" line="160"/>
         <source>Calibration start angle as the center</source>
         <translation>Startwinkel der Kalibrierung als Mitte</translation>
     </message>
     <message>
-        <location filename="../ui/fullhardwaresettingswidget.cpp" line="154"/>
+        <location filename="../ui/fullhardwaresettingswidget.cpp" line="161"/>
         <source>Automatic center of range search</source>
         <translation>Automatische Suche der Bereichsmitte</translation>
+    </message>
+</context>
+<context>
+    <name>HelpMenu</name>
+    <message>
+        <location filename="../ui/helpmenu.cpp" line="24"/>
+        <source>All rights reserved.</source>
+        <translation>Alle Rechte vorbehalten.</translation>
+    </message>
+    <message>
+        <location filename="../ui/helpmenu.cpp" line="34"/>
+        <source>Manual</source>
+        <translation>Handbuch</translation>
+    </message>
+    <message>
+        <location filename="../ui/helpmenu.cpp" line="35"/>
+        <source>The manual could not be opened: %1 (%2).</source>
+        <translation>Das Handbuch konnte nicht geöffnet werden: %1 (%2).</translation>
+    </message>
+    <message>
+        <location filename="../ui/helpmenu.cpp" line="42"/>
+        <source>Gravolt Setup manual</source>
+        <translation>Handbuch zu Gravolt Setup</translation>
+    </message>
+    <message>
+        <location filename="../ui/helpmenu.cpp" line="60"/>
+        <source>About Gravolt Setup</source>
+        <translation>Über Gravolt Setup</translation>
+    </message>
+    <message>
+        <location filename="../ui/helpmenu.cpp" line="73"/>
+        <source>Gravolt Setup %1
+Made for board firmware %2.
+Built with Qt %3, running on Qt %4.
+Licence: %5
+
+Effect profiles are kept in %6
+Board backups are kept in %7</source>
+        <translation>Gravolt Setup %1
+Gemacht für die Board-Firmware %2.
+Erstellt mit Qt %3, läuft mit Qt %4.
+Lizenz: %5
+
+Effektprofile liegen in %6
+Board-Sicherungen liegen in %7</translation>
+    </message>
+    <message>
+        <location filename="../ui/helpmenu.cpp" line="88"/>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <location filename="../ui/helpmenu.cpp" line="90"/>
+        <source>&amp;Manual</source>
+        <translation>&amp;Handbuch</translation>
+    </message>
+    <message>
+        <location filename="../ui/helpmenu.cpp" line="95"/>
+        <source>&amp;About Gravolt Setup</source>
+        <translation>&amp;Über Gravolt Setup</translation>
     </message>
 </context>
 <context>
@@ -1774,7 +1835,7 @@ Ohne Sicherung fortfahren?</translation>
     <name>MainWindow</name>
     <message>
         <location filename="../ui/mainwindow.ui" line="27"/>
-        <location filename="../ui/mainwindow.cpp" line="310"/>
+        <location filename="../ui/mainwindow.cpp" line="351"/>
         <source>No compatible devices connected</source>
         <translation>Keine kompatiblen Geräte angeschlossen</translation>
     </message>
@@ -1905,7 +1966,7 @@ Ohne Sicherung fortfahren?</translation>
         <location filename="../ui/mainwindow.ui" line="319"/>
         <location filename="../ui/mainwindow.ui" line="335"/>
         <source>&lt;p&gt;What this pin does on the board: a button input, an analog input (pins 1 to 3 only), a line of the SPI extension, or a special switch or output. Takes effect after a reboot.&lt;/p&gt;</source>
-        <translation>&lt;p&gt;Was dieser Pin auf der Platine tut: Tasteneingang, Analogeingang (nur Pins 1 bis 3), Leitung der SPI-Erweiterung oder ein besonderer Schalter oder Ausgang. Wirkt erst nach einem Neustart.&lt;/p&gt;</translation>
+        <translation>&lt;p&gt;Was dieser Pin auf dem Board tut: Tasteneingang, Analogeingang (nur Pins 1 bis 3), Leitung der SPI-Erweiterung oder ein besonderer Schalter oder Ausgang. Wirkt erst nach einem Neustart.&lt;/p&gt;</translation>
     </message>
     <message>
         <location filename="../ui/mainwindow.ui" line="346"/>
@@ -1916,7 +1977,7 @@ Ohne Sicherung fortfahren?</translation>
         <location filename="../ui/mainwindow.ui" line="352"/>
         <location filename="../ui/mainwindow.ui" line="358"/>
         <source>&lt;p&gt;Extension attached to the board&apos;s SPI pins: three shift registers that add buttons 9 to 32, or a control grip. Takes effect after a reboot.&lt;/p&gt;</source>
-        <translation>&lt;p&gt;An den SPI-Pins der Platine angeschlossene Erweiterung: drei Schieberegister, die die Tasten 9 bis 32 hinzufügen, oder ein Steuergriff. Wirkt erst nach einem Neustart.&lt;/p&gt;</translation>
+        <translation>&lt;p&gt;An den SPI-Pins des Boards angeschlossene Erweiterung: drei Schieberegister, die die Tasten 9 bis 32 hinzufügen, oder ein Steuergriff. Wirkt erst nach einem Neustart.&lt;/p&gt;</translation>
     </message>
     <message>
         <location filename="../ui/mainwindow.ui" line="365"/>
@@ -1982,7 +2043,7 @@ Ohne Sicherung fortfahren?</translation>
         <location filename="../ui/mainwindow.ui" line="862"/>
         <location filename="../ui/mainwindow.ui" line="875"/>
         <source>&lt;p&gt;How the board reports this button input: Disabled (never pressed), Normal, or Inverted (pressed while the contact is open).&lt;/p&gt;</source>
-        <translation>&lt;p&gt;Wie die Platine diesen Tasteneingang meldet: Deaktiviert (nie gedrückt), Normal oder Invertiert (gedrückt, solange der Kontakt offen ist).&lt;/p&gt;</translation>
+        <translation>&lt;p&gt;Wie das Board diesen Tasteneingang meldet: Deaktiviert (nie gedrückt), Normal oder Invertiert (gedrückt, solange der Kontakt offen ist).&lt;/p&gt;</translation>
     </message>
     <message>
         <location filename="../ui/mainwindow.ui" line="459"/>
@@ -2191,7 +2252,7 @@ Ohne Sicherung fortfahren?</translation>
         <location filename="../ui/mainwindow.ui" line="1030"/>
         <location filename="../ui/mainwindow.ui" line="1071"/>
         <source>&lt;p&gt;How strongly the board smooths this axis, in percent. 0 reports it unfiltered; higher is steadier but follows movement later.&lt;/p&gt;</source>
-        <translation>&lt;p&gt;Wie stark die Platine diese Achse glättet, in Prozent. 0 meldet sie ungefiltert; höher ist ruhiger, folgt Bewegungen aber später.&lt;/p&gt;</translation>
+        <translation>&lt;p&gt;Wie stark das Board diese Achse glättet, in Prozent. 0 meldet sie ungefiltert; höher ist ruhiger, folgt Bewegungen aber später.&lt;/p&gt;</translation>
     </message>
     <message>
         <location filename="../ui/mainwindow.ui" line="951"/>
@@ -2264,198 +2325,260 @@ Ohne Sicherung fortfahren?</translation>
         <translation>Controller neu starten</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="105"/>
+        <location filename="../ui/mainwindow.cpp" line="117"/>
         <source>Live input</source>
         <translation>Live-Eingaben</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="312"/>
+        <location filename="../ui/mainwindow.cpp" line="353"/>
         <source>Select compatible device (</source>
         <translation>Kompatibles Gerät wählen (</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="314"/>
+        <location filename="../ui/mainwindow.cpp" line="355"/>
         <source> connected)</source>
         <translation> angeschlossen)</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="348"/>
-        <source>%1 is back after %2 s.</source>
-        <translation>%1 ist nach %2 s wieder da.</translation>
+        <location filename="../ui/mainwindow.cpp" line="436"/>
+        <source>Firmware %1 differs from %2, the version this program is made for.</source>
+        <translation>Die Firmware %1 weicht von %2 ab, der Version, für die dieses Programm gemacht ist.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="359"/>
-        <source>%1 is back after %2 s; its settings were read again.</source>
-        <translation>%1 ist nach %2 s wieder da; seine Einstellungen wurden neu gelesen.</translation>
-    </message>
-    <message>
-        <location filename="../ui/mainwindow.cpp" line="362"/>
-        <source>%1 is back after %2 s, but its settings could not all be read; the pages say which.</source>
-        <translation>%1 ist nach %2 s wieder da, aber nicht alle Einstellungen konnten gelesen werden; die Seiten sagen, welche.</translation>
-    </message>
-    <message>
-        <location filename="../ui/mainwindow.cpp" line="375"/>
-        <source>%1 did not restart: it kept answering for %2 s.</source>
-        <translation>%1 wurde nicht neu gestartet: Es hat %2 s lang weiter geantwortet.</translation>
-    </message>
-    <message>
-        <location filename="../ui/mainwindow.cpp" line="376"/>
-        <source>%1 did not switch to DFU mode: it still answers as a controller.</source>
-        <translation>%1 ist nicht in den DFU-Modus gewechselt: Es antwortet weiterhin als Controller.</translation>
-    </message>
-    <message>
-        <location filename="../ui/mainwindow.cpp" line="380"/>
-        <source>%1 did not come back within %2 s. Check its cable and power, and whether it waits in DFU mode.</source>
-        <translation>%1 ist nicht innerhalb von %2 s zurückgekommen. Prüfen Sie Kabel und Stromversorgung und ob es im DFU-Modus wartet.</translation>
-    </message>
-    <message>
-        <location filename="../ui/mainwindow.cpp" line="425"/>
+        <location filename="../ui/mainwindow.cpp" line="484"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="426"/>
+        <location filename="../ui/mainwindow.cpp" line="485"/>
         <location filename="../ui/widgethelpers.cpp" line="67"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="427"/>
+        <location filename="../ui/mainwindow.cpp" line="486"/>
+        <location filename="../ui/mainwindow.cpp" line="510"/>
         <source>Latest version</source>
         <translation>Neueste Version</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="651"/>
+        <location filename="../ui/mainwindow.cpp" line="511"/>
+        <source>No web browser could be started. The downloads page is at:
+
+%1</source>
+        <translation>Es konnte kein Webbrowser gestartet werden. Die Download-Seite ist:
+
+%1</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="516"/>
+        <source>&amp;Copy address</source>
+        <translation>Adresse &amp;kopieren</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="521"/>
+        <source>Copied</source>
+        <translation>Kopiert</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="396"/>
+        <location filename="../ui/mainwindow.cpp" line="549"/>
+        <source>Reading the settings of %1…</source>
+        <translation>Die Einstellungen von %1 werden gelesen…</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="390"/>
+        <source>%1 is back after %2 s.</source>
+        <translation>%1 ist nach %2 s wieder da.</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="401"/>
+        <source>%1 is back after %2 s; its settings were read again.</source>
+        <translation>%1 ist nach %2 s wieder da; seine Einstellungen wurden neu gelesen.</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="404"/>
+        <source>%1 is back after %2 s, but its settings could not all be read; the pages say which.</source>
+        <translation>%1 ist nach %2 s wieder da, aber nicht alle Einstellungen konnten gelesen werden; die Seiten sagen, welche.</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="417"/>
+        <source>%1 did not restart: it kept answering for %2 s.</source>
+        <translation>%1 wurde nicht neu gestartet: Es hat %2 s lang weiter geantwortet.</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="418"/>
+        <source>%1 did not switch to DFU mode: it still answers as a controller.</source>
+        <translation>%1 ist nicht in den DFU-Modus gewechselt: Es antwortet weiterhin als Controller.</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="422"/>
+        <source>%1 did not come back within %2 s. Check its cable and power, and whether it waits in DFU mode.</source>
+        <translation>%1 ist nicht innerhalb von %2 s zurückgekommen. Prüfen Sie Kabel und Stromversorgung und ob es im DFU-Modus wartet.</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="567"/>
+        <source>Reading effect settings from %1…</source>
+        <translation>Effekteinstellungen werden von %1 gelesen…</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="577"/>
+        <source>Reading hardware settings from %1…</source>
+        <translation>Hardwareeinstellungen werden von %1 gelesen…</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="588"/>
+        <source>Applying effect settings to %1…</source>
+        <translation>Effekteinstellungen werden auf %1 angewendet…</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="601"/>
+        <location filename="../ui/mainwindow.cpp" line="1234"/>
+        <source>Saving effect settings to %1…</source>
+        <translation>Effekteinstellungen werden auf %1 gespeichert…</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="628"/>
+        <source>Rebooting %1…</source>
+        <translation>%1 wird neu gestartet…</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="639"/>
+        <source>Switching %1 to DFU mode…</source>
+        <translation>%1 wird in den DFU-Modus geschaltet…</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="745"/>
         <source>Reading the effect settings of %1…</source>
         <translation>Die Effekteinstellungen von %1 werden gelesen…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="652"/>
+        <location filename="../ui/mainwindow.cpp" line="746"/>
         <source>The effect settings of %1 could not be read: %2. None are shown until a read succeeds; a profile can still be loaded.</source>
         <translation>Die Effekteinstellungen von %1 konnten nicht gelesen werden: %2. Bis ein Lesen gelingt, werden keine angezeigt; ein Profil kann trotzdem geladen werden.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="662"/>
+        <location filename="../ui/mainwindow.cpp" line="756"/>
         <source>Reading the hardware settings of %1…</source>
         <translation>Die Hardware-Einstellungen von %1 werden gelesen…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="663"/>
+        <location filename="../ui/mainwindow.cpp" line="757"/>
         <source>The hardware settings of %1 could not be read: %2. None are shown until a read succeeds.</source>
         <translation>Die Hardware-Einstellungen von %1 konnten nicht gelesen werden: %2. Bis ein Lesen gelingt, werden keine angezeigt.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="680"/>
+        <location filename="../ui/mainwindow.cpp" line="774"/>
         <source>the board</source>
         <translation>das Board</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="686"/>
+        <location filename="../ui/mainwindow.cpp" line="780"/>
         <source>Failed: %1</source>
         <translation>Fehlgeschlagen: %1</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="713"/>
+        <location filename="../ui/mainwindow.cpp" line="811"/>
         <source>Effect settings read from %1.</source>
         <translation>Effekteinstellungen von %1 gelesen.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="714"/>
+        <location filename="../ui/mainwindow.cpp" line="812"/>
         <source>Effect settings could not be read from %1: %2. Apply and Save stay disabled until a read succeeds.</source>
         <translation>Die Effekteinstellungen konnten nicht von %1 gelesen werden: %2. Übernehmen und Speichern bleiben deaktiviert, bis ein Lesen gelingt.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="725"/>
+        <location filename="../ui/mainwindow.cpp" line="823"/>
         <source>Hardware settings read from %1.</source>
         <translation>Hardwareeinstellungen von %1 gelesen.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="726"/>
+        <location filename="../ui/mainwindow.cpp" line="824"/>
         <source>Hardware settings could not be read from %1: %2. Apply and Save stay disabled until a read succeeds.</source>
         <translation>Die Hardwareeinstellungen konnten nicht von %1 gelesen werden: %2. Übernehmen und Speichern bleiben deaktiviert, bis ein Lesen gelingt.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="731"/>
+        <location filename="../ui/mainwindow.cpp" line="829"/>
         <source>Effect settings applied to the working memory of %1.</source>
         <translation>Effekteinstellungen in den Arbeitsspeicher von %1 übernommen.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="732"/>
+        <location filename="../ui/mainwindow.cpp" line="830"/>
         <source>Effect settings could not be applied to %1: %2.</source>
         <translation>Die Effekteinstellungen konnten nicht auf %1 übernommen werden: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="735"/>
+        <location filename="../ui/mainwindow.cpp" line="833"/>
         <source>Hardware settings applied to the working memory of %1.</source>
         <translation>Hardwareeinstellungen in den Arbeitsspeicher von %1 übernommen.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="736"/>
+        <location filename="../ui/mainwindow.cpp" line="834"/>
         <source>Hardware settings could not be applied to %1: %2.</source>
         <translation>Die Hardwareeinstellungen konnten nicht auf %1 übernommen werden: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="739"/>
+        <location filename="../ui/mainwindow.cpp" line="837"/>
         <source>Effect settings saved to the permanent memory of %1.</source>
         <translation>Effekteinstellungen im permanenten Speicher von %1 gespeichert.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="740"/>
+        <location filename="../ui/mainwindow.cpp" line="838"/>
         <source>Effect settings could not be saved to %1: %2.</source>
         <translation>Die Effekteinstellungen konnten nicht auf %1 gespeichert werden: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="742"/>
+        <location filename="../ui/mainwindow.cpp" line="840"/>
         <source>The effect settings</source>
         <translation>Die Effekteinstellungen</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="745"/>
+        <location filename="../ui/mainwindow.cpp" line="843"/>
         <source>Hardware settings saved to the permanent memory of %1.</source>
         <translation>Hardwareeinstellungen im permanenten Speicher von %1 gespeichert.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="746"/>
+        <location filename="../ui/mainwindow.cpp" line="844"/>
         <source>Hardware settings could not be saved to %1: %2.</source>
         <translation>Die Hardwareeinstellungen konnten nicht auf %1 gespeichert werden: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="748"/>
+        <location filename="../ui/mainwindow.cpp" line="846"/>
         <source>The hardware settings</source>
         <translation>Die Hardwareeinstellungen</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="754"/>
+        <location filename="../ui/mainwindow.cpp" line="852"/>
         <source>%1 could not be told to reboot: %2.</source>
         <translation>%1 konnte nicht zum Neustart aufgefordert werden: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="370"/>
+        <location filename="../ui/mainwindow.cpp" line="412"/>
         <source>%1 now waits for a firmware update and leaves the list.</source>
         <translation>%1 wartet jetzt auf ein Firmware-Update und verschwindet aus der Liste.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="751"/>
+        <location filename="../ui/mainwindow.cpp" line="849"/>
         <source>%1 is rebooting; waiting for it to come back (at most %2 s)…</source>
         <translation>%1 startet neu; es wird gewartet, bis es zurückkommt (höchstens %2 s)…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="759"/>
+        <location filename="../ui/mainwindow.cpp" line="857"/>
         <source>%1 was told to switch to DFU mode; waiting for it to leave the list…</source>
         <translation>%1 wurde angewiesen, in den DFU-Modus zu wechseln; es wird gewartet, bis es die Liste verlässt…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="761"/>
+        <location filename="../ui/mainwindow.cpp" line="859"/>
         <source>%1 could not be switched to DFU mode: %2.</source>
         <translation>%1 konnte nicht in den DFU-Modus versetzt werden: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="771"/>
+        <location filename="../ui/mainwindow.cpp" line="869"/>
         <source>Settings not saved</source>
         <translation>Einstellungen nicht gespeichert</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="772"/>
+        <location filename="../ui/mainwindow.cpp" line="870"/>
         <source>%1 may not be stored on %2: %3.
 
 The board may lose them when it is switched off. Check the connection and save again.</source>
@@ -2464,81 +2587,127 @@ The board may lose them when it is switched off. Check the connection and save a
 Das Board kann sie beim Ausschalten verlieren. Prüfen Sie die Verbindung und speichern Sie erneut.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="790"/>
-        <location filename="../ui/mainwindow.cpp" line="821"/>
-        <location filename="../ui/mainwindow.cpp" line="840"/>
+        <location filename="../ui/mainwindow.cpp" line="888"/>
+        <location filename="../ui/mainwindow.cpp" line="919"/>
+        <location filename="../ui/mainwindow.cpp" line="938"/>
         <source>Disabled</source>
         <translation>Deaktiviert</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="791"/>
+        <location filename="../ui/mainwindow.cpp" line="889"/>
         <source>Generic button</source>
         <translation>Allgemeiner Taster</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="792"/>
+        <location filename="../ui/mainwindow.cpp" line="890"/>
         <source>Analog</source>
         <translation>Analog</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="793"/>
+        <location filename="../ui/mainwindow.cpp" line="891"/>
         <source>SPI CS</source>
         <translation>SPI CS</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="794"/>
+        <location filename="../ui/mainwindow.cpp" line="892"/>
         <source>SPI SCK</source>
         <translation>SPI SCK</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="795"/>
+        <location filename="../ui/mainwindow.cpp" line="893"/>
         <source>SPI MISO</source>
         <translation>SPI MISO</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="796"/>
+        <location filename="../ui/mainwindow.cpp" line="894"/>
         <source>Enable effects switch</source>
         <translation>Schalter zum Aktivieren der Effekte</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="797"/>
+        <location filename="../ui/mainwindow.cpp" line="895"/>
         <source>Reset center button</source>
         <translation>Taster zum Zurücksetzen der Mitte</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="798"/>
+        <location filename="../ui/mainwindow.cpp" line="896"/>
         <source>Reboot button</source>
         <translation>Neustart-Taster</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="799"/>
+        <location filename="../ui/mainwindow.cpp" line="897"/>
         <source>Braking PWM</source>
         <translation>Brems-PWM</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="840"/>
+        <location filename="../ui/mainwindow.cpp" line="938"/>
         <source>Normal</source>
         <translation>Normal</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="840"/>
+        <location filename="../ui/mainwindow.cpp" line="938"/>
         <source>Inverted</source>
         <translation>Invertiert</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="1089"/>
+        <location filename="../ui/mainwindow.cpp" line="987"/>
+        <source>Applying hardware settings to %1…</source>
+        <translation>Hardwareeinstellungen werden auf %1 angewendet…</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="998"/>
+        <location filename="../ui/mainwindow.cpp" line="1234"/>
+        <source>Saving hardware settings to %1…</source>
+        <translation>Hardwareeinstellungen werden auf %1 gespeichert…</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="1192"/>
         <source>Nothing was saved: %1 left the list while the question was open.</source>
         <translation>Nichts wurde gespeichert: %1 hat die Liste verlassen, während die Frage offen war.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="1115"/>
+        <location filename="../ui/mainwindow.cpp" line="1218"/>
         <source>Nothing was saved and %1 stays selected: the settings in the form cannot be sent as they are.</source>
         <translation>Es wurde nichts gespeichert und %1 bleibt ausgewählt: Die Einstellungen im Formular können so nicht gesendet werden.</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="51"/>
+        <location filename="../ui/changetracker.cpp" line="59"/>
         <source>Applied, not saved: lost when the board loses power</source>
-        <translation>Angewendet, nicht gespeichert: geht verloren, wenn die Platine stromlos wird</translation>
+        <translation>Angewendet, nicht gespeichert: geht verloren, wenn das Board stromlos wird</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindowmenus.cpp" line="66"/>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindowmenus.cpp" line="69"/>
+        <source>&amp;Quit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindowmenus.cpp" line="78"/>
+        <source>R&amp;ead</source>
+        <translation>&amp;Lesen</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindowmenus.cpp" line="80"/>
+        <source>&amp;Apply</source>
+        <translation>&amp;Anwenden</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindowmenus.cpp" line="81"/>
+        <source>&amp;Save to board</source>
+        <translation>Auf dem Board s&amp;peichern</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindowmenus.cpp" line="85"/>
+        <source>Reb&amp;oot</source>
+        <translation>&amp;Neu starten</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindowmenus.cpp" line="87"/>
+        <source>Switch to &amp;DFU mode</source>
+        <translation>In den &amp;DFU-Modus schalten</translation>
     </message>
     <message>
         <location filename="../ui/unreadgroupnotice.cpp" line="23"/>
@@ -2607,24 +2776,9 @@ Das Board kann sie beim Ausschalten verlieren. Prüfen Sie die Verbindung und sp
         <translation>Profil eines anderen Boards</translation>
     </message>
     <message>
-        <location filename="../ui/profileexchange.cpp" line="65"/>
-        <source>The profile &quot;%1&quot; was made on a %2 board; the selected board is a %3. Its settings, the motion range among them, may not suit this board.
-
-Load it anyway?</source>
-        <translation>Das Profil „%1“ wurde auf einem Board vom Typ „%2“ erstellt; das ausgewählte Board ist vom Typ „%3“. Seine Einstellungen, darunter der Bewegungsbereich, passen womöglich nicht zu diesem Board.
-
-Trotzdem laden?</translation>
-    </message>
-    <message>
         <location filename="../ui/profileexchange.cpp" line="69"/>
         <source>Load anyway</source>
         <translation>Trotzdem laden</translation>
-    </message>
-    <message>
-        <location filename="../ui/profileexchange.cpp" line="84"/>
-        <location filename="../ui/profileexchange.cpp" line="132"/>
-        <source>&quot;%1&quot; cannot be a profile name</source>
-        <translation>„%1“ kann kein Profilname sein</translation>
     </message>
     <message>
         <location filename="../ui/profileexchange.cpp" line="93"/>
@@ -2632,48 +2786,93 @@ Trotzdem laden?</translation>
         <translation>der Profilordner %1 kann nicht angelegt werden</translation>
     </message>
     <message>
-        <location filename="../ui/profileexchange.cpp" line="124"/>
+        <location filename="../ui/profileexchange.cpp" line="65"/>
+        <source>The profile “%1” was made on a %2 board; the selected board is a %3. Its settings, the motion range among them, may not suit this board.
+
+Load it anyway?</source>
+        <translation>Das Profil „%1“ wurde auf einem Board vom Typ „%2“ erstellt; das ausgewählte Board ist vom Typ „%3“. Seine Einstellungen, darunter der Bewegungsbereich, passen womöglich nicht zu diesem Board.
+
+Trotzdem laden?</translation>
+    </message>
+    <message>
+        <location filename="../ui/profileexchange.cpp" line="84"/>
+        <location filename="../ui/profileexchange.cpp" line="170"/>
+        <source>“%1” cannot be a profile name</source>
+        <translation>„%1“ kann kein Profilname sein</translation>
+    </message>
+    <message>
+        <location filename="../ui/profileexchange.cpp" line="129"/>
+        <source>The effect settings of the form</source>
+        <translation>Die Effekteinstellungen des Formulars</translation>
+    </message>
+    <message>
+        <location filename="../ui/profileexchange.cpp" line="134"/>
+        <source>Effect profile “%1”</source>
+        <translation>Effektprofil „%1“</translation>
+    </message>
+    <message>
+        <location filename="../ui/profileexchange.cpp" line="135"/>
+        <source>The effect settings of the form (changed from profile “%1”)</source>
+        <translation>Die Effekteinstellungen des Formulars (gegenüber Profil „%1“ geändert)</translation>
+    </message>
+    <message>
+        <location filename="../ui/profileexchange.cpp" line="149"/>
         <source>Import effect profile</source>
         <translation>Effektprofil importieren</translation>
     </message>
     <message>
-        <location filename="../ui/profileexchange.cpp" line="138"/>
+        <location filename="../ui/profileexchange.cpp" line="157"/>
+        <source>Board backup</source>
+        <translation>Board-Sicherung</translation>
+    </message>
+    <message>
+        <location filename="../ui/profileexchange.cpp" line="158"/>
+        <source>“%1” is a backup of a whole board (%2), not an effect profile. Restore it into the settings pages instead?</source>
+        <translation>„%1“ ist eine Sicherung eines ganzen Boards (%2), kein Effektprofil. Stattdessen in die Einstellungsseiten wiederherstellen?</translation>
+    </message>
+    <message>
+        <location filename="../ui/profileexchange.cpp" line="161"/>
+        <source>Restore</source>
+        <translation>Wiederherstellen</translation>
+    </message>
+    <message>
+        <location filename="../ui/profileexchange.cpp" line="177"/>
         <source>Replace profile?</source>
         <translation>Profil ersetzen?</translation>
     </message>
     <message>
-        <location filename="../ui/profileexchange.cpp" line="139"/>
-        <source>A profile named &quot;%1&quot; exists already. Replace it with the imported one?</source>
-        <translation>Ein Profil namens „%1“ ist bereits vorhanden. Durch das importierte ersetzen?</translation>
+        <location filename="../ui/profileexchange.cpp" line="200"/>
+        <source>%1 exported to %2</source>
+        <translation>%1 nach %2 exportiert</translation>
     </message>
     <message>
-        <location filename="../ui/profileexchange.cpp" line="141"/>
+        <location filename="../ui/profileexchange.cpp" line="179"/>
         <source>Replace</source>
         <translation>Ersetzen</translation>
     </message>
     <message>
-        <location filename="../ui/profileexchange.cpp" line="145"/>
-        <source>Profile &quot;%1&quot; imported</source>
-        <translation>Profil „%1“ importiert</translation>
-    </message>
-    <message>
-        <location filename="../ui/profileexchange.cpp" line="132"/>
-        <location filename="../ui/profileexchange.cpp" line="147"/>
+        <location filename="../ui/profileexchange.cpp" line="170"/>
+        <location filename="../ui/profileexchange.cpp" line="185"/>
         <source>Profile not imported: %1</source>
         <translation>Profil nicht importiert: %1</translation>
     </message>
     <message>
-        <location filename="../ui/profileexchange.cpp" line="153"/>
+        <location filename="../ui/profileexchange.cpp" line="178"/>
+        <source>A profile named “%1” exists already. Replace it with the imported one?</source>
+        <translation>Ein Profil namens „%1“ ist bereits vorhanden. Durch das importierte ersetzen?</translation>
+    </message>
+    <message>
+        <location filename="../ui/profileexchange.cpp" line="183"/>
+        <source>Profile “%1” imported</source>
+        <translation>Profil „%1“ importiert</translation>
+    </message>
+    <message>
+        <location filename="../ui/profileexchange.cpp" line="191"/>
         <source>Export effect profile</source>
         <translation>Effektprofil exportieren</translation>
     </message>
     <message>
-        <location filename="../ui/profileexchange.cpp" line="160"/>
-        <source>Effect settings exported to %1</source>
-        <translation>Effekteinstellungen nach %1 exportiert</translation>
-    </message>
-    <message>
-        <location filename="../ui/profileexchange.cpp" line="163"/>
+        <location filename="../ui/profileexchange.cpp" line="203"/>
         <source>Profile not exported: %1</source>
         <translation>Profil nicht exportiert: %1</translation>
     </message>

@@ -248,7 +248,7 @@ Go ahead without a backup?</source>
     <message>
         <location filename="../device/boarddiscovery.cpp" line="375"/>
         <source>%1 can be opened, but the board does not answer.</source>
-        <translation>%1 открывается, но устройство не отвечает.</translation>
+        <translation>%1 открывается, но плата не отвечает.</translation>
     </message>
 </context>
 <context>
@@ -280,132 +280,133 @@ Go ahead without a backup?</source>
     <message>
         <location filename="../ui/boardnotice.cpp" line="95"/>
         <source>%1 %2s are connected. One board of each model can be configured at a time: unplug the others.</source>
-        <translation>%2: подключено устройств — %1. Одновременно можно настраивать только одно устройство каждой модели: отключите остальные.</translation>
+        <translation>%2: подключено плат — %1. Одновременно можно настраивать только одну плату каждой модели: отключите остальные.</translation>
     </message>
     <message>
         <location filename="../ui/boardnotice.cpp" line="100"/>
         <source>To fix this, run these commands, then unplug the board and plug it in again:</source>
-        <translation>Чтобы это исправить, выполните эти команды, затем отключите устройство и подключите его снова:</translation>
+        <translation>Чтобы это исправить, выполните эти команды, затем отключите плату и подключите её снова:</translation>
     </message>
 </context>
 <context>
     <name>ChangeTracker</name>
     <message>
-        <location filename="../ui/changetracker.cpp" line="175"/>
+        <location filename="../ui/changetracker.cpp" line="185"/>
         <source>Effect settings</source>
         <translation>Настройки эффектов</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="175"/>
+        <location filename="../ui/changetracker.cpp" line="185"/>
         <source>Hardware settings</source>
         <translation>Настройки оборудования</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="183"/>
+        <location filename="../ui/changetracker.cpp" line="193"/>
         <source>%1: changes in the form that were not sent to the board</source>
         <translation>%1: изменения в форме, не отправленные на плату</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="186"/>
-        <location filename="../ui/changetracker.cpp" line="243"/>
+        <location filename="../ui/changetracker.cpp" line="196"/>
+        <location filename="../ui/changetracker.cpp" line="258"/>
         <source>%1: applied to the board but not saved; lost when it loses power</source>
         <translation>%1: применены на плате, но не сохранены; пропадут при отключении её питания</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="194"/>
+        <location filename="../ui/changetracker.cpp" line="204"/>
         <source>Close Gravolt Setup? These settings of %1 would be lost:</source>
-        <translation>Закрыть Gravolt Setup? Эти настройки устройства %1 будут потеряны:</translation>
+        <translation>Закрыть Gravolt Setup? Эти настройки платы %1 будут потеряны:</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="195"/>
+        <location filename="../ui/changetracker.cpp" line="205"/>
         <source>Leave %1? These of its settings would be lost:</source>
-        <translation>Перейти от устройства %1? Эти его настройки будут потеряны:</translation>
+        <translation>Перейти от платы %1? Эти её настройки будут потеряны:</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="200"/>
-        <location filename="../ui/changetracker.cpp" line="214"/>
+        <location filename="../ui/changetracker.cpp" line="210"/>
+        <location filename="../ui/changetracker.cpp" line="224"/>
         <source>Unsaved settings</source>
         <translation>Несохранённые настройки</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="201"/>
+        <location filename="../ui/changetracker.cpp" line="211"/>
         <source>Save to board writes them to the board&apos;s permanent memory first, and goes on only if that succeeds.</source>
         <translation>«Сохранить на плату» сначала записывает их в постоянную память платы и продолжает, только если это удалось.</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="203"/>
-        <location filename="../ui/changetracker.cpp" line="238"/>
+        <location filename="../ui/changetracker.cpp" line="213"/>
+        <location filename="../ui/changetracker.cpp" line="241"/>
+        <location filename="../ui/changetracker.cpp" line="253"/>
         <source>Save to board</source>
         <translation>Сохранить на плату</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="204"/>
+        <location filename="../ui/changetracker.cpp" line="214"/>
         <source>Discard</source>
         <translation>Отбросить</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="215"/>
+        <location filename="../ui/changetracker.cpp" line="225"/>
         <source>%1 in the form hold changes that were not sent to the board. Reading the board&apos;s settings replaces them.</source>
         <translation>%1 в форме содержат изменения, не отправленные на плату. Чтение настроек платы заменит их.</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="218"/>
+        <location filename="../ui/changetracker.cpp" line="228"/>
         <source>Discard changes and read</source>
         <translation>Отбросить изменения и прочитать</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="226"/>
+        <location filename="../ui/changetracker.cpp" line="236"/>
         <source>Reboot controller</source>
         <translation>Перезагрузить контроллер</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="227"/>
+        <location filename="../ui/changetracker.cpp" line="237"/>
         <source>Rebooting %1 loses these settings:</source>
         <translation>При перезагрузке %1 будут потеряны эти настройки:</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="229"/>
-        <source>The board starts again with the settings of its permanent memory.</source>
-        <translation>Плата запустится снова с настройками из постоянной памяти.</translation>
+        <location filename="../ui/changetracker.cpp" line="239"/>
+        <source>The board starts again with the settings of its permanent memory. Save to board writes them to its permanent memory first, and reboots only if that succeeds.</source>
+        <translation>Плата запустится заново с настройками из своей постоянной памяти. «Сохранить на плату» сначала записывает их в её постоянную память и перезагружает, только если это удалось.</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="230"/>
+        <location filename="../ui/changetracker.cpp" line="242"/>
         <source>Reboot</source>
         <translation>Перезагрузить</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="239"/>
+        <location filename="../ui/changetracker.cpp" line="254"/>
         <source>%1 stores every setting now in effect when it saves, not only those of this page. These settings, applied to try them, would be stored too:</source>
         <translation>%1 при сохранении записывает все действующие сейчас настройки, а не только настройки этой страницы. Эти настройки, применённые для пробы, тоже будут сохранены:</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="245"/>
+        <location filename="../ui/changetracker.cpp" line="260"/>
         <source>To keep them out of the permanent memory, reboot the board first: it then drops them.</source>
         <translation>Чтобы они не попали в постоянную память, сначала перезагрузите плату: тогда она их сбросит.</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="247"/>
+        <location filename="../ui/changetracker.cpp" line="262"/>
         <source>Save both</source>
         <translation>Сохранить обе</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="253"/>
+        <location filename="../ui/changetracker.cpp" line="268"/>
         <source>DFU mode is the board&apos;s firmware-update mode: it stops working as a controller and waits for new firmware from a DFU flashing tool. It leaves the device list until its firmware is flashed or it is power-cycled. Changes that were not sent and settings that were applied but not saved are lost.</source>
         <translation>Режим DFU — это режим обновления прошивки платы: она перестаёт работать как контроллер и ждёт новую прошивку от программы прошивки DFU. Плата пропадёт из списка устройств, пока её не прошьют или не выключат и снова включат питание. Неотправленные изменения и применённые, но не сохранённые настройки будут потеряны.</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="259"/>
+        <location filename="../ui/changetracker.cpp" line="274"/>
         <source>Lost now:</source>
         <translation>Будет потеряно сейчас:</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="262"/>
-        <location filename="../ui/changetracker.cpp" line="264"/>
+        <location filename="../ui/changetracker.cpp" line="277"/>
+        <location filename="../ui/changetracker.cpp" line="279"/>
         <source>Switch to DFU mode</source>
         <translation>Перейти в режим DFU</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="263"/>
+        <location filename="../ui/changetracker.cpp" line="278"/>
         <source>Switch %1 to DFU mode?</source>
         <translation>Перевести %1 в режим DFU?</translation>
     </message>
@@ -1178,7 +1179,7 @@ Go ahead without a backup?</source>
     </message>
     <message>
         <location filename="../ui/fulleffectsettingswidget.ui" line="88"/>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="486"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="492"/>
         <source>Delete</source>
         <translation>Удалить</translation>
     </message>
@@ -1286,128 +1287,128 @@ Go ahead without a backup?</source>
         <translation>Имя профиля не может содержать / или \, а также управляющие символы, например перевод строки или табуляцию.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="161"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="162"/>
         <source>Import...</source>
         <translation>Импорт...</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="163"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="164"/>
         <source>Store an effect profile file as a profile</source>
         <translation>Сохранить файл профиля эффектов как профиль</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="164"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="165"/>
         <source>Export...</source>
         <translation>Экспорт...</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="166"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="167"/>
         <source>Write the effect settings of the form to a profile file</source>
         <translation>Записать настройки эффектов из формы в файл профиля</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="414"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="418"/>
         <source>Effect profiles</source>
         <translation>Профили эффектов</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="425"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="429"/>
         <source>The effect profile was not saved. %1</source>
         <translation>Профиль эффектов не сохранён. %1</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="432"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="438"/>
         <source>An effect profile named “%1” exists. Replace it with the settings in the form?</source>
         <translation>Профиль эффектов «%1» уже существует. Заменить его настройками из формы?</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="435"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="441"/>
         <source>Replace</source>
         <translation>Заменить</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="436"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="442"/>
         <source>The effect profile “%1” was left as it was.</source>
         <translation>Профиль эффектов «%1» оставлен без изменений.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="454"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="460"/>
         <source>the folder %1 cannot be created</source>
         <translation>не удаётся создать папку %1</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="458"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="464"/>
         <source>Effect profile “%1” saved.</source>
         <translation>Профиль эффектов «%1» сохранён.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="460"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="466"/>
         <source>The effect profile “%1” could not be saved: %2</source>
         <translation>Не удалось сохранить профиль эффектов «%1»: %2</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="472"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="478"/>
         <source>No effect profile was deleted. %1</source>
         <translation>Ни один профиль эффектов не удалён. %1</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="478"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="484"/>
         <source>There is no effect profile named “%1”.</source>
         <translation>Профиля эффектов «%1» нет.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="483"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="489"/>
         <source>Delete the effect profile “%1”? Its file is removed from this computer; the form keeps what it shows.</source>
         <translation>Удалить профиль эффектов «%1»? Его файл будет удалён с этого компьютера; форма сохранит то, что в ней показано.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="487"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="493"/>
         <source>The effect profile “%1” was kept.</source>
         <translation>Профиль эффектов «%1» сохранён без изменений.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="493"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="499"/>
         <source>Effect profile “%1” deleted.</source>
         <translation>Профиль эффектов «%1» удалён.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="495"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="501"/>
         <source>The effect profile “%1” could not be deleted: %2</source>
         <translation>Не удалось удалить профиль эффектов «%1»: %2</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="512"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="518"/>
         <source>“%1” was not loaded: the file cannot be read.</source>
         <translation>«%1» не загружен: файл не удаётся прочитать.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="513"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="519"/>
         <source>“%1” was not loaded: it is not a regular file.</source>
         <translation>«%1» не загружен: это не обычный файл.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="522"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="528"/>
         <source>“%1” was not loaded: an effect profile holds exactly %2 bytes.</source>
         <translation>«%1» не загружен: профиль эффектов занимает ровно %2 байт.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="531"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="537"/>
         <source>The effect settings in the form hold changes that were not sent to the board. Load the profile “%1” and discard them?</source>
         <translation>В настройках эффектов в форме есть изменения, не отправленные на плату. Загрузить профиль «%1» и отбросить их?</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="534"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="540"/>
         <source>Discard changes and load</source>
         <translation>Отбросить изменения и загрузить</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="535"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="541"/>
         <source>The effect profile “%1” was not loaded; the form keeps your changes.</source>
         <translation>Профиль эффектов «%1» не загружен; ваши изменения в форме сохранены.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="549"/>
-        <source>Profile &quot;%1&quot; loaded into the form; Apply or Save sends it to the board.</source>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="554"/>
+        <source>Profile “%1” loaded into the form; Apply or Save sends it to the board.</source>
         <translation>Профиль «%1» загружен в форму; «Применить» или «Сохранить» отправит его на плату.</translation>
     </message>
 </context>
@@ -1655,24 +1656,84 @@ Go ahead without a backup?</source>
         <translation>Сглаживание положения (%)</translation>
     </message>
     <message>
-        <location filename="../ui/fullhardwaresettingswidget.cpp" line="119"/>
-        <source>Not a number: type a finite decimal number such as 0.35 (with a point or %1 as decimal separator).</source>
-        <translation>Не число: введите конечное десятичное число, например 0.35 (с точкой или %1 в качестве десятичного разделителя).</translation>
+        <location filename="../ui/fullhardwaresettingswidget.cpp" line="126"/>
+        <source>Not a number: type a finite decimal number such as %1 (a point or a comma separates the decimals).</source>
+        <translation>Не число: введите конечное десятичное число, например %1 (дробную часть отделяет точка или запятая).</translation>
     </message>
     <message>
-        <location filename="../ui/fullhardwaresettingswidget.cpp" line="152"/>
+        <location filename="../ui/fullhardwaresettingswidget.cpp" line="159"/>
         <source>None</source>
         <translation>Нет</translation>
     </message>
     <message>
-        <location filename="../ui/fullhardwaresettingswidget.cpp" line="153"/>
+        <location filename="../ui/fullhardwaresettingswidget.cpp" line="160"/>
         <source>Calibration start angle as the center</source>
         <translation>Начальный угол калибровки как центр</translation>
     </message>
     <message>
-        <location filename="../ui/fullhardwaresettingswidget.cpp" line="154"/>
+        <location filename="../ui/fullhardwaresettingswidget.cpp" line="161"/>
         <source>Automatic center of range search</source>
         <translation>Автоматический поиск центра диапазона</translation>
+    </message>
+</context>
+<context>
+    <name>HelpMenu</name>
+    <message>
+        <location filename="../ui/helpmenu.cpp" line="24"/>
+        <source>All rights reserved.</source>
+        <translation>Все права защищены.</translation>
+    </message>
+    <message>
+        <location filename="../ui/helpmenu.cpp" line="34"/>
+        <source>Manual</source>
+        <translation>Руководство</translation>
+    </message>
+    <message>
+        <location filename="../ui/helpmenu.cpp" line="35"/>
+        <source>The manual could not be opened: %1 (%2).</source>
+        <translation>Не удалось открыть руководство: %1 (%2).</translation>
+    </message>
+    <message>
+        <location filename="../ui/helpmenu.cpp" line="42"/>
+        <source>Gravolt Setup manual</source>
+        <translation>Руководство Gravolt Setup</translation>
+    </message>
+    <message>
+        <location filename="../ui/helpmenu.cpp" line="60"/>
+        <source>About Gravolt Setup</source>
+        <translation>О программе Gravolt Setup</translation>
+    </message>
+    <message>
+        <location filename="../ui/helpmenu.cpp" line="73"/>
+        <source>Gravolt Setup %1
+Made for board firmware %2.
+Built with Qt %3, running on Qt %4.
+Licence: %5
+
+Effect profiles are kept in %6
+Board backups are kept in %7</source>
+        <translation>Gravolt Setup %1
+Сделана для прошивки платы %2.
+Собрана с Qt %3, работает с Qt %4.
+Лицензия: %5
+
+Профили эффектов хранятся в %6
+Резервные копии плат хранятся в %7</translation>
+    </message>
+    <message>
+        <location filename="../ui/helpmenu.cpp" line="88"/>
+        <source>&amp;Help</source>
+        <translation>&amp;Справка</translation>
+    </message>
+    <message>
+        <location filename="../ui/helpmenu.cpp" line="90"/>
+        <source>&amp;Manual</source>
+        <translation>&amp;Руководство</translation>
+    </message>
+    <message>
+        <location filename="../ui/helpmenu.cpp" line="95"/>
+        <source>&amp;About Gravolt Setup</source>
+        <translation>&amp;О программе Gravolt Setup</translation>
     </message>
 </context>
 <context>
@@ -1774,7 +1835,7 @@ Go ahead without a backup?</source>
     <name>MainWindow</name>
     <message>
         <location filename="../ui/mainwindow.ui" line="27"/>
-        <location filename="../ui/mainwindow.cpp" line="310"/>
+        <location filename="../ui/mainwindow.cpp" line="351"/>
         <source>No compatible devices connected</source>
         <translation>Совместимые устройства не подключены</translation>
     </message>
@@ -2264,198 +2325,260 @@ Go ahead without a backup?</source>
         <translation>Перезагрузить контроллер</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="105"/>
+        <location filename="../ui/mainwindow.cpp" line="117"/>
         <source>Live input</source>
         <translation>Входы в реальном времени</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="312"/>
+        <location filename="../ui/mainwindow.cpp" line="353"/>
         <source>Select compatible device (</source>
         <translation>Выберите совместимое устройство (подключено: </translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="314"/>
+        <location filename="../ui/mainwindow.cpp" line="355"/>
         <source> connected)</source>
         <translation>)</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="348"/>
-        <source>%1 is back after %2 s.</source>
-        <translation>%1 снова на связи через %2 с.</translation>
+        <location filename="../ui/mainwindow.cpp" line="436"/>
+        <source>Firmware %1 differs from %2, the version this program is made for.</source>
+        <translation>Прошивка %1 отличается от %2 — версии, для которой сделана эта программа.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="359"/>
-        <source>%1 is back after %2 s; its settings were read again.</source>
-        <translation>%1 снова на связи через %2 с; её настройки прочитаны заново.</translation>
-    </message>
-    <message>
-        <location filename="../ui/mainwindow.cpp" line="362"/>
-        <source>%1 is back after %2 s, but its settings could not all be read; the pages say which.</source>
-        <translation>%1 снова на связи через %2 с, но не все её настройки удалось прочитать; какие именно, указано на страницах.</translation>
-    </message>
-    <message>
-        <location filename="../ui/mainwindow.cpp" line="375"/>
-        <source>%1 did not restart: it kept answering for %2 s.</source>
-        <translation>%1 не перезапустилась: она продолжала отвечать %2 с.</translation>
-    </message>
-    <message>
-        <location filename="../ui/mainwindow.cpp" line="376"/>
-        <source>%1 did not switch to DFU mode: it still answers as a controller.</source>
-        <translation>%1 не перешла в режим DFU: она по-прежнему отвечает как контроллер.</translation>
-    </message>
-    <message>
-        <location filename="../ui/mainwindow.cpp" line="380"/>
-        <source>%1 did not come back within %2 s. Check its cable and power, and whether it waits in DFU mode.</source>
-        <translation>%1 не вернулась в течение %2 с. Проверьте кабель и питание, а также не ждёт ли она в режиме DFU.</translation>
-    </message>
-    <message>
-        <location filename="../ui/mainwindow.cpp" line="425"/>
+        <location filename="../ui/mainwindow.cpp" line="484"/>
         <source>OK</source>
         <translation>ОК</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="426"/>
+        <location filename="../ui/mainwindow.cpp" line="485"/>
         <location filename="../ui/widgethelpers.cpp" line="67"/>
         <source>Cancel</source>
         <translation>Отмена</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="427"/>
+        <location filename="../ui/mainwindow.cpp" line="486"/>
+        <location filename="../ui/mainwindow.cpp" line="510"/>
         <source>Latest version</source>
         <translation>Последняя версия</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="651"/>
+        <location filename="../ui/mainwindow.cpp" line="511"/>
+        <source>No web browser could be started. The downloads page is at:
+
+%1</source>
+        <translation>Не удалось запустить веб-браузер. Страница загрузок находится по адресу:
+
+%1</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="516"/>
+        <source>&amp;Copy address</source>
+        <translation>&amp;Копировать адрес</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="521"/>
+        <source>Copied</source>
+        <translation>Скопировано</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="396"/>
+        <location filename="../ui/mainwindow.cpp" line="549"/>
+        <source>Reading the settings of %1…</source>
+        <translation>Чтение настроек платы %1…</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="390"/>
+        <source>%1 is back after %2 s.</source>
+        <translation>%1 снова на связи через %2 с.</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="401"/>
+        <source>%1 is back after %2 s; its settings were read again.</source>
+        <translation>%1 снова на связи через %2 с; её настройки прочитаны заново.</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="404"/>
+        <source>%1 is back after %2 s, but its settings could not all be read; the pages say which.</source>
+        <translation>%1 снова на связи через %2 с, но не все её настройки удалось прочитать; какие именно, указано на страницах.</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="417"/>
+        <source>%1 did not restart: it kept answering for %2 s.</source>
+        <translation>%1 не перезапустилась: она продолжала отвечать %2 с.</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="418"/>
+        <source>%1 did not switch to DFU mode: it still answers as a controller.</source>
+        <translation>%1 не перешла в режим DFU: она по-прежнему отвечает как контроллер.</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="422"/>
+        <source>%1 did not come back within %2 s. Check its cable and power, and whether it waits in DFU mode.</source>
+        <translation>%1 не вернулась в течение %2 с. Проверьте кабель и питание, а также не ждёт ли она в режиме DFU.</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="567"/>
+        <source>Reading effect settings from %1…</source>
+        <translation>Чтение настроек эффектов с платы %1…</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="577"/>
+        <source>Reading hardware settings from %1…</source>
+        <translation>Чтение аппаратных настроек с платы %1…</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="588"/>
+        <source>Applying effect settings to %1…</source>
+        <translation>Применение настроек эффектов к плате %1…</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="601"/>
+        <location filename="../ui/mainwindow.cpp" line="1234"/>
+        <source>Saving effect settings to %1…</source>
+        <translation>Сохранение настроек эффектов на плату %1…</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="628"/>
+        <source>Rebooting %1…</source>
+        <translation>Перезагрузка платы %1…</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="639"/>
+        <source>Switching %1 to DFU mode…</source>
+        <translation>Перевод платы %1 в режим DFU…</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="745"/>
         <source>Reading the effect settings of %1…</source>
         <translation>Чтение настроек эффектов %1…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="652"/>
+        <location filename="../ui/mainwindow.cpp" line="746"/>
         <source>The effect settings of %1 could not be read: %2. None are shown until a read succeeds; a profile can still be loaded.</source>
         <translation>Не удалось прочитать настройки эффектов %1: %2. Пока чтение не удастся, они не показываются; профиль загрузить всё же можно.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="662"/>
+        <location filename="../ui/mainwindow.cpp" line="756"/>
         <source>Reading the hardware settings of %1…</source>
         <translation>Чтение аппаратных настроек %1…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="663"/>
+        <location filename="../ui/mainwindow.cpp" line="757"/>
         <source>The hardware settings of %1 could not be read: %2. None are shown until a read succeeds.</source>
         <translation>Не удалось прочитать аппаратные настройки %1: %2. Пока чтение не удастся, они не показываются.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="680"/>
+        <location filename="../ui/mainwindow.cpp" line="774"/>
         <source>the board</source>
         <translation>плата</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="686"/>
+        <location filename="../ui/mainwindow.cpp" line="780"/>
         <source>Failed: %1</source>
         <translation>Ошибка: %1</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="713"/>
+        <location filename="../ui/mainwindow.cpp" line="811"/>
         <source>Effect settings read from %1.</source>
         <translation>Настройки эффектов прочитаны с %1.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="714"/>
+        <location filename="../ui/mainwindow.cpp" line="812"/>
         <source>Effect settings could not be read from %1: %2. Apply and Save stay disabled until a read succeeds.</source>
         <translation>Не удалось прочитать настройки эффектов с %1: %2. «Применить» и «Сохранить» недоступны, пока чтение не удастся.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="725"/>
+        <location filename="../ui/mainwindow.cpp" line="823"/>
         <source>Hardware settings read from %1.</source>
         <translation>Настройки оборудования прочитаны с %1.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="726"/>
+        <location filename="../ui/mainwindow.cpp" line="824"/>
         <source>Hardware settings could not be read from %1: %2. Apply and Save stay disabled until a read succeeds.</source>
         <translation>Не удалось прочитать настройки оборудования с %1: %2. «Применить» и «Сохранить» недоступны, пока чтение не удастся.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="731"/>
+        <location filename="../ui/mainwindow.cpp" line="829"/>
         <source>Effect settings applied to the working memory of %1.</source>
         <translation>Настройки эффектов применены в рабочей памяти %1.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="732"/>
+        <location filename="../ui/mainwindow.cpp" line="830"/>
         <source>Effect settings could not be applied to %1: %2.</source>
         <translation>Не удалось применить настройки эффектов на %1: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="735"/>
+        <location filename="../ui/mainwindow.cpp" line="833"/>
         <source>Hardware settings applied to the working memory of %1.</source>
         <translation>Настройки оборудования применены в рабочей памяти %1.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="736"/>
+        <location filename="../ui/mainwindow.cpp" line="834"/>
         <source>Hardware settings could not be applied to %1: %2.</source>
         <translation>Не удалось применить настройки оборудования на %1: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="739"/>
+        <location filename="../ui/mainwindow.cpp" line="837"/>
         <source>Effect settings saved to the permanent memory of %1.</source>
         <translation>Настройки эффектов сохранены в постоянной памяти %1.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="740"/>
+        <location filename="../ui/mainwindow.cpp" line="838"/>
         <source>Effect settings could not be saved to %1: %2.</source>
         <translation>Не удалось сохранить настройки эффектов на %1: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="742"/>
+        <location filename="../ui/mainwindow.cpp" line="840"/>
         <source>The effect settings</source>
         <translation>Настройки эффектов</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="745"/>
+        <location filename="../ui/mainwindow.cpp" line="843"/>
         <source>Hardware settings saved to the permanent memory of %1.</source>
         <translation>Настройки оборудования сохранены в постоянной памяти %1.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="746"/>
+        <location filename="../ui/mainwindow.cpp" line="844"/>
         <source>Hardware settings could not be saved to %1: %2.</source>
         <translation>Не удалось сохранить настройки оборудования на %1: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="748"/>
+        <location filename="../ui/mainwindow.cpp" line="846"/>
         <source>The hardware settings</source>
         <translation>Настройки оборудования</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="754"/>
+        <location filename="../ui/mainwindow.cpp" line="852"/>
         <source>%1 could not be told to reboot: %2.</source>
         <translation>Не удалось отправить %1 команду перезагрузки: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="370"/>
+        <location filename="../ui/mainwindow.cpp" line="412"/>
         <source>%1 now waits for a firmware update and leaves the list.</source>
         <translation>%1 теперь ожидает обновления прошивки и исчезает из списка.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="751"/>
+        <location filename="../ui/mainwindow.cpp" line="849"/>
         <source>%1 is rebooting; waiting for it to come back (at most %2 s)…</source>
         <translation>%1 перезагружается; ожидание её возвращения (не более %2 с)…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="759"/>
+        <location filename="../ui/mainwindow.cpp" line="857"/>
         <source>%1 was told to switch to DFU mode; waiting for it to leave the list…</source>
         <translation>%1 получила команду перейти в режим DFU; ожидание, пока она исчезнет из списка…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="761"/>
+        <location filename="../ui/mainwindow.cpp" line="859"/>
         <source>%1 could not be switched to DFU mode: %2.</source>
         <translation>Не удалось перевести %1 в режим DFU: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="771"/>
+        <location filename="../ui/mainwindow.cpp" line="869"/>
         <source>Settings not saved</source>
         <translation>Настройки не сохранены</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="772"/>
+        <location filename="../ui/mainwindow.cpp" line="870"/>
         <source>%1 may not be stored on %2: %3.
 
 The board may lose them when it is switched off. Check the connection and save again.</source>
@@ -2464,81 +2587,127 @@ The board may lose them when it is switched off. Check the connection and save a
 Плата может потерять их при выключении. Проверьте подключение и сохраните ещё раз.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="790"/>
-        <location filename="../ui/mainwindow.cpp" line="821"/>
-        <location filename="../ui/mainwindow.cpp" line="840"/>
+        <location filename="../ui/mainwindow.cpp" line="888"/>
+        <location filename="../ui/mainwindow.cpp" line="919"/>
+        <location filename="../ui/mainwindow.cpp" line="938"/>
         <source>Disabled</source>
         <translation>Отключено</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="791"/>
+        <location filename="../ui/mainwindow.cpp" line="889"/>
         <source>Generic button</source>
         <translation>Обычная кнопка</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="792"/>
+        <location filename="../ui/mainwindow.cpp" line="890"/>
         <source>Analog</source>
         <translation>Аналоговый вход</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="793"/>
+        <location filename="../ui/mainwindow.cpp" line="891"/>
         <source>SPI CS</source>
         <translation>SPI CS</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="794"/>
+        <location filename="../ui/mainwindow.cpp" line="892"/>
         <source>SPI SCK</source>
         <translation>SPI SCK</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="795"/>
+        <location filename="../ui/mainwindow.cpp" line="893"/>
         <source>SPI MISO</source>
         <translation>SPI MISO</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="796"/>
+        <location filename="../ui/mainwindow.cpp" line="894"/>
         <source>Enable effects switch</source>
         <translation>Переключатель включения эффектов</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="797"/>
+        <location filename="../ui/mainwindow.cpp" line="895"/>
         <source>Reset center button</source>
         <translation>Кнопка сброса центра</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="798"/>
+        <location filename="../ui/mainwindow.cpp" line="896"/>
         <source>Reboot button</source>
         <translation>Кнопка перезагрузки</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="799"/>
+        <location filename="../ui/mainwindow.cpp" line="897"/>
         <source>Braking PWM</source>
         <translation>ШИМ торможения</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="840"/>
+        <location filename="../ui/mainwindow.cpp" line="938"/>
         <source>Normal</source>
         <translation>Обычный</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="840"/>
+        <location filename="../ui/mainwindow.cpp" line="938"/>
         <source>Inverted</source>
         <translation>Инвертированный</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="1089"/>
+        <location filename="../ui/mainwindow.cpp" line="987"/>
+        <source>Applying hardware settings to %1…</source>
+        <translation>Применение аппаратных настроек к плате %1…</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="998"/>
+        <location filename="../ui/mainwindow.cpp" line="1234"/>
+        <source>Saving hardware settings to %1…</source>
+        <translation>Сохранение аппаратных настроек на плату %1…</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="1192"/>
         <source>Nothing was saved: %1 left the list while the question was open.</source>
         <translation>Ничего не сохранено: %1 исчезла из списка, пока вопрос был открыт.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="1115"/>
+        <location filename="../ui/mainwindow.cpp" line="1218"/>
         <source>Nothing was saved and %1 stays selected: the settings in the form cannot be sent as they are.</source>
         <translation>Ничего не сохранено, и %1 остаётся выбранным: настройки в форме нельзя отправить в таком виде.</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="51"/>
+        <location filename="../ui/changetracker.cpp" line="59"/>
         <source>Applied, not saved: lost when the board loses power</source>
         <translation>Применено, но не сохранено: пропадёт при отключении питания платы</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindowmenus.cpp" line="66"/>
+        <source>&amp;File</source>
+        <translation>&amp;Файл</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindowmenus.cpp" line="69"/>
+        <source>&amp;Quit</source>
+        <translation>&amp;Выход</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindowmenus.cpp" line="78"/>
+        <source>R&amp;ead</source>
+        <translation>П&amp;рочитать</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindowmenus.cpp" line="80"/>
+        <source>&amp;Apply</source>
+        <translation>Пр&amp;именить</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindowmenus.cpp" line="81"/>
+        <source>&amp;Save to board</source>
+        <translation>Со&amp;хранить на плату</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindowmenus.cpp" line="85"/>
+        <source>Reb&amp;oot</source>
+        <translation>Пере&amp;загрузить</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindowmenus.cpp" line="87"/>
+        <source>Switch to &amp;DFU mode</source>
+        <translation>Перевести в режим &amp;DFU</translation>
     </message>
     <message>
         <location filename="../ui/unreadgroupnotice.cpp" line="23"/>
@@ -2607,24 +2776,9 @@ The board may lose them when it is switched off. Check the connection and save a
         <translation>Профиль другой платы</translation>
     </message>
     <message>
-        <location filename="../ui/profileexchange.cpp" line="65"/>
-        <source>The profile &quot;%1&quot; was made on a %2 board; the selected board is a %3. Its settings, the motion range among them, may not suit this board.
-
-Load it anyway?</source>
-        <translation>Профиль «%1» создан на плате типа «%2»; выбранная плата — типа «%3». Его настройки, в том числе диапазон движения, могут не подойти этой плате.
-
-Всё равно загрузить?</translation>
-    </message>
-    <message>
         <location filename="../ui/profileexchange.cpp" line="69"/>
         <source>Load anyway</source>
         <translation>Всё равно загрузить</translation>
-    </message>
-    <message>
-        <location filename="../ui/profileexchange.cpp" line="84"/>
-        <location filename="../ui/profileexchange.cpp" line="132"/>
-        <source>&quot;%1&quot; cannot be a profile name</source>
-        <translation>«%1» не может быть именем профиля</translation>
     </message>
     <message>
         <location filename="../ui/profileexchange.cpp" line="93"/>
@@ -2632,48 +2786,93 @@ Load it anyway?</source>
         <translation>не удаётся создать папку профилей %1</translation>
     </message>
     <message>
-        <location filename="../ui/profileexchange.cpp" line="124"/>
+        <location filename="../ui/profileexchange.cpp" line="65"/>
+        <source>The profile “%1” was made on a %2 board; the selected board is a %3. Its settings, the motion range among them, may not suit this board.
+
+Load it anyway?</source>
+        <translation>Профиль «%1» создан на плате типа «%2»; выбранная плата — типа «%3». Его настройки, в том числе диапазон движения, могут не подойти этой плате.
+
+Всё равно загрузить?</translation>
+    </message>
+    <message>
+        <location filename="../ui/profileexchange.cpp" line="84"/>
+        <location filename="../ui/profileexchange.cpp" line="170"/>
+        <source>“%1” cannot be a profile name</source>
+        <translation>«%1» не может быть именем профиля</translation>
+    </message>
+    <message>
+        <location filename="../ui/profileexchange.cpp" line="129"/>
+        <source>The effect settings of the form</source>
+        <translation>Настройки эффектов из формы</translation>
+    </message>
+    <message>
+        <location filename="../ui/profileexchange.cpp" line="134"/>
+        <source>Effect profile “%1”</source>
+        <translation>Профиль эффектов «%1»</translation>
+    </message>
+    <message>
+        <location filename="../ui/profileexchange.cpp" line="135"/>
+        <source>The effect settings of the form (changed from profile “%1”)</source>
+        <translation>Настройки эффектов из формы (изменённые относительно профиля «%1»)</translation>
+    </message>
+    <message>
+        <location filename="../ui/profileexchange.cpp" line="149"/>
         <source>Import effect profile</source>
         <translation>Импорт профиля эффектов</translation>
     </message>
     <message>
-        <location filename="../ui/profileexchange.cpp" line="138"/>
+        <location filename="../ui/profileexchange.cpp" line="157"/>
+        <source>Board backup</source>
+        <translation>Резервная копия платы</translation>
+    </message>
+    <message>
+        <location filename="../ui/profileexchange.cpp" line="158"/>
+        <source>“%1” is a backup of a whole board (%2), not an effect profile. Restore it into the settings pages instead?</source>
+        <translation>«%1» — резервная копия всей платы (%2), а не профиль эффектов. Восстановить её на страницы настроек?</translation>
+    </message>
+    <message>
+        <location filename="../ui/profileexchange.cpp" line="161"/>
+        <source>Restore</source>
+        <translation>Восстановить</translation>
+    </message>
+    <message>
+        <location filename="../ui/profileexchange.cpp" line="177"/>
         <source>Replace profile?</source>
         <translation>Заменить профиль?</translation>
     </message>
     <message>
-        <location filename="../ui/profileexchange.cpp" line="139"/>
-        <source>A profile named &quot;%1&quot; exists already. Replace it with the imported one?</source>
-        <translation>Профиль с именем «%1» уже существует. Заменить его импортированным?</translation>
+        <location filename="../ui/profileexchange.cpp" line="200"/>
+        <source>%1 exported to %2</source>
+        <translation>%1: экспортировано в %2</translation>
     </message>
     <message>
-        <location filename="../ui/profileexchange.cpp" line="141"/>
+        <location filename="../ui/profileexchange.cpp" line="179"/>
         <source>Replace</source>
         <translation>Заменить</translation>
     </message>
     <message>
-        <location filename="../ui/profileexchange.cpp" line="145"/>
-        <source>Profile &quot;%1&quot; imported</source>
-        <translation>Профиль «%1» импортирован</translation>
-    </message>
-    <message>
-        <location filename="../ui/profileexchange.cpp" line="132"/>
-        <location filename="../ui/profileexchange.cpp" line="147"/>
+        <location filename="../ui/profileexchange.cpp" line="170"/>
+        <location filename="../ui/profileexchange.cpp" line="185"/>
         <source>Profile not imported: %1</source>
         <translation>Профиль не импортирован: %1</translation>
     </message>
     <message>
-        <location filename="../ui/profileexchange.cpp" line="153"/>
+        <location filename="../ui/profileexchange.cpp" line="178"/>
+        <source>A profile named “%1” exists already. Replace it with the imported one?</source>
+        <translation>Профиль с именем «%1» уже существует. Заменить его импортированным?</translation>
+    </message>
+    <message>
+        <location filename="../ui/profileexchange.cpp" line="183"/>
+        <source>Profile “%1” imported</source>
+        <translation>Профиль «%1» импортирован</translation>
+    </message>
+    <message>
+        <location filename="../ui/profileexchange.cpp" line="191"/>
         <source>Export effect profile</source>
         <translation>Экспорт профиля эффектов</translation>
     </message>
     <message>
-        <location filename="../ui/profileexchange.cpp" line="160"/>
-        <source>Effect settings exported to %1</source>
-        <translation>Настройки эффектов экспортированы в %1</translation>
-    </message>
-    <message>
-        <location filename="../ui/profileexchange.cpp" line="163"/>
+        <location filename="../ui/profileexchange.cpp" line="203"/>
         <source>Profile not exported: %1</source>
         <translation>Профиль не экспортирован: %1</translation>
     </message>

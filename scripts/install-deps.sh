@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config git
   qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
+  qt6-translations-l10n
   libgl-dev libxkbcommon-dev
   libusb-1.0-0-dev libhidapi-dev libevdev-dev libudev-dev
   umockdev libumockdev-dev dfu-util

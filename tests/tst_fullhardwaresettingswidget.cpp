@@ -517,7 +517,8 @@ private slots:
         QTest::newRow("float max") << "3.4e38" << 3.4e38f;
         QTest::newRow("empty") << "" << 0.0f;
         QTest::newRow("words") << "fast" << 0.0f;
-        QTest::newRow("comma") << "1,5" << 0.0f;
+        QTest::newRow("comma") << "1,5" << 1.5f;
+        QTest::newRow("comma and point") << "1,000.5" << 0.0f;
         QTest::newRow("nan") << "nan" << 0.0f;
         QTest::newRow("inf") << "inf" << 0.0f;
         QTest::newRow("-inf") << "-inf" << 0.0f;

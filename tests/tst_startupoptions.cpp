@@ -120,10 +120,50 @@ private slots:
                             current->filePath(QStringLiteral("i18n/hardware_settings_ui_xx.qm"))));
         writeConfig(QStringLiteral("[UI]\nlang=xx\n"));
         QTranslator translator;
-        runStartupConfiguration(translator);
+        QTranslator qtTranslator;
+        runStartupConfiguration(translator, qtTranslator);
         QVERIFY(!translator.isEmpty());
         QCOMPARE(QCoreApplication::translate("MainWindow", "Read"), QStringLiteral("Lesen"));
         QCoreApplication::removeTranslator(&translator);
+    }
+
+    // Standard buttons and numbers speak the window's language, whatever the
+    // system's locale is.
+    void qtCatalogueAndNumbersFollowTheLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("cancel");
+        QTest::addColumn<QString>("number");  // 0.35 as shown
+        QTest::newRow("German") << "de"
+                                << "Abbrechen"
+                                << "0,35";
+        QTest::newRow("Russian") << "ru"
+                                 << "Отмена"
+                                 << "0,35";
+        QTest::newRow("English") << "en"
+                                 << "Cancel"
+                                 << "0.35";
+        QTest::newRow("none") << ""
+                              << "Cancel"
+                              << "0.35";
+    }
+
+    void qtCatalogueAndNumbersFollowTheLanguage()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, cancel);
+        QFETCH(QString, number);
+        const QLocale before;
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        writeConfig(QStringLiteral("[UI]\nlang=%1\n").arg(language));
+        QTranslator translator;
+        QTranslator qtTranslator;
+        runStartupConfiguration(translator, qtTranslator);
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), cancel);
+        QCOMPARE(QLocale().toString(0.35), number);
+        QCoreApplication::removeTranslator(&qtTranslator);
+        QCoreApplication::removeTranslator(&translator);
+        QLocale::setDefault(before);
     }
 
     void informationRequests_data()

@@ -25,6 +25,14 @@ int groupBit(SettingsGroup group)
 ChangeTracker::ChangeTracker(QTabWidget *tabs) : QObject(tabs), tabs(tabs)
 {}
 
+namespace {
+
+const QString APPLIED_NOT_SAVED_STYLE =
+    QStringLiteral("QLabel { background: #fff4ce; border: 1px solid #d9a300; border-radius: 4px; "
+                   "color: #3b2f00; padding: 2px; }");
+
+}  // namespace
+
 QString ChangeTracker::tabMark()
 {
     return QStringLiteral(" \u2022");
@@ -50,6 +58,8 @@ void ChangeTracker::addGroup(SettingsGroup group, const QList<QWidget *> &pages,
         // In the window's own context, like every other text on its pages.
         notice->setText(QCoreApplication::translate(
             "MainWindow", "Applied, not saved: lost when the board loses power"));
+        // A warning, in the colours of the board notice above the list.
+        notice->setStyleSheet(APPLIED_NOT_SAVED_STYLE);
         entry.notices << notice;
     }
 }
@@ -219,15 +229,20 @@ bool ChangeTracker::askReadOverEdits(SettingsGroup group) const
            QMessageBox::DestructiveRole;
 }
 
-bool ChangeTracker::askReboot() const
+ChangeTracker::LeaveChoice ChangeTracker::askReboot() const
 {
-    return askCancelFirst(
-               tabs->window(), QMessageBox::Warning, QStringLiteral("reboot_question"),
-               tr("Reboot controller"),
-               tr("Rebooting %1 loses these settings:").arg(currentBoardName) +
-                   QStringLiteral("\n\u2022 ") + risks().join(QStringLiteral("\n\u2022 ")),
-               tr("The board starts again with the settings of its permanent memory."),
-               {{tr("Reboot"), QMessageBox::DestructiveRole}}) == QMessageBox::DestructiveRole;
+    const QMessageBox::ButtonRole answer = askCancelFirst(
+        tabs->window(), QMessageBox::Warning, QStringLiteral("reboot_question"),
+        tr("Reboot controller"),
+        tr("Rebooting %1 loses these settings:").arg(currentBoardName) +
+            QStringLiteral("\n\u2022 ") + risks().join(QStringLiteral("\n\u2022 ")),
+        tr("The board starts again with the settings of its permanent memory. Save to board "
+           "writes them to its permanent memory first, and reboots only if that succeeds."),
+        {{tr("Save to board"), QMessageBox::AcceptRole},
+         {tr("Reboot"), QMessageBox::DestructiveRole}});
+    if (answer == QMessageBox::AcceptRole)
+        return LeaveChoice::Save;
+    return answer == QMessageBox::DestructiveRole ? LeaveChoice::Discard : LeaveChoice::Cancel;
 }
 
 bool ChangeTracker::askSaveStoresOtherGroup(SettingsGroup saved) const

@@ -67,7 +67,8 @@ public:
     // window; `closing` only changes the words.
     LeaveChoice askBeforeLeavingBoard(bool closing) const;
     bool askReadOverEdits(SettingsGroup group) const;
-    bool askReboot() const;
+    // Save means: save every group at risk, then reboot; Discard: reboot.
+    LeaveChoice askReboot() const;
     // Before a Save of `saved` while the other group is applied but not saved
     // on the board: the board's store command keeps everything in effect, so
     // the trial settings would become permanent too.

@@ -146,6 +146,7 @@ FullEffectSettingsWidget::FullEffectSettingsWidget(QWidget *parent)
 
     exchange = new ProfileExchange(
         profileDir.absolutePath(), [this] { return getEffectSettings(); }, this);
+    exchange->setProfileNameSource([this] { return ui->profile_combo_box->currentText(); });
     addProfileExchangeButtons();
     connect(exchange, &ProfileExchange::statusMessage, this,
             &FullEffectSettingsWidget::statusMessage);
@@ -173,6 +174,9 @@ void FullEffectSettingsWidget::addProfileExchangeButtons()
     ui->gridLayout_4->addWidget(importButton, 0, column);
     ui->gridLayout_4->addWidget(exportButton, 0, column + 1);
     ui->gridLayout_4->setColumnStretch(0, 1);
+    // The keyboard walks the profile row as it reads, before the fields.
+    setTabOrder(ui->profile_delete_button, importButton);
+    setTabOrder(importButton, exportButton);
     exchange->connectButtons(importButton, exportButton);
 }
 
@@ -424,6 +428,8 @@ void FullEffectSettingsWidget::on_profile_save_button_clicked()
     if (!problem.isEmpty()) {
         report(tr("The effect profile was not saved. %1").arg(problem), true);
         readProfiles();
+        // The user corrects the name rather than typing it again.
+        ui->profile_combo_box->setEditText(name);
         return;
     }
     const QString path = profileFilePath(name);
@@ -545,9 +551,8 @@ void FullEffectSettingsWidget::applyProfile(const QString &name)
     std::memcpy(&settings, image.constData(), sizeof settings);
     setEffectSettings(settings);
     emit profileApplied();
-    report(
-        tr("Profile \"%1\" loaded into the form; Apply or Save sends it to the board.").arg(name),
-        false);
+    report(tr("Profile “%1” loaded into the form; Apply or Save sends it to the board.").arg(name),
+           false);
 }
 
 void FullEffectSettingsWidget::readProfiles()
@@ -652,4 +657,10 @@ void FullEffectSettingsWidget::on_dynamic_dampening_slider_axis1_valueChanged(in
 void FullEffectSettingsWidget::on_soft_stop_dampening_slider_axis1_valueChanged(int value)
 {
     sliderMovedTo(ui->soft_stop_dampening_axis1, value);
+}
+
+void FullEffectSettingsWidget::clearProfileName()
+{
+    ui->profile_combo_box->setCurrentIndex(-1);
+    ui->profile_combo_box->clearEditText();
 }

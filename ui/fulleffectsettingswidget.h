@@ -56,6 +56,10 @@ public:
     // After the form's record was written, the board holds what the form
     // shows: the marks go.
     void clearUnshowableValues();
+    // The form no longer shows the profile named in the box (a read, a
+    // restore, another board): the box is emptied, so that Save, Delete and
+    // Export cannot be taken to act on that profile.
+    void clearProfileName();
 
 signals:
     void profileApplied();

@@ -73,22 +73,29 @@ QString FullHardwareSettingsWidget::gainText(float gain)
     // QString::number drops the sign of a negative zero, whose bytes differ.
     if (gain == 0.0f && std::signbit(gain))
         return QStringLiteral("-0");
+    // In the interface language's notation, without group separators.
+    QLocale locale;
+    locale.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
     float back = 0.0f;
     for (int digits = 1; digits < FLOAT_ROUND_TRIP_DIGITS; ++digits) {
-        const QString text = QString::number(double(gain), 'g', digits);
+        const QString text = locale.toString(double(gain), 'g', digits);
         if (parseGain(text, back) && std::memcmp(&back, &gain, sizeof gain) == 0)
             return text;
     }
-    return QString::number(double(gain), 'g', FLOAT_ROUND_TRIP_DIGITS);
+    return locale.toString(double(gain), 'g', FLOAT_ROUND_TRIP_DIGITS);
 }
 
 bool FullHardwareSettingsWidget::parseGain(const QString &text, float &gain)
 {
-    // The point first, so that "1.5" means one and a half in every locale;
-    // then the user's own separator, without group separators, so that a
-    // German "0,35" is 0.35 and an English "0,35" is refused rather than 35.
+    // The point and the comma are both a decimal separator in every language
+    // (a German user on an English system types "0,35"); group separators are
+    // never taken, so "1,000" is one and "1.000,5" is refused, rather than
+    // a thousand. Then the interface language's own notation, for a locale
+    // whose separator or minus sign is another character.
     bool ok = false;
-    double value = QLocale::c().toDouble(text.trimmed(), &ok);
+    QString normalised = text.trimmed();
+    normalised.replace(QLatin1Char(','), QLatin1Char('.'));
+    double value = QLocale::c().toDouble(normalised, &ok);
     if (!ok) {
         QLocale locale;
         locale.setNumberOptions(QLocale::RejectGroupSeparator);
@@ -116,9 +123,9 @@ void FullHardwareSettingsWidget::checkGainField(QLineEdit *field)
     field->setProperty("invalidInput", !valid);
     field->setStyleSheet(valid ? QString() : QStringLiteral("QLineEdit { background: #ffd6d6; }"));
     field->setToolTip(valid ? QString()
-                            : tr("Not a number: type a finite decimal number such as 0.35 "
-                                 "(with a point or %1 as decimal separator).")
-                                  .arg(QLocale().decimalPoint()));
+                            : tr("Not a number: type a finite decimal number such as %1 "
+                                 "(a point or a comma separates the decimals).")
+                                  .arg(QLocale().toString(0.35)));
 
     bool allValid = true;
     for (int axis = 0; axis < HARDWARE_AXIS_COUNT; ++axis) {

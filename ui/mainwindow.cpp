@@ -7,10 +7,13 @@
 #include "settings/recordmetatypes.h"
 #include "settings/untouchedfields.h"
 #include "ui/backupcontroller.h"
+#include "ui/blockedinput.h"
 #include "ui/boardnotice.h"
 #include "ui/lazyfileicon.h"
 #include "ui/liveinputview.h"
 #include "ui/pagescrollarea.h"
+#include "ui/profileexchange.h"
+#include "ui/statusline.h"
 #include "ui/unreadgroupnotice.h"
 #include "ui/wheelguard.h"
 #include "ui/widgethelpers.h"
@@ -19,18 +22,22 @@
 
 #include <QBoxLayout>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QDir>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSpacerItem>
 #include <QSpinBox>
 #include <QStatusBar>
+#include <QStyle>
 #include <QThread>
 #include <QTime>
 #include <QTimer>
@@ -85,7 +92,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
     (void)libusb_init(nullptr);
 
     // The translation must be installed before the form looks up its texts.
-    advanced = runStartupConfiguration(translator);
+    advanced = runStartupConfiguration(translator, qtTranslator);
 
     // Before the form exists, so that it sees every control being polished.
     QCoreApplication::instance()->installEventFilter(new WheelGuard(this));
@@ -100,6 +107,11 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
     initGpioModeCombos();
     initButtonModeCombos();
     initAnalogAxisLists();
+
+    // Takes the room of the pages while they are hidden.
+    emptyRoom = new QSpacerItem(0, 0, QSizePolicy::Minimum, QSizePolicy::Expanding);
+    ui->verticalLayout_6->insertItem(ui->verticalLayout_6->indexOf(ui->main_tab_widget) + 1,
+                                     emptyRoom);
 
     liveInputView = new LiveInputView(ui->main_tab_widget);
     ui->main_tab_widget->addTab(liveInputView, tr("Live input"));
@@ -196,10 +208,9 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
             &MainWindow::onOperationFinished);
 
     // Under the pages, in code so that the form stays as designed.
-    operationStatusLabel = new QLabel(this);
+    operationStatusLabel = new StatusLine(this);
     operationStatusLabel->setObjectName(QStringLiteral("operation_status_label"));
-    operationStatusLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    operationStatusLabel->setWordWrap(true);
+    blockedInput = new BlockedInput(this);
     statusBar()->setObjectName(QStringLiteral("operation_status_bar"));
     statusBar()->setSizeGripEnabled(false);
     statusBar()->addWidget(operationStatusLabel, 1);
@@ -227,12 +238,15 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
 
     ui->reboot_button->hide();
     ui->dfu_mode_button->hide();
+    // Picking a board is the first thing to do.
+    ui->devices_combo_box->setFocus();
 
-    // The first frame already has the size the window opens at, rather than
-    // the form's design size; the second pass, once the event loop runs,
-    // follows whatever polishing changed.
+    // The smallest size that shows everything, rather than the form's design
+    // size; the program's start then gives the window the size and place it
+    // was left at. The second pass, once the event loop runs, follows
+    // whatever polishing changed, without undoing a larger size.
     resize(minimumSizeHint());
-    QTimer::singleShot(0, this, [this] { resize(minimumSizeHint()); });
+    QTimer::singleShot(0, this, [this] { resize(size().expandedTo(minimumSizeHint())); });
 }
 
 MainWindow::~MainWindow()
@@ -256,12 +270,37 @@ void MainWindow::stopWorker()
     workerThread.reset();
 }
 
-template <typename Request> void MainWindow::post(Request &&request)
+template <typename Request> void MainWindow::post(const QString &busyText, Request &&request)
 {
     // Every operation on the board starts here: no test force may play
     // through a read, a write, a reboot or the switch to DFU mode.
     liveInputView->stopForceTest();
-    QTimer::singleShot(0, this, std::forward<Request>(request));
+    QTimer::singleShot(0, this, [this, busyText, request = std::forward<Request>(request)] {
+        runBlocking(busyText, request);
+    });
+}
+
+void MainWindow::runBlocking(const QString &busyText, const std::function<void()> &operation)
+{
+    // Requests keep their order: one posted while the input of the one before
+    // is dropped runs at the next turn instead, after the drop.
+    if (blockedInput->isDraining()) {
+        QTimer::singleShot(0, this,
+                           [this, busyText, operation] { runBlocking(busyText, operation); });
+        return;
+    }
+    // Painted now: the event loop paints nothing until the board answers. The
+    // previous outcome, a failure too, goes with it.
+    operationStatusLabel->showMessage(busyText, StatusLine::Kind::Busy);
+    operationStatusLabel->repaint();
+    blockedInput->run([this, &busyText, &operation] {
+        operation();
+        // A request the worker dropped (its board gone) reports nothing; the
+        // line must not go on saying that it runs.
+        if (operationStatusLabel->kind() == StatusLine::Kind::Busy &&
+            operationStatusLabel->text() == busyText)
+            operationStatusLabel->showMessage(QString(), StatusLine::Kind::Success);
+    });
 }
 
 void MainWindow::hideSettingsPages()
@@ -280,9 +319,11 @@ void MainWindow::hideSettingsPages()
             tabs->setTabVisible(page, false);
     if (current >= 0 && tabs->isTabVisible(current))
         tabs->setTabVisible(current, false);
-    // Without a page the tab frame is an empty box; the window keeps only the
-    // board list and opens that much smaller.
+    // Without a page the tab frame is an empty box; the board list stays at
+    // the top of a window that keeps its size.
     tabs->hide();
+    emptyRoom->changeSize(0, 0, QSizePolicy::Minimum, QSizePolicy::Expanding);
+    ui->verticalLayout_6->invalidate();
 }
 
 void MainWindow::resetDeviceSelection()
@@ -325,6 +366,7 @@ void MainWindow::updateConnectedDevices(const QMap<int, FirmwareInfoTypeDef> &de
             ui->devices_combo_box->setItemText(
                 row, deviceNames.value(row) + QStringLiteral(" (Version ") +
                          QString::number(device->firmwareVersion) + QLatin1Char(')'));
+            markFirmwareMismatch(row, device->firmwareVersion);
             setComboRowHidden(ui->devices_combo_box, row, false);
         } else {
             setComboRowHidden(ui->devices_combo_box, row, true);
@@ -351,7 +393,7 @@ void MainWindow::finishRebootWatch(RebootWatch::State state)
         ui->devices_combo_box->setCurrentIndex(row);
         on_devices_combo_box_activated(row);
         // After the reads that picking the board posted.
-        post([this, pid, board, seconds] {
+        post(tr("Reading the settings of %1…").arg(board), [this, pid, board, seconds] {
             if (currentProductId != pid)
                 return;
             if (effectSettingsReadOk && hardwareSettingsReadOk)
@@ -383,6 +425,23 @@ void MainWindow::finishRebootWatch(RebootWatch::State state)
                    true);
         return;
     }
+}
+
+void MainWindow::markFirmwareMismatch(int row, uint32_t firmwareVersion)
+{
+    // Told before the board is picked, not only by the warning after it.
+    const QString note =
+        firmwareVersion == SUPPORTED_FIRMWARE_VERSION
+            ? QString()
+            : tr("Firmware %1 differs from %2, the version this program is made for.")
+                  .arg(firmwareVersion)
+                  .arg(SUPPORTED_FIRMWARE_VERSION);
+    // Reports come every second; the icon is looked up only on a change.
+    if (ui->devices_combo_box->itemData(row, Qt::ToolTipRole).toString() == note)
+        return;
+    ui->devices_combo_box->setItemData(row, note, Qt::ToolTipRole);
+    ui->devices_combo_box->setItemIcon(
+        row, note.isEmpty() ? QIcon() : style()->standardIcon(QStyle::SP_MessageBoxWarning));
 }
 
 void MainWindow::on_devices_combo_box_activated(int index)
@@ -431,9 +490,9 @@ void MainWindow::showVersionMismatch(FirmwareInfoTypeDef info)
 
     const QAbstractButton *answer = box.clickedButton();
     if (answer == latestVersion) {
-        // A desktop without a browser simply shows nothing; there is no one
-        // better placed to report that than the desktop itself.
-        (void)QDesktopServices::openUrl(QUrl(DOWNLOADS_PAGE_URL));
+        // Without a browser the address is shown instead, ready to copy.
+        if (!QDesktopServices::openUrl(QUrl(DOWNLOADS_PAGE_URL)))
+            showDownloadsAddress();
         resetDeviceSelection();
     } else if (answer == box.button(QMessageBox::Ok)) {
         // Reports keep arriving while the box is open. If one of them found
@@ -446,6 +505,25 @@ void MainWindow::showVersionMismatch(FirmwareInfoTypeDef info)
     }
 }
 
+void MainWindow::showDownloadsAddress()
+{
+    QMessageBox box(QMessageBox::Information, tr("Latest version"),
+                    tr("No web browser could be started. The downloads page is at:\n\n%1")
+                        .arg(DOWNLOADS_PAGE_URL),
+                    QMessageBox::Close, this);
+    box.setObjectName(QStringLiteral("downloads_address_box"));
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse);
+    QPushButton *copy = box.addButton(tr("&Copy address"), QMessageBox::ActionRole);
+    // Copying must not close the box before the user has seen it worked.
+    disconnect(copy, &QPushButton::clicked, nullptr, nullptr);
+    connect(copy, &QPushButton::clicked, &box, [copy] {
+        QGuiApplication::clipboard()->setText(DOWNLOADS_PAGE_URL);
+        copy->setText(tr("Copied"));
+    });
+    box.setDefaultButton(copy);
+    box.exec();
+}
+
 void MainWindow::applyDeviceInfo(FirmwareInfoTypeDef info)
 {
     const int deviceType = info.deviceType;
@@ -455,6 +533,7 @@ void MainWindow::applyDeviceInfo(FirmwareInfoTypeDef info)
         // Every page, shown or not, counts towards the window's size.
         for (PageScrollArea *area : ui->main_tab_widget->findChildren<PageScrollArea *>())
             area->layOutPage();
+        emptyRoom->changeSize(0, 0, QSizePolicy::Minimum, QSizePolicy::Fixed);
         ui->main_tab_widget->show();
         for (int page = 0; page < ui->main_tab_widget->count(); ++page)
             ui->main_tab_widget->setTabVisible(page, true);
@@ -467,13 +546,13 @@ void MainWindow::applyDeviceInfo(FirmwareInfoTypeDef info)
 
     // Reads the selection when the request runs, not now: a selection reset
     // in between must not read a board the user has left.
-    post([this] {
+    post(tr("Reading the settings of %1…").arg(boardName(currentProductId)), [this] {
         worker->readEffectSettings(currentProductId);
         worker->readHardwareSettings(currentProductId);
     });
     // The pages just shown, filled by the reads, may need more room than the
     // window had.
-    post([this] { growWindowToNaturalSize(this); });
+    QTimer::singleShot(0, this, [this] { growWindowToNaturalSize(this); });
 
     ui->reboot_button->show();
     ui->dfu_mode_button->show();
@@ -485,7 +564,8 @@ void MainWindow::onReadEffectSettings()
         !changeTracker->askReadOverEdits(SettingsGroup::Effects))
         return;
     const int pid = currentProductId;
-    post([this, pid] { worker->readEffectSettings(pid); });
+    post(tr("Reading effect settings from %1…").arg(boardName(pid)),
+         [this, pid] { worker->readEffectSettings(pid); });
 }
 
 void MainWindow::onReadHardwareSettings()
@@ -494,7 +574,8 @@ void MainWindow::onReadHardwareSettings()
         !changeTracker->askReadOverEdits(SettingsGroup::Hardware))
         return;
     const int pid = currentProductId;
-    post([this, pid] { worker->readHardwareSettings(pid); });
+    post(tr("Reading hardware settings from %1…").arg(boardName(pid)),
+         [this, pid] { worker->readHardwareSettings(pid); });
 }
 
 void MainWindow::onApplyEffectSettings()
@@ -504,7 +585,8 @@ void MainWindow::onApplyEffectSettings()
     const int pid = currentProductId;
     const EffectSettingsTypeDef record = effectSettingsToSend();
     effectSettingsSent = recordBytes(record);
-    post([this, pid, record] { worker->applyEffectSettings(pid, record); });
+    post(tr("Applying effect settings to %1…").arg(boardName(pid)),
+         [this, pid, record] { worker->applyEffectSettings(pid, record); });
 }
 
 void MainWindow::onSaveEffectSettings()
@@ -516,7 +598,7 @@ void MainWindow::onSaveEffectSettings()
     effectSettingsSent = recordBytes(record);
     // The backup is read when the save runs, so that it holds what the board
     // had right before; the record is the one of the click.
-    post([this, pid, record] {
+    post(tr("Saving effect settings to %1…").arg(boardName(pid)), [this, pid, record] {
         if (backups->takeAutomaticBackup(pid, QLatin1String(BACKUP_CAUSE_SAVE_EFFECTS)))
             worker->saveEffectsSettings(pid, record);
     });
@@ -530,10 +612,21 @@ bool MainWindow::confirmSaveStoresAll(SettingsGroup saved)
 
 void MainWindow::onReboot()
 {
-    if (!changeTracker->groupsAtRisk().isEmpty() && !changeTracker->askReboot())
-        return;
+    if (!changeTracker->groupsAtRisk().isEmpty()) {
+        switch (changeTracker->askReboot()) {
+        case ChangeTracker::LeaveChoice::Save:
+            if (!saveBeforeLeaving(changeTracker->groupsAtRisk()))
+                return;
+            break;
+        case ChangeTracker::LeaveChoice::Discard:
+            break;
+        case ChangeTracker::LeaveChoice::Cancel:
+            return;
+        }
+    }
     const int pid = currentProductId;
-    post([this, pid] { worker->rebootControllerRequest(pid); });
+    post(tr("Rebooting %1…").arg(boardName(pid)),
+         [this, pid] { worker->rebootControllerRequest(pid); });
 }
 
 void MainWindow::on_dfu_mode_button_clicked()
@@ -543,7 +636,7 @@ void MainWindow::on_dfu_mode_button_clicked()
     if (currentProductId != -1 && !changeTracker->askSwitchToDfu())
         return;
     const int pid = currentProductId;
-    post([this, pid] {
+    post(tr("Switching %1 to DFU mode…").arg(boardName(pid)), [this, pid] {
         if (backups->takeAutomaticBackup(pid, QLatin1String(BACKUP_CAUSE_DFU)))
             worker->switchtoDfuRequest(pid);
     });
@@ -603,6 +696,7 @@ void MainWindow::forgetBoardRecords()
     hardwareLoaded.reset();
     effectsReadFailure.clear();
     hardwareReadFailure.clear();
+    ui->effects_settings_widget->clearProfileName();
     if (changeTracker)
         changeTracker->setCurrentBoard(currentProductId, boardName(currentProductId));
     updateWriteButtons();
@@ -684,11 +778,14 @@ void MainWindow::showStatus(const QString &text, bool failure)
 {
     const QString time = QLocale().toString(QTime::currentTime(), QStringLiteral("HH:mm:ss"));
     QString shown = failure ? tr("Failed: %1").arg(text) : text;
-    operationStatusLabel->setText(time + QStringLiteral("  ") + shown);
-    operationStatusLabel->setProperty("failure", failure);
-    // Red and marked, so that a failure is not taken for the success before it.
-    operationStatusLabel->setStyleSheet(
-        failure ? QStringLiteral("QLabel { color: #b00000; font-weight: bold; }") : QString());
+    // Messages come from several places; on the line they all end alike.
+    if (!shown.isEmpty() && !QStringLiteral(".…!?").contains(shown.back()))
+        shown += QLatin1Char('.');
+    // Red behind an icon, so that a failure is not taken for the success
+    // before it.
+    operationStatusLabel->showMessage(time + QStringLiteral("  ") + shown,
+                                      failure ? StatusLine::Kind::Failure
+                                              : StatusLine::Kind::Success);
 }
 
 void MainWindow::onOperationFinished(const OperationOutcome &outcome)
@@ -705,9 +802,10 @@ void MainWindow::onOperationFinished(const OperationOutcome &outcome)
         if (selected) {
             effectSettingsReadOk = ok;
             effectsReadFailure = ok ? QString() : reason;
-            if (ok)
+            if (ok) {
                 lastReadEffectSettings = pendingEffectSettings;
-            else
+                ui->effects_settings_widget->clearProfileName();
+            } else
                 effectProfileLoaded = false;
         }
         text = ok ? tr("Effect settings read from %1.").arg(board)
@@ -886,7 +984,8 @@ void MainWindow::onApplyHardwareSettings()
     const int pid = currentProductId;
     const HardwareSettingsTypeDef record = hardwareSettingsToSend();
     hardwareSettingsSent = recordBytes(record);
-    post([this, pid, record] { worker->applyHardwareSettings(pid, record); });
+    post(tr("Applying hardware settings to %1…").arg(boardName(pid)),
+         [this, pid, record] { worker->applyHardwareSettings(pid, record); });
 }
 
 void MainWindow::onSaveHardwareSettings()
@@ -896,7 +995,7 @@ void MainWindow::onSaveHardwareSettings()
     const int pid = currentProductId;
     const HardwareSettingsTypeDef record = hardwareSettingsToSend();
     hardwareSettingsSent = recordBytes(record);
-    post([this, pid, record] {
+    post(tr("Saving hardware settings to %1…").arg(boardName(pid)), [this, pid, record] {
         if (backups->takeAutomaticBackup(pid, QLatin1String(BACKUP_CAUSE_SAVE_HARDWARE)))
             worker->saveHardwareSettings(pid, record);
     });
@@ -993,15 +1092,19 @@ void MainWindow::initBackups()
     // Backups sit beside the effect profiles, in the working directory.
     backups = new BackupController(worker.get(), QDir::currentPath(), std::move(hooks), this);
     backups->setObjectName(QStringLiteral("backup_controller"));
+    QMenu *boardMenu = backups->addBoardMenu(menuBar());
     // A backup reads the board too.
-    connect(backups->addBoardMenu(menuBar()), &QMenu::aboutToShow, liveInputView,
-            &LiveInputView::stopForceTest);
+    connect(boardMenu, &QMenu::aboutToShow, liveInputView, &LiveInputView::stopForceTest);
+    initMenus(boardMenu);
+    connect(ui->effects_settings_widget->profileExchange(), &ProfileExchange::restoreRequested,
+            backups, &BackupController::restoreFrom);
 }
 
 void MainWindow::loadRestoredRecords(const EffectSettingsTypeDef &effects,
                                      const HardwareSettingsTypeDef &hardware)
 {
     ui->effects_settings_widget->setEffectSettings(effects);
+    ui->effects_settings_widget->clearProfileName();
     onHardwareSettingsObtained(hardware);
     // The restored records take the place of the last read: Apply and Save
     // then send the file's bytes, reserved ones included, with only the
@@ -1127,6 +1230,11 @@ bool MainWindow::saveBeforeLeaving(const QList<SettingsGroup> &groups)
             return false;
         if (currentProductId != pid)
             return false;
+        operationStatusLabel->showMessage(
+            (effects ? tr("Saving effect settings to %1…") : tr("Saving hardware settings to %1…"))
+                .arg(boardName(pid)),
+            StatusLine::Kind::Busy);
+        operationStatusLabel->repaint();
         OperationOutcome outcome;
         if (effects) {
             const EffectSettingsTypeDef record = effectSettingsToSend();

@@ -16,17 +16,22 @@
 #include <QTranslator>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 
 class BackupController;
+class BlockedInput;
 class QCheckBox;
 class QCloseEvent;
 class QComboBox;
 class LiveInputView;
 class QLabel;
+class QMenu;
 class QPushButton;
+class QSpacerItem;
 class QSpinBox;
+class StatusLine;
 class QThread;
 class QTimer;
 class SettingsUiBackgroundThread;
@@ -72,6 +77,11 @@ private:
     void applyDeviceInfo(FirmwareInfoTypeDef info);
     void hideSettingsPages();
     void showVersionMismatch(FirmwareInfoTypeDef info);
+    // The downloads page's address, for a desktop that opened no browser.
+    void showDownloadsAddress();
+    // Marks row `row` of the board list when its firmware is not the one
+    // this program is made for.
+    void markFirmwareMismatch(int row, uint32_t firmwareVersion);
 
     void onReadEffectSettings();
     void onReadHardwareSettings();
@@ -132,10 +142,20 @@ private:
 
     // Runs `request` at the next turn of the GUI event loop, after the click
     // handler has returned; the window is the context, so nothing runs once
-    // it is gone.
-    template <typename Request> void post(Request &&request);
+    // it is gone. `busyText` is on screen while it blocks the window.
+    template <typename Request> void post(const QString &busyText, Request &&request);
+    // Shows `busyText`, runs `operation` and drops the clicks and keys given
+    // while it blocked the event loop.
+    void runBlocking(const QString &busyText, const std::function<void()> &operation);
 
     void stopWorker();
+
+    // The menu bar around the Board menu of the backups.
+    void initMenus(QMenu *boardMenu);
+    enum class PageButton { Read, Apply, Save };
+    // The button of the page on screen; null without one (no board, or the
+    // live input page).
+    QPushButton *pageButton(PageButton which) const;
 
     Ui::MainWindow *ui;
     QMap<int, int> productIdByType;
@@ -167,8 +187,11 @@ private:
     QLabel *effectsUnshowableNotice = nullptr;
     QList<QLabel *> hardwareUnshowableNotices;
     QTranslator translator;
+    QTranslator qtTranslator;                // Qt's own texts: standard buttons, dialogs
     LiveInputView *liveInputView = nullptr;  // a page of its own, owned by the page stack
-    QLabel *operationStatusLabel = nullptr;
+    StatusLine *operationStatusLabel = nullptr;
+    BlockedInput *blockedInput = nullptr;
+    QSpacerItem *emptyRoom = nullptr;  // owned by the central layout
     RebootWatch rebootWatch;
     UnreadGroupNotice *effectsUnreadNotice = nullptr;
     QList<UnreadGroupNotice *> hardwareUnreadNotices;

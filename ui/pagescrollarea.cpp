@@ -3,10 +3,26 @@
 #include <QEvent>
 #include <QScrollBar>
 
+#include <algorithm>
+
+namespace {
+
+// A maximised window on a wide screen would otherwise stretch every slider
+// and field across it; past this width the page stays centred instead.
+constexpr int MAXIMUM_PAGE_WIDTH = 960;  // px
+
+}  // namespace
+
 PageScrollArea::PageScrollArea(QWidget *parent) : QScrollArea(parent)
 {
     // The page shows through, as it did before it could scroll.
     viewport()->setAutoFillBackground(false);
+    // A bar that came and went would narrow the page and move every field on
+    // it whenever a notice above the buttons took some of the height.
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // Tab goes from the page's last field to its buttons, not to the frame;
+    // the area still scrolls to whatever field takes the focus.
+    setFocusPolicy(Qt::NoFocus);
 }
 
 void PageScrollArea::setPage(QWidget *page)
@@ -20,6 +36,8 @@ void PageScrollArea::layOutPage()
     if (QWidget *page = waitingPage) {
         waitingPage = nullptr;
         setWidget(page);
+        page->setMaximumWidth(std::max(MAXIMUM_PAGE_WIDTH, page->sizeHint().width()));
+        setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     }
 }
 

@@ -62,7 +62,7 @@ bool ProfileExchange::mayLoad(const QString &name)
     return askToGoAhead(
         panel, QMessageBox::Question, QStringLiteral("profile_origin_question"),
         tr("Profile of another board"),
-        tr("The profile \"%1\" was made on a %2 board; the selected board is a %3. Its settings, "
+        tr("The profile “%1” was made on a %2 board; the selected board is a %3. Its settings, "
            "the motion range among them, may not suit this board.\n\nLoad it anyway?")
             .arg(name, BackupController::modelDisplayName(origin),
                  BackupController::modelDisplayName(board.deviceType)),
@@ -81,7 +81,7 @@ bool ProfileExchange::importFrom(const QString &path, const QString &name, QStri
 {
     if (!isProfileName(name)) {
         if (error)
-            *error = tr("\"%1\" cannot be a profile name").arg(name);
+            *error = tr("“%1” cannot be a profile name").arg(name);
         return false;
     }
     EffectSettingsTypeDef effects{};
@@ -118,47 +118,87 @@ bool ProfileExchange::exportTo(const QString &path, QString *error) const
     return writeEffectProfileFile(path, formRecord(), board, error);
 }
 
+void ProfileExchange::setProfileNameSource(std::function<QString()> source)
+{
+    profileName = std::move(source);
+}
+
+QString ProfileExchange::exportDescription(const QString &name) const
+{
+    if (name.isEmpty() || !isProfileName(name))
+        return tr("The effect settings of the form");
+    QFile stored(QDir(profileDir).absoluteFilePath(name));
+    const EffectSettingsTypeDef form = formRecord();
+    const QByteArray formBytes(reinterpret_cast<const char *>(&form), int(sizeof form));
+    if (stored.open(QIODevice::ReadOnly) && stored.readAll() == formBytes)
+        return tr("Effect profile “%1”").arg(name);
+    return tr("The effect settings of the form (changed from profile “%1”)").arg(name);
+}
+
+QString ProfileExchange::suggestedExportName(const QString &name) const
+{
+    QString stem = name.isEmpty() || !isProfileName(name) ? QStringLiteral("effects") : name;
+    if (!board.model.isEmpty())
+        stem += QLatin1Char('-') + board.model;
+    return stem + QLatin1String(BOARD_BACKUP_EXTENSION);
+}
+
 void ProfileExchange::importProfile()
 {
     const QString path =
         QFileDialog::getOpenFileName(panel, tr("Import effect profile"), QString(), fileFilter());
     if (path.isEmpty())
         return;
+    // A whole board's backup shares the extension; it is offered as what it
+    // is rather than refused for its format.
+    BoardBackup backup;
+    if (readBoardBackup(path, backup, nullptr)) {
+        if (askToGoAhead(panel, QMessageBox::Question, QStringLiteral("import_backup_question"),
+                         tr("Board backup"),
+                         tr("“%1” is a backup of a whole board (%2), not an effect profile. "
+                            "Restore it into the settings pages instead?")
+                             .arg(QFileInfo(path).fileName(), backup.board.model),
+                         tr("Restore")))
+            emit restoreRequested(path);
+        return;
+    }
     const QString name = profileNameForFile(path);
     // Checked before the question, which would otherwise ask about a file
     // outside the profile folder.
     if (!isProfileName(name)) {
         emit statusMessage(
-            tr("Profile not imported: %1").arg(tr("\"%1\" cannot be a profile name").arg(name)),
+            tr("Profile not imported: %1").arg(tr("“%1” cannot be a profile name").arg(name)),
             true);
         return;
     }
     if (QFile::exists(QDir(profileDir).absoluteFilePath(name)) &&
-        !askToGoAhead(panel, QMessageBox::Question,
-                      QStringLiteral("profile_import_replace_question"), tr("Replace profile?"),
-                      tr("A profile named \"%1\" exists already. Replace it with the imported one?")
-                          .arg(name),
-                      tr("Replace")))
+        !askToGoAhead(
+            panel, QMessageBox::Question, QStringLiteral("profile_import_replace_question"),
+            tr("Replace profile?"),
+            tr("A profile named “%1” exists already. Replace it with the imported one?").arg(name),
+            tr("Replace")))
         return;
     QString error;
     if (importFrom(path, name, &error))
-        emit statusMessage(tr("Profile \"%1\" imported").arg(name), false);
+        emit statusMessage(tr("Profile “%1” imported").arg(name), false);
     else
         emit statusMessage(tr("Profile not imported: %1").arg(error), true);
 }
 
 void ProfileExchange::exportProfile()
 {
-    QString path =
-        QFileDialog::getSaveFileName(panel, tr("Export effect profile"), QString(), fileFilter());
+    const QString name = profileName ? profileName().trimmed() : QString();
+    QString path = QFileDialog::getSaveFileName(panel, tr("Export effect profile"),
+                                                suggestedExportName(name), fileFilter());
     if (path.isEmpty())
         return;
     if (!path.endsWith(QLatin1String(BOARD_BACKUP_EXTENSION)))
         path += QLatin1String(BOARD_BACKUP_EXTENSION);
     QString error;
     if (exportTo(path, &error))
-        emit statusMessage(tr("Effect settings exported to %1").arg(QDir::toNativeSeparators(path)),
-                           false);
+        emit statusMessage(
+            tr("%1 exported to %2").arg(exportDescription(name), QDir::toNativeSeparators(path)),
+            false);
     else
         emit statusMessage(tr("Profile not exported: %1").arg(error), true);
 }

@@ -28,6 +28,17 @@ public:
     // The panel's "Import..." and "Export..." buttons.
     void connectButtons(QPushButton *importButton, QPushButton *exportButton);
 
+    // The name in the panel's profile box, for export: the file name offered
+    // and whether the form still is that profile.
+    void setProfileNameSource(std::function<QString()> source);
+
+    // What an export writes, said in its status message: the named profile,
+    // or the form, changed from it or not from any profile. Empty `name`
+    // when the box names none.
+    QString exportDescription(const QString &name) const;
+    // "Race-joystick.gravolt.json": profile name (or "effects") and model.
+    QString suggestedExportName(const QString &name) const;
+
     // The board the panel works for: the origin of profiles saved from now
     // on, and the board an export names.
     void setBoard(const BoardIdentity &board);
@@ -54,6 +65,9 @@ signals:
     void profileImported(const QString &name);
     // What an import or export did or why it did nothing, for the status line.
     void statusMessage(const QString &text, bool failure);
+    // The file chosen for import is a whole board's backup and the user wants
+    // it restored into the forms instead.
+    void restoreRequested(const QString &path);
 
 private:
     void importProfile();
@@ -61,6 +75,7 @@ private:
 
     QString profileDir;
     std::function<EffectSettingsTypeDef()> formRecord;
+    std::function<QString()> profileName;
     QWidget *panel;
     ProfileOrigins origins;
     BoardIdentity board;
