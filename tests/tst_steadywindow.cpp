@@ -170,8 +170,14 @@ private slots:
             box->close();
         QCoreApplication::processEvents();
         const Layout after = layout();
-        for (auto it = before.cbegin(); it != before.cend(); ++it)
-            QCOMPARE(after.value(it.key()), it.value());
+        // A group that could not be read shows no values at all, so its fields
+        // leave the page; whatever is still shown, and every button, stays.
+        for (auto it = before.cbegin(); it != before.cend(); ++it) {
+            const bool button = window->findChild<QPushButton *>(it.key()) != nullptr;
+            if (!after.contains(it.key()) && !button && fault == "reads")
+                continue;
+            QVERIFY2(after.value(it.key()) == it.value(), qPrintable(it.key()));
+        }
         QCOMPARE(status()->height(), status()->sizeHint().height());
     }
 

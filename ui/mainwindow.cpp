@@ -166,17 +166,18 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
 
     // In each page's place until its group is read from the selected board.
     const auto addUnreadNotice = [this](QWidget *values, const QString &name,
-                                        void (MainWindow::*read)()) {
+                                        void (MainWindow::*read)(), int offset = 0) {
         auto *notice = new UnreadGroupNotice(name, values->parentWidget());
         if (auto *layout = qobject_cast<QBoxLayout *>(values->parentWidget()->layout()))
-            layout->insertWidget(layout->indexOf(values), notice);
+            layout->insertWidget(layout->indexOf(values) + offset, notice);
         connect(notice, &UnreadGroupNotice::readRequested, this, read);
         return notice;
     };
     effectsUnreadNotice =
         addUnreadNotice(ui->effects_scroll_area, QStringLiteral("effects_unread_notice"),
-                        &MainWindow::onReadEffectSettings);
-    // The effects page keeps its profiles in view below the notice.
+                        &MainWindow::onReadEffectSettings, 1);
+    // The effects page keeps its profiles in view, where they were: the
+    // notice takes its room from the emptied page below them, not above.
     effectsUnreadNotice->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
     hardwareValueAreas = {ui->hardware_scroll_area, ui->gpio_scroll_area, ui->buttons_scroll_area,
                           ui->analog_axes_scroll_area};
