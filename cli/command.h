@@ -25,3 +25,7 @@ struct Command {
 QList<Command> boardCommands();
 // settings commands: read, backup, restore, apply-profile
 QList<Command> settingsCommands();
+// value commands: set, diff
+QList<Command> valueCommands();
+// profile commands: profile, link, unlink, links
+QList<Command> profileCommands();

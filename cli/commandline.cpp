@@ -25,7 +25,7 @@ const QString OPTION_VERSION = QStringLiteral("version");
 
 QList<Command> commandTable()
 {
-    return boardCommands() + settingsCommands();
+    return boardCommands() + settingsCommands() + valueCommands() + profileCommands();
 }
 
 // Accepted before the command and after it alike.
@@ -158,8 +158,10 @@ int runCommandLine(const QStringList &arguments, QTextStream &out, QTextStream &
                                     .arg(PROGRAM, command.name, command.synopsis)
                                     .trimmed());
 
+    // "Joystick" and "JOYSTICK" are the joystick too.
     const QString model =
-        parser.isSet(OPTION_BOARD) ? parser.value(OPTION_BOARD) : global.value(OPTION_BOARD);
+        (parser.isSet(OPTION_BOARD) ? parser.value(OPTION_BOARD) : global.value(OPTION_BOARD))
+            .toLower();
     if (!model.isEmpty() && deviceTypeForModelName(model) < 0)
         return refuseUsage(
             err,

@@ -34,6 +34,7 @@ public:
     CommandRun &operator=(const CommandRun &) = delete;
 
     bool isSet(const QString &option) const { return parser.isSet(option); }
+    QString value(const QString &option) const { return parser.value(option); }
     // The command's arguments, without the command's name.
     QStringList arguments() const;
     QString dataDir() const { return dataFolder; }
