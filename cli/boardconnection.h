@@ -19,6 +19,8 @@ public:
 
     // Keyed by USB product id, as the worker's scan reports them.
     const FirmwareInfoMap &boards() const { return found; }
+    // Scans again, for a process that outlives one command.
+    const FirmwareInfoMap &rescan();
     SettingsUiBackgroundThread &worker() { return *device; }
 
 private:

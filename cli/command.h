@@ -29,3 +29,5 @@ QList<Command> settingsCommands();
 QList<Command> valueCommands();
 // profile commands: profile, link, unlink, links
 QList<Command> profileCommands();
+// the game watcher: watch
+QList<Command> watchCommands();

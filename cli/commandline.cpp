@@ -25,7 +25,8 @@ const QString OPTION_VERSION = QStringLiteral("version");
 
 QList<Command> commandTable()
 {
-    return boardCommands() + settingsCommands() + valueCommands() + profileCommands();
+    return boardCommands() + settingsCommands() + valueCommands() + profileCommands() +
+           watchCommands();
 }
 
 // Accepted before the command and after it alike.
