@@ -15,7 +15,7 @@ private slots:
     {
         QTemporaryDir data;
         GamesDialog dialog(data.path(), {"Jets", "Rally"}, nullptr,
-                           [](const QStringList &) { return -1; });
+                           [](const QStringList &) { return GamesDialog::ServiceAnswer(); });
         auto *program = dialog.findChild<QLineEdit *>("game_program_edit");
         auto *profile = dialog.findChild<QComboBox *>("game_profile_combo");
         auto *link = dialog.findChild<QPushButton *>("game_link_button");
@@ -48,21 +48,29 @@ private slots:
 
     void switchesTheService_data()
     {
-        QTest::addColumn<int>("active");   // is-active's exit status
-        QTest::addColumn<int>("enabled");  // is-enabled's
+        QTest::addColumn<int>("status");  // systemctl show's exit status
+        QTest::addColumn<QString>("shown");
         QTest::addColumn<bool>("checked");
         QTest::addColumn<bool>("available");
         QTest::addColumn<QString>("clickSends");
-        QTest::newRow("running") << 0 << 0 << true << true << "disable --now";
-        QTest::newRow("enabled, stopped") << 3 << 0 << true << true << "disable --now";
-        QTest::newRow("off") << 3 << 1 << false << true << "enable --now";
-        QTest::newRow("no systemd") << -1 << -1 << false << false << "";
+        const QString loaded = QStringLiteral("LoadState=loaded\n");
+        QTest::newRow("running") << 0 << loaded + "ActiveState=active\nUnitFileState=enabled\n"
+                                 << true << true << "disable --now";
+        QTest::newRow("enabled, stopped")
+            << 0 << loaded + "ActiveState=inactive\nUnitFileState=enabled\n"
+            << true << true << "disable --now";
+        QTest::newRow("off") << 0 << loaded + "ActiveState=inactive\nUnitFileState=disabled\n"
+                             << false << true << "enable --now";
+        QTest::newRow("not installed")
+            << 0 << "LoadState=not-found\nActiveState=inactive\nUnitFileState=\n"
+            << false << false << "";
+        QTest::newRow("no user manager") << 1 << "" << false << false << "";
     }
 
     void switchesTheService()
     {
-        QFETCH(int, active);
-        QFETCH(int, enabled);
+        QFETCH(int, status);
+        QFETCH(QString, shown);
         QFETCH(bool, checked);
         QFETCH(bool, available);
         QFETCH(QString, clickSends);
@@ -70,11 +78,9 @@ private slots:
         QStringList sent;
         GamesDialog dialog(data.path(), {}, nullptr, [&](const QStringList &arguments) {
             sent.append(arguments.join(QLatin1Char(' ')));
-            if (arguments.first() == QLatin1String("is-active"))
-                return active;
-            if (arguments.first() == QLatin1String("is-enabled"))
-                return enabled;
-            return 0;
+            if (arguments.first() == QLatin1String("show"))
+                return GamesDialog::ServiceAnswer{status, shown};
+            return GamesDialog::ServiceAnswer{0, QString()};
         });
         auto *check = dialog.findChild<QCheckBox *>("game_service_check");
         auto *state = dialog.findChild<QLabel *>("game_service_state");
@@ -88,7 +94,7 @@ private slots:
         QCOMPARE(sent.value(0),
                  clickSends + QLatin1Char(' ') + QLatin1String(GamesDialog::SERVICE_NAME));
         // The state is asked again after the switch.
-        QVERIFY(sent.size() > 1);
+        QVERIFY(sent.value(1).startsWith(QLatin1String("show")));
     }
 };
 

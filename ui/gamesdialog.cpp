@@ -23,22 +23,33 @@ namespace {
 // systemctl answers at once for a user service; a hung user manager must not
 // hang the window for long.
 constexpr int SYSTEMCTL_TIMEOUT_MS = 5000;  // ms
-// systemctl's exit status for "is-active": 0 running, anything else not.
-constexpr int SERVICE_ACTIVE = 0;
-constexpr int SYSTEMCTL_MISSING = -1;
 
-int runSystemctl(const QStringList &arguments)
+GamesDialog::ServiceAnswer runSystemctl(const QStringList &arguments)
 {
+    GamesDialog::ServiceAnswer answer;
     QProcess process;
     process.start(QStringLiteral("systemctl"), QStringList{QStringLiteral("--user")} + arguments);
     if (!process.waitForStarted(SYSTEMCTL_TIMEOUT_MS))
-        return SYSTEMCTL_MISSING;
+        return answer;
     if (!process.waitForFinished(SYSTEMCTL_TIMEOUT_MS)) {
         process.kill();
         process.waitForFinished();
-        return SYSTEMCTL_MISSING;
+        return answer;
     }
-    return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : SYSTEMCTL_MISSING;
+    if (process.exitStatus() == QProcess::NormalExit)
+        answer.status = process.exitCode();
+    answer.output = QString::fromUtf8(process.readAllStandardOutput());
+    return answer;
+}
+
+// One property of `systemctl show -p A,B` output ("A=value" lines).
+QString unitProperty(const QString &output, const QString &name)
+{
+    for (const QString &line : output.split(QLatin1Char('\n'))) {
+        if (line.startsWith(name + QLatin1Char('=')))
+            return line.mid(name.size() + 1).trimmed();
+    }
+    return QString();
 }
 
 }  // namespace
@@ -73,6 +84,8 @@ GamesDialog::GamesDialog(QString dataDir, const QStringList &profiles, QWidget *
     profileCombo->addItems(profiles);
     linkButton = new QPushButton(tr("Link"), this);
     linkButton->setObjectName(QStringLiteral("game_link_button"));
+    // Enter in the name field links; it never closes the dialog.
+    linkButton->setDefault(true);
     unlinkButton = new QPushButton(tr("Unlink"), this);
     unlinkButton->setObjectName(QStringLiteral("game_unlink_button"));
 
@@ -101,6 +114,7 @@ GamesDialog::GamesDialog(QString dataDir, const QStringList &profiles, QWidget *
     message->setWordWrap(true);
 
     auto *close = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    close->button(QDialogButtonBox::Close)->setAutoDefault(false);
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(intro);
@@ -189,30 +203,40 @@ void GamesDialog::unlinkSelected()
 
 void GamesDialog::refreshService()
 {
-    const QString service = QLatin1String(SERVICE_NAME);
-    const int active =
-        serviceControl({QStringLiteral("is-active"), QStringLiteral("--quiet"), service});
-    if (active == SYSTEMCTL_MISSING) {
+    const ServiceAnswer answer = serviceControl(
+        {QStringLiteral("show"), QStringLiteral("--property=LoadState,ActiveState,UnitFileState"),
+         QLatin1String(SERVICE_NAME)});
+    const QString loadState = unitProperty(answer.output, QStringLiteral("LoadState"));
+    // No systemd, or no user manager to ask (a session without one, a
+    // container): the switch would only fail.
+    if (answer.status != 0 || loadState.isEmpty() || loadState == QLatin1String("not-found")) {
         serviceCheck->setChecked(false);
         serviceCheck->setEnabled(false);
-        serviceState->setText(tr("The background service is not available on this system; "
-                                 "run “gravoltctl watch” to follow games."));
+        serviceState->setText(
+            answer.status == 0 && loadState == QLatin1String("not-found")
+                ? tr("The background service is not installed; run “gravoltctl watch” to "
+                     "follow games.")
+                : tr("The background service is not available on this system; run "
+                     "“gravoltctl watch” to follow games."));
         return;
     }
-    const bool enabled = serviceControl({QStringLiteral("is-enabled"), QStringLiteral("--quiet"),
-                                         service}) == SERVICE_ACTIVE;
+    const bool running =
+        unitProperty(answer.output, QStringLiteral("ActiveState")) == QLatin1String("active");
+    const bool enabled =
+        unitProperty(answer.output, QStringLiteral("UnitFileState")) == QLatin1String("enabled");
     serviceCheck->setEnabled(true);
-    serviceCheck->setChecked(enabled || active == SERVICE_ACTIVE);
-    serviceState->setText(active == SERVICE_ACTIVE ? tr("The game watcher is running.")
-                                                   : tr("The game watcher is not running."));
+    serviceCheck->setChecked(enabled || running);
+    serviceState->setText(running ? tr("The game watcher is running.")
+                                  : tr("The game watcher is not running."));
 }
 
 void GamesDialog::switchService(bool on)
 {
     const QString service = QLatin1String(SERVICE_NAME);
-    const int status = serviceControl({on ? QStringLiteral("enable") : QStringLiteral("disable"),
-                                       QStringLiteral("--now"), service});
-    if (status != 0)
+    const ServiceAnswer answer =
+        serviceControl({on ? QStringLiteral("enable") : QStringLiteral("disable"),
+                        QStringLiteral("--now"), service});
+    if (answer.status != 0)
         message->setText(on ? tr("The game watcher could not be started.")
                             : tr("The game watcher could not be stopped."));
     else

@@ -21,10 +21,15 @@ class GamesDialog : public QDialog
     Q_OBJECT
 
 public:
-    // Runs `systemctl --user` with the given arguments and returns its exit
-    // status (-1 when it could not be started). A seam for the tests; the
-    // default runs the real one.
-    using ServiceControl = std::function<int(const QStringList &arguments)>;
+    // What `systemctl --user` said: its exit status (-1 when it could not be
+    // run) and its standard output.
+    struct ServiceAnswer {
+        int status = -1;
+        QString output;
+    };
+    // Runs `systemctl --user` with the given arguments. A seam for the tests;
+    // the default runs the real one.
+    using ServiceControl = std::function<ServiceAnswer(const QStringList &arguments)>;
 
     GamesDialog(QString dataDir, const QStringList &profiles, QWidget *parent = nullptr,
                 ServiceControl serviceControl = ServiceControl());

@@ -194,11 +194,14 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
             this, [this](int productId) {
                 if (productId != currentProductId)
                     return;
-                showStatus(tr("A game started or ended: the game watcher changed the effect "
-                              "settings of %1.")
-                               .arg(boardName(productId)),
-                           false);
                 onReadEffectSettings();
+                // After the read's own report, so that this one stays in view.
+                post([this, productId] {
+                    showStatus(tr("A game started or ended: the game watcher changed the effect "
+                                  "settings of %1.")
+                                   .arg(boardName(productId)),
+                               false);
+                });
             });
 
     // Fires once the event loop runs; by then the worker lives on its thread,
