@@ -393,7 +393,7 @@ Ohne Sicherung fortfahren?</translation>
     </message>
     <message>
         <location filename="../ui/fulleffectsettingswidget.ui" line="88"/>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="468"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="484"/>
         <source>Delete</source>
         <translation>Löschen</translation>
     </message>
@@ -486,132 +486,142 @@ Ohne Sicherung fortfahren?</translation>
         <translation>Stärke der periodischen DirectX-Kräfte (%)</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="36"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="37"/>
         <source>Type a name for the profile first.</source>
         <translation>Geben Sie zuerst einen Namen für das Profil ein.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="38"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="39"/>
         <source>A profile name may not start with a dot.</source>
         <translation>Ein Profilname darf nicht mit einem Punkt beginnen.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="42"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="43"/>
         <source>A profile name may not contain / or \ or control characters such as a line break or a tab.</source>
         <translation>Ein Profilname darf weder / noch \ noch Steuerzeichen wie Zeilenumbruch oder Tabulator enthalten.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="160"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="161"/>
         <source>Import...</source>
         <translation>Importieren...</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="162"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="163"/>
         <source>Store an effect profile file as a profile</source>
         <translation>Eine Effektprofil-Datei als Profil ablegen</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="163"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="164"/>
         <source>Export...</source>
         <translation>Exportieren...</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="165"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="166"/>
         <source>Write the effect settings of the form to a profile file</source>
         <translation>Die Effekteinstellungen des Formulars in eine Profildatei schreiben</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="396"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="167"/>
+        <source>Games...</source>
+        <translation>Spiele...</translation>
+    </message>
+    <message>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="169"/>
+        <source>Apply an effect profile while a game runs</source>
+        <translation>Ein Effektprofil anwenden, solange ein Spiel läuft</translation>
+    </message>
+    <message>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="412"/>
         <source>Effect profiles</source>
         <translation>Effektprofile</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="407"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="423"/>
         <source>The effect profile was not saved. %1</source>
         <translation>Das Effektprofil wurde nicht gespeichert. %1</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="414"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="430"/>
         <source>An effect profile named “%1” exists. Replace it with the settings in the form?</source>
         <translation>Es gibt bereits ein Effektprofil „%1“. Soll es durch die Einstellungen im Formular ersetzt werden?</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="417"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="433"/>
         <source>Replace</source>
         <translation>Ersetzen</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="418"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="434"/>
         <source>The effect profile “%1” was left as it was.</source>
         <translation>Das Effektprofil „%1“ blieb unverändert.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="436"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="452"/>
         <source>the folder %1 cannot be created</source>
         <translation>der Ordner %1 kann nicht angelegt werden</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="440"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="456"/>
         <source>Effect profile “%1” saved.</source>
         <translation>Effektprofil „%1“ gespeichert.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="442"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="458"/>
         <source>The effect profile “%1” could not be saved: %2</source>
         <translation>Das Effektprofil „%1“ konnte nicht gespeichert werden: %2</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="454"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="470"/>
         <source>No effect profile was deleted. %1</source>
         <translation>Es wurde kein Effektprofil gelöscht. %1</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="460"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="476"/>
         <source>There is no effect profile named “%1”.</source>
         <translation>Es gibt kein Effektprofil „%1“.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="465"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="481"/>
         <source>Delete the effect profile “%1”? Its file is removed from this computer; the form keeps what it shows.</source>
         <translation>Effektprofil „%1“ löschen? Seine Datei wird von diesem Computer entfernt; das Formular behält, was es anzeigt.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="469"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="485"/>
         <source>The effect profile “%1” was kept.</source>
         <translation>Das Effektprofil „%1“ wurde behalten.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="475"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="491"/>
         <source>Effect profile “%1” deleted.</source>
         <translation>Effektprofil „%1“ gelöscht.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="477"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="493"/>
         <source>The effect profile “%1” could not be deleted: %2</source>
         <translation>Das Effektprofil „%1“ konnte nicht gelöscht werden: %2</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="497"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="513"/>
         <source>“%1” was not loaded: an effect profile holds exactly %2 bytes.</source>
         <translation>„%1“ wurde nicht geladen: Ein Effektprofil umfasst genau %2 Bytes.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="506"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="522"/>
         <source>The effect settings in the form hold changes that were not sent to the board. Load the profile “%1” and discard them?</source>
         <translation>Die Effekteinstellungen im Formular enthalten Änderungen, die nicht an die Platine gesendet wurden. Profil „%1“ laden und die Änderungen verwerfen?</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="509"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="525"/>
         <source>Discard changes and load</source>
         <translation>Änderungen verwerfen und laden</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="510"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="526"/>
         <source>The effect profile “%1” was not loaded; the form keeps your changes.</source>
         <translation>Das Effektprofil „%1“ wurde nicht geladen; das Formular behält Ihre Änderungen.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="524"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="540"/>
         <source>Profile &quot;%1&quot; loaded into the form; Apply or Save sends it to the board.</source>
         <translation>Profil „%1“ in das Formular geladen; Übernehmen oder Speichern sendet es an das Board.</translation>
     </message>
@@ -881,6 +891,129 @@ Ohne Sicherung fortfahren?</translation>
     </message>
 </context>
 <context>
+    <name>GamesDialog</name>
+    <message>
+        <location filename="../ui/gamesdialog.cpp" line="63"/>
+        <source>Games</source>
+        <translation>Spiele</translation>
+    </message>
+    <message>
+        <location filename="../ui/gamesdialog.cpp" line="66"/>
+        <source>While a linked game runs, its effect profile is applied to the board&apos;s working memory; when the game ends, the settings from before come back. Permanent memory is never changed.</source>
+        <translation>Solange ein verknüpftes Spiel läuft, liegt sein Effektprofil im Arbeitsspeicher des Boards; endet das Spiel, kehren die vorherigen Einstellungen zurück. Der Dauerspeicher wird nie verändert.</translation>
+    </message>
+    <message>
+        <location filename="../ui/gamesdialog.cpp" line="74"/>
+        <source>Program</source>
+        <translation>Programm</translation>
+    </message>
+    <message>
+        <location filename="../ui/gamesdialog.cpp" line="74"/>
+        <source>Effect profile</source>
+        <translation>Effektprofil</translation>
+    </message>
+    <message>
+        <location filename="../ui/gamesdialog.cpp" line="81"/>
+        <source>rallygame, or Game.exe for Wine and Proton</source>
+        <translation>rallygame, oder Game.exe für Wine und Proton</translation>
+    </message>
+    <message>
+        <location filename="../ui/gamesdialog.cpp" line="85"/>
+        <source>Link</source>
+        <translation>Verknüpfen</translation>
+    </message>
+    <message>
+        <location filename="../ui/gamesdialog.cpp" line="89"/>
+        <source>Unlink</source>
+        <translation>Lösen</translation>
+    </message>
+    <message>
+        <location filename="../ui/gamesdialog.cpp" line="93"/>
+        <source>Program name:</source>
+        <translation>Programmname:</translation>
+    </message>
+    <message>
+        <location filename="../ui/gamesdialog.cpp" line="94"/>
+        <source>Effect profile:</source>
+        <translation>Effektprofil:</translation>
+    </message>
+    <message>
+        <location filename="../ui/gamesdialog.cpp" line="100"/>
+        <source>Background</source>
+        <translation>Hintergrund</translation>
+    </message>
+    <message>
+        <location filename="../ui/gamesdialog.cpp" line="101"/>
+        <source>Follow games in the background</source>
+        <translation>Spiele im Hintergrund verfolgen</translation>
+    </message>
+    <message>
+        <location filename="../ui/gamesdialog.cpp" line="104"/>
+        <source>Starts the game watcher now and at every login (a systemd user service)</source>
+        <translation>Startet die Spielüberwachung jetzt und bei jeder Anmeldung (ein systemd-Benutzerdienst)</translation>
+    </message>
+    <message>
+        <location filename="../ui/gamesdialog.cpp" line="159"/>
+        <source>The list of games cannot be read: %1</source>
+        <translation>Die Liste der Spiele kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/gamesdialog.cpp" line="174"/>
+        <source>Type the program&apos;s name without its folder, such as “rallygame” or “Game.exe”.</source>
+        <translation>Geben Sie den Namen des Programms ohne seinen Ordner ein, etwa „rallygame“ oder „Game.exe“.</translation>
+    </message>
+    <message>
+        <location filename="../ui/gamesdialog.cpp" line="180"/>
+        <source>The game was not linked: %1</source>
+        <translation>Das Spiel wurde nicht verknüpft: %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/gamesdialog.cpp" line="183"/>
+        <source>“%1” now gets the effect profile “%2”.</source>
+        <translation>„%1“ erhält jetzt das Effektprofil „%2“.</translation>
+    </message>
+    <message>
+        <location filename="../ui/gamesdialog.cpp" line="196"/>
+        <source>The game was not unlinked: %1</source>
+        <translation>Die Verknüpfung des Spiels wurde nicht gelöst: %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/gamesdialog.cpp" line="198"/>
+        <source>“%1” no longer changes the effect settings.</source>
+        <translation>„%1“ ändert die Effekteinstellungen nicht mehr.</translation>
+    </message>
+    <message>
+        <location filename="../ui/gamesdialog.cpp" line="217"/>
+        <source>The background service is not installed; run “gravoltctl watch” to follow games.</source>
+        <translation>Der Hintergrunddienst ist nicht installiert; starten Sie „gravoltctl watch“, um Spiele zu verfolgen.</translation>
+    </message>
+    <message>
+        <location filename="../ui/gamesdialog.cpp" line="219"/>
+        <source>The background service is not available on this system; run “gravoltctl watch” to follow games.</source>
+        <translation>Der Hintergrunddienst ist auf diesem System nicht verfügbar; starten Sie „gravoltctl watch“, um Spiele zu verfolgen.</translation>
+    </message>
+    <message>
+        <location filename="../ui/gamesdialog.cpp" line="229"/>
+        <source>The game watcher is running.</source>
+        <translation>Die Spielüberwachung läuft.</translation>
+    </message>
+    <message>
+        <location filename="../ui/gamesdialog.cpp" line="230"/>
+        <source>The game watcher is not running.</source>
+        <translation>Die Spielüberwachung läuft nicht.</translation>
+    </message>
+    <message>
+        <location filename="../ui/gamesdialog.cpp" line="240"/>
+        <source>The game watcher could not be started.</source>
+        <translation>Die Spielüberwachung konnte nicht gestartet werden.</translation>
+    </message>
+    <message>
+        <location filename="../ui/gamesdialog.cpp" line="241"/>
+        <source>The game watcher could not be stopped.</source>
+        <translation>Die Spielüberwachung konnte nicht beendet werden.</translation>
+    </message>
+</context>
+<context>
     <name>LiveInputView</name>
     <message>
         <location filename="../ui/liveinputview.cpp" line="38"/>
@@ -979,7 +1112,7 @@ Ohne Sicherung fortfahren?</translation>
     <name>MainWindow</name>
     <message>
         <location filename="../ui/mainwindow.ui" line="27"/>
-        <location filename="../ui/mainwindow.cpp" line="278"/>
+        <location filename="../ui/mainwindow.cpp" line="295"/>
         <source>No compatible devices connected</source>
         <translation>Keine kompatiblen Geräte angeschlossen</translation>
     </message>
@@ -1469,142 +1602,147 @@ Ohne Sicherung fortfahren?</translation>
         <translation>Controller neu starten</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="101"/>
+        <location filename="../ui/mainwindow.cpp" line="102"/>
         <source>Live input</source>
         <translation>Live-Eingaben</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="280"/>
+        <location filename="../ui/mainwindow.cpp" line="200"/>
+        <source>A game started or ended: the game watcher changed the effect settings of %1.</source>
+        <translation>Ein Spiel wurde gestartet oder beendet: Die Spielüberwachung hat die Effekteinstellungen von %1 geändert.</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="297"/>
         <source>Select compatible device (</source>
         <translation>Kompatibles Gerät wählen (</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="282"/>
+        <location filename="../ui/mainwindow.cpp" line="299"/>
         <source> connected)</source>
         <translation> angeschlossen)</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="340"/>
+        <location filename="../ui/mainwindow.cpp" line="357"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="341"/>
+        <location filename="../ui/mainwindow.cpp" line="358"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="342"/>
+        <location filename="../ui/mainwindow.cpp" line="359"/>
         <source>Latest version</source>
         <translation>Neueste Version</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="545"/>
+        <location filename="../ui/mainwindow.cpp" line="562"/>
         <source>the board</source>
         <translation>das Board</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="551"/>
+        <location filename="../ui/mainwindow.cpp" line="568"/>
         <source>Failed: %1</source>
         <translation>Fehlgeschlagen: %1</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="577"/>
+        <location filename="../ui/mainwindow.cpp" line="594"/>
         <source>Effect settings read from %1.</source>
         <translation>Effekteinstellungen von %1 gelesen.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="578"/>
+        <location filename="../ui/mainwindow.cpp" line="595"/>
         <source>Effect settings could not be read from %1: %2. Apply and Save stay disabled until a read succeeds.</source>
         <translation>Die Effekteinstellungen konnten nicht von %1 gelesen werden: %2. Übernehmen und Speichern bleiben deaktiviert, bis ein Lesen gelingt.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="588"/>
+        <location filename="../ui/mainwindow.cpp" line="605"/>
         <source>Hardware settings read from %1.</source>
         <translation>Hardwareeinstellungen von %1 gelesen.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="589"/>
+        <location filename="../ui/mainwindow.cpp" line="606"/>
         <source>Hardware settings could not be read from %1: %2. Apply and Save stay disabled until a read succeeds.</source>
         <translation>Die Hardwareeinstellungen konnten nicht von %1 gelesen werden: %2. Übernehmen und Speichern bleiben deaktiviert, bis ein Lesen gelingt.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="594"/>
+        <location filename="../ui/mainwindow.cpp" line="611"/>
         <source>Effect settings applied to the working memory of %1.</source>
         <translation>Effekteinstellungen in den Arbeitsspeicher von %1 übernommen.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="595"/>
+        <location filename="../ui/mainwindow.cpp" line="612"/>
         <source>Effect settings could not be applied to %1: %2.</source>
         <translation>Die Effekteinstellungen konnten nicht auf %1 übernommen werden: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="598"/>
+        <location filename="../ui/mainwindow.cpp" line="615"/>
         <source>Hardware settings applied to the working memory of %1.</source>
         <translation>Hardwareeinstellungen in den Arbeitsspeicher von %1 übernommen.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="599"/>
+        <location filename="../ui/mainwindow.cpp" line="616"/>
         <source>Hardware settings could not be applied to %1: %2.</source>
         <translation>Die Hardwareeinstellungen konnten nicht auf %1 übernommen werden: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="602"/>
+        <location filename="../ui/mainwindow.cpp" line="619"/>
         <source>Effect settings saved to the permanent memory of %1.</source>
         <translation>Effekteinstellungen im permanenten Speicher von %1 gespeichert.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="603"/>
+        <location filename="../ui/mainwindow.cpp" line="620"/>
         <source>Effect settings could not be saved to %1: %2.</source>
         <translation>Die Effekteinstellungen konnten nicht auf %1 gespeichert werden: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="605"/>
+        <location filename="../ui/mainwindow.cpp" line="622"/>
         <source>The effect settings</source>
         <translation>Die Effekteinstellungen</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="608"/>
+        <location filename="../ui/mainwindow.cpp" line="625"/>
         <source>Hardware settings saved to the permanent memory of %1.</source>
         <translation>Hardwareeinstellungen im permanenten Speicher von %1 gespeichert.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="609"/>
+        <location filename="../ui/mainwindow.cpp" line="626"/>
         <source>Hardware settings could not be saved to %1: %2.</source>
         <translation>Die Hardwareeinstellungen konnten nicht auf %1 gespeichert werden: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="611"/>
+        <location filename="../ui/mainwindow.cpp" line="628"/>
         <source>The hardware settings</source>
         <translation>Die Hardwareeinstellungen</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="615"/>
+        <location filename="../ui/mainwindow.cpp" line="632"/>
         <source>%1 is rebooting; it will come back in the list in a few seconds.</source>
         <translation>%1 startet neu und erscheint in wenigen Sekunden wieder in der Liste.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="616"/>
+        <location filename="../ui/mainwindow.cpp" line="633"/>
         <source>%1 could not be told to reboot: %2.</source>
         <translation>%1 konnte nicht zum Neustart aufgefordert werden: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="619"/>
+        <location filename="../ui/mainwindow.cpp" line="636"/>
         <source>%1 now waits for a firmware update and leaves the list.</source>
         <translation>%1 wartet jetzt auf ein Firmware-Update und verschwindet aus der Liste.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="620"/>
+        <location filename="../ui/mainwindow.cpp" line="637"/>
         <source>%1 could not be switched to DFU mode: %2.</source>
         <translation>%1 konnte nicht in den DFU-Modus versetzt werden: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="628"/>
+        <location filename="../ui/mainwindow.cpp" line="645"/>
         <source>Settings not saved</source>
         <translation>Einstellungen nicht gespeichert</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="629"/>
+        <location filename="../ui/mainwindow.cpp" line="646"/>
         <source>%1 may not be stored on %2: %3.
 
 The board may lose them when it is switched off. Check the connection and save again.</source>
@@ -1613,69 +1751,69 @@ The board may lose them when it is switched off. Check the connection and save a
 Das Board kann sie beim Ausschalten verlieren. Prüfen Sie die Verbindung und speichern Sie erneut.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="647"/>
-        <location filename="../ui/mainwindow.cpp" line="678"/>
-        <location filename="../ui/mainwindow.cpp" line="697"/>
+        <location filename="../ui/mainwindow.cpp" line="664"/>
+        <location filename="../ui/mainwindow.cpp" line="695"/>
+        <location filename="../ui/mainwindow.cpp" line="714"/>
         <source>Disabled</source>
         <translation>Deaktiviert</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="648"/>
+        <location filename="../ui/mainwindow.cpp" line="665"/>
         <source>Generic button</source>
         <translation>Allgemeiner Taster</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="649"/>
+        <location filename="../ui/mainwindow.cpp" line="666"/>
         <source>Analog</source>
         <translation>Analog</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="650"/>
+        <location filename="../ui/mainwindow.cpp" line="667"/>
         <source>SPI CS</source>
         <translation>SPI CS</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="651"/>
+        <location filename="../ui/mainwindow.cpp" line="668"/>
         <source>SPI SCK</source>
         <translation>SPI SCK</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="652"/>
+        <location filename="../ui/mainwindow.cpp" line="669"/>
         <source>SPI MISO</source>
         <translation>SPI MISO</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="653"/>
+        <location filename="../ui/mainwindow.cpp" line="670"/>
         <source>Enable effects switch</source>
         <translation>Schalter zum Aktivieren der Effekte</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="654"/>
+        <location filename="../ui/mainwindow.cpp" line="671"/>
         <source>Reset center button</source>
         <translation>Taster zum Zurücksetzen der Mitte</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="655"/>
+        <location filename="../ui/mainwindow.cpp" line="672"/>
         <source>Reboot button</source>
         <translation>Neustart-Taster</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="656"/>
+        <location filename="../ui/mainwindow.cpp" line="673"/>
         <source>Braking PWM</source>
         <translation>Brems-PWM</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="697"/>
+        <location filename="../ui/mainwindow.cpp" line="714"/>
         <source>Normal</source>
         <translation>Normal</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="697"/>
+        <location filename="../ui/mainwindow.cpp" line="714"/>
         <source>Inverted</source>
         <translation>Invertiert</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="945"/>
+        <location filename="../ui/mainwindow.cpp" line="962"/>
         <source>Nothing was saved and %1 stays selected: the settings in the form cannot be sent as they are.</source>
         <translation>Es wurde nichts gespeichert und %1 bleibt ausgewählt: Die Einstellungen im Formular können so nicht gesendet werden.</translation>
     </message>

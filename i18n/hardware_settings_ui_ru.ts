@@ -393,7 +393,7 @@ Go ahead without a backup?</source>
     </message>
     <message>
         <location filename="../ui/fulleffectsettingswidget.ui" line="88"/>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="468"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="484"/>
         <source>Delete</source>
         <translation>Удалить</translation>
     </message>
@@ -486,132 +486,142 @@ Go ahead without a backup?</source>
         <translation>Уровень периодических усилий DirectX (%)</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="36"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="37"/>
         <source>Type a name for the profile first.</source>
         <translation>Сначала введите имя профиля.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="38"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="39"/>
         <source>A profile name may not start with a dot.</source>
         <translation>Имя профиля не может начинаться с точки.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="42"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="43"/>
         <source>A profile name may not contain / or \ or control characters such as a line break or a tab.</source>
         <translation>Имя профиля не может содержать / или \, а также управляющие символы, например перевод строки или табуляцию.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="160"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="161"/>
         <source>Import...</source>
         <translation>Импорт...</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="162"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="163"/>
         <source>Store an effect profile file as a profile</source>
         <translation>Сохранить файл профиля эффектов как профиль</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="163"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="164"/>
         <source>Export...</source>
         <translation>Экспорт...</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="165"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="166"/>
         <source>Write the effect settings of the form to a profile file</source>
         <translation>Записать настройки эффектов из формы в файл профиля</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="396"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="167"/>
+        <source>Games...</source>
+        <translation>Игры...</translation>
+    </message>
+    <message>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="169"/>
+        <source>Apply an effect profile while a game runs</source>
+        <translation>Применять профиль эффектов, пока работает игра</translation>
+    </message>
+    <message>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="412"/>
         <source>Effect profiles</source>
         <translation>Профили эффектов</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="407"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="423"/>
         <source>The effect profile was not saved. %1</source>
         <translation>Профиль эффектов не сохранён. %1</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="414"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="430"/>
         <source>An effect profile named “%1” exists. Replace it with the settings in the form?</source>
         <translation>Профиль эффектов «%1» уже существует. Заменить его настройками из формы?</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="417"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="433"/>
         <source>Replace</source>
         <translation>Заменить</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="418"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="434"/>
         <source>The effect profile “%1” was left as it was.</source>
         <translation>Профиль эффектов «%1» оставлен без изменений.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="436"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="452"/>
         <source>the folder %1 cannot be created</source>
         <translation>не удаётся создать папку %1</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="440"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="456"/>
         <source>Effect profile “%1” saved.</source>
         <translation>Профиль эффектов «%1» сохранён.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="442"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="458"/>
         <source>The effect profile “%1” could not be saved: %2</source>
         <translation>Не удалось сохранить профиль эффектов «%1»: %2</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="454"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="470"/>
         <source>No effect profile was deleted. %1</source>
         <translation>Ни один профиль эффектов не удалён. %1</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="460"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="476"/>
         <source>There is no effect profile named “%1”.</source>
         <translation>Профиля эффектов «%1» нет.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="465"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="481"/>
         <source>Delete the effect profile “%1”? Its file is removed from this computer; the form keeps what it shows.</source>
         <translation>Удалить профиль эффектов «%1»? Его файл будет удалён с этого компьютера; форма сохранит то, что в ней показано.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="469"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="485"/>
         <source>The effect profile “%1” was kept.</source>
         <translation>Профиль эффектов «%1» сохранён без изменений.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="475"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="491"/>
         <source>Effect profile “%1” deleted.</source>
         <translation>Профиль эффектов «%1» удалён.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="477"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="493"/>
         <source>The effect profile “%1” could not be deleted: %2</source>
         <translation>Не удалось удалить профиль эффектов «%1»: %2</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="497"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="513"/>
         <source>“%1” was not loaded: an effect profile holds exactly %2 bytes.</source>
         <translation>«%1» не загружен: профиль эффектов занимает ровно %2 байт.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="506"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="522"/>
         <source>The effect settings in the form hold changes that were not sent to the board. Load the profile “%1” and discard them?</source>
         <translation>В настройках эффектов в форме есть изменения, не отправленные на плату. Загрузить профиль «%1» и отбросить их?</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="509"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="525"/>
         <source>Discard changes and load</source>
         <translation>Отбросить изменения и загрузить</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="510"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="526"/>
         <source>The effect profile “%1” was not loaded; the form keeps your changes.</source>
         <translation>Профиль эффектов «%1» не загружен; ваши изменения в форме сохранены.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="524"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="540"/>
         <source>Profile &quot;%1&quot; loaded into the form; Apply or Save sends it to the board.</source>
         <translation>Профиль «%1» загружен в форму; «Применить» или «Сохранить» отправит его на плату.</translation>
     </message>
@@ -881,6 +891,129 @@ Go ahead without a backup?</source>
     </message>
 </context>
 <context>
+    <name>GamesDialog</name>
+    <message>
+        <location filename="../ui/gamesdialog.cpp" line="63"/>
+        <source>Games</source>
+        <translation>Игры</translation>
+    </message>
+    <message>
+        <location filename="../ui/gamesdialog.cpp" line="66"/>
+        <source>While a linked game runs, its effect profile is applied to the board&apos;s working memory; when the game ends, the settings from before come back. Permanent memory is never changed.</source>
+        <translation>Пока работает связанная игра, её профиль эффектов записан в рабочую память платы; когда игра завершается, возвращаются прежние настройки. Постоянная память никогда не изменяется.</translation>
+    </message>
+    <message>
+        <location filename="../ui/gamesdialog.cpp" line="74"/>
+        <source>Program</source>
+        <translation>Программа</translation>
+    </message>
+    <message>
+        <location filename="../ui/gamesdialog.cpp" line="74"/>
+        <source>Effect profile</source>
+        <translation>Профиль эффектов</translation>
+    </message>
+    <message>
+        <location filename="../ui/gamesdialog.cpp" line="81"/>
+        <source>rallygame, or Game.exe for Wine and Proton</source>
+        <translation>rallygame или Game.exe для Wine и Proton</translation>
+    </message>
+    <message>
+        <location filename="../ui/gamesdialog.cpp" line="85"/>
+        <source>Link</source>
+        <translation>Связать</translation>
+    </message>
+    <message>
+        <location filename="../ui/gamesdialog.cpp" line="89"/>
+        <source>Unlink</source>
+        <translation>Отвязать</translation>
+    </message>
+    <message>
+        <location filename="../ui/gamesdialog.cpp" line="93"/>
+        <source>Program name:</source>
+        <translation>Имя программы:</translation>
+    </message>
+    <message>
+        <location filename="../ui/gamesdialog.cpp" line="94"/>
+        <source>Effect profile:</source>
+        <translation>Профиль эффектов:</translation>
+    </message>
+    <message>
+        <location filename="../ui/gamesdialog.cpp" line="100"/>
+        <source>Background</source>
+        <translation>Фоновый режим</translation>
+    </message>
+    <message>
+        <location filename="../ui/gamesdialog.cpp" line="101"/>
+        <source>Follow games in the background</source>
+        <translation>Следить за играми в фоне</translation>
+    </message>
+    <message>
+        <location filename="../ui/gamesdialog.cpp" line="104"/>
+        <source>Starts the game watcher now and at every login (a systemd user service)</source>
+        <translation>Запускает наблюдение за играми сейчас и при каждом входе в систему (пользовательская служба systemd)</translation>
+    </message>
+    <message>
+        <location filename="../ui/gamesdialog.cpp" line="159"/>
+        <source>The list of games cannot be read: %1</source>
+        <translation>Не удаётся прочитать список игр: %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/gamesdialog.cpp" line="174"/>
+        <source>Type the program&apos;s name without its folder, such as “rallygame” or “Game.exe”.</source>
+        <translation>Введите имя программы без папки, например «rallygame» или «Game.exe».</translation>
+    </message>
+    <message>
+        <location filename="../ui/gamesdialog.cpp" line="180"/>
+        <source>The game was not linked: %1</source>
+        <translation>Игра не связана: %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/gamesdialog.cpp" line="183"/>
+        <source>“%1” now gets the effect profile “%2”.</source>
+        <translation>«%1» теперь получает профиль эффектов «%2».</translation>
+    </message>
+    <message>
+        <location filename="../ui/gamesdialog.cpp" line="196"/>
+        <source>The game was not unlinked: %1</source>
+        <translation>Связь игры не снята: %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/gamesdialog.cpp" line="198"/>
+        <source>“%1” no longer changes the effect settings.</source>
+        <translation>«%1» больше не меняет настройки эффектов.</translation>
+    </message>
+    <message>
+        <location filename="../ui/gamesdialog.cpp" line="217"/>
+        <source>The background service is not installed; run “gravoltctl watch” to follow games.</source>
+        <translation>Фоновая служба не установлена; чтобы следить за играми, запустите «gravoltctl watch».</translation>
+    </message>
+    <message>
+        <location filename="../ui/gamesdialog.cpp" line="219"/>
+        <source>The background service is not available on this system; run “gravoltctl watch” to follow games.</source>
+        <translation>Фоновая служба недоступна в этой системе; чтобы следить за играми, запустите «gravoltctl watch».</translation>
+    </message>
+    <message>
+        <location filename="../ui/gamesdialog.cpp" line="229"/>
+        <source>The game watcher is running.</source>
+        <translation>Наблюдение за играми работает.</translation>
+    </message>
+    <message>
+        <location filename="../ui/gamesdialog.cpp" line="230"/>
+        <source>The game watcher is not running.</source>
+        <translation>Наблюдение за играми не запущено.</translation>
+    </message>
+    <message>
+        <location filename="../ui/gamesdialog.cpp" line="240"/>
+        <source>The game watcher could not be started.</source>
+        <translation>Не удалось запустить наблюдение за играми.</translation>
+    </message>
+    <message>
+        <location filename="../ui/gamesdialog.cpp" line="241"/>
+        <source>The game watcher could not be stopped.</source>
+        <translation>Не удалось остановить наблюдение за играми.</translation>
+    </message>
+</context>
+<context>
     <name>LiveInputView</name>
     <message>
         <location filename="../ui/liveinputview.cpp" line="38"/>
@@ -979,7 +1112,7 @@ Go ahead without a backup?</source>
     <name>MainWindow</name>
     <message>
         <location filename="../ui/mainwindow.ui" line="27"/>
-        <location filename="../ui/mainwindow.cpp" line="278"/>
+        <location filename="../ui/mainwindow.cpp" line="295"/>
         <source>No compatible devices connected</source>
         <translation>Совместимые устройства не подключены</translation>
     </message>
@@ -1469,142 +1602,147 @@ Go ahead without a backup?</source>
         <translation>Перезагрузить контроллер</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="101"/>
+        <location filename="../ui/mainwindow.cpp" line="102"/>
         <source>Live input</source>
         <translation>Входы в реальном времени</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="280"/>
+        <location filename="../ui/mainwindow.cpp" line="200"/>
+        <source>A game started or ended: the game watcher changed the effect settings of %1.</source>
+        <translation>Игра запущена или завершена: наблюдение за играми изменило настройки эффектов платы %1.</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="297"/>
         <source>Select compatible device (</source>
         <translation>Выберите совместимое устройство (подключено: </translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="282"/>
+        <location filename="../ui/mainwindow.cpp" line="299"/>
         <source> connected)</source>
         <translation>)</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="340"/>
+        <location filename="../ui/mainwindow.cpp" line="357"/>
         <source>OK</source>
         <translation>ОК</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="341"/>
+        <location filename="../ui/mainwindow.cpp" line="358"/>
         <source>Cancel</source>
         <translation>Отмена</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="342"/>
+        <location filename="../ui/mainwindow.cpp" line="359"/>
         <source>Latest version</source>
         <translation>Последняя версия</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="545"/>
+        <location filename="../ui/mainwindow.cpp" line="562"/>
         <source>the board</source>
         <translation>плата</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="551"/>
+        <location filename="../ui/mainwindow.cpp" line="568"/>
         <source>Failed: %1</source>
         <translation>Ошибка: %1</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="577"/>
+        <location filename="../ui/mainwindow.cpp" line="594"/>
         <source>Effect settings read from %1.</source>
         <translation>Настройки эффектов прочитаны с %1.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="578"/>
+        <location filename="../ui/mainwindow.cpp" line="595"/>
         <source>Effect settings could not be read from %1: %2. Apply and Save stay disabled until a read succeeds.</source>
         <translation>Не удалось прочитать настройки эффектов с %1: %2. «Применить» и «Сохранить» недоступны, пока чтение не удастся.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="588"/>
+        <location filename="../ui/mainwindow.cpp" line="605"/>
         <source>Hardware settings read from %1.</source>
         <translation>Настройки оборудования прочитаны с %1.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="589"/>
+        <location filename="../ui/mainwindow.cpp" line="606"/>
         <source>Hardware settings could not be read from %1: %2. Apply and Save stay disabled until a read succeeds.</source>
         <translation>Не удалось прочитать настройки оборудования с %1: %2. «Применить» и «Сохранить» недоступны, пока чтение не удастся.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="594"/>
+        <location filename="../ui/mainwindow.cpp" line="611"/>
         <source>Effect settings applied to the working memory of %1.</source>
         <translation>Настройки эффектов применены в рабочей памяти %1.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="595"/>
+        <location filename="../ui/mainwindow.cpp" line="612"/>
         <source>Effect settings could not be applied to %1: %2.</source>
         <translation>Не удалось применить настройки эффектов на %1: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="598"/>
+        <location filename="../ui/mainwindow.cpp" line="615"/>
         <source>Hardware settings applied to the working memory of %1.</source>
         <translation>Настройки оборудования применены в рабочей памяти %1.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="599"/>
+        <location filename="../ui/mainwindow.cpp" line="616"/>
         <source>Hardware settings could not be applied to %1: %2.</source>
         <translation>Не удалось применить настройки оборудования на %1: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="602"/>
+        <location filename="../ui/mainwindow.cpp" line="619"/>
         <source>Effect settings saved to the permanent memory of %1.</source>
         <translation>Настройки эффектов сохранены в постоянной памяти %1.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="603"/>
+        <location filename="../ui/mainwindow.cpp" line="620"/>
         <source>Effect settings could not be saved to %1: %2.</source>
         <translation>Не удалось сохранить настройки эффектов на %1: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="605"/>
+        <location filename="../ui/mainwindow.cpp" line="622"/>
         <source>The effect settings</source>
         <translation>Настройки эффектов</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="608"/>
+        <location filename="../ui/mainwindow.cpp" line="625"/>
         <source>Hardware settings saved to the permanent memory of %1.</source>
         <translation>Настройки оборудования сохранены в постоянной памяти %1.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="609"/>
+        <location filename="../ui/mainwindow.cpp" line="626"/>
         <source>Hardware settings could not be saved to %1: %2.</source>
         <translation>Не удалось сохранить настройки оборудования на %1: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="611"/>
+        <location filename="../ui/mainwindow.cpp" line="628"/>
         <source>The hardware settings</source>
         <translation>Настройки оборудования</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="615"/>
+        <location filename="../ui/mainwindow.cpp" line="632"/>
         <source>%1 is rebooting; it will come back in the list in a few seconds.</source>
         <translation>%1 перезагружается и через несколько секунд снова появится в списке.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="616"/>
+        <location filename="../ui/mainwindow.cpp" line="633"/>
         <source>%1 could not be told to reboot: %2.</source>
         <translation>Не удалось отправить %1 команду перезагрузки: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="619"/>
+        <location filename="../ui/mainwindow.cpp" line="636"/>
         <source>%1 now waits for a firmware update and leaves the list.</source>
         <translation>%1 теперь ожидает обновления прошивки и исчезает из списка.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="620"/>
+        <location filename="../ui/mainwindow.cpp" line="637"/>
         <source>%1 could not be switched to DFU mode: %2.</source>
         <translation>Не удалось перевести %1 в режим DFU: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="628"/>
+        <location filename="../ui/mainwindow.cpp" line="645"/>
         <source>Settings not saved</source>
         <translation>Настройки не сохранены</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="629"/>
+        <location filename="../ui/mainwindow.cpp" line="646"/>
         <source>%1 may not be stored on %2: %3.
 
 The board may lose them when it is switched off. Check the connection and save again.</source>
@@ -1613,69 +1751,69 @@ The board may lose them when it is switched off. Check the connection and save a
 Плата может потерять их при выключении. Проверьте подключение и сохраните ещё раз.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="647"/>
-        <location filename="../ui/mainwindow.cpp" line="678"/>
-        <location filename="../ui/mainwindow.cpp" line="697"/>
+        <location filename="../ui/mainwindow.cpp" line="664"/>
+        <location filename="../ui/mainwindow.cpp" line="695"/>
+        <location filename="../ui/mainwindow.cpp" line="714"/>
         <source>Disabled</source>
         <translation>Отключено</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="648"/>
+        <location filename="../ui/mainwindow.cpp" line="665"/>
         <source>Generic button</source>
         <translation>Обычная кнопка</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="649"/>
+        <location filename="../ui/mainwindow.cpp" line="666"/>
         <source>Analog</source>
         <translation>Аналоговый вход</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="650"/>
+        <location filename="../ui/mainwindow.cpp" line="667"/>
         <source>SPI CS</source>
         <translation>SPI CS</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="651"/>
+        <location filename="../ui/mainwindow.cpp" line="668"/>
         <source>SPI SCK</source>
         <translation>SPI SCK</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="652"/>
+        <location filename="../ui/mainwindow.cpp" line="669"/>
         <source>SPI MISO</source>
         <translation>SPI MISO</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="653"/>
+        <location filename="../ui/mainwindow.cpp" line="670"/>
         <source>Enable effects switch</source>
         <translation>Переключатель включения эффектов</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="654"/>
+        <location filename="../ui/mainwindow.cpp" line="671"/>
         <source>Reset center button</source>
         <translation>Кнопка сброса центра</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="655"/>
+        <location filename="../ui/mainwindow.cpp" line="672"/>
         <source>Reboot button</source>
         <translation>Кнопка перезагрузки</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="656"/>
+        <location filename="../ui/mainwindow.cpp" line="673"/>
         <source>Braking PWM</source>
         <translation>ШИМ торможения</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="697"/>
+        <location filename="../ui/mainwindow.cpp" line="714"/>
         <source>Normal</source>
         <translation>Обычный</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="697"/>
+        <location filename="../ui/mainwindow.cpp" line="714"/>
         <source>Inverted</source>
         <translation>Инвертированный</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="945"/>
+        <location filename="../ui/mainwindow.cpp" line="962"/>
         <source>Nothing was saved and %1 stays selected: the settings in the form cannot be sent as they are.</source>
         <translation>Ничего не сохранено, и %1 остаётся выбранным: настройки в форме нельзя отправить в таком виде.</translation>
     </message>
