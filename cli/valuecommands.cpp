@@ -280,7 +280,7 @@ QList<Command> valueCommands()
         {QStringLiteral("set"),
          QStringLiteral("FIELD=VALUE... [--save] [--no-backup]"),
          QStringLiteral("Change single fields of the board's settings, named as \"read\" lists "
-                        "them (axis[0].max_force=8.5, gpio_mode[3]=2), and print each change. "
+                        "them (axis[0].max_force=8.5, gpio_mode[2]=2), and print each change. "
                         "Unknown names and values the window would not allow are refused "
                         "before anything is sent."),
          {save, noBackup},
