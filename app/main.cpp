@@ -1,4 +1,5 @@
 #include "app/startupoptions.h"
+#include "device/standardstreams.h"
 #include "ui/mainwindow.h"
 
 #include <QApplication>
@@ -9,6 +10,7 @@
 
 int main(int argc, char *argv[])
 {
+    keepStandardStreamsOpen();
     // Answered before QApplication exists, so that it needs no display.
     QStringList arguments;
     for (int i = 0; i < argc; ++i)

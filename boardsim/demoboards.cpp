@@ -11,6 +11,9 @@
 
 namespace {
 
+// The command-line tool's status for a file that cannot be used.
+constexpr int DEMO_STATE_UNUSABLE = 2;
+
 QList<boardsim::SimulatedBoard> &demoBoards()
 {
     static QList<boardsim::SimulatedBoard> boards;
@@ -40,9 +43,14 @@ const bool demoBoardsInstalled = [] {
     // A living live-input page: sticks swept, buttons pressed in turn.
     boardsim::SimulatedInputs::setMoving(true);
     const char *statePath = std::getenv("GRAVOLT_DEMO_STATE");
+    // Boards other than the ones the state file was asked for would answer
+    // with settings nobody expects; better to stop at once and say why. No
+    // destructors: the boards are plugged into the bus already.
     if (statePath && *statePath &&
-        !boardsim::DemoStateFile::attach(QString::fromLocal8Bit(statePath), demoBoards(), &error))
-        std::fprintf(stderr, "GRAVOLT_DEMO_STATE ignored: %s\n", qPrintable(error));
+        !boardsim::DemoStateFile::attach(QString::fromLocal8Bit(statePath), demoBoards(), &error)) {
+        std::fprintf(stderr, "GRAVOLT_DEMO_STATE: %s\n", qPrintable(error));
+        std::_Exit(DEMO_STATE_UNUSABLE);
+    }
     return true;
 }();
 

@@ -1,6 +1,7 @@
 #include "demostatefile.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QLockFile>
@@ -47,6 +48,12 @@ bool readDocument(const QString &path, QJsonObject *document, QString *error)
         *document = QJsonObject();
         return true;
     }
+    // A pipe would block every transfer and a device such as /dev/zero would
+    // be read without end.
+    if (!QFileInfo(path).isFile()) {
+        *error = QStringLiteral("%1 is not a regular file").arg(path);
+        return false;
+    }
     if (!file.open(QIODevice::ReadOnly)) {
         *error = QStringLiteral("cannot read %1: %2").arg(path, file.errorString());
         return false;
@@ -55,7 +62,7 @@ bool readDocument(const QString &path, QJsonObject *document, QString *error)
         *error = QStringLiteral("%1 is too large to be a demo state file").arg(path);
         return false;
     }
-    const QByteArray bytes = file.readAll();
+    const QByteArray bytes = file.read(MAX_STATE_FILE_SIZE);
     if (bytes.trimmed().isEmpty()) {
         *document = QJsonObject();
         return true;

@@ -4,6 +4,7 @@
 #include "commandrun.h"
 #include "datafolder.h"
 #include "exitstatus.h"
+#include "standardoutput.h"
 
 #include "device/firmwareinfo.h"
 #include "settings/boardbackup.h"
@@ -108,9 +109,7 @@ int refuseUsage(QTextStream &err, const QString &message)
     return EXIT_REFUSED;
 }
 
-}  // namespace
-
-int runCommandLine(const QStringList &arguments, QTextStream &out, QTextStream &err)
+int runCommand(const QStringList &arguments, QTextStream &out, QTextStream &err)
 {
     const QList<Command> commands = commandTable();
 
@@ -173,4 +172,11 @@ int runCommandLine(const QStringList &arguments, QTextStream &out, QTextStream &
 
     CommandRun run(parser, model, dataDir, out, err);
     return command.run(run);
+}
+
+}  // namespace
+
+int runCommandLine(const QStringList &arguments, QTextStream &out, QTextStream &err)
+{
+    return finishStandardOutput(out, err, runCommand(arguments, out, err));
 }

@@ -1,5 +1,7 @@
 #include "commandline.h"
 
+#include "device/standardstreams.h"
+
 #include <QCoreApplication>
 #include <QTextStream>
 
@@ -7,6 +9,7 @@
 
 int main(int argc, char *argv[])
 {
+    keepStandardStreamsOpen();
     // No GUI application: the tool must run over ssh, from a game launcher
     // and in a console without any display.
     QCoreApplication app(argc, argv);

@@ -1,5 +1,6 @@
 #include "profilestore.h"
 
+#include "settings/profilename.h"
 #include "settings/profileorigins.h"
 
 #include <QDir>
@@ -18,21 +19,10 @@ QString ProfileStore::filePath(const QString &name) const
     return QDir(profileDir).absoluteFilePath(name);
 }
 
-// NAME-RULE SEAM: the window's rule, word for word, until the one
-// rule shared by the window, the origins index and this tool lands in
-// settings/; then this body becomes a call to it.
 QString ProfileStore::nameProblem(const QString &name)
 {
-    if (name.trimmed().isEmpty())
-        return QStringLiteral("a profile name cannot be empty");
-    if (name.startsWith(QLatin1Char('.')))
-        return QStringLiteral("a profile name cannot start with \".\"");
-    for (const QChar ch : name) {
-        if (ch == QLatin1Char('/') || ch == QLatin1Char('\\') ||
-            ch.category() == QChar::Other_Control)
-            return QStringLiteral("a profile name cannot hold \"/\", \"\\\" or control characters");
-    }
-    return QString();
+    const ProfileNameProblem problem = profileNameProblem(name);
+    return problem == ProfileNameProblem::None ? QString() : profileNameProblemText(problem);
 }
 
 QStringList ProfileStore::names() const

@@ -10,8 +10,10 @@
 #include "settings/automaticbackups.h"
 #include "settings/boardbackup.h"
 #include "settings/orderedjson.h"
+#include "settings/profilename.h"
 #include "settings/profileorigins.h"
 #include "settings/recordcodec.h"
+#include "settings/regularfile.h"
 
 #include <QDir>
 #include <QFile>
@@ -84,6 +86,8 @@ int backUpBoard(CommandRun &run)
                 QStringLiteral("the folder %1 does not exist").arg(target.absolutePath()));
         if (target.isDir())
             return run.fail(EXIT_REFUSED, QStringLiteral("%1 is a folder").arg(path));
+        if (target.exists() && !target.isFile())
+            return run.fail(EXIT_REFUSED, QStringLiteral("%1 is not a regular file").arg(path));
     }
     SelectedBoard board;
     int status = EXIT_DONE;
@@ -180,32 +184,21 @@ int restoreBoard(CommandRun &run)
     return EXIT_DONE;
 }
 
-// Names that would reach outside the profile folder, or the hidden index
-// files kept beside the profiles, are no profile names.
-QString profileNameProblem(const QString &name)
-{
-    if (name.isEmpty())
-        return QStringLiteral("a profile name cannot be empty");
-    if (name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')))
-        return QStringLiteral("a profile name cannot hold \"/\" or \"\\\"");
-    if (name.startsWith(QLatin1Char('.')))
-        return QStringLiteral("a profile name cannot start with \".\"");
-    return QString();
-}
-
 int applyProfile(CommandRun &run)
 {
     const QString name = run.arguments().value(0);
     const bool permanently = run.isSet(OPTION_SAVE);
-    const QString problem = profileNameProblem(name);
-    if (!problem.isEmpty())
-        return run.fail(EXIT_REFUSED, problem);
+    const ProfileNameProblem problem = profileNameProblem(name);
+    if (problem != ProfileNameProblem::None)
+        return run.fail(EXIT_REFUSED, profileNameProblemText(problem));
     const QString profileDir =
         QDir(run.dataDir()).filePath(QLatin1String(EFFECT_PROFILE_DIRECTORY));
     QFile file(QDir(profileDir).filePath(name));
-    if (!file.open(QIODevice::ReadOnly))
-        return run.fail(EXIT_REFUSED, QStringLiteral("no profile \"%1\" in %2 (%3)")
-                                          .arg(name, profileDir, file.errorString()));
+    QString error;
+    if (!openRegularFileForReading(file, &error))
+        return run.fail(
+            EXIT_REFUSED,
+            QStringLiteral("no profile \"%1\" in %2 (%3)").arg(name, profileDir, error));
     // A profile is exactly one record; anything else is not one of ours.
     const QByteArray image = file.read(EFFECT_SETTINGS_SIZE + 1);
     if (image.size() != EFFECT_SETTINGS_SIZE)

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <limits>
 
 #if defined(Q_OS_UNIX)
 #include <grp.h>
@@ -25,6 +26,7 @@ constexpr uint32_t GROUP_SHIFT = 3;
 constexpr uint32_t MODE_OCTAL_DIGITS = 4;
 constexpr int NAME_BUFFER_SIZE = 4096;   // bytes for getpwuid_r / getgrgid_r
 constexpr int HOLDERS_FRESH_MS = 15000;  // ms a list of holding programs is reused
+constexpr int MAX_GROUPS_ASKED = 64;     // groups asked for first; most users are in a few
 
 // Folders systemd-udevd reads rules from.
 const QStringList UDEV_RULE_DIRS = {
@@ -68,6 +70,28 @@ QString groupName(uint32_t gid)
     return QString::number(gid);
 }
 
+// Text from outside the program (process names, which any program chooses
+// for itself) goes to a terminal: a control character in it could move the
+// cursor, rewrite what was printed or change the terminal's settings, and a
+// bidirectional control could reorder the line. Each is shown as an escape.
+QString printable(const QString &text)
+{
+    QString result;
+    result.reserve(text.size());
+    for (const QChar ch : text) {
+        const char16_t code = ch.unicode();
+        const bool bidiControl = (code >= 0x200E && code <= 0x200F) ||
+                                 (code >= 0x202A && code <= 0x202E) ||
+                                 (code >= 0x2066 && code <= 0x2069);
+        if (ch.category() == QChar::Other_Control || bidiControl)
+            result += code <= 0xFF ? QStringLiteral("\\x%1").arg(uint(code), 2, 16, QLatin1Char('0'))
+                                   : QStringLiteral("\\u%1").arg(uint(code), 4, 16, QLatin1Char('0'));
+        else
+            result += ch;
+    }
+    return result;
+}
+
 bool grants(uint32_t permissions)
 {
     return (permissions & READ_WRITE) == READ_WRITE;
@@ -91,6 +115,59 @@ Credentials Credentials::ofThisProcess()
     }
 #endif
     return who;
+}
+
+Credentials Credentials::ofInvokingUser()
+{
+#if defined(Q_OS_UNIX)
+    const qint64 invoker = sudoInvoker(uint32_t(getuid()), qgetenv("SUDO_UID"));
+    if (invoker < 0)
+        return ofThisProcess();
+    Credentials who;
+    who.uid = uint32_t(invoker);
+    who.invokedThroughSudo = true;
+    passwd entry{};
+    passwd *found = nullptr;
+    char buffer[NAME_BUFFER_SIZE];
+    if (getpwuid_r(uid_t(invoker), &entry, buffer, sizeof buffer, &found) == 0 && found) {
+        // Asked again with room enough when the user is in more groups.
+        int count = MAX_GROUPS_ASKED;
+        QList<gid_t> groups(count);
+        if (getgrouplist(found->pw_name, found->pw_gid, groups.data(), &count) < 0) {
+            groups.resize(count);
+            if (getgrouplist(found->pw_name, found->pw_gid, groups.data(), &count) < 0)
+                count = 0;
+        }
+        who.groups.append(uint32_t(found->pw_gid));
+        for (int i = 0; i < count; ++i)
+            if (!who.groups.contains(uint32_t(groups[i])))
+                who.groups.append(uint32_t(groups[i]));
+    } else {
+        // A user the databases do not know keeps the group sudo recorded.
+        bool valid = false;
+        const uint gid = qEnvironmentVariable("SUDO_GID").toUInt(&valid);
+        if (valid)
+            who.groups.append(uint32_t(gid));
+    }
+    return who;
+#else
+    return ofThisProcess();
+#endif
+}
+
+qint64 sudoInvoker(uint32_t processUid, const QByteArray &sudoUid)
+{
+    // Not root: the process already has the access it will have later, so
+    // its own is the one to judge (sudo -u another user, or a SUDO_UID left
+    // in the environment of a later shell).
+    if (processUid != 0)
+        return -1;
+    bool valid = false;
+    const qulonglong uid = sudoUid.toULongLong(&valid);
+    if (!valid || uid == 0 || uid > std::numeric_limits<uint32_t>::max() ||
+        !std::all_of(sudoUid.begin(), sudoUid.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        return -1;
+    return qint64(uid);
 }
 
 NodeAccess accessFor(const NodeStatus &node, const Credentials &who)
@@ -208,6 +285,7 @@ UdevRuleStatus BoardDiscovery::udevRuleStatus() const
 BoardDiagnosis BoardDiscovery::run(const QList<int> *opened) const
 {
     BoardDiagnosis diagnosis;
+    diagnosis.judgedFor = who;
     diagnosis.backend = usbBackendInfo();
     diagnosis.rule = udevRuleStatus();
     if (opened)
@@ -292,7 +370,7 @@ QString problemText(const BoardStatus &status)
             .arg(status.board.interfaceDriver);
     case BoardProblem::HeldByOtherProgram:
         return translated(QT_TRANSLATE_NOOP("BoardDiscovery", "It is held by another program: %1."))
-            .arg(status.holders.join(QStringLiteral(", ")));
+            .arg(printable(status.holders.join(QStringLiteral(", "))));
     case BoardProblem::NotAnswering:
         return translated(QT_TRANSLATE_NOOP("BoardDiscovery",
                                             "%1 can be opened, but the board does not answer."))
@@ -363,6 +441,15 @@ QString diagnosisText(const BoardDiagnosis &diagnosis)
                      .arg(diagnosis.rule.unreadCopy);
     else
         lines << QStringLiteral("udev rule: not installed.");
+    if (diagnosis.judgedFor.invokedThroughSudo)
+        lines << QStringLiteral("Access judged for %1 (uid %2), who ran this through sudo; as "
+                                "root every board could be opened.")
+                     .arg(userName(diagnosis.judgedFor.uid))
+                     .arg(diagnosis.judgedFor.uid);
     lines << QStringLiteral("USB backend: %1.").arg(QString::fromLatin1(diagnosis.backend.name));
+    // Every line, not only the program names: paths and driver names come
+    // from outside the program too.
+    for (QString &line : lines)
+        line = printable(line);
     return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }

@@ -20,9 +20,20 @@
 struct Credentials {
     uint32_t uid = 0;
     QList<uint32_t> groups;  // primary group first
+    // The process runs as root through sudo and `uid` is the user who ran
+    // sudo: root would open every board, which tells that user nothing.
+    bool invokedThroughSudo = false;
 
     static Credentials ofThisProcess();
+    // This process's, or under sudo the user in SUDO_UID with that user's
+    // groups: the access the program will have once started without sudo.
+    static Credentials ofInvokingUser();
 };
+
+// The user id in `sudoUid` (the value of SUDO_UID) when a process running
+// as root (`processUid` 0) was started through sudo by another user; -1 when
+// it was not, or the value is not a user id.
+qint64 sudoInvoker(uint32_t processUid, const QByteArray &sudoUid);
 
 struct NodeAccess {
     bool allowed = false;
@@ -60,6 +71,7 @@ struct UdevRuleStatus {
 
 struct BoardDiagnosis {
     bool listingKnown = false;  // false where the system cannot list unopenable boards
+    Credentials judgedFor;      // whose access to the nodes was judged
     UsbBackendInfo backend{"", BoardNodeKind::Unknown};
     QList<BoardStatus> boards;  // every attached supported board, in port order
     QMap<int, int> boardsPerProductId;

@@ -39,6 +39,7 @@ int runBoardDoctor(QTextStream &out, const BoardDiscovery &discovery, const QLis
 
 int runBoardDoctor(QTextStream &out)
 {
-    const BoardDiscovery discovery(PRODUCT_IDS, BOARD_VENDOR_ID);
+    BoardDiscovery discovery(PRODUCT_IDS, BOARD_VENDOR_ID);
+    discovery.setCredentials(Credentials::ofInvokingUser());
     return runBoardDoctor(out, discovery, PRODUCT_IDS, BOARD_VENDOR_ID);
 }

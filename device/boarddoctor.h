@@ -12,5 +12,6 @@ class QTextStream;
 // Initialises and releases the USB library itself.
 int runBoardDoctor(QTextStream &out, const BoardDiscovery &discovery, const QList<int> &productIds,
                    int vendorId);
-// The same for this program's boards and the user running it.
+// The same for this program's boards and the user running it; under sudo,
+// for the user who ran sudo.
 int runBoardDoctor(QTextStream &out);

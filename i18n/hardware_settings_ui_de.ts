@@ -211,42 +211,42 @@ Ohne Sicherung fortfahren?</translation>
 <context>
     <name>BoardDiscovery</name>
     <message>
-        <location filename="../device/boarddiscovery.cpp" line="273"/>
+        <location filename="../device/boarddiscovery.cpp" line="351"/>
         <source>No permission on %1 (owner %2, group %3, mode %4; %5).</source>
         <translation>Keine Berechtigung für %1 (Besitzer %2, Gruppe %3, Modus %4; %5).</translation>
     </message>
     <message>
-        <location filename="../device/boarddiscovery.cpp" line="279"/>
+        <location filename="../device/boarddiscovery.cpp" line="357"/>
         <source>its ACL does not grant you access</source>
         <translation>seine ACL gewährt Ihnen keinen Zugriff</translation>
     </message>
     <message>
-        <location filename="../device/boarddiscovery.cpp" line="280"/>
+        <location filename="../device/boarddiscovery.cpp" line="358"/>
         <source>no ACL grants you access</source>
         <translation>keine ACL gewährt Ihnen Zugriff</translation>
     </message>
     <message>
-        <location filename="../device/boarddiscovery.cpp" line="284"/>
+        <location filename="../device/boarddiscovery.cpp" line="362"/>
         <source>The system made no hidraw device for it.</source>
         <translation>Das System hat dafür kein hidraw-Gerät angelegt.</translation>
     </message>
     <message>
-        <location filename="../device/boarddiscovery.cpp" line="285"/>
+        <location filename="../device/boarddiscovery.cpp" line="363"/>
         <source>Its device node %1 is missing.</source>
         <translation>Der Geräteknoten %1 fehlt.</translation>
     </message>
     <message>
-        <location filename="../device/boarddiscovery.cpp" line="288"/>
+        <location filename="../device/boarddiscovery.cpp" line="366"/>
         <source>The kernel&apos;s HID driver (%1) is bound to it, and this build&apos;s USB library cannot reach a board through it.</source>
         <translation>Der HID-Treiber des Kernels (%1) ist an das Gerät gebunden, und die USB-Bibliothek dieses Builds erreicht ein Gerät nicht an ihm vorbei.</translation>
     </message>
     <message>
-        <location filename="../device/boarddiscovery.cpp" line="294"/>
+        <location filename="../device/boarddiscovery.cpp" line="372"/>
         <source>It is held by another program: %1.</source>
         <translation>Das Gerät wird von einem anderen Programm belegt: %1.</translation>
     </message>
     <message>
-        <location filename="../device/boarddiscovery.cpp" line="297"/>
+        <location filename="../device/boarddiscovery.cpp" line="375"/>
         <source>%1 can be opened, but the board does not answer.</source>
         <translation>%1 lässt sich öffnen, aber das Gerät antwortet nicht.</translation>
     </message>
@@ -393,7 +393,7 @@ Ohne Sicherung fortfahren?</translation>
     </message>
     <message>
         <location filename="../ui/fulleffectsettingswidget.ui" line="88"/>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="484"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="483"/>
         <source>Delete</source>
         <translation>Löschen</translation>
     </message>
@@ -486,142 +486,152 @@ Ohne Sicherung fortfahren?</translation>
         <translation>Stärke der periodischen DirectX-Kräfte (%)</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="37"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="42"/>
         <source>Type a name for the profile first.</source>
         <translation>Geben Sie zuerst einen Namen für das Profil ein.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="39"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="44"/>
         <source>A profile name may not start with a dot.</source>
         <translation>Ein Profilname darf nicht mit einem Punkt beginnen.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="43"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="47"/>
         <source>A profile name may not contain / or \ or control characters such as a line break or a tab.</source>
         <translation>Ein Profilname darf weder / noch \ noch Steuerzeichen wie Zeilenumbruch oder Tabulator enthalten.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="161"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="160"/>
         <source>Import...</source>
         <translation>Importieren...</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="163"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="162"/>
         <source>Store an effect profile file as a profile</source>
         <translation>Eine Effektprofil-Datei als Profil ablegen</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="164"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="163"/>
         <source>Export...</source>
         <translation>Exportieren...</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="166"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="165"/>
         <source>Write the effect settings of the form to a profile file</source>
         <translation>Die Effekteinstellungen des Formulars in eine Profildatei schreiben</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="167"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="166"/>
         <source>Games...</source>
         <translation>Spiele...</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="169"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="168"/>
         <source>Apply an effect profile while a game runs</source>
         <translation>Ein Effektprofil anwenden, solange ein Spiel läuft</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="412"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="411"/>
         <source>Effect profiles</source>
         <translation>Effektprofile</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="423"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="422"/>
         <source>The effect profile was not saved. %1</source>
         <translation>Das Effektprofil wurde nicht gespeichert. %1</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="430"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="429"/>
         <source>An effect profile named “%1” exists. Replace it with the settings in the form?</source>
         <translation>Es gibt bereits ein Effektprofil „%1“. Soll es durch die Einstellungen im Formular ersetzt werden?</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="433"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="432"/>
         <source>Replace</source>
         <translation>Ersetzen</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="434"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="433"/>
         <source>The effect profile “%1” was left as it was.</source>
         <translation>Das Effektprofil „%1“ blieb unverändert.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="452"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="451"/>
         <source>the folder %1 cannot be created</source>
         <translation>der Ordner %1 kann nicht angelegt werden</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="456"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="455"/>
         <source>Effect profile “%1” saved.</source>
         <translation>Effektprofil „%1“ gespeichert.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="458"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="457"/>
         <source>The effect profile “%1” could not be saved: %2</source>
         <translation>Das Effektprofil „%1“ konnte nicht gespeichert werden: %2</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="470"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="469"/>
         <source>No effect profile was deleted. %1</source>
         <translation>Es wurde kein Effektprofil gelöscht. %1</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="476"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="475"/>
         <source>There is no effect profile named “%1”.</source>
         <translation>Es gibt kein Effektprofil „%1“.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="481"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="480"/>
         <source>Delete the effect profile “%1”? Its file is removed from this computer; the form keeps what it shows.</source>
         <translation>Effektprofil „%1“ löschen? Seine Datei wird von diesem Computer entfernt; das Formular behält, was es anzeigt.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="485"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="484"/>
         <source>The effect profile “%1” was kept.</source>
         <translation>Das Effektprofil „%1“ wurde behalten.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="491"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="490"/>
         <source>Effect profile “%1” deleted.</source>
         <translation>Effektprofil „%1“ gelöscht.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="493"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="492"/>
         <source>The effect profile “%1” could not be deleted: %2</source>
         <translation>Das Effektprofil „%1“ konnte nicht gelöscht werden: %2</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="513"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="509"/>
+        <source>“%1” was not loaded: the file cannot be read.</source>
+        <translation>„%1“ wurde nicht geladen: Die Datei kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="510"/>
+        <source>“%1” was not loaded: it is not a regular file.</source>
+        <translation>„%1“ wurde nicht geladen: Es ist keine gewöhnliche Datei.</translation>
+    </message>
+    <message>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="519"/>
         <source>“%1” was not loaded: an effect profile holds exactly %2 bytes.</source>
         <translation>„%1“ wurde nicht geladen: Ein Effektprofil umfasst genau %2 Bytes.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="522"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="528"/>
         <source>The effect settings in the form hold changes that were not sent to the board. Load the profile “%1” and discard them?</source>
         <translation>Die Effekteinstellungen im Formular enthalten Änderungen, die nicht an die Platine gesendet wurden. Profil „%1“ laden und die Änderungen verwerfen?</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="525"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="531"/>
         <source>Discard changes and load</source>
         <translation>Änderungen verwerfen und laden</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="526"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="532"/>
         <source>The effect profile “%1” was not loaded; the form keeps your changes.</source>
         <translation>Das Effektprofil „%1“ wurde nicht geladen; das Formular behält Ihre Änderungen.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="540"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="546"/>
         <source>Profile &quot;%1&quot; loaded into the form; Apply or Save sends it to the board.</source>
         <translation>Profil „%1“ in das Formular geladen; Übernehmen oder Speichern sendet es an das Board.</translation>
     </message>
@@ -1826,17 +1836,17 @@ Das Board kann sie beim Ausschalten verlieren. Prüfen Sie die Verbindung und sp
 <context>
     <name>ProfileExchange</name>
     <message>
-        <location filename="../ui/profileexchange.cpp" line="21"/>
+        <location filename="../ui/profileexchange.cpp" line="22"/>
         <source>Effect profiles (*%1)</source>
         <translation>Effektprofile (*%1)</translation>
     </message>
     <message>
-        <location filename="../ui/profileexchange.cpp" line="70"/>
+        <location filename="../ui/profileexchange.cpp" line="64"/>
         <source>Profile of another board</source>
         <translation>Profil eines anderen Boards</translation>
     </message>
     <message>
-        <location filename="../ui/profileexchange.cpp" line="71"/>
+        <location filename="../ui/profileexchange.cpp" line="65"/>
         <source>The profile &quot;%1&quot; was made on a %2 board; the selected board is a %3. Its settings, the motion range among them, may not suit this board.
 
 Load it anyway?</source>
@@ -1845,62 +1855,64 @@ Load it anyway?</source>
 Trotzdem laden?</translation>
     </message>
     <message>
-        <location filename="../ui/profileexchange.cpp" line="75"/>
+        <location filename="../ui/profileexchange.cpp" line="69"/>
         <source>Load anyway</source>
         <translation>Trotzdem laden</translation>
     </message>
     <message>
-        <location filename="../ui/profileexchange.cpp" line="94"/>
+        <location filename="../ui/profileexchange.cpp" line="84"/>
+        <location filename="../ui/profileexchange.cpp" line="132"/>
         <source>&quot;%1&quot; cannot be a profile name</source>
         <translation>„%1“ kann kein Profilname sein</translation>
     </message>
     <message>
-        <location filename="../ui/profileexchange.cpp" line="99"/>
+        <location filename="../ui/profileexchange.cpp" line="93"/>
         <source>the profile folder %1 cannot be created</source>
         <translation>der Profilordner %1 kann nicht angelegt werden</translation>
     </message>
     <message>
-        <location filename="../ui/profileexchange.cpp" line="130"/>
+        <location filename="../ui/profileexchange.cpp" line="124"/>
         <source>Import effect profile</source>
         <translation>Effektprofil importieren</translation>
     </message>
     <message>
-        <location filename="../ui/profileexchange.cpp" line="136"/>
+        <location filename="../ui/profileexchange.cpp" line="138"/>
         <source>Replace profile?</source>
         <translation>Profil ersetzen?</translation>
     </message>
     <message>
-        <location filename="../ui/profileexchange.cpp" line="137"/>
+        <location filename="../ui/profileexchange.cpp" line="139"/>
         <source>A profile named &quot;%1&quot; exists already. Replace it with the imported one?</source>
         <translation>Ein Profil namens „%1“ ist bereits vorhanden. Durch das importierte ersetzen?</translation>
     </message>
     <message>
-        <location filename="../ui/profileexchange.cpp" line="139"/>
+        <location filename="../ui/profileexchange.cpp" line="141"/>
         <source>Replace</source>
         <translation>Ersetzen</translation>
     </message>
     <message>
-        <location filename="../ui/profileexchange.cpp" line="143"/>
+        <location filename="../ui/profileexchange.cpp" line="145"/>
         <source>Profile &quot;%1&quot; imported</source>
         <translation>Profil „%1“ importiert</translation>
     </message>
     <message>
-        <location filename="../ui/profileexchange.cpp" line="145"/>
+        <location filename="../ui/profileexchange.cpp" line="132"/>
+        <location filename="../ui/profileexchange.cpp" line="147"/>
         <source>Profile not imported: %1</source>
         <translation>Profil nicht importiert: %1</translation>
     </message>
     <message>
-        <location filename="../ui/profileexchange.cpp" line="151"/>
+        <location filename="../ui/profileexchange.cpp" line="153"/>
         <source>Export effect profile</source>
         <translation>Effektprofil exportieren</translation>
     </message>
     <message>
-        <location filename="../ui/profileexchange.cpp" line="158"/>
+        <location filename="../ui/profileexchange.cpp" line="160"/>
         <source>Effect settings exported to %1</source>
         <translation>Effekteinstellungen nach %1 exportiert</translation>
     </message>
     <message>
-        <location filename="../ui/profileexchange.cpp" line="161"/>
+        <location filename="../ui/profileexchange.cpp" line="163"/>
         <source>Profile not exported: %1</source>
         <translation>Profil nicht exportiert: %1</translation>
     </message>

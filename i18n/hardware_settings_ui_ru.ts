@@ -211,42 +211,42 @@ Go ahead without a backup?</source>
 <context>
     <name>BoardDiscovery</name>
     <message>
-        <location filename="../device/boarddiscovery.cpp" line="273"/>
+        <location filename="../device/boarddiscovery.cpp" line="351"/>
         <source>No permission on %1 (owner %2, group %3, mode %4; %5).</source>
         <translation>Нет прав доступа к %1 (владелец %2, группа %3, режим %4; %5).</translation>
     </message>
     <message>
-        <location filename="../device/boarddiscovery.cpp" line="279"/>
+        <location filename="../device/boarddiscovery.cpp" line="357"/>
         <source>its ACL does not grant you access</source>
         <translation>его ACL не даёт вам доступа</translation>
     </message>
     <message>
-        <location filename="../device/boarddiscovery.cpp" line="280"/>
+        <location filename="../device/boarddiscovery.cpp" line="358"/>
         <source>no ACL grants you access</source>
         <translation>доступ вам не выдан ни одной ACL</translation>
     </message>
     <message>
-        <location filename="../device/boarddiscovery.cpp" line="284"/>
+        <location filename="../device/boarddiscovery.cpp" line="362"/>
         <source>The system made no hidraw device for it.</source>
         <translation>Система не создала для устройства узел hidraw.</translation>
     </message>
     <message>
-        <location filename="../device/boarddiscovery.cpp" line="285"/>
+        <location filename="../device/boarddiscovery.cpp" line="363"/>
         <source>Its device node %1 is missing.</source>
         <translation>Узел устройства %1 отсутствует.</translation>
     </message>
     <message>
-        <location filename="../device/boarddiscovery.cpp" line="288"/>
+        <location filename="../device/boarddiscovery.cpp" line="366"/>
         <source>The kernel&apos;s HID driver (%1) is bound to it, and this build&apos;s USB library cannot reach a board through it.</source>
         <translation>К устройству привязан HID-драйвер ядра (%1), а USB-библиотека этой сборки не может обратиться к устройству в обход него.</translation>
     </message>
     <message>
-        <location filename="../device/boarddiscovery.cpp" line="294"/>
+        <location filename="../device/boarddiscovery.cpp" line="372"/>
         <source>It is held by another program: %1.</source>
         <translation>Устройство занято другой программой: %1.</translation>
     </message>
     <message>
-        <location filename="../device/boarddiscovery.cpp" line="297"/>
+        <location filename="../device/boarddiscovery.cpp" line="375"/>
         <source>%1 can be opened, but the board does not answer.</source>
         <translation>%1 открывается, но устройство не отвечает.</translation>
     </message>
@@ -393,7 +393,7 @@ Go ahead without a backup?</source>
     </message>
     <message>
         <location filename="../ui/fulleffectsettingswidget.ui" line="88"/>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="484"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="483"/>
         <source>Delete</source>
         <translation>Удалить</translation>
     </message>
@@ -486,142 +486,152 @@ Go ahead without a backup?</source>
         <translation>Уровень периодических усилий DirectX (%)</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="37"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="42"/>
         <source>Type a name for the profile first.</source>
         <translation>Сначала введите имя профиля.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="39"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="44"/>
         <source>A profile name may not start with a dot.</source>
         <translation>Имя профиля не может начинаться с точки.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="43"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="47"/>
         <source>A profile name may not contain / or \ or control characters such as a line break or a tab.</source>
         <translation>Имя профиля не может содержать / или \, а также управляющие символы, например перевод строки или табуляцию.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="161"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="160"/>
         <source>Import...</source>
         <translation>Импорт...</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="163"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="162"/>
         <source>Store an effect profile file as a profile</source>
         <translation>Сохранить файл профиля эффектов как профиль</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="164"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="163"/>
         <source>Export...</source>
         <translation>Экспорт...</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="166"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="165"/>
         <source>Write the effect settings of the form to a profile file</source>
         <translation>Записать настройки эффектов из формы в файл профиля</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="167"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="166"/>
         <source>Games...</source>
         <translation>Игры...</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="169"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="168"/>
         <source>Apply an effect profile while a game runs</source>
         <translation>Применять профиль эффектов, пока работает игра</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="412"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="411"/>
         <source>Effect profiles</source>
         <translation>Профили эффектов</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="423"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="422"/>
         <source>The effect profile was not saved. %1</source>
         <translation>Профиль эффектов не сохранён. %1</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="430"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="429"/>
         <source>An effect profile named “%1” exists. Replace it with the settings in the form?</source>
         <translation>Профиль эффектов «%1» уже существует. Заменить его настройками из формы?</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="433"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="432"/>
         <source>Replace</source>
         <translation>Заменить</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="434"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="433"/>
         <source>The effect profile “%1” was left as it was.</source>
         <translation>Профиль эффектов «%1» оставлен без изменений.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="452"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="451"/>
         <source>the folder %1 cannot be created</source>
         <translation>не удаётся создать папку %1</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="456"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="455"/>
         <source>Effect profile “%1” saved.</source>
         <translation>Профиль эффектов «%1» сохранён.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="458"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="457"/>
         <source>The effect profile “%1” could not be saved: %2</source>
         <translation>Не удалось сохранить профиль эффектов «%1»: %2</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="470"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="469"/>
         <source>No effect profile was deleted. %1</source>
         <translation>Ни один профиль эффектов не удалён. %1</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="476"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="475"/>
         <source>There is no effect profile named “%1”.</source>
         <translation>Профиля эффектов «%1» нет.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="481"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="480"/>
         <source>Delete the effect profile “%1”? Its file is removed from this computer; the form keeps what it shows.</source>
         <translation>Удалить профиль эффектов «%1»? Его файл будет удалён с этого компьютера; форма сохранит то, что в ней показано.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="485"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="484"/>
         <source>The effect profile “%1” was kept.</source>
         <translation>Профиль эффектов «%1» сохранён без изменений.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="491"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="490"/>
         <source>Effect profile “%1” deleted.</source>
         <translation>Профиль эффектов «%1» удалён.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="493"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="492"/>
         <source>The effect profile “%1” could not be deleted: %2</source>
         <translation>Не удалось удалить профиль эффектов «%1»: %2</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="513"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="509"/>
+        <source>“%1” was not loaded: the file cannot be read.</source>
+        <translation>«%1» не загружен: файл не удаётся прочитать.</translation>
+    </message>
+    <message>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="510"/>
+        <source>“%1” was not loaded: it is not a regular file.</source>
+        <translation>«%1» не загружен: это не обычный файл.</translation>
+    </message>
+    <message>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="519"/>
         <source>“%1” was not loaded: an effect profile holds exactly %2 bytes.</source>
         <translation>«%1» не загружен: профиль эффектов занимает ровно %2 байт.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="522"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="528"/>
         <source>The effect settings in the form hold changes that were not sent to the board. Load the profile “%1” and discard them?</source>
         <translation>В настройках эффектов в форме есть изменения, не отправленные на плату. Загрузить профиль «%1» и отбросить их?</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="525"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="531"/>
         <source>Discard changes and load</source>
         <translation>Отбросить изменения и загрузить</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="526"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="532"/>
         <source>The effect profile “%1” was not loaded; the form keeps your changes.</source>
         <translation>Профиль эффектов «%1» не загружен; ваши изменения в форме сохранены.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="540"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="546"/>
         <source>Profile &quot;%1&quot; loaded into the form; Apply or Save sends it to the board.</source>
         <translation>Профиль «%1» загружен в форму; «Применить» или «Сохранить» отправит его на плату.</translation>
     </message>
@@ -1826,17 +1836,17 @@ The board may lose them when it is switched off. Check the connection and save a
 <context>
     <name>ProfileExchange</name>
     <message>
-        <location filename="../ui/profileexchange.cpp" line="21"/>
+        <location filename="../ui/profileexchange.cpp" line="22"/>
         <source>Effect profiles (*%1)</source>
         <translation>Профили эффектов (*%1)</translation>
     </message>
     <message>
-        <location filename="../ui/profileexchange.cpp" line="70"/>
+        <location filename="../ui/profileexchange.cpp" line="64"/>
         <source>Profile of another board</source>
         <translation>Профиль другой платы</translation>
     </message>
     <message>
-        <location filename="../ui/profileexchange.cpp" line="71"/>
+        <location filename="../ui/profileexchange.cpp" line="65"/>
         <source>The profile &quot;%1&quot; was made on a %2 board; the selected board is a %3. Its settings, the motion range among them, may not suit this board.
 
 Load it anyway?</source>
@@ -1845,62 +1855,64 @@ Load it anyway?</source>
 Всё равно загрузить?</translation>
     </message>
     <message>
-        <location filename="../ui/profileexchange.cpp" line="75"/>
+        <location filename="../ui/profileexchange.cpp" line="69"/>
         <source>Load anyway</source>
         <translation>Всё равно загрузить</translation>
     </message>
     <message>
-        <location filename="../ui/profileexchange.cpp" line="94"/>
+        <location filename="../ui/profileexchange.cpp" line="84"/>
+        <location filename="../ui/profileexchange.cpp" line="132"/>
         <source>&quot;%1&quot; cannot be a profile name</source>
         <translation>«%1» не может быть именем профиля</translation>
     </message>
     <message>
-        <location filename="../ui/profileexchange.cpp" line="99"/>
+        <location filename="../ui/profileexchange.cpp" line="93"/>
         <source>the profile folder %1 cannot be created</source>
         <translation>не удаётся создать папку профилей %1</translation>
     </message>
     <message>
-        <location filename="../ui/profileexchange.cpp" line="130"/>
+        <location filename="../ui/profileexchange.cpp" line="124"/>
         <source>Import effect profile</source>
         <translation>Импорт профиля эффектов</translation>
     </message>
     <message>
-        <location filename="../ui/profileexchange.cpp" line="136"/>
+        <location filename="../ui/profileexchange.cpp" line="138"/>
         <source>Replace profile?</source>
         <translation>Заменить профиль?</translation>
     </message>
     <message>
-        <location filename="../ui/profileexchange.cpp" line="137"/>
+        <location filename="../ui/profileexchange.cpp" line="139"/>
         <source>A profile named &quot;%1&quot; exists already. Replace it with the imported one?</source>
         <translation>Профиль с именем «%1» уже существует. Заменить его импортированным?</translation>
     </message>
     <message>
-        <location filename="../ui/profileexchange.cpp" line="139"/>
+        <location filename="../ui/profileexchange.cpp" line="141"/>
         <source>Replace</source>
         <translation>Заменить</translation>
     </message>
     <message>
-        <location filename="../ui/profileexchange.cpp" line="143"/>
+        <location filename="../ui/profileexchange.cpp" line="145"/>
         <source>Profile &quot;%1&quot; imported</source>
         <translation>Профиль «%1» импортирован</translation>
     </message>
     <message>
-        <location filename="../ui/profileexchange.cpp" line="145"/>
+        <location filename="../ui/profileexchange.cpp" line="132"/>
+        <location filename="../ui/profileexchange.cpp" line="147"/>
         <source>Profile not imported: %1</source>
         <translation>Профиль не импортирован: %1</translation>
     </message>
     <message>
-        <location filename="../ui/profileexchange.cpp" line="151"/>
+        <location filename="../ui/profileexchange.cpp" line="153"/>
         <source>Export effect profile</source>
         <translation>Экспорт профиля эффектов</translation>
     </message>
     <message>
-        <location filename="../ui/profileexchange.cpp" line="158"/>
+        <location filename="../ui/profileexchange.cpp" line="160"/>
         <source>Effect settings exported to %1</source>
         <translation>Настройки эффектов экспортированы в %1</translation>
     </message>
     <message>
-        <location filename="../ui/profileexchange.cpp" line="161"/>
+        <location filename="../ui/profileexchange.cpp" line="163"/>
         <source>Profile not exported: %1</source>
         <translation>Профиль не экспортирован: %1</translation>
     </message>

@@ -12,17 +12,33 @@ packages=(
   xvfb xauth imagemagick
   appstream desktop-file-utils
   librsvg2-bin
+  locales
 )
+
+SUDO=""
+if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
+
+# The record codec's tests compare its text under German and Russian number
+# formats (decimal comma) with its text under the C locale.
+ensure_locales() {
+  local available
+  available=$(locale -a)
+  for name in de_DE ru_RU; do
+    grep -qix "$name\.utf-\?8" <<<"$available" || $SUDO localedef -i "$name" -f UTF-8 "$name.UTF-8"
+  done
+}
 
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
+if [ ${#missing[@]} -eq 0 ]; then
+  ensure_locales
+  exit 0
+fi
 
-SUDO=""
-if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
 export DEBIAN_FRONTEND=noninteractive
 echo "Installing: ${missing[*]}"
 $SUDO apt-get update -qq
 $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+ensure_locales

@@ -15,6 +15,10 @@ constexpr int MAX_CAUSE_LENGTH = 40;  // characters, keeps file names readable
 // More backups than this within one second means something is looping; give
 // up rather than spin.
 constexpr int MAX_NAMES_PER_SECOND = 1000;
+// How far ahead of a new backup an older one may be dated and still be taken
+// at its word: clocks are stepped by time synchronisation, and a clock set to
+// local time where UTC is expected is off by up to 14 hours.
+constexpr qint64 CLOCK_TOLERANCE_SECONDS = 24 * 60 * 60;
 
 // <model>-<yyyyMMdd>-<HHmmss>[-<counter>]-<cause>.gravolt.json; a cause always
 // starts with a letter, so the counter cannot be mistaken for part of it.
@@ -91,18 +95,27 @@ QList<ScannedBackup> scan(const QString &directory)
 
 // Only files this program named and that hold a backup of the same model are
 // candidates; the one just written always stays, even if the clock went back.
-void pruneOldBackups(const QString &directory, const QString &model, const QString &keptPath)
+// No backup already in the folder can be newer than the one just written, so
+// one dated well after it was taken while the clock ran ahead (or the clock
+// runs behind now). Those go first and the others by their date: otherwise
+// fifty backups taken while the clock said 2030 would outrank every real one
+// and each later rotation would delete the newest real backups.
+void pruneOldBackups(const QString &directory, const QString &model, const QString &keptPath,
+                     const QDateTime &writtenAt)
 {
-    int kept = 1;
+    const QDateTime believable = writtenAt.addSecs(CLOCK_TOLERANCE_SECONDS);
+    QList<ScannedBackup> candidates;
     for (const ScannedBackup &scanned : scan(directory)) {
-        if (!scanned.namedAutomatically || scanned.entry.model != model ||
-            scanned.entry.path == keptPath)
-            continue;
-        if (kept < AUTOMATIC_BACKUPS_KEPT_PER_MODEL)
-            ++kept;
-        else
-            QFile::remove(scanned.entry.path);
+        if (scanned.namedAutomatically && scanned.entry.model == model &&
+            scanned.entry.path != keptPath)
+            candidates.append(scanned);
     }
+    std::stable_partition(candidates.begin(), candidates.end(),
+                          [&believable](const ScannedBackup &scanned) {
+                              return scanned.entry.created <= believable;
+                          });
+    for (qsizetype i = AUTOMATIC_BACKUPS_KEPT_PER_MODEL - 1; i < candidates.size(); ++i)
+        QFile::remove(candidates.at(i).entry.path);
 }
 
 bool fail(QString *error, const QString &message)
@@ -163,7 +176,7 @@ QString writeAutomaticBackup(const QString &dataDir, const BoardBackup &backup,
         QFile::remove(path);
         return QString();
     }
-    pruneOldBackups(directory, backup.board.model, path);
+    pruneOldBackups(directory, backup.board.model, path, backup.created);
     return path;
 }
 

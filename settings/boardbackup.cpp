@@ -3,8 +3,10 @@
 #include "device/firmwareinfo.h"
 #include "settings/orderedjson.h"
 #include "settings/recordcodec.h"
+#include "settings/regularfile.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonParseError>
@@ -183,10 +185,10 @@ bool openDocument(const QByteArray &json, const char *format, int newestVersion,
 bool readLimitedFile(const QString &path, QByteArray &out, QString *error)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return fail(error, QStringLiteral("%1: %2").arg(path, file.errorString()));
-    // Checked before reading and again after: the size of a pipe or a special
-    // file is not known in advance.
+    QString reason;
+    if (!openRegularFileForReading(file, &reason))
+        return fail(error, QStringLiteral("%1: %2").arg(path, reason));
+    // Checked before reading and again after: the file may grow meanwhile.
     if (file.size() > BOARD_BACKUP_MAX_FILE_SIZE)
         return fail(error, QStringLiteral("%1: too large (%2 bytes; a backup is at most %3)")
                                .arg(path)
@@ -204,6 +206,11 @@ bool readLimitedFile(const QString &path, QByteArray &out, QString *error)
 
 bool writeWholeFile(const QString &path, const QByteArray &bytes, QString *error)
 {
+    // The new file is renamed over the old one: a pipe or a device of that
+    // name (/dev/null, picked by mistake or run as root) would be replaced.
+    const QFileInfo existing(path);
+    if (existing.exists() && !existing.isFile())
+        return fail(error, QStringLiteral("%1: not a regular file").arg(path));
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return fail(error, QStringLiteral("%1: %2").arg(path, file.errorString()));

@@ -1,5 +1,8 @@
 #include "profileorigins.h"
 
+#include "settings/profilename.h"
+#include "settings/regularfile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QJsonDocument>
@@ -19,20 +22,6 @@ constexpr char KEY_DEVICE_TYPE[] = "device_type";
 constexpr int MAX_DEVICE_TYPE = 255;   // FirmwareInfoTypeDef::deviceType is one byte
 constexpr int LOCK_TIMEOUT_MS = 2000;  // the index is tiny; a longer wait means a stuck process
 constexpr qint64 MAX_INDEX_SIZE = 1024 * 1024;  // bytes
-
-// The same rule the profile list uses: a name that is not a plain visible
-// file in the profile folder is never a profile.
-bool isProfileName(const QString &name)
-{
-    if (name.trimmed().isEmpty() || name.startsWith(QLatin1Char('.')))
-        return false;
-    for (const QChar ch : name) {
-        if (ch == QLatin1Char('/') || ch == QLatin1Char('\\') ||
-            ch.category() == QChar::Other_Control)
-            return false;
-    }
-    return true;
-}
 
 }  // namespace
 
@@ -85,7 +74,7 @@ QHash<QString, int> ProfileOrigins::load() const
 {
     QHash<QString, int> origins;
     QFile file(indexFilePath());
-    if (!file.open(QIODevice::ReadOnly) || file.size() > MAX_INDEX_SIZE)
+    if (!openRegularFileForReading(file, nullptr) || file.size() > MAX_INDEX_SIZE)
         return origins;
     const QJsonObject profiles = QJsonDocument::fromJson(file.read(MAX_INDEX_SIZE))
                                      .object()

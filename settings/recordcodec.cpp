@@ -9,7 +9,6 @@
 #include <cmath>
 #include <cstring>
 #include <limits>
-#include <string>
 
 namespace {
 
@@ -182,9 +181,12 @@ QJsonValue encodeFloat(const unsigned char *bytes)
 
     // The shortest decimal that reads back as this float ("0.1", not the
     // double 0.100000001490116...), which is what a person wants to edit.
+    // Both conversions ignore the locale: strtod would read "0.1" as 0 under a
+    // German or Russian one, and backups would then differ between locales.
     char text[32];
     const std::to_chars_result result = std::to_chars(text, text + sizeof text, value);
-    const double shortest = std::strtod(std::string(text, result.ptr).c_str(), nullptr);
+    double shortest = 0;
+    std::from_chars(text, result.ptr, shortest);
     float back = static_cast<float>(shortest);
     uint32_t backBits;
     std::memcpy(&backBits, &back, sizeof backBits);

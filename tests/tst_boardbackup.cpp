@@ -2,6 +2,7 @@
 #include "settings/automaticbackups.h"
 #include "settings/boardbackup.h"
 #include "settings/profileorigins.h"
+#include "support/nonregularfile.h"
 
 #include <QDir>
 #include <QFile>
@@ -228,6 +229,68 @@ private slots:
         QCOMPARE(entries.at(1).path, paths.at(written - 2));  // same second, written earlier
         for (int i = 1; i < entries.size(); ++i)
             QVERIFY(entries.at(i - 1).created >= entries.at(i).created);
+    }
+
+    void nonRegularFilesAreRefused_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("named pipe") << "fifo";
+        QTest::newRow("endless device") << "/dev/zero";
+        QTest::newRow("folder") << "folder";
+    }
+
+    // Refused at once: neither blocking nor reading without end.
+    void nonRegularFilesAreRefused()
+    {
+        QFETCH(QString, kind);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral(".origins.json"));
+        QVERIFY(makeNonRegularFile(kind, path));
+        BoardBackup backup;
+        EffectSettingsTypeDef effects{};
+        QString error;
+        QVERIFY(!readBoardBackup(path, backup, &error));
+        QVERIFY2(error.contains(QStringLiteral("not a regular file")), qPrintable(error));
+        QVERIFY(!readEffectProfileFile(path, effects, backup.board, &error));
+        QCOMPARE(ProfileOrigins(dir.path()).deviceTypeOf(QStringLiteral("Race")), -1);
+    }
+
+    void rotationSurvivesAWrongClock_data()
+    {
+        QTest::addColumn<qint64>("earlierOffset");  // seconds from BASE_TIME
+        QTest::addColumn<qint64>("laterOffset");
+        constexpr qint64 years = 4LL * 365 * 24 * 60 * 60;
+        QTest::newRow("clock was years ahead") << years << qint64(0);
+        QTest::newRow("clock is years behind") << qint64(0) << -years;
+    }
+
+    // A folder full of backups named by the program under one clock, then
+    // five written under another: those five are the newest and all stay.
+    void rotationSurvivesAWrongClock()
+    {
+        QFETCH(qint64, earlierOffset);
+        QFETCH(qint64, laterOffset);
+        QTemporaryDir dir;
+        const QString autoDir = automaticBackupDirectory(dir.path());
+        QVERIFY(QDir().mkpath(autoDir));
+        QString error;
+        QStringList paths;
+        for (int i = 0; i < AUTOMATIC_BACKUPS_KEPT_PER_MODEL + 5; ++i) {
+            const bool later = i >= AUTOMATIC_BACKUPS_KEPT_PER_MODEL;
+            const BoardBackup backup = sampleBackup(
+                DEVICE_TYPE_JOYSTICK, BASE_TIME.addSecs((later ? laterOffset : earlierOffset) + i),
+                quint32(i));
+            const QString name =
+                QStringLiteral("/joystick-%1-dfu.gravolt.json")
+                    .arg(backup.created.toString(QStringLiteral("yyyyMMdd-HHmmss")));
+            // Only the later ones rotate: fifty rotations would be slow.
+            paths.append(later ? writeAutomaticBackup(dir.path(), backup, BACKUP_CAUSE_DFU, &error)
+                         : writeBoardBackup(autoDir + name, backup, &error) ? autoDir + name
+                                                                            : QString());
+            QVERIFY2(!paths.last().isEmpty(), qPrintable(error));
+        }
+        for (int i = 0; i < paths.size(); ++i)
+            QVERIFY2(QFile::exists(paths.at(i)) == (i >= 5), qPrintable(paths.at(i)));
     }
 
     void profileOriginsSurviveReload()

@@ -439,6 +439,44 @@ private slots:
         QVERIFY(!panel.profileExchange()->importFrom(path, QStringLiteral("broken"), &error));
         QVERIFY(!QFile::exists(QDir::current().absoluteFilePath("device_effects_profiles/broken")));
     }
+
+    void oneNameRuleForSaveImportListAndOrigins_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("tab") << QStringLiteral("a\tb") << false;
+        QTest::newRow("escape") << QStringLiteral("Race\x1b[2J") << false;
+        QTest::newRow("hidden") << QStringLiteral(".Race") << false;
+        QTest::newRow("blank") << QStringLiteral("  ") << false;
+        QTest::newRow("leading space") << QStringLiteral(" Race") << true;
+        QTest::newRow("beyond ASCII") << QString::fromUtf8("Rallye Überland") << true;
+    }
+
+    // What one way of storing a profile accepts, every other accepts and the
+    // list shows, so that a stored profile can always be loaded and deleted.
+    void oneNameRuleForSaveImportListAndOrigins()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, accepted);
+        const QString folder = QDir::current().absoluteFilePath("device_effects_profiles");
+        const QString stored = folder + QLatin1Char('/') + name;
+        QVERIFY(QDir().mkpath(folder));
+        QVERIFY(QFile(stored).open(QIODevice::WriteOnly));  // put there by hand
+        QuestionAnswerer answerer(QMessageBox::AcceptRole);
+        FullEffectSettingsWidget panel;
+        auto *combo = panel.findChild<QComboBox *>(QStringLiteral("profile_combo_box"));
+        QCOMPARE(combo->findText(name, Qt::MatchExactly | Qt::MatchCaseSensitive) >= 0, accepted);
+        QVERIFY(QFile::remove(stored));
+
+        combo->setEditText(name);
+        panel.findChild<QPushButton *>(QStringLiteral("profile_save_button"))->click();
+        QCOMPARE(QFile::remove(stored), accepted);
+        const QString exported = QDir::current().absoluteFilePath("exported.gravolt.json");
+        QString error;
+        QVERIFY2(panel.profileExchange()->exportTo(exported, &error), qPrintable(error));
+        QCOMPARE(panel.profileExchange()->importFrom(exported, name, &error), accepted);
+        QCOMPARE(ProfileOrigins(folder).remember(name, DEVICE_TYPE_JOYSTICK), accepted);
+    }
 };
 
 QTEST_MAIN(TestBoardBackupUi)

@@ -20,6 +20,7 @@
 #include <QTextStream>
 #include <QtTest>
 
+#include <algorithm>
 #include <chrono>
 #include <cstring>
 
@@ -73,6 +74,10 @@ private slots:
     void noticeShowsTheCauseAndGoesAwayWithIt_data();
     void noticeShowsTheCauseAndGoesAwayWithIt();
     void rebootDoesNotSwapTwoBoardsOfOneModel();
+    void programNamesReachTheTerminalEscaped_data();
+    void programNamesReachTheTerminalEscaped();
+    void sudoIsJudgedForTheUserWhoRanIt_data();
+    void sudoIsJudgedForTheUserWhoRanIt();
 };
 
 void TestBoardDiscovery::accessForAnOrdinaryUser_data()
@@ -368,6 +373,61 @@ void TestBoardDiscovery::rebootDoesNotSwapTwoBoardsOfOneModel()
     QCOMPARE(markerOf(handle), 0);
     libusb_close(handle);
     libusb_exit(nullptr);
+}
+
+void TestBoardDiscovery::programNamesReachTheTerminalEscaped_data()
+{
+    QTest::addColumn<QString>("holder");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("clears the screen") << QStringLiteral("x\x1b[2J") << QStringLiteral("x\\x1b[2J");
+    QTest::newRow("line break") << QStringLiteral("a\nb\rc") << QStringLiteral("a\\x0ab\\x0dc");
+    QTest::newRow("right-to-left override")
+        << QString::fromUtf8("\u202Eexe.gnp") << QStringLiteral("\\u202eexe.gnp");
+}
+
+// A process names itself; whatever it chose reaches the terminal as text.
+void TestBoardDiscovery::programNamesReachTheTerminalEscaped()
+{
+    QFETCH(QString, holder);
+    QFETCH(QString, shown);
+    BoardDiagnosis diagnosis;
+    diagnosis.listingKnown = true;
+    diagnosis.boards = {BoardStatus()};
+    diagnosis.boards[0].problem = BoardProblem::HeldByOtherProgram;
+    diagnosis.boards[0].holders = {holder};
+    QVERIFY(problemText(diagnosis.boards[0]).contains(shown));
+    const QString text = diagnosisText(diagnosis);
+    QVERIFY2(text.contains(shown), qPrintable(text));
+    QVERIFY(std::none_of(text.begin(), text.end(), [](QChar ch) {
+        return ch != QLatin1Char('\n') && ch.category() == QChar::Other_Control;
+    }));
+}
+
+void TestBoardDiscovery::sudoIsJudgedForTheUserWhoRanIt_data()
+{
+    QTest::addColumn<uint>("processUid");
+    QTest::addColumn<QByteArray>("sudoUid");
+    QTest::addColumn<qint64>("invoker");
+    QTest::newRow("root through sudo") << 0u << QByteArray("1000") << qint64(1000);
+    QTest::newRow("root without sudo") << 0u << QByteArray() << qint64(-1);
+    QTest::newRow("sudo -u another user") << 1001u << QByteArray("1000") << qint64(-1);
+    QTest::newRow("not a number") << 0u << QByteArray("alice") << qint64(-1);
+    QTest::newRow("beyond a user id") << 0u << QByteArray("4294967296") << qint64(-1);
+}
+
+// And the report says for whom it judged.
+void TestBoardDiscovery::sudoIsJudgedForTheUserWhoRanIt()
+{
+    QFETCH(uint, processUid);
+    QFETCH(QByteArray, sudoUid);
+    QFETCH(qint64, invoker);
+    QCOMPARE(sudoInvoker(processUid, sudoUid), invoker);
+    BoardDiagnosis diagnosis;
+    diagnosis.judgedFor.uid = uint32_t(invoker);
+    diagnosis.judgedFor.invokedThroughSudo = invoker >= 0;
+    QCOMPARE(
+        diagnosisText(diagnosis).contains(QStringLiteral("(uid 1000), who ran this through sudo")),
+        invoker >= 0);
 }
 
 QTEST_MAIN(TestBoardDiscovery)

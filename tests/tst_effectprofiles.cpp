@@ -1,5 +1,6 @@
 #include "boardsim/simulatedboard.h"
 #include "support/effectformhelpers.h"
+#include "support/nonregularfile.h"
 #include "support/questionanswerer.h"
 #include "ui/fulleffectsettingswidget.h"
 
@@ -292,6 +293,29 @@ private slots:
         pick("Odd");
         QCOMPARE(applied.count(), 0);
         QCOMPARE(effectRecordBytes(widget->getEffectSettings()), before);
+    }
+
+    void specialFilesDoNotLoad_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("named pipe") << "fifo";
+        QTest::newRow("endless device") << "/dev/zero";
+        QTest::newRow("folder") << "folder";
+    }
+
+    // Typed in, since the list shows none of them: no freeze, and a reason.
+    void specialFilesDoNotLoad()
+    {
+        QFETCH(QString, kind);
+        createWidget();
+        QVERIFY(QDir().mkpath(PROFILES) && makeNonRegularFile(kind, profilePath("Odd")));
+        const QByteArray before = fillForm();
+        QSignalSpy status(widget, &FullEffectSettingsWidget::statusMessage);
+        QTest::keyClicks(combo()->lineEdit(), "Odd");
+        QTest::keyClick(combo()->lineEdit(), Qt::Key_Return);
+        QCOMPARE(effectRecordBytes(widget->getEffectSettings()), before);
+        QVERIFY(!status.isEmpty() && status.last().at(1).toBool());
+        QVERIFY(status.last().at(0).toString().contains("not a regular file"));
     }
 
     void deletingTheCurrentProfile()

@@ -4,6 +4,7 @@
 #include "settings/boardbackup.h"
 #include "settings/profileorigins.h"
 #include "support/devicetestsupport.h"
+#include "support/nonregularfile.h"
 
 #include <QtTest>
 
@@ -51,8 +52,10 @@ private:
     QString statePath;
     QString dataDir;
 
+    // `redirect` is a shell redirection of the program's standard output.
     Result run(const QString &boards, const QStringList &arguments,
-               const QString &program = QStringLiteral(GRAVOLTCTL_DEMO))
+               const QString &program = QStringLiteral(GRAVOLTCTL_DEMO),
+               const QString &redirect = QString())
     {
         QProcess process;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -63,7 +66,13 @@ private:
         environment.insert(QStringLiteral("GRAVOLT_DEMO_STATE"), statePath);
         process.setProcessEnvironment(environment);
         process.setWorkingDirectory(dir.path());
-        process.start(program, arguments);
+        if (redirect.isEmpty())
+            process.start(program, arguments);
+        else
+            process.start(QStringLiteral("/bin/sh"),
+                          QStringList{QStringLiteral("-c"),
+                                      QStringLiteral("exec \"$0\" \"$@\" ") + redirect, program} +
+                              arguments);
         Result result;
         if (!process.waitForFinished(PROCESS_TIMEOUT_MS)) {
             process.kill();
@@ -284,6 +293,12 @@ private slots:
             << QStringList{QStringLiteral("--data-dir"), QStringLiteral("data"),
                            QStringLiteral("apply-profile"), QStringLiteral("../Rally")}
             << QStringLiteral("data/Rally") << profile << 2;
+        // Stored by hand: no way of storing a profile accepts the name.
+        QTest::newRow("profile name with a tab")
+            << joystick
+            << QStringList{QStringLiteral("--data-dir"), QStringLiteral("data"),
+                           QStringLiteral("apply-profile"), QStringLiteral("a\tb")}
+            << profiles + QStringLiteral("a\tb") << profile << 2;
         QTest::newRow("profile of the wrong size")
             << joystick
             << QStringList{QStringLiteral("--data-dir"), QStringLiteral("data"),
@@ -325,6 +340,63 @@ private slots:
         QVERIFY(r.out.isEmpty());
         QVERIFY2(r.err.startsWith("gravoltctl: "), r.err.constData());
         QCOMPARE(fileBytes(statePath), before);
+    }
+
+    void nonRegularFilesEndAtOnce_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("command");  // "state" stands for GRAVOLT_DEMO_STATE
+        QTest::newRow("state the zero device") << "/dev/zero"
+                                               << "state";
+        QTest::newRow("restore a named pipe") << "fifo"
+                                              << "restore";
+        QTest::newRow("restore a folder") << "folder"
+                                          << "restore";
+        QTest::newRow("backup to a named pipe") << "fifo"
+                                                << "backup";
+        QTest::newRow("apply a named pipe") << "fifo"
+                                            << "apply-profile";
+    }
+
+    // Nothing blocks or reads without end, and the special file stays.
+    void nonRegularFilesEndAtOnce()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, command);
+        const QString path = dataDir + QStringLiteral("/device_effects_profiles/Rally");
+        QVERIFY(makeNonRegularFile(kind, path));
+        QStringList arguments = {
+            QStringLiteral("--data-dir"), dataDir, command,
+            command == QStringLiteral("apply-profile") ? QStringLiteral("Rally") : path};
+        if (command == QStringLiteral("state")) {
+            statePath = path;
+            arguments = QStringList{QStringLiteral("list")};
+        }
+        const Result r = run(QStringLiteral("joystick"), arguments);
+        QVERIFY(!QFileInfo(path).isFile());
+        QCOMPARE(r.status, 2);
+        QVERIFY2(r.err.contains("not a regular file"), r.err.constData());
+    }
+
+    void failedStandardOutputIsAFailure_data()
+    {
+        QTest::addColumn<QString>("redirect");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::newRow("backup to a full disk") << ">/dev/full" << QStringList{"backup", "-"};
+        QTest::newRow("backup to a closed output") << ">&-" << QStringList{"backup", "-"};
+        QTest::newRow("list to a closed output") << ">&-" << QStringList{"list"};
+    }
+
+    // A script must not take half a backup for a whole one.
+    void failedStandardOutputIsAFailure()
+    {
+        QFETCH(QString, redirect);
+        QFETCH(QStringList, arguments);
+        const Result r =
+            run(QStringLiteral("joystick"), arguments, QStringLiteral(GRAVOLTCTL_DEMO), redirect);
+        QCOMPARE(r.status, 2);
+        QVERIFY2(r.err.contains("standard output"), r.err.constData());
+        QCOMPARE(run(QStringLiteral("joystick"), arguments).status, 0);
     }
 
     void helpNeedsNoDisplay()

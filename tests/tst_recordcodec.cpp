@@ -6,7 +6,9 @@
 #include <QRandomGenerator>
 #include <QtTest>
 
+#include <clocale>
 #include <cstring>
+#include <string>
 
 namespace {
 
@@ -147,6 +149,29 @@ private slots:
         QVERIFY2(text.contains("\"p_gain\":0.1,"), text.constData());
         QVERIFY2(text.contains("\"i_gain\":\"7fc00000\""), text.constData());
         QVERIFY2(text.contains("\"reserved_2\":\"00\""), text.constData());
+    }
+
+    // A backup is one text wherever it is taken, decimal comma or not.
+    void textIsTheSameUnderEveryLocale()
+    {
+        HardwareSettingsTypeDef hardware{};
+        const float gains[] = {0.1f, 2.5f, 1e-7f, 123456.7f};
+        for (std::size_t i = 0; i < std::size(gains); ++i)
+            std::memcpy(reinterpret_cast<char *>(&hardware) + HARDWARE_FLOAT_OFFSETS[i], &gains[i],
+                        sizeof(float));
+        const QByteArray inC = orderedJson(encodeHardwareSettings(hardware), recordFieldOrder());
+        QVERIFY2(inC.contains("\"p_gain\": 0.1,"), inC.constData());
+        const std::string previous = std::setlocale(LC_ALL, nullptr);
+        for (const char *locale : {"de_DE.UTF-8", "ru_RU.UTF-8"}) {
+            // scripts/install-deps.sh generates both.
+            QVERIFY2(std::setlocale(LC_ALL, locale), locale);
+            const QByteArray decimalPoint = std::localeconv()->decimal_point;
+            const QByteArray text =
+                orderedJson(encodeHardwareSettings(hardware), recordFieldOrder());
+            std::setlocale(LC_ALL, previous.c_str());
+            QCOMPARE(decimalPoint, QByteArray(","));
+            QCOMPARE(text, inC);
+        }
     }
 
     void decodeRefuses_data()

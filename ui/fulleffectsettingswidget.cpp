@@ -3,7 +3,9 @@
 
 #include "gamesdialog.h"
 #include "profileexchange.h"
+#include "settings/profilename.h"
 #include "settings/profileorigins.h"
+#include "settings/regularfile.h"
 #include "widgethelpers.h"
 
 #include <QCheckBox>
@@ -27,29 +29,26 @@ namespace {
 // Profiles live in EFFECT_PROFILE_DIRECTORY of the working directory, one raw
 // record per file, the file name being the profile name.
 
-// A profile name becomes a file name inside the profile directory. Names that
-// could step out of it, name the directory itself, or make a hidden file the
-// list would never show are refused before any file is touched. Returns why a
-// name is refused, or nothing for a usable name.
-QString profileNameProblem(const QString &name)
+// A profile name becomes a file name inside the profile directory; names that
+// could step out of it, name the directory itself, or make a file the list
+// would never show are refused before any file is touched. Returns why, in
+// the window's words, or nothing for a usable name.
+QString profileNameRefusal(const QString &name)
 {
-    if (name.trimmed().isEmpty())
+    switch (profileNameProblem(name)) {
+    case ProfileNameProblem::None:
+        break;
+    case ProfileNameProblem::Empty:
         return FullEffectSettingsWidget::tr("Type a name for the profile first.");
-    if (name.startsWith(QLatin1Char('.')))
+    case ProfileNameProblem::LeadingDot:
         return FullEffectSettingsWidget::tr("A profile name may not start with a dot.");
-    for (const QChar ch : name) {
-        if (ch == QLatin1Char('/') || ch == QLatin1Char('\\') ||
-            ch.category() == QChar::Other_Control)
-            return FullEffectSettingsWidget::tr(
-                "A profile name may not contain / or \\ or control characters such as a line "
-                "break or a tab.");
+    case ProfileNameProblem::PathSeparator:
+    case ProfileNameProblem::ControlCharacter:
+        return FullEffectSettingsWidget::tr(
+            "A profile name may not contain / or \\ or control characters such as a line "
+            "break or a tab.");
     }
     return QString();
-}
-
-bool isUsableProfileName(const QString &name)
-{
-    return profileNameProblem(name).isEmpty();
 }
 
 // The shortest text that reads back as the same float, so that two different
@@ -418,7 +417,7 @@ void FullEffectSettingsWidget::on_profile_save_button_clicked()
     const EffectSettingsTypeDef settings = getEffectSettings();
     const QString name = ui->profile_combo_box->currentText();
 
-    const QString problem = profileNameProblem(name);
+    const QString problem = profileNameRefusal(name);
     if (!problem.isEmpty()) {
         report(tr("The effect profile was not saved. %1").arg(problem), true);
         readProfiles();
@@ -465,7 +464,7 @@ void FullEffectSettingsWidget::on_profile_save_button_clicked()
 void FullEffectSettingsWidget::on_profile_delete_button_clicked()
 {
     const QString name = ui->profile_combo_box->currentText();
-    const QString problem = profileNameProblem(name);
+    const QString problem = profileNameRefusal(name);
     if (!problem.isEmpty()) {
         report(tr("No effect profile was deleted. %1").arg(problem), true);
         readProfiles();
@@ -499,15 +498,22 @@ void FullEffectSettingsWidget::on_profile_delete_button_clicked()
 
 void FullEffectSettingsWidget::applyProfile(const QString &name)
 {
-    if (!isUsableProfileName(name))
+    if (!isProfileName(name))
         return;
-    QFile file(profileFilePath(name));
-    if (!file.open(QIODevice::ReadOnly))
+    // Enter on a new name activates a profile that has no file yet.
+    const QFileInfo info(profileFilePath(name));
+    if (!info.exists())
         return;
+    QFile file(info.filePath());
+    if (!openRegularFileForReading(file, nullptr)) {
+        report(info.isFile() ? tr("“%1” was not loaded: the file cannot be read.").arg(name)
+                             : tr("“%1” was not loaded: it is not a regular file.").arg(name),
+               true);
+        return;
+    }
     // Only a whole record is a profile. A shorter or longer file is not one this
     // program wrote, and filling the form from part of it would show values
-    // nobody chose. This also covers Enter on a new name, which activates a
-    // profile that has no file yet.
+    // nobody chose.
     const QByteArray image = file.read(EFFECT_SETTINGS_SIZE + 1);
     if (image.size() != EFFECT_SETTINGS_SIZE) {
         report(tr("“%1” was not loaded: an effect profile holds exactly %2 bytes.")
@@ -547,8 +553,12 @@ void FullEffectSettingsWidget::readProfiles()
     if (profileDir.exists()) {
         // QDir caches its listing, and other programs may have changed the directory.
         profileDir.refresh();
-        ui->profile_combo_box->addItems(
-            profileDir.entryList(QDir::Files, QDir::Name | QDir::IgnoreCase));
+        // A file put there by hand under a name no profile can have could be
+        // neither loaded nor deleted from the list.
+        const QStringList names = profileDir.entryList(QDir::Files, QDir::Name | QDir::IgnoreCase);
+        for (const QString &name : names)
+            if (isProfileName(name))
+                ui->profile_combo_box->addItem(name);
     }
     ui->profile_combo_box->setCurrentIndex(-1);
     ui->profile_combo_box->clearEditText();

@@ -1,5 +1,6 @@
 #include "profileexchange.h"
 
+#include "settings/profilename.h"
 #include "ui/backupcontroller.h"
 #include "ui/widgethelpers.h"
 
@@ -19,13 +20,6 @@ namespace {
 QString fileFilter()
 {
     return ProfileExchange::tr("Effect profiles (*%1)").arg(QLatin1String(BOARD_BACKUP_EXTENSION));
-}
-
-// The same rule the panel applies to names typed into the profile list.
-bool isStorableName(const QString &name)
-{
-    return !name.trimmed().isEmpty() && !name.startsWith(QLatin1Char('.')) &&
-           !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\'));
 }
 
 }  // namespace
@@ -85,15 +79,15 @@ QString ProfileExchange::profileNameForFile(const QString &path)
 
 bool ProfileExchange::importFrom(const QString &path, const QString &name, QString *error)
 {
-    EffectSettingsTypeDef effects{};
-    BoardIdentity origin;
-    if (!readEffectProfileFile(path, effects, origin, error))
-        return false;
-    if (!isStorableName(name)) {
+    if (!isProfileName(name)) {
         if (error)
             *error = tr("\"%1\" cannot be a profile name").arg(name);
         return false;
     }
+    EffectSettingsTypeDef effects{};
+    BoardIdentity origin;
+    if (!readEffectProfileFile(path, effects, origin, error))
+        return false;
     if (!QDir().mkpath(profileDir)) {
         if (error)
             *error = tr("the profile folder %1 cannot be created").arg(profileDir);
@@ -131,6 +125,14 @@ void ProfileExchange::importProfile()
     if (path.isEmpty())
         return;
     const QString name = profileNameForFile(path);
+    // Checked before the question, which would otherwise ask about a file
+    // outside the profile folder.
+    if (!isProfileName(name)) {
+        emit statusMessage(
+            tr("Profile not imported: %1").arg(tr("\"%1\" cannot be a profile name").arg(name)),
+            true);
+        return;
+    }
     if (QFile::exists(QDir(profileDir).absoluteFilePath(name)) &&
         !askToGoAhead(panel, QMessageBox::Question,
                       QStringLiteral("profile_import_replace_question"), tr("Replace profile?"),
