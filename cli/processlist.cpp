@@ -15,14 +15,16 @@ namespace {
 // as far as it goes.
 constexpr int NAME_BUFFER = 64;       // bytes
 constexpr int COMMAND_BUFFER = 4096;  // bytes
+// Each known process has its name read again once in this many looks.
+constexpr int RECHECK_TURNS = 5;
 // Linux keeps the first 15 bytes of a process name.
 constexpr int PROCESS_NAME_LENGTH = 15;  // bytes
 
 // Plain system calls: QFile would cost an allocation and a stat per file,
 // three hundred times every two seconds.
-QByteArray readSmallFile(const QByteArray &path, int limit)
+QByteArray readSmallFile(int folder, const QByteArray &path, int limit)
 {
-    const int fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC);
+    const int fd = ::openat(folder, path.constData(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
         return QByteArray();
     QByteArray bytes(limit, '\0');
@@ -40,12 +42,23 @@ QByteArray readSmallFile(const QByteArray &path, int limit)
 ProcFsProcessList::ProcFsProcessList(QString root) : root(QFile::encodeName(root))
 {}
 
+ProcFsProcessList::~ProcFsProcessList()
+{
+    if (dir)
+        ::closedir(dir);
+}
+
 QList<ProcessInfo> ProcFsProcessList::processes()
 {
     QList<ProcessInfo> list;
-    DIR *dir = ::opendir(root.constData());
+    // Kept open from look to look and read again from its start: names
+    // below it are then looked up from here rather than from "/".
+    if (!dir)
+        dir = ::opendir(root.constData());
     if (!dir)
         return list;
+    ::rewinddir(dir);
+    const int folder = ::dirfd(dir);
     QHash<qint64, ProcessInfo> seen;
     seen.reserve(known.size());
     while (const dirent *entry = ::readdir(dir)) {
@@ -53,24 +66,30 @@ QList<ProcessInfo> ProcFsProcessList::processes()
         const long long pid = std::strtoll(entry->d_name, &end, 10);
         if (pid <= 0 || *end != '\0')
             continue;
-        const QByteArray base = root + '/' + entry->d_name;
-        QByteArray name = readSmallFile(base + "/comm", NAME_BUFFER);
-        if (name.isEmpty())
-            continue;  // gone meanwhile
-        if (name.endsWith('\n'))
-            name.chop(1);
         ProcessInfo info = known.value(pid);
-        const QString decodedName = QString::fromUtf8(name);
-        if (info.pid != pid || info.name != decodedName) {
-            info.pid = pid;
-            info.name = decodedName;
-            info.firstWord = commandLineProgram(readSmallFile(base + "/cmdline", COMMAND_BUFFER));
+        // A process seen before is looked at again only on its turn: an exec
+        // that turns it into a game is noticed a few looks later, and the
+        // usual look reads a fifth of the names.
+        if (info.pid != pid || pid % RECHECK_TURNS == looks % RECHECK_TURNS) {
+            const QByteArray base(entry->d_name);
+            QByteArray name = readSmallFile(folder, base + "/comm", NAME_BUFFER);
+            if (name.isEmpty())
+                continue;  // gone meanwhile
+            if (name.endsWith('\n'))
+                name.chop(1);
+            const QString decodedName = QString::fromUtf8(name);
+            if (info.pid != pid || info.name != decodedName) {
+                info.pid = pid;
+                info.name = decodedName;
+                info.firstWord =
+                    commandLineProgram(readSmallFile(folder, base + "/cmdline", COMMAND_BUFFER));
+            }
         }
         seen.insert(pid, info);
         list.append(info);
     }
-    ::closedir(dir);
     known.swap(seen);
+    ++looks;
     return list;
 }
 

@@ -5,6 +5,8 @@
 #include <QList>
 #include <QString>
 
+#include <dirent.h>
+
 // One running process as the game watcher matches it.
 struct ProcessInfo {
     qint64 pid = 0;
@@ -22,18 +24,24 @@ public:
 };
 
 // The processes under /proc. Polled every 2 s for as long as the watcher
-// runs, so it reads as little as it can: a process seen before costs one
-// read of its name, and its command line is read again only when the name
-// changed (an exec).
+// runs, so it reads as little as it can: a new process costs a read of its
+// name and command line; one seen before has its name read again once in
+// five looks (10 s), and its command line only when the name changed (an
+// exec).
 class ProcFsProcessList : public ProcessList
 {
 public:
     explicit ProcFsProcessList(QString root = QStringLiteral("/proc"));
+    ~ProcFsProcessList() override;
+    ProcFsProcessList(const ProcFsProcessList &) = delete;
+    ProcFsProcessList &operator=(const ProcFsProcessList &) = delete;
     QList<ProcessInfo> processes() override;
 
 private:
     QByteArray root;
+    DIR *dir = nullptr;
     QHash<qint64, ProcessInfo> known;
+    qint64 looks = 0;
 };
 
 // The program a command line starts: "/opt/game/rallygame" and
