@@ -31,3 +31,5 @@ QList<Command> valueCommands();
 QList<Command> profileCommands();
 // the game watcher: watch
 QList<Command> watchCommands();
+// firmware commands: flash, bootloaders, leave
+QList<Command> firmwareCommands();

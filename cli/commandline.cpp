@@ -26,8 +26,8 @@ const QString OPTION_VERSION = QStringLiteral("version");
 
 QList<Command> commandTable()
 {
-    return boardCommands() + settingsCommands() + valueCommands() + profileCommands() +
-           watchCommands();
+    return boardCommands() + settingsCommands() + firmwareCommands() + valueCommands() +
+           profileCommands() + watchCommands();
 }
 
 // Accepted before the command and after it alike.

@@ -46,6 +46,8 @@ public:
 
     // Every connected board, from one scan; connects on first use.
     const FirmwareInfoMap &connectedBoards();
+    // The boards found by a fresh scan, for a command that waits for one.
+    const FirmwareInfoMap &rescanBoards();
     // Picks the board of --board, or the only one connected. On failure it
     // has said why and returns false with `status` set.
     bool selectBoard(SelectedBoard &board, int &status);
