@@ -3,6 +3,7 @@
 #include <QDir>
 
 #include <cerrno>
+#include <csignal>
 #include <cstdlib>
 #include <dirent.h>
 #include <fcntl.h>
@@ -48,9 +49,40 @@ ProcFsProcessList::~ProcFsProcessList()
         ::closedir(dir);
 }
 
+// The newest process id the kernel handed out: the last field of
+// /proc/loadavg. -1 when it cannot be read.
+qint64 ProcFsProcessList::newestProcessId() const
+{
+    const QByteArray text = readSmallFile(AT_FDCWD, root + "/loadavg", NAME_BUFFER).trimmed();
+    bool ok = false;
+    const qint64 pid = text.mid(text.lastIndexOf(' ') + 1).toLongLong(&ok);
+    return ok ? pid : -1;
+}
+
 QList<ProcessInfo> ProcFsProcessList::processes()
 {
     QList<ProcessInfo> list;
+    // No process was started since the last look: the list can only have
+    // lost some. Asking the kernel whether each known one still exists costs
+    // no file lookup, unlike listing /proc; a full look still comes on every
+    // name-reading turn, for the processes that exec'd.
+    const qint64 newest = newestProcessId();
+    const bool turn = looks % RECHECK_TURNS == 0;
+    const bool quiet = newest >= 0 && newest == lastNewest && !turn;
+    lastNewest = newest;
+    if (quiet) {
+        QHash<qint64, ProcessInfo> alive;
+        alive.reserve(known.size());
+        for (auto it = known.cbegin(); it != known.cend(); ++it) {
+            if (::kill(pid_t(it.key()), 0) == 0 || errno == EPERM) {
+                alive.insert(it.key(), it.value());
+                list.append(it.value());
+            }
+        }
+        known.swap(alive);
+        ++looks;
+        return list;
+    }
     // Kept open from look to look and read again from its start: names
     // below it are then looked up from here rather than from "/".
     if (!dir)
@@ -67,10 +99,9 @@ QList<ProcessInfo> ProcFsProcessList::processes()
         if (pid <= 0 || *end != '\0')
             continue;
         ProcessInfo info = known.value(pid);
-        // A process seen before is looked at again only on its turn: an exec
-        // that turns it into a game is noticed a few looks later, and the
-        // usual look reads a fifth of the names.
-        if (info.pid != pid || pid % RECHECK_TURNS == looks % RECHECK_TURNS) {
+        // A process seen before is looked at again only on the turn: an exec
+        // that turns it into a game is noticed a few looks later.
+        if (info.pid != pid || turn) {
             const QByteArray base(entry->d_name);
             QByteArray name = readSmallFile(folder, base + "/comm", NAME_BUFFER);
             if (name.isEmpty())

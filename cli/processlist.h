@@ -24,10 +24,11 @@ public:
 };
 
 // The processes under /proc. Polled every 2 s for as long as the watcher
-// runs, so it reads as little as it can: a new process costs a read of its
-// name and command line; one seen before has its name read again once in
-// five looks (10 s), and its command line only when the name changed (an
-// exec).
+// runs, so it reads as little as it can: /proc is listed only when a process
+// was started since the last look, or once in five looks (10 s); a new
+// process costs a read of its name and command line; one seen before has its
+// name read again on those turns, and its command line only when the name
+// changed (an exec).
 class ProcFsProcessList : public ProcessList
 {
 public:
@@ -38,8 +39,11 @@ public:
     QList<ProcessInfo> processes() override;
 
 private:
+    qint64 newestProcessId() const;
+
     QByteArray root;
     DIR *dir = nullptr;
+    qint64 lastNewest = -1;
     QHash<qint64, ProcessInfo> known;
     qint64 looks = 0;
 };

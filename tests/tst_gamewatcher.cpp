@@ -85,11 +85,28 @@ private slots:
         });
         QVERIFY(self != first.cend());
         QCOMPARE(self->firstWord, QFileInfo(QCoreApplication::applicationFilePath()).fileName());
-        // The second look comes from the cache for this process and agrees.
+        // A process that starts is seen at the next look, and gone at the one
+        // after it ends, whether that look lists /proc or only asks the
+        // kernel about the processes it knows.
+        QProcess child;
+        child.start(QStringLiteral("sleep"), {QStringLiteral("30")});
+        QVERIFY(child.waitForStarted());
+        const auto has = [](const QList<ProcessInfo> &processes, qint64 pid) {
+            return std::any_of(processes.cbegin(), processes.cend(),
+                               [pid](const ProcessInfo &p) { return p.pid == pid; });
+        };
         const QList<ProcessInfo> second = list.processes();
+        QVERIFY(has(second, child.processId()));
         QVERIFY(std::any_of(second.cbegin(), second.cend(), [&](const ProcessInfo &p) {
-            return p.pid == self->pid && p.firstWord == self->firstWord;
+            return p.pid == child.processId() && runsProgram(p, QStringLiteral("sleep"));
         }));
+        child.kill();
+        QVERIFY(child.waitForFinished());
+        for (int look = 0; look < 6; ++look) {
+            const QList<ProcessInfo> later = list.processes();
+            QVERIFY(!has(later, child.processId()));
+            QVERIFY(has(later, self->pid));
+        }
     }
 
     // Steps: "start P" and "end P" change the process list, "unplug" and
