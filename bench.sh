@@ -7,6 +7,7 @@
 #   BENCH_IDLE_SECONDS  length of one idle-CPU window          (default 20)
 #   BENCH_IDLE_RUNS     idle-CPU windows per configuration     (default 3)
 #   BENCH_LIVE_SECONDS  length of one live-input window        (default 10)
+#   BENCH_WATCH_SECONDS length of the game watcher's window    (default 60)
 #   BENCH_BUILD_DIR     build folder                           (default build-bench)
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -16,6 +17,7 @@ runs=${BENCH_RUNS:-5}
 idle_seconds=${BENCH_IDLE_SECONDS:-20}
 idle_runs=${BENCH_IDLE_RUNS:-3}
 live_seconds=${BENCH_LIVE_SECONDS:-10}
+watch_seconds=${BENCH_WATCH_SECONDS:-60}
 build=${BENCH_BUILD_DIR:-build-bench}
 
 say() { echo "bench: $*" >&2; }
@@ -88,6 +90,13 @@ for _ in $(seq "$runs"); do
   "$bin/bench_discovery" --lookups 2000 >>"$results"
 done
 
+# The game watcher's minute runs beside the idle rounds: both measure their
+# own CPU time, which the other's sleeping hardly changes.
+say "game watcher, 300 processes, ${watch_seconds} s (beside the idle rounds)"
+watch_out=$(mktemp -p "$runtime_dir")
+"$bin/bench_gamewatcher" --processes 300 --seconds "$watch_seconds" >"$watch_out" &
+watch_pid=$!
+
 say "idle CPU, $idle_runs rounds of ${idle_seconds} s"
 all_boards=generic,joystick,rudder,wheel,collective
 for _ in $(seq "$idle_runs"); do
@@ -109,6 +118,9 @@ for _ in $(seq "$idle_runs"); do
     cat "${entry#*:}" >>"$results"
   done
 done
+
+wait "$watch_pid"
+cat "$watch_out" >>"$results"
 
 # --- reduction and the table.
 median() {
@@ -262,6 +274,8 @@ echo "| CPU while a ${live_seconds} s force test plays on the Live input page | 
 live_cpu=$(median live.shown.cpu_percent)
 live_refreshes=$(median live.shown.refreshes_per_s)
 echo "| Live input page shown, simulated joystick moving without pause: CPU; updates of one axis bar | $(fmt %.2f "$live_cpu") % of one core; $(fmt %.1f "$live_refreshes") a second | about 30 updates a second | $(check "$live_refreshes" '<=' 31) |"
+watch_cpu=$(median watch.cpu_percent)
+echo "| Game watcher, no linked game running, $(fmt %d "$(median watch.processes)") processes, a look every 2 s, over ${watch_seconds} s | $(fmt %.4f "$watch_cpu") % of one core ($(fmt %.0f "$(median watch.look_us)") µs a look) | < 0.1 % of one core | $(check "$watch_cpu" '<' 0.1) |"
 lookup_us=$(median discovery.lookup_us)
 echo "| Board discovery, one look-up on this machine's sysfs (libudev, $(fmt %.0f "$(median discovery.boards)") boards attached): at most one per scan while a notice shows, one per five scans otherwise | $(fmt %.1f "$lookup_us") µs; $(fmt %.4f "$(median discovery.cpu_percent)") % of one core at one a second | | |"
 rss_before=$(median scanmem.boards5.rss_before_kib)

@@ -37,3 +37,9 @@ BoardConnection::~BoardConnection()
     SettingsUiBackgroundThread::stopAndDelete(device.release(), nullptr);
     libusb_exit(nullptr);
 }
+
+const FirmwareInfoMap &BoardConnection::rescan()
+{
+    device->checkDeviceConnections();
+    return found;
+}

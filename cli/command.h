@@ -26,6 +26,12 @@ struct Command {
 QList<Command> boardCommands();
 // settings commands: read, backup, restore, apply-profile
 QList<Command> settingsCommands();
+// value commands: set, diff
+QList<Command> valueCommands();
+// profile commands: profile, link, unlink, links
+QList<Command> profileCommands();
+// the game watcher: watch
+QList<Command> watchCommands();
 // firmware commands: flash, bootloaders, leave
 QList<Command> firmwareCommands();
 // force-feedback commands: ff-info, ff-test

@@ -26,7 +26,8 @@ const QString OPTION_VERSION = QStringLiteral("version");
 
 QList<Command> commandTable()
 {
-    return boardCommands() + settingsCommands() + firmwareCommands() + forceCommands();
+    return boardCommands() + settingsCommands() + firmwareCommands() + forceCommands() +
+           valueCommands() + profileCommands() + watchCommands();
 }
 
 // Accepted before the command and after it alike.
@@ -157,8 +158,10 @@ int runCommand(const QStringList &arguments, QTextStream &out, QTextStream &err)
                                     .arg(PROGRAM, command.name, command.synopsis)
                                     .trimmed());
 
+    // "Joystick" and "JOYSTICK" are the joystick too.
     const QString model =
-        parser.isSet(OPTION_BOARD) ? parser.value(OPTION_BOARD) : global.value(OPTION_BOARD);
+        (parser.isSet(OPTION_BOARD) ? parser.value(OPTION_BOARD) : global.value(OPTION_BOARD))
+            .toLower();
     if (!model.isEmpty() && deviceTypeForModelName(model) < 0)
         return refuseUsage(
             err,

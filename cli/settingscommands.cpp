@@ -3,6 +3,7 @@
 #include "command.h"
 #include "commandrun.h"
 #include "exitstatus.h"
+#include "recordfields.h"
 #include "recordlisting.h"
 
 #include "device/settingsuibackgroundthread.h"
@@ -30,6 +31,7 @@ const QString OPTION_JSON = QStringLiteral("json");
 const QString OPTION_SAVE = QStringLiteral("save");
 const QString OPTION_FORCE = QStringLiteral("force");
 const QString OPTION_NO_BACKUP = QStringLiteral("no-backup");
+const QString OPTION_ALL = QStringLiteral("all");
 
 const QString RECORD_EFFECTS = QStringLiteral("effects");
 const QString RECORD_HARDWARE = QStringLiteral("hardware");
@@ -41,7 +43,7 @@ void printRecord(CommandRun &run, const QJsonObject &record)
     if (run.isSet(OPTION_JSON))
         run.out << QString::fromUtf8(orderedJson(record, recordFieldOrder()));
     else
-        for (const QString &line : listRecord(record))
+        for (const QString &line : readableListing(record, run.isSet(OPTION_ALL)))
             run.out << line << Qt::endl;
 }
 
@@ -271,9 +273,10 @@ QList<Command> settingsCommands()
         OPTION_NO_BACKUP, QStringLiteral("With --save: go ahead without an automatic backup."));
     return {
         {QStringLiteral("read"),
-         QStringLiteral("effects|hardware [--json]"),
-         QStringLiteral("Print the board's effect or hardware settings."),
-         {json},
+         QStringLiteral("effects|hardware [--json] [--all]"),
+         QStringLiteral("Print the board's effect or hardware settings, coded values with their "
+                        "meaning and in the window's units; reserved areas only with --all."),
+         {json, QCommandLineOption(OPTION_ALL, QStringLiteral("Also list the reserved areas."))},
          1,
          1,
          readSettings},

@@ -1179,7 +1179,7 @@ Ohne Sicherung fortfahren?</translation>
     </message>
     <message>
         <location filename="../ui/fulleffectsettingswidget.ui" line="88"/>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="492"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="508"/>
         <source>Delete</source>
         <translation>Löschen</translation>
     </message>
@@ -1307,107 +1307,117 @@ Ohne Sicherung fortfahren?</translation>
         <translation>Die Effekteinstellungen des Formulars in eine Profildatei schreiben</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="418"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="168"/>
+        <source>Games...</source>
+        <translation>Spiele...</translation>
+    </message>
+    <message>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="170"/>
+        <source>Apply an effect profile while a game runs</source>
+        <translation>Ein Effektprofil anwenden, solange ein Spiel läuft</translation>
+    </message>
+    <message>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="434"/>
         <source>Effect profiles</source>
         <translation>Effektprofile</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="429"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="445"/>
         <source>The effect profile was not saved. %1</source>
         <translation>Das Effektprofil wurde nicht gespeichert. %1</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="438"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="454"/>
         <source>An effect profile named “%1” exists. Replace it with the settings in the form?</source>
         <translation>Es gibt bereits ein Effektprofil „%1“. Soll es durch die Einstellungen im Formular ersetzt werden?</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="441"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="457"/>
         <source>Replace</source>
         <translation>Ersetzen</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="442"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="458"/>
         <source>The effect profile “%1” was left as it was.</source>
         <translation>Das Effektprofil „%1“ blieb unverändert.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="460"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="476"/>
         <source>the folder %1 cannot be created</source>
         <translation>der Ordner %1 kann nicht angelegt werden</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="464"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="480"/>
         <source>Effect profile “%1” saved.</source>
         <translation>Effektprofil „%1“ gespeichert.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="466"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="482"/>
         <source>The effect profile “%1” could not be saved: %2</source>
         <translation>Das Effektprofil „%1“ konnte nicht gespeichert werden: %2</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="478"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="494"/>
         <source>No effect profile was deleted. %1</source>
         <translation>Es wurde kein Effektprofil gelöscht. %1</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="484"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="500"/>
         <source>There is no effect profile named “%1”.</source>
         <translation>Es gibt kein Effektprofil „%1“.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="489"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="505"/>
         <source>Delete the effect profile “%1”? Its file is removed from this computer; the form keeps what it shows.</source>
         <translation>Effektprofil „%1“ löschen? Seine Datei wird von diesem Computer entfernt; das Formular behält, was es anzeigt.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="493"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="509"/>
         <source>The effect profile “%1” was kept.</source>
         <translation>Das Effektprofil „%1“ wurde behalten.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="499"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="515"/>
         <source>Effect profile “%1” deleted.</source>
         <translation>Effektprofil „%1“ gelöscht.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="501"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="517"/>
         <source>The effect profile “%1” could not be deleted: %2</source>
         <translation>Das Effektprofil „%1“ konnte nicht gelöscht werden: %2</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="518"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="534"/>
         <source>“%1” was not loaded: the file cannot be read.</source>
         <translation>„%1“ wurde nicht geladen: Die Datei kann nicht gelesen werden.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="519"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="535"/>
         <source>“%1” was not loaded: it is not a regular file.</source>
         <translation>„%1“ wurde nicht geladen: Es ist keine gewöhnliche Datei.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="528"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="544"/>
         <source>“%1” was not loaded: an effect profile holds exactly %2 bytes.</source>
         <translation>„%1“ wurde nicht geladen: Ein Effektprofil umfasst genau %2 Bytes.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="537"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="553"/>
         <source>The effect settings in the form hold changes that were not sent to the board. Load the profile “%1” and discard them?</source>
         <translation>Die Effekteinstellungen im Formular enthalten Änderungen, die nicht an das Board gesendet wurden. Profil „%1“ laden und die Änderungen verwerfen?</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="540"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="556"/>
         <source>Discard changes and load</source>
         <translation>Änderungen verwerfen und laden</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="541"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="557"/>
         <source>The effect profile “%1” was not loaded; the form keeps your changes.</source>
         <translation>Das Effektprofil „%1“ wurde nicht geladen; das Formular behält Ihre Änderungen.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="554"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="570"/>
         <source>Profile “%1” loaded into the form; Apply or Save sends it to the board.</source>
         <translation>Profil „%1“ in das Formular geladen; Übernehmen oder Speichern sendet es an das Board.</translation>
     </message>
@@ -1677,6 +1687,129 @@ Ohne Sicherung fortfahren?</translation>
     </message>
 </context>
 <context>
+    <name>GamesDialog</name>
+    <message>
+        <location filename="../ui/gamesdialog.cpp" line="63"/>
+        <source>Games</source>
+        <translation>Spiele</translation>
+    </message>
+    <message>
+        <location filename="../ui/gamesdialog.cpp" line="66"/>
+        <source>While a linked game runs, its effect profile is applied to the board&apos;s working memory; when the game ends, the settings from before come back. Permanent memory is never changed.</source>
+        <translation>Solange ein verknüpftes Spiel läuft, liegt sein Effektprofil im Arbeitsspeicher des Boards; endet das Spiel, kehren die vorherigen Einstellungen zurück. Der Dauerspeicher wird nie verändert.</translation>
+    </message>
+    <message>
+        <location filename="../ui/gamesdialog.cpp" line="74"/>
+        <source>Program</source>
+        <translation>Programm</translation>
+    </message>
+    <message>
+        <location filename="../ui/gamesdialog.cpp" line="74"/>
+        <source>Effect profile</source>
+        <translation>Effektprofil</translation>
+    </message>
+    <message>
+        <location filename="../ui/gamesdialog.cpp" line="81"/>
+        <source>rallygame, or Game.exe for Wine and Proton</source>
+        <translation>rallygame, oder Game.exe für Wine und Proton</translation>
+    </message>
+    <message>
+        <location filename="../ui/gamesdialog.cpp" line="85"/>
+        <source>Link</source>
+        <translation>Verknüpfen</translation>
+    </message>
+    <message>
+        <location filename="../ui/gamesdialog.cpp" line="89"/>
+        <source>Unlink</source>
+        <translation>Lösen</translation>
+    </message>
+    <message>
+        <location filename="../ui/gamesdialog.cpp" line="93"/>
+        <source>Program name:</source>
+        <translation>Programmname:</translation>
+    </message>
+    <message>
+        <location filename="../ui/gamesdialog.cpp" line="94"/>
+        <source>Effect profile:</source>
+        <translation>Effektprofil:</translation>
+    </message>
+    <message>
+        <location filename="../ui/gamesdialog.cpp" line="100"/>
+        <source>Background</source>
+        <translation>Hintergrund</translation>
+    </message>
+    <message>
+        <location filename="../ui/gamesdialog.cpp" line="101"/>
+        <source>Follow games in the background</source>
+        <translation>Spiele im Hintergrund verfolgen</translation>
+    </message>
+    <message>
+        <location filename="../ui/gamesdialog.cpp" line="104"/>
+        <source>Starts the game watcher now and at every login (a systemd user service)</source>
+        <translation>Startet die Spielüberwachung jetzt und bei jeder Anmeldung (ein systemd-Benutzerdienst)</translation>
+    </message>
+    <message>
+        <location filename="../ui/gamesdialog.cpp" line="159"/>
+        <source>The list of games cannot be read: %1</source>
+        <translation>Die Liste der Spiele kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/gamesdialog.cpp" line="174"/>
+        <source>Type the program&apos;s name without its folder, such as “rallygame” or “Game.exe”.</source>
+        <translation>Geben Sie den Namen des Programms ohne seinen Ordner ein, etwa „rallygame“ oder „Game.exe“.</translation>
+    </message>
+    <message>
+        <location filename="../ui/gamesdialog.cpp" line="180"/>
+        <source>The game was not linked: %1</source>
+        <translation>Das Spiel wurde nicht verknüpft: %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/gamesdialog.cpp" line="183"/>
+        <source>“%1” now gets the effect profile “%2”.</source>
+        <translation>„%1“ erhält jetzt das Effektprofil „%2“.</translation>
+    </message>
+    <message>
+        <location filename="../ui/gamesdialog.cpp" line="196"/>
+        <source>The game was not unlinked: %1</source>
+        <translation>Die Verknüpfung des Spiels wurde nicht gelöst: %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/gamesdialog.cpp" line="198"/>
+        <source>“%1” no longer changes the effect settings.</source>
+        <translation>„%1“ ändert die Effekteinstellungen nicht mehr.</translation>
+    </message>
+    <message>
+        <location filename="../ui/gamesdialog.cpp" line="217"/>
+        <source>The background service is not installed; run “gravoltctl watch” to follow games.</source>
+        <translation>Der Hintergrunddienst ist nicht installiert; starten Sie „gravoltctl watch“, um Spiele zu verfolgen.</translation>
+    </message>
+    <message>
+        <location filename="../ui/gamesdialog.cpp" line="219"/>
+        <source>The background service is not available on this system; run “gravoltctl watch” to follow games.</source>
+        <translation>Der Hintergrunddienst ist auf diesem System nicht verfügbar; starten Sie „gravoltctl watch“, um Spiele zu verfolgen.</translation>
+    </message>
+    <message>
+        <location filename="../ui/gamesdialog.cpp" line="229"/>
+        <source>The game watcher is running.</source>
+        <translation>Die Spielüberwachung läuft.</translation>
+    </message>
+    <message>
+        <location filename="../ui/gamesdialog.cpp" line="230"/>
+        <source>The game watcher is not running.</source>
+        <translation>Die Spielüberwachung läuft nicht.</translation>
+    </message>
+    <message>
+        <location filename="../ui/gamesdialog.cpp" line="240"/>
+        <source>The game watcher could not be started.</source>
+        <translation>Die Spielüberwachung konnte nicht gestartet werden.</translation>
+    </message>
+    <message>
+        <location filename="../ui/gamesdialog.cpp" line="241"/>
+        <source>The game watcher could not be stopped.</source>
+        <translation>Die Spielüberwachung konnte nicht beendet werden.</translation>
+    </message>
+</context>
+<context>
     <name>HelpMenu</name>
     <message>
         <location filename="../ui/helpmenu.cpp" line="24"/>
@@ -1835,7 +1968,7 @@ Board-Sicherungen liegen in %7</translation>
     <name>MainWindow</name>
     <message>
         <location filename="../ui/mainwindow.ui" line="27"/>
-        <location filename="../ui/mainwindow.cpp" line="351"/>
+        <location filename="../ui/mainwindow.cpp" line="369"/>
         <source>No compatible devices connected</source>
         <translation>Keine kompatiblen Geräte angeschlossen</translation>
     </message>
@@ -2325,44 +2458,44 @@ Board-Sicherungen liegen in %7</translation>
         <translation>Controller neu starten</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="117"/>
+        <location filename="../ui/mainwindow.cpp" line="118"/>
         <source>Live input</source>
         <translation>Live-Eingaben</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="353"/>
+        <location filename="../ui/mainwindow.cpp" line="371"/>
         <source>Select compatible device (</source>
         <translation>Kompatibles Gerät wählen (</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="355"/>
+        <location filename="../ui/mainwindow.cpp" line="373"/>
         <source> connected)</source>
         <translation> angeschlossen)</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="436"/>
+        <location filename="../ui/mainwindow.cpp" line="454"/>
         <source>Firmware %1 differs from %2, the version this program is made for.</source>
         <translation>Die Firmware %1 weicht von %2 ab, der Version, für die dieses Programm gemacht ist.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="484"/>
+        <location filename="../ui/mainwindow.cpp" line="502"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="485"/>
+        <location filename="../ui/mainwindow.cpp" line="503"/>
         <location filename="../ui/widgethelpers.cpp" line="67"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="486"/>
-        <location filename="../ui/mainwindow.cpp" line="510"/>
+        <location filename="../ui/mainwindow.cpp" line="504"/>
+        <location filename="../ui/mainwindow.cpp" line="528"/>
         <source>Latest version</source>
         <translation>Neueste Version</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="511"/>
+        <location filename="../ui/mainwindow.cpp" line="529"/>
         <source>No web browser could be started. The downloads page is at:
 
 %1</source>
@@ -2371,214 +2504,219 @@ Board-Sicherungen liegen in %7</translation>
 %1</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="516"/>
+        <location filename="../ui/mainwindow.cpp" line="534"/>
         <source>&amp;Copy address</source>
         <translation>Adresse &amp;kopieren</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="521"/>
+        <location filename="../ui/mainwindow.cpp" line="539"/>
         <source>Copied</source>
         <translation>Kopiert</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="396"/>
-        <location filename="../ui/mainwindow.cpp" line="549"/>
+        <location filename="../ui/mainwindow.cpp" line="414"/>
+        <location filename="../ui/mainwindow.cpp" line="567"/>
         <source>Reading the settings of %1…</source>
         <translation>Die Einstellungen von %1 werden gelesen…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="390"/>
+        <location filename="../ui/mainwindow.cpp" line="239"/>
+        <source>A game started or ended: the game watcher changed the effect settings of %1.</source>
+        <translation>Ein Spiel wurde gestartet oder beendet: Die Spielüberwachung hat die Effekteinstellungen von %1 geändert.</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="408"/>
         <source>%1 is back after %2 s.</source>
         <translation>%1 ist nach %2 s wieder da.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="401"/>
+        <location filename="../ui/mainwindow.cpp" line="419"/>
         <source>%1 is back after %2 s; its settings were read again.</source>
         <translation>%1 ist nach %2 s wieder da; seine Einstellungen wurden neu gelesen.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="404"/>
+        <location filename="../ui/mainwindow.cpp" line="422"/>
         <source>%1 is back after %2 s, but its settings could not all be read; the pages say which.</source>
         <translation>%1 ist nach %2 s wieder da, aber nicht alle Einstellungen konnten gelesen werden; die Seiten sagen, welche.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="417"/>
+        <location filename="../ui/mainwindow.cpp" line="435"/>
         <source>%1 did not restart: it kept answering for %2 s.</source>
         <translation>%1 wurde nicht neu gestartet: Es hat %2 s lang weiter geantwortet.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="418"/>
+        <location filename="../ui/mainwindow.cpp" line="436"/>
         <source>%1 did not switch to DFU mode: it still answers as a controller.</source>
         <translation>%1 ist nicht in den DFU-Modus gewechselt: Es antwortet weiterhin als Controller.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="422"/>
+        <location filename="../ui/mainwindow.cpp" line="440"/>
         <source>%1 did not come back within %2 s. Check its cable and power, and whether it waits in DFU mode.</source>
         <translation>%1 ist nicht innerhalb von %2 s zurückgekommen. Prüfen Sie Kabel und Stromversorgung und ob es im DFU-Modus wartet.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="567"/>
+        <location filename="../ui/mainwindow.cpp" line="585"/>
         <source>Reading effect settings from %1…</source>
         <translation>Effekteinstellungen werden von %1 gelesen…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="577"/>
+        <location filename="../ui/mainwindow.cpp" line="595"/>
         <source>Reading hardware settings from %1…</source>
         <translation>Hardwareeinstellungen werden von %1 gelesen…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="588"/>
+        <location filename="../ui/mainwindow.cpp" line="606"/>
         <source>Applying effect settings to %1…</source>
         <translation>Effekteinstellungen werden auf %1 angewendet…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="601"/>
-        <location filename="../ui/mainwindow.cpp" line="1234"/>
+        <location filename="../ui/mainwindow.cpp" line="619"/>
+        <location filename="../ui/mainwindow.cpp" line="1252"/>
         <source>Saving effect settings to %1…</source>
         <translation>Effekteinstellungen werden auf %1 gespeichert…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="628"/>
+        <location filename="../ui/mainwindow.cpp" line="646"/>
         <source>Rebooting %1…</source>
         <translation>%1 wird neu gestartet…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="639"/>
+        <location filename="../ui/mainwindow.cpp" line="657"/>
         <source>Switching %1 to DFU mode…</source>
         <translation>%1 wird in den DFU-Modus geschaltet…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="745"/>
+        <location filename="../ui/mainwindow.cpp" line="763"/>
         <source>Reading the effect settings of %1…</source>
         <translation>Die Effekteinstellungen von %1 werden gelesen…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="746"/>
+        <location filename="../ui/mainwindow.cpp" line="764"/>
         <source>The effect settings of %1 could not be read: %2. None are shown until a read succeeds; a profile can still be loaded.</source>
         <translation>Die Effekteinstellungen von %1 konnten nicht gelesen werden: %2. Bis ein Lesen gelingt, werden keine angezeigt; ein Profil kann trotzdem geladen werden.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="756"/>
+        <location filename="../ui/mainwindow.cpp" line="774"/>
         <source>Reading the hardware settings of %1…</source>
         <translation>Die Hardware-Einstellungen von %1 werden gelesen…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="757"/>
+        <location filename="../ui/mainwindow.cpp" line="775"/>
         <source>The hardware settings of %1 could not be read: %2. None are shown until a read succeeds.</source>
         <translation>Die Hardware-Einstellungen von %1 konnten nicht gelesen werden: %2. Bis ein Lesen gelingt, werden keine angezeigt.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="774"/>
+        <location filename="../ui/mainwindow.cpp" line="792"/>
         <source>the board</source>
         <translation>das Board</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="780"/>
+        <location filename="../ui/mainwindow.cpp" line="798"/>
         <source>Failed: %1</source>
         <translation>Fehlgeschlagen: %1</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="811"/>
+        <location filename="../ui/mainwindow.cpp" line="829"/>
         <source>Effect settings read from %1.</source>
         <translation>Effekteinstellungen von %1 gelesen.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="812"/>
+        <location filename="../ui/mainwindow.cpp" line="830"/>
         <source>Effect settings could not be read from %1: %2. Apply and Save stay disabled until a read succeeds.</source>
         <translation>Die Effekteinstellungen konnten nicht von %1 gelesen werden: %2. Übernehmen und Speichern bleiben deaktiviert, bis ein Lesen gelingt.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="823"/>
+        <location filename="../ui/mainwindow.cpp" line="841"/>
         <source>Hardware settings read from %1.</source>
         <translation>Hardwareeinstellungen von %1 gelesen.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="824"/>
+        <location filename="../ui/mainwindow.cpp" line="842"/>
         <source>Hardware settings could not be read from %1: %2. Apply and Save stay disabled until a read succeeds.</source>
         <translation>Die Hardwareeinstellungen konnten nicht von %1 gelesen werden: %2. Übernehmen und Speichern bleiben deaktiviert, bis ein Lesen gelingt.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="829"/>
+        <location filename="../ui/mainwindow.cpp" line="847"/>
         <source>Effect settings applied to the working memory of %1.</source>
         <translation>Effekteinstellungen in den Arbeitsspeicher von %1 übernommen.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="830"/>
+        <location filename="../ui/mainwindow.cpp" line="848"/>
         <source>Effect settings could not be applied to %1: %2.</source>
         <translation>Die Effekteinstellungen konnten nicht auf %1 übernommen werden: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="833"/>
+        <location filename="../ui/mainwindow.cpp" line="851"/>
         <source>Hardware settings applied to the working memory of %1.</source>
         <translation>Hardwareeinstellungen in den Arbeitsspeicher von %1 übernommen.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="834"/>
+        <location filename="../ui/mainwindow.cpp" line="852"/>
         <source>Hardware settings could not be applied to %1: %2.</source>
         <translation>Die Hardwareeinstellungen konnten nicht auf %1 übernommen werden: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="837"/>
+        <location filename="../ui/mainwindow.cpp" line="855"/>
         <source>Effect settings saved to the permanent memory of %1.</source>
         <translation>Effekteinstellungen im permanenten Speicher von %1 gespeichert.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="838"/>
+        <location filename="../ui/mainwindow.cpp" line="856"/>
         <source>Effect settings could not be saved to %1: %2.</source>
         <translation>Die Effekteinstellungen konnten nicht auf %1 gespeichert werden: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="840"/>
+        <location filename="../ui/mainwindow.cpp" line="858"/>
         <source>The effect settings</source>
         <translation>Die Effekteinstellungen</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="843"/>
+        <location filename="../ui/mainwindow.cpp" line="861"/>
         <source>Hardware settings saved to the permanent memory of %1.</source>
         <translation>Hardwareeinstellungen im permanenten Speicher von %1 gespeichert.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="844"/>
+        <location filename="../ui/mainwindow.cpp" line="862"/>
         <source>Hardware settings could not be saved to %1: %2.</source>
         <translation>Die Hardwareeinstellungen konnten nicht auf %1 gespeichert werden: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="846"/>
+        <location filename="../ui/mainwindow.cpp" line="864"/>
         <source>The hardware settings</source>
         <translation>Die Hardwareeinstellungen</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="852"/>
+        <location filename="../ui/mainwindow.cpp" line="870"/>
         <source>%1 could not be told to reboot: %2.</source>
         <translation>%1 konnte nicht zum Neustart aufgefordert werden: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="412"/>
+        <location filename="../ui/mainwindow.cpp" line="430"/>
         <source>%1 now waits for a firmware update and leaves the list.</source>
         <translation>%1 wartet jetzt auf ein Firmware-Update und verschwindet aus der Liste.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="849"/>
+        <location filename="../ui/mainwindow.cpp" line="867"/>
         <source>%1 is rebooting; waiting for it to come back (at most %2 s)…</source>
         <translation>%1 startet neu; es wird gewartet, bis es zurückkommt (höchstens %2 s)…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="857"/>
+        <location filename="../ui/mainwindow.cpp" line="875"/>
         <source>%1 was told to switch to DFU mode; waiting for it to leave the list…</source>
         <translation>%1 wurde angewiesen, in den DFU-Modus zu wechseln; es wird gewartet, bis es die Liste verlässt…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="859"/>
+        <location filename="../ui/mainwindow.cpp" line="877"/>
         <source>%1 could not be switched to DFU mode: %2.</source>
         <translation>%1 konnte nicht in den DFU-Modus versetzt werden: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="869"/>
+        <location filename="../ui/mainwindow.cpp" line="887"/>
         <source>Settings not saved</source>
         <translation>Einstellungen nicht gespeichert</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="870"/>
+        <location filename="../ui/mainwindow.cpp" line="888"/>
         <source>%1 may not be stored on %2: %3.
 
 The board may lose them when it is switched off. Check the connection and save again.</source>
@@ -2587,85 +2725,85 @@ The board may lose them when it is switched off. Check the connection and save a
 Das Board kann sie beim Ausschalten verlieren. Prüfen Sie die Verbindung und speichern Sie erneut.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="888"/>
-        <location filename="../ui/mainwindow.cpp" line="919"/>
-        <location filename="../ui/mainwindow.cpp" line="938"/>
+        <location filename="../ui/mainwindow.cpp" line="906"/>
+        <location filename="../ui/mainwindow.cpp" line="937"/>
+        <location filename="../ui/mainwindow.cpp" line="956"/>
         <source>Disabled</source>
         <translation>Deaktiviert</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="889"/>
+        <location filename="../ui/mainwindow.cpp" line="907"/>
         <source>Generic button</source>
         <translation>Allgemeiner Taster</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="890"/>
+        <location filename="../ui/mainwindow.cpp" line="908"/>
         <source>Analog</source>
         <translation>Analog</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="891"/>
+        <location filename="../ui/mainwindow.cpp" line="909"/>
         <source>SPI CS</source>
         <translation>SPI CS</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="892"/>
+        <location filename="../ui/mainwindow.cpp" line="910"/>
         <source>SPI SCK</source>
         <translation>SPI SCK</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="893"/>
+        <location filename="../ui/mainwindow.cpp" line="911"/>
         <source>SPI MISO</source>
         <translation>SPI MISO</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="894"/>
+        <location filename="../ui/mainwindow.cpp" line="912"/>
         <source>Enable effects switch</source>
         <translation>Schalter zum Aktivieren der Effekte</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="895"/>
+        <location filename="../ui/mainwindow.cpp" line="913"/>
         <source>Reset center button</source>
         <translation>Taster zum Zurücksetzen der Mitte</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="896"/>
+        <location filename="../ui/mainwindow.cpp" line="914"/>
         <source>Reboot button</source>
         <translation>Neustart-Taster</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="897"/>
+        <location filename="../ui/mainwindow.cpp" line="915"/>
         <source>Braking PWM</source>
         <translation>Brems-PWM</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="938"/>
+        <location filename="../ui/mainwindow.cpp" line="956"/>
         <source>Normal</source>
         <translation>Normal</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="938"/>
+        <location filename="../ui/mainwindow.cpp" line="956"/>
         <source>Inverted</source>
         <translation>Invertiert</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="987"/>
+        <location filename="../ui/mainwindow.cpp" line="1005"/>
         <source>Applying hardware settings to %1…</source>
         <translation>Hardwareeinstellungen werden auf %1 angewendet…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="998"/>
-        <location filename="../ui/mainwindow.cpp" line="1234"/>
+        <location filename="../ui/mainwindow.cpp" line="1016"/>
+        <location filename="../ui/mainwindow.cpp" line="1252"/>
         <source>Saving hardware settings to %1…</source>
         <translation>Hardwareeinstellungen werden auf %1 gespeichert…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="1192"/>
+        <location filename="../ui/mainwindow.cpp" line="1210"/>
         <source>Nothing was saved: %1 left the list while the question was open.</source>
         <translation>Nichts wurde gespeichert: %1 hat die Liste verlassen, während die Frage offen war.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="1218"/>
+        <location filename="../ui/mainwindow.cpp" line="1236"/>
         <source>Nothing was saved and %1 stays selected: the settings in the form cannot be sent as they are.</source>
         <translation>Es wurde nichts gespeichert und %1 bleibt ausgewählt: Die Einstellungen im Formular können so nicht gesendet werden.</translation>
     </message>

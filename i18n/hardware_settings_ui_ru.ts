@@ -1179,7 +1179,7 @@ Go ahead without a backup?</source>
     </message>
     <message>
         <location filename="../ui/fulleffectsettingswidget.ui" line="88"/>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="492"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="508"/>
         <source>Delete</source>
         <translation>Удалить</translation>
     </message>
@@ -1307,107 +1307,117 @@ Go ahead without a backup?</source>
         <translation>Записать настройки эффектов из формы в файл профиля</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="418"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="168"/>
+        <source>Games...</source>
+        <translation>Игры...</translation>
+    </message>
+    <message>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="170"/>
+        <source>Apply an effect profile while a game runs</source>
+        <translation>Применять профиль эффектов, пока работает игра</translation>
+    </message>
+    <message>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="434"/>
         <source>Effect profiles</source>
         <translation>Профили эффектов</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="429"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="445"/>
         <source>The effect profile was not saved. %1</source>
         <translation>Профиль эффектов не сохранён. %1</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="438"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="454"/>
         <source>An effect profile named “%1” exists. Replace it with the settings in the form?</source>
         <translation>Профиль эффектов «%1» уже существует. Заменить его настройками из формы?</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="441"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="457"/>
         <source>Replace</source>
         <translation>Заменить</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="442"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="458"/>
         <source>The effect profile “%1” was left as it was.</source>
         <translation>Профиль эффектов «%1» оставлен без изменений.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="460"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="476"/>
         <source>the folder %1 cannot be created</source>
         <translation>не удаётся создать папку %1</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="464"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="480"/>
         <source>Effect profile “%1” saved.</source>
         <translation>Профиль эффектов «%1» сохранён.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="466"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="482"/>
         <source>The effect profile “%1” could not be saved: %2</source>
         <translation>Не удалось сохранить профиль эффектов «%1»: %2</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="478"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="494"/>
         <source>No effect profile was deleted. %1</source>
         <translation>Ни один профиль эффектов не удалён. %1</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="484"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="500"/>
         <source>There is no effect profile named “%1”.</source>
         <translation>Профиля эффектов «%1» нет.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="489"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="505"/>
         <source>Delete the effect profile “%1”? Its file is removed from this computer; the form keeps what it shows.</source>
         <translation>Удалить профиль эффектов «%1»? Его файл будет удалён с этого компьютера; форма сохранит то, что в ней показано.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="493"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="509"/>
         <source>The effect profile “%1” was kept.</source>
         <translation>Профиль эффектов «%1» сохранён без изменений.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="499"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="515"/>
         <source>Effect profile “%1” deleted.</source>
         <translation>Профиль эффектов «%1» удалён.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="501"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="517"/>
         <source>The effect profile “%1” could not be deleted: %2</source>
         <translation>Не удалось удалить профиль эффектов «%1»: %2</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="518"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="534"/>
         <source>“%1” was not loaded: the file cannot be read.</source>
         <translation>«%1» не загружен: файл не удаётся прочитать.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="519"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="535"/>
         <source>“%1” was not loaded: it is not a regular file.</source>
         <translation>«%1» не загружен: это не обычный файл.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="528"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="544"/>
         <source>“%1” was not loaded: an effect profile holds exactly %2 bytes.</source>
         <translation>«%1» не загружен: профиль эффектов занимает ровно %2 байт.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="537"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="553"/>
         <source>The effect settings in the form hold changes that were not sent to the board. Load the profile “%1” and discard them?</source>
         <translation>В настройках эффектов в форме есть изменения, не отправленные на плату. Загрузить профиль «%1» и отбросить их?</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="540"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="556"/>
         <source>Discard changes and load</source>
         <translation>Отбросить изменения и загрузить</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="541"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="557"/>
         <source>The effect profile “%1” was not loaded; the form keeps your changes.</source>
         <translation>Профиль эффектов «%1» не загружен; ваши изменения в форме сохранены.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="554"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="570"/>
         <source>Profile “%1” loaded into the form; Apply or Save sends it to the board.</source>
         <translation>Профиль «%1» загружен в форму; «Применить» или «Сохранить» отправит его на плату.</translation>
     </message>
@@ -1677,6 +1687,129 @@ Go ahead without a backup?</source>
     </message>
 </context>
 <context>
+    <name>GamesDialog</name>
+    <message>
+        <location filename="../ui/gamesdialog.cpp" line="63"/>
+        <source>Games</source>
+        <translation>Игры</translation>
+    </message>
+    <message>
+        <location filename="../ui/gamesdialog.cpp" line="66"/>
+        <source>While a linked game runs, its effect profile is applied to the board&apos;s working memory; when the game ends, the settings from before come back. Permanent memory is never changed.</source>
+        <translation>Пока работает связанная игра, её профиль эффектов записан в рабочую память платы; когда игра завершается, возвращаются прежние настройки. Постоянная память никогда не изменяется.</translation>
+    </message>
+    <message>
+        <location filename="../ui/gamesdialog.cpp" line="74"/>
+        <source>Program</source>
+        <translation>Программа</translation>
+    </message>
+    <message>
+        <location filename="../ui/gamesdialog.cpp" line="74"/>
+        <source>Effect profile</source>
+        <translation>Профиль эффектов</translation>
+    </message>
+    <message>
+        <location filename="../ui/gamesdialog.cpp" line="81"/>
+        <source>rallygame, or Game.exe for Wine and Proton</source>
+        <translation>rallygame или Game.exe для Wine и Proton</translation>
+    </message>
+    <message>
+        <location filename="../ui/gamesdialog.cpp" line="85"/>
+        <source>Link</source>
+        <translation>Связать</translation>
+    </message>
+    <message>
+        <location filename="../ui/gamesdialog.cpp" line="89"/>
+        <source>Unlink</source>
+        <translation>Отвязать</translation>
+    </message>
+    <message>
+        <location filename="../ui/gamesdialog.cpp" line="93"/>
+        <source>Program name:</source>
+        <translation>Имя программы:</translation>
+    </message>
+    <message>
+        <location filename="../ui/gamesdialog.cpp" line="94"/>
+        <source>Effect profile:</source>
+        <translation>Профиль эффектов:</translation>
+    </message>
+    <message>
+        <location filename="../ui/gamesdialog.cpp" line="100"/>
+        <source>Background</source>
+        <translation>Фоновый режим</translation>
+    </message>
+    <message>
+        <location filename="../ui/gamesdialog.cpp" line="101"/>
+        <source>Follow games in the background</source>
+        <translation>Следить за играми в фоне</translation>
+    </message>
+    <message>
+        <location filename="../ui/gamesdialog.cpp" line="104"/>
+        <source>Starts the game watcher now and at every login (a systemd user service)</source>
+        <translation>Запускает наблюдение за играми сейчас и при каждом входе в систему (пользовательская служба systemd)</translation>
+    </message>
+    <message>
+        <location filename="../ui/gamesdialog.cpp" line="159"/>
+        <source>The list of games cannot be read: %1</source>
+        <translation>Не удаётся прочитать список игр: %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/gamesdialog.cpp" line="174"/>
+        <source>Type the program&apos;s name without its folder, such as “rallygame” or “Game.exe”.</source>
+        <translation>Введите имя программы без папки, например «rallygame» или «Game.exe».</translation>
+    </message>
+    <message>
+        <location filename="../ui/gamesdialog.cpp" line="180"/>
+        <source>The game was not linked: %1</source>
+        <translation>Игра не связана: %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/gamesdialog.cpp" line="183"/>
+        <source>“%1” now gets the effect profile “%2”.</source>
+        <translation>«%1» теперь получает профиль эффектов «%2».</translation>
+    </message>
+    <message>
+        <location filename="../ui/gamesdialog.cpp" line="196"/>
+        <source>The game was not unlinked: %1</source>
+        <translation>Связь игры не снята: %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/gamesdialog.cpp" line="198"/>
+        <source>“%1” no longer changes the effect settings.</source>
+        <translation>«%1» больше не меняет настройки эффектов.</translation>
+    </message>
+    <message>
+        <location filename="../ui/gamesdialog.cpp" line="217"/>
+        <source>The background service is not installed; run “gravoltctl watch” to follow games.</source>
+        <translation>Фоновая служба не установлена; чтобы следить за играми, запустите «gravoltctl watch».</translation>
+    </message>
+    <message>
+        <location filename="../ui/gamesdialog.cpp" line="219"/>
+        <source>The background service is not available on this system; run “gravoltctl watch” to follow games.</source>
+        <translation>Фоновая служба недоступна в этой системе; чтобы следить за играми, запустите «gravoltctl watch».</translation>
+    </message>
+    <message>
+        <location filename="../ui/gamesdialog.cpp" line="229"/>
+        <source>The game watcher is running.</source>
+        <translation>Наблюдение за играми работает.</translation>
+    </message>
+    <message>
+        <location filename="../ui/gamesdialog.cpp" line="230"/>
+        <source>The game watcher is not running.</source>
+        <translation>Наблюдение за играми не запущено.</translation>
+    </message>
+    <message>
+        <location filename="../ui/gamesdialog.cpp" line="240"/>
+        <source>The game watcher could not be started.</source>
+        <translation>Не удалось запустить наблюдение за играми.</translation>
+    </message>
+    <message>
+        <location filename="../ui/gamesdialog.cpp" line="241"/>
+        <source>The game watcher could not be stopped.</source>
+        <translation>Не удалось остановить наблюдение за играми.</translation>
+    </message>
+</context>
+<context>
     <name>HelpMenu</name>
     <message>
         <location filename="../ui/helpmenu.cpp" line="24"/>
@@ -1835,7 +1968,7 @@ Board backups are kept in %7</source>
     <name>MainWindow</name>
     <message>
         <location filename="../ui/mainwindow.ui" line="27"/>
-        <location filename="../ui/mainwindow.cpp" line="351"/>
+        <location filename="../ui/mainwindow.cpp" line="369"/>
         <source>No compatible devices connected</source>
         <translation>Совместимые устройства не подключены</translation>
     </message>
@@ -2325,44 +2458,44 @@ Board backups are kept in %7</source>
         <translation>Перезагрузить контроллер</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="117"/>
+        <location filename="../ui/mainwindow.cpp" line="118"/>
         <source>Live input</source>
         <translation>Входы в реальном времени</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="353"/>
+        <location filename="../ui/mainwindow.cpp" line="371"/>
         <source>Select compatible device (</source>
         <translation>Выберите совместимое устройство (подключено: </translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="355"/>
+        <location filename="../ui/mainwindow.cpp" line="373"/>
         <source> connected)</source>
         <translation>)</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="436"/>
+        <location filename="../ui/mainwindow.cpp" line="454"/>
         <source>Firmware %1 differs from %2, the version this program is made for.</source>
         <translation>Прошивка %1 отличается от %2 — версии, для которой сделана эта программа.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="484"/>
+        <location filename="../ui/mainwindow.cpp" line="502"/>
         <source>OK</source>
         <translation>ОК</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="485"/>
+        <location filename="../ui/mainwindow.cpp" line="503"/>
         <location filename="../ui/widgethelpers.cpp" line="67"/>
         <source>Cancel</source>
         <translation>Отмена</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="486"/>
-        <location filename="../ui/mainwindow.cpp" line="510"/>
+        <location filename="../ui/mainwindow.cpp" line="504"/>
+        <location filename="../ui/mainwindow.cpp" line="528"/>
         <source>Latest version</source>
         <translation>Последняя версия</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="511"/>
+        <location filename="../ui/mainwindow.cpp" line="529"/>
         <source>No web browser could be started. The downloads page is at:
 
 %1</source>
@@ -2371,214 +2504,219 @@ Board backups are kept in %7</source>
 %1</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="516"/>
+        <location filename="../ui/mainwindow.cpp" line="534"/>
         <source>&amp;Copy address</source>
         <translation>&amp;Копировать адрес</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="521"/>
+        <location filename="../ui/mainwindow.cpp" line="539"/>
         <source>Copied</source>
         <translation>Скопировано</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="396"/>
-        <location filename="../ui/mainwindow.cpp" line="549"/>
+        <location filename="../ui/mainwindow.cpp" line="414"/>
+        <location filename="../ui/mainwindow.cpp" line="567"/>
         <source>Reading the settings of %1…</source>
         <translation>Чтение настроек платы %1…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="390"/>
+        <location filename="../ui/mainwindow.cpp" line="239"/>
+        <source>A game started or ended: the game watcher changed the effect settings of %1.</source>
+        <translation>Игра запущена или завершена: наблюдение за играми изменило настройки эффектов платы %1.</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="408"/>
         <source>%1 is back after %2 s.</source>
         <translation>%1 снова на связи через %2 с.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="401"/>
+        <location filename="../ui/mainwindow.cpp" line="419"/>
         <source>%1 is back after %2 s; its settings were read again.</source>
         <translation>%1 снова на связи через %2 с; её настройки прочитаны заново.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="404"/>
+        <location filename="../ui/mainwindow.cpp" line="422"/>
         <source>%1 is back after %2 s, but its settings could not all be read; the pages say which.</source>
         <translation>%1 снова на связи через %2 с, но не все её настройки удалось прочитать; какие именно, указано на страницах.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="417"/>
+        <location filename="../ui/mainwindow.cpp" line="435"/>
         <source>%1 did not restart: it kept answering for %2 s.</source>
         <translation>%1 не перезапустилась: она продолжала отвечать %2 с.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="418"/>
+        <location filename="../ui/mainwindow.cpp" line="436"/>
         <source>%1 did not switch to DFU mode: it still answers as a controller.</source>
         <translation>%1 не перешла в режим DFU: она по-прежнему отвечает как контроллер.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="422"/>
+        <location filename="../ui/mainwindow.cpp" line="440"/>
         <source>%1 did not come back within %2 s. Check its cable and power, and whether it waits in DFU mode.</source>
         <translation>%1 не вернулась в течение %2 с. Проверьте кабель и питание, а также не ждёт ли она в режиме DFU.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="567"/>
+        <location filename="../ui/mainwindow.cpp" line="585"/>
         <source>Reading effect settings from %1…</source>
         <translation>Чтение настроек эффектов с платы %1…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="577"/>
+        <location filename="../ui/mainwindow.cpp" line="595"/>
         <source>Reading hardware settings from %1…</source>
         <translation>Чтение аппаратных настроек с платы %1…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="588"/>
+        <location filename="../ui/mainwindow.cpp" line="606"/>
         <source>Applying effect settings to %1…</source>
         <translation>Применение настроек эффектов к плате %1…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="601"/>
-        <location filename="../ui/mainwindow.cpp" line="1234"/>
+        <location filename="../ui/mainwindow.cpp" line="619"/>
+        <location filename="../ui/mainwindow.cpp" line="1252"/>
         <source>Saving effect settings to %1…</source>
         <translation>Сохранение настроек эффектов на плату %1…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="628"/>
+        <location filename="../ui/mainwindow.cpp" line="646"/>
         <source>Rebooting %1…</source>
         <translation>Перезагрузка платы %1…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="639"/>
+        <location filename="../ui/mainwindow.cpp" line="657"/>
         <source>Switching %1 to DFU mode…</source>
         <translation>Перевод платы %1 в режим DFU…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="745"/>
+        <location filename="../ui/mainwindow.cpp" line="763"/>
         <source>Reading the effect settings of %1…</source>
         <translation>Чтение настроек эффектов %1…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="746"/>
+        <location filename="../ui/mainwindow.cpp" line="764"/>
         <source>The effect settings of %1 could not be read: %2. None are shown until a read succeeds; a profile can still be loaded.</source>
         <translation>Не удалось прочитать настройки эффектов %1: %2. Пока чтение не удастся, они не показываются; профиль загрузить всё же можно.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="756"/>
+        <location filename="../ui/mainwindow.cpp" line="774"/>
         <source>Reading the hardware settings of %1…</source>
         <translation>Чтение аппаратных настроек %1…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="757"/>
+        <location filename="../ui/mainwindow.cpp" line="775"/>
         <source>The hardware settings of %1 could not be read: %2. None are shown until a read succeeds.</source>
         <translation>Не удалось прочитать аппаратные настройки %1: %2. Пока чтение не удастся, они не показываются.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="774"/>
+        <location filename="../ui/mainwindow.cpp" line="792"/>
         <source>the board</source>
         <translation>плата</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="780"/>
+        <location filename="../ui/mainwindow.cpp" line="798"/>
         <source>Failed: %1</source>
         <translation>Ошибка: %1</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="811"/>
+        <location filename="../ui/mainwindow.cpp" line="829"/>
         <source>Effect settings read from %1.</source>
         <translation>Настройки эффектов прочитаны с %1.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="812"/>
+        <location filename="../ui/mainwindow.cpp" line="830"/>
         <source>Effect settings could not be read from %1: %2. Apply and Save stay disabled until a read succeeds.</source>
         <translation>Не удалось прочитать настройки эффектов с %1: %2. «Применить» и «Сохранить» недоступны, пока чтение не удастся.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="823"/>
+        <location filename="../ui/mainwindow.cpp" line="841"/>
         <source>Hardware settings read from %1.</source>
         <translation>Настройки оборудования прочитаны с %1.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="824"/>
+        <location filename="../ui/mainwindow.cpp" line="842"/>
         <source>Hardware settings could not be read from %1: %2. Apply and Save stay disabled until a read succeeds.</source>
         <translation>Не удалось прочитать настройки оборудования с %1: %2. «Применить» и «Сохранить» недоступны, пока чтение не удастся.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="829"/>
+        <location filename="../ui/mainwindow.cpp" line="847"/>
         <source>Effect settings applied to the working memory of %1.</source>
         <translation>Настройки эффектов применены в рабочей памяти %1.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="830"/>
+        <location filename="../ui/mainwindow.cpp" line="848"/>
         <source>Effect settings could not be applied to %1: %2.</source>
         <translation>Не удалось применить настройки эффектов на %1: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="833"/>
+        <location filename="../ui/mainwindow.cpp" line="851"/>
         <source>Hardware settings applied to the working memory of %1.</source>
         <translation>Настройки оборудования применены в рабочей памяти %1.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="834"/>
+        <location filename="../ui/mainwindow.cpp" line="852"/>
         <source>Hardware settings could not be applied to %1: %2.</source>
         <translation>Не удалось применить настройки оборудования на %1: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="837"/>
+        <location filename="../ui/mainwindow.cpp" line="855"/>
         <source>Effect settings saved to the permanent memory of %1.</source>
         <translation>Настройки эффектов сохранены в постоянной памяти %1.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="838"/>
+        <location filename="../ui/mainwindow.cpp" line="856"/>
         <source>Effect settings could not be saved to %1: %2.</source>
         <translation>Не удалось сохранить настройки эффектов на %1: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="840"/>
+        <location filename="../ui/mainwindow.cpp" line="858"/>
         <source>The effect settings</source>
         <translation>Настройки эффектов</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="843"/>
+        <location filename="../ui/mainwindow.cpp" line="861"/>
         <source>Hardware settings saved to the permanent memory of %1.</source>
         <translation>Настройки оборудования сохранены в постоянной памяти %1.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="844"/>
+        <location filename="../ui/mainwindow.cpp" line="862"/>
         <source>Hardware settings could not be saved to %1: %2.</source>
         <translation>Не удалось сохранить настройки оборудования на %1: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="846"/>
+        <location filename="../ui/mainwindow.cpp" line="864"/>
         <source>The hardware settings</source>
         <translation>Настройки оборудования</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="852"/>
+        <location filename="../ui/mainwindow.cpp" line="870"/>
         <source>%1 could not be told to reboot: %2.</source>
         <translation>Не удалось отправить %1 команду перезагрузки: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="412"/>
+        <location filename="../ui/mainwindow.cpp" line="430"/>
         <source>%1 now waits for a firmware update and leaves the list.</source>
         <translation>%1 теперь ожидает обновления прошивки и исчезает из списка.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="849"/>
+        <location filename="../ui/mainwindow.cpp" line="867"/>
         <source>%1 is rebooting; waiting for it to come back (at most %2 s)…</source>
         <translation>%1 перезагружается; ожидание её возвращения (не более %2 с)…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="857"/>
+        <location filename="../ui/mainwindow.cpp" line="875"/>
         <source>%1 was told to switch to DFU mode; waiting for it to leave the list…</source>
         <translation>%1 получила команду перейти в режим DFU; ожидание, пока она исчезнет из списка…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="859"/>
+        <location filename="../ui/mainwindow.cpp" line="877"/>
         <source>%1 could not be switched to DFU mode: %2.</source>
         <translation>Не удалось перевести %1 в режим DFU: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="869"/>
+        <location filename="../ui/mainwindow.cpp" line="887"/>
         <source>Settings not saved</source>
         <translation>Настройки не сохранены</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="870"/>
+        <location filename="../ui/mainwindow.cpp" line="888"/>
         <source>%1 may not be stored on %2: %3.
 
 The board may lose them when it is switched off. Check the connection and save again.</source>
@@ -2587,85 +2725,85 @@ The board may lose them when it is switched off. Check the connection and save a
 Плата может потерять их при выключении. Проверьте подключение и сохраните ещё раз.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="888"/>
-        <location filename="../ui/mainwindow.cpp" line="919"/>
-        <location filename="../ui/mainwindow.cpp" line="938"/>
+        <location filename="../ui/mainwindow.cpp" line="906"/>
+        <location filename="../ui/mainwindow.cpp" line="937"/>
+        <location filename="../ui/mainwindow.cpp" line="956"/>
         <source>Disabled</source>
         <translation>Отключено</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="889"/>
+        <location filename="../ui/mainwindow.cpp" line="907"/>
         <source>Generic button</source>
         <translation>Обычная кнопка</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="890"/>
+        <location filename="../ui/mainwindow.cpp" line="908"/>
         <source>Analog</source>
         <translation>Аналоговый вход</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="891"/>
+        <location filename="../ui/mainwindow.cpp" line="909"/>
         <source>SPI CS</source>
         <translation>SPI CS</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="892"/>
+        <location filename="../ui/mainwindow.cpp" line="910"/>
         <source>SPI SCK</source>
         <translation>SPI SCK</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="893"/>
+        <location filename="../ui/mainwindow.cpp" line="911"/>
         <source>SPI MISO</source>
         <translation>SPI MISO</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="894"/>
+        <location filename="../ui/mainwindow.cpp" line="912"/>
         <source>Enable effects switch</source>
         <translation>Переключатель включения эффектов</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="895"/>
+        <location filename="../ui/mainwindow.cpp" line="913"/>
         <source>Reset center button</source>
         <translation>Кнопка сброса центра</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="896"/>
+        <location filename="../ui/mainwindow.cpp" line="914"/>
         <source>Reboot button</source>
         <translation>Кнопка перезагрузки</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="897"/>
+        <location filename="../ui/mainwindow.cpp" line="915"/>
         <source>Braking PWM</source>
         <translation>ШИМ торможения</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="938"/>
+        <location filename="../ui/mainwindow.cpp" line="956"/>
         <source>Normal</source>
         <translation>Обычный</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="938"/>
+        <location filename="../ui/mainwindow.cpp" line="956"/>
         <source>Inverted</source>
         <translation>Инвертированный</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="987"/>
+        <location filename="../ui/mainwindow.cpp" line="1005"/>
         <source>Applying hardware settings to %1…</source>
         <translation>Применение аппаратных настроек к плате %1…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="998"/>
-        <location filename="../ui/mainwindow.cpp" line="1234"/>
+        <location filename="../ui/mainwindow.cpp" line="1016"/>
+        <location filename="../ui/mainwindow.cpp" line="1252"/>
         <source>Saving hardware settings to %1…</source>
         <translation>Сохранение аппаратных настроек на плату %1…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="1192"/>
+        <location filename="../ui/mainwindow.cpp" line="1210"/>
         <source>Nothing was saved: %1 left the list while the question was open.</source>
         <translation>Ничего не сохранено: %1 исчезла из списка, пока вопрос был открыт.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="1218"/>
+        <location filename="../ui/mainwindow.cpp" line="1236"/>
         <source>Nothing was saved and %1 stays selected: the settings in the form cannot be sent as they are.</source>
         <translation>Ничего не сохранено, и %1 остаётся выбранным: настройки в форме нельзя отправить в таком виде.</translation>
     </message>

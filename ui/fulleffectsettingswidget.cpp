@@ -1,12 +1,12 @@
 #include "fulleffectsettingswidget.h"
 #include "ui_fulleffectsettingswidget.h"
 
-#include "settings/untouchedfields.h"
-
+#include "gamesdialog.h"
 #include "profileexchange.h"
 #include "settings/profilename.h"
 #include "settings/profileorigins.h"
 #include "settings/regularfile.h"
+#include "settings/untouchedfields.h"
 #include "widgethelpers.h"
 
 #include <QCheckBox>
@@ -165,19 +165,35 @@ void FullEffectSettingsWidget::addProfileExchangeButtons()
     auto *exportButton = new QPushButton(tr("Export..."), ui->profiles_group_box);
     exportButton->setObjectName(QStringLiteral("profile_export_button"));
     exportButton->setToolTip(tr("Write the effect settings of the form to a profile file"));
+    auto *gamesButton = new QPushButton(tr("Games..."), ui->profiles_group_box);
+    gamesButton->setObjectName(QStringLiteral("profile_games_button"));
+    gamesButton->setToolTip(tr("Apply an effect profile while a game runs"));
+    connect(gamesButton, &QPushButton::clicked, this, &FullEffectSettingsWidget::showGamesDialog);
     // Sized like Save and Delete beside them; the name field takes the rest.
-    for (QPushButton *button : {importButton, exportButton}) {
+    for (QPushButton *button : {importButton, exportButton, gamesButton}) {
         button->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
         button->setMaximumWidth(ui->profile_save_button->maximumWidth());
     }
     const int column = ui->gridLayout_4->columnCount();
     ui->gridLayout_4->addWidget(importButton, 0, column);
     ui->gridLayout_4->addWidget(exportButton, 0, column + 1);
+    ui->gridLayout_4->addWidget(gamesButton, 0, column + 2);
     ui->gridLayout_4->setColumnStretch(0, 1);
     // The keyboard walks the profile row as it reads, before the fields.
     setTabOrder(ui->profile_delete_button, importButton);
     setTabOrder(importButton, exportButton);
+    setTabOrder(exportButton, gamesButton);
     exchange->connectButtons(importButton, exportButton);
+}
+
+void FullEffectSettingsWidget::showGamesDialog()
+{
+    QStringList profiles;
+    for (int row = 0; row < ui->profile_combo_box->count(); ++row)
+        profiles.append(ui->profile_combo_box->itemText(row));
+    // The profiles' folder lies in the data folder, where the links live too.
+    GamesDialog dialog(QDir::currentPath(), profiles, this);
+    dialog.exec();
 }
 
 void FullEffectSettingsWidget::setBoardIdentity(const BoardIdentity &board)

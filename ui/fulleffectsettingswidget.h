@@ -101,6 +101,7 @@ protected:
 private:
     QString profileFilePath(const QString &name) const;
     void addProfileExchangeButtons();
+    void showGamesDialog();
     void report(const QString &text, bool failure);
     bool confirm(const QString &objectName, const QString &text, const QString &acceptText);
     QList<UnshowableValues::Field<EffectSettingsTypeDef>> effectFields() const;

@@ -9,6 +9,7 @@
 #include "ui/backupcontroller.h"
 #include "ui/blockedinput.h"
 #include "ui/boardnotice.h"
+#include "ui/gameswitchnotices.h"
 #include "ui/lazyfileicon.h"
 #include "ui/liveinputview.h"
 #include "ui/pagescrollarea.h"
@@ -225,6 +226,22 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
     connect(ui->hardware_settings_widget, &FullHardwareSettingsWidget::validityChanged, this,
             &MainWindow::updateWriteButtons);
     updateWriteButtons();
+    // The game watcher, another process, changed a board's effect settings:
+    // the form would show the old ones, so they are read again (asking first
+    // when the form holds edits).
+    connect(new GameSwitchNotices(QDir::currentPath(), this), &GameSwitchNotices::boardSwitched,
+            this, [this](int productId) {
+                if (productId != currentProductId)
+                    return;
+                onReadEffectSettings();
+                // After the read's own report, so that this one stays in view.
+                post([this, productId] {
+                    showStatus(tr("A game started or ended: the game watcher changed the effect "
+                                  "settings of %1.")
+                                   .arg(boardName(productId)),
+                               false);
+                });
+            });
 
     // Fires once the event loop runs; by then the worker lives on its thread,
     // so `start` arrives there as a queued call and the scans run there.
