@@ -37,9 +37,3 @@ BoardConnection::~BoardConnection()
     SettingsUiBackgroundThread::stopAndDelete(device.release(), nullptr);
     libusb_exit(nullptr);
 }
-
-const FirmwareInfoMap &BoardConnection::rescan()
-{
-    device->checkDeviceConnections();
-    return found;
-}

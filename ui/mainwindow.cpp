@@ -235,7 +235,8 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
                     return;
                 onReadEffectSettings();
                 // After the read's own report, so that this one stays in view.
-                post([this, productId] {
+                post(tr("Reading effect settings from %1…").arg(boardName(productId)), [this,
+                                                                                        productId] {
                     showStatus(tr("A game started or ended: the game watcher changed the effect "
                                   "settings of %1.")
                                    .arg(boardName(productId)),
