@@ -5,7 +5,7 @@
 #include "settings/profilename.h"
 #include "settings/profileorigins.h"
 #include "settings/regularfile.h"
-#include "widgethelpers.h"
+#include "ui/widgets/widgethelpers.h"
 
 #include <QCheckBox>
 #include <QCompleter>

@@ -7,11 +7,11 @@
 #include "settings/recordmetatypes.h"
 #include "ui/backupcontroller.h"
 #include "ui/boardnotice.h"
-#include "ui/lazyfileicon.h"
 #include "ui/liveinputview.h"
-#include "ui/pagescrollarea.h"
-#include "ui/wheelguard.h"
-#include "ui/widgethelpers.h"
+#include "ui/widgets/lazyfileicon.h"
+#include "ui/widgets/pagescrollarea.h"
+#include "ui/widgets/wheelguard.h"
+#include "ui/widgets/widgethelpers.h"
 
 #include <libusb.h>
 
