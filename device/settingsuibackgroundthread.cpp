@@ -174,14 +174,6 @@ void setTransferError(OperationOutcome &outcome, int error)
     }
 }
 
-// A command report that does not go out whole is as good as lost.
-int commandError(int result)
-{
-    if (result < 0)
-        return result;
-    return result == WRITE_REPORT_SIZE ? 0 : int(LIBUSB_ERROR_IO);
-}
-
 bool isSave(DeviceOperation operation)
 {
     return operation == DeviceOperation::SaveEffectSettings ||
@@ -403,7 +395,7 @@ OperationOutcome SettingsUiBackgroundThread::writeRecord(int pid, DeviceOperatio
         setPollResult(outcome, pollUntilNotBusy(handle));
         if (!outcome.succeeded() || !isSave(operation))
             return;
-        if (const int error = commandError(sendCommand(handle, COMMAND_STORE_PERMANENTLY))) {
+        if (const int error = reportWriteError(sendCommand(handle, COMMAND_STORE_PERMANENTLY))) {
             setTransferError(outcome, error);
             return;
         }
@@ -419,7 +411,7 @@ OperationOutcome SettingsUiBackgroundThread::sendBoardCommand(int pid, DeviceOpe
         // The board leaves the bus; there is nobody left to poll. One that
         // drops off while still answering the request ends it with "no
         // device", which is the command taking effect rather than failing.
-        const int error = commandError(sendCommand(handle, command));
+        const int error = reportWriteError(sendCommand(handle, command));
         if (error && error != LIBUSB_ERROR_NO_DEVICE)
             setTransferError(outcome, error);
     });
