@@ -2,6 +2,7 @@
 // library hidapi itself uses), and their device nodes as stat() and the
 // POSIX ACL (read through libacl) describe them.
 
+#include "attached/udevpointer.h"
 #include "device/attachedboards.h"
 
 #include <acl/libacl.h>
@@ -24,13 +25,6 @@
 namespace {
 
 constexpr int HEX = 16;
-
-struct UdevDeleter {
-    void operator()(udev *u) const { udev_unref(u); }
-    void operator()(udev_enumerate *e) const { udev_enumerate_unref(e); }
-    void operator()(udev_device *d) const { udev_device_unref(d); }
-};
-template <typename T> using UdevPtr = std::unique_ptr<T, UdevDeleter>;
 
 struct AclDeleter {
     void operator()(void *object) const { acl_free(object); }

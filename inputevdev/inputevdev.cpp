@@ -8,6 +8,7 @@
 // opened read-only and never grabbed, so games and the system keep receiving
 // every event while the view watches.
 
+#include "attached/udevpointer.h"
 #include "device/inputsource.h"
 
 #include <libevdev/libevdev.h>
@@ -39,13 +40,6 @@ struct gravolt_input_source {
 namespace {
 
 constexpr const char *INTERFACE_FOR_SETTINGS = "00";  // bInterfaceNumber of the feature reports
-
-struct UdevDeleter {
-    void operator()(udev *u) const { udev_unref(u); }
-    void operator()(udev_enumerate *e) const { udev_enumerate_unref(e); }
-    void operator()(udev_device *d) const { udev_device_unref(d); }
-};
-template <typename T> using UdevPtr = std::unique_ptr<T, UdevDeleter>;
 
 void clearProblem(gravolt_input_problem *problem)
 {
