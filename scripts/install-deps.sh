@@ -12,7 +12,7 @@ packages=(
   xvfb xauth imagemagick
   appstream desktop-file-utils
   librsvg2-bin
-  locales
+  locales clang-format
 )
 
 SUDO=""
