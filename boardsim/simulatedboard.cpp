@@ -1,5 +1,8 @@
 #include "simulatedboard.h"
 
+#include "boardsim/busstate.h"
+#include "boardsim/simulatedbootloader.h"
+
 #include "device/attachedboards.h"
 #include "device/featurereporttransport.h"
 #include "device/libusberrorname.h"
@@ -17,82 +20,36 @@ using Clock = std::chrono::steady_clock;
 
 namespace boardsim {
 
-struct SimulatedBoard::State {
-    int productId = 0;
-    FirmwareInfoTypeDef info{};
-    QByteArray workingEffects;
-    QByteArray workingHardware;
-    QByteArray permanentEffects;
-    QByteArray permanentHardware;
-
-    // Record being assembled from 0x11 / 0x12 chunks, applied on the terminator.
-    QByteArray stagingEffects;
-    QByteArray stagingHardware;
-
-    int busyPollsPerChange = 0;
-    std::chrono::milliseconds busyDuration{0};
-    bool busyForever = false;
-    int busyPollsLeft = 0;
-    Clock::time_point busyUntil{};
-
-    int failCount = 0;
-    int failError = LIBUSB_ERROR_IO;
-    int unplugAfter = -1;
-    int shortReads = -1;
-    bool refuseOpen = false;
-    std::chrono::microseconds transferDelay{0};
-    bool failSettingsReads = false;
-    int failRecordReportsFrom = 0;
-    int recordReportsSeen = 0;  // reports of the record write under way
-    bool hanging = false;
-    std::chrono::milliseconds hangLatency{0};
-    bool hangAnswersDeviceInfo = false;
-    std::chrono::milliseconds rebootDuration{500};
-
-    bool plugged = false;
-    bool rebooting = false;
-    Clock::time_point backOnBusAt{};
-    bool dfu = false;
-    int rebootCount = 0;
-    // Bumped whenever the board leaves the bus; handles opened before that
-    // point are dead, as they are after a real re-enumeration.
-    int generation = 0;
-    // Socket on the simulated hub, 1-based; 0 while unplugged. A reboot keeps
-    // it, as a real board keeps its port.
-    int port = 0;
-
-    std::shared_ptr<BoardStore> store;
-};
-
-namespace {
-
-// A board of a model with several attached boards whose handle was closed:
-// until `until`, only the board on `port` is opened for that product id, so
-// that a rebooting board is not swapped for its twin.
-struct AwaitedBoard {
-    int port = 0;
-    Clock::time_point until{};
-};
-constexpr auto REBOOT_GRACE = std::chrono::seconds(10);
-
-struct BusState {
-    // std::mutex rather than QMutex: ThreadSanitizer sees its ordering.
-    std::mutex mutex;
-    QMap<int, AwaitedBoard> awaited;                       // by product id
-    QList<std::shared_ptr<SimulatedBoard::State>> boards;  // plug order
-    QList<Transfer> log;
-    int openHandles = 0;
-    int openAttempts = 0;
-    int inits = 0;
-    int exits = 0;
-    int openAtLastExit = 0;
-};
-
 BusState &bus()
 {
     static BusState state;
     return state;
 }
+
+// Called with the bus mutex held: finishes a reboot whose time is up.
+void settle(SimulatedBoard::State &s)
+{
+    if (s.rebooting && Clock::now() >= s.backOnBusAt) {
+        s.rebooting = false;
+        s.workingEffects = s.permanentEffects;
+        s.workingHardware = s.permanentHardware;
+        s.busyPollsLeft = 0;
+        s.busyUntil = {};
+    }
+}
+
+bool onBus(SimulatedBoard::State &s)
+{
+    settle(s);
+    return s.plugged && !s.rebooting && !s.dfu;
+}
+
+void leaveBus(SimulatedBoard::State &s)
+{
+    ++s.generation;
+}
+
+namespace {
 
 QByteArray zeroed(int size)
 {
@@ -161,29 +118,6 @@ QByteArray defaultHardware()
         axis.i_gain = 0.002f;
     }
     return imageOf(h);
-}
-
-// Called with the bus mutex held: finishes a reboot whose time is up.
-void settle(SimulatedBoard::State &s)
-{
-    if (s.rebooting && Clock::now() >= s.backOnBusAt) {
-        s.rebooting = false;
-        s.workingEffects = s.permanentEffects;
-        s.workingHardware = s.permanentHardware;
-        s.busyPollsLeft = 0;
-        s.busyUntil = {};
-    }
-}
-
-bool onBus(SimulatedBoard::State &s)
-{
-    settle(s);
-    return s.plugged && !s.rebooting && !s.dfu;
-}
-
-void leaveBus(SimulatedBoard::State &s)
-{
-    ++s.generation;
 }
 
 // Called with the bus mutex held. A board that is rebooting comes back with
@@ -336,6 +270,16 @@ bool failsRecordReport(SimulatedBoard::State &s, const unsigned char *data, uint
 }
 
 }  // namespace
+
+BoardImage boardImageOf(const SimulatedBoard::State &s)
+{
+    return imageOfState(s);
+}
+
+void applyBoardImage(SimulatedBoard::State &s, const BoardImage &image)
+{
+    applyImage(s, image);
+}
 
 // ---------------------------------------------------------------- the board
 
@@ -590,7 +534,7 @@ void Bus::plug(const SimulatedBoard &board)
         boards.append(board.state);
     }
     board.state->plugged = true;
-    board.state->dfu = false;
+    board.state->dfu = startsInBootloader(*board.state);
 }
 
 void Bus::unplug(const SimulatedBoard &board)
@@ -731,7 +675,7 @@ bool applyDemoFault(SimulatedBoard &board, const QString &fault)
         // that stopped answering does to an operation.
         board.setHanging(true, HANG_LATENCY, true);
     else
-        return false;
+        return applyBootloaderDemoFault(board, fault);
     return true;
 }
 
@@ -777,7 +721,8 @@ bool parseDemoBoards(const QString &value, QList<SimulatedBoard> &boards, QStrin
         SimulatedBoard board(productIdForDeviceType(uint8_t(type)), uint8_t(type), version);
         if (withFault.size() == 2 && !applyDemoFault(board, withFault.at(1).trimmed().toLower()))
             return fail(QStringLiteral("unknown fault \"%1\" (known: %2)")
-                            .arg(withFault.at(1), demoFaultNames().join(QStringLiteral(", "))));
+                            .arg(withFault.at(1), (demoFaultNames() + bootloaderDemoFaultNames())
+                                                      .join(QStringLiteral(", "))));
         parsed.append(board);
     }
     boards = parsed;
@@ -787,11 +732,6 @@ bool parseDemoBoards(const QString &value, QList<SimulatedBoard> &boards, QStrin
 }  // namespace boardsim
 
 // ---------------------------------------------------------------- libusb C API
-
-struct libusb_device_handle {
-    std::shared_ptr<boardsim::SimulatedBoard::State> board;
-    int generation = 0;
-};
 
 using boardsim::bus;
 
@@ -852,6 +792,14 @@ void LIBUSB_CALL libusb_close(libusb_device_handle *handle)
 {
     if (!handle)
         return;
+    if (handle->bootloader) {
+        {
+            LOCKED;
+            --bus().openHandles;
+        }
+        delete handle;
+        return;
+    }
     {
         LOCKED;
         --bus().openHandles;
@@ -874,6 +822,9 @@ int LIBUSB_CALL libusb_control_transfer(libusb_device_handle *handle, uint8_t re
 {
     if (!handle)
         return LIBUSB_ERROR_INVALID_PARAM;
+    if (handle->bootloader)
+        return boardsim::bootloaderControlTransfer(handle, request_type, bRequest, wValue, wIndex,
+                                                   data, wLength);
     const bool write = (request_type & 0x80) == 0;
     std::chrono::microseconds delay{0};
     bool hung = false;

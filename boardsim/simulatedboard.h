@@ -137,6 +137,7 @@ public:
 
 private:
     friend class Bus;
+    friend class SimulatedBootloader;
     std::shared_ptr<State> state;
 };
 

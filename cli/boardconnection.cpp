@@ -17,6 +17,11 @@ BoardConnection::BoardConnection()
     device->checkDeviceConnections();
 }
 
+void BoardConnection::rescan()
+{
+    device->checkDeviceConnections();
+}
+
 BoardConnection::~BoardConnection()
 {
     SettingsUiBackgroundThread::stopAndDelete(device.release(), nullptr);

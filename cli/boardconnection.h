@@ -19,6 +19,8 @@ public:
 
     // Keyed by USB product id, as the worker's scan reports them.
     const FirmwareInfoMap &boards() const { return found; }
+    // Scans the bus again.
+    void rescan();
     SettingsUiBackgroundThread &worker() { return *device; }
 
 private:

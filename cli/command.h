@@ -25,3 +25,5 @@ struct Command {
 QList<Command> boardCommands();
 // settings commands: read, backup, restore, apply-profile
 QList<Command> settingsCommands();
+// firmware commands: flash, bootloaders, leave
+QList<Command> firmwareCommands();

@@ -26,7 +26,7 @@ const QString OPTION_VERSION = QStringLiteral("version");
 
 QList<Command> commandTable()
 {
-    return boardCommands() + settingsCommands();
+    return boardCommands() + settingsCommands() + firmwareCommands();
 }
 
 // Accepted before the command and after it alike.

@@ -47,6 +47,12 @@ const FirmwareInfoMap &CommandRun::connectedBoards()
     return connection().boards();
 }
 
+const FirmwareInfoMap &CommandRun::rescanBoards()
+{
+    connection().rescan();
+    return connection().boards();
+}
+
 SettingsUiBackgroundThread &CommandRun::worker()
 {
     return connection().worker();

@@ -34,6 +34,7 @@ public:
     CommandRun &operator=(const CommandRun &) = delete;
 
     bool isSet(const QString &option) const { return parser.isSet(option); }
+    QString value(const QString &option) const { return parser.value(option); }
     // The command's arguments, without the command's name.
     QStringList arguments() const;
     QString dataDir() const { return dataFolder; }
@@ -45,6 +46,8 @@ public:
 
     // Every connected board, from one scan; connects on first use.
     const FirmwareInfoMap &connectedBoards();
+    // The boards found by a fresh scan, for a command that waits for one.
+    const FirmwareInfoMap &rescanBoards();
     // Picks the board of --board, or the only one connected. On failure it
     // has said why and returns false with `status` set.
     bool selectBoard(SelectedBoard &board, int &status);

@@ -380,6 +380,444 @@ Ohne Sicherung fortfahren?</translation>
     </message>
 </context>
 <context>
+    <name>DfuBootloader</name>
+    <message>
+        <location filename="../dfu/dfubootloader.cpp" line="83"/>
+        <source>The list of USB devices cannot be read (%1).</source>
+        <translation>Die Liste der USB-Geräte kann nicht gelesen werden (%1).</translation>
+    </message>
+    <message>
+        <location filename="../dfu/dfubootloader.cpp" line="134"/>
+        <source>no permission to open it</source>
+        <translation>keine Berechtigung, es zu öffnen</translation>
+    </message>
+</context>
+<context>
+    <name>DfuSession</name>
+    <message>
+        <location filename="../dfu/dfusession.cpp" line="29"/>
+        <source>erasing</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <location filename="../dfu/dfusession.cpp" line="31"/>
+        <source>writing</source>
+        <translation>Schreiben</translation>
+    </message>
+    <message>
+        <location filename="../dfu/dfusession.cpp" line="33"/>
+        <source>verifying</source>
+        <translation>Prüfen</translation>
+    </message>
+    <message>
+        <location filename="../dfu/dfusession.cpp" line="73"/>
+        <source>The bootloader is no longer on port %1.</source>
+        <translation>Der Bootloader ist nicht mehr an Anschluss %1.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/dfusession.cpp" line="77"/>
+        <source>No permission to open the bootloader on port %1.</source>
+        <translation>Keine Berechtigung, den Bootloader an Anschluss %1 zu öffnen.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/dfusession.cpp" line="80"/>
+        <source>The bootloader on port %1 cannot be opened (%2).</source>
+        <translation>Der Bootloader an Anschluss %1 kann nicht geöffnet werden (%2).</translation>
+    </message>
+    <message>
+        <location filename="../dfu/dfusession.cpp" line="182"/>
+        <source>The bootloader left the USB bus while %1 at address %2: the board was unplugged or lost power.</source>
+        <translation>Der Bootloader hat den USB-Bus beim %1 an Adresse %2 verlassen: Das Board wurde abgesteckt oder hat keinen Strom mehr.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/dfusession.cpp" line="186"/>
+        <source>The bootloader left the USB bus while %1: the board was unplugged or lost power.</source>
+        <translation>Der Bootloader hat den USB-Bus beim %1 verlassen: Das Board wurde abgesteckt oder hat keinen Strom mehr.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/dfusession.cpp" line="198"/>
+        <source> at address %1</source>
+        <translation> an Adresse %1</translation>
+    </message>
+    <message>
+        <location filename="../dfu/dfusession.cpp" line="202"/>
+        <source>the bootloader is in a state this program did not expect</source>
+        <translation>der Bootloader ist in einem Zustand, den dieses Programm nicht erwartet hat</translation>
+    </message>
+    <message>
+        <location filename="../dfu/dfusession.cpp" line="206"/>
+        <source>The bootloader stopped answering while %1%2 (%3).</source>
+        <translation>Der Bootloader antwortet nicht mehr beim %1%2 (%3).</translation>
+    </message>
+    <message>
+        <location filename="../dfu/dfusession.cpp" line="217"/>
+        <source>Failed while %1 at address %2: %3</source>
+        <translation>Fehler beim %1 an Adresse %2: %3</translation>
+    </message>
+    <message>
+        <location filename="../dfu/dfusession.cpp" line="219"/>
+        <source>Failed while %1: %2</source>
+        <translation>Fehler beim %1: %2</translation>
+    </message>
+    <message>
+        <location filename="../dfu/dfusession.cpp" line="264"/>
+        <source>The bootloader was still busy %1 at address %2 after %3 seconds; it is taken for hung.</source>
+        <translation>Der Bootloader war beim %1 an Adresse %2 nach %3 Sekunden noch beschäftigt; er gilt als hängengeblieben.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/dfusession.cpp" line="394"/>
+        <source>Verifying failed at address %1: the bootloader&apos;s memory ends there.</source>
+        <translation>Die Prüfung ist an Adresse %1 fehlgeschlagen: Dort endet der Speicher des Bootloaders.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/dfusession.cpp" line="399"/>
+        <source>Verifying failed at address %1: the board holds 0x%2 where the file has 0x%3.</source>
+        <translation>Die Prüfung ist an Adresse %1 fehlgeschlagen: Das Board enthält 0x%2, die Datei 0x%3.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/dfusession.cpp" line="426"/>
+        <location filename="../dfu/dfusession.cpp" line="557"/>
+        <source>The bootloader is not open.</source>
+        <translation>Der Bootloader ist nicht geöffnet.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/dfusession.cpp" line="430"/>
+        <source>The raw image has not been given an address.</source>
+        <translation>Dem Rohabbild wurde keine Adresse gegeben.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/dfusession.cpp" line="436"/>
+        <source>The bootloader names no transfer size.</source>
+        <translation>Der Bootloader nennt keine Blockgröße.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/dfusession.cpp" line="446"/>
+        <source>The file holds firmware for memory %1, which the bootloader does not have.</source>
+        <translation>Die Datei enthält Firmware für Speicher %1, den der Bootloader nicht hat.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/dfusession.cpp" line="456"/>
+        <source>The bootloader does not describe its memory &quot;%1&quot;.</source>
+        <translation>Der Bootloader beschreibt seinen Speicher „%1“ nicht.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/dfusession.cpp" line="474"/>
+        <source>Cancelled before anything was written.</source>
+        <translation>Abgebrochen, bevor etwas geschrieben wurde.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/dfusession.cpp" line="497"/>
+        <source>Written, not verified: the bootloader cannot read its memory back.</source>
+        <translation>Geschrieben, nicht geprüft: Der Bootloader kann seinen Speicher nicht zurücklesen.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/dfusession.cpp" line="516"/>
+        <source>Written, not verified: %1</source>
+        <translation>Geschrieben, nicht geprüft: %1</translation>
+    </message>
+</context>
+<context>
+    <name>DfuStatus</name>
+    <message>
+        <location filename="../dfu/dfustatustext.cpp" line="11"/>
+        <source>No error.</source>
+        <translation>Kein Fehler.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/dfustatustext.cpp" line="13"/>
+        <source>The firmware file is meant for another device.</source>
+        <translation>Die Firmware-Datei ist für ein anderes Gerät bestimmt.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/dfustatustext.cpp" line="16"/>
+        <source>The bootloader rejected the firmware file as not meant for this device.</source>
+        <translation>Der Bootloader hat die Firmware-Datei als nicht für dieses Gerät bestimmt abgelehnt.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/dfustatustext.cpp" line="19"/>
+        <source>The bootloader could not write the memory.</source>
+        <translation>Der Bootloader konnte den Speicher nicht beschreiben.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/dfustatustext.cpp" line="22"/>
+        <source>The bootloader could not erase the memory.</source>
+        <translation>Der Bootloader konnte den Speicher nicht löschen.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/dfustatustext.cpp" line="25"/>
+        <source>The memory was not blank after erasing.</source>
+        <translation>Der Speicher war nach dem Löschen nicht leer.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/dfustatustext.cpp" line="27"/>
+        <source>Programming the memory failed.</source>
+        <translation>Das Programmieren des Speichers ist fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/dfustatustext.cpp" line="29"/>
+        <source>The bootloader read back different bytes than it wrote.</source>
+        <translation>Der Bootloader hat andere Bytes zurückgelesen, als er geschrieben hat.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/dfustatustext.cpp" line="32"/>
+        <source>The firmware holds bytes for an address outside the device&apos;s memory.</source>
+        <translation>Die Firmware enthält Bytes für eine Adresse außerhalb des Gerätespeichers.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/dfustatustext.cpp" line="35"/>
+        <source>The bootloader received the end of the firmware before it had all of it.</source>
+        <translation>Der Bootloader hat das Ende der Firmware erhalten, bevor er sie vollständig hatte.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/dfustatustext.cpp" line="39"/>
+        <source>The device&apos;s firmware is corrupt and cannot be started; it stays in its bootloader until a firmware is written.</source>
+        <translation>Die Firmware des Geräts ist beschädigt und kann nicht gestartet werden; es bleibt im Bootloader, bis eine Firmware geschrieben ist.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/dfustatustext.cpp" line="44"/>
+        <source>The board&apos;s memory is read-protected: the bootloader refuses to read it back.</source>
+        <translation>Der Speicher des Boards ist lesegeschützt: Der Bootloader verweigert das Zurücklesen.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/dfustatustext.cpp" line="48"/>
+        <source>The bootloader reported an error of its maker&apos;s own.</source>
+        <translation>Der Bootloader hat einen herstellereigenen Fehler gemeldet.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/dfustatustext.cpp" line="51"/>
+        <source>The device saw an unexpected USB reset.</source>
+        <translation>Das Gerät hat einen unerwarteten USB-Reset erlebt.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/dfustatustext.cpp" line="53"/>
+        <source>The device saw an unexpected power-on reset.</source>
+        <translation>Das Gerät hat einen unerwarteten Einschalt-Reset erlebt.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/dfustatustext.cpp" line="56"/>
+        <source>The bootloader reported an unknown error.</source>
+        <translation>Der Bootloader hat einen unbekannten Fehler gemeldet.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/dfustatustext.cpp" line="59"/>
+        <source>The bootloader refused a request it did not expect.</source>
+        <translation>Der Bootloader hat eine Anfrage abgelehnt, die er nicht erwartet hat.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/dfustatustext.cpp" line="62"/>
+        <source>The bootloader reported error code %1, which the DFU standard does not define.</source>
+        <translation>Der Bootloader hat den Fehlercode %1 gemeldet, den der DFU-Standard nicht kennt.</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareFile</name>
+    <message>
+        <location filename="../dfu/firmwarefile.cpp" line="82"/>
+        <source>The file ends inside its DfuSe header.</source>
+        <translation>Die Datei endet mitten in ihrem DfuSe-Kopf.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/firmwarefile.cpp" line="85"/>
+        <source>The file is a DfuSe file of version %1, which this program does not know.</source>
+        <translation>Die Datei ist eine DfuSe-Datei der Version %1, die dieses Programm nicht kennt.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/firmwarefile.cpp" line="92"/>
+        <source>The file&apos;s DfuSe header says it holds %1 bytes, but it holds %2: it is cut short or has bytes added.</source>
+        <translation>Laut DfuSe-Kopf enthält die Datei %1 Bytes, sie enthält aber %2: Sie ist abgeschnitten oder hat zusätzliche Bytes.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/firmwarefile.cpp" line="100"/>
+        <source>The file holds no firmware (no DfuSe targets).</source>
+        <translation>Die Datei enthält keine Firmware (keine DfuSe-Ziele).</translation>
+    </message>
+    <message>
+        <location filename="../dfu/firmwarefile.cpp" line="105"/>
+        <source>The file ends inside target %1.</source>
+        <translation>Die Datei endet mitten in Ziel %1.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/firmwarefile.cpp" line="111"/>
+        <source>Target %1 of the file does not start with &quot;Target&quot;.</source>
+        <translation>Ziel %1 der Datei beginnt nicht mit „Target“.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/firmwarefile.cpp" line="124"/>
+        <source>Target %1 of the file says it holds %2 bytes, more than the file has left.</source>
+        <translation>Ziel %1 der Datei gibt %2 Bytes an, mehr als die Datei noch enthält.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/firmwarefile.cpp" line="133"/>
+        <source>Element %1 of target %2 lies outside the target&apos;s size.</source>
+        <translation>Element %1 von Ziel %2 liegt außerhalb der Größe des Ziels.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/firmwarefile.cpp" line="143"/>
+        <source>Element %1 of target %2 (%3 bytes at %4) runs past the end of its target.</source>
+        <translation>Element %1 von Ziel %2 (%3 Bytes an %4) reicht über das Ende seines Ziels hinaus.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/firmwarefile.cpp" line="152"/>
+        <source>Element %1 of target %2 runs past the end of the address space.</source>
+        <translation>Element %1 von Ziel %2 reicht über das Ende des Adressraums hinaus.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/firmwarefile.cpp" line="164"/>
+        <source>Target %1 of the file says it holds %2 bytes, but its elements hold %3.</source>
+        <translation>Ziel %1 der Datei gibt %2 Bytes an, seine Elemente enthalten aber %3.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/firmwarefile.cpp" line="173"/>
+        <source>The file holds %1 bytes after its last target.</source>
+        <translation>Die Datei enthält %1 Bytes nach ihrem letzten Ziel.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/firmwarefile.cpp" line="202"/>
+        <source>Line %1 follows the end-of-file record.</source>
+        <translation>Zeile %1 folgt auf den Dateiende-Datensatz.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/firmwarefile.cpp" line="207"/>
+        <source>Line %1 is not an Intel HEX record.</source>
+        <translation>Zeile %1 ist kein Intel-HEX-Datensatz.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/firmwarefile.cpp" line="215"/>
+        <source>Line %1 holds characters that are not hexadecimal digits.</source>
+        <translation>Zeile %1 enthält Zeichen, die keine Hexadezimalziffern sind.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/firmwarefile.cpp" line="222"/>
+        <source>Line %1 says it holds %2 bytes of data but holds %3.</source>
+        <translation>Zeile %1 gibt %2 Datenbytes an, enthält aber %3.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/firmwarefile.cpp" line="232"/>
+        <source>Line %1 fails its checksum: the file is damaged.</source>
+        <translation>Die Prüfsumme von Zeile %1 stimmt nicht: Die Datei ist beschädigt.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/firmwarefile.cpp" line="243"/>
+        <source>Line %1 runs past the end of the address space.</source>
+        <translation>Zeile %1 reicht über das Ende des Adressraums hinaus.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/firmwarefile.cpp" line="249"/>
+        <source>Line %1 gives address %2 a second time.</source>
+        <translation>Zeile %1 belegt Adresse %2 ein zweites Mal.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/firmwarefile.cpp" line="258"/>
+        <source>Line %1 is a malformed end-of-file record.</source>
+        <translation>Zeile %1 ist ein fehlerhafter Dateiende-Datensatz.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/firmwarefile.cpp" line="266"/>
+        <source>Line %1 is a malformed address record.</source>
+        <translation>Zeile %1 ist ein fehlerhafter Adressdatensatz.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/firmwarefile.cpp" line="277"/>
+        <source>Line %1 is a malformed start address record.</source>
+        <translation>Zeile %1 ist ein fehlerhafter Startadress-Datensatz.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/firmwarefile.cpp" line="282"/>
+        <source>Line %1 has a record type %2 that Intel HEX does not define.</source>
+        <translation>Zeile %1 hat den Datensatztyp %2, den Intel HEX nicht kennt.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/firmwarefile.cpp" line="291"/>
+        <source>The file has no end-of-file record: it is cut short.</source>
+        <translation>Die Datei hat keinen Dateiende-Datensatz: Sie ist abgeschnitten.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/firmwarefile.cpp" line="294"/>
+        <location filename="../dfu/firmwarefile.cpp" line="394"/>
+        <location filename="../dfu/firmwarefile.cpp" line="402"/>
+        <source>The file holds no firmware bytes.</source>
+        <translation>Die Datei enthält keine Firmware-Bytes.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/firmwarefile.cpp" line="363"/>
+        <source>The file&apos;s DFU suffix gives its length as %1 bytes; this program knows only 16-byte suffixes.</source>
+        <translation>Der DFU-Anhang der Datei gibt seine Länge mit %1 Bytes an; dieses Programm kennt nur Anhänge mit 16 Bytes.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/firmwarefile.cpp" line="371"/>
+        <source>The file is damaged: its checksum (CRC-32 %1) does not match its contents (%2).</source>
+        <translation>Die Datei ist beschädigt: Ihre Prüfsumme (CRC-32 %1) passt nicht zu ihrem Inhalt (%2).</translation>
+    </message>
+    <message>
+        <location filename="../dfu/firmwarefile.cpp" line="383"/>
+        <source>The file has no DFU suffix: it is cut short or not a DFU file.</source>
+        <translation>Die Datei hat keinen DFU-Anhang: Sie ist abgeschnitten oder keine DFU-Datei.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/firmwarefile.cpp" line="412"/>
+        <source>Cannot read %1: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Flasher</name>
+    <message>
+        <location filename="../dfu/flashercommands.cpp" line="106"/>
+        <source>A bootloader is waiting on port %1 but cannot be opened: %2. Install the udev rule that comes with this program.</source>
+        <translation>An Anschluss %1 wartet ein Bootloader, der sich nicht öffnen lässt: %2. Installieren Sie die udev-Regel, die diesem Programm beiliegt.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/flashercommands.cpp" line="117"/>
+        <source>No bootloader is waiting on port %1.</source>
+        <translation>An Anschluss %1 wartet kein Bootloader.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/flashercommands.cpp" line="152"/>
+        <source>The file is meant for another device (%1:%2), not this bootloader (%3:%4) or its board; nothing was sent.</source>
+        <translation>Die Datei ist für ein anderes Gerät bestimmt (%1:%2), nicht für diesen Bootloader (%3:%4) oder sein Board; es wurde nichts gesendet.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/flashercommands.cpp" line="163"/>
+        <source>The file says it suits any device; it is written only when you agree.</source>
+        <translation>Laut Datei passt sie zu jedem Gerät; sie wird nur mit Ihrer Zustimmung geschrieben.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/flashercommands.cpp" line="171"/>
+        <source>The file names no device; it is written only when you confirm that it suits the board.</source>
+        <translation>Die Datei nennt kein Gerät; sie wird nur geschrieben, wenn Sie bestätigen, dass sie zum Board passt.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/flashercommands.cpp" line="185"/>
+        <source>The bootloader names no writable memory for the raw image.</source>
+        <translation>Der Bootloader nennt keinen beschreibbaren Speicher für das Rohabbild.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/flashercommands.cpp" line="191"/>
+        <source>The raw image would be written at %1, the first writable address; it is written only when you confirm that address.</source>
+        <translation>Das Rohabbild würde an %1, die erste beschreibbare Adresse, geschrieben; es wird nur geschrieben, wenn Sie diese Adresse bestätigen.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/flashercommands.cpp" line="302"/>
+        <source>The USB library cannot be started.</source>
+        <translation>Die USB-Bibliothek kann nicht gestartet werden.</translation>
+    </message>
+    <message>
+        <location filename="../flasher/process.cpp" line="50"/>
+        <source>The flasher %1 cannot be started: %2</source>
+        <translation>Das Flash-Programm %1 kann nicht gestartet werden: %2</translation>
+    </message>
+    <message>
+        <location filename="../flasher/process.cpp" line="67"/>
+        <source>The flasher stopped answering and was ended.</source>
+        <translation>Das Flash-Programm antwortet nicht mehr und wurde beendet.</translation>
+    </message>
+    <message>
+        <location filename="../flasher/process.cpp" line="75"/>
+        <source>The flasher crashed.</source>
+        <translation>Das Flash-Programm ist abgestürzt.</translation>
+    </message>
+</context>
+<context>
     <name>FullEffectSettingsWidget</name>
     <message>
         <location filename="../ui/fulleffectsettingswidget.ui" line="14"/>
@@ -1693,6 +2131,54 @@ Das Board kann sie beim Ausschalten verlieren. Prüfen Sie die Verbindung und sp
         <location filename="../ui/changetracker.cpp" line="51"/>
         <source>Applied, not saved: lost when the board loses power</source>
         <translation>Angewendet, nicht gespeichert: geht verloren, wenn die Platine stromlos wird</translation>
+    </message>
+</context>
+<context>
+    <name>MemoryLayout</name>
+    <message>
+        <location filename="../dfu/memorylayout.cpp" line="48"/>
+        <source>The memory layout &quot;%1&quot; does not start with &apos;@&apos;.</source>
+        <translation>Die Speicheraufteilung „%1“ beginnt nicht mit „@“.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/memorylayout.cpp" line="54"/>
+        <source>The memory layout &quot;%1&quot; has no address and sectors.</source>
+        <translation>Die Speicheraufteilung „%1“ hat keine Adresse und Sektoren.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/memorylayout.cpp" line="67"/>
+        <source>The memory layout names &quot;%1&quot; as an address.</source>
+        <translation>Die Speicheraufteilung nennt „%1“ als Adresse.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/memorylayout.cpp" line="73"/>
+        <source>The memory layout holds a sector group &quot;%1&quot; it cannot read.</source>
+        <translation>Die Speicheraufteilung enthält eine unlesbare Sektorgruppe „%1“.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/memorylayout.cpp" line="89"/>
+        <source>The memory layout&apos;s sector group &quot;%1&quot; does not fit the address space.</source>
+        <translation>Die Sektorgruppe „%1“ der Speicheraufteilung passt nicht in den Adressraum.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/memorylayout.cpp" line="110"/>
+        <source>The memory layout &quot;%1&quot; has overlapping sectors.</source>
+        <translation>Die Speicheraufteilung „%1“ hat sich überlappende Sektoren.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/memorylayout.cpp" line="133"/>
+        <source>The image runs past the end of the address space.</source>
+        <translation>Das Abbild reicht über das Ende des Adressraums hinaus.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/memorylayout.cpp" line="139"/>
+        <source>The image holds bytes for address 0x%1, where the bootloader has no memory.</source>
+        <translation>Das Abbild enthält Bytes für Adresse 0x%1, wo der Bootloader keinen Speicher hat.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/memorylayout.cpp" line="146"/>
+        <source>The image holds bytes for address 0x%1, in a sector the bootloader protects from writing.</source>
+        <translation>Das Abbild enthält Bytes für Adresse 0x%1 in einem Sektor, den der Bootloader vor dem Schreiben schützt.</translation>
     </message>
 </context>
 <context>

@@ -380,6 +380,444 @@ Go ahead without a backup?</source>
     </message>
 </context>
 <context>
+    <name>DfuBootloader</name>
+    <message>
+        <location filename="../dfu/dfubootloader.cpp" line="83"/>
+        <source>The list of USB devices cannot be read (%1).</source>
+        <translation>Не удаётся прочитать список USB-устройств (%1).</translation>
+    </message>
+    <message>
+        <location filename="../dfu/dfubootloader.cpp" line="134"/>
+        <source>no permission to open it</source>
+        <translation>нет прав на его открытие</translation>
+    </message>
+</context>
+<context>
+    <name>DfuSession</name>
+    <message>
+        <location filename="../dfu/dfusession.cpp" line="29"/>
+        <source>erasing</source>
+        <translation>стирания</translation>
+    </message>
+    <message>
+        <location filename="../dfu/dfusession.cpp" line="31"/>
+        <source>writing</source>
+        <translation>записи</translation>
+    </message>
+    <message>
+        <location filename="../dfu/dfusession.cpp" line="33"/>
+        <source>verifying</source>
+        <translation>проверки</translation>
+    </message>
+    <message>
+        <location filename="../dfu/dfusession.cpp" line="73"/>
+        <source>The bootloader is no longer on port %1.</source>
+        <translation>Загрузчика больше нет на порту %1.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/dfusession.cpp" line="77"/>
+        <source>No permission to open the bootloader on port %1.</source>
+        <translation>Нет прав на открытие загрузчика на порту %1.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/dfusession.cpp" line="80"/>
+        <source>The bootloader on port %1 cannot be opened (%2).</source>
+        <translation>Загрузчик на порту %1 не удаётся открыть (%2).</translation>
+    </message>
+    <message>
+        <location filename="../dfu/dfusession.cpp" line="182"/>
+        <source>The bootloader left the USB bus while %1 at address %2: the board was unplugged or lost power.</source>
+        <translation>Загрузчик пропал с шины USB во время %1 по адресу %2: плату отключили или она потеряла питание.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/dfusession.cpp" line="186"/>
+        <source>The bootloader left the USB bus while %1: the board was unplugged or lost power.</source>
+        <translation>Загрузчик пропал с шины USB во время %1: плату отключили или она потеряла питание.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/dfusession.cpp" line="198"/>
+        <source> at address %1</source>
+        <translation> по адресу %1</translation>
+    </message>
+    <message>
+        <location filename="../dfu/dfusession.cpp" line="202"/>
+        <source>the bootloader is in a state this program did not expect</source>
+        <translation>загрузчик в состоянии, которого программа не ожидала</translation>
+    </message>
+    <message>
+        <location filename="../dfu/dfusession.cpp" line="206"/>
+        <source>The bootloader stopped answering while %1%2 (%3).</source>
+        <translation>Загрузчик перестал отвечать во время %1%2 (%3).</translation>
+    </message>
+    <message>
+        <location filename="../dfu/dfusession.cpp" line="217"/>
+        <source>Failed while %1 at address %2: %3</source>
+        <translation>Ошибка во время %1 по адресу %2: %3</translation>
+    </message>
+    <message>
+        <location filename="../dfu/dfusession.cpp" line="219"/>
+        <source>Failed while %1: %2</source>
+        <translation>Ошибка во время %1: %2</translation>
+    </message>
+    <message>
+        <location filename="../dfu/dfusession.cpp" line="264"/>
+        <source>The bootloader was still busy %1 at address %2 after %3 seconds; it is taken for hung.</source>
+        <translation>Загрузчик всё ещё был занят во время %1 по адресу %2 спустя %3 с; он считается зависшим.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/dfusession.cpp" line="394"/>
+        <source>Verifying failed at address %1: the bootloader&apos;s memory ends there.</source>
+        <translation>Проверка не прошла по адресу %1: там заканчивается память загрузчика.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/dfusession.cpp" line="399"/>
+        <source>Verifying failed at address %1: the board holds 0x%2 where the file has 0x%3.</source>
+        <translation>Проверка не прошла по адресу %1: на плате 0x%2, а в файле 0x%3.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/dfusession.cpp" line="426"/>
+        <location filename="../dfu/dfusession.cpp" line="557"/>
+        <source>The bootloader is not open.</source>
+        <translation>Загрузчик не открыт.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/dfusession.cpp" line="430"/>
+        <source>The raw image has not been given an address.</source>
+        <translation>Образу без адреса не назначен адрес.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/dfusession.cpp" line="436"/>
+        <source>The bootloader names no transfer size.</source>
+        <translation>Загрузчик не сообщает размер блока.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/dfusession.cpp" line="446"/>
+        <source>The file holds firmware for memory %1, which the bootloader does not have.</source>
+        <translation>Файл содержит прошивку для памяти %1, которой у загрузчика нет.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/dfusession.cpp" line="456"/>
+        <source>The bootloader does not describe its memory &quot;%1&quot;.</source>
+        <translation>Загрузчик не описывает свою память «%1».</translation>
+    </message>
+    <message>
+        <location filename="../dfu/dfusession.cpp" line="474"/>
+        <source>Cancelled before anything was written.</source>
+        <translation>Отменено до того, как что-либо было записано.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/dfusession.cpp" line="497"/>
+        <source>Written, not verified: the bootloader cannot read its memory back.</source>
+        <translation>Записано, не проверено: загрузчик не умеет считывать свою память.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/dfusession.cpp" line="516"/>
+        <source>Written, not verified: %1</source>
+        <translation>Записано, не проверено: %1</translation>
+    </message>
+</context>
+<context>
+    <name>DfuStatus</name>
+    <message>
+        <location filename="../dfu/dfustatustext.cpp" line="11"/>
+        <source>No error.</source>
+        <translation>Ошибок нет.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/dfustatustext.cpp" line="13"/>
+        <source>The firmware file is meant for another device.</source>
+        <translation>Файл прошивки предназначен для другого устройства.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/dfustatustext.cpp" line="16"/>
+        <source>The bootloader rejected the firmware file as not meant for this device.</source>
+        <translation>Загрузчик отклонил файл прошивки как предназначенный не для этого устройства.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/dfustatustext.cpp" line="19"/>
+        <source>The bootloader could not write the memory.</source>
+        <translation>Загрузчику не удалось записать память.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/dfustatustext.cpp" line="22"/>
+        <source>The bootloader could not erase the memory.</source>
+        <translation>Загрузчику не удалось стереть память.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/dfustatustext.cpp" line="25"/>
+        <source>The memory was not blank after erasing.</source>
+        <translation>После стирания память оказалась не пустой.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/dfustatustext.cpp" line="27"/>
+        <source>Programming the memory failed.</source>
+        <translation>Программирование памяти не удалось.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/dfustatustext.cpp" line="29"/>
+        <source>The bootloader read back different bytes than it wrote.</source>
+        <translation>Загрузчик считал не те байты, что записал.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/dfustatustext.cpp" line="32"/>
+        <source>The firmware holds bytes for an address outside the device&apos;s memory.</source>
+        <translation>Прошивка содержит байты для адреса вне памяти устройства.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/dfustatustext.cpp" line="35"/>
+        <source>The bootloader received the end of the firmware before it had all of it.</source>
+        <translation>Загрузчик получил конец прошивки раньше, чем всю прошивку.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/dfustatustext.cpp" line="39"/>
+        <source>The device&apos;s firmware is corrupt and cannot be started; it stays in its bootloader until a firmware is written.</source>
+        <translation>Прошивка устройства повреждена и не может быть запущена; оно остаётся в загрузчике, пока не будет записана прошивка.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/dfustatustext.cpp" line="44"/>
+        <source>The board&apos;s memory is read-protected: the bootloader refuses to read it back.</source>
+        <translation>Память платы защищена от чтения: загрузчик отказывается её считывать.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/dfustatustext.cpp" line="48"/>
+        <source>The bootloader reported an error of its maker&apos;s own.</source>
+        <translation>Загрузчик сообщил об ошибке, определённой его производителем.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/dfustatustext.cpp" line="51"/>
+        <source>The device saw an unexpected USB reset.</source>
+        <translation>Устройство получило неожиданный сброс USB.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/dfustatustext.cpp" line="53"/>
+        <source>The device saw an unexpected power-on reset.</source>
+        <translation>Устройство неожиданно перезапустилось при включении питания.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/dfustatustext.cpp" line="56"/>
+        <source>The bootloader reported an unknown error.</source>
+        <translation>Загрузчик сообщил о неизвестной ошибке.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/dfustatustext.cpp" line="59"/>
+        <source>The bootloader refused a request it did not expect.</source>
+        <translation>Загрузчик отклонил запрос, которого не ожидал.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/dfustatustext.cpp" line="62"/>
+        <source>The bootloader reported error code %1, which the DFU standard does not define.</source>
+        <translation>Загрузчик сообщил код ошибки %1, которого нет в стандарте DFU.</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareFile</name>
+    <message>
+        <location filename="../dfu/firmwarefile.cpp" line="82"/>
+        <source>The file ends inside its DfuSe header.</source>
+        <translation>Файл обрывается внутри заголовка DfuSe.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/firmwarefile.cpp" line="85"/>
+        <source>The file is a DfuSe file of version %1, which this program does not know.</source>
+        <translation>Файл DfuSe версии %1, которую эта программа не знает.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/firmwarefile.cpp" line="92"/>
+        <source>The file&apos;s DfuSe header says it holds %1 bytes, but it holds %2: it is cut short or has bytes added.</source>
+        <translation>По заголовку DfuSe в файле %1 байт, а в нём %2: он обрезан или в него добавлены байты.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/firmwarefile.cpp" line="100"/>
+        <source>The file holds no firmware (no DfuSe targets).</source>
+        <translation>В файле нет прошивки (нет целей DfuSe).</translation>
+    </message>
+    <message>
+        <location filename="../dfu/firmwarefile.cpp" line="105"/>
+        <source>The file ends inside target %1.</source>
+        <translation>Файл обрывается внутри цели %1.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/firmwarefile.cpp" line="111"/>
+        <source>Target %1 of the file does not start with &quot;Target&quot;.</source>
+        <translation>Цель %1 файла не начинается с «Target».</translation>
+    </message>
+    <message>
+        <location filename="../dfu/firmwarefile.cpp" line="124"/>
+        <source>Target %1 of the file says it holds %2 bytes, more than the file has left.</source>
+        <translation>Цель %1 файла заявляет %2 байт — больше, чем осталось в файле.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/firmwarefile.cpp" line="133"/>
+        <source>Element %1 of target %2 lies outside the target&apos;s size.</source>
+        <translation>Элемент %1 цели %2 выходит за размер цели.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/firmwarefile.cpp" line="143"/>
+        <source>Element %1 of target %2 (%3 bytes at %4) runs past the end of its target.</source>
+        <translation>Элемент %1 цели %2 (%3 байт по адресу %4) выходит за конец своей цели.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/firmwarefile.cpp" line="152"/>
+        <source>Element %1 of target %2 runs past the end of the address space.</source>
+        <translation>Элемент %1 цели %2 выходит за конец адресного пространства.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/firmwarefile.cpp" line="164"/>
+        <source>Target %1 of the file says it holds %2 bytes, but its elements hold %3.</source>
+        <translation>Цель %1 файла заявляет %2 байт, а в её элементах %3.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/firmwarefile.cpp" line="173"/>
+        <source>The file holds %1 bytes after its last target.</source>
+        <translation>В файле %1 байт после последней цели.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/firmwarefile.cpp" line="202"/>
+        <source>Line %1 follows the end-of-file record.</source>
+        <translation>Строка %1 идёт после записи конца файла.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/firmwarefile.cpp" line="207"/>
+        <source>Line %1 is not an Intel HEX record.</source>
+        <translation>Строка %1 — не запись Intel HEX.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/firmwarefile.cpp" line="215"/>
+        <source>Line %1 holds characters that are not hexadecimal digits.</source>
+        <translation>Строка %1 содержит символы, не являющиеся шестнадцатеричными цифрами.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/firmwarefile.cpp" line="222"/>
+        <source>Line %1 says it holds %2 bytes of data but holds %3.</source>
+        <translation>Строка %1 заявляет %2 байт данных, а содержит %3.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/firmwarefile.cpp" line="232"/>
+        <source>Line %1 fails its checksum: the file is damaged.</source>
+        <translation>Контрольная сумма строки %1 не сходится: файл повреждён.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/firmwarefile.cpp" line="243"/>
+        <source>Line %1 runs past the end of the address space.</source>
+        <translation>Строка %1 выходит за конец адресного пространства.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/firmwarefile.cpp" line="249"/>
+        <source>Line %1 gives address %2 a second time.</source>
+        <translation>Строка %1 задаёт адрес %2 повторно.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/firmwarefile.cpp" line="258"/>
+        <source>Line %1 is a malformed end-of-file record.</source>
+        <translation>Строка %1 — искажённая запись конца файла.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/firmwarefile.cpp" line="266"/>
+        <source>Line %1 is a malformed address record.</source>
+        <translation>Строка %1 — искажённая запись адреса.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/firmwarefile.cpp" line="277"/>
+        <source>Line %1 is a malformed start address record.</source>
+        <translation>Строка %1 — искажённая запись начального адреса.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/firmwarefile.cpp" line="282"/>
+        <source>Line %1 has a record type %2 that Intel HEX does not define.</source>
+        <translation>Строка %1 имеет тип записи %2, которого нет в Intel HEX.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/firmwarefile.cpp" line="291"/>
+        <source>The file has no end-of-file record: it is cut short.</source>
+        <translation>В файле нет записи конца файла: он обрезан.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/firmwarefile.cpp" line="294"/>
+        <location filename="../dfu/firmwarefile.cpp" line="394"/>
+        <location filename="../dfu/firmwarefile.cpp" line="402"/>
+        <source>The file holds no firmware bytes.</source>
+        <translation>В файле нет байтов прошивки.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/firmwarefile.cpp" line="363"/>
+        <source>The file&apos;s DFU suffix gives its length as %1 bytes; this program knows only 16-byte suffixes.</source>
+        <translation>Суффикс DFU файла указывает длину %1 байт; программа знает только суффиксы по 16 байт.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/firmwarefile.cpp" line="371"/>
+        <source>The file is damaged: its checksum (CRC-32 %1) does not match its contents (%2).</source>
+        <translation>Файл повреждён: его контрольная сумма (CRC-32 %1) не совпадает с содержимым (%2).</translation>
+    </message>
+    <message>
+        <location filename="../dfu/firmwarefile.cpp" line="383"/>
+        <source>The file has no DFU suffix: it is cut short or not a DFU file.</source>
+        <translation>У файла нет суффикса DFU: он обрезан или это не файл DFU.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/firmwarefile.cpp" line="412"/>
+        <source>Cannot read %1: %2</source>
+        <translation>Не удаётся прочитать %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Flasher</name>
+    <message>
+        <location filename="../dfu/flashercommands.cpp" line="106"/>
+        <source>A bootloader is waiting on port %1 but cannot be opened: %2. Install the udev rule that comes with this program.</source>
+        <translation>На порту %1 ждёт загрузчик, но его не удаётся открыть: %2. Установите правило udev, которое поставляется с программой.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/flashercommands.cpp" line="117"/>
+        <source>No bootloader is waiting on port %1.</source>
+        <translation>На порту %1 нет ожидающего загрузчика.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/flashercommands.cpp" line="152"/>
+        <source>The file is meant for another device (%1:%2), not this bootloader (%3:%4) or its board; nothing was sent.</source>
+        <translation>Файл предназначен для другого устройства (%1:%2), а не для этого загрузчика (%3:%4) или его платы; ничего не отправлено.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/flashercommands.cpp" line="163"/>
+        <source>The file says it suits any device; it is written only when you agree.</source>
+        <translation>Файл заявляет, что подходит любому устройству; он будет записан только с вашего согласия.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/flashercommands.cpp" line="171"/>
+        <source>The file names no device; it is written only when you confirm that it suits the board.</source>
+        <translation>Файл не называет устройство; он будет записан, только если вы подтвердите, что он подходит плате.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/flashercommands.cpp" line="185"/>
+        <source>The bootloader names no writable memory for the raw image.</source>
+        <translation>Загрузчик не называет записываемой памяти для образа без адреса.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/flashercommands.cpp" line="191"/>
+        <source>The raw image would be written at %1, the first writable address; it is written only when you confirm that address.</source>
+        <translation>Образ без адреса будет записан по адресу %1, первому записываемому; запись будет только после подтверждения этого адреса.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/flashercommands.cpp" line="302"/>
+        <source>The USB library cannot be started.</source>
+        <translation>Не удаётся запустить библиотеку USB.</translation>
+    </message>
+    <message>
+        <location filename="../flasher/process.cpp" line="50"/>
+        <source>The flasher %1 cannot be started: %2</source>
+        <translation>Не удаётся запустить программу прошивки %1: %2</translation>
+    </message>
+    <message>
+        <location filename="../flasher/process.cpp" line="67"/>
+        <source>The flasher stopped answering and was ended.</source>
+        <translation>Программа прошивки перестала отвечать и была завершена.</translation>
+    </message>
+    <message>
+        <location filename="../flasher/process.cpp" line="75"/>
+        <source>The flasher crashed.</source>
+        <translation>Программа прошивки аварийно завершилась.</translation>
+    </message>
+</context>
+<context>
     <name>FullEffectSettingsWidget</name>
     <message>
         <location filename="../ui/fulleffectsettingswidget.ui" line="14"/>
@@ -1693,6 +2131,54 @@ The board may lose them when it is switched off. Check the connection and save a
         <location filename="../ui/changetracker.cpp" line="51"/>
         <source>Applied, not saved: lost when the board loses power</source>
         <translation>Применено, но не сохранено: пропадёт при отключении питания платы</translation>
+    </message>
+</context>
+<context>
+    <name>MemoryLayout</name>
+    <message>
+        <location filename="../dfu/memorylayout.cpp" line="48"/>
+        <source>The memory layout &quot;%1&quot; does not start with &apos;@&apos;.</source>
+        <translation>Описание памяти «%1» не начинается с «@».</translation>
+    </message>
+    <message>
+        <location filename="../dfu/memorylayout.cpp" line="54"/>
+        <source>The memory layout &quot;%1&quot; has no address and sectors.</source>
+        <translation>В описании памяти «%1» нет адреса и секторов.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/memorylayout.cpp" line="67"/>
+        <source>The memory layout names &quot;%1&quot; as an address.</source>
+        <translation>Описание памяти называет адресом «%1».</translation>
+    </message>
+    <message>
+        <location filename="../dfu/memorylayout.cpp" line="73"/>
+        <source>The memory layout holds a sector group &quot;%1&quot; it cannot read.</source>
+        <translation>Описание памяти содержит непонятную группу секторов «%1».</translation>
+    </message>
+    <message>
+        <location filename="../dfu/memorylayout.cpp" line="89"/>
+        <source>The memory layout&apos;s sector group &quot;%1&quot; does not fit the address space.</source>
+        <translation>Группа секторов «%1» из описания памяти не помещается в адресное пространство.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/memorylayout.cpp" line="110"/>
+        <source>The memory layout &quot;%1&quot; has overlapping sectors.</source>
+        <translation>В описании памяти «%1» сектора перекрываются.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/memorylayout.cpp" line="133"/>
+        <source>The image runs past the end of the address space.</source>
+        <translation>Образ выходит за конец адресного пространства.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/memorylayout.cpp" line="139"/>
+        <source>The image holds bytes for address 0x%1, where the bootloader has no memory.</source>
+        <translation>Образ содержит байты для адреса 0x%1, где у загрузчика нет памяти.</translation>
+    </message>
+    <message>
+        <location filename="../dfu/memorylayout.cpp" line="146"/>
+        <source>The image holds bytes for address 0x%1, in a sector the bootloader protects from writing.</source>
+        <translation>Образ содержит байты для адреса 0x%1 в секторе, который загрузчик защищает от записи.</translation>
     </message>
 </context>
 <context>

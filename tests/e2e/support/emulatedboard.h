@@ -40,6 +40,7 @@ public:
     // A fresh board answers with recognisable non-zero images in every byte,
     // so that a read that drops or shifts bytes cannot pass.
     EmulatedBoard(uint16_t productId, uint8_t deviceType, uint32_t firmwareVersion);
+    virtual ~EmulatedBoard() = default;
 
     uint16_t productId() const { return pid; }
 
@@ -70,8 +71,8 @@ public:
     // bytes: what the host sends, or room for the answer. Returns the number
     // of bytes of the data stage, -EPIPE when the board stalls, or -ENODEV
     // once it has dropped off the bus.
-    int handleControlRequest(uint8_t requestType, uint8_t request, uint16_t value, uint16_t index,
-                             unsigned char *data, uint16_t length);
+    virtual int handleControlRequest(uint8_t requestType, uint8_t request, uint16_t value,
+                                     uint16_t index, unsigned char *data, uint16_t length);
 
 private:
     int handleWrite(const unsigned char *data, uint16_t length);
