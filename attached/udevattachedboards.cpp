@@ -1,10 +1,13 @@
 // Attached boards as Linux sysfs describes them, read through libudev (the
 // library hidapi itself uses), and their device nodes as stat() and the
-// POSIX ACL describe them.
+// POSIX ACL (read through libacl) describe them.
 
+#include "attached/udevpointer.h"
 #include "device/attachedboards.h"
 
+#include <acl/libacl.h>
 #include <libudev.h>
+#include <sys/acl.h>
 
 #include <QCoreApplication>
 #include <QDir>
@@ -16,51 +19,46 @@
 #include <cstring>
 #include <memory>
 #include <sys/stat.h>
-#include <sys/xattr.h>
+#include <type_traits>
 #include <vector>
 
 namespace {
 
-// Layout of the system.posix_acl_access attribute: a little-endian version
-// word, then one 8-byte entry per ACL entry (tag, permissions, id).
-constexpr uint32_t ACL_XATTR_VERSION = 2;
-constexpr size_t ACL_XATTR_HEADER_SIZE = 4;  // bytes
-constexpr size_t ACL_XATTR_ENTRY_SIZE = 8;   // bytes
-constexpr size_t ACL_XATTR_MAX_SIZE = 4096;  // bytes; far more than a device node carries
 constexpr int HEX = 16;
 
-struct UdevDeleter {
-    void operator()(udev *u) const { udev_unref(u); }
-    void operator()(udev_enumerate *e) const { udev_enumerate_unref(e); }
-    void operator()(udev_device *d) const { udev_device_unref(d); }
+struct AclDeleter {
+    void operator()(void *object) const { acl_free(object); }
 };
-template <typename T> using UdevPtr = std::unique_ptr<T, UdevDeleter>;
+template <typename T> using AclPtr = std::unique_ptr<T, AclDeleter>;
 
-uint32_t littleEndian32(const unsigned char *p)
-{
-    return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
-}
-
-uint16_t littleEndian16(const unsigned char *p)
-{
-    return uint16_t(p[0] | p[1] << 8);
-}
-
+// The node's access ACL entries; none when its ACL says no more than its mode
+// bits, as for a node that carries no extended ACL at all.
 QList<AclEntry> readAcl(const QByteArray &path)
 {
-    unsigned char buffer[ACL_XATTR_MAX_SIZE];
-    const ssize_t size =
-        getxattr(path.constData(), "system.posix_acl_access", buffer, sizeof buffer);
-    if (size < ssize_t(ACL_XATTR_HEADER_SIZE) || littleEndian32(buffer) != ACL_XATTR_VERSION)
+    AclPtr<std::remove_pointer_t<acl_t>> acl(acl_get_file(path.constData(), ACL_TYPE_ACCESS));
+    if (!acl || acl_equiv_mode(acl.get(), nullptr) == 0)
         return {};
     QList<AclEntry> entries;
-    for (size_t at = ACL_XATTR_HEADER_SIZE; at + ACL_XATTR_ENTRY_SIZE <= size_t(size);
-         at += ACL_XATTR_ENTRY_SIZE) {
-        AclEntry entry;
-        entry.tag = littleEndian16(buffer + at);
-        entry.permissions = littleEndian16(buffer + at + 2);
-        entry.id = littleEndian32(buffer + at + 4);
-        entries.append(entry);
+    acl_entry_t entry = nullptr;
+    for (int which = ACL_FIRST_ENTRY; acl_get_entry(acl.get(), which, &entry) == 1;
+         which = ACL_NEXT_ENTRY) {
+        AclEntry read;
+        acl_tag_t tag = ACL_UNDEFINED_TAG;
+        acl_permset_t permissions = nullptr;
+        if (acl_get_tag_type(entry, &tag) != 0 || acl_get_permset(entry, &permissions) != 0)
+            continue;
+        read.tag = uint16_t(tag);
+        for (const acl_perm_t permission : {ACL_READ, ACL_WRITE, ACL_EXECUTE})
+            if (acl_get_perm(permissions, permission) == 1)
+                read.permissions |= uint16_t(permission);
+        if (tag == ACL_USER || tag == ACL_GROUP) {
+            const AclPtr<void> id(acl_get_qualifier(entry));
+            if (!id)
+                continue;
+            read.id = tag == ACL_USER ? uint32_t(*static_cast<uid_t *>(id.get()))
+                                      : uint32_t(*static_cast<gid_t *>(id.get()));
+        }
+        entries.append(read);
     }
     return entries;
 }

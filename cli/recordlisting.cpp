@@ -1,32 +1,19 @@
 #include "recordlisting.h"
 
+#include "settings/orderedjson.h"
 #include "settings/recordcodec.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 
-#include <algorithm>
-
 namespace {
-
-// In the order the record holds its fields, as the backup files list them.
-QStringList keysInRecordOrder(const QJsonObject &object, const QStringList &order)
-{
-    QStringList keys = object.keys();
-    std::stable_sort(keys.begin(), keys.end(), [&order](const QString &a, const QString &b) {
-        const qsizetype ia = order.indexOf(a);
-        const qsizetype ib = order.indexOf(b);
-        return (ia < 0 ? order.size() : ia) < (ib < 0 ? order.size() : ib);
-    });
-    return keys;
-}
 
 void listValue(const QString &name, const QJsonValue &value, const QStringList &order,
                QStringList &lines)
 {
     if (value.isObject()) {
         const QJsonObject object = value.toObject();
-        for (const QString &key : keysInRecordOrder(object, order))
+        for (const QString &key : keysInOrder(object, order))
             listValue(name.isEmpty() ? key : name + QLatin1Char('.') + key, object.value(key),
                       order, lines);
     } else if (value.isArray()) {

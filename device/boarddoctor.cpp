@@ -7,14 +7,6 @@
 
 #include <QTextStream>
 
-namespace {
-
-const QList<int> PRODUCT_IDS = {BOARD_PRODUCT_ID_GENERIC, BOARD_PRODUCT_ID_JOYSTICK,
-                                BOARD_PRODUCT_ID_RUDDER, BOARD_PRODUCT_ID_WHEEL,
-                                BOARD_PRODUCT_ID_COLLECTIVE};
-
-}  // namespace
-
 int runBoardDoctor(QTextStream &out, const BoardDiscovery &discovery, const QList<int> &productIds,
                    int vendorId)
 {
@@ -39,7 +31,7 @@ int runBoardDoctor(QTextStream &out, const BoardDiscovery &discovery, const QLis
 
 int runBoardDoctor(QTextStream &out)
 {
-    BoardDiscovery discovery(PRODUCT_IDS, BOARD_VENDOR_ID);
+    BoardDiscovery discovery(boardProductIds(), BOARD_VENDOR_ID);
     discovery.setCredentials(Credentials::ofInvokingUser());
-    return runBoardDoctor(out, discovery, PRODUCT_IDS, BOARD_VENDOR_ID);
+    return runBoardDoctor(out, discovery, boardProductIds(), BOARD_VENDOR_ID);
 }

@@ -20,15 +20,14 @@ int writeReport(libusb_device_handle *handle, unsigned char *report)
                                    WRITE_REPORT_SIZE, USB_TRANSFER_TIMEOUT_MS);
 }
 
-// 0 for a report that went out whole, else a negative libusb error code.
-int writeError(int result)
-{
-    if (result < 0)
-        return result;
-    return result == WRITE_REPORT_SIZE ? 0 : int(LIBUSB_ERROR_IO);
-}
-
 }  // namespace
+
+int reportWriteError(int transferResult)
+{
+    if (transferResult < 0)
+        return transferResult;
+    return transferResult == WRITE_REPORT_SIZE ? 0 : int(LIBUSB_ERROR_IO);
+}
 
 int sendCommand(libusb_device_handle *handle, uint8_t command)
 {
@@ -60,14 +59,14 @@ int sendRecord(libusb_device_handle *handle, uint8_t recordCommand, const void *
         const int chunk = std::min(remaining, RECORD_CHUNK_SIZE);
         if (chunk > 0)
             std::memcpy(report + RECORD_CHUNK_DATA_OFFSET, bytes + offset, size_t(chunk));
-        if (const int error = writeError(writeReport(handle, report))) {
+        if (const int error = reportWriteError(writeReport(handle, report))) {
             if (failedReport)
                 *failedReport = k;
             return error;
         }
     }
     putLittleEndian16(report + 4, RECORD_TERMINATOR_REMAINING);
-    if (const int error = writeError(writeReport(handle, report))) {
+    if (const int error = reportWriteError(writeReport(handle, report))) {
         if (failedReport)
             *failedReport = reports;
         return error;

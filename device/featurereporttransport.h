@@ -39,6 +39,11 @@ constexpr uint16_t RECORD_TERMINATOR_REMAINING = 0xFFFF;  // "remaining" of the 
 // One SET_REPORT carrying a bare command. Returns libusb's result.
 int sendCommand(libusb_device_handle *handle, uint8_t command);
 
+// 0 for a write report that went out whole (libusb's result is its length),
+// else a negative libusb error code: a report cut short is as good as lost,
+// so it counts as LIBUSB_ERROR_IO.
+int reportWriteError(int transferResult);
+
 // Writes a whole record as consecutive 58-byte chunks followed by a
 // terminator. Stops at the first report that does not go out whole: the
 // terminator makes the board apply what it holds, and a record with a chunk

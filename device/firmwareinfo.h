@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QMap>
 #include <QMetaType>
 
@@ -69,6 +70,16 @@ constexpr const BoardModel *boardModelOfProduct(int productId)
         if (model.productId == productId)
             return &model;
     return nullptr;
+}
+
+// The product ids of every model, in device type order: what the scan, the
+// command line and the doctor look for.
+inline QList<int> boardProductIds()
+{
+    QList<int> ids;
+    for (const BoardModel &model : BOARD_MODELS)
+        ids.append(model.productId);
+    return ids;
 }
 
 #pragma pack(push, 1)

@@ -188,14 +188,6 @@ void setTransferError(OperationOutcome &outcome, int error)
     }
 }
 
-// A command report that does not go out whole is as good as lost.
-int commandError(int result)
-{
-    if (result < 0)
-        return result;
-    return result == WRITE_REPORT_SIZE ? 0 : int(LIBUSB_ERROR_IO);
-}
-
 bool isSave(DeviceOperation operation)
 {
     return operation == DeviceOperation::SaveEffectSettings ||
@@ -430,7 +422,7 @@ OperationOutcome SettingsUiBackgroundThread::writeRecord(int pid, DeviceOperatio
         setPollResult(outcome, pollUntilNotBusy(handle));
         if (!outcome.succeeded() || !isSave(operation))
             return;
-        if (const int error = commandError(sendCommand(handle, COMMAND_STORE_PERMANENTLY))) {
+        if (const int error = reportWriteError(sendCommand(handle, COMMAND_STORE_PERMANENTLY))) {
             setTransferError(outcome, error);
             return;
         }
@@ -449,7 +441,7 @@ OperationOutcome SettingsUiBackgroundThread::sendBoardCommand(int pid, DeviceOpe
         // obeys, or one unplugged a moment before: a rebooted board proves
         // itself by coming back, but a board gone for DFU cannot be told
         // from one pulled out, so that is no success.
-        const int error = commandError(sendCommand(handle, command));
+        const int error = reportWriteError(sendCommand(handle, command));
         if (error && (error != LIBUSB_ERROR_NO_DEVICE || command != COMMAND_REBOOT)) {
             setTransferError(outcome, error);
             if (error != LIBUSB_ERROR_NO_DEVICE)

@@ -3,6 +3,7 @@
 // Finding a board's input event device, shared by its inputs and its force
 // output: both must reach the same device the settings link talks to.
 
+#include "attached/udevpointer.h"
 #include "device/inputsource.h"
 
 #include <libudev.h>
@@ -13,13 +14,6 @@
 #include <string>
 
 namespace gravolt_evdev {
-
-struct UdevDeleter {
-    void operator()(udev *u) const { udev_unref(u); }
-    void operator()(udev_enumerate *e) const { udev_enumerate_unref(e); }
-    void operator()(udev_device *d) const { udev_device_unref(d); }
-};
-template <typename T> using UdevPtr = std::unique_ptr<T, UdevDeleter>;
 
 // The syspath of the USB device behind the board's hidraw node; empty if no
 // board with these ids is attached.

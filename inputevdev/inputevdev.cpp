@@ -8,6 +8,7 @@
 // opened read-only and never grabbed, so games and the system keep receiving
 // every event while the view watches.
 
+#include "attached/udevpointer.h"
 #include "device/inputsource.h"
 
 #include "inputevdev/eventdevicelookup.h"

@@ -8,12 +8,12 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
   qt6-translations-l10n
   libgl-dev libxkbcommon-dev
-  libusb-1.0-0-dev libhidapi-dev libevdev-dev libudev-dev
+  libusb-1.0-0-dev libhidapi-dev libevdev-dev libudev-dev libacl1-dev
   umockdev libumockdev-dev dfu-util
   xvfb xauth imagemagick
   appstream desktop-file-utils
   librsvg2-bin
-  locales
+  locales clang-format
 )
 
 SUDO=""

@@ -27,13 +27,7 @@ void write(QByteArray &out, const QJsonValue &value, const QStringList &keyOrder
     const QByteArray outer(depth * INDENT_WIDTH, ' ');
     if (value.isObject()) {
         const QJsonObject object = value.toObject();
-        QStringList keys = object.keys();
-        const auto rank = [&keyOrder](const QString &key) {
-            const qsizetype index = keyOrder.indexOf(key);
-            return index < 0 ? keyOrder.size() : index;
-        };
-        std::stable_sort(keys.begin(), keys.end(),
-                         [&rank](const QString &a, const QString &b) { return rank(a) < rank(b); });
+        const QStringList keys = keysInOrder(object, keyOrder);
         out += '{';
         for (qsizetype i = 0; i < keys.size(); ++i) {
             out += (i == 0 ? "\n" : ",\n") + inner + scalarText(keys[i]) + ": ";
@@ -59,6 +53,18 @@ void write(QByteArray &out, const QJsonValue &value, const QStringList &keyOrder
 }
 
 }  // namespace
+
+QStringList keysInOrder(const QJsonObject &object, const QStringList &keyOrder)
+{
+    QStringList keys = object.keys();
+    const auto rank = [&keyOrder](const QString &key) {
+        const qsizetype index = keyOrder.indexOf(key);
+        return index < 0 ? keyOrder.size() : index;
+    };
+    std::stable_sort(keys.begin(), keys.end(),
+                     [&rank](const QString &a, const QString &b) { return rank(a) < rank(b); });
+    return keys;
+}
 
 QByteArray orderedJson(const QJsonObject &object, const QStringList &keyOrder)
 {

@@ -11,3 +11,6 @@
 // keeps arrays of plain values on one line. Values are written exactly as
 // QJsonDocument writes them, so QJsonDocument reads the result back unchanged.
 QByteArray orderedJson(const QJsonObject &object, const QStringList &keyOrder);
+
+// The object's keys in the given order; keys not listed follow, sorted.
+QStringList keysInOrder(const QJsonObject &object, const QStringList &keyOrder);

@@ -1,8 +1,8 @@
 #include "boardsim/simulatedboard.h"
 #include "support/mainwindowhelpers.h"
 #include "ui/mainwindow.h"
-#include "ui/pagescrollarea.h"
-#include "ui/wheelguard.h"
+#include "ui/widgets/pagescrollarea.h"
+#include "ui/widgets/wheelguard.h"
 
 #include <iterator>
 

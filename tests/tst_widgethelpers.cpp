@@ -1,6 +1,6 @@
 #include "device/firmwareinfo.h"
-#include "ui/lazyfileicon.h"
-#include "ui/widgethelpers.h"
+#include "ui/widgets/lazyfileicon.h"
+#include "ui/widgets/widgethelpers.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>

@@ -4,7 +4,7 @@
 #include "device/settingsuibackgroundthread.h"
 #include "settings/automaticbackups.h"
 #include "ui/restorebackupdialog.h"
-#include "ui/widgethelpers.h"
+#include "ui/widgets/widgethelpers.h"
 
 #include <QAction>
 #include <QDateTime>

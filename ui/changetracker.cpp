@@ -1,6 +1,6 @@
 #include "changetracker.h"
 
-#include "ui/widgethelpers.h"
+#include "ui/widgets/widgethelpers.h"
 
 #include <QAbstractButton>
 #include <QComboBox>

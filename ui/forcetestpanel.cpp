@@ -2,7 +2,7 @@
 
 #include "device/firmwareinfo.h"
 #include "ui/liveinputview.h"
-#include "ui/widgethelpers.h"
+#include "ui/widgets/widgethelpers.h"
 
 #include <QComboBox>
 #include <QDoubleSpinBox>

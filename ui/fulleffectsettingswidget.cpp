@@ -7,7 +7,7 @@
 #include "settings/profileorigins.h"
 #include "settings/regularfile.h"
 #include "settings/untouchedfields.h"
-#include "widgethelpers.h"
+#include "ui/widgets/widgethelpers.h"
 
 #include <QCheckBox>
 #include <QCompleter>

@@ -2,7 +2,7 @@
 #include "ui_fullhardwaresettingswidget.h"
 
 #include "device/firmwareinfo.h"
-#include "ui/widgethelpers.h"
+#include "ui/widgets/widgethelpers.h"
 
 #include <QLocale>
 

@@ -10,14 +10,14 @@
 #include "ui/blockedinput.h"
 #include "ui/boardnotice.h"
 #include "ui/gameswitchnotices.h"
-#include "ui/lazyfileicon.h"
 #include "ui/liveinputview.h"
-#include "ui/pagescrollarea.h"
 #include "ui/profileexchange.h"
 #include "ui/statusline.h"
 #include "ui/unreadgroupnotice.h"
-#include "ui/wheelguard.h"
-#include "ui/widgethelpers.h"
+#include "ui/widgets/lazyfileicon.h"
+#include "ui/widgets/pagescrollarea.h"
+#include "ui/widgets/wheelguard.h"
+#include "ui/widgets/widgethelpers.h"
 
 #include <libusb.h>
 

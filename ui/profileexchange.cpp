@@ -2,7 +2,7 @@
 
 #include "settings/profilename.h"
 #include "ui/backupcontroller.h"
-#include "ui/widgethelpers.h"
+#include "ui/widgets/widgethelpers.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,5 +1,7 @@
 #include "unshowablevalues.h"
 
+#include "ui/changetracker.h"
+
 #include <QAbstractButton>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -23,8 +25,6 @@ constexpr char OWN_TOOLTIP_PROPERTY[] = "unshowableValueOwnToolTip";
 // field, a combo box's popup), which do not carry the property.
 constexpr char MARK_STYLE[] = "*[unshowableValue=\"true\"] { border: 2px solid #c62828; }";
 
-// Trailing mark the window adds to tab titles; it is no part of a name.
-const QString TAB_TITLE_MARK = QStringLiteral(" \u2022");
 const QString CAPTION_SEPARATOR = QStringLiteral(" \u203a ");
 const QString VALUE_ARROW = QStringLiteral(" \u2192 ");
 
@@ -48,8 +48,10 @@ QString labelText(QLayoutItem *item)
 
 QString cleanTitle(QString title)
 {
-    if (title.endsWith(TAB_TITLE_MARK))
-        title.chop(TAB_TITLE_MARK.size());
+    // The mark the window adds to a tab's title is no part of its name.
+    const QString mark = ChangeTracker::tabMark();
+    if (title.endsWith(mark))
+        title.chop(mark.size());
     return title.remove(QLatin1Char('&')).trimmed();
 }
 
