@@ -84,8 +84,9 @@ QString printable(const QString &text)
                                  (code >= 0x202A && code <= 0x202E) ||
                                  (code >= 0x2066 && code <= 0x2069);
         if (ch.category() == QChar::Other_Control || bidiControl)
-            result += code <= 0xFF ? QStringLiteral("\\x%1").arg(uint(code), 2, 16, QLatin1Char('0'))
-                                   : QStringLiteral("\\u%1").arg(uint(code), 4, 16, QLatin1Char('0'));
+            result += code <= 0xFF
+                          ? QStringLiteral("\\x%1").arg(uint(code), 2, 16, QLatin1Char('0'))
+                          : QStringLiteral("\\u%1").arg(uint(code), 4, 16, QLatin1Char('0'));
         else
             result += ch;
     }

@@ -4,6 +4,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 jobs=$(nproc)
 
+# Formatting first: it takes seconds and says at once what a build would not.
+./scripts/check-format.sh
+
 build_and_test() {
   local dir=$1; shift
   local ctest_args=()

@@ -135,74 +135,75 @@ bool HidrawBus::describe(EmulatedNode &node, QString *description, QString *erro
     // bInterfaceNumber of the interface; HID_ID, HID_NAME and HID_UNIQ (all
     // three must be there) and report_descriptor of the HID device; and the
     // hidraw device's "device" link, which umockdev does not make itself.
-    *description = QStringLiteral("P: %1\n"
-                           "E: DEVNAME=/dev/bus/usb/%2/%3\n"
-                           "E: DEVTYPE=usb_device\n"
-                           "E: DRIVER=usb\n"
-                           "E: PRODUCT=45b/%4/100\n"
-                           "E: TYPE=0/0/0\n"
-                           "E: BUSNUM=%2\n"
-                           "E: DEVNUM=%3\n"
-                           "E: SUBSYSTEM=usb\n"
-                           "A: idVendor=045b\\n\n"
-                           "A: idProduct=%4\\n\n"
-                           "A: bcdDevice=0100\\n\n"
-                           "A: manufacturer=%5\\n\n"
-                           "A: product=%6\\n\n"
-                           "A: serial=%7\\n\n"
-                           "A: bDeviceClass=00\\n\n"
-                           "A: bNumConfigurations=1\\n\n"
-                           "A: bNumInterfaces= 1\\n\n"
-                           "A: bConfigurationValue=1\\n\n"
-                           "A: busnum=%8\\n\n"
-                           "A: devnum=%9\\n\n"
-                           "A: speed=12\\n\n"
-                           "\n")
-                .arg(usbPath)
-                .arg(BUS_NUMBER, 3, 10, QLatin1Char('0'))
-                .arg(deviceNumber, 3, 10, QLatin1Char('0'))
-                .arg(pid, QString::fromLatin1(MANUFACTURER), QString::fromLatin1(PRODUCT), serial)
-                .arg(BUS_NUMBER)
-                .arg(deviceNumber);
+    *description =
+        QStringLiteral("P: %1\n"
+                       "E: DEVNAME=/dev/bus/usb/%2/%3\n"
+                       "E: DEVTYPE=usb_device\n"
+                       "E: DRIVER=usb\n"
+                       "E: PRODUCT=45b/%4/100\n"
+                       "E: TYPE=0/0/0\n"
+                       "E: BUSNUM=%2\n"
+                       "E: DEVNUM=%3\n"
+                       "E: SUBSYSTEM=usb\n"
+                       "A: idVendor=045b\\n\n"
+                       "A: idProduct=%4\\n\n"
+                       "A: bcdDevice=0100\\n\n"
+                       "A: manufacturer=%5\\n\n"
+                       "A: product=%6\\n\n"
+                       "A: serial=%7\\n\n"
+                       "A: bDeviceClass=00\\n\n"
+                       "A: bNumConfigurations=1\\n\n"
+                       "A: bNumInterfaces= 1\\n\n"
+                       "A: bConfigurationValue=1\\n\n"
+                       "A: busnum=%8\\n\n"
+                       "A: devnum=%9\\n\n"
+                       "A: speed=12\\n\n"
+                       "\n")
+            .arg(usbPath)
+            .arg(BUS_NUMBER, 3, 10, QLatin1Char('0'))
+            .arg(deviceNumber, 3, 10, QLatin1Char('0'))
+            .arg(pid, QString::fromLatin1(MANUFACTURER), QString::fromLatin1(PRODUCT), serial)
+            .arg(BUS_NUMBER)
+            .arg(deviceNumber);
     *description += QStringLiteral("P: %1\n"
-                            "E: DEVTYPE=usb_interface\n"
-                            "E: DRIVER=usbhid\n"
-                            "E: INTERFACE=3/0/0\n"
-                            "E: SUBSYSTEM=usb\n"
-                            "A: bInterfaceClass=03\\n\n"
-                            "A: bInterfaceSubClass=00\\n\n"
-                            "A: bInterfaceProtocol=00\\n\n"
-                            "A: bInterfaceNumber=%2\\n\n"
-                            "A: bAlternateSetting= 0\\n\n"
-                            "A: bNumEndpoints=01\\n\n"
-                            "\n")
-                 .arg(interfacePath)
-                 .arg(INTERFACE_NUMBER, 2, 10, QLatin1Char('0'));
+                                   "E: DEVTYPE=usb_interface\n"
+                                   "E: DRIVER=usbhid\n"
+                                   "E: INTERFACE=3/0/0\n"
+                                   "E: SUBSYSTEM=usb\n"
+                                   "A: bInterfaceClass=03\\n\n"
+                                   "A: bInterfaceSubClass=00\\n\n"
+                                   "A: bInterfaceProtocol=00\\n\n"
+                                   "A: bInterfaceNumber=%2\\n\n"
+                                   "A: bAlternateSetting= 0\\n\n"
+                                   "A: bNumEndpoints=01\\n\n"
+                                   "\n")
+                        .arg(interfacePath)
+                        .arg(INTERFACE_NUMBER, 2, 10, QLatin1Char('0'));
     *description += QStringLiteral("P: %1\n"
-                            "E: DRIVER=hid-generic\n"
-                            "E: HID_ID=0003:0000045B:%2\n"
-                            "E: HID_NAME=%3 %4\n"
-                            "E: HID_PHYS=%5\n"
-                            "E: HID_UNIQ=%6\n"
-                            "E: SUBSYSTEM=hid\n"
-                            "H: report_descriptor=%7\n"
-                            "\n")
-                 .arg(hidPath, upperHex(productId, 8))
-                 .arg(QString::fromLatin1(MANUFACTURER), QString::fromLatin1(PRODUCT), phys, serial,
-                      descriptorHex);
+                                   "E: DRIVER=hid-generic\n"
+                                   "E: HID_ID=0003:0000045B:%2\n"
+                                   "E: HID_NAME=%3 %4\n"
+                                   "E: HID_PHYS=%5\n"
+                                   "E: HID_UNIQ=%6\n"
+                                   "E: SUBSYSTEM=hid\n"
+                                   "H: report_descriptor=%7\n"
+                                   "\n")
+                        .arg(hidPath, upperHex(productId, 8))
+                        .arg(QString::fromLatin1(MANUFACTURER), QString::fromLatin1(PRODUCT), phys,
+                             serial, descriptorHex);
     // "dev" and DEVNAME give the preload's stat() the node's number and make
     // umockdev add /sys/dev/char/M:N; no "N:" line, the node exists already.
     *description += QStringLiteral("P: %1\n"
-                            "E: DEVNAME=%2\n"
-                            "E: MAJOR=%3\n"
-                            "E: MINOR=%4\n"
-                            "E: SUBSYSTEM=hidraw\n"
-                            "A: dev=%3:%4\\n\n"
-                            "L: device=../../../%5\n")
-                 .arg(hidrawPath, node.devnode)
-                 .arg(major)
-                 .arg(ptyMinor)
-                 .arg(hidName);
+                                   "E: DEVNAME=%2\n"
+                                   "E: MAJOR=%3\n"
+                                   "E: MINOR=%4\n"
+                                   "E: SUBSYSTEM=hidraw\n"
+                                   "A: dev=%3:%4\\n\n"
+                                   "L: device=../../../%5\n")
+                        .arg(hidrawPath, node.devnode)
+                        .arg(major)
+                        .arg(ptyMinor)
+                        .arg(hidName);
     return true;
 }
 

@@ -72,34 +72,34 @@ bool UsbfsBus::describe(EmulatedNode &node, QString *description, QString *)
     // umockdev-record format. "A:" values end in an escaped newline like real
     // sysfs; libusb warns about attributes without one.
     *description = QStringLiteral("P: %1\n"
-                           "N: %2=%3\n"
-                           "E: DEVNAME=%4\n"
-                           "E: DEVTYPE=usb_device\n"
-                           "E: DRIVER=usb\n"
-                           "E: PRODUCT=45b/%5/100\n"
-                           "E: TYPE=0/0/0\n"
-                           "E: BUSNUM=%6\n"
-                           "E: DEVNUM=%7\n"
-                           "E: MAJOR=189\n"
-                           "E: MINOR=%8\n"
-                           "E: SUBSYSTEM=usb\n"
-                           "A: bConfigurationValue=1\\n\n"
-                           "A: bDeviceClass=00\\n\n"
-                           "A: bNumConfigurations=1\\n\n"
-                           "A: bNumInterfaces= 1\\n\n"
-                           "A: busnum=%9\\n\n"
-                           "A: devnum=%10\\n\n"
-                           "A: dev=189:%8\\n\n"
-                           "A: speed=12\\n\n"
-                           "A: idVendor=045b\\n\n"
-                           "A: idProduct=%5\\n\n"
-                           "H: descriptors=%3\n")
-                .arg(syspath, nodeName, descriptors, node.devnode, pid)
-                .arg(BUS_NUMBER, 3, 10, QLatin1Char('0'))
-                .arg(deviceNumber, 3, 10, QLatin1Char('0'))
-                .arg(minor)
-                .arg(BUS_NUMBER)
-                .arg(deviceNumber);
+                                  "N: %2=%3\n"
+                                  "E: DEVNAME=%4\n"
+                                  "E: DEVTYPE=usb_device\n"
+                                  "E: DRIVER=usb\n"
+                                  "E: PRODUCT=45b/%5/100\n"
+                                  "E: TYPE=0/0/0\n"
+                                  "E: BUSNUM=%6\n"
+                                  "E: DEVNUM=%7\n"
+                                  "E: MAJOR=189\n"
+                                  "E: MINOR=%8\n"
+                                  "E: SUBSYSTEM=usb\n"
+                                  "A: bConfigurationValue=1\\n\n"
+                                  "A: bDeviceClass=00\\n\n"
+                                  "A: bNumConfigurations=1\\n\n"
+                                  "A: bNumInterfaces= 1\\n\n"
+                                  "A: busnum=%9\\n\n"
+                                  "A: devnum=%10\\n\n"
+                                  "A: dev=189:%8\\n\n"
+                                  "A: speed=12\\n\n"
+                                  "A: idVendor=045b\\n\n"
+                                  "A: idProduct=%5\\n\n"
+                                  "H: descriptors=%3\n")
+                       .arg(syspath, nodeName, descriptors, node.devnode, pid)
+                       .arg(BUS_NUMBER, 3, 10, QLatin1Char('0'))
+                       .arg(deviceNumber, 3, 10, QLatin1Char('0'))
+                       .arg(minor)
+                       .arg(BUS_NUMBER)
+                       .arg(deviceNumber);
     return true;
 }
 
