@@ -1,3 +1,4 @@
+#include "support/captions.h"
 #include "support/effectformhelpers.h"
 #include "ui/fulleffectsettingswidget.h"
 
@@ -275,7 +276,7 @@ private slots:
         for (int column = 1; column <= 2; ++column) {
             auto *button = control<QPushButton>(buttons[column - 1].first);
             QVERIFY(button);
-            QCOMPARE(button->text(), buttons[column - 1].second);
+            QCOMPARE(shownText(button), buttons[column - 1].second);
             QCOMPARE(profileGrid->itemAtPosition(0, column)->widget(), button);
             QCOMPARE(button->sizePolicy().horizontalPolicy(), QSizePolicy::Fixed);
             QCOMPARE(button->sizePolicy().verticalPolicy(), QSizePolicy::Fixed);

@@ -500,9 +500,9 @@ void MainWindow::showVersionMismatch(FirmwareInfoTypeDef info)
     box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
     // Qt names its standard buttons from its own catalogue, which is not
     // always installed; these two follow the window's language either way.
-    box.button(QMessageBox::Ok)->setText(tr("OK"));
-    box.button(QMessageBox::Cancel)->setText(tr("Cancel"));
-    QPushButton *latestVersion = box.addButton(tr("Latest version"), QMessageBox::ActionRole);
+    box.button(QMessageBox::Ok)->setText(tr("&OK"));
+    box.button(QMessageBox::Cancel)->setText(tr("&Cancel"));
+    QPushButton *latestVersion = box.addButton(tr("&Latest version"), QMessageBox::ActionRole);
     box.setIcon(QMessageBox::Warning);
     box.setDefaultButton(latestVersion);  // also gives it the keyboard focus
     box.exec();
@@ -537,7 +537,7 @@ void MainWindow::showDownloadsAddress()
     disconnect(copy, &QPushButton::clicked, nullptr, nullptr);
     connect(copy, &QPushButton::clicked, &box, [copy] {
         QGuiApplication::clipboard()->setText(DOWNLOADS_PAGE_URL);
-        copy->setText(tr("Copied"));
+        copy->setText(tr("&Copied"));
     });
     box.setDefaultButton(copy);
     box.exec();

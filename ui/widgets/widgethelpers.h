@@ -43,6 +43,11 @@ bool askToGoAhead(QWidget *parent, QMessageBox::Icon icon, const QString &object
                   const QString &title, const QString &text, const QString &goAheadText,
                   QMessageBox::ButtonRole role = QMessageBox::AcceptRole);
 
+// A button caption as it is shown: without the '&' before its mnemonic
+// letter, and "&&" as the one '&' it stands for. For a caption that also
+// names its action in a sentence.
+QString withoutMnemonic(const QString &caption);
+
 // Per-axis tabs: a joystick (type 1) shows both axes, types 2 to 4 only the
 // first; any other type leaves the tabs as they are.
 void setAxisTabsForDevice(QTabWidget *tabs, int deviceType);
