@@ -2,6 +2,7 @@
 
 #include "device/firmwareinfo.h"
 #include "ui/liveinputview.h"
+#include "ui/widgets/decimalspinbox.h"
 #include "ui/widgets/widgethelpers.h"
 
 #include <QComboBox>
@@ -115,7 +116,7 @@ ForceTestPanel::ForceTestPanel(QWidget *parent) : QWidget(parent)
     connect(strengthSpin, qOverload<int>(&QSpinBox::valueChanged), strengthSlider,
             &QSlider::setValue);
     auto *timeLabel = new QLabel(tr("Time:"), box);
-    secondsSpin = new QDoubleSpinBox(box);
+    secondsSpin = new DecimalSpinBox(box);
     secondsSpin->setObjectName(QStringLiteral("force_seconds_spin"));
     secondsSpin->setDecimals(1);
     secondsSpin->setRange(FORCE_TEST_MINIMUM_MS / 1000.0, FORCE_TEST_MAXIMUM_MS / 1000.0);

@@ -93,9 +93,8 @@ bool FullHardwareSettingsWidget::parseGain(const QString &text, float &gain)
     // a thousand. Then the interface language's own notation, for a locale
     // whose separator or minus sign is another character.
     bool ok = false;
-    QString normalised = text.trimmed();
-    normalised.replace(QLatin1Char(','), QLatin1Char('.'));
-    double value = QLocale::c().toDouble(normalised, &ok);
+    double value =
+        QLocale::c().toDouble(withDecimalSeparator(text.trimmed(), QStringLiteral(".")), &ok);
     if (!ok) {
         QLocale locale;
         locale.setNumberOptions(QLocale::RejectGroupSeparator);

@@ -94,6 +94,10 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
 
     // The translation must be installed before the form looks up its texts.
     advanced = runStartupConfiguration(translator, qtTranslator);
+    // The window took the system's locale when it was constructed, before the
+    // language was known; its controls (a decimal spin box's separator) take
+    // the window's.
+    setLocale(QLocale());
 
     // Before the form exists, so that it sees every control being polished.
     QCoreApplication::instance()->installEventFilter(new WheelGuard(this));

@@ -92,6 +92,19 @@ QString withoutMnemonic(const QString &caption)
     return shown;
 }
 
+QString withDecimalSeparator(const QString &text, const QString &separator)
+{
+    QString result;
+    result.reserve(text.size());
+    for (const QChar c : text) {
+        if (c == QLatin1Char('.') || c == QLatin1Char(','))
+            result += separator;
+        else
+            result += c;
+    }
+    return result;
+}
+
 void setAxisTabsForDevice(QTabWidget *tabs, int deviceType)
 {
     if (!tabs || tabs->count() < 2)
