@@ -655,6 +655,23 @@ private slots:
         QCOMPARE(slider("motion_range_slider_axis1")->maximum(), 1500);
     }
 
+    // A force the form rounds is listed as read in the window language's
+    // notation, not in the C locale's.
+    void roundedForceListedInTheWindowLanguage()
+    {
+        const QLocale before;
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        EffectSettingsTypeDef settings{};
+        settings.axis[0].max_force = 7.5f;
+        widget->setEffectSettings(settings);
+        QLocale::setDefault(before);
+        QStringList forces;
+        for (const UnshowableValue &value : widget->unshowableValues())
+            if (value.control == spinBox("max_force_axis0"))
+                forces << value.readValue + QStringLiteral(" → ") + value.sentValue;
+        QCOMPARE(forces, QStringList{QStringLiteral("7,5 → 7")});
+    }
+
     void deviceTypeVisibility_data()
     {
         QTest::addColumn<QList<int>>("types");

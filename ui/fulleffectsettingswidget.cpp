@@ -15,6 +15,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSaveFile>
@@ -53,16 +54,18 @@ QString profileNameRefusal(const QString &name)
 }
 
 // The shortest text that reads back as the same float, so that two different
-// floats never show alike.
+// floats never show alike; in the window language's notation ("7,5" in German).
 QString floatText(float value)
 {
     constexpr int FLOAT_ROUND_TRIP_DIGITS = 9;
+    const QLocale locale;
     for (int digits = 6; digits < FLOAT_ROUND_TRIP_DIGITS; ++digits) {
-        const QString text = QString::number(double(value), 'g', digits);
-        if (text.toFloat() == value)
+        const QString text = locale.toString(double(value), 'g', digits);
+        bool ok = false;
+        if (locale.toFloat(text, &ok) == value && ok)
             return text;
     }
-    return QString::number(double(value), 'g', FLOAT_ROUND_TRIP_DIGITS);
+    return locale.toString(double(value), 'g', FLOAT_ROUND_TRIP_DIGITS);
 }
 
 // The motion range slider stops at 1080 degrees; the spin box beside it accepts
