@@ -5,7 +5,6 @@
 class QAbstractButton;
 
 // The caption a user reads: the mnemonic's '&' dropped, "&&" shown as '&'.
-// Tests compare specified captions with this, so a mnemonic never breaks
-// them and a changed word still does.
-QString shownText(const QString &caption);
+// Specified captions are compared with this, so that a mnemonic never breaks
+// such a test and a changed word still does.
 QString shownText(const QAbstractButton *button);
