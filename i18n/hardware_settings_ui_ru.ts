@@ -86,8 +86,8 @@ Go ahead without a backup?</source>
     </message>
     <message>
         <location filename="../ui/backupcontroller.cpp" line="126"/>
-        <source>Go ahead without backup</source>
-        <translation>Продолжить без резервной копии</translation>
+        <source>&amp;Go ahead without backup</source>
+        <translation>&amp;Продолжить без резервной копии</translation>
     </message>
     <message>
         <location filename="../ui/backupcontroller.cpp" line="128"/>
@@ -193,8 +193,8 @@ Go ahead without a backup?</source>
     </message>
     <message>
         <location filename="../ui/backupcontroller.cpp" line="248"/>
-        <source>Load anyway</source>
-        <translation>Всё равно загрузить</translation>
+        <source>&amp;Load anyway</source>
+        <translation>&amp;Всё равно загрузить</translation>
     </message>
     <message>
         <location filename="../ui/backupcontroller.cpp" line="249"/>
@@ -211,42 +211,42 @@ Go ahead without a backup?</source>
 <context>
     <name>BoardDiscovery</name>
     <message>
-        <location filename="../device/boarddiscovery.cpp" line="351"/>
+        <location filename="../device/boarddiscovery.cpp" line="352"/>
         <source>No permission on %1 (owner %2, group %3, mode %4; %5).</source>
         <translation>Нет прав доступа к %1 (владелец %2, группа %3, режим %4; %5).</translation>
     </message>
     <message>
-        <location filename="../device/boarddiscovery.cpp" line="357"/>
+        <location filename="../device/boarddiscovery.cpp" line="358"/>
         <source>its ACL does not grant you access</source>
         <translation>его ACL не даёт вам доступа</translation>
     </message>
     <message>
-        <location filename="../device/boarddiscovery.cpp" line="358"/>
+        <location filename="../device/boarddiscovery.cpp" line="359"/>
         <source>no ACL grants you access</source>
         <translation>доступ вам не выдан ни одной ACL</translation>
     </message>
     <message>
-        <location filename="../device/boarddiscovery.cpp" line="362"/>
+        <location filename="../device/boarddiscovery.cpp" line="363"/>
         <source>The system made no hidraw device for it.</source>
         <translation>Система не создала для устройства узел hidraw.</translation>
     </message>
     <message>
-        <location filename="../device/boarddiscovery.cpp" line="363"/>
+        <location filename="../device/boarddiscovery.cpp" line="364"/>
         <source>Its device node %1 is missing.</source>
         <translation>Узел устройства %1 отсутствует.</translation>
     </message>
     <message>
-        <location filename="../device/boarddiscovery.cpp" line="366"/>
+        <location filename="../device/boarddiscovery.cpp" line="367"/>
         <source>The kernel&apos;s HID driver (%1) is bound to it, and this build&apos;s USB library cannot reach a board through it.</source>
         <translation>К устройству привязан HID-драйвер ядра (%1), а USB-библиотека этой сборки не может обратиться к устройству в обход него.</translation>
     </message>
     <message>
-        <location filename="../device/boarddiscovery.cpp" line="372"/>
+        <location filename="../device/boarddiscovery.cpp" line="373"/>
         <source>It is held by another program: %1.</source>
         <translation>Устройство занято другой программой: %1.</translation>
     </message>
     <message>
-        <location filename="../device/boarddiscovery.cpp" line="375"/>
+        <location filename="../device/boarddiscovery.cpp" line="376"/>
         <source>%1 can be opened, but the board does not answer.</source>
         <translation>%1 открывается, но плата не отвечает.</translation>
     </message>
@@ -269,8 +269,8 @@ Go ahead without a backup?</source>
     <name>BoardNotice</name>
     <message>
         <location filename="../ui/boardnotice.cpp" line="33"/>
-        <source>Copy commands</source>
-        <translation>Скопировать команды</translation>
+        <source>&amp;Copy commands</source>
+        <translation>Скопировать &amp;команды</translation>
     </message>
     <message>
         <location filename="../ui/boardnotice.cpp" line="84"/>
@@ -335,24 +335,43 @@ Go ahead without a backup?</source>
     <message>
         <location filename="../ui/changetracker.cpp" line="213"/>
         <location filename="../ui/changetracker.cpp" line="241"/>
+        <source>&amp;Save to board</source>
+        <translation>Со&amp;хранить на плату</translation>
+    </message>
+    <message>
+        <location filename="../ui/changetracker.cpp" line="214"/>
+        <source>&amp;Discard</source>
+        <translation>О&amp;тбросить</translation>
+    </message>
+    <message>
+        <location filename="../ui/changetracker.cpp" line="228"/>
+        <source>&amp;Discard changes and read</source>
+        <translation>О&amp;тбросить изменения и прочитать</translation>
+    </message>
+    <message>
+        <location filename="../ui/changetracker.cpp" line="242"/>
+        <source>&amp;Reboot</source>
+        <translation>&amp;Перезагрузить</translation>
+    </message>
+    <message>
         <location filename="../ui/changetracker.cpp" line="253"/>
         <source>Save to board</source>
         <translation>Сохранить на плату</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="214"/>
-        <source>Discard</source>
-        <translation>Отбросить</translation>
+        <location filename="../ui/changetracker.cpp" line="262"/>
+        <source>&amp;Save both</source>
+        <translation>&amp;Сохранить обе</translation>
+    </message>
+    <message>
+        <location filename="../ui/changetracker.cpp" line="279"/>
+        <source>&amp;Switch to DFU mode</source>
+        <translation>&amp;Перейти в режим DFU</translation>
     </message>
     <message>
         <location filename="../ui/changetracker.cpp" line="225"/>
         <source>%1 in the form hold changes that were not sent to the board. Reading the board&apos;s settings replaces them.</source>
         <translation>%1 в форме содержат изменения, не отправленные на плату. Чтение настроек платы заменит их.</translation>
-    </message>
-    <message>
-        <location filename="../ui/changetracker.cpp" line="228"/>
-        <source>Discard changes and read</source>
-        <translation>Отбросить изменения и прочитать</translation>
     </message>
     <message>
         <location filename="../ui/changetracker.cpp" line="236"/>
@@ -370,11 +389,6 @@ Go ahead without a backup?</source>
         <translation>Плата запустится заново с настройками из своей постоянной памяти. «Сохранить на плату» сначала записывает их в её постоянную память и перезагружает, только если это удалось.</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="242"/>
-        <source>Reboot</source>
-        <translation>Перезагрузить</translation>
-    </message>
-    <message>
         <location filename="../ui/changetracker.cpp" line="254"/>
         <source>%1 stores every setting now in effect when it saves, not only those of this page. These settings, applied to try them, would be stored too:</source>
         <translation>%1 при сохранении записывает все действующие сейчас настройки, а не только настройки этой страницы. Эти настройки, применённые для пробы, тоже будут сохранены:</translation>
@@ -383,11 +397,6 @@ Go ahead without a backup?</source>
         <location filename="../ui/changetracker.cpp" line="260"/>
         <source>To keep them out of the permanent memory, reboot the board first: it then drops them.</source>
         <translation>Чтобы они не попали в постоянную память, сначала перезагрузите плату: тогда она их сбросит.</translation>
-    </message>
-    <message>
-        <location filename="../ui/changetracker.cpp" line="262"/>
-        <source>Save both</source>
-        <translation>Сохранить обе</translation>
     </message>
     <message>
         <location filename="../ui/changetracker.cpp" line="268"/>
@@ -401,7 +410,6 @@ Go ahead without a backup?</source>
     </message>
     <message>
         <location filename="../ui/changetracker.cpp" line="277"/>
-        <location filename="../ui/changetracker.cpp" line="279"/>
         <source>Switch to DFU mode</source>
         <translation>Перейти в режим DFU</translation>
     </message>
@@ -930,237 +938,237 @@ Go ahead without a backup?</source>
 <context>
     <name>ForceTestPanel</name>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="41"/>
-        <source>Spring</source>
-        <translation>Пружина</translation>
-    </message>
-    <message>
-        <location filename="../ui/forcetestpanel.cpp" line="42"/>
+        <location filename="../ui/forcetestpanel.cpp" line="43"/>
         <source>Pulls the axis towards its centre</source>
         <translation>Тянет ось к центру</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="43"/>
-        <source>Damper</source>
-        <translation>Демпфер</translation>
-    </message>
-    <message>
-        <location filename="../ui/forcetestpanel.cpp" line="44"/>
+        <location filename="../ui/forcetestpanel.cpp" line="45"/>
         <source>Resists motion, the more the faster it is</source>
         <translation>Сопротивляется движению, тем сильнее, чем оно быстрее</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="45"/>
-        <source>Friction</source>
-        <translation>Трение</translation>
-    </message>
-    <message>
-        <location filename="../ui/forcetestpanel.cpp" line="46"/>
+        <location filename="../ui/forcetestpanel.cpp" line="47"/>
         <source>Resists motion evenly</source>
         <translation>Равномерно сопротивляется движению</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="47"/>
-        <source>Push to minimum</source>
-        <translation>Толкать к минимуму</translation>
-    </message>
-    <message>
-        <location filename="../ui/forcetestpanel.cpp" line="48"/>
+        <location filename="../ui/forcetestpanel.cpp" line="49"/>
         <source>A constant force towards the axis&apos;s smallest value (left, or forward)</source>
         <translation>Постоянная сила к наименьшему значению оси (влево или вперёд)</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="50"/>
-        <source>Push to maximum</source>
-        <translation>Толкать к максимуму</translation>
-    </message>
-    <message>
-        <location filename="../ui/forcetestpanel.cpp" line="51"/>
+        <location filename="../ui/forcetestpanel.cpp" line="52"/>
         <source>A constant force towards the axis&apos;s largest value (right, or back)</source>
         <translation>Постоянная сила к наибольшему значению оси (вправо или назад)</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="53"/>
-        <source>Sine</source>
-        <translation>Синус</translation>
-    </message>
-    <message>
-        <location filename="../ui/forcetestpanel.cpp" line="54"/>
+        <location filename="../ui/forcetestpanel.cpp" line="55"/>
         <source>Swings to and fro twice a second</source>
         <translation>Качается туда и обратно дважды в секунду</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="71"/>
+        <location filename="../ui/forcetestpanel.cpp" line="72"/>
         <source>owner %1, group %2, mode %3</source>
         <translation>владелец %1, группа %2, режим %3</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="82"/>
+        <location filename="../ui/forcetestpanel.cpp" line="83"/>
         <source>Force feedback</source>
         <translation>Обратная связь по усилию</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="94"/>
+        <location filename="../ui/forcetestpanel.cpp" line="95"/>
         <source>Axis:</source>
         <translation>Ось:</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="97"/>
+        <location filename="../ui/forcetestpanel.cpp" line="98"/>
         <source>The axis the test force acts on</source>
         <translation>Ось, на которую действует тестовое усилие</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="99"/>
+        <location filename="../ui/forcetestpanel.cpp" line="100"/>
         <source>Strength:</source>
         <translation>Сила:</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="105"/>
+        <location filename="../ui/forcetestpanel.cpp" line="106"/>
         <source>How strong the test force is, of the most the system can ask of the board</source>
         <translation>Сила тестового усилия от наибольшей, которую система может запросить у платы</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="112"/>
+        <location filename="../ui/forcetestpanel.cpp" line="113"/>
         <source> %</source>
         <translation> %</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="117"/>
+        <location filename="../ui/forcetestpanel.cpp" line="118"/>
         <source>Time:</source>
         <translation>Время:</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="124"/>
+        <location filename="../ui/forcetestpanel.cpp" line="125"/>
         <source> s</source>
         <translation> с</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="125"/>
+        <location filename="../ui/forcetestpanel.cpp" line="126"/>
         <source>How long the test force plays; it ends by itself after that</source>
         <translation>Сколько длится тестовое усилие; затем оно заканчивается само</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="153"/>
-        <source>Stop</source>
-        <translation>Стоп</translation>
-    </message>
-    <message>
-        <location filename="../ui/forcetestpanel.cpp" line="155"/>
+        <location filename="../ui/forcetestpanel.cpp" line="156"/>
         <source>Stops and erases every test force at once (Escape)</source>
         <translation>Сразу останавливает и удаляет все тестовые усилия (Escape)</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="177"/>
+        <location filename="../ui/forcetestpanel.cpp" line="178"/>
         <source>%1 finished.</source>
         <translation>%1: завершено.</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="266"/>
+        <location filename="../ui/forcetestpanel.cpp" line="267"/>
         <source>Force test</source>
         <translation>Проверка усилий</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="267"/>
+        <location filename="../ui/forcetestpanel.cpp" line="268"/>
         <source>The board&apos;s motors will move the controls by themselves. Hold the controls firmly and keep hands and objects clear of their path.</source>
         <translation>Моторы платы будут сами двигать органы управления. Крепко держите их и уберите руки и предметы с их пути.</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="269"/>
-        <source>Start test</source>
-        <translation>Начать проверку</translation>
+        <location filename="../ui/forcetestpanel.cpp" line="42"/>
+        <source>&amp;Spring</source>
+        <translation>Пруж&amp;ина</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="305"/>
+        <location filename="../ui/forcetestpanel.cpp" line="44"/>
+        <source>&amp;Damper</source>
+        <translation>&amp;Демпфер</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="46"/>
+        <source>Fr&amp;iction</source>
+        <translation>Тр&amp;ение</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="48"/>
+        <source>&amp;Push to minimum</source>
+        <translation>Толкать к ми&amp;нимуму</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="51"/>
+        <source>Push to ma&amp;ximum</source>
+        <translation>Толкать к &amp;максимуму</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="54"/>
+        <source>Si&amp;ne</source>
+        <translation>Син&amp;ус</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="154"/>
+        <source>S&amp;top</source>
+        <translation>С&amp;топ</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="270"/>
+        <source>&amp;Start test</source>
+        <translation>&amp;Начать проверку</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="306"/>
         <source>%1 playing on %2 at %3 %, %4 s left. Stop or Escape ends it.</source>
         <translation>%1 на оси %2, %3 %, осталось %4 с. «Стоп» или Escape прекращает проверку.</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="318"/>
+        <location filename="../ui/forcetestpanel.cpp" line="319"/>
         <source>%1 stopped.</source>
         <translation>%1: остановлено.</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="325"/>
+        <location filename="../ui/forcetestpanel.cpp" line="326"/>
         <source>unknown</source>
         <translation>неизвестен</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="328"/>
+        <location filename="../ui/forcetestpanel.cpp" line="329"/>
         <source>yes</source>
         <translation>да</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="328"/>
+        <location filename="../ui/forcetestpanel.cpp" line="329"/>
         <source>no</source>
         <translation>нет</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="330"/>
+        <location filename="../ui/forcetestpanel.cpp" line="331"/>
         <source>The system offers force feedback for this board (driver %1%2). Effects: %3. It holds %4 effects at once. Gain can be set: %5. Autocentre can be set: %6.</source>
         <translation>Система поддерживает обратную связь по усилию для этой платы (драйвер %1%2). Эффекты: %3. Одновременно хранится эффектов: %4. Усиление настраивается: %5. Автоцентрирование настраивается: %6.</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="343"/>
+        <location filename="../ui/forcetestpanel.cpp" line="344"/>
         <source>The test cannot play forces: this user may not write to %1 (%2). Install the udev rule %3 that comes with Gravolt Setup and reconnect the board.</source>
         <translation>Проверка не может воспроизводить усилия: этот пользователь не может писать в %1 (%2). Установите правило udev %3 из комплекта Gravolt Setup и переподключите плату.</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="350"/>
+        <location filename="../ui/forcetestpanel.cpp" line="351"/>
         <source>The system offers no force feedback for this board: its driver %1 registered none for the input device %2, so games cannot use the board&apos;s forces either. Most likely no force-feedback driver is bound to the board: the kernel needs its HID force-feedback support (usbhid with HID PID support) for it.</source>
         <translation>Система не поддерживает обратную связь по усилию для этой платы: её драйвер %1 не зарегистрировал её для устройства ввода %2, поэтому и игры не могут использовать усилия платы. Скорее всего, к плате не привязан драйвер обратной связи по усилию: ядру для этого нужна поддержка HID force feedback (usbhid с поддержкой HID PID).</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="354"/>
+        <location filename="../ui/forcetestpanel.cpp" line="355"/>
         <source>of the board</source>
         <translation>платы</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="369"/>
+        <location filename="../ui/forcetestpanel.cpp" line="370"/>
         <source>Force feedback cannot be tested on this operating system yet.</source>
         <translation>В этой операционной системе обратную связь по усилию пока нельзя проверить.</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="371"/>
+        <location filename="../ui/forcetestpanel.cpp" line="372"/>
         <source>The board is not connected.</source>
         <translation>Плата не подключена.</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="373"/>
+        <location filename="../ui/forcetestpanel.cpp" line="374"/>
         <source>The system made no input device of this board, so it offers no force feedback for it. Check that the board&apos;s HID driver is loaded.</source>
         <translation>Система не создала устройство ввода для этой платы, поэтому обратная связь по усилию недоступна. Проверьте, загружен ли HID-драйвер платы.</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="376"/>
+        <location filename="../ui/forcetestpanel.cpp" line="377"/>
         <source>The board&apos;s input device %1 does not exist. Reconnect the board.</source>
         <translation>Устройство ввода платы %1 не существует. Переподключите плату.</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="378"/>
+        <location filename="../ui/forcetestpanel.cpp" line="379"/>
         <source>The system offers no force feedback for this board.</source>
         <translation>Система не поддерживает обратную связь по усилию для этой платы.</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="380"/>
+        <location filename="../ui/forcetestpanel.cpp" line="381"/>
         <source>No permission to open the board&apos;s input device %1 for force feedback (%2). Install the udev rule %3 that comes with Gravolt Setup and reconnect the board.</source>
         <translation>Нет прав открыть устройство ввода платы %1 для обратной связи по усилию (%2). Установите правило udev %3 из комплекта Gravolt Setup и переподключите плату.</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="385"/>
+        <location filename="../ui/forcetestpanel.cpp" line="386"/>
         <source>The board refused the test force: %1</source>
         <translation>Плата отклонила тестовое усилие: %1</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="387"/>
+        <location filename="../ui/forcetestpanel.cpp" line="388"/>
         <source>The board was disconnected.</source>
         <translation>Плата была отключена.</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="392"/>
+        <location filename="../ui/forcetestpanel.cpp" line="393"/>
         <source>The test force cannot be played: %1</source>
         <translation>Тестовое усилие невозможно воспроизвести: %1</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="393"/>
+        <location filename="../ui/forcetestpanel.cpp" line="394"/>
         <source>The test force cannot be played on %1: %2</source>
         <translation>Тестовое усилие невозможно воспроизвести на %1: %2</translation>
     </message>
@@ -1174,14 +1182,14 @@ Go ahead without a backup?</source>
     </message>
     <message>
         <location filename="../ui/fulleffectsettingswidget.ui" line="69"/>
-        <source>Save</source>
-        <translation>Сохранить</translation>
+        <source>Sa&amp;ve</source>
+        <translation>Сохр&amp;анить</translation>
     </message>
     <message>
         <location filename="../ui/fulleffectsettingswidget.ui" line="88"/>
         <location filename="../ui/fulleffectsettingswidget.cpp" line="508"/>
-        <source>Delete</source>
-        <translation>Удалить</translation>
+        <source>&amp;Delete</source>
+        <translation>&amp;Удалить</translation>
     </message>
     <message>
         <location filename="../ui/fulleffectsettingswidget.ui" line="104"/>
@@ -1287,29 +1295,14 @@ Go ahead without a backup?</source>
         <translation>Имя профиля не может содержать / или \, а также управляющие символы, например перевод строки или табуляцию.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="162"/>
-        <source>Import...</source>
-        <translation>Импорт...</translation>
-    </message>
-    <message>
         <location filename="../ui/fulleffectsettingswidget.cpp" line="164"/>
         <source>Store an effect profile file as a profile</source>
         <translation>Сохранить файл профиля эффектов как профиль</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="165"/>
-        <source>Export...</source>
-        <translation>Экспорт...</translation>
-    </message>
-    <message>
         <location filename="../ui/fulleffectsettingswidget.cpp" line="167"/>
         <source>Write the effect settings of the form to a profile file</source>
         <translation>Записать настройки эффектов из формы в файл профиля</translation>
-    </message>
-    <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="168"/>
-        <source>Games...</source>
-        <translation>Игры...</translation>
     </message>
     <message>
         <location filename="../ui/fulleffectsettingswidget.cpp" line="170"/>
@@ -1332,9 +1325,24 @@ Go ahead without a backup?</source>
         <translation>Профиль эффектов «%1» уже существует. Заменить его настройками из формы?</translation>
     </message>
     <message>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="162"/>
+        <source>&amp;Import...</source>
+        <translation>И&amp;мпорт...</translation>
+    </message>
+    <message>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="165"/>
+        <source>&amp;Export...</source>
+        <translation>&amp;Экспорт...</translation>
+    </message>
+    <message>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="168"/>
+        <source>&amp;Games...</source>
+        <translation>И&amp;гры...</translation>
+    </message>
+    <message>
         <location filename="../ui/fulleffectsettingswidget.cpp" line="457"/>
-        <source>Replace</source>
-        <translation>Заменить</translation>
+        <source>&amp;Replace</source>
+        <translation>&amp;Заменить</translation>
     </message>
     <message>
         <location filename="../ui/fulleffectsettingswidget.cpp" line="458"/>
@@ -1408,8 +1416,8 @@ Go ahead without a backup?</source>
     </message>
     <message>
         <location filename="../ui/fulleffectsettingswidget.cpp" line="556"/>
-        <source>Discard changes and load</source>
-        <translation>Отбросить изменения и загрузить</translation>
+        <source>&amp;Discard changes and load</source>
+        <translation>О&amp;тбросить изменения и загрузить</translation>
     </message>
     <message>
         <location filename="../ui/fulleffectsettingswidget.cpp" line="557"/>
@@ -1666,22 +1674,22 @@ Go ahead without a backup?</source>
         <translation>Сглаживание положения (%)</translation>
     </message>
     <message>
-        <location filename="../ui/fullhardwaresettingswidget.cpp" line="126"/>
+        <location filename="../ui/fullhardwaresettingswidget.cpp" line="125"/>
         <source>Not a number: type a finite decimal number such as %1 (a point or a comma separates the decimals).</source>
         <translation>Не число: введите конечное десятичное число, например %1 (дробную часть отделяет точка или запятая).</translation>
     </message>
     <message>
-        <location filename="../ui/fullhardwaresettingswidget.cpp" line="159"/>
+        <location filename="../ui/fullhardwaresettingswidget.cpp" line="158"/>
         <source>None</source>
         <translation>Нет</translation>
     </message>
     <message>
-        <location filename="../ui/fullhardwaresettingswidget.cpp" line="160"/>
+        <location filename="../ui/fullhardwaresettingswidget.cpp" line="159"/>
         <source>Calibration start angle as the center</source>
         <translation>Начальный угол калибровки как центр</translation>
     </message>
     <message>
-        <location filename="../ui/fullhardwaresettingswidget.cpp" line="161"/>
+        <location filename="../ui/fullhardwaresettingswidget.cpp" line="160"/>
         <source>Automatic center of range search</source>
         <translation>Автоматический поиск центра диапазона</translation>
     </message>
@@ -1714,34 +1722,34 @@ Go ahead without a backup?</source>
         <translation>rallygame или Game.exe для Wine и Proton</translation>
     </message>
     <message>
-        <location filename="../ui/gamesdialog.cpp" line="85"/>
-        <source>Link</source>
-        <translation>Связать</translation>
-    </message>
-    <message>
-        <location filename="../ui/gamesdialog.cpp" line="89"/>
-        <source>Unlink</source>
-        <translation>Отвязать</translation>
-    </message>
-    <message>
-        <location filename="../ui/gamesdialog.cpp" line="93"/>
-        <source>Program name:</source>
-        <translation>Имя программы:</translation>
-    </message>
-    <message>
-        <location filename="../ui/gamesdialog.cpp" line="94"/>
-        <source>Effect profile:</source>
-        <translation>Профиль эффектов:</translation>
-    </message>
-    <message>
         <location filename="../ui/gamesdialog.cpp" line="100"/>
         <source>Background</source>
         <translation>Фоновый режим</translation>
     </message>
     <message>
+        <location filename="../ui/gamesdialog.cpp" line="85"/>
+        <source>&amp;Link</source>
+        <translation>&amp;Связать</translation>
+    </message>
+    <message>
+        <location filename="../ui/gamesdialog.cpp" line="89"/>
+        <source>&amp;Unlink</source>
+        <translation>&amp;Отвязать</translation>
+    </message>
+    <message>
+        <location filename="../ui/gamesdialog.cpp" line="93"/>
+        <source>&amp;Program name:</source>
+        <translation>&amp;Имя программы:</translation>
+    </message>
+    <message>
+        <location filename="../ui/gamesdialog.cpp" line="94"/>
+        <source>&amp;Effect profile:</source>
+        <translation>П&amp;рофиль эффектов:</translation>
+    </message>
+    <message>
         <location filename="../ui/gamesdialog.cpp" line="101"/>
-        <source>Follow games in the background</source>
-        <translation>Следить за играми в фоне</translation>
+        <source>&amp;Follow games in the background</source>
+        <translation>Следить за играми в &amp;фоне</translation>
     </message>
     <message>
         <location filename="../ui/gamesdialog.cpp" line="104"/>
@@ -1968,7 +1976,7 @@ Board backups are kept in %7</source>
     <name>MainWindow</name>
     <message>
         <location filename="../ui/mainwindow.ui" line="27"/>
-        <location filename="../ui/mainwindow.cpp" line="369"/>
+        <location filename="../ui/mainwindow.cpp" line="374"/>
         <source>No compatible devices connected</source>
         <translation>Совместимые устройства не подключены</translation>
     </message>
@@ -1978,35 +1986,9 @@ Board backups are kept in %7</source>
         <translation>Эффекты</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="82"/>
-        <source>Read current effects settings from controller</source>
-        <translation>Прочитать текущие настройки эффектов из контроллера</translation>
-    </message>
-    <message>
-        <location filename="../ui/mainwindow.ui" line="87"/>
-        <source>Apply current effects settings to controller</source>
-        <translation>Применить текущие настройки эффектов в контроллере</translation>
-    </message>
-    <message>
         <location filename="../ui/mainwindow.ui" line="99"/>
         <source>Hardware</source>
         <translation>Оборудование</translation>
-    </message>
-    <message>
-        <location filename="../ui/mainwindow.ui" line="144"/>
-        <location filename="../ui/mainwindow.ui" line="405"/>
-        <location filename="../ui/mainwindow.ui" line="898"/>
-        <location filename="../ui/mainwindow.ui" line="1110"/>
-        <source>Read current hardware settings from controller</source>
-        <translation>Прочитать текущие аппаратные настройки из контроллера</translation>
-    </message>
-    <message>
-        <location filename="../ui/mainwindow.ui" line="149"/>
-        <location filename="../ui/mainwindow.ui" line="410"/>
-        <location filename="../ui/mainwindow.ui" line="903"/>
-        <location filename="../ui/mainwindow.ui" line="1115"/>
-        <source>Apply current hardware settings to controller</source>
-        <translation>Применить текущие аппаратные настройки в контроллере</translation>
     </message>
     <message>
         <location filename="../ui/mainwindow.ui" line="161"/>
@@ -2070,17 +2052,43 @@ Board backups are kept in %7</source>
         <translation>Режим SPI</translation>
     </message>
     <message>
+        <location filename="../ui/mainwindow.ui" line="82"/>
+        <source>&amp;Read current effects settings from controller</source>
+        <translation>П&amp;рочитать текущие настройки эффектов из контроллера</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="87"/>
+        <source>&amp;Apply current effects settings to controller</source>
+        <translation>Пр&amp;именить текущие настройки эффектов в контроллере</translation>
+    </message>
+    <message>
         <location filename="../ui/mainwindow.ui" line="92"/>
-        <source>Save effects settings to controller&apos;s permanent memory</source>
-        <translation>Сохранить настройки эффектов в постоянную память контроллера</translation>
+        <source>&amp;Save effects settings to controller&apos;s permanent memory</source>
+        <translation>Со&amp;хранить настройки эффектов в постоянную память контроллера</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="144"/>
+        <location filename="../ui/mainwindow.ui" line="405"/>
+        <location filename="../ui/mainwindow.ui" line="898"/>
+        <location filename="../ui/mainwindow.ui" line="1110"/>
+        <source>&amp;Read current hardware settings from controller</source>
+        <translation>П&amp;рочитать текущие аппаратные настройки из контроллера</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="149"/>
+        <location filename="../ui/mainwindow.ui" line="410"/>
+        <location filename="../ui/mainwindow.ui" line="903"/>
+        <location filename="../ui/mainwindow.ui" line="1115"/>
+        <source>&amp;Apply current hardware settings to controller</source>
+        <translation>Пр&amp;именить текущие аппаратные настройки в контроллере</translation>
     </message>
     <message>
         <location filename="../ui/mainwindow.ui" line="154"/>
         <location filename="../ui/mainwindow.ui" line="415"/>
         <location filename="../ui/mainwindow.ui" line="908"/>
         <location filename="../ui/mainwindow.ui" line="1120"/>
-        <source>Save hardware settings to controller&apos;s permanent memory</source>
-        <translation>Сохранить аппаратные настройки в постоянную память контроллера</translation>
+        <source>&amp;Save hardware settings to controller&apos;s permanent memory</source>
+        <translation>Со&amp;хранить аппаратные настройки в постоянную память контроллера</translation>
     </message>
     <message>
         <location filename="../ui/mainwindow.ui" line="179"/>
@@ -2449,53 +2457,41 @@ Board backups are kept in %7</source>
     </message>
     <message>
         <location filename="../ui/mainwindow.ui" line="1129"/>
-        <source>Switch to DFU mode</source>
-        <translation>Перейти в режим DFU</translation>
+        <source>S&amp;witch to DFU mode</source>
+        <translation>Пере&amp;йти в режим DFU</translation>
     </message>
     <message>
         <location filename="../ui/mainwindow.ui" line="1134"/>
-        <source>Reboot controller</source>
-        <translation>Перезагрузить контроллер</translation>
+        <source>Reb&amp;oot controller</source>
+        <translation>Пере&amp;загрузить контроллер</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="118"/>
+        <location filename="../ui/mainwindow.cpp" line="122"/>
         <source>Live input</source>
         <translation>Входы в реальном времени</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="371"/>
+        <location filename="../ui/mainwindow.cpp" line="376"/>
         <source>Select compatible device (</source>
         <translation>Выберите совместимое устройство (подключено: </translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="373"/>
+        <location filename="../ui/mainwindow.cpp" line="378"/>
         <source> connected)</source>
         <translation>)</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="454"/>
+        <location filename="../ui/mainwindow.cpp" line="459"/>
         <source>Firmware %1 differs from %2, the version this program is made for.</source>
         <translation>Прошивка %1 отличается от %2 — версии, для которой сделана эта программа.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="502"/>
-        <source>OK</source>
-        <translation>ОК</translation>
-    </message>
-    <message>
-        <location filename="../ui/mainwindow.cpp" line="503"/>
-        <location filename="../ui/widgethelpers.cpp" line="67"/>
-        <source>Cancel</source>
-        <translation>Отмена</translation>
-    </message>
-    <message>
-        <location filename="../ui/mainwindow.cpp" line="504"/>
-        <location filename="../ui/mainwindow.cpp" line="528"/>
+        <location filename="../ui/mainwindow.cpp" line="533"/>
         <source>Latest version</source>
         <translation>Последняя версия</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="529"/>
+        <location filename="../ui/mainwindow.cpp" line="534"/>
         <source>No web browser could be started. The downloads page is at:
 
 %1</source>
@@ -2504,219 +2500,236 @@ Board backups are kept in %7</source>
 %1</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="534"/>
+        <location filename="../ui/mainwindow.cpp" line="539"/>
         <source>&amp;Copy address</source>
         <translation>&amp;Копировать адрес</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="539"/>
-        <source>Copied</source>
-        <translation>Скопировано</translation>
-    </message>
-    <message>
-        <location filename="../ui/mainwindow.cpp" line="414"/>
-        <location filename="../ui/mainwindow.cpp" line="567"/>
+        <location filename="../ui/mainwindow.cpp" line="419"/>
+        <location filename="../ui/mainwindow.cpp" line="572"/>
         <source>Reading the settings of %1…</source>
         <translation>Чтение настроек платы %1…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="239"/>
+        <location filename="../ui/mainwindow.cpp" line="244"/>
         <source>A game started or ended: the game watcher changed the effect settings of %1.</source>
         <translation>Игра запущена или завершена: наблюдение за играми изменило настройки эффектов платы %1.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="408"/>
+        <location filename="../ui/mainwindow.cpp" line="413"/>
         <source>%1 is back after %2 s.</source>
         <translation>%1 снова на связи через %2 с.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="419"/>
+        <location filename="../ui/mainwindow.cpp" line="424"/>
         <source>%1 is back after %2 s; its settings were read again.</source>
         <translation>%1 снова на связи через %2 с; её настройки прочитаны заново.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="422"/>
+        <location filename="../ui/mainwindow.cpp" line="427"/>
         <source>%1 is back after %2 s, but its settings could not all be read; the pages say which.</source>
         <translation>%1 снова на связи через %2 с, но не все её настройки удалось прочитать; какие именно, указано на страницах.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="435"/>
+        <location filename="../ui/mainwindow.cpp" line="440"/>
         <source>%1 did not restart: it kept answering for %2 s.</source>
         <translation>%1 не перезапустилась: она продолжала отвечать %2 с.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="436"/>
+        <location filename="../ui/mainwindow.cpp" line="441"/>
         <source>%1 did not switch to DFU mode: it still answers as a controller.</source>
         <translation>%1 не перешла в режим DFU: она по-прежнему отвечает как контроллер.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="440"/>
+        <location filename="../ui/mainwindow.cpp" line="445"/>
         <source>%1 did not come back within %2 s. Check its cable and power, and whether it waits in DFU mode.</source>
         <translation>%1 не вернулась в течение %2 с. Проверьте кабель и питание, а также не ждёт ли она в режиме DFU.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="585"/>
+        <location filename="../ui/mainwindow.cpp" line="242"/>
+        <location filename="../ui/mainwindow.cpp" line="590"/>
         <source>Reading effect settings from %1…</source>
         <translation>Чтение настроек эффектов с платы %1…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="595"/>
+        <location filename="../ui/mainwindow.cpp" line="507"/>
+        <source>&amp;OK</source>
+        <translation>О&amp;К</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="508"/>
+        <location filename="../ui/widgets/widgethelpers.cpp" line="67"/>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Отмена</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="509"/>
+        <source>&amp;Latest version</source>
+        <translation>&amp;Последняя версия</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="544"/>
+        <source>&amp;Copied</source>
+        <translation>С&amp;копировано</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="600"/>
         <source>Reading hardware settings from %1…</source>
         <translation>Чтение аппаратных настроек с платы %1…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="606"/>
+        <location filename="../ui/mainwindow.cpp" line="611"/>
         <source>Applying effect settings to %1…</source>
         <translation>Применение настроек эффектов к плате %1…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="619"/>
-        <location filename="../ui/mainwindow.cpp" line="1252"/>
+        <location filename="../ui/mainwindow.cpp" line="624"/>
+        <location filename="../ui/mainwindow.cpp" line="1257"/>
         <source>Saving effect settings to %1…</source>
         <translation>Сохранение настроек эффектов на плату %1…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="646"/>
+        <location filename="../ui/mainwindow.cpp" line="651"/>
         <source>Rebooting %1…</source>
         <translation>Перезагрузка платы %1…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="657"/>
+        <location filename="../ui/mainwindow.cpp" line="662"/>
         <source>Switching %1 to DFU mode…</source>
         <translation>Перевод платы %1 в режим DFU…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="763"/>
+        <location filename="../ui/mainwindow.cpp" line="768"/>
         <source>Reading the effect settings of %1…</source>
         <translation>Чтение настроек эффектов %1…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="764"/>
+        <location filename="../ui/mainwindow.cpp" line="769"/>
         <source>The effect settings of %1 could not be read: %2. None are shown until a read succeeds; a profile can still be loaded.</source>
         <translation>Не удалось прочитать настройки эффектов %1: %2. Пока чтение не удастся, они не показываются; профиль загрузить всё же можно.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="774"/>
+        <location filename="../ui/mainwindow.cpp" line="779"/>
         <source>Reading the hardware settings of %1…</source>
         <translation>Чтение аппаратных настроек %1…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="775"/>
+        <location filename="../ui/mainwindow.cpp" line="780"/>
         <source>The hardware settings of %1 could not be read: %2. None are shown until a read succeeds.</source>
         <translation>Не удалось прочитать аппаратные настройки %1: %2. Пока чтение не удастся, они не показываются.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="792"/>
+        <location filename="../ui/mainwindow.cpp" line="797"/>
         <source>the board</source>
         <translation>плата</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="798"/>
+        <location filename="../ui/mainwindow.cpp" line="803"/>
         <source>Failed: %1</source>
         <translation>Ошибка: %1</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="829"/>
+        <location filename="../ui/mainwindow.cpp" line="834"/>
         <source>Effect settings read from %1.</source>
         <translation>Настройки эффектов прочитаны с %1.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="830"/>
+        <location filename="../ui/mainwindow.cpp" line="835"/>
         <source>Effect settings could not be read from %1: %2. Apply and Save stay disabled until a read succeeds.</source>
         <translation>Не удалось прочитать настройки эффектов с %1: %2. «Применить» и «Сохранить» недоступны, пока чтение не удастся.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="841"/>
+        <location filename="../ui/mainwindow.cpp" line="846"/>
         <source>Hardware settings read from %1.</source>
         <translation>Настройки оборудования прочитаны с %1.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="842"/>
+        <location filename="../ui/mainwindow.cpp" line="847"/>
         <source>Hardware settings could not be read from %1: %2. Apply and Save stay disabled until a read succeeds.</source>
         <translation>Не удалось прочитать настройки оборудования с %1: %2. «Применить» и «Сохранить» недоступны, пока чтение не удастся.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="847"/>
+        <location filename="../ui/mainwindow.cpp" line="852"/>
         <source>Effect settings applied to the working memory of %1.</source>
         <translation>Настройки эффектов применены в рабочей памяти %1.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="848"/>
+        <location filename="../ui/mainwindow.cpp" line="853"/>
         <source>Effect settings could not be applied to %1: %2.</source>
         <translation>Не удалось применить настройки эффектов на %1: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="851"/>
+        <location filename="../ui/mainwindow.cpp" line="856"/>
         <source>Hardware settings applied to the working memory of %1.</source>
         <translation>Настройки оборудования применены в рабочей памяти %1.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="852"/>
+        <location filename="../ui/mainwindow.cpp" line="857"/>
         <source>Hardware settings could not be applied to %1: %2.</source>
         <translation>Не удалось применить настройки оборудования на %1: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="855"/>
+        <location filename="../ui/mainwindow.cpp" line="860"/>
         <source>Effect settings saved to the permanent memory of %1.</source>
         <translation>Настройки эффектов сохранены в постоянной памяти %1.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="856"/>
+        <location filename="../ui/mainwindow.cpp" line="861"/>
         <source>Effect settings could not be saved to %1: %2.</source>
         <translation>Не удалось сохранить настройки эффектов на %1: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="858"/>
+        <location filename="../ui/mainwindow.cpp" line="863"/>
         <source>The effect settings</source>
         <translation>Настройки эффектов</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="861"/>
+        <location filename="../ui/mainwindow.cpp" line="866"/>
         <source>Hardware settings saved to the permanent memory of %1.</source>
         <translation>Настройки оборудования сохранены в постоянной памяти %1.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="862"/>
+        <location filename="../ui/mainwindow.cpp" line="867"/>
         <source>Hardware settings could not be saved to %1: %2.</source>
         <translation>Не удалось сохранить настройки оборудования на %1: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="864"/>
+        <location filename="../ui/mainwindow.cpp" line="869"/>
         <source>The hardware settings</source>
         <translation>Настройки оборудования</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="870"/>
+        <location filename="../ui/mainwindow.cpp" line="875"/>
         <source>%1 could not be told to reboot: %2.</source>
         <translation>Не удалось отправить %1 команду перезагрузки: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="430"/>
+        <location filename="../ui/mainwindow.cpp" line="435"/>
         <source>%1 now waits for a firmware update and leaves the list.</source>
         <translation>%1 теперь ожидает обновления прошивки и исчезает из списка.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="867"/>
+        <location filename="../ui/mainwindow.cpp" line="872"/>
         <source>%1 is rebooting; waiting for it to come back (at most %2 s)…</source>
         <translation>%1 перезагружается; ожидание её возвращения (не более %2 с)…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="875"/>
+        <location filename="../ui/mainwindow.cpp" line="880"/>
         <source>%1 was told to switch to DFU mode; waiting for it to leave the list…</source>
         <translation>%1 получила команду перейти в режим DFU; ожидание, пока она исчезнет из списка…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="877"/>
+        <location filename="../ui/mainwindow.cpp" line="882"/>
         <source>%1 could not be switched to DFU mode: %2.</source>
         <translation>Не удалось перевести %1 в режим DFU: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="887"/>
+        <location filename="../ui/mainwindow.cpp" line="892"/>
         <source>Settings not saved</source>
         <translation>Настройки не сохранены</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="888"/>
+        <location filename="../ui/mainwindow.cpp" line="893"/>
         <source>%1 may not be stored on %2: %3.
 
 The board may lose them when it is switched off. Check the connection and save again.</source>
@@ -2725,85 +2738,85 @@ The board may lose them when it is switched off. Check the connection and save a
 Плата может потерять их при выключении. Проверьте подключение и сохраните ещё раз.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="906"/>
-        <location filename="../ui/mainwindow.cpp" line="937"/>
-        <location filename="../ui/mainwindow.cpp" line="956"/>
+        <location filename="../ui/mainwindow.cpp" line="911"/>
+        <location filename="../ui/mainwindow.cpp" line="942"/>
+        <location filename="../ui/mainwindow.cpp" line="961"/>
         <source>Disabled</source>
         <translation>Отключено</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="907"/>
+        <location filename="../ui/mainwindow.cpp" line="912"/>
         <source>Generic button</source>
         <translation>Обычная кнопка</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="908"/>
+        <location filename="../ui/mainwindow.cpp" line="913"/>
         <source>Analog</source>
         <translation>Аналоговый вход</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="909"/>
+        <location filename="../ui/mainwindow.cpp" line="914"/>
         <source>SPI CS</source>
         <translation>SPI CS</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="910"/>
+        <location filename="../ui/mainwindow.cpp" line="915"/>
         <source>SPI SCK</source>
         <translation>SPI SCK</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="911"/>
+        <location filename="../ui/mainwindow.cpp" line="916"/>
         <source>SPI MISO</source>
         <translation>SPI MISO</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="912"/>
+        <location filename="../ui/mainwindow.cpp" line="917"/>
         <source>Enable effects switch</source>
         <translation>Переключатель включения эффектов</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="913"/>
+        <location filename="../ui/mainwindow.cpp" line="918"/>
         <source>Reset center button</source>
         <translation>Кнопка сброса центра</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="914"/>
+        <location filename="../ui/mainwindow.cpp" line="919"/>
         <source>Reboot button</source>
         <translation>Кнопка перезагрузки</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="915"/>
+        <location filename="../ui/mainwindow.cpp" line="920"/>
         <source>Braking PWM</source>
         <translation>ШИМ торможения</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="956"/>
+        <location filename="../ui/mainwindow.cpp" line="961"/>
         <source>Normal</source>
         <translation>Обычный</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="956"/>
+        <location filename="../ui/mainwindow.cpp" line="961"/>
         <source>Inverted</source>
         <translation>Инвертированный</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="1005"/>
+        <location filename="../ui/mainwindow.cpp" line="1010"/>
         <source>Applying hardware settings to %1…</source>
         <translation>Применение аппаратных настроек к плате %1…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="1016"/>
-        <location filename="../ui/mainwindow.cpp" line="1252"/>
+        <location filename="../ui/mainwindow.cpp" line="1021"/>
+        <location filename="../ui/mainwindow.cpp" line="1257"/>
         <source>Saving hardware settings to %1…</source>
         <translation>Сохранение аппаратных настроек на плату %1…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="1210"/>
+        <location filename="../ui/mainwindow.cpp" line="1215"/>
         <source>Nothing was saved: %1 left the list while the question was open.</source>
         <translation>Ничего не сохранено: %1 исчезла из списка, пока вопрос был открыт.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="1236"/>
+        <location filename="../ui/mainwindow.cpp" line="1241"/>
         <source>Nothing was saved and %1 stays selected: the settings in the form cannot be sent as they are.</source>
         <translation>Ничего не сохранено, и %1 остаётся выбранным: настройки в форме нельзя отправить в таком виде.</translation>
     </message>
@@ -2849,8 +2862,8 @@ The board may lose them when it is switched off. Check the connection and save a
     </message>
     <message>
         <location filename="../ui/unreadgroupnotice.cpp" line="23"/>
-        <source>Read again</source>
-        <translation>Прочитать снова</translation>
+        <source>Read agai&amp;n</source>
+        <translation>Прочитать сно&amp;ва</translation>
     </message>
 </context>
 <context>
@@ -2902,6 +2915,44 @@ The board may lose them when it is switched off. Check the connection and save a
     </message>
 </context>
 <context>
+    <name>OperationOutcome</name>
+    <message>
+        <location filename="../device/operationoutcome.cpp" line="37"/>
+        <source>the board is not connected</source>
+        <translation>плата не подключена</translation>
+    </message>
+    <message>
+        <location filename="../device/operationoutcome.cpp" line="39"/>
+        <source>the board left the USB bus during the operation</source>
+        <translation>плата отключилась от шины USB во время операции</translation>
+    </message>
+    <message>
+        <location filename="../device/operationoutcome.cpp" line="45"/>
+        <source>report %1 of %2 of the record was not accepted (%3); nothing more was sent</source>
+        <translation>отчёт %1 из %2 записи не был принят (%3); больше ничего не отправлялось</translation>
+    </message>
+    <message>
+        <location filename="../device/operationoutcome.cpp" line="52"/>
+        <source>a USB transfer failed (%1)</source>
+        <translation>передача по USB не удалась (%1)</translation>
+    </message>
+    <message>
+        <location filename="../device/operationoutcome.cpp" line="56"/>
+        <source>the board stayed busy and never confirmed that it had finished</source>
+        <translation>плата оставалась занятой и так и не подтвердила, что закончила</translation>
+    </message>
+    <message>
+        <location filename="../device/operationoutcome.cpp" line="59"/>
+        <source>the board answered with %1 of the %2 bytes of the record</source>
+        <translation>плата ответила %1 из %2 байт записи</translation>
+    </message>
+    <message>
+        <location filename="../device/operationoutcome.cpp" line="64"/>
+        <source>the board is in use by %1; nothing was sent, try again when it has finished</source>
+        <translation>плата занята: %1; ничего не отправлено, повторите попытку, когда работа будет закончена</translation>
+    </message>
+</context>
+<context>
     <name>ProfileExchange</name>
     <message>
         <location filename="../ui/profileexchange.cpp" line="22"/>
@@ -2912,11 +2963,6 @@ The board may lose them when it is switched off. Check the connection and save a
         <location filename="../ui/profileexchange.cpp" line="64"/>
         <source>Profile of another board</source>
         <translation>Профиль другой платы</translation>
-    </message>
-    <message>
-        <location filename="../ui/profileexchange.cpp" line="69"/>
-        <source>Load anyway</source>
-        <translation>Всё равно загрузить</translation>
     </message>
     <message>
         <location filename="../ui/profileexchange.cpp" line="93"/>
@@ -2931,6 +2977,11 @@ Load it anyway?</source>
         <translation>Профиль «%1» создан на плате типа «%2»; выбранная плата — типа «%3». Его настройки, в том числе диапазон движения, могут не подойти этой плате.
 
 Всё равно загрузить?</translation>
+    </message>
+    <message>
+        <location filename="../ui/profileexchange.cpp" line="69"/>
+        <source>&amp;Load anyway</source>
+        <translation>&amp;Всё равно загрузить</translation>
     </message>
     <message>
         <location filename="../ui/profileexchange.cpp" line="84"/>
@@ -2970,8 +3021,8 @@ Load it anyway?</source>
     </message>
     <message>
         <location filename="../ui/profileexchange.cpp" line="161"/>
-        <source>Restore</source>
-        <translation>Восстановить</translation>
+        <source>&amp;Restore</source>
+        <translation>&amp;Восстановить</translation>
     </message>
     <message>
         <location filename="../ui/profileexchange.cpp" line="177"/>
@@ -2984,11 +3035,6 @@ Load it anyway?</source>
         <translation>%1: экспортировано в %2</translation>
     </message>
     <message>
-        <location filename="../ui/profileexchange.cpp" line="179"/>
-        <source>Replace</source>
-        <translation>Заменить</translation>
-    </message>
-    <message>
         <location filename="../ui/profileexchange.cpp" line="170"/>
         <location filename="../ui/profileexchange.cpp" line="185"/>
         <source>Profile not imported: %1</source>
@@ -2998,6 +3044,11 @@ Load it anyway?</source>
         <location filename="../ui/profileexchange.cpp" line="178"/>
         <source>A profile named “%1” exists already. Replace it with the imported one?</source>
         <translation>Профиль с именем «%1» уже существует. Заменить его импортированным?</translation>
+    </message>
+    <message>
+        <location filename="../ui/profileexchange.cpp" line="179"/>
+        <source>&amp;Replace</source>
+        <translation>&amp;Заменить</translation>
     </message>
     <message>
         <location filename="../ui/profileexchange.cpp" line="183"/>
@@ -3054,13 +3105,13 @@ Load it anyway?</source>
     </message>
     <message>
         <location filename="../ui/restorebackupdialog.cpp" line="60"/>
-        <source>Open file...</source>
-        <translation>Открыть файл...</translation>
+        <source>&amp;Open file...</source>
+        <translation>&amp;Открыть файл...</translation>
     </message>
     <message>
         <location filename="../ui/restorebackupdialog.cpp" line="62"/>
-        <source>Restore</source>
-        <translation>Восстановить</translation>
+        <source>&amp;Restore</source>
+        <translation>&amp;Восстановить</translation>
     </message>
     <message>
         <location filename="../ui/restorebackupdialog.cpp" line="81"/>
@@ -3096,12 +3147,12 @@ Load it anyway?</source>
 <context>
     <name>UnshowableValues</name>
     <message>
-        <location filename="../ui/unshowablevalues.cpp" line="96"/>
+        <location filename="../ui/unshowablevalues.cpp" line="98"/>
         <source>The value read, %1, cannot be shown here and shows as %2. Unless you change this field, a write sends %1 back unchanged.</source>
         <translation>Прочитанное значение %1 здесь показать нельзя, оно отображается как %2. Если вы не измените это поле, при записи будет отправлено исходное %1.</translation>
     </message>
     <message>
-        <location filename="../ui/unshowablevalues.cpp" line="127"/>
+        <location filename="../ui/unshowablevalues.cpp" line="129"/>
         <source>Some values read cannot be shown by this form. A write sends them back unchanged unless you change them (value read → value shown):</source>
         <translation>Некоторые прочитанные значения эта форма показать не может. При записи они отправляются без изменений, если вы их не измените (прочитанное значение → показанное значение):</translation>
     </message>

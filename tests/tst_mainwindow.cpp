@@ -1,5 +1,6 @@
 #include "boardsim/simulatedboard.h"
 #include "device/featurereporttransport.h"
+#include "support/captions.h"
 #include "support/mainwindowhelpers.h"
 #include "support/questionanswerer.h"
 #include "ui/fulleffectsettingswidget.h"
@@ -345,7 +346,7 @@ private slots:
         if (auto *label = qobject_cast<QLabel *>(found))
             text = label->text();
         else if (auto *pressable = qobject_cast<QAbstractButton *>(found))
-            text = pressable->text();
+            text = shownText(pressable);
         else if (auto *group = qobject_cast<QGroupBox *>(found))
             text = group->title();
         QCOMPARE(text, caption);

@@ -123,7 +123,7 @@ bool BackupController::takeAutomaticBackup(int productId, const QString &cause)
                      tr("No backup of the board could be taken before %1:\n%2\n\nGo ahead "
                         "without a backup?")
                          .arg(describeAction(cause), error),
-                     tr("Go ahead without backup")))
+                     tr("&Go ahead without backup")))
         return true;
     hooks.report(tr("Stopped before %1: no backup could be taken").arg(describeAction(cause)),
                  true);
@@ -245,7 +245,7 @@ bool BackupController::restoreFrom(const QString &path)
                           differences + QStringLiteral("\n\n") +
                               tr("Settings made for another model or firmware may not suit "
                                  "this board. Load the backup into the forms anyway?"),
-                          tr("Load anyway"))) {
+                          tr("&Load anyway"))) {
             hooks.report(tr("Nothing restored"), false);
             return false;
         }

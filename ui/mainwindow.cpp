@@ -94,6 +94,10 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
 
     // The translation must be installed before the form looks up its texts.
     advanced = runStartupConfiguration(translator, qtTranslator);
+    // The window took the system's locale when it was constructed, before the
+    // language was known; its controls (a decimal spin box's separator) take
+    // the window's.
+    setLocale(QLocale());
 
     // Before the form exists, so that it sees every control being polished.
     QCoreApplication::instance()->installEventFilter(new WheelGuard(this));
@@ -500,9 +504,9 @@ void MainWindow::showVersionMismatch(FirmwareInfoTypeDef info)
     box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
     // Qt names its standard buttons from its own catalogue, which is not
     // always installed; these two follow the window's language either way.
-    box.button(QMessageBox::Ok)->setText(tr("OK"));
-    box.button(QMessageBox::Cancel)->setText(tr("Cancel"));
-    QPushButton *latestVersion = box.addButton(tr("Latest version"), QMessageBox::ActionRole);
+    box.button(QMessageBox::Ok)->setText(tr("&OK"));
+    box.button(QMessageBox::Cancel)->setText(tr("&Cancel"));
+    QPushButton *latestVersion = box.addButton(tr("&Latest version"), QMessageBox::ActionRole);
     box.setIcon(QMessageBox::Warning);
     box.setDefaultButton(latestVersion);  // also gives it the keyboard focus
     box.exec();
@@ -537,7 +541,7 @@ void MainWindow::showDownloadsAddress()
     disconnect(copy, &QPushButton::clicked, nullptr, nullptr);
     connect(copy, &QPushButton::clicked, &box, [copy] {
         QGuiApplication::clipboard()->setText(DOWNLOADS_PAGE_URL);
-        copy->setText(tr("Copied"));
+        copy->setText(tr("&Copied"));
     });
     box.setDefaultButton(copy);
     box.exec();
