@@ -94,8 +94,11 @@ int shootFirmwareUpdate(MainWindow &window, boardsim::SimulatedBoard &joystick,
     const auto open = [&](const char *file) -> FirmwareUpdateDialog * {
         update->trigger();
         auto *dialog = window.findChild<FirmwareUpdateDialog *>();
+        // From the working directory, so that the path shown is short.
+        const QString path = QDir::current().filePath(QLatin1String(file));
+        QFile::copy(buildDir + QStringLiteral("/demo-firmware/") + QLatin1String(file), path);
         if (dialog)
-            dialog->setFile(buildDir + QStringLiteral("/demo-firmware/") + QLatin1String(file));
+            dialog->setFile(path);
         return dialog;
     };
     FirmwareUpdateDialog *dialog = open("240720.dfu");
@@ -113,6 +116,8 @@ int shootFirmwareUpdate(MainWindow &window, boardsim::SimulatedBoard &joystick,
         return fail(
             QStringLiteral("the update did not succeed: %1").arg(controller->outcomeText()));
     dialog->findChild<QPushButton *>(QStringLiteral("keep_settings_button"))->click();
+    // Closed, it deletes itself; gone before the next one is looked up.
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
     boardsim::BootloaderFaults faults;
     faults.verifyMismatchAt = 0x5A5A;
