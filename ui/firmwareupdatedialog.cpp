@@ -117,12 +117,12 @@ FirmwareUpdateDialog::FirmwareUpdateDialog(FirmwareUpdateController *controller,
     // Room for what every stage shows, reserved from the start, so that the
     // dialog keeps its size and its buttons their place throughout.
     const int line = fontMetrics().lineSpacing();
-    for (const auto &[label, lines] : {std::pair{contentsLabel, 4}, std::pair{planLabel, 8},
-                                       std::pair{outcomeLabel, 4}, std::pair{restoreLabel, 5}}) {
+    for (const auto &[label, lines] : {std::pair{contentsLabel, 4}, std::pair{planLabel, 10},
+                                       std::pair{outcomeLabel, 4}, std::pair{restoreLabel, 6}}) {
         label->setMinimumHeight(lines * line);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     }
-    setMinimumWidth(fontMetrics().averageCharWidth() * 84);
+    setMinimumWidth(fontMetrics().averageCharWidth() * 100);
 
     auto *buttons = new QDialogButtonBox(this);
     startButton = buttons->addButton(tr("&Start update"), QDialogButtonBox::AcceptRole);
