@@ -796,7 +796,7 @@ Go ahead without a backup?</source>
     <message>
         <location filename="../ui/firmwarenotice.cpp" line="19"/>
         <source>&amp;Update firmware…</source>
-        <translation>Обновить &amp;прошивку…</translation>
+        <translation>&amp;Обновить прошивку…</translation>
     </message>
     <message>
         <location filename="../ui/firmwarenotice.cpp" line="21"/>

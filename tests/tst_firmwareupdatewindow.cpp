@@ -6,6 +6,7 @@
 #include "device/featurereporttransport.h"
 #include "dfu/firmwarefile.h"
 #include "support/mainwindowhelpers.h"
+#include "support/questionanswerer.h"
 #include "ui/firmwareupdatecontroller.h"
 #include "ui/firmwareupdatedialog.h"
 #include "ui/mainwindow.h"
@@ -14,6 +15,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -241,6 +243,140 @@ private slots:
                                                                                       "connected")),
                                      5000);
         }
+    }
+
+    // A file that does not name the board, or a raw image, is written only
+    // with the consent it needs; a file for another device never. Driven on
+    // the controller alone, for a board already waiting in its bootloader.
+    void consents_data()
+    {
+        QTest::addColumn<QString>("fileName");
+        QTest::addColumn<int>("vendor");  // -1: no suffix (raw image)
+        QTest::addColumn<int>("needed");
+        QTest::addColumn<bool>("refused");
+        using C = FirmwareUpdateController;
+        QTest::newRow("names the bootloader")
+            << "ok.dfu" << int(BOOTLOADER_VENDOR_ID) << 0 << false;
+        QTest::newRow("suits any device")
+            << "any.dfu" << int(DFU_SUFFIX_ANY_ID) << int(C::AnyDeviceConsent) << false;
+        QTest::newRow("raw image")
+            << "image.bin" << -1 << int(C::NoIdsConsent | C::RawAddressConsent) << false;
+        QTest::newRow("another device") << "other.dfu" << 0x1234 << 0 << true;
+    }
+
+    void consents()
+    {
+        QFETCH(QString, fileName);
+        QFETCH(int, vendor);
+        QFETCH(int, needed);
+        QFETCH(bool, refused);
+        joystick = SimulatedBoard(JOYSTICK_PID, DEVICE_TYPE_JOYSTICK, OLD_VERSION);
+        Bus::plug(joystick);
+        SimulatedBootloader bootloader(joystick);
+        bootloader.setTimings(FAST);
+        bootloader.enter();
+        const QByteArray image = demoFirmwareImage(SUPPORTED_FIRMWARE_VERSION);
+        QFile file(workDir->filePath(fileName));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(vendor < 0
+                       ? image
+                       : buildDfuSeFile({{BOOTLOADER_FLASH_ADDRESS, image}}, uint16_t(vendor),
+                                        vendor == 0x1234                 ? uint16_t(0x5678)
+                                        : vendor == BOOTLOADER_VENDOR_ID ? BOOTLOADER_PRODUCT_ID
+                                                                         : DFU_SUFFIX_ANY_ID));
+        file.close();
+
+        FirmwareUpdateController controller(nullptr, {});
+        FirmwareUpdateController::Target target;
+        target.bootloaderPort = joystick.port();
+        target.boardName = QStringLiteral("the joystick");
+        target.memories = {QLatin1String(BOOTLOADER_FLASH_LAYOUT)};
+        controller.setTarget(target);
+        QCOMPARE(controller.chooseFile(file.fileName()), !refused);
+        QCOMPARE(controller.consentsNeeded(), needed);
+        uint32_t address = 0;
+        QVERIFY(controller.rawAddress(&address));
+        QCOMPARE(address, BOOTLOADER_FLASH_ADDRESS);
+        Bus::clearTransfers();
+        controller.start(0);
+        if (refused || needed) {
+            QVERIFY(!controller.isBusy());
+            QVERIFY(Bus::transfersFor(BOOTLOADER_PRODUCT_ID).isEmpty());
+            if (refused) {
+                QCOMPARE(controller.stage(), Stage::Choosing);
+                QVERIFY(controller.fileProblem().contains(QLatin1String("1234:5678")));
+                return;
+            }
+            controller.start(needed);
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(!controller.isBusy(), FLOW_TIMEOUT_MS);
+        QCOMPARE(controller.stage(), Stage::Succeeded);
+        QVERIFY(controller.verified());
+        QCOMPARE(bootloader.flash().left(image.size()), image);
+        QCOMPARE(bootloader.leaveCount(), 1);
+    }
+
+    // A board that starts in its bootloader is listed as such; updated from
+    // its entry, no backup is read and no command is sent to a board.
+    void boardStartedInItsBootloader()
+    {
+        joystick = SimulatedBoard(JOYSTICK_PID, DEVICE_TYPE_JOYSTICK, OLD_VERSION);
+        joystick.setRebootDuration(std::chrono::milliseconds(0));
+        QVERIFY(applyBootloaderDemoFault(joystick, QStringLiteral("in-bootloader")));
+        SimulatedBootloader(joystick).setTimings(FAST);
+        Bus::plug(joystick);
+        window = std::make_unique<MainWindow>();
+        window->show();
+        QTRY_VERIFY_WITH_TIMEOUT(bootloaderRow() >= 0, 5000);
+        QCOMPARE(list()->itemText(bootloaderRow()),
+                 QStringLiteral("Board waiting in its bootloader (port %1)").arg(joystick.port()));
+        pickDevice(*window, bootloaderRow());
+        QVERIFY(noticeOffersBoth());
+
+        find<QPushButton>(QStringLiteral("notice_update_firmware_button"))->click();
+        auto *dialog = find<FirmwareUpdateDialog>();
+        QVERIFY(dialog);
+        dialog->setFile(firmwareFile(SUPPORTED_FIRMWARE_VERSION));
+        dialog->findChild<QPushButton *>(QStringLiteral("start_update_button"))->click();
+        QTRY_VERIFY_WITH_TIMEOUT(!controller()->isBusy(), FLOW_TIMEOUT_MS);
+        QCOMPARE(controller()->stage(), Stage::Succeeded);
+        QVERIFY(controller()->backupPath().isEmpty());
+        // The board runs the new firmware; its entry has gone.
+        QTRY_VERIFY_WITH_TIMEOUT(
+            list()->itemText(DEVICE_TYPE_JOYSTICK).contains(QLatin1String("240719")), 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(bootloaderRow(), -1, 5000);
+        for (const Transfer &t : Bus::transfersFor(JOYSTICK_PID))
+            QVERIFY(!t.isWrite() && t.reportId() == REPORT_ID_DEVICE_INFO);
+    }
+
+    // Closing while the flash is written asks, with staying as the default;
+    // agreed, the write ends but the firmware is not started, as was said.
+    void closingWhileWritingLeavesItInItsBootloader()
+    {
+        openWindow(BootloaderFaults{});
+        // Slow enough (some 3 s of writing) for two questions.
+        SimulatedBootloader(joystick).setTimings({std::chrono::milliseconds(1),
+                                                  std::chrono::milliseconds(100),
+                                                  std::chrono::milliseconds(0)});
+        FirmwareUpdateDialog *dialog = openDialog(firmwareFile(SUPPORTED_FIRMWARE_VERSION));
+        QVERIFY(dialog);
+        dialog->findChild<QPushButton *>(QStringLiteral("start_update_button"))->click();
+        QTRY_COMPARE_WITH_TIMEOUT(controller()->stage(), Stage::Writing, FLOW_TIMEOUT_MS);
+
+        QuestionAnswerer answerer(QMessageBox::RejectRole);
+        dialog->reject();
+        QCOMPARE(answerer.seen, QStringList{QStringLiteral("stop_update_question")});
+        QCOMPARE(answerer.defaultRoles, QList<QMessageBox::ButtonRole>{QMessageBox::RejectRole});
+        QVERIFY(answerer.texts.value(0).contains(QLatin1String("stay in its bootloader")));
+        QVERIFY(dialog->isVisible());
+        QCOMPARE(controller()->stage(), Stage::Writing);
+
+        answerer.role = QMessageBox::AcceptRole;
+        dialog->reject();
+        QTRY_VERIFY_WITH_TIMEOUT(!controller()->isBusy(), FLOW_TIMEOUT_MS);
+        QCOMPARE(controller()->stage(), Stage::Cancelled);
+        QCOMPARE(SimulatedBootloader(joystick).leaveCount(), 0);
+        QTRY_VERIFY_WITH_TIMEOUT(bootloaderRow() >= 0, 5000);
     }
 
     // Until Start nothing reaches the board: no backup read, no command.

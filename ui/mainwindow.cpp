@@ -490,7 +490,10 @@ void MainWindow::on_devices_combo_box_activated(int index)
         pickBootloaderRow(index);
         return;
     }
+    // A board row: the notice of a bootloader entry or a warned board goes.
     mismatchedProductId = -1;
+    pickedBootloader.clear();
+    firmwareNotice->hide();
     if (currentProductId != -1 && !confirmLeavingBoard(false)) {
         // The list shows the board the window still works with.
         ui->devices_combo_box->setCurrentIndex(

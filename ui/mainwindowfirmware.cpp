@@ -118,8 +118,11 @@ void MainWindow::onFirmwareUpdateStage()
 {
     using Stage = FirmwareUpdateController::Stage;
     const Stage stage = firmwareUpdate->stage();
-    // The bootloader is the update's alone while it runs.
-    bootloaderWatch->setPaused(firmwareUpdate->isBusy());
+    // The bootloader is the update's alone while it runs (by its stage: the
+    // thread may still be ending when the last stage arrives).
+    bootloaderWatch->setPaused(stage == Stage::SendingToBootloader ||
+                               stage == Stage::AwaitingBootloader || stage == Stage::Writing ||
+                               stage == Stage::Starting);
     const int pid = firmwareUpdate->target().productId;
     switch (stage) {
     case Stage::AwaitingBootloader:
@@ -302,8 +305,10 @@ void MainWindow::rememberBoardPorts()
 
 bool MainWindow::confirmCloseDuringUpdate()
 {
-    // Before writing starts the update simply stops.
-    if (!firmwareUpdate || !firmwareUpdate->isBusy() || firmwareUpdate->cancel())
+    // Before writing starts the update simply stops; once the new firmware
+    // is being started, it starts whether the window stays or not.
+    if (!firmwareUpdate || !firmwareUpdate->isBusy() || firmwareUpdate->cancel() ||
+        !firmwareUpdate->isWriting())
         return true;
     QMessageBox box(QMessageBox::Warning, tr("Firmware update running"),
                     tr("A firmware update is still running. If you close the program now, it "
