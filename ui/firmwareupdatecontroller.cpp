@@ -147,7 +147,8 @@ void FirmwareUpdateController::start(int consentsGiven)
         leftInBootloader = current.bootloaderPort;
         setStage(Stage::AwaitingBootloader);
         const QString port = current.bootloaderPort;
-        runOnThread([this, port, arguments] { dfuSide(QString(), port, arguments); });
+        runOnThread(
+            [this, file = path, port, arguments] { dfuSide(file, QString(), port, arguments); });
         return;
     }
     setStage(Stage::SendingToBootloader);
@@ -167,7 +168,9 @@ void FirmwareUpdateController::start(int consentsGiven)
     }
     setStage(Stage::AwaitingBootloader);
     const QString boardPort = current.boardPort;
-    runOnThread([this, boardPort, arguments] { dfuSide(boardPort, QString(), arguments); });
+    runOnThread([this, file = path, boardPort, arguments] {
+        dfuSide(file, boardPort, QString(), arguments);
+    });
 }
 
 bool FirmwareUpdateController::cancel()
@@ -233,8 +236,8 @@ void FirmwareUpdateController::post(const QJsonObject &event)
 }
 
 // On the DFU thread.
-void FirmwareUpdateController::dfuSide(const QString &boardPort, const QString &bootloaderPort,
-                                       QStringList flashArgs)
+void FirmwareUpdateController::dfuSide(const QString &file, const QString &boardPort,
+                                       const QString &bootloaderPort, QStringList flashArgs)
 {
     QString port = bootloaderPort;
     if (port.isEmpty()) {
@@ -266,7 +269,7 @@ void FirmwareUpdateController::dfuSide(const QString &boardPort, const QString &
     post({{EVENT, WRITING}, {QStringLiteral("port"), port}});
     QJsonObject result;
     const int status = runFlasher(
-        QStringList{QStringLiteral("flash"), path, QStringLiteral("--port"), port} + flashArgs,
+        QStringList{QStringLiteral("flash"), file, QStringLiteral("--port"), port} + flashArgs,
         [&](const QJsonObject &event) {
             if (event.value(EVENT).toString() == QLatin1String("result"))
                 result = event;

@@ -129,7 +129,10 @@ private:
     void runOnThread(std::function<void()> job);
     void post(const QJsonObject &event);
     void onEvent(const QJsonObject &event);
-    void dfuSide(const QString &boardPort, const QString &bootloaderPort, QStringList flashArgs);
+    // On the DFU thread; everything it needs is passed by value, so that
+    // the GUI thread's members are never read there.
+    void dfuSide(const QString &file, const QString &boardPort, const QString &bootloaderPort,
+                 QStringList flashArgs);
     void onBoards(const FirmwareInfoMap &boards);
     QStringList flashArguments(int consentsGiven) const;
     QString failureText(const QJsonObject &result) const;
