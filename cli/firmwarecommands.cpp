@@ -10,6 +10,7 @@
 #include "device/settingsuibackgroundthread.h"
 #include "dfu/firmwarefile.h"
 #include "dfu/flasher.h"
+#include "dfu/flasherclient.h"
 #include "dfu/flashercommands.h"
 #include "settings/automaticbackups.h"
 
@@ -25,29 +26,6 @@ namespace {
 const QString OPTION_JSON = QStringLiteral("json");
 const QString OPTION_YES = QStringLiteral("yes");
 const QString OPTION_PORT = QStringLiteral("port");
-
-// How long a board may take to become a bootloader, and a bootloader to
-// start the new firmware, before the update is reported as stuck.
-constexpr int BOOTLOADER_APPEARS_MS = 10000;
-constexpr int BOARD_RETURNS_MS = 20000;
-constexpr int LOOK_AGAIN_MS = 100;  // between two looks at the bus
-// The ids of a board's bootloader that the board's file may name instead.
-constexpr uint16_t ROM_BOOTLOADER_VENDOR = 0x0483;
-constexpr uint16_t ROM_BOOTLOADER_PRODUCT = 0xDF11;
-
-QList<QJsonObject> listBootloaders(QString *error)
-{
-    QList<QJsonObject> found;
-    const int status = runFlasher({QStringLiteral("list")}, [&](const QJsonObject &event) {
-        if (event.value(QStringLiteral("event")).toString() == QLatin1String("bootloader"))
-            found.append(event);
-        else if (!event.value(QStringLiteral("ok")).toBool())
-            *error = event.value(QStringLiteral("error")).toString();
-    });
-    if (status != FLASHER_DONE && error->isEmpty())
-        *error = QStringLiteral("the flasher failed");
-    return found;
-}
 
 QString memoriesOf(const QJsonObject &bootloader)
 {
@@ -267,8 +245,9 @@ private:
             ports.clear();
             for (const QJsonObject &b : listBootloaders(&error))
                 ports.append(b.value(QStringLiteral("port")).toString());
-            if (boardPort.isEmpty() ? ports.size() == 1 : ports.contains(boardPort))
-                return boardPort.isEmpty() ? ports.first() : boardPort;
+            const QString port = bootloaderOfBoard(ports, boardPort);
+            if (!port.isEmpty())
+                return port;
             if (deadline.hasExpired())
                 break;
             QThread::msleep(LOOK_AGAIN_MS);

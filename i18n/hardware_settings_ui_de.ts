@@ -64,17 +64,17 @@
         <translation>das Lesen der Hardwareeinstellungen ist fehlgeschlagen: %1</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="115"/>
+        <location filename="../ui/backupcontroller.cpp" line="117"/>
         <source>Automatic backup written to %1</source>
         <translation>Automatische Sicherung in %1 geschrieben</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="122"/>
+        <location filename="../ui/backupcontroller.cpp" line="124"/>
         <source>No backup taken</source>
         <translation>Keine Sicherung erstellt</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="123"/>
+        <location filename="../ui/backupcontroller.cpp" line="125"/>
         <source>No backup of the board could be taken before %1:
 %2
 
@@ -85,125 +85,125 @@ Go ahead without a backup?</source>
 Ohne Sicherung fortfahren?</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="126"/>
+        <location filename="../ui/backupcontroller.cpp" line="128"/>
         <source>&amp;Go ahead without backup</source>
         <translation>&amp;Ohne Sicherung fortfahren</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="128"/>
+        <location filename="../ui/backupcontroller.cpp" line="130"/>
         <source>Stopped before %1: no backup could be taken</source>
         <translation>Vor %1 abgebrochen: Es konnte keine Sicherung erstellt werden</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="138"/>
+        <location filename="../ui/backupcontroller.cpp" line="140"/>
         <source>Select a connected board to back up</source>
         <translation>Wählen Sie ein angeschlossenes Board zum Sichern aus</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="151"/>
+        <location filename="../ui/backupcontroller.cpp" line="153"/>
         <source>Back up board</source>
         <translation>Board sichern</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="165"/>
+        <location filename="../ui/backupcontroller.cpp" line="167"/>
         <source>Backup failed: %1</source>
         <translation>Sicherung fehlgeschlagen: %1</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="168"/>
+        <location filename="../ui/backupcontroller.cpp" line="170"/>
         <source>Board backed up to %1</source>
         <translation>Board in %1 gesichert</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="175"/>
+        <location filename="../ui/backupcontroller.cpp" line="177"/>
         <source>Select the board to restore to first</source>
         <translation>Wählen Sie zuerst das Board aus, auf das wiederhergestellt werden soll</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="189"/>
+        <location filename="../ui/backupcontroller.cpp" line="191"/>
         <source>The backup was taken from a %1 board; the selected board is a %2.</source>
         <translation>Die Sicherung stammt von einem Board vom Typ „%1“; das ausgewählte Board ist vom Typ „%2“.</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="193"/>
+        <location filename="../ui/backupcontroller.cpp" line="195"/>
         <source>The backup was taken on firmware version %1; the selected board runs version %2.</source>
         <translation>Die Sicherung wurde mit Firmware-Version %1 erstellt; auf dem ausgewählten Board läuft Version %2.</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="204"/>
+        <location filename="../ui/backupcontroller.cpp" line="206"/>
         <source>generic</source>
         <translation>Generic</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="206"/>
+        <location filename="../ui/backupcontroller.cpp" line="208"/>
         <source>joystick</source>
         <translation>Joystick</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="208"/>
+        <location filename="../ui/backupcontroller.cpp" line="210"/>
         <source>rudder</source>
         <translation>Pedale</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="210"/>
+        <location filename="../ui/backupcontroller.cpp" line="212"/>
         <source>wheel</source>
         <translation>Lenkrad</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="212"/>
+        <location filename="../ui/backupcontroller.cpp" line="214"/>
         <source>collective</source>
         <translation>Collective</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="214"/>
+        <location filename="../ui/backupcontroller.cpp" line="216"/>
         <source>unknown (type %1)</source>
         <translation>unbekannt (Typ %1)</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="224"/>
+        <location filename="../ui/backupcontroller.cpp" line="226"/>
         <source>Cannot restore</source>
         <translation>Wiederherstellen nicht möglich</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="225"/>
+        <location filename="../ui/backupcontroller.cpp" line="227"/>
         <source>%1 cannot be restored:
 %2</source>
         <translation>%1 kann nicht wiederhergestellt werden:
 %2</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="229"/>
+        <location filename="../ui/backupcontroller.cpp" line="231"/>
         <source>Nothing restored: %1</source>
         <translation>Nichts wiederhergestellt: %1</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="236"/>
+        <location filename="../ui/backupcontroller.cpp" line="238"/>
         <source>Nothing restored: the board is not connected</source>
         <translation>Nichts wiederhergestellt: Das Board ist nicht angeschlossen</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="244"/>
+        <location filename="../ui/backupcontroller.cpp" line="246"/>
         <source>Restore a backup of another board?</source>
         <translation>Sicherung eines anderen Boards wiederherstellen?</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="246"/>
+        <location filename="../ui/backupcontroller.cpp" line="248"/>
         <source>Settings made for another model or firmware may not suit this board. Load the backup into the forms anyway?</source>
         <translation>Einstellungen für ein anderes Modell oder eine andere Firmware passen womöglich nicht zu diesem Board. Die Sicherung trotzdem in die Formulare laden?</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="248"/>
+        <location filename="../ui/backupcontroller.cpp" line="250"/>
         <source>&amp;Load anyway</source>
         <translation>&amp;Trotzdem laden</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="249"/>
-        <location filename="../ui/backupcontroller.cpp" line="255"/>
+        <location filename="../ui/backupcontroller.cpp" line="251"/>
+        <location filename="../ui/backupcontroller.cpp" line="257"/>
         <source>Nothing restored</source>
         <translation>Nichts wiederhergestellt</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="260"/>
+        <location filename="../ui/backupcontroller.cpp" line="262"/>
         <source>Loaded %1 into the forms; apply or save to send it to the board</source>
         <translation>%1 in die Formulare geladen; anwenden oder speichern, um es an das Board zu senden</translation>
     </message>
@@ -800,6 +800,372 @@ Ohne Sicherung fortfahren?</translation>
     </message>
 </context>
 <context>
+    <name>FirmwareNotice</name>
+    <message>
+        <location filename="../ui/firmwarenotice.cpp" line="19"/>
+        <source>&amp;Update firmware…</source>
+        <translation>Firmware a&amp;ktualisieren…</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwarenotice.cpp" line="21"/>
+        <source>S&amp;tart its firmware</source>
+        <translation>Firmware &amp;starten</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareUpdateController</name>
+    <message>
+        <location filename="../ui/firmwareupdatecontroller.cpp" line="34"/>
+        <source>The firmware was written, but %1 did not come back within %2 seconds. If it waits in its bootloader, it is listed in the board list.</source>
+        <translation>Die Firmware wurde geschrieben, aber %1 ist nicht innerhalb von %2 Sekunden zurückgekehrt. Wartet es in seinem Bootloader, steht es in der Board-Liste.</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatecontroller.cpp" line="85"/>
+        <source>The file is meant for another device (%1:%2), not %3 or its bootloader; nothing will be sent.</source>
+        <translation>Die Datei ist für ein anderes Gerät (%1:%2) bestimmt, nicht für %3 oder seinen Bootloader; es wird nichts gesendet.</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatecontroller.cpp" line="157"/>
+        <source>Stopped before anything was sent: no backup could be taken.</source>
+        <translation>Angehalten, bevor etwas gesendet wurde: Es konnte keine Sicherung erstellt werden.</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatecontroller.cpp" line="164"/>
+        <source>%1 could not be sent to its bootloader: %2. Nothing was written; the board runs its firmware as before.</source>
+        <translation>%1 konnte nicht in seinen Bootloader geschickt werden: %2. Es wurde nichts geschrieben; das Board läuft mit seiner bisherigen Firmware.</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatecontroller.cpp" line="179"/>
+        <source>Cancelled: nothing was sent.</source>
+        <translation>Abgebrochen: Es wurde nichts gesendet.</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatecontroller.cpp" line="186"/>
+        <source>Cancelled before anything was written. The board waits in its bootloader: it is listed in the board list, where its firmware can be started as it is.</source>
+        <translation>Abgebrochen, bevor etwas geschrieben wurde. Das Board wartet in seinem Bootloader: Es steht in der Board-Liste, wo seine Firmware unverändert gestartet werden kann.</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatecontroller.cpp" line="320"/>
+        <source>%1 went to its bootloader, but %2 bootloaders wait (ports %3). Pick its entry in the board list and update it from there.</source>
+        <translation>%1 ist in seinen Bootloader gewechselt, aber es warten %2 Bootloader (Ports %3). Wählen Sie seinen Eintrag in der Board-Liste und aktualisieren Sie es von dort.</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatecontroller.cpp" line="325"/>
+        <source>%1 left for its bootloader, but no bootloader appeared within %2 seconds. Nothing was written. Check the cable; a board waiting in its bootloader is listed in the board list.</source>
+        <translation>%1 ist zu seinem Bootloader gewechselt, aber innerhalb von %2 Sekunden ist kein Bootloader erschienen. Es wurde nichts geschrieben. Prüfen Sie das Kabel; ein Board, das in seinem Bootloader wartet, steht in der Board-Liste.</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatecontroller.cpp" line="345"/>
+        <source>The firmware was written, and the board waits in its bootloader on port %1 as you chose; start its firmware from the board list.</source>
+        <translation>Die Firmware wurde geschrieben, und das Board wartet wie gewählt in seinem Bootloader an Port %1; starten Sie seine Firmware über die Board-Liste.</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatecontroller.cpp" line="352"/>
+        <source>The firmware was written, but the bootloader did not start it: %1 The board waits in its bootloader on port %2; start its firmware from the board list.</source>
+        <translation>Die Firmware wurde geschrieben, aber der Bootloader hat sie nicht gestartet: %1 Das Board wartet in seinem Bootloader an Port %2; starten Sie seine Firmware über die Board-Liste.</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatecontroller.cpp" line="361"/>
+        <source>The firmware was written and started on port %1; the board is listed once it runs.</source>
+        <translation>Die Firmware wurde an Port %1 geschrieben und gestartet; das Board erscheint in der Liste, sobald sie läuft.</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatecontroller.cpp" line="380"/>
+        <source>Plugged in again, the board comes up in its bootloader and is listed in the board list, where the update can be tried again.</source>
+        <translation>Wieder eingesteckt, startet das Board in seinem Bootloader und erscheint in der Board-Liste, wo die Aktualisierung erneut versucht werden kann.</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatecontroller.cpp" line="383"/>
+        <source>The board stays in its bootloader on port %1. It is listed in the board list, where its firmware can be updated again or started as it is.</source>
+        <translation>Das Board bleibt in seinem Bootloader an Port %1. Es steht in der Board-Liste, wo seine Firmware erneut aktualisiert oder unverändert gestartet werden kann.</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatecontroller.cpp" line="399"/>
+        <source>Every byte was written and read back equal.</source>
+        <translation>Jedes Byte wurde geschrieben und gleich zurückgelesen.</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatecontroller.cpp" line="400"/>
+        <source>%1 runs firmware %2 (was %3). %4</source>
+        <translation>%1 läuft mit Firmware %2 (vorher %3). %4</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareUpdateDialog</name>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="49"/>
+        <source>Update firmware</source>
+        <translation>Firmware aktualisieren</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="57"/>
+        <source>&amp;File:</source>
+        <translation>&amp;Datei:</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="63"/>
+        <source>C&amp;hoose file…</source>
+        <translation>Datei &amp;wählen…</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="95"/>
+        <source>Erase</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="95"/>
+        <source>Write</source>
+        <translation>Schreiben</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="95"/>
+        <source>Verify</source>
+        <translation>Prüfen</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="95"/>
+        <source>Total</source>
+        <translation>Gesamt</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="128"/>
+        <source>&amp;Start update</source>
+        <translation>Aktualisierung &amp;starten</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="130"/>
+        <source>&amp;Try again</source>
+        <translation>&amp;Erneut versuchen</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="132"/>
+        <source>&amp;Restore settings</source>
+        <translation>Einstellungen wieder&amp;herstellen</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="134"/>
+        <source>&amp;Keep settings as they are</source>
+        <translation>Einstellungen &amp;beibehalten</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="136"/>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="326"/>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="166"/>
+        <source>%1, firmware %2</source>
+        <translation>%1, Firmware %2</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="167"/>
+        <source> (port %1)</source>
+        <translation> (Port %1)</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="168"/>
+        <source>%1, waiting in its bootloader on port %2</source>
+        <translation>%1, wartet in seinem Bootloader an Port %2</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="184"/>
+        <source>Choose firmware file</source>
+        <translation>Firmware-Datei wählen</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="185"/>
+        <source>Firmware files (*.dfu *.hex *.bin);;All files (*)</source>
+        <translation>Firmware-Dateien (*.dfu *.hex *.bin);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="206"/>
+        <source>This file cannot be used: %1</source>
+        <translation>Diese Datei kann nicht verwendet werden: %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="210"/>
+        <source>Format: %1</source>
+        <translation>Format: %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="211"/>
+        <source>Device: the file names none</source>
+        <translation>Gerät: Die Datei nennt keines</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="213"/>
+        <source>Device: any (%1:%2)</source>
+        <translation>Gerät: beliebig (%1:%2)</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="214"/>
+        <source>Device: %1:%2</source>
+        <translation>Gerät: %1:%2</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="218"/>
+        <source>Memory %1: %2 bytes, no address</source>
+        <translation>Speicher %1: %2 Bytes, ohne Adresse</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="219"/>
+        <source>Memory %1%2: %3 bytes at %4</source>
+        <translation>Speicher %1%2: %3 Bytes ab %4</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="229"/>
+        <source>Choose the firmware file to write.</source>
+        <translation>Wählen Sie die Firmware-Datei, die geschrieben werden soll.</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="232"/>
+        <source>The file says it suits any device; I have checked that it is meant for this board</source>
+        <translation>Die Datei gibt an, zu jedem Gerät zu passen; ich habe geprüft, dass sie für dieses Board bestimmt ist</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="234"/>
+        <source>The file names no device; I have checked that it is meant for this board</source>
+        <translation>Die Datei nennt kein Gerät; ich habe geprüft, dass sie für dieses Board bestimmt ist</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="239"/>
+        <source>Write the raw image at %1, the first writable address</source>
+        <translation>Das Rohabbild an %1 schreiben, die erste beschreibbare Adresse</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="240"/>
+        <source>Write the raw image at the first writable address the bootloader names</source>
+        <translation>Das Rohabbild an die erste beschreibbare Adresse schreiben, die der Bootloader nennt</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="254"/>
+        <source>Both settings records of %1 go into an automatic backup.</source>
+        <translation>Beide Einstellungsdatensätze von %1 kommen in eine automatische Sicherung.</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="255"/>
+        <source>%1 is sent to its bootloader and leaves the list for a moment.</source>
+        <translation>%1 wird in seinen Bootloader geschickt und verschwindet kurz aus der Liste.</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="257"/>
+        <source>Only the sectors the file touches are erased; the file is written and read back.</source>
+        <translation>Nur die Sektoren, die die Datei berührt, werden gelöscht; die Datei wird geschrieben und zurückgelesen.</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="260"/>
+        <source>The new firmware is started, and %1 is awaited and its version read.</source>
+        <translation>Die neue Firmware wird gestartet, auf %1 gewartet und seine Version gelesen.</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="262"/>
+        <source>The new firmware is started.</source>
+        <translation>Die neue Firmware wird gestartet.</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="263"/>
+        <source>What will happen:</source>
+        <translation>Was geschieht:</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="267"/>
+        <source>Until writing starts you can cancel; after that the board stays in its bootloader until the update ends.</source>
+        <translation>Bis das Schreiben beginnt, können Sie abbrechen; danach bleibt das Board bis zum Ende der Aktualisierung in seinem Bootloader.</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="302"/>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="347"/>
+        <source>Erasing…</source>
+        <translation>Löschen…</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="303"/>
+        <source>Writing…</source>
+        <translation>Schreiben…</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="304"/>
+        <source>Reading back and comparing…</source>
+        <translation>Zurücklesen und vergleichen…</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="326"/>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="336"/>
+        <source>Not started.</source>
+        <translation>Nicht gestartet.</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="340"/>
+        <source>Backing up the settings and sending %1 to its bootloader…</source>
+        <translation>Einstellungen werden gesichert und %1 in seinen Bootloader geschickt…</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="344"/>
+        <source>Waiting for the bootloader (at most %1 s)…</source>
+        <translation>Warten auf den Bootloader (höchstens %1 s)…</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="350"/>
+        <source>Starting the new firmware…</source>
+        <translation>Die neue Firmware wird gestartet…</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="353"/>
+        <source>Waiting for %1 to come back (at most %2 s)…</source>
+        <translation>Warten, bis %1 zurückkehrt (höchstens %2 s)…</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="358"/>
+        <source>Done.</source>
+        <translation>Fertig.</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="365"/>
+        <source>The update failed.</source>
+        <translation>Die Aktualisierung ist fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="368"/>
+        <source>Stopped.</source>
+        <translation>Angehalten.</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="377"/>
+        <source>The firmware version is unchanged. Restore the settings from the backup taken before the update (%1)?</source>
+        <translation>Die Firmware-Version ist unverändert. Die Einstellungen aus der vor der Aktualisierung erstellten Sicherung (%1) wiederherstellen?</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="380"/>
+        <source>The firmware changed from %1 to %2, and the layout of the settings records may differ between versions. Restore the settings from the backup taken before the update (%3) only if the new firmware reads them the same way; otherwise check and set them again.</source>
+        <translation>Die Firmware hat sich von %1 auf %2 geändert, und der Aufbau der Einstellungsdatensätze kann sich zwischen Versionen unterscheiden. Stellen Sie die Einstellungen aus der vor der Aktualisierung erstellten Sicherung (%3) nur wieder her, wenn die neue Firmware sie gleich liest; andernfalls prüfen und setzen Sie sie neu.</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="419"/>
+        <source>Stop following the update?</source>
+        <translation>Die Aktualisierung nicht mehr verfolgen?</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="420"/>
+        <source>The board&apos;s flash is being written. The update goes on to its end, but if you close this window the new firmware is not started: the board will stay in its bootloader, listed in the board list, where its firmware can be started or updated again.</source>
+        <translation>Der Flash-Speicher des Boards wird gerade beschrieben. Die Aktualisierung läuft bis zu ihrem Ende weiter, aber wenn Sie dieses Fenster schließen, wird die neue Firmware nicht gestartet: Das Board bleibt in seinem Bootloader und steht in der Board-Liste, wo seine Firmware gestartet oder erneut aktualisiert werden kann.</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="426"/>
+        <source>Keep watching</source>
+        <translation>Weiter verfolgen</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="427"/>
+        <source>Close and leave it in its bootloader</source>
+        <translation>Schließen und im Bootloader lassen</translation>
+    </message>
+</context>
+<context>
     <name>Flasher</name>
     <message>
         <location filename="../dfu/flashercommands.cpp" line="106"/>
@@ -842,17 +1208,17 @@ Ohne Sicherung fortfahren?</translation>
         <translation>Die USB-Bibliothek kann nicht gestartet werden.</translation>
     </message>
     <message>
-        <location filename="../flasher/process.cpp" line="50"/>
+        <location filename="../flasher/process.cpp" line="83"/>
         <source>The flasher %1 cannot be started: %2</source>
         <translation>Das Flash-Programm %1 kann nicht gestartet werden: %2</translation>
     </message>
     <message>
-        <location filename="../flasher/process.cpp" line="67"/>
+        <location filename="../flasher/process.cpp" line="100"/>
         <source>The flasher stopped answering and was ended.</source>
         <translation>Das Flash-Programm antwortet nicht mehr und wurde beendet.</translation>
     </message>
     <message>
-        <location filename="../flasher/process.cpp" line="75"/>
+        <location filename="../flasher/process.cpp" line="108"/>
         <source>The flasher crashed.</source>
         <translation>Das Flash-Programm ist abgestürzt.</translation>
     </message>
@@ -1187,7 +1553,7 @@ Ohne Sicherung fortfahren?</translation>
     </message>
     <message>
         <location filename="../ui/fulleffectsettingswidget.ui" line="88"/>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="508"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="511"/>
         <source>&amp;Delete</source>
         <translation>L&amp;öschen</translation>
     </message>
@@ -1280,152 +1646,152 @@ Ohne Sicherung fortfahren?</translation>
         <translation>Stärke der periodischen DirectX-Kräfte (%)</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="43"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="44"/>
         <source>Type a name for the profile first.</source>
         <translation>Geben Sie zuerst einen Namen für das Profil ein.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="45"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="46"/>
         <source>A profile name may not start with a dot.</source>
         <translation>Ein Profilname darf nicht mit einem Punkt beginnen.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="48"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="49"/>
         <source>A profile name may not contain / or \ or control characters such as a line break or a tab.</source>
         <translation>Ein Profilname darf weder / noch \ noch Steuerzeichen wie Zeilenumbruch oder Tabulator enthalten.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="164"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="167"/>
         <source>Store an effect profile file as a profile</source>
         <translation>Eine Effektprofil-Datei als Profil ablegen</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="167"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="170"/>
         <source>Write the effect settings of the form to a profile file</source>
         <translation>Die Effekteinstellungen des Formulars in eine Profildatei schreiben</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="170"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="173"/>
         <source>Apply an effect profile while a game runs</source>
         <translation>Ein Effektprofil anwenden, solange ein Spiel läuft</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="434"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="437"/>
         <source>Effect profiles</source>
         <translation>Effektprofile</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="445"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="448"/>
         <source>The effect profile was not saved. %1</source>
         <translation>Das Effektprofil wurde nicht gespeichert. %1</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="454"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="457"/>
         <source>An effect profile named “%1” exists. Replace it with the settings in the form?</source>
         <translation>Es gibt bereits ein Effektprofil „%1“. Soll es durch die Einstellungen im Formular ersetzt werden?</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="162"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="165"/>
         <source>&amp;Import...</source>
         <translation>&amp;Importieren...</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="165"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="168"/>
         <source>&amp;Export...</source>
         <translation>&amp;Exportieren...</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="168"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="171"/>
         <source>&amp;Games...</source>
         <translation>S&amp;piele...</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="457"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="460"/>
         <source>&amp;Replace</source>
         <translation>&amp;Ersetzen</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="458"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="461"/>
         <source>The effect profile “%1” was left as it was.</source>
         <translation>Das Effektprofil „%1“ blieb unverändert.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="476"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="479"/>
         <source>the folder %1 cannot be created</source>
         <translation>der Ordner %1 kann nicht angelegt werden</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="480"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="483"/>
         <source>Effect profile “%1” saved.</source>
         <translation>Effektprofil „%1“ gespeichert.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="482"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="485"/>
         <source>The effect profile “%1” could not be saved: %2</source>
         <translation>Das Effektprofil „%1“ konnte nicht gespeichert werden: %2</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="494"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="497"/>
         <source>No effect profile was deleted. %1</source>
         <translation>Es wurde kein Effektprofil gelöscht. %1</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="500"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="503"/>
         <source>There is no effect profile named “%1”.</source>
         <translation>Es gibt kein Effektprofil „%1“.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="505"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="508"/>
         <source>Delete the effect profile “%1”? Its file is removed from this computer; the form keeps what it shows.</source>
         <translation>Effektprofil „%1“ löschen? Seine Datei wird von diesem Computer entfernt; das Formular behält, was es anzeigt.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="509"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="512"/>
         <source>The effect profile “%1” was kept.</source>
         <translation>Das Effektprofil „%1“ wurde behalten.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="515"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="518"/>
         <source>Effect profile “%1” deleted.</source>
         <translation>Effektprofil „%1“ gelöscht.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="517"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="520"/>
         <source>The effect profile “%1” could not be deleted: %2</source>
         <translation>Das Effektprofil „%1“ konnte nicht gelöscht werden: %2</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="534"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="537"/>
         <source>“%1” was not loaded: the file cannot be read.</source>
         <translation>„%1“ wurde nicht geladen: Die Datei kann nicht gelesen werden.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="535"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="538"/>
         <source>“%1” was not loaded: it is not a regular file.</source>
         <translation>„%1“ wurde nicht geladen: Es ist keine gewöhnliche Datei.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="544"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="547"/>
         <source>“%1” was not loaded: an effect profile holds exactly %2 bytes.</source>
         <translation>„%1“ wurde nicht geladen: Ein Effektprofil umfasst genau %2 Bytes.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="553"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="556"/>
         <source>The effect settings in the form hold changes that were not sent to the board. Load the profile “%1” and discard them?</source>
         <translation>Die Effekteinstellungen im Formular enthalten Änderungen, die nicht an das Board gesendet wurden. Profil „%1“ laden und die Änderungen verwerfen?</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="556"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="559"/>
         <source>&amp;Discard changes and load</source>
         <translation>Änderungen &amp;verwerfen und laden</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="557"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="560"/>
         <source>The effect profile “%1” was not loaded; the form keeps your changes.</source>
         <translation>Das Effektprofil „%1“ wurde nicht geladen; das Formular behält Ihre Änderungen.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="570"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="573"/>
         <source>Profile “%1” loaded into the form; Apply or Save sends it to the board.</source>
         <translation>Profil „%1“ in das Formular geladen; Übernehmen oder Speichern sendet es an das Board.</translation>
     </message>
@@ -1976,7 +2342,7 @@ Board-Sicherungen liegen in %7</translation>
     <name>MainWindow</name>
     <message>
         <location filename="../ui/mainwindow.ui" line="27"/>
-        <location filename="../ui/mainwindow.cpp" line="374"/>
+        <location filename="../ui/mainwindow.cpp" line="389"/>
         <source>No compatible devices connected</source>
         <translation>Keine kompatiblen Geräte angeschlossen</translation>
     </message>
@@ -2466,32 +2832,32 @@ Board-Sicherungen liegen in %7</translation>
         <translation>Controller &amp;neu starten</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="122"/>
+        <location filename="../ui/mainwindow.cpp" line="125"/>
         <source>Live input</source>
         <translation>Live-Eingaben</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="376"/>
+        <location filename="../ui/mainwindow.cpp" line="391"/>
         <source>Select compatible device (</source>
         <translation>Kompatibles Gerät wählen (</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="378"/>
+        <location filename="../ui/mainwindow.cpp" line="393"/>
         <source> connected)</source>
         <translation> angeschlossen)</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="459"/>
+        <location filename="../ui/mainwindow.cpp" line="480"/>
         <source>Firmware %1 differs from %2, the version this program is made for.</source>
         <translation>Die Firmware %1 weicht von %2 ab, der Version, für die dieses Programm gemacht ist.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="533"/>
+        <location filename="../ui/mainwindow.cpp" line="567"/>
         <source>Latest version</source>
         <translation>Neueste Version</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="534"/>
+        <location filename="../ui/mainwindow.cpp" line="568"/>
         <source>No web browser could be started. The downloads page is at:
 
 %1</source>
@@ -2500,236 +2866,236 @@ Board-Sicherungen liegen in %7</translation>
 %1</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="539"/>
+        <location filename="../ui/mainwindow.cpp" line="573"/>
         <source>&amp;Copy address</source>
         <translation>Adresse &amp;kopieren</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="419"/>
-        <location filename="../ui/mainwindow.cpp" line="572"/>
+        <location filename="../ui/mainwindow.cpp" line="436"/>
+        <location filename="../ui/mainwindow.cpp" line="606"/>
         <source>Reading the settings of %1…</source>
         <translation>Die Einstellungen von %1 werden gelesen…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="244"/>
+        <location filename="../ui/mainwindow.cpp" line="248"/>
         <source>A game started or ended: the game watcher changed the effect settings of %1.</source>
         <translation>Ein Spiel wurde gestartet oder beendet: Die Spielüberwachung hat die Effekteinstellungen von %1 geändert.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="413"/>
+        <location filename="../ui/mainwindow.cpp" line="430"/>
         <source>%1 is back after %2 s.</source>
         <translation>%1 ist nach %2 s wieder da.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="424"/>
+        <location filename="../ui/mainwindow.cpp" line="441"/>
         <source>%1 is back after %2 s; its settings were read again.</source>
         <translation>%1 ist nach %2 s wieder da; seine Einstellungen wurden neu gelesen.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="427"/>
+        <location filename="../ui/mainwindow.cpp" line="444"/>
         <source>%1 is back after %2 s, but its settings could not all be read; the pages say which.</source>
         <translation>%1 ist nach %2 s wieder da, aber nicht alle Einstellungen konnten gelesen werden; die Seiten sagen, welche.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="440"/>
+        <location filename="../ui/mainwindow.cpp" line="461"/>
         <source>%1 did not restart: it kept answering for %2 s.</source>
         <translation>%1 wurde nicht neu gestartet: Es hat %2 s lang weiter geantwortet.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="441"/>
+        <location filename="../ui/mainwindow.cpp" line="462"/>
         <source>%1 did not switch to DFU mode: it still answers as a controller.</source>
         <translation>%1 ist nicht in den DFU-Modus gewechselt: Es antwortet weiterhin als Controller.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="445"/>
+        <location filename="../ui/mainwindow.cpp" line="466"/>
         <source>%1 did not come back within %2 s. Check its cable and power, and whether it waits in DFU mode.</source>
         <translation>%1 ist nicht innerhalb von %2 s zurückgekommen. Prüfen Sie Kabel und Stromversorgung und ob es im DFU-Modus wartet.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="242"/>
-        <location filename="../ui/mainwindow.cpp" line="590"/>
+        <location filename="../ui/mainwindow.cpp" line="246"/>
+        <location filename="../ui/mainwindow.cpp" line="624"/>
         <source>Reading effect settings from %1…</source>
         <translation>Effekteinstellungen werden von %1 gelesen…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="507"/>
+        <location filename="../ui/mainwindow.cpp" line="452"/>
+        <source>%1 now waits for a firmware update in its bootloader, and is listed as such once it is seen there.</source>
+        <translation>%1 wartet jetzt in seinem Bootloader auf eine Firmware-Aktualisierung und erscheint als solches in der Liste, sobald es dort gesehen wird.</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="536"/>
         <source>&amp;OK</source>
         <translation>&amp;OK</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="508"/>
+        <location filename="../ui/mainwindow.cpp" line="537"/>
         <location filename="../ui/widgets/widgethelpers.cpp" line="67"/>
         <source>&amp;Cancel</source>
         <translation>&amp;Abbrechen</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="509"/>
+        <location filename="../ui/mainwindow.cpp" line="538"/>
         <source>&amp;Latest version</source>
         <translation>&amp;Neueste Version</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="544"/>
+        <location filename="../ui/mainwindow.cpp" line="578"/>
         <source>&amp;Copied</source>
         <translation>&amp;Kopiert</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="600"/>
+        <location filename="../ui/mainwindow.cpp" line="634"/>
         <source>Reading hardware settings from %1…</source>
         <translation>Hardwareeinstellungen werden von %1 gelesen…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="611"/>
+        <location filename="../ui/mainwindow.cpp" line="645"/>
         <source>Applying effect settings to %1…</source>
         <translation>Effekteinstellungen werden auf %1 angewendet…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="624"/>
-        <location filename="../ui/mainwindow.cpp" line="1257"/>
+        <location filename="../ui/mainwindow.cpp" line="658"/>
+        <location filename="../ui/mainwindow.cpp" line="1291"/>
         <source>Saving effect settings to %1…</source>
         <translation>Effekteinstellungen werden auf %1 gespeichert…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="651"/>
+        <location filename="../ui/mainwindow.cpp" line="685"/>
         <source>Rebooting %1…</source>
         <translation>%1 wird neu gestartet…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="662"/>
+        <location filename="../ui/mainwindow.cpp" line="696"/>
         <source>Switching %1 to DFU mode…</source>
         <translation>%1 wird in den DFU-Modus geschaltet…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="768"/>
+        <location filename="../ui/mainwindow.cpp" line="802"/>
         <source>Reading the effect settings of %1…</source>
         <translation>Die Effekteinstellungen von %1 werden gelesen…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="769"/>
+        <location filename="../ui/mainwindow.cpp" line="803"/>
         <source>The effect settings of %1 could not be read: %2. None are shown until a read succeeds; a profile can still be loaded.</source>
         <translation>Die Effekteinstellungen von %1 konnten nicht gelesen werden: %2. Bis ein Lesen gelingt, werden keine angezeigt; ein Profil kann trotzdem geladen werden.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="779"/>
+        <location filename="../ui/mainwindow.cpp" line="813"/>
         <source>Reading the hardware settings of %1…</source>
         <translation>Die Hardware-Einstellungen von %1 werden gelesen…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="780"/>
+        <location filename="../ui/mainwindow.cpp" line="814"/>
         <source>The hardware settings of %1 could not be read: %2. None are shown until a read succeeds.</source>
         <translation>Die Hardware-Einstellungen von %1 konnten nicht gelesen werden: %2. Bis ein Lesen gelingt, werden keine angezeigt.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="797"/>
+        <location filename="../ui/mainwindow.cpp" line="831"/>
         <source>the board</source>
         <translation>das Board</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="803"/>
+        <location filename="../ui/mainwindow.cpp" line="837"/>
         <source>Failed: %1</source>
         <translation>Fehlgeschlagen: %1</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="834"/>
+        <location filename="../ui/mainwindow.cpp" line="868"/>
         <source>Effect settings read from %1.</source>
         <translation>Effekteinstellungen von %1 gelesen.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="835"/>
+        <location filename="../ui/mainwindow.cpp" line="869"/>
         <source>Effect settings could not be read from %1: %2. Apply and Save stay disabled until a read succeeds.</source>
         <translation>Die Effekteinstellungen konnten nicht von %1 gelesen werden: %2. Übernehmen und Speichern bleiben deaktiviert, bis ein Lesen gelingt.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="846"/>
+        <location filename="../ui/mainwindow.cpp" line="880"/>
         <source>Hardware settings read from %1.</source>
         <translation>Hardwareeinstellungen von %1 gelesen.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="847"/>
+        <location filename="../ui/mainwindow.cpp" line="881"/>
         <source>Hardware settings could not be read from %1: %2. Apply and Save stay disabled until a read succeeds.</source>
         <translation>Die Hardwareeinstellungen konnten nicht von %1 gelesen werden: %2. Übernehmen und Speichern bleiben deaktiviert, bis ein Lesen gelingt.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="852"/>
+        <location filename="../ui/mainwindow.cpp" line="886"/>
         <source>Effect settings applied to the working memory of %1.</source>
         <translation>Effekteinstellungen in den Arbeitsspeicher von %1 übernommen.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="853"/>
+        <location filename="../ui/mainwindow.cpp" line="887"/>
         <source>Effect settings could not be applied to %1: %2.</source>
         <translation>Die Effekteinstellungen konnten nicht auf %1 übernommen werden: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="856"/>
+        <location filename="../ui/mainwindow.cpp" line="890"/>
         <source>Hardware settings applied to the working memory of %1.</source>
         <translation>Hardwareeinstellungen in den Arbeitsspeicher von %1 übernommen.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="857"/>
+        <location filename="../ui/mainwindow.cpp" line="891"/>
         <source>Hardware settings could not be applied to %1: %2.</source>
         <translation>Die Hardwareeinstellungen konnten nicht auf %1 übernommen werden: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="860"/>
+        <location filename="../ui/mainwindow.cpp" line="894"/>
         <source>Effect settings saved to the permanent memory of %1.</source>
         <translation>Effekteinstellungen im permanenten Speicher von %1 gespeichert.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="861"/>
+        <location filename="../ui/mainwindow.cpp" line="895"/>
         <source>Effect settings could not be saved to %1: %2.</source>
         <translation>Die Effekteinstellungen konnten nicht auf %1 gespeichert werden: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="863"/>
+        <location filename="../ui/mainwindow.cpp" line="897"/>
         <source>The effect settings</source>
         <translation>Die Effekteinstellungen</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="866"/>
+        <location filename="../ui/mainwindow.cpp" line="900"/>
         <source>Hardware settings saved to the permanent memory of %1.</source>
         <translation>Hardwareeinstellungen im permanenten Speicher von %1 gespeichert.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="867"/>
+        <location filename="../ui/mainwindow.cpp" line="901"/>
         <source>Hardware settings could not be saved to %1: %2.</source>
         <translation>Die Hardwareeinstellungen konnten nicht auf %1 gespeichert werden: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="869"/>
+        <location filename="../ui/mainwindow.cpp" line="903"/>
         <source>The hardware settings</source>
         <translation>Die Hardwareeinstellungen</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="875"/>
+        <location filename="../ui/mainwindow.cpp" line="909"/>
         <source>%1 could not be told to reboot: %2.</source>
         <translation>%1 konnte nicht zum Neustart aufgefordert werden: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="435"/>
-        <source>%1 now waits for a firmware update and leaves the list.</source>
-        <translation>%1 wartet jetzt auf ein Firmware-Update und verschwindet aus der Liste.</translation>
-    </message>
-    <message>
-        <location filename="../ui/mainwindow.cpp" line="872"/>
+        <location filename="../ui/mainwindow.cpp" line="906"/>
         <source>%1 is rebooting; waiting for it to come back (at most %2 s)…</source>
         <translation>%1 startet neu; es wird gewartet, bis es zurückkommt (höchstens %2 s)…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="880"/>
+        <location filename="../ui/mainwindow.cpp" line="914"/>
         <source>%1 was told to switch to DFU mode; waiting for it to leave the list…</source>
         <translation>%1 wurde angewiesen, in den DFU-Modus zu wechseln; es wird gewartet, bis es die Liste verlässt…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="882"/>
+        <location filename="../ui/mainwindow.cpp" line="916"/>
         <source>%1 could not be switched to DFU mode: %2.</source>
         <translation>%1 konnte nicht in den DFU-Modus versetzt werden: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="892"/>
+        <location filename="../ui/mainwindow.cpp" line="926"/>
         <source>Settings not saved</source>
         <translation>Einstellungen nicht gespeichert</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="893"/>
+        <location filename="../ui/mainwindow.cpp" line="927"/>
         <source>%1 may not be stored on %2: %3.
 
 The board may lose them when it is switched off. Check the connection and save again.</source>
@@ -2738,85 +3104,85 @@ The board may lose them when it is switched off. Check the connection and save a
 Das Board kann sie beim Ausschalten verlieren. Prüfen Sie die Verbindung und speichern Sie erneut.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="911"/>
-        <location filename="../ui/mainwindow.cpp" line="942"/>
-        <location filename="../ui/mainwindow.cpp" line="961"/>
+        <location filename="../ui/mainwindow.cpp" line="945"/>
+        <location filename="../ui/mainwindow.cpp" line="976"/>
+        <location filename="../ui/mainwindow.cpp" line="995"/>
         <source>Disabled</source>
         <translation>Deaktiviert</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="912"/>
+        <location filename="../ui/mainwindow.cpp" line="946"/>
         <source>Generic button</source>
         <translation>Allgemeiner Taster</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="913"/>
+        <location filename="../ui/mainwindow.cpp" line="947"/>
         <source>Analog</source>
         <translation>Analog</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="914"/>
+        <location filename="../ui/mainwindow.cpp" line="948"/>
         <source>SPI CS</source>
         <translation>SPI CS</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="915"/>
+        <location filename="../ui/mainwindow.cpp" line="949"/>
         <source>SPI SCK</source>
         <translation>SPI SCK</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="916"/>
+        <location filename="../ui/mainwindow.cpp" line="950"/>
         <source>SPI MISO</source>
         <translation>SPI MISO</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="917"/>
+        <location filename="../ui/mainwindow.cpp" line="951"/>
         <source>Enable effects switch</source>
         <translation>Schalter zum Aktivieren der Effekte</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="918"/>
+        <location filename="../ui/mainwindow.cpp" line="952"/>
         <source>Reset center button</source>
         <translation>Taster zum Zurücksetzen der Mitte</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="919"/>
+        <location filename="../ui/mainwindow.cpp" line="953"/>
         <source>Reboot button</source>
         <translation>Neustart-Taster</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="920"/>
+        <location filename="../ui/mainwindow.cpp" line="954"/>
         <source>Braking PWM</source>
         <translation>Brems-PWM</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="961"/>
+        <location filename="../ui/mainwindow.cpp" line="995"/>
         <source>Normal</source>
         <translation>Normal</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="961"/>
+        <location filename="../ui/mainwindow.cpp" line="995"/>
         <source>Inverted</source>
         <translation>Invertiert</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="1010"/>
+        <location filename="../ui/mainwindow.cpp" line="1044"/>
         <source>Applying hardware settings to %1…</source>
         <translation>Hardwareeinstellungen werden auf %1 angewendet…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="1021"/>
-        <location filename="../ui/mainwindow.cpp" line="1257"/>
+        <location filename="../ui/mainwindow.cpp" line="1055"/>
+        <location filename="../ui/mainwindow.cpp" line="1291"/>
         <source>Saving hardware settings to %1…</source>
         <translation>Hardwareeinstellungen werden auf %1 gespeichert…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="1215"/>
+        <location filename="../ui/mainwindow.cpp" line="1249"/>
         <source>Nothing was saved: %1 left the list while the question was open.</source>
         <translation>Nichts wurde gespeichert: %1 hat die Liste verlassen, während die Frage offen war.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="1241"/>
+        <location filename="../ui/mainwindow.cpp" line="1275"/>
         <source>Nothing was saved and %1 stays selected: the settings in the form cannot be sent as they are.</source>
         <translation>Es wurde nichts gespeichert und %1 bleibt ausgewählt: Die Einstellungen im Formular können so nicht gesendet werden.</translation>
     </message>
@@ -2826,44 +3192,145 @@ Das Board kann sie beim Ausschalten verlieren. Prüfen Sie die Verbindung und sp
         <translation>Angewendet, nicht gespeichert: geht verloren, wenn das Board stromlos wird</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindowmenus.cpp" line="66"/>
+        <location filename="../ui/mainwindowmenus.cpp" line="67"/>
         <source>&amp;File</source>
         <translation>&amp;Datei</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindowmenus.cpp" line="69"/>
+        <location filename="../ui/mainwindowmenus.cpp" line="70"/>
         <source>&amp;Quit</source>
         <translation>&amp;Beenden</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindowmenus.cpp" line="78"/>
+        <location filename="../ui/mainwindowmenus.cpp" line="79"/>
         <source>R&amp;ead</source>
         <translation>&amp;Lesen</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindowmenus.cpp" line="80"/>
+        <location filename="../ui/mainwindowmenus.cpp" line="81"/>
         <source>&amp;Apply</source>
         <translation>&amp;Anwenden</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindowmenus.cpp" line="81"/>
+        <location filename="../ui/mainwindowmenus.cpp" line="82"/>
         <source>&amp;Save to board</source>
         <translation>Auf dem Board s&amp;peichern</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindowmenus.cpp" line="85"/>
+        <location filename="../ui/mainwindowmenus.cpp" line="86"/>
         <source>Reb&amp;oot</source>
         <translation>&amp;Neu starten</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindowmenus.cpp" line="87"/>
+        <location filename="../ui/mainwindowmenus.cpp" line="88"/>
         <source>Switch to &amp;DFU mode</source>
         <translation>In den &amp;DFU-Modus schalten</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindowmenus.cpp" line="90"/>
+        <source>&amp;Update firmware…</source>
+        <translation>Firmware a&amp;ktualisieren…</translation>
     </message>
     <message>
         <location filename="../ui/unreadgroupnotice.cpp" line="23"/>
         <source>Read agai&amp;n</source>
         <translation>E&amp;rneut lesen</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindowfirmware.cpp" line="37"/>
+        <source>The bootloader on port %1 starts the board&apos;s firmware; the board is listed again once it runs.</source>
+        <translation>Der Bootloader an Port %1 startet die Firmware des Boards; das Board erscheint wieder in der Liste, sobald sie läuft.</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindowfirmware.cpp" line="40"/>
+        <source>The firmware on port %1 could not be started: %2</source>
+        <translation>Die Firmware an Port %1 konnte nicht gestartet werden: %2</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindowfirmware.cpp" line="63"/>
+        <source>A firmware update is still running</source>
+        <translation>Eine Firmware-Aktualisierung läuft noch</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindowfirmware.cpp" line="80"/>
+        <location filename="../ui/mainwindowfirmware.cpp" line="268"/>
+        <source>The board</source>
+        <translation>Das Board</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindowfirmware.cpp" line="106"/>
+        <source>Pick the board to update in the board list first</source>
+        <translation>Wählen Sie zuerst das zu aktualisierende Board in der Board-Liste</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindowfirmware.cpp" line="169"/>
+        <source>Nothing restored: %1 is not connected</source>
+        <translation>Nichts wiederhergestellt: %1 ist nicht angeschlossen</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindowfirmware.cpp" line="180"/>
+        <source>Restoring the settings of %1…</source>
+        <translation>Die Einstellungen von %1 werden wiederhergestellt…</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindowfirmware.cpp" line="190"/>
+        <source>Starting the firmware of the board on port %1…</source>
+        <translation>Die Firmware des Boards an Port %1 wird gestartet…</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindowfirmware.cpp" line="203"/>
+        <source>%1 — waiting in its bootloader (port %2)</source>
+        <translation>%1 — wartet in seinem Bootloader (Port %2)</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindowfirmware.cpp" line="204"/>
+        <source>Board waiting in its bootloader (port %1)</source>
+        <translation>Board wartet in seinem Bootloader (Port %1)</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindowfirmware.cpp" line="206"/>
+        <source> — cannot be opened</source>
+        <translation> — kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindowfirmware.cpp" line="235"/>
+        <source>Ids %1:%2; memory: %3</source>
+        <translation>IDs %1:%2; Speicher: %3</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindowfirmware.cpp" line="271"/>
+        <source>%1 waits in its bootloader on port %2: it has no settings to show until its firmware runs. Update its firmware, or start the firmware it holds.</source>
+        <translation>%1 wartet in seinem Bootloader an Port %2: Bis seine Firmware läuft, gibt es keine Einstellungen anzuzeigen. Aktualisieren Sie seine Firmware oder starten Sie die vorhandene.</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindowfirmware.cpp" line="277"/>
+        <source>A bootloader waits on port %1 but cannot be opened: %2. Install the udev rule that comes with this program (see Troubleshooting in the manual), then unplug the board and plug it in again.</source>
+        <translation>An Port %1 wartet ein Bootloader, der sich nicht öffnen lässt: %2. Installieren Sie die udev-Regel, die diesem Programm beiliegt (siehe Fehlerbehebung im Handbuch), und stecken Sie das Board danach aus und wieder ein.</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindowfirmware.cpp" line="286"/>
+        <source>%1 runs firmware %2; this program is made for %3. Update its firmware with a file of version %3, or pick it anyway to work with it as it is.</source>
+        <translation>%1 läuft mit Firmware %2; dieses Programm ist für %3 gemacht. Aktualisieren Sie seine Firmware mit einer Datei der Version %3, oder wählen Sie es trotzdem, um so damit zu arbeiten.</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindowfirmware.cpp" line="313"/>
+        <source>Firmware update running</source>
+        <translation>Firmware-Aktualisierung läuft</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindowfirmware.cpp" line="314"/>
+        <source>A firmware update is still running. If you close the program now, it waits for the flash to be written, but the new firmware is not started: the board will stay in its bootloader.</source>
+        <translation>Eine Firmware-Aktualisierung läuft noch. Wenn Sie das Programm jetzt schließen, wartet es, bis der Flash-Speicher geschrieben ist, aber die neue Firmware wird nicht gestartet: Das Board bleibt in seinem Bootloader.</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindowfirmware.cpp" line="319"/>
+        <source>Keep the program open</source>
+        <translation>Programm geöffnet lassen</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindowfirmware.cpp" line="320"/>
+        <source>Close and leave it in its bootloader</source>
+        <translation>Schließen und im Bootloader lassen</translation>
     </message>
 </context>
 <context>

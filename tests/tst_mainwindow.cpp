@@ -891,7 +891,21 @@ private slots:
             QCOMPARE(reads, 2);
             return;
         }
-        QVERIFY(waitForBoardCount(0));
+        if (command != COMMAND_SWITCH_TO_DFU) {
+            QVERIFY(waitForBoardCount(0));
+        } else {
+            // The board's row goes; its bootloader's entry takes its place.
+            QVERIFY(QTest::qWaitFor(
+                [&] {
+                    const QList<int> rows = pickableRows();
+                    return devices()->currentIndex() == -1 && rows.size() == 1 &&
+                           devices()
+                               ->itemText(rows.first())
+                               .contains(
+                                   QStringLiteral("Gravolt Joystick — waiting in its bootloader"));
+                },
+                REPORT_TIMEOUT_MS));
+        }
         QVERIFY(!anyPageVisible());
         QVERIFY(bottomButtonsHidden());
         // A board sent to DFU mode succeeds once it has left the list.

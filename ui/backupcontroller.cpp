@@ -104,6 +104,7 @@ bool BackupController::takeAutomaticBackup(int productId, const QString &cause)
 {
     // Without a connected board the action itself finds nothing to write
     // to and says so; there is nothing a backup could protect.
+    lastAutomatic.clear();
     FirmwareInfoTypeDef info{};
     if (productId < 0 || !hooks.boardInfo(productId, info))
         return true;
@@ -112,6 +113,7 @@ bool BackupController::takeAutomaticBackup(int productId, const QString &cause)
     if (readBoard(productId, backup, error)) {
         const QString path = writeAutomaticBackup(dataDir, backup, cause, &error);
         if (!path.isEmpty()) {
+            lastAutomatic = path;
             hooks.report(tr("Automatic backup written to %1").arg(QDir::toNativeSeparators(path)),
                          false);
             return true;
@@ -215,7 +217,7 @@ QString BackupController::modelDisplayName(int deviceType)
     }
 }
 
-bool BackupController::restoreFrom(const QString &path)
+bool BackupController::restoreFrom(const QString &path, bool differencesAccepted)
 {
     const QString shownPath = QDir::toNativeSeparators(path);
     BoardBackup backup;
@@ -238,7 +240,7 @@ bool BackupController::restoreFrom(const QString &path)
     }
     const QString differences = describeBoardDifferences(
         backup.board, boardIdentityFor(productId, info.deviceType, info.firmwareVersion));
-    if (!differences.isEmpty()) {
+    if (!differences.isEmpty() && !differencesAccepted) {
         if (!askToGoAhead(window, QMessageBox::Question,
                           QStringLiteral("restore_mismatch_question"),
                           tr("Restore a backup of another board?"),

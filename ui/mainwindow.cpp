@@ -9,6 +9,9 @@
 #include "ui/backupcontroller.h"
 #include "ui/blockedinput.h"
 #include "ui/boardnotice.h"
+#include "ui/bootloaderwatch.h"
+#include "ui/firmwarenotice.h"
+#include "ui/firmwareupdatecontroller.h"
 #include "ui/gameswitchnotices.h"
 #include "ui/liveinputview.h"
 #include "ui/profileexchange.h"
@@ -123,6 +126,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
 
     hideSettingsPages();
     initBackups();
+    initFirmwareUpdates();
 
     for (int row = 0; row < productIdByType.size(); ++row) {
         ui->devices_combo_box->addItem(QString());
@@ -274,6 +278,9 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
 
 MainWindow::~MainWindow()
 {
+    // Both wait for their DFU thread, which uses libusb too.
+    delete firmwareUpdate;
+    delete bootloaderWatch;
     delete ui;
     ui = nullptr;
     // libusb must outlive every use of it: the scans on the worker thread and
@@ -352,6 +359,9 @@ void MainWindow::hideSettingsPages()
 void MainWindow::resetDeviceSelection()
 {
     currentProductId = -1;
+    pickedBootloader.clear();
+    if (firmwareNotice)
+        firmwareNotice->hide();
     forgetBoardRecords();
     hideSettingsPages();
     ui->reboot_button->hide();
@@ -360,7 +370,10 @@ void MainWindow::resetDeviceSelection()
 
 void MainWindow::updateConnectedDevices(const QMap<int, FirmwareInfoTypeDef> &devices)
 {
+    const bool boardsChanged = deviceList.keys() != devices.keys();
     deviceList = devices;
+    if (boardsChanged)
+        rememberBoardPorts();
     const RebootWatch::State rebootState =
         rebootWatch.isWaiting() ? rebootWatch.update(devices) : RebootWatch::State::Idle;
     // A board off the bus has lost its working memory.
@@ -369,7 +382,9 @@ void MainWindow::updateConnectedDevices(const QMap<int, FirmwareInfoTypeDef> &de
     if (!deviceList.contains(currentProductId)) {
         currentProductId = -1;
         forgetBoardRecords();
-        ui->devices_combo_box->setCurrentIndex(-1);
+        // A picked bootloader entry stays picked.
+        if (pickedBootloader.isEmpty())
+            ui->devices_combo_box->setCurrentIndex(-1);
         if (deviceList.isEmpty()) {
             ui->devices_combo_box->setPlaceholderText(tr("No compatible devices connected"));
         } else {
@@ -397,6 +412,8 @@ void MainWindow::updateConnectedDevices(const QMap<int, FirmwareInfoTypeDef> &de
     }
     if (rebootState != RebootWatch::State::Idle && rebootState != RebootWatch::State::Waiting)
         finishRebootWatch(rebootState);
+    if (boardsChanged)
+        showFirmwareNotice();
 }
 
 void MainWindow::finishRebootWatch(RebootWatch::State state)
@@ -432,7 +449,11 @@ void MainWindow::finishRebootWatch(RebootWatch::State state)
         return;
     }
     case RebootWatch::State::Left:
-        showStatus(tr("%1 now waits for a firmware update and leaves the list.").arg(board), false);
+        showStatus(tr("%1 now waits for a firmware update in its bootloader, and is listed as "
+                      "such once it is seen there.")
+                       .arg(board),
+                   false);
+        bootloaderWatch->lookNow();
         return;
     case RebootWatch::State::NeverLeft:
         showStatus(
@@ -469,6 +490,14 @@ void MainWindow::markFirmwareMismatch(int row, uint32_t firmwareVersion)
 
 void MainWindow::on_devices_combo_box_activated(int index)
 {
+    if (isBootloaderRow(index)) {
+        pickBootloaderRow(index);
+        return;
+    }
+    // A board row: the notice of a bootloader entry or a warned board goes.
+    mismatchedProductId = -1;
+    pickedBootloader.clear();
+    firmwareNotice->hide();
     if (currentProductId != -1 && !confirmLeavingBoard(false)) {
         // The list shows the board the window still works with.
         ui->devices_combo_box->setCurrentIndex(
@@ -517,6 +546,8 @@ void MainWindow::showVersionMismatch(FirmwareInfoTypeDef info)
         if (!QDesktopServices::openUrl(QUrl(DOWNLOADS_PAGE_URL)))
             showDownloadsAddress();
         resetDeviceSelection();
+        mismatchedProductId = pickedProductId;
+        showFirmwareNotice();
     } else if (answer == box.button(QMessageBox::Ok)) {
         // Reports keep arriving while the box is open. If one of them found
         // the board gone, the selection is already reset and must stay so:
@@ -525,6 +556,9 @@ void MainWindow::showVersionMismatch(FirmwareInfoTypeDef info)
             applyDeviceInfo(info);
     } else {
         resetDeviceSelection();
+        // The way to the firmware the warning asks for.
+        mismatchedProductId = pickedProductId;
+        showFirmwareNotice();
     }
 }
 
@@ -1120,7 +1154,7 @@ void MainWindow::initBackups()
     connect(boardMenu, &QMenu::aboutToShow, liveInputView, &LiveInputView::stopForceTest);
     initMenus(boardMenu);
     connect(ui->effects_settings_widget->profileExchange(), &ProfileExchange::restoreRequested,
-            backups, &BackupController::restoreFrom);
+            backups, [this](const QString &path) { backups->restoreFrom(path); });
 }
 
 void MainWindow::loadRestoredRecords(const EffectSettingsTypeDef &effects,
@@ -1277,7 +1311,7 @@ bool MainWindow::saveBeforeLeaving(const QList<SettingsGroup> &groups)
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    if (currentProductId != -1 && !confirmLeavingBoard(true)) {
+    if (!confirmCloseDuringUpdate() || (currentProductId != -1 && !confirmLeavingBoard(true))) {
         event->ignore();
         return;
     }
