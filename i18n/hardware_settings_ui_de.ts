@@ -950,8 +950,8 @@ Ohne Sicherung fortfahren?</translation>
     <message>
         <location filename="../ui/firmwareupdatedialog.cpp" line="136"/>
         <location filename="../ui/firmwareupdatedialog.cpp" line="326"/>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
     </message>
     <message>
         <location filename="../ui/firmwareupdatedialog.cpp" line="166"/>
@@ -1091,8 +1091,18 @@ Ohne Sicherung fortfahren?</translation>
     </message>
     <message>
         <location filename="../ui/firmwareupdatedialog.cpp" line="326"/>
-        <source>Close</source>
-        <translation>Schließen</translation>
+        <source>&amp;Close</source>
+        <translation>S&amp;chließen</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="426"/>
+        <source>Keep &amp;watching</source>
+        <translation>&amp;Weiter verfolgen</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="427"/>
+        <source>&amp;Close and leave it in its bootloader</source>
+        <translation>&amp;Schließen und im Bootloader lassen</translation>
     </message>
     <message>
         <location filename="../ui/firmwareupdatedialog.cpp" line="336"/>
@@ -1153,16 +1163,6 @@ Ohne Sicherung fortfahren?</translation>
         <location filename="../ui/firmwareupdatedialog.cpp" line="420"/>
         <source>The board&apos;s flash is being written. The update goes on to its end, but if you close this window the new firmware is not started: the board will stay in its bootloader, listed in the board list, where its firmware can be started or updated again.</source>
         <translation>Der Flash-Speicher des Boards wird gerade beschrieben. Die Aktualisierung läuft bis zu ihrem Ende weiter, aber wenn Sie dieses Fenster schließen, wird die neue Firmware nicht gestartet: Das Board bleibt in seinem Bootloader und steht in der Board-Liste, wo seine Firmware gestartet oder erneut aktualisiert werden kann.</translation>
-    </message>
-    <message>
-        <location filename="../ui/firmwareupdatedialog.cpp" line="426"/>
-        <source>Keep watching</source>
-        <translation>Weiter verfolgen</translation>
-    </message>
-    <message>
-        <location filename="../ui/firmwareupdatedialog.cpp" line="427"/>
-        <source>Close and leave it in its bootloader</source>
-        <translation>Schließen und im Bootloader lassen</translation>
     </message>
 </context>
 <context>

@@ -950,8 +950,8 @@ Go ahead without a backup?</source>
     <message>
         <location filename="../ui/firmwareupdatedialog.cpp" line="136"/>
         <location filename="../ui/firmwareupdatedialog.cpp" line="326"/>
-        <source>Cancel</source>
-        <translation>Отмена</translation>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Отмена</translation>
     </message>
     <message>
         <location filename="../ui/firmwareupdatedialog.cpp" line="166"/>
@@ -1091,8 +1091,18 @@ Go ahead without a backup?</source>
     </message>
     <message>
         <location filename="../ui/firmwareupdatedialog.cpp" line="326"/>
-        <source>Close</source>
-        <translation>Закрыть</translation>
+        <source>&amp;Close</source>
+        <translation>&amp;Закрыть</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="426"/>
+        <source>Keep &amp;watching</source>
+        <translation>Продолжать с&amp;ледить</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="427"/>
+        <source>&amp;Close and leave it in its bootloader</source>
+        <translation>&amp;Закрыть и оставить в загрузчике</translation>
     </message>
     <message>
         <location filename="../ui/firmwareupdatedialog.cpp" line="336"/>
@@ -1153,16 +1163,6 @@ Go ahead without a backup?</source>
         <location filename="../ui/firmwareupdatedialog.cpp" line="420"/>
         <source>The board&apos;s flash is being written. The update goes on to its end, but if you close this window the new firmware is not started: the board will stay in its bootloader, listed in the board list, where its firmware can be started or updated again.</source>
         <translation>Идёт запись флеш-памяти платы. Обновление продолжится до конца, но если закрыть это окно, новая прошивка не будет запущена: плата останется в загрузчике и будет в списке плат, где её прошивку можно запустить или обновить снова.</translation>
-    </message>
-    <message>
-        <location filename="../ui/firmwareupdatedialog.cpp" line="426"/>
-        <source>Keep watching</source>
-        <translation>Продолжать следить</translation>
-    </message>
-    <message>
-        <location filename="../ui/firmwareupdatedialog.cpp" line="427"/>
-        <source>Close and leave it in its bootloader</source>
-        <translation>Закрыть и оставить в загрузчике</translation>
     </message>
 </context>
 <context>

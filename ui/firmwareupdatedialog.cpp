@@ -133,7 +133,7 @@ FirmwareUpdateDialog::FirmwareUpdateDialog(FirmwareUpdateController *controller,
     restoreButton->setObjectName(QStringLiteral("restore_settings_button"));
     keepButton = buttons->addButton(tr("&Keep settings as they are"), QDialogButtonBox::ActionRole);
     keepButton->setObjectName(QStringLiteral("keep_settings_button"));
-    closeButton = buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
+    closeButton = buttons->addButton(tr("&Cancel"), QDialogButtonBox::RejectRole);
     closeButton->setObjectName(QStringLiteral("close_update_button"));
     // The buttons' own handlers decide; the box must not accept or reject.
     for (QPushButton *button : {startButton, retryButton, restoreButton, keepButton, closeButton})
@@ -323,7 +323,7 @@ void FirmwareUpdateDialog::showStage(FirmwareUpdateController::Stage stage)
                               !controller->backupPath().isEmpty();
     restoreButton->setVisible(offerRestore);
     keepButton->setVisible(offerRestore);
-    closeButton->setText(ended ? tr("Close") : tr("Cancel"));
+    closeButton->setText(ended ? tr("&Close") : tr("&Cancel"));
     // After a success the two answers to the restore offer close the dialog.
     closeButton->setVisible(!offerRestore);
     // Cancelling is possible until writing starts; afterwards the button
@@ -423,8 +423,8 @@ bool FirmwareUpdateDialog::mayClose()
                        "firmware can be started or updated again."),
                     QMessageBox::NoButton, this);
     box.setObjectName(QStringLiteral("stop_update_question"));
-    QPushButton *stay = box.addButton(tr("Keep watching"), QMessageBox::RejectRole);
-    box.addButton(tr("Close and leave it in its bootloader"), QMessageBox::AcceptRole);
+    QPushButton *stay = box.addButton(tr("Keep &watching"), QMessageBox::RejectRole);
+    box.addButton(tr("&Close and leave it in its bootloader"), QMessageBox::AcceptRole);
     box.setDefaultButton(stay);
     box.setEscapeButton(stay);
     box.exec();
