@@ -4,6 +4,7 @@
 #include "exitstatus.h"
 
 #include "device/boarddoctor.h"
+#include "device/firmwareinfo.h"
 #include "device/rebootwatch.h"
 #include "device/settingsuibackgroundthread.h"
 #include "settings/automaticbackups.h"

@@ -6,6 +6,7 @@
 #include "profilestore.h"
 #include "recordfields.h"
 
+#include "device/firmwareinfo.h"
 #include "device/settingsuibackgroundthread.h"
 #include "settings/boardbackup.h"
 #include "settings/gamelinks.h"

@@ -6,6 +6,7 @@
 #include "recordfields.h"
 #include "recordlisting.h"
 
+#include "device/firmwareinfo.h"
 #include "device/settingsuibackgroundthread.h"
 #include "settings/automaticbackups.h"
 #include "settings/boardbackup.h"

@@ -332,15 +332,6 @@ QStringList BoardDiscovery::holdersOf(const QString &node) const
     return known->programs;
 }
 
-QString boardModelName(int productId)
-{
-    if (const BoardModel *model = boardModelOfProduct(productId))
-        return QString::fromLatin1(model->displayName);
-    return QStringLiteral("USB %1:%2")
-        .arg(BOARD_VENDOR_ID, 4, 16, QLatin1Char('0'))
-        .arg(productId, 4, 16, QLatin1Char('0'));
-}
-
 QString problemText(const BoardStatus &status)
 {
     const NodeStatus &node = status.node;

@@ -122,9 +122,6 @@ private:
     QStringList udevRuleDirs;
 };
 
-// The model's product name ("Gravolt Joystick").
-QString boardModelName(int productId);
-
 // Shell commands that remove the cause of `status`; empty when no command can.
 QStringList fixCommands(const BoardStatus &status, const UdevRuleStatus &rule);
 

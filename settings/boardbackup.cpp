@@ -235,29 +235,6 @@ QString prefixed(const char *name, const QString &message)
 
 }  // namespace
 
-QString modelNameForDeviceType(int deviceType)
-{
-    const BoardModel *model = boardModelOfType(deviceType);
-    return model ? QLatin1String(model->key) : QString();
-}
-
-QString knownModelNames()
-{
-    QStringList names;
-    for (const BoardModel &model : BOARD_MODELS)
-        names.append(QLatin1String(model.key));
-    return names.join(QStringLiteral(", "));
-}
-
-int deviceTypeForModelName(const QString &model)
-{
-    for (const BoardModel &known : BOARD_MODELS) {
-        if (model == QLatin1String(known.key))
-            return known.deviceType;
-    }
-    return -1;
-}
-
 BoardIdentity boardIdentityFor(int productId, int deviceType, quint32 firmwareVersion)
 {
     return BoardIdentity{modelNameForDeviceType(deviceType), productId, deviceType,

@@ -36,13 +36,6 @@ struct BoardBackup {
     HardwareSettingsTypeDef hardware{};
 };
 
-// "generic", "joystick", "rudder", "wheel" or "collective"; an empty string
-// for any other device type.
-QString modelNameForDeviceType(int deviceType);
-// Every model name, for messages: "generic, joystick, ...".
-QString knownModelNames();
-// The inverse of modelNameForDeviceType: -1 when the name is not a model.
-int deviceTypeForModelName(const QString &model);
 // The identity of a connected board as the backup file records it.
 BoardIdentity boardIdentityFor(int productId, int deviceType, quint32 firmwareVersion);
 

@@ -1,5 +1,6 @@
 #include "backupcontroller.h"
 
+#include "device/firmwareinfo.h"
 #include "device/operationoutcome.h"
 #include "device/settingsuibackgroundthread.h"
 #include "settings/automaticbackups.h"
@@ -186,24 +187,6 @@ QString BackupController::describeBoardDifferences(const BoardIdentity &backup,
                            .arg(backup.firmwareVersion)
                            .arg(connected.firmwareVersion);
     return differences.join(QLatin1Char('\n'));
-}
-
-QString BackupController::modelDisplayName(int deviceType)
-{
-    switch (deviceType) {
-    case DEVICE_TYPE_GENERIC:
-        return tr("generic");
-    case DEVICE_TYPE_JOYSTICK:
-        return tr("joystick");
-    case DEVICE_TYPE_RUDDER:
-        return tr("rudder");
-    case DEVICE_TYPE_WHEEL:
-        return tr("wheel");
-    case DEVICE_TYPE_COLLECTIVE:
-        return tr("collective");
-    default:
-        return tr("unknown (type %1)").arg(deviceType);
-    }
 }
 
 bool BackupController::restoreFrom(const QString &path)

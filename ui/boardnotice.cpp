@@ -1,5 +1,7 @@
 #include "boardnotice.h"
 
+#include "device/firmwareinfo.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QFontDatabase>
