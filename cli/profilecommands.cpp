@@ -9,6 +9,7 @@
 #include "device/firmwareinfo.h"
 #include "device/settingsuibackgroundthread.h"
 #include "settings/boardbackup.h"
+#include "settings/effectprofilefile.h"
 #include "settings/gamelinks.h"
 #include "settings/orderedjson.h"
 #include "settings/recordcodec.h"

@@ -10,6 +10,7 @@
 #include "device/settingsuibackgroundthread.h"
 #include "settings/automaticbackups.h"
 #include "settings/boardbackup.h"
+#include "settings/effectprofilefile.h"
 #include "settings/orderedjson.h"
 #include "settings/profilename.h"
 #include "settings/profileorigins.h"

@@ -1,6 +1,7 @@
 #include "profileexchange.h"
 
 #include "device/firmwareinfo.h"
+#include "settings/effectprofilefile.h"
 #include "settings/profilename.h"
 #include "ui/widgets/widgethelpers.h"
 
