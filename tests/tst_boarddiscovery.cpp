@@ -4,7 +4,7 @@
 
 #include "boardsim/simulatedboard.h"
 #include "device/boarddiscovery.h"
-#include "device/boarddoctor.h"
+#include "cli/boarddoctor.h"
 #include "device/featurereporttransport.h"
 #include "ui/boardnotice.h"
 #include "ui/mainwindow.h"
