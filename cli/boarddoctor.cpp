@@ -1,11 +1,72 @@
 #include "boarddoctor.h"
 
 #include "device/boarddiscovery.h"
+#include "device/boardproblemtext.h"
 #include "device/firmwareinfo.h"
 
 #include <libusb.h>
 
 #include <QTextStream>
+
+QString diagnosisText(const BoardDiagnosis &diagnosis)
+{
+    QStringList lines;
+    if (!diagnosis.listingKnown) {
+        // All that can be said here is what the USB library opened.
+        for (const int productId : diagnosis.opened)
+            lines << QStringLiteral("%1: usable.").arg(boardModelName(productId));
+        lines << QStringLiteral("Boards that cannot be opened: unknown (this system offers no way "
+                                "to list them).");
+    } else if (diagnosis.boards.isEmpty()) {
+        lines << QStringLiteral("No supported board is attached.");
+    }
+    QStringList commands;
+    for (const BoardStatus &status : diagnosis.boards) {
+        const QString where = status.board.port.isEmpty()
+                                  ? QString()
+                                  : QStringLiteral(" on USB port %1").arg(status.board.port);
+        if (status.problem == BoardProblem::None) {
+            lines << QStringLiteral("%1%2: usable (%3).")
+                         .arg(boardModelName(status.board.productId), where, status.node.path);
+            continue;
+        }
+        lines << QStringLiteral("%1%2: cannot be opened. %3")
+                     .arg(boardModelName(status.board.productId), where, problemText(status));
+        for (const QString &command : fixCommands(status, diagnosis.rule))
+            if (!commands.contains(command))
+                commands << command;
+    }
+    for (const int productId : diagnosis.crowdedModels())
+        lines << QStringLiteral("%1 %2s are connected. One board of each model can be configured "
+                                "at a time: unplug the others.")
+                     .arg(diagnosis.boardsPerProductId.value(productId))
+                     .arg(boardModelName(productId));
+    if (!commands.isEmpty()) {
+        lines << QString() << QStringLiteral("To fix it, run:");
+        for (const QString &command : std::as_const(commands))
+            lines << QStringLiteral("  ") + command;
+        lines << QStringLiteral("then unplug the board and plug it in again.");
+    }
+    lines << QString();
+    if (!diagnosis.rule.readFrom.isEmpty())
+        lines << QStringLiteral("udev rule: installed (%1).").arg(diagnosis.rule.readFrom);
+    else if (!diagnosis.rule.unreadCopy.isEmpty())
+        lines << QStringLiteral("udev rule: not installed where udev reads it; a copy is in %1.")
+                     .arg(diagnosis.rule.unreadCopy);
+    else
+        lines << QStringLiteral("udev rule: not installed.");
+    if (diagnosis.judgedFor.invokedThroughSudo)
+        lines << QStringLiteral("Access judged for %1 (uid %2), who ran this through sudo; as "
+                                "root every board could be opened.")
+                     .arg(userName(diagnosis.judgedFor.uid))
+                     .arg(diagnosis.judgedFor.uid);
+    lines << QStringLiteral("USB backend: %1.").arg(QString::fromLatin1(diagnosis.backend.name));
+    // Every line, not only the program names: paths and driver names come
+    // from outside the program too.
+    for (QString &line : lines)
+        line = printableText(line);
+    return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}
 
 int runBoardDoctor(QTextStream &out, const BoardDiscovery &discovery, const QList<int> &productIds,
                    int vendorId)

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QList>
+#include <QString>
 
 class BoardDiscovery;
+struct BoardDiagnosis;
 class QTextStream;
 
 // The command line's "doctor": tries to open every supported board through
@@ -15,3 +17,7 @@ int runBoardDoctor(QTextStream &out, const BoardDiscovery &discovery, const QLis
 // The same for this program's boards and the user running it; under sudo,
 // for the user who ran sudo.
 int runBoardDoctor(QTextStream &out);
+
+// The doctor's report in English: one line per board with its cause, the
+// commands that fix it, the rule's installation and the backend.
+QString diagnosisText(const BoardDiagnosis &diagnosis);

@@ -23,7 +23,6 @@ constexpr uint16_t PERMISSION_WRITE = 2;
 constexpr uint16_t READ_WRITE = PERMISSION_READ | PERMISSION_WRITE;
 constexpr uint32_t OWNER_SHIFT = 6;  // bits of the mode word
 constexpr uint32_t GROUP_SHIFT = 3;
-constexpr uint32_t MODE_OCTAL_DIGITS = 4;
 constexpr int NAME_BUFFER_SIZE = 4096;   // bytes for getpwuid_r / getgrgid_r
 constexpr int HOLDERS_FRESH_MS = 15000;  // ms a list of holding programs is reused
 constexpr int MAX_GROUPS_ASKED = 64;     // groups asked for first; most users are in a few
@@ -39,59 +38,6 @@ const QStringList UDEV_RULE_DIRS = {
 const QString INSTALLED_DATA_DIR = QStringLiteral("../../share/gravolt-setup");
 const QString INSTALLED_RULE_DIR = QStringLiteral("../../lib/udev/rules.d");
 const QString SOURCE_RULE = QStringLiteral("packaging/linux/70-gravolt-setup.rules");
-const QString RULE_TARGET = QStringLiteral("/etc/udev/rules.d/70-gravolt-setup.rules");
-
-QString translated(const char *text)
-{
-    return QCoreApplication::translate("BoardDiscovery", text);
-}
-
-QString userName(uint32_t uid)
-{
-#if defined(Q_OS_UNIX)
-    passwd entry{};
-    passwd *found = nullptr;
-    char buffer[NAME_BUFFER_SIZE];
-    if (getpwuid_r(uid, &entry, buffer, sizeof buffer, &found) == 0 && found)
-        return QString::fromLocal8Bit(found->pw_name);
-#endif
-    return QString::number(uid);
-}
-
-QString groupName(uint32_t gid)
-{
-#if defined(Q_OS_UNIX)
-    group entry{};
-    group *found = nullptr;
-    char buffer[NAME_BUFFER_SIZE];
-    if (getgrgid_r(gid, &entry, buffer, sizeof buffer, &found) == 0 && found)
-        return QString::fromLocal8Bit(found->gr_name);
-#endif
-    return QString::number(gid);
-}
-
-// Text from outside the program (process names, which any program chooses
-// for itself) goes to a terminal: a control character in it could move the
-// cursor, rewrite what was printed or change the terminal's settings, and a
-// bidirectional control could reorder the line. Each is shown as an escape.
-QString printable(const QString &text)
-{
-    QString result;
-    result.reserve(text.size());
-    for (const QChar ch : text) {
-        const char16_t code = ch.unicode();
-        const bool bidiControl = (code >= 0x200E && code <= 0x200F) ||
-                                 (code >= 0x202A && code <= 0x202E) ||
-                                 (code >= 0x2066 && code <= 0x2069);
-        if (ch.category() == QChar::Other_Control || bidiControl)
-            result += code <= 0xFF
-                          ? QStringLiteral("\\x%1").arg(uint(code), 2, 16, QLatin1Char('0'))
-                          : QStringLiteral("\\u%1").arg(uint(code), 4, 16, QLatin1Char('0'));
-        else
-            result += ch;
-    }
-    return result;
-}
 
 bool grants(uint32_t permissions)
 {
@@ -330,118 +276,4 @@ QStringList BoardDiscovery::holdersOf(const QString &node) const
     if (known == holders.end() || known->fresh.hasExpired())
         known = holders.insert(node, {programsHoldingNode(node), QDeadlineTimer(HOLDERS_FRESH_MS)});
     return known->programs;
-}
-
-QString problemText(const BoardStatus &status)
-{
-    const NodeStatus &node = status.node;
-    switch (status.problem) {
-    case BoardProblem::None:
-        return QString();
-    case BoardProblem::NoPermission:
-        return translated(
-                   QT_TRANSLATE_NOOP("BoardDiscovery",
-                                     "No permission on %1 (owner %2, group %3, mode %4; %5)."))
-            .arg(node.path, userName(node.owner), groupName(node.group),
-                 QStringLiteral("%1").arg(node.mode, MODE_OCTAL_DIGITS, 8, QLatin1Char('0')),
-                 status.access.hasAcl
-                     ? translated(
-                           QT_TRANSLATE_NOOP("BoardDiscovery", "its ACL does not grant you access"))
-                     : translated(QT_TRANSLATE_NOOP("BoardDiscovery", "no ACL grants you access")));
-    case BoardProblem::NodeMissing:
-        if (!status.board.hasHidraw && node.path.isEmpty())
-            return translated(
-                QT_TRANSLATE_NOOP("BoardDiscovery", "The system made no hidraw device for it."));
-        return translated(QT_TRANSLATE_NOOP("BoardDiscovery", "Its device node %1 is missing."))
-            .arg(node.path);
-    case BoardProblem::DriverBound:
-        return translated(QT_TRANSLATE_NOOP(
-                              "BoardDiscovery",
-                              "The kernel's HID driver (%1) is bound to it, and this build's USB "
-                              "library cannot reach a board through it."))
-            .arg(status.board.interfaceDriver);
-    case BoardProblem::HeldByOtherProgram:
-        return translated(QT_TRANSLATE_NOOP("BoardDiscovery", "It is held by another program: %1."))
-            .arg(printable(status.holders.join(QStringLiteral(", "))));
-    case BoardProblem::NotAnswering:
-        return translated(QT_TRANSLATE_NOOP("BoardDiscovery",
-                                            "%1 can be opened, but the board does not answer."))
-            .arg(node.path);
-    }
-    return QString();
-}
-
-QStringList fixCommands(const BoardStatus &status, const UdevRuleStatus &rule)
-{
-    if (status.problem != BoardProblem::NoPermission && status.problem != BoardProblem::NodeMissing)
-        return {};
-    // Without a hidraw device from the kernel there is no node udev could
-    // make; that is a driver matter no rule changes.
-    if (status.node.path.isEmpty())
-        return {};
-    QStringList commands;
-    if (rule.readFrom.isEmpty())
-        commands.append(QStringLiteral("sudo install -m 0644 %1 %2").arg(rule.source, RULE_TARGET));
-    commands.append(QStringLiteral("sudo udevadm control --reload-rules && sudo udevadm trigger"));
-    return commands;
-}
-
-QString diagnosisText(const BoardDiagnosis &diagnosis)
-{
-    QStringList lines;
-    if (!diagnosis.listingKnown) {
-        // All that can be said here is what the USB library opened.
-        for (const int productId : diagnosis.opened)
-            lines << QStringLiteral("%1: usable.").arg(boardModelName(productId));
-        lines << QStringLiteral("Boards that cannot be opened: unknown (this system offers no way "
-                                "to list them).");
-    } else if (diagnosis.boards.isEmpty()) {
-        lines << QStringLiteral("No supported board is attached.");
-    }
-    QStringList commands;
-    for (const BoardStatus &status : diagnosis.boards) {
-        const QString where = status.board.port.isEmpty()
-                                  ? QString()
-                                  : QStringLiteral(" on USB port %1").arg(status.board.port);
-        if (status.problem == BoardProblem::None) {
-            lines << QStringLiteral("%1%2: usable (%3).")
-                         .arg(boardModelName(status.board.productId), where, status.node.path);
-            continue;
-        }
-        lines << QStringLiteral("%1%2: cannot be opened. %3")
-                     .arg(boardModelName(status.board.productId), where, problemText(status));
-        for (const QString &command : fixCommands(status, diagnosis.rule))
-            if (!commands.contains(command))
-                commands << command;
-    }
-    for (const int productId : diagnosis.crowdedModels())
-        lines << QStringLiteral("%1 %2s are connected. One board of each model can be configured "
-                                "at a time: unplug the others.")
-                     .arg(diagnosis.boardsPerProductId.value(productId))
-                     .arg(boardModelName(productId));
-    if (!commands.isEmpty()) {
-        lines << QString() << QStringLiteral("To fix it, run:");
-        for (const QString &command : std::as_const(commands))
-            lines << QStringLiteral("  ") + command;
-        lines << QStringLiteral("then unplug the board and plug it in again.");
-    }
-    lines << QString();
-    if (!diagnosis.rule.readFrom.isEmpty())
-        lines << QStringLiteral("udev rule: installed (%1).").arg(diagnosis.rule.readFrom);
-    else if (!diagnosis.rule.unreadCopy.isEmpty())
-        lines << QStringLiteral("udev rule: not installed where udev reads it; a copy is in %1.")
-                     .arg(diagnosis.rule.unreadCopy);
-    else
-        lines << QStringLiteral("udev rule: not installed.");
-    if (diagnosis.judgedFor.invokedThroughSudo)
-        lines << QStringLiteral("Access judged for %1 (uid %2), who ran this through sudo; as "
-                                "root every board could be opened.")
-                     .arg(userName(diagnosis.judgedFor.uid))
-                     .arg(diagnosis.judgedFor.uid);
-    lines << QStringLiteral("USB backend: %1.").arg(QString::fromLatin1(diagnosis.backend.name));
-    // Every line, not only the program names: paths and driver names come
-    // from outside the program too.
-    for (QString &line : lines)
-        line = printable(line);
-    return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }

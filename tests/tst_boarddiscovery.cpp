@@ -3,8 +3,9 @@
 // the window's notice, and a rebooting board not being swapped for its twin.
 
 #include "boardsim/simulatedboard.h"
-#include "device/boarddiscovery.h"
 #include "cli/boarddoctor.h"
+#include "device/boarddiscovery.h"
+#include "device/boardproblemtext.h"
 #include "device/featurereporttransport.h"
 #include "ui/boardnotice.h"
 #include "ui/mainwindow.h"

@@ -1,5 +1,6 @@
 #include "boardnotice.h"
 
+#include "device/boardproblemtext.h"
 #include "device/firmwareinfo.h"
 
 #include <QApplication>
