@@ -1,4 +1,5 @@
 #include "boarddoctor.h"
+#include "bootloaderlist.h"
 
 #include "device/boarddiscovery.h"
 #include "device/boardproblemtext.h"
@@ -6,9 +7,12 @@
 
 #include <libusb.h>
 
+#include <QJsonObject>
 #include <QTextStream>
 
-QString diagnosisText(const BoardDiagnosis &diagnosis)
+#include <algorithm>
+
+QString diagnosisText(const BoardDiagnosis &diagnosis, const WaitingBootloaders &bootloaders)
 {
     QStringList lines;
     if (!diagnosis.listingKnown) {
@@ -41,6 +45,25 @@ QString diagnosisText(const BoardDiagnosis &diagnosis)
                                 "at a time: unplug the others.")
                      .arg(diagnosis.boardsPerProductId.value(productId))
                      .arg(boardModelName(productId));
+    // A board in its bootloader is not a board the program can configure,
+    // but one that cannot be opened stops a firmware update.
+    for (const WaitingBootloader &bootloader : bootloaders.found) {
+        const QString what = QStringLiteral("DFU bootloader %1:%2 on USB port %3")
+                                 .arg(bootloader.vendorId, 4, 16, QLatin1Char('0'))
+                                 .arg(bootloader.productId, 4, 16, QLatin1Char('0'))
+                                 .arg(bootloader.port);
+        if (bootloader.openable) {
+            lines << QStringLiteral("%1: usable.").arg(what);
+            continue;
+        }
+        lines << QStringLiteral("%1: cannot be opened: %2.").arg(what, bootloader.openError);
+        if (bootloader.accessDenied)
+            for (const QString &command : udevRuleCommands(diagnosis.rule))
+                if (!commands.contains(command))
+                    commands << command;
+    }
+    if (!bootloaders.error.isEmpty())
+        lines << QStringLiteral("DFU bootloaders: unknown (%1).").arg(bootloaders.error);
     if (!commands.isEmpty()) {
         lines << QString() << QStringLiteral("To fix it, run:");
         for (const QString &command : std::as_const(commands))
@@ -85,9 +108,20 @@ int runBoardDoctor(QTextStream &out, const BoardDiscovery &discovery, const QLis
         libusb_exit(nullptr);
     }
     const BoardDiagnosis diagnosis = discovery.run(&opened);
-    out << diagnosisText(diagnosis);
+    WaitingBootloaders bootloaders;
+    for (const QJsonObject &event : listBootloaders(&bootloaders.error))
+        bootloaders.found.append({event.value(QStringLiteral("port")).toString(),
+                                  event.value(QStringLiteral("vendor_id")).toInt(),
+                                  event.value(QStringLiteral("product_id")).toInt(),
+                                  event.value(QStringLiteral("openable")).toBool(),
+                                  event.value(QStringLiteral("open_error")).toString(),
+                                  event.value(QStringLiteral("access_denied")).toBool()});
+    out << diagnosisText(diagnosis, bootloaders);
     out.flush();
-    return diagnosis.allUsable() ? 0 : 1;
+    const bool bootloadersUsable =
+        std::all_of(bootloaders.found.cbegin(), bootloaders.found.cend(),
+                    [](const WaitingBootloader &bootloader) { return bootloader.openable; });
+    return diagnosis.allUsable() && bootloadersUsable ? 0 : 1;
 }
 
 int runBoardDoctor(QTextStream &out)

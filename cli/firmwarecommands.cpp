@@ -2,6 +2,7 @@
 // waiting on the bus, start the firmware of a board left in its bootloader.
 // The DFU side runs in the flasher (dfu/flasher.h); this side backs the
 // board up, sends it to its bootloader and waits for it to come back.
+#include "bootloaderlist.h"
 #include "command.h"
 #include "commandrun.h"
 #include "exitstatus.h"
@@ -34,20 +35,6 @@ constexpr int LOOK_AGAIN_MS = 100;  // between two looks at the bus
 // The ids of a board's bootloader that the board's file may name instead.
 constexpr uint16_t ROM_BOOTLOADER_VENDOR = 0x0483;
 constexpr uint16_t ROM_BOOTLOADER_PRODUCT = 0xDF11;
-
-QList<QJsonObject> listBootloaders(QString *error)
-{
-    QList<QJsonObject> found;
-    const int status = runFlasher({QStringLiteral("list")}, [&](const QJsonObject &event) {
-        if (event.value(QStringLiteral("event")).toString() == QLatin1String("bootloader"))
-            found.append(event);
-        else if (!event.value(QStringLiteral("ok")).toBool())
-            *error = event.value(QStringLiteral("error")).toString();
-    });
-    if (status != FLASHER_DONE && error->isEmpty())
-        *error = QStringLiteral("the flasher failed");
-    return found;
-}
 
 QString memoriesOf(const QJsonObject &bootloader)
 {
