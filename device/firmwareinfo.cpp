@@ -57,5 +57,5 @@ QString modelDisplayName(int deviceType)
 {
     if (boardModelOfType(deviceType))
         return QCoreApplication::translate(DISPLAY_NAME_CONTEXT, DISPLAY_NAMES[deviceType]);
-    return QCoreApplication::translate(DISPLAY_NAME_CONTEXT, "unknown (type %1)").arg(deviceType);
+    return QCoreApplication::translate("BackupController", "unknown (type %1)").arg(deviceType);
 }
