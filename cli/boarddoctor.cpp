@@ -1,9 +1,9 @@
 #include "boarddoctor.h"
-#include "bootloaderlist.h"
 
 #include "device/boarddiscovery.h"
 #include "device/boardproblemtext.h"
 #include "device/firmwareinfo.h"
+#include "dfu/flasherclient.h"
 
 #include <libusb.h>
 

@@ -2,7 +2,6 @@
 // waiting on the bus, start the firmware of a board left in its bootloader.
 // The DFU side runs in the flasher (dfu/flasher.h); this side backs the
 // board up, sends it to its bootloader and waits for it to come back.
-#include "bootloaderlist.h"
 #include "command.h"
 #include "commandrun.h"
 #include "exitstatus.h"
@@ -11,6 +10,7 @@
 #include "device/settingsuibackgroundthread.h"
 #include "dfu/firmwarefile.h"
 #include "dfu/flasher.h"
+#include "dfu/flasherclient.h"
 #include "dfu/flashercommands.h"
 #include "settings/automaticbackups.h"
 

@@ -1,4 +1,4 @@
-#include "bootloaderlist.h"
+#include "flasherclient.h"
 
 #include "dfu/flasher.h"
 #include "dfu/flashercommands.h"
