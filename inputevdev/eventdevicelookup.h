@@ -3,8 +3,8 @@
 // Finding a board's input event device, shared by its inputs and its force
 // output: both must reach the same device the settings link talks to.
 
-#include "attached/udevpointer.h"
 #include "device/inputsource.h"
+#include "systemusb/udevpointer.h"
 
 #include <libudev.h>
 
