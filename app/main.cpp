@@ -1,6 +1,7 @@
 #include "app/startupoptions.h"
 #include "device/standardstreams.h"
 #include "ui/mainwindow.h"
+#include "ui/widgets/deferredextensionstyle.h"
 #include "ui/windowplacement.h"
 
 #include <QApplication>
@@ -22,6 +23,7 @@ int main(int argc, char *argv[])
     }
 
     QApplication app(argc, argv);
+    deferExtensionIcons();
     MainWindow window;
     restoreWindowPlacement(&window);
     window.show();

@@ -13,6 +13,7 @@
 #include "boardsim/simulatedinput.h"
 #include "ui/liveinputview.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QMessageBox>
@@ -77,8 +78,17 @@ int main(int argc, char *argv[])
     QTimer::singleShot(SETTLE_MS, &app, [&] {
         // The hold question comes once; it is answered before any timing.
         QTimer::singleShot(0, &app, [] {
-            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
-                box->button(QMessageBox::Ok)->click();
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            // The question's buttons are its own, not standard ones: the one
+            // that goes ahead is the first that does not cancel.
+            for (QAbstractButton *button : box->buttons()) {
+                if (box->buttonRole(button) != QMessageBox::RejectRole) {
+                    button->click();
+                    return;
+                }
+            }
         });
         spring->click();
         stop->click();

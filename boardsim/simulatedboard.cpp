@@ -737,18 +737,27 @@ using boardsim::bus;
 
 extern "C" {
 
+// A context of its own (the in-process flasher's, on a thread of its own)
+// is told apart from the default one, whose start and end the counters
+// follow: its end says nothing about the handles the program holds.
+static char separateContext;
+
 int LIBUSB_CALL libusb_init(libusb_context **ctx)
 {
     LOCKED;
+    if (ctx) {
+        *ctx = reinterpret_cast<libusb_context *>(&separateContext);
+        return LIBUSB_SUCCESS;
+    }
     ++bus().inits;
-    if (ctx)
-        *ctx = nullptr;
     return LIBUSB_SUCCESS;
 }
 
-void LIBUSB_CALL libusb_exit(libusb_context *)
+void LIBUSB_CALL libusb_exit(libusb_context *ctx)
 {
     LOCKED;
+    if (ctx)
+        return;
     ++bus().exits;
     bus().openAtLastExit = bus().openHandles;
 }

@@ -27,15 +27,6 @@ const QString OPTION_JSON = QStringLiteral("json");
 const QString OPTION_YES = QStringLiteral("yes");
 const QString OPTION_PORT = QStringLiteral("port");
 
-// How long a board may take to become a bootloader, and a bootloader to
-// start the new firmware, before the update is reported as stuck.
-constexpr int BOOTLOADER_APPEARS_MS = 10000;
-constexpr int BOARD_RETURNS_MS = 20000;
-constexpr int LOOK_AGAIN_MS = 100;  // between two looks at the bus
-// The ids of a board's bootloader that the board's file may name instead.
-constexpr uint16_t ROM_BOOTLOADER_VENDOR = 0x0483;
-constexpr uint16_t ROM_BOOTLOADER_PRODUCT = 0xDF11;
-
 QString memoriesOf(const QJsonObject &bootloader)
 {
     QStringList names;
@@ -254,8 +245,9 @@ private:
             ports.clear();
             for (const QJsonObject &b : listBootloaders(&error))
                 ports.append(b.value(QStringLiteral("port")).toString());
-            if (boardPort.isEmpty() ? ports.size() == 1 : ports.contains(boardPort))
-                return boardPort.isEmpty() ? ports.first() : boardPort;
+            const QString port = bootloaderOfBoard(ports, boardPort);
+            if (!port.isEmpty())
+                return port;
             if (deadline.hasExpired())
                 break;
             QThread::msleep(LOOK_AGAIN_MS);

@@ -10,11 +10,6 @@
 
 namespace {
 
-QString translate(const char *text)
-{
-    return QCoreApplication::translate("OperationOutcome", text);
-}
-
 int recordLength(DeviceOperation operation)
 {
     switch (operation) {
@@ -31,35 +26,45 @@ int recordLength(DeviceOperation operation)
 
 }  // namespace
 
+// Each text is a literal translate() call, so that lupdate finds it; the
+// reasons are quoted inside the window's translated sentences.
 QString describeOutcome(const OperationOutcome &outcome)
 {
     switch (outcome.status) {
     case OutcomeStatus::Succeeded:
         return QString();
     case OutcomeStatus::NoSuchBoard:
-        return translate("the board is not connected");
+        return QCoreApplication::translate("OperationOutcome", "the board is not connected");
     case OutcomeStatus::BoardLeft:
-        return translate("the board left the USB bus during the operation");
+        return QCoreApplication::translate("OperationOutcome",
+                                           "the board left the USB bus during the operation");
     case OutcomeStatus::TransferFailed: {
         const QString error = QString::fromUtf8(libusb_error_name(outcome.libusbError));
         const int length = recordLength(outcome.operation);
         if (outcome.failedReport >= 0 && length > 0)
-            return translate("report %1 of %2 of the record was not accepted (%3); nothing more "
-                             "was sent")
+            return QCoreApplication::translate(
+                       "OperationOutcome",
+                       "report %1 of %2 of the record was not accepted (%3); nothing more "
+                       "was sent")
                 .arg(outcome.failedReport + 1)
                 .arg(recordReportCount(length))
                 .arg(error);
-        return translate("a USB transfer failed (%1)").arg(error);
+        return QCoreApplication::translate("OperationOutcome", "a USB transfer failed (%1)")
+            .arg(error);
     }
     case OutcomeStatus::StayedBusy:
-        return translate("the board stayed busy and never confirmed that it had finished");
+        return QCoreApplication::translate(
+            "OperationOutcome", "the board stayed busy and never confirmed that it had finished");
     case OutcomeStatus::ShortReply:
-        return translate("the board answered with %1 of the %2 bytes of the record")
+        return QCoreApplication::translate(
+                   "OperationOutcome", "the board answered with %1 of the %2 bytes of the record")
             .arg(outcome.bytesReceived)
             .arg(outcome.bytesExpected);
     case OutcomeStatus::BoardInUse:
-        return translate("the board is in use by %1; nothing was sent, try again when it has "
-                         "finished")
+        return QCoreApplication::translate(
+                   "OperationOutcome",
+                   "the board is in use by %1; nothing was sent, try again when it has "
+                   "finished")
             .arg(outcome.holder);
     }
     return QString();

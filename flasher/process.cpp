@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QProcess>
@@ -31,6 +32,29 @@ QString flasherProgram()
     return beside;
 }
 
+#ifdef Q_OS_LINUX
+// Whether any USB interface of the DFU class (0xFE / 0x01) is on the bus, as
+// sysfs tells everybody. The window asks for the list every few seconds, and
+// a board rarely waits in its bootloader: without one, no flasher is started.
+bool dfuInterfacePresent()
+{
+    const QDir devices(QStringLiteral("/sys/bus/usb/devices"));
+    if (!devices.exists())
+        return true;  // cannot tell; the flasher can
+    for (const QString &name : devices.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        if (!name.contains(QLatin1Char(':')))
+            continue;  // a device, not one of its interfaces
+        const auto read = [&](const char *attribute) {
+            QFile file(devices.filePath(name + QLatin1Char('/') + QLatin1String(attribute)));
+            return file.open(QIODevice::ReadOnly) ? file.readAll().trimmed() : QByteArray();
+        };
+        if (read("bInterfaceClass") == "fe" && read("bInterfaceSubClass") == "01")
+            return true;
+    }
+    return false;
+}
+#endif
+
 QJsonObject failure(const QString &error)
 {
     return {{QStringLiteral("event"), QStringLiteral("result")},
@@ -43,6 +67,15 @@ QJsonObject failure(const QString &error)
 
 int runFlasher(const QStringList &arguments, const FlasherEvents &onEvent)
 {
+#ifdef Q_OS_LINUX
+    if (arguments == QStringList{QStringLiteral("list")} && !dfuInterfacePresent()) {
+        onEvent({{QStringLiteral("event"), QStringLiteral("result")},
+                 {QStringLiteral("ok"), true},
+                 {QStringLiteral("refused"), false},
+                 {QStringLiteral("count"), 0}});
+        return FLASHER_DONE;
+    }
+#endif
     QProcess process;
     process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     process.start(flasherProgram(), arguments);

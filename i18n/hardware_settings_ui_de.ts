@@ -64,17 +64,17 @@
         <translation>das Lesen der Hardwareeinstellungen ist fehlgeschlagen: %1</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="115"/>
+        <location filename="../ui/backupcontroller.cpp" line="117"/>
         <source>Automatic backup written to %1</source>
         <translation>Automatische Sicherung in %1 geschrieben</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="122"/>
+        <location filename="../ui/backupcontroller.cpp" line="124"/>
         <source>No backup taken</source>
         <translation>Keine Sicherung erstellt</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="123"/>
+        <location filename="../ui/backupcontroller.cpp" line="125"/>
         <source>No backup of the board could be taken before %1:
 %2
 
@@ -85,125 +85,125 @@ Go ahead without a backup?</source>
 Ohne Sicherung fortfahren?</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="126"/>
-        <source>Go ahead without backup</source>
-        <translation>Ohne Sicherung fortfahren</translation>
+        <location filename="../ui/backupcontroller.cpp" line="128"/>
+        <source>&amp;Go ahead without backup</source>
+        <translation>&amp;Ohne Sicherung fortfahren</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="128"/>
+        <location filename="../ui/backupcontroller.cpp" line="130"/>
         <source>Stopped before %1: no backup could be taken</source>
         <translation>Vor %1 abgebrochen: Es konnte keine Sicherung erstellt werden</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="138"/>
+        <location filename="../ui/backupcontroller.cpp" line="140"/>
         <source>Select a connected board to back up</source>
         <translation>Wählen Sie ein angeschlossenes Board zum Sichern aus</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="151"/>
+        <location filename="../ui/backupcontroller.cpp" line="153"/>
         <source>Back up board</source>
         <translation>Board sichern</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="165"/>
+        <location filename="../ui/backupcontroller.cpp" line="167"/>
         <source>Backup failed: %1</source>
         <translation>Sicherung fehlgeschlagen: %1</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="168"/>
+        <location filename="../ui/backupcontroller.cpp" line="170"/>
         <source>Board backed up to %1</source>
         <translation>Board in %1 gesichert</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="175"/>
+        <location filename="../ui/backupcontroller.cpp" line="177"/>
         <source>Select the board to restore to first</source>
         <translation>Wählen Sie zuerst das Board aus, auf das wiederhergestellt werden soll</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="189"/>
+        <location filename="../ui/backupcontroller.cpp" line="191"/>
         <source>The backup was taken from a %1 board; the selected board is a %2.</source>
         <translation>Die Sicherung stammt von einem Board vom Typ „%1“; das ausgewählte Board ist vom Typ „%2“.</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="193"/>
+        <location filename="../ui/backupcontroller.cpp" line="195"/>
         <source>The backup was taken on firmware version %1; the selected board runs version %2.</source>
         <translation>Die Sicherung wurde mit Firmware-Version %1 erstellt; auf dem ausgewählten Board läuft Version %2.</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="204"/>
+        <location filename="../ui/backupcontroller.cpp" line="206"/>
         <source>generic</source>
         <translation>Generic</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="206"/>
+        <location filename="../ui/backupcontroller.cpp" line="208"/>
         <source>joystick</source>
         <translation>Joystick</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="208"/>
+        <location filename="../ui/backupcontroller.cpp" line="210"/>
         <source>rudder</source>
         <translation>Pedale</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="210"/>
+        <location filename="../ui/backupcontroller.cpp" line="212"/>
         <source>wheel</source>
         <translation>Lenkrad</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="212"/>
+        <location filename="../ui/backupcontroller.cpp" line="214"/>
         <source>collective</source>
         <translation>Collective</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="214"/>
+        <location filename="../ui/backupcontroller.cpp" line="216"/>
         <source>unknown (type %1)</source>
         <translation>unbekannt (Typ %1)</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="224"/>
+        <location filename="../ui/backupcontroller.cpp" line="226"/>
         <source>Cannot restore</source>
         <translation>Wiederherstellen nicht möglich</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="225"/>
+        <location filename="../ui/backupcontroller.cpp" line="227"/>
         <source>%1 cannot be restored:
 %2</source>
         <translation>%1 kann nicht wiederhergestellt werden:
 %2</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="229"/>
+        <location filename="../ui/backupcontroller.cpp" line="231"/>
         <source>Nothing restored: %1</source>
         <translation>Nichts wiederhergestellt: %1</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="236"/>
+        <location filename="../ui/backupcontroller.cpp" line="238"/>
         <source>Nothing restored: the board is not connected</source>
         <translation>Nichts wiederhergestellt: Das Board ist nicht angeschlossen</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="244"/>
+        <location filename="../ui/backupcontroller.cpp" line="246"/>
         <source>Restore a backup of another board?</source>
         <translation>Sicherung eines anderen Boards wiederherstellen?</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="246"/>
+        <location filename="../ui/backupcontroller.cpp" line="248"/>
         <source>Settings made for another model or firmware may not suit this board. Load the backup into the forms anyway?</source>
         <translation>Einstellungen für ein anderes Modell oder eine andere Firmware passen womöglich nicht zu diesem Board. Die Sicherung trotzdem in die Formulare laden?</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="248"/>
-        <source>Load anyway</source>
-        <translation>Trotzdem laden</translation>
+        <location filename="../ui/backupcontroller.cpp" line="250"/>
+        <source>&amp;Load anyway</source>
+        <translation>&amp;Trotzdem laden</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="249"/>
-        <location filename="../ui/backupcontroller.cpp" line="255"/>
+        <location filename="../ui/backupcontroller.cpp" line="251"/>
+        <location filename="../ui/backupcontroller.cpp" line="257"/>
         <source>Nothing restored</source>
         <translation>Nichts wiederhergestellt</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="260"/>
+        <location filename="../ui/backupcontroller.cpp" line="262"/>
         <source>Loaded %1 into the forms; apply or save to send it to the board</source>
         <translation>%1 in die Formulare geladen; anwenden oder speichern, um es an das Board zu senden</translation>
     </message>
@@ -211,42 +211,42 @@ Ohne Sicherung fortfahren?</translation>
 <context>
     <name>BoardDiscovery</name>
     <message>
-        <location filename="../device/boarddiscovery.cpp" line="351"/>
+        <location filename="../device/boarddiscovery.cpp" line="352"/>
         <source>No permission on %1 (owner %2, group %3, mode %4; %5).</source>
         <translation>Keine Berechtigung für %1 (Besitzer %2, Gruppe %3, Modus %4; %5).</translation>
     </message>
     <message>
-        <location filename="../device/boarddiscovery.cpp" line="357"/>
+        <location filename="../device/boarddiscovery.cpp" line="358"/>
         <source>its ACL does not grant you access</source>
         <translation>seine ACL gewährt Ihnen keinen Zugriff</translation>
     </message>
     <message>
-        <location filename="../device/boarddiscovery.cpp" line="358"/>
+        <location filename="../device/boarddiscovery.cpp" line="359"/>
         <source>no ACL grants you access</source>
         <translation>keine ACL gewährt Ihnen Zugriff</translation>
     </message>
     <message>
-        <location filename="../device/boarddiscovery.cpp" line="362"/>
+        <location filename="../device/boarddiscovery.cpp" line="363"/>
         <source>The system made no hidraw device for it.</source>
         <translation>Das System hat dafür kein hidraw-Gerät angelegt.</translation>
     </message>
     <message>
-        <location filename="../device/boarddiscovery.cpp" line="363"/>
+        <location filename="../device/boarddiscovery.cpp" line="364"/>
         <source>Its device node %1 is missing.</source>
         <translation>Der Geräteknoten %1 fehlt.</translation>
     </message>
     <message>
-        <location filename="../device/boarddiscovery.cpp" line="366"/>
+        <location filename="../device/boarddiscovery.cpp" line="367"/>
         <source>The kernel&apos;s HID driver (%1) is bound to it, and this build&apos;s USB library cannot reach a board through it.</source>
         <translation>Der HID-Treiber des Kernels (%1) ist an das Gerät gebunden, und die USB-Bibliothek dieses Builds erreicht ein Gerät nicht an ihm vorbei.</translation>
     </message>
     <message>
-        <location filename="../device/boarddiscovery.cpp" line="372"/>
+        <location filename="../device/boarddiscovery.cpp" line="373"/>
         <source>It is held by another program: %1.</source>
         <translation>Das Gerät wird von einem anderen Programm belegt: %1.</translation>
     </message>
     <message>
-        <location filename="../device/boarddiscovery.cpp" line="375"/>
+        <location filename="../device/boarddiscovery.cpp" line="376"/>
         <source>%1 can be opened, but the board does not answer.</source>
         <translation>%1 lässt sich öffnen, aber das Gerät antwortet nicht.</translation>
     </message>
@@ -269,8 +269,8 @@ Ohne Sicherung fortfahren?</translation>
     <name>BoardNotice</name>
     <message>
         <location filename="../ui/boardnotice.cpp" line="33"/>
-        <source>Copy commands</source>
-        <translation>Befehle kopieren</translation>
+        <source>&amp;Copy commands</source>
+        <translation>Befehle &amp;kopieren</translation>
     </message>
     <message>
         <location filename="../ui/boardnotice.cpp" line="84"/>
@@ -335,24 +335,43 @@ Ohne Sicherung fortfahren?</translation>
     <message>
         <location filename="../ui/changetracker.cpp" line="213"/>
         <location filename="../ui/changetracker.cpp" line="241"/>
+        <source>&amp;Save to board</source>
+        <translation>Auf dem Board s&amp;peichern</translation>
+    </message>
+    <message>
+        <location filename="../ui/changetracker.cpp" line="214"/>
+        <source>&amp;Discard</source>
+        <translation>&amp;Verwerfen</translation>
+    </message>
+    <message>
+        <location filename="../ui/changetracker.cpp" line="228"/>
+        <source>&amp;Discard changes and read</source>
+        <translation>Änderungen &amp;verwerfen und lesen</translation>
+    </message>
+    <message>
+        <location filename="../ui/changetracker.cpp" line="242"/>
+        <source>&amp;Reboot</source>
+        <translation>&amp;Neu starten</translation>
+    </message>
+    <message>
         <location filename="../ui/changetracker.cpp" line="253"/>
         <source>Save to board</source>
         <translation>Auf dem Board speichern</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="214"/>
-        <source>Discard</source>
-        <translation>Verwerfen</translation>
+        <location filename="../ui/changetracker.cpp" line="262"/>
+        <source>&amp;Save both</source>
+        <translation>&amp;Beide speichern</translation>
+    </message>
+    <message>
+        <location filename="../ui/changetracker.cpp" line="279"/>
+        <source>&amp;Switch to DFU mode</source>
+        <translation>In den DFU-Modus &amp;schalten</translation>
     </message>
     <message>
         <location filename="../ui/changetracker.cpp" line="225"/>
         <source>%1 in the form hold changes that were not sent to the board. Reading the board&apos;s settings replaces them.</source>
         <translation>%1 im Formular enthalten Änderungen, die nicht an das Board gesendet wurden. Das Lesen der Einstellungen des Boards ersetzt sie.</translation>
-    </message>
-    <message>
-        <location filename="../ui/changetracker.cpp" line="228"/>
-        <source>Discard changes and read</source>
-        <translation>Änderungen verwerfen und lesen</translation>
     </message>
     <message>
         <location filename="../ui/changetracker.cpp" line="236"/>
@@ -370,11 +389,6 @@ Ohne Sicherung fortfahren?</translation>
         <translation>Das Board startet mit den Einstellungen aus seinem Dauerspeicher neu. „Auf dem Board speichern“ schreibt sie zuerst in seinen Dauerspeicher und startet nur neu, wenn das gelingt.</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="242"/>
-        <source>Reboot</source>
-        <translation>Neu starten</translation>
-    </message>
-    <message>
         <location filename="../ui/changetracker.cpp" line="254"/>
         <source>%1 stores every setting now in effect when it saves, not only those of this page. These settings, applied to try them, would be stored too:</source>
         <translation>%1 speichert beim Speichern alle gerade wirksamen Einstellungen, nicht nur die dieser Seite. Diese zum Ausprobieren angewendeten Einstellungen würden ebenfalls gespeichert:</translation>
@@ -383,11 +397,6 @@ Ohne Sicherung fortfahren?</translation>
         <location filename="../ui/changetracker.cpp" line="260"/>
         <source>To keep them out of the permanent memory, reboot the board first: it then drops them.</source>
         <translation>Damit sie nicht in den Dauerspeicher gelangen, starten Sie das Board zuerst neu: Es verwirft sie dann.</translation>
-    </message>
-    <message>
-        <location filename="../ui/changetracker.cpp" line="262"/>
-        <source>Save both</source>
-        <translation>Beide speichern</translation>
     </message>
     <message>
         <location filename="../ui/changetracker.cpp" line="268"/>
@@ -401,7 +410,6 @@ Ohne Sicherung fortfahren?</translation>
     </message>
     <message>
         <location filename="../ui/changetracker.cpp" line="277"/>
-        <location filename="../ui/changetracker.cpp" line="279"/>
         <source>Switch to DFU mode</source>
         <translation>In den DFU-Modus schalten</translation>
     </message>
@@ -792,6 +800,372 @@ Ohne Sicherung fortfahren?</translation>
     </message>
 </context>
 <context>
+    <name>FirmwareNotice</name>
+    <message>
+        <location filename="../ui/firmwarenotice.cpp" line="19"/>
+        <source>&amp;Update firmware…</source>
+        <translation>Firmware a&amp;ktualisieren…</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwarenotice.cpp" line="21"/>
+        <source>S&amp;tart its firmware</source>
+        <translation>Firmware &amp;starten</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareUpdateController</name>
+    <message>
+        <location filename="../ui/firmwareupdatecontroller.cpp" line="34"/>
+        <source>The firmware was written, but %1 did not come back within %2 seconds. If it waits in its bootloader, it is listed in the board list.</source>
+        <translation>Die Firmware wurde geschrieben, aber %1 ist nicht innerhalb von %2 Sekunden zurückgekehrt. Wartet es in seinem Bootloader, steht es in der Board-Liste.</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatecontroller.cpp" line="85"/>
+        <source>The file is meant for another device (%1:%2), not %3 or its bootloader; nothing will be sent.</source>
+        <translation>Die Datei ist für ein anderes Gerät (%1:%2) bestimmt, nicht für %3 oder seinen Bootloader; es wird nichts gesendet.</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatecontroller.cpp" line="157"/>
+        <source>Stopped before anything was sent: no backup could be taken.</source>
+        <translation>Angehalten, bevor etwas gesendet wurde: Es konnte keine Sicherung erstellt werden.</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatecontroller.cpp" line="164"/>
+        <source>%1 could not be sent to its bootloader: %2. Nothing was written; the board runs its firmware as before.</source>
+        <translation>%1 konnte nicht in seinen Bootloader geschickt werden: %2. Es wurde nichts geschrieben; das Board läuft mit seiner bisherigen Firmware.</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatecontroller.cpp" line="179"/>
+        <source>Cancelled: nothing was sent.</source>
+        <translation>Abgebrochen: Es wurde nichts gesendet.</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatecontroller.cpp" line="186"/>
+        <source>Cancelled before anything was written. The board waits in its bootloader: it is listed in the board list, where its firmware can be started as it is.</source>
+        <translation>Abgebrochen, bevor etwas geschrieben wurde. Das Board wartet in seinem Bootloader: Es steht in der Board-Liste, wo seine Firmware unverändert gestartet werden kann.</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatecontroller.cpp" line="320"/>
+        <source>%1 went to its bootloader, but %2 bootloaders wait (ports %3). Pick its entry in the board list and update it from there.</source>
+        <translation>%1 ist in seinen Bootloader gewechselt, aber es warten %2 Bootloader (Ports %3). Wählen Sie seinen Eintrag in der Board-Liste und aktualisieren Sie es von dort.</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatecontroller.cpp" line="325"/>
+        <source>%1 left for its bootloader, but no bootloader appeared within %2 seconds. Nothing was written. Check the cable; a board waiting in its bootloader is listed in the board list.</source>
+        <translation>%1 ist zu seinem Bootloader gewechselt, aber innerhalb von %2 Sekunden ist kein Bootloader erschienen. Es wurde nichts geschrieben. Prüfen Sie das Kabel; ein Board, das in seinem Bootloader wartet, steht in der Board-Liste.</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatecontroller.cpp" line="345"/>
+        <source>The firmware was written, and the board waits in its bootloader on port %1 as you chose; start its firmware from the board list.</source>
+        <translation>Die Firmware wurde geschrieben, und das Board wartet wie gewählt in seinem Bootloader an Port %1; starten Sie seine Firmware über die Board-Liste.</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatecontroller.cpp" line="352"/>
+        <source>The firmware was written, but the bootloader did not start it: %1 The board waits in its bootloader on port %2; start its firmware from the board list.</source>
+        <translation>Die Firmware wurde geschrieben, aber der Bootloader hat sie nicht gestartet: %1 Das Board wartet in seinem Bootloader an Port %2; starten Sie seine Firmware über die Board-Liste.</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatecontroller.cpp" line="361"/>
+        <source>The firmware was written and started on port %1; the board is listed once it runs.</source>
+        <translation>Die Firmware wurde an Port %1 geschrieben und gestartet; das Board erscheint in der Liste, sobald sie läuft.</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatecontroller.cpp" line="380"/>
+        <source>Plugged in again, the board comes up in its bootloader and is listed in the board list, where the update can be tried again.</source>
+        <translation>Wieder eingesteckt, startet das Board in seinem Bootloader und erscheint in der Board-Liste, wo die Aktualisierung erneut versucht werden kann.</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatecontroller.cpp" line="383"/>
+        <source>The board stays in its bootloader on port %1. It is listed in the board list, where its firmware can be updated again or started as it is.</source>
+        <translation>Das Board bleibt in seinem Bootloader an Port %1. Es steht in der Board-Liste, wo seine Firmware erneut aktualisiert oder unverändert gestartet werden kann.</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatecontroller.cpp" line="399"/>
+        <source>Every byte was written and read back equal.</source>
+        <translation>Jedes Byte wurde geschrieben und gleich zurückgelesen.</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatecontroller.cpp" line="400"/>
+        <source>%1 runs firmware %2 (was %3). %4</source>
+        <translation>%1 läuft mit Firmware %2 (vorher %3). %4</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareUpdateDialog</name>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="49"/>
+        <source>Update firmware</source>
+        <translation>Firmware aktualisieren</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="57"/>
+        <source>&amp;File:</source>
+        <translation>&amp;Datei:</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="63"/>
+        <source>C&amp;hoose file…</source>
+        <translation>Datei &amp;wählen…</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="95"/>
+        <source>Erase</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="95"/>
+        <source>Write</source>
+        <translation>Schreiben</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="95"/>
+        <source>Verify</source>
+        <translation>Prüfen</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="95"/>
+        <source>Total</source>
+        <translation>Gesamt</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="128"/>
+        <source>&amp;Start update</source>
+        <translation>Aktualisierung &amp;starten</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="130"/>
+        <source>&amp;Try again</source>
+        <translation>&amp;Erneut versuchen</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="132"/>
+        <source>&amp;Restore settings</source>
+        <translation>Einstellungen wieder&amp;herstellen</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="134"/>
+        <source>&amp;Keep settings as they are</source>
+        <translation>Einstellungen &amp;beibehalten</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="136"/>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="326"/>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="166"/>
+        <source>%1, firmware %2</source>
+        <translation>%1, Firmware %2</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="167"/>
+        <source> (port %1)</source>
+        <translation> (Port %1)</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="168"/>
+        <source>%1, waiting in its bootloader on port %2</source>
+        <translation>%1, wartet in seinem Bootloader an Port %2</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="184"/>
+        <source>Choose firmware file</source>
+        <translation>Firmware-Datei wählen</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="185"/>
+        <source>Firmware files (*.dfu *.hex *.bin);;All files (*)</source>
+        <translation>Firmware-Dateien (*.dfu *.hex *.bin);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="206"/>
+        <source>This file cannot be used: %1</source>
+        <translation>Diese Datei kann nicht verwendet werden: %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="210"/>
+        <source>Format: %1</source>
+        <translation>Format: %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="211"/>
+        <source>Device: the file names none</source>
+        <translation>Gerät: Die Datei nennt keines</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="213"/>
+        <source>Device: any (%1:%2)</source>
+        <translation>Gerät: beliebig (%1:%2)</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="214"/>
+        <source>Device: %1:%2</source>
+        <translation>Gerät: %1:%2</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="218"/>
+        <source>Memory %1: %2 bytes, no address</source>
+        <translation>Speicher %1: %2 Bytes, ohne Adresse</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="219"/>
+        <source>Memory %1%2: %3 bytes at %4</source>
+        <translation>Speicher %1%2: %3 Bytes ab %4</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="229"/>
+        <source>Choose the firmware file to write.</source>
+        <translation>Wählen Sie die Firmware-Datei, die geschrieben werden soll.</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="232"/>
+        <source>The file says it suits any device; I have checked that it is meant for this board</source>
+        <translation>Die Datei gibt an, zu jedem Gerät zu passen; ich habe geprüft, dass sie für dieses Board bestimmt ist</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="234"/>
+        <source>The file names no device; I have checked that it is meant for this board</source>
+        <translation>Die Datei nennt kein Gerät; ich habe geprüft, dass sie für dieses Board bestimmt ist</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="239"/>
+        <source>Write the raw image at %1, the first writable address</source>
+        <translation>Das Rohabbild an %1 schreiben, die erste beschreibbare Adresse</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="240"/>
+        <source>Write the raw image at the first writable address the bootloader names</source>
+        <translation>Das Rohabbild an die erste beschreibbare Adresse schreiben, die der Bootloader nennt</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="254"/>
+        <source>Both settings records of %1 go into an automatic backup.</source>
+        <translation>Beide Einstellungsdatensätze von %1 kommen in eine automatische Sicherung.</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="255"/>
+        <source>%1 is sent to its bootloader and leaves the list for a moment.</source>
+        <translation>%1 wird in seinen Bootloader geschickt und verschwindet kurz aus der Liste.</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="257"/>
+        <source>Only the sectors the file touches are erased; the file is written and read back.</source>
+        <translation>Nur die Sektoren, die die Datei berührt, werden gelöscht; die Datei wird geschrieben und zurückgelesen.</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="260"/>
+        <source>The new firmware is started, and %1 is awaited and its version read.</source>
+        <translation>Die neue Firmware wird gestartet, auf %1 gewartet und seine Version gelesen.</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="262"/>
+        <source>The new firmware is started.</source>
+        <translation>Die neue Firmware wird gestartet.</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="263"/>
+        <source>What will happen:</source>
+        <translation>Was geschieht:</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="267"/>
+        <source>Until writing starts you can cancel; after that the board stays in its bootloader until the update ends.</source>
+        <translation>Bis das Schreiben beginnt, können Sie abbrechen; danach bleibt das Board bis zum Ende der Aktualisierung in seinem Bootloader.</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="302"/>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="347"/>
+        <source>Erasing…</source>
+        <translation>Löschen…</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="303"/>
+        <source>Writing…</source>
+        <translation>Schreiben…</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="304"/>
+        <source>Reading back and comparing…</source>
+        <translation>Zurücklesen und vergleichen…</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="326"/>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="336"/>
+        <source>Not started.</source>
+        <translation>Nicht gestartet.</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="340"/>
+        <source>Backing up the settings and sending %1 to its bootloader…</source>
+        <translation>Einstellungen werden gesichert und %1 in seinen Bootloader geschickt…</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="344"/>
+        <source>Waiting for the bootloader (at most %1 s)…</source>
+        <translation>Warten auf den Bootloader (höchstens %1 s)…</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="350"/>
+        <source>Starting the new firmware…</source>
+        <translation>Die neue Firmware wird gestartet…</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="353"/>
+        <source>Waiting for %1 to come back (at most %2 s)…</source>
+        <translation>Warten, bis %1 zurückkehrt (höchstens %2 s)…</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="358"/>
+        <source>Done.</source>
+        <translation>Fertig.</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="365"/>
+        <source>The update failed.</source>
+        <translation>Die Aktualisierung ist fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="368"/>
+        <source>Stopped.</source>
+        <translation>Angehalten.</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="377"/>
+        <source>The firmware version is unchanged. Restore the settings from the backup taken before the update (%1)?</source>
+        <translation>Die Firmware-Version ist unverändert. Die Einstellungen aus der vor der Aktualisierung erstellten Sicherung (%1) wiederherstellen?</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="380"/>
+        <source>The firmware changed from %1 to %2, and the layout of the settings records may differ between versions. Restore the settings from the backup taken before the update (%3) only if the new firmware reads them the same way; otherwise check and set them again.</source>
+        <translation>Die Firmware hat sich von %1 auf %2 geändert, und der Aufbau der Einstellungsdatensätze kann sich zwischen Versionen unterscheiden. Stellen Sie die Einstellungen aus der vor der Aktualisierung erstellten Sicherung (%3) nur wieder her, wenn die neue Firmware sie gleich liest; andernfalls prüfen und setzen Sie sie neu.</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="419"/>
+        <source>Stop following the update?</source>
+        <translation>Die Aktualisierung nicht mehr verfolgen?</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="420"/>
+        <source>The board&apos;s flash is being written. The update goes on to its end, but if you close this window the new firmware is not started: the board will stay in its bootloader, listed in the board list, where its firmware can be started or updated again.</source>
+        <translation>Der Flash-Speicher des Boards wird gerade beschrieben. Die Aktualisierung läuft bis zu ihrem Ende weiter, aber wenn Sie dieses Fenster schließen, wird die neue Firmware nicht gestartet: Das Board bleibt in seinem Bootloader und steht in der Board-Liste, wo seine Firmware gestartet oder erneut aktualisiert werden kann.</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="426"/>
+        <source>Keep watching</source>
+        <translation>Weiter verfolgen</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="427"/>
+        <source>Close and leave it in its bootloader</source>
+        <translation>Schließen und im Bootloader lassen</translation>
+    </message>
+</context>
+<context>
     <name>Flasher</name>
     <message>
         <location filename="../dfu/flashercommands.cpp" line="106"/>
@@ -834,17 +1208,17 @@ Ohne Sicherung fortfahren?</translation>
         <translation>Die USB-Bibliothek kann nicht gestartet werden.</translation>
     </message>
     <message>
-        <location filename="../flasher/process.cpp" line="50"/>
+        <location filename="../flasher/process.cpp" line="83"/>
         <source>The flasher %1 cannot be started: %2</source>
         <translation>Das Flash-Programm %1 kann nicht gestartet werden: %2</translation>
     </message>
     <message>
-        <location filename="../flasher/process.cpp" line="67"/>
+        <location filename="../flasher/process.cpp" line="100"/>
         <source>The flasher stopped answering and was ended.</source>
         <translation>Das Flash-Programm antwortet nicht mehr und wurde beendet.</translation>
     </message>
     <message>
-        <location filename="../flasher/process.cpp" line="75"/>
+        <location filename="../flasher/process.cpp" line="108"/>
         <source>The flasher crashed.</source>
         <translation>Das Flash-Programm ist abgestürzt.</translation>
     </message>
@@ -930,237 +1304,237 @@ Ohne Sicherung fortfahren?</translation>
 <context>
     <name>ForceTestPanel</name>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="41"/>
-        <source>Spring</source>
-        <translation>Feder</translation>
-    </message>
-    <message>
-        <location filename="../ui/forcetestpanel.cpp" line="42"/>
+        <location filename="../ui/forcetestpanel.cpp" line="43"/>
         <source>Pulls the axis towards its centre</source>
         <translation>Zieht die Achse zu ihrer Mitte</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="43"/>
-        <source>Damper</source>
-        <translation>Dämpfer</translation>
-    </message>
-    <message>
-        <location filename="../ui/forcetestpanel.cpp" line="44"/>
+        <location filename="../ui/forcetestpanel.cpp" line="45"/>
         <source>Resists motion, the more the faster it is</source>
         <translation>Bremst die Bewegung, umso stärker, je schneller sie ist</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="45"/>
-        <source>Friction</source>
-        <translation>Reibung</translation>
-    </message>
-    <message>
-        <location filename="../ui/forcetestpanel.cpp" line="46"/>
+        <location filename="../ui/forcetestpanel.cpp" line="47"/>
         <source>Resists motion evenly</source>
         <translation>Bremst die Bewegung gleichmäßig</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="47"/>
-        <source>Push to minimum</source>
-        <translation>Zum Minimum drücken</translation>
-    </message>
-    <message>
-        <location filename="../ui/forcetestpanel.cpp" line="48"/>
+        <location filename="../ui/forcetestpanel.cpp" line="49"/>
         <source>A constant force towards the axis&apos;s smallest value (left, or forward)</source>
         <translation>Eine konstante Kraft zum kleinsten Wert der Achse (links oder nach vorn)</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="50"/>
-        <source>Push to maximum</source>
-        <translation>Zum Maximum drücken</translation>
-    </message>
-    <message>
-        <location filename="../ui/forcetestpanel.cpp" line="51"/>
+        <location filename="../ui/forcetestpanel.cpp" line="52"/>
         <source>A constant force towards the axis&apos;s largest value (right, or back)</source>
         <translation>Eine konstante Kraft zum größten Wert der Achse (rechts oder nach hinten)</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="53"/>
-        <source>Sine</source>
-        <translation>Sinus</translation>
-    </message>
-    <message>
-        <location filename="../ui/forcetestpanel.cpp" line="54"/>
+        <location filename="../ui/forcetestpanel.cpp" line="55"/>
         <source>Swings to and fro twice a second</source>
         <translation>Schwingt zweimal in der Sekunde hin und her</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="71"/>
+        <location filename="../ui/forcetestpanel.cpp" line="72"/>
         <source>owner %1, group %2, mode %3</source>
         <translation>Besitzer %1, Gruppe %2, Modus %3</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="82"/>
+        <location filename="../ui/forcetestpanel.cpp" line="83"/>
         <source>Force feedback</source>
         <translation>Force-Feedback</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="94"/>
+        <location filename="../ui/forcetestpanel.cpp" line="95"/>
         <source>Axis:</source>
         <translation>Achse:</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="97"/>
+        <location filename="../ui/forcetestpanel.cpp" line="98"/>
         <source>The axis the test force acts on</source>
         <translation>Die Achse, auf die die Testkraft wirkt</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="99"/>
+        <location filename="../ui/forcetestpanel.cpp" line="100"/>
         <source>Strength:</source>
         <translation>Stärke:</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="105"/>
+        <location filename="../ui/forcetestpanel.cpp" line="106"/>
         <source>How strong the test force is, of the most the system can ask of the board</source>
         <translation>Wie stark die Testkraft ist, gemessen am Höchsten, das das System vom Board verlangen kann</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="112"/>
+        <location filename="../ui/forcetestpanel.cpp" line="113"/>
         <source> %</source>
         <translation> %</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="117"/>
+        <location filename="../ui/forcetestpanel.cpp" line="118"/>
         <source>Time:</source>
         <translation>Dauer:</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="124"/>
+        <location filename="../ui/forcetestpanel.cpp" line="125"/>
         <source> s</source>
         <translation> s</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="125"/>
+        <location filename="../ui/forcetestpanel.cpp" line="126"/>
         <source>How long the test force plays; it ends by itself after that</source>
         <translation>Wie lange die Testkraft wirkt; danach endet sie von selbst</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="153"/>
-        <source>Stop</source>
-        <translation>Stopp</translation>
-    </message>
-    <message>
-        <location filename="../ui/forcetestpanel.cpp" line="155"/>
+        <location filename="../ui/forcetestpanel.cpp" line="156"/>
         <source>Stops and erases every test force at once (Escape)</source>
         <translation>Stoppt und löscht sofort jede Testkraft (Esc)</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="177"/>
+        <location filename="../ui/forcetestpanel.cpp" line="178"/>
         <source>%1 finished.</source>
         <translation>%1 beendet.</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="266"/>
+        <location filename="../ui/forcetestpanel.cpp" line="267"/>
         <source>Force test</source>
         <translation>Krafttest</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="267"/>
+        <location filename="../ui/forcetestpanel.cpp" line="268"/>
         <source>The board&apos;s motors will move the controls by themselves. Hold the controls firmly and keep hands and objects clear of their path.</source>
         <translation>Die Motoren des Boards bewegen die Steuerung selbsttätig. Halten Sie die Steuerung fest und halten Sie Hände und Gegenstände aus ihrem Weg.</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="269"/>
-        <source>Start test</source>
-        <translation>Test starten</translation>
+        <location filename="../ui/forcetestpanel.cpp" line="42"/>
+        <source>&amp;Spring</source>
+        <translation>&amp;Feder</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="305"/>
+        <location filename="../ui/forcetestpanel.cpp" line="44"/>
+        <source>&amp;Damper</source>
+        <translation>Dä&amp;mpfer</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="46"/>
+        <source>Fr&amp;iction</source>
+        <translation>&amp;Reibung</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="48"/>
+        <source>&amp;Push to minimum</source>
+        <translation>Zum M&amp;inimum drücken</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="51"/>
+        <source>Push to ma&amp;ximum</source>
+        <translation>Zum Ma&amp;ximum drücken</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="54"/>
+        <source>Si&amp;ne</source>
+        <translation>&amp;Sinus</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="154"/>
+        <source>S&amp;top</source>
+        <translation>S&amp;topp</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="270"/>
+        <source>&amp;Start test</source>
+        <translation>Test &amp;starten</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="306"/>
         <source>%1 playing on %2 at %3 %, %4 s left. Stop or Escape ends it.</source>
         <translation>%1 läuft auf %2 mit %3 %, noch %4 s. Stopp oder Esc beendet den Test.</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="318"/>
+        <location filename="../ui/forcetestpanel.cpp" line="319"/>
         <source>%1 stopped.</source>
         <translation>%1 gestoppt.</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="325"/>
+        <location filename="../ui/forcetestpanel.cpp" line="326"/>
         <source>unknown</source>
         <translation>unbekannt</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="328"/>
+        <location filename="../ui/forcetestpanel.cpp" line="329"/>
         <source>yes</source>
         <translation>ja</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="328"/>
+        <location filename="../ui/forcetestpanel.cpp" line="329"/>
         <source>no</source>
         <translation>nein</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="330"/>
+        <location filename="../ui/forcetestpanel.cpp" line="331"/>
         <source>The system offers force feedback for this board (driver %1%2). Effects: %3. It holds %4 effects at once. Gain can be set: %5. Autocentre can be set: %6.</source>
         <translation>Das System bietet Force-Feedback für dieses Board (Treiber %1%2). Effekte: %3. Es hält %4 Effekte gleichzeitig. Verstärkung einstellbar: %5. Autozentrierung einstellbar: %6.</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="343"/>
+        <location filename="../ui/forcetestpanel.cpp" line="344"/>
         <source>The test cannot play forces: this user may not write to %1 (%2). Install the udev rule %3 that comes with Gravolt Setup and reconnect the board.</source>
         <translation>Der Test kann keine Kräfte abspielen: Dieser Benutzer darf nicht auf %1 schreiben (%2). Installieren Sie die udev-Regel %3, die Gravolt Setup beiliegt, und schließen Sie das Board neu an.</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="350"/>
+        <location filename="../ui/forcetestpanel.cpp" line="351"/>
         <source>The system offers no force feedback for this board: its driver %1 registered none for the input device %2, so games cannot use the board&apos;s forces either. Most likely no force-feedback driver is bound to the board: the kernel needs its HID force-feedback support (usbhid with HID PID support) for it.</source>
         <translation>Das System bietet kein Force-Feedback für dieses Board: Sein Treiber %1 hat für das Eingabegerät %2 keines angemeldet, also können auch Spiele die Kräfte des Boards nicht nutzen. Wahrscheinlich ist kein Force-Feedback-Treiber an das Board gebunden: Der Kernel braucht dafür seine HID-Force-Feedback-Unterstützung (usbhid mit HID-PID-Unterstützung).</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="354"/>
+        <location filename="../ui/forcetestpanel.cpp" line="355"/>
         <source>of the board</source>
         <translation>des Boards</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="369"/>
+        <location filename="../ui/forcetestpanel.cpp" line="370"/>
         <source>Force feedback cannot be tested on this operating system yet.</source>
         <translation>Force-Feedback kann auf diesem Betriebssystem noch nicht getestet werden.</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="371"/>
+        <location filename="../ui/forcetestpanel.cpp" line="372"/>
         <source>The board is not connected.</source>
         <translation>Das Board ist nicht angeschlossen.</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="373"/>
+        <location filename="../ui/forcetestpanel.cpp" line="374"/>
         <source>The system made no input device of this board, so it offers no force feedback for it. Check that the board&apos;s HID driver is loaded.</source>
         <translation>Das System hat aus diesem Board kein Eingabegerät gemacht und bietet daher kein Force-Feedback dafür. Prüfen Sie, ob der HID-Treiber des Boards geladen ist.</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="376"/>
+        <location filename="../ui/forcetestpanel.cpp" line="377"/>
         <source>The board&apos;s input device %1 does not exist. Reconnect the board.</source>
         <translation>Das Eingabegerät %1 des Boards existiert nicht. Schließen Sie das Board neu an.</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="378"/>
+        <location filename="../ui/forcetestpanel.cpp" line="379"/>
         <source>The system offers no force feedback for this board.</source>
         <translation>Das System bietet kein Force-Feedback für dieses Board.</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="380"/>
+        <location filename="../ui/forcetestpanel.cpp" line="381"/>
         <source>No permission to open the board&apos;s input device %1 for force feedback (%2). Install the udev rule %3 that comes with Gravolt Setup and reconnect the board.</source>
         <translation>Keine Berechtigung, das Eingabegerät %1 des Boards für Force-Feedback zu öffnen (%2). Installieren Sie die udev-Regel %3, die Gravolt Setup beiliegt, und schließen Sie das Board neu an.</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="385"/>
+        <location filename="../ui/forcetestpanel.cpp" line="386"/>
         <source>The board refused the test force: %1</source>
         <translation>Das Board hat die Testkraft abgelehnt: %1</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="387"/>
+        <location filename="../ui/forcetestpanel.cpp" line="388"/>
         <source>The board was disconnected.</source>
         <translation>Das Board wurde getrennt.</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="392"/>
+        <location filename="../ui/forcetestpanel.cpp" line="393"/>
         <source>The test force cannot be played: %1</source>
         <translation>Die Testkraft kann nicht abgespielt werden: %1</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="393"/>
+        <location filename="../ui/forcetestpanel.cpp" line="394"/>
         <source>The test force cannot be played on %1: %2</source>
         <translation>Die Testkraft kann auf %1 nicht abgespielt werden: %2</translation>
     </message>
@@ -1174,14 +1548,14 @@ Ohne Sicherung fortfahren?</translation>
     </message>
     <message>
         <location filename="../ui/fulleffectsettingswidget.ui" line="69"/>
-        <source>Save</source>
-        <translation>Speichern</translation>
+        <source>Sa&amp;ve</source>
+        <translation>Spei&amp;chern</translation>
     </message>
     <message>
         <location filename="../ui/fulleffectsettingswidget.ui" line="88"/>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="508"/>
-        <source>Delete</source>
-        <translation>Löschen</translation>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="511"/>
+        <source>&amp;Delete</source>
+        <translation>L&amp;öschen</translation>
     </message>
     <message>
         <location filename="../ui/fulleffectsettingswidget.ui" line="104"/>
@@ -1272,152 +1646,152 @@ Ohne Sicherung fortfahren?</translation>
         <translation>Stärke der periodischen DirectX-Kräfte (%)</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="43"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="44"/>
         <source>Type a name for the profile first.</source>
         <translation>Geben Sie zuerst einen Namen für das Profil ein.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="45"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="46"/>
         <source>A profile name may not start with a dot.</source>
         <translation>Ein Profilname darf nicht mit einem Punkt beginnen.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="48"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="49"/>
         <source>A profile name may not contain / or \ or control characters such as a line break or a tab.</source>
         <translation>Ein Profilname darf weder / noch \ noch Steuerzeichen wie Zeilenumbruch oder Tabulator enthalten.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="162"/>
-        <source>Import...</source>
-        <translation>Importieren...</translation>
-    </message>
-    <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="164"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="167"/>
         <source>Store an effect profile file as a profile</source>
         <translation>Eine Effektprofil-Datei als Profil ablegen</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="165"/>
-        <source>Export...</source>
-        <translation>Exportieren...</translation>
-    </message>
-    <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="167"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="170"/>
         <source>Write the effect settings of the form to a profile file</source>
         <translation>Die Effekteinstellungen des Formulars in eine Profildatei schreiben</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="168"/>
-        <source>Games...</source>
-        <translation>Spiele...</translation>
-    </message>
-    <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="170"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="173"/>
         <source>Apply an effect profile while a game runs</source>
         <translation>Ein Effektprofil anwenden, solange ein Spiel läuft</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="434"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="437"/>
         <source>Effect profiles</source>
         <translation>Effektprofile</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="445"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="448"/>
         <source>The effect profile was not saved. %1</source>
         <translation>Das Effektprofil wurde nicht gespeichert. %1</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="454"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="457"/>
         <source>An effect profile named “%1” exists. Replace it with the settings in the form?</source>
         <translation>Es gibt bereits ein Effektprofil „%1“. Soll es durch die Einstellungen im Formular ersetzt werden?</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="457"/>
-        <source>Replace</source>
-        <translation>Ersetzen</translation>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="165"/>
+        <source>&amp;Import...</source>
+        <translation>&amp;Importieren...</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="458"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="168"/>
+        <source>&amp;Export...</source>
+        <translation>&amp;Exportieren...</translation>
+    </message>
+    <message>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="171"/>
+        <source>&amp;Games...</source>
+        <translation>S&amp;piele...</translation>
+    </message>
+    <message>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="460"/>
+        <source>&amp;Replace</source>
+        <translation>&amp;Ersetzen</translation>
+    </message>
+    <message>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="461"/>
         <source>The effect profile “%1” was left as it was.</source>
         <translation>Das Effektprofil „%1“ blieb unverändert.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="476"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="479"/>
         <source>the folder %1 cannot be created</source>
         <translation>der Ordner %1 kann nicht angelegt werden</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="480"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="483"/>
         <source>Effect profile “%1” saved.</source>
         <translation>Effektprofil „%1“ gespeichert.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="482"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="485"/>
         <source>The effect profile “%1” could not be saved: %2</source>
         <translation>Das Effektprofil „%1“ konnte nicht gespeichert werden: %2</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="494"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="497"/>
         <source>No effect profile was deleted. %1</source>
         <translation>Es wurde kein Effektprofil gelöscht. %1</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="500"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="503"/>
         <source>There is no effect profile named “%1”.</source>
         <translation>Es gibt kein Effektprofil „%1“.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="505"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="508"/>
         <source>Delete the effect profile “%1”? Its file is removed from this computer; the form keeps what it shows.</source>
         <translation>Effektprofil „%1“ löschen? Seine Datei wird von diesem Computer entfernt; das Formular behält, was es anzeigt.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="509"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="512"/>
         <source>The effect profile “%1” was kept.</source>
         <translation>Das Effektprofil „%1“ wurde behalten.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="515"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="518"/>
         <source>Effect profile “%1” deleted.</source>
         <translation>Effektprofil „%1“ gelöscht.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="517"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="520"/>
         <source>The effect profile “%1” could not be deleted: %2</source>
         <translation>Das Effektprofil „%1“ konnte nicht gelöscht werden: %2</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="534"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="537"/>
         <source>“%1” was not loaded: the file cannot be read.</source>
         <translation>„%1“ wurde nicht geladen: Die Datei kann nicht gelesen werden.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="535"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="538"/>
         <source>“%1” was not loaded: it is not a regular file.</source>
         <translation>„%1“ wurde nicht geladen: Es ist keine gewöhnliche Datei.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="544"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="547"/>
         <source>“%1” was not loaded: an effect profile holds exactly %2 bytes.</source>
         <translation>„%1“ wurde nicht geladen: Ein Effektprofil umfasst genau %2 Bytes.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="553"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="556"/>
         <source>The effect settings in the form hold changes that were not sent to the board. Load the profile “%1” and discard them?</source>
         <translation>Die Effekteinstellungen im Formular enthalten Änderungen, die nicht an das Board gesendet wurden. Profil „%1“ laden und die Änderungen verwerfen?</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="556"/>
-        <source>Discard changes and load</source>
-        <translation>Änderungen verwerfen und laden</translation>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="559"/>
+        <source>&amp;Discard changes and load</source>
+        <translation>Änderungen &amp;verwerfen und laden</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="557"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="560"/>
         <source>The effect profile “%1” was not loaded; the form keeps your changes.</source>
         <translation>Das Effektprofil „%1“ wurde nicht geladen; das Formular behält Ihre Änderungen.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="570"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="573"/>
         <source>Profile “%1” loaded into the form; Apply or Save sends it to the board.</source>
         <translation>Profil „%1“ in das Formular geladen; Übernehmen oder Speichern sendet es an das Board.</translation>
     </message>
@@ -1666,22 +2040,22 @@ Ohne Sicherung fortfahren?</translation>
         <translation>Positionsglättung (%)</translation>
     </message>
     <message>
-        <location filename="../ui/fullhardwaresettingswidget.cpp" line="126"/>
+        <location filename="../ui/fullhardwaresettingswidget.cpp" line="125"/>
         <source>Not a number: type a finite decimal number such as %1 (a point or a comma separates the decimals).</source>
         <translation>Keine Zahl: Geben Sie eine endliche Dezimalzahl wie %1 ein (Punkt oder Komma trennt die Nachkommastellen).</translation>
     </message>
     <message>
-        <location filename="../ui/fullhardwaresettingswidget.cpp" line="159"/>
+        <location filename="../ui/fullhardwaresettingswidget.cpp" line="158"/>
         <source>None</source>
         <translation>Keine</translation>
     </message>
     <message>
-        <location filename="../ui/fullhardwaresettingswidget.cpp" line="160"/>
+        <location filename="../ui/fullhardwaresettingswidget.cpp" line="159"/>
         <source>Calibration start angle as the center</source>
         <translation>Startwinkel der Kalibrierung als Mitte</translation>
     </message>
     <message>
-        <location filename="../ui/fullhardwaresettingswidget.cpp" line="161"/>
+        <location filename="../ui/fullhardwaresettingswidget.cpp" line="160"/>
         <source>Automatic center of range search</source>
         <translation>Automatische Suche der Bereichsmitte</translation>
     </message>
@@ -1714,34 +2088,34 @@ Ohne Sicherung fortfahren?</translation>
         <translation>rallygame, oder Game.exe für Wine und Proton</translation>
     </message>
     <message>
-        <location filename="../ui/gamesdialog.cpp" line="85"/>
-        <source>Link</source>
-        <translation>Verknüpfen</translation>
-    </message>
-    <message>
-        <location filename="../ui/gamesdialog.cpp" line="89"/>
-        <source>Unlink</source>
-        <translation>Lösen</translation>
-    </message>
-    <message>
-        <location filename="../ui/gamesdialog.cpp" line="93"/>
-        <source>Program name:</source>
-        <translation>Programmname:</translation>
-    </message>
-    <message>
-        <location filename="../ui/gamesdialog.cpp" line="94"/>
-        <source>Effect profile:</source>
-        <translation>Effektprofil:</translation>
-    </message>
-    <message>
         <location filename="../ui/gamesdialog.cpp" line="100"/>
         <source>Background</source>
         <translation>Hintergrund</translation>
     </message>
     <message>
+        <location filename="../ui/gamesdialog.cpp" line="85"/>
+        <source>&amp;Link</source>
+        <translation>&amp;Verknüpfen</translation>
+    </message>
+    <message>
+        <location filename="../ui/gamesdialog.cpp" line="89"/>
+        <source>&amp;Unlink</source>
+        <translation>&amp;Lösen</translation>
+    </message>
+    <message>
+        <location filename="../ui/gamesdialog.cpp" line="93"/>
+        <source>&amp;Program name:</source>
+        <translation>&amp;Programmname:</translation>
+    </message>
+    <message>
+        <location filename="../ui/gamesdialog.cpp" line="94"/>
+        <source>&amp;Effect profile:</source>
+        <translation>&amp;Effektprofil:</translation>
+    </message>
+    <message>
         <location filename="../ui/gamesdialog.cpp" line="101"/>
-        <source>Follow games in the background</source>
-        <translation>Spiele im Hintergrund verfolgen</translation>
+        <source>&amp;Follow games in the background</source>
+        <translation>Spiele im &amp;Hintergrund verfolgen</translation>
     </message>
     <message>
         <location filename="../ui/gamesdialog.cpp" line="104"/>
@@ -1968,7 +2342,7 @@ Board-Sicherungen liegen in %7</translation>
     <name>MainWindow</name>
     <message>
         <location filename="../ui/mainwindow.ui" line="27"/>
-        <location filename="../ui/mainwindow.cpp" line="369"/>
+        <location filename="../ui/mainwindow.cpp" line="389"/>
         <source>No compatible devices connected</source>
         <translation>Keine kompatiblen Geräte angeschlossen</translation>
     </message>
@@ -1978,35 +2352,9 @@ Board-Sicherungen liegen in %7</translation>
         <translation>Effekte</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="82"/>
-        <source>Read current effects settings from controller</source>
-        <translation>Aktuelle Effekteinstellungen aus dem Controller lesen</translation>
-    </message>
-    <message>
-        <location filename="../ui/mainwindow.ui" line="87"/>
-        <source>Apply current effects settings to controller</source>
-        <translation>Aktuelle Effekteinstellungen im Controller übernehmen</translation>
-    </message>
-    <message>
         <location filename="../ui/mainwindow.ui" line="99"/>
         <source>Hardware</source>
         <translation>Hardware</translation>
-    </message>
-    <message>
-        <location filename="../ui/mainwindow.ui" line="144"/>
-        <location filename="../ui/mainwindow.ui" line="405"/>
-        <location filename="../ui/mainwindow.ui" line="898"/>
-        <location filename="../ui/mainwindow.ui" line="1110"/>
-        <source>Read current hardware settings from controller</source>
-        <translation>Aktuelle Hardware-Einstellungen aus dem Controller lesen</translation>
-    </message>
-    <message>
-        <location filename="../ui/mainwindow.ui" line="149"/>
-        <location filename="../ui/mainwindow.ui" line="410"/>
-        <location filename="../ui/mainwindow.ui" line="903"/>
-        <location filename="../ui/mainwindow.ui" line="1115"/>
-        <source>Apply current hardware settings to controller</source>
-        <translation>Aktuelle Hardware-Einstellungen im Controller übernehmen</translation>
     </message>
     <message>
         <location filename="../ui/mainwindow.ui" line="161"/>
@@ -2070,17 +2418,43 @@ Board-Sicherungen liegen in %7</translation>
         <translation>SPI-Modus</translation>
     </message>
     <message>
+        <location filename="../ui/mainwindow.ui" line="82"/>
+        <source>&amp;Read current effects settings from controller</source>
+        <translation>Aktuelle Effekteinstellungen aus dem Controller &amp;lesen</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="87"/>
+        <source>&amp;Apply current effects settings to controller</source>
+        <translation>&amp;Aktuelle Effekteinstellungen im Controller übernehmen</translation>
+    </message>
+    <message>
         <location filename="../ui/mainwindow.ui" line="92"/>
-        <source>Save effects settings to controller&apos;s permanent memory</source>
-        <translation>Effekteinstellungen dauerhaft im Controller speichern</translation>
+        <source>&amp;Save effects settings to controller&apos;s permanent memory</source>
+        <translation>Effekteinstellungen dauerhaft im Controller &amp;speichern</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="144"/>
+        <location filename="../ui/mainwindow.ui" line="405"/>
+        <location filename="../ui/mainwindow.ui" line="898"/>
+        <location filename="../ui/mainwindow.ui" line="1110"/>
+        <source>&amp;Read current hardware settings from controller</source>
+        <translation>Aktuelle Hardware-Einstellungen aus dem Controller &amp;lesen</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="149"/>
+        <location filename="../ui/mainwindow.ui" line="410"/>
+        <location filename="../ui/mainwindow.ui" line="903"/>
+        <location filename="../ui/mainwindow.ui" line="1115"/>
+        <source>&amp;Apply current hardware settings to controller</source>
+        <translation>&amp;Aktuelle Hardware-Einstellungen im Controller übernehmen</translation>
     </message>
     <message>
         <location filename="../ui/mainwindow.ui" line="154"/>
         <location filename="../ui/mainwindow.ui" line="415"/>
         <location filename="../ui/mainwindow.ui" line="908"/>
         <location filename="../ui/mainwindow.ui" line="1120"/>
-        <source>Save hardware settings to controller&apos;s permanent memory</source>
-        <translation>Hardware-Einstellungen dauerhaft im Controller speichern</translation>
+        <source>&amp;Save hardware settings to controller&apos;s permanent memory</source>
+        <translation>Hardware-Einstellungen dauerhaft im Controller &amp;speichern</translation>
     </message>
     <message>
         <location filename="../ui/mainwindow.ui" line="179"/>
@@ -2449,53 +2823,41 @@ Board-Sicherungen liegen in %7</translation>
     </message>
     <message>
         <location filename="../ui/mainwindow.ui" line="1129"/>
-        <source>Switch to DFU mode</source>
-        <translation>In den DFU-Modus wechseln</translation>
+        <source>S&amp;witch to DFU mode</source>
+        <translation>In den DFU-Modus &amp;wechseln</translation>
     </message>
     <message>
         <location filename="../ui/mainwindow.ui" line="1134"/>
-        <source>Reboot controller</source>
-        <translation>Controller neu starten</translation>
+        <source>Reb&amp;oot controller</source>
+        <translation>Controller &amp;neu starten</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="118"/>
+        <location filename="../ui/mainwindow.cpp" line="125"/>
         <source>Live input</source>
         <translation>Live-Eingaben</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="371"/>
+        <location filename="../ui/mainwindow.cpp" line="391"/>
         <source>Select compatible device (</source>
         <translation>Kompatibles Gerät wählen (</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="373"/>
+        <location filename="../ui/mainwindow.cpp" line="393"/>
         <source> connected)</source>
         <translation> angeschlossen)</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="454"/>
+        <location filename="../ui/mainwindow.cpp" line="480"/>
         <source>Firmware %1 differs from %2, the version this program is made for.</source>
         <translation>Die Firmware %1 weicht von %2 ab, der Version, für die dieses Programm gemacht ist.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="502"/>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <location filename="../ui/mainwindow.cpp" line="503"/>
-        <location filename="../ui/widgethelpers.cpp" line="67"/>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
-    </message>
-    <message>
-        <location filename="../ui/mainwindow.cpp" line="504"/>
-        <location filename="../ui/mainwindow.cpp" line="528"/>
+        <location filename="../ui/mainwindow.cpp" line="567"/>
         <source>Latest version</source>
         <translation>Neueste Version</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="529"/>
+        <location filename="../ui/mainwindow.cpp" line="568"/>
         <source>No web browser could be started. The downloads page is at:
 
 %1</source>
@@ -2504,219 +2866,236 @@ Board-Sicherungen liegen in %7</translation>
 %1</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="534"/>
+        <location filename="../ui/mainwindow.cpp" line="573"/>
         <source>&amp;Copy address</source>
         <translation>Adresse &amp;kopieren</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="539"/>
-        <source>Copied</source>
-        <translation>Kopiert</translation>
-    </message>
-    <message>
-        <location filename="../ui/mainwindow.cpp" line="414"/>
-        <location filename="../ui/mainwindow.cpp" line="567"/>
+        <location filename="../ui/mainwindow.cpp" line="436"/>
+        <location filename="../ui/mainwindow.cpp" line="606"/>
         <source>Reading the settings of %1…</source>
         <translation>Die Einstellungen von %1 werden gelesen…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="239"/>
+        <location filename="../ui/mainwindow.cpp" line="248"/>
         <source>A game started or ended: the game watcher changed the effect settings of %1.</source>
         <translation>Ein Spiel wurde gestartet oder beendet: Die Spielüberwachung hat die Effekteinstellungen von %1 geändert.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="408"/>
+        <location filename="../ui/mainwindow.cpp" line="430"/>
         <source>%1 is back after %2 s.</source>
         <translation>%1 ist nach %2 s wieder da.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="419"/>
+        <location filename="../ui/mainwindow.cpp" line="441"/>
         <source>%1 is back after %2 s; its settings were read again.</source>
         <translation>%1 ist nach %2 s wieder da; seine Einstellungen wurden neu gelesen.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="422"/>
+        <location filename="../ui/mainwindow.cpp" line="444"/>
         <source>%1 is back after %2 s, but its settings could not all be read; the pages say which.</source>
         <translation>%1 ist nach %2 s wieder da, aber nicht alle Einstellungen konnten gelesen werden; die Seiten sagen, welche.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="435"/>
+        <location filename="../ui/mainwindow.cpp" line="461"/>
         <source>%1 did not restart: it kept answering for %2 s.</source>
         <translation>%1 wurde nicht neu gestartet: Es hat %2 s lang weiter geantwortet.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="436"/>
+        <location filename="../ui/mainwindow.cpp" line="462"/>
         <source>%1 did not switch to DFU mode: it still answers as a controller.</source>
         <translation>%1 ist nicht in den DFU-Modus gewechselt: Es antwortet weiterhin als Controller.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="440"/>
+        <location filename="../ui/mainwindow.cpp" line="466"/>
         <source>%1 did not come back within %2 s. Check its cable and power, and whether it waits in DFU mode.</source>
         <translation>%1 ist nicht innerhalb von %2 s zurückgekommen. Prüfen Sie Kabel und Stromversorgung und ob es im DFU-Modus wartet.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="585"/>
+        <location filename="../ui/mainwindow.cpp" line="246"/>
+        <location filename="../ui/mainwindow.cpp" line="624"/>
         <source>Reading effect settings from %1…</source>
         <translation>Effekteinstellungen werden von %1 gelesen…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="595"/>
+        <location filename="../ui/mainwindow.cpp" line="452"/>
+        <source>%1 now waits for a firmware update in its bootloader, and is listed as such once it is seen there.</source>
+        <translation>%1 wartet jetzt in seinem Bootloader auf eine Firmware-Aktualisierung und erscheint als solches in der Liste, sobald es dort gesehen wird.</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="536"/>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="537"/>
+        <location filename="../ui/widgets/widgethelpers.cpp" line="67"/>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="538"/>
+        <source>&amp;Latest version</source>
+        <translation>&amp;Neueste Version</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="578"/>
+        <source>&amp;Copied</source>
+        <translation>&amp;Kopiert</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="634"/>
         <source>Reading hardware settings from %1…</source>
         <translation>Hardwareeinstellungen werden von %1 gelesen…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="606"/>
+        <location filename="../ui/mainwindow.cpp" line="645"/>
         <source>Applying effect settings to %1…</source>
         <translation>Effekteinstellungen werden auf %1 angewendet…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="619"/>
-        <location filename="../ui/mainwindow.cpp" line="1252"/>
+        <location filename="../ui/mainwindow.cpp" line="658"/>
+        <location filename="../ui/mainwindow.cpp" line="1291"/>
         <source>Saving effect settings to %1…</source>
         <translation>Effekteinstellungen werden auf %1 gespeichert…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="646"/>
+        <location filename="../ui/mainwindow.cpp" line="685"/>
         <source>Rebooting %1…</source>
         <translation>%1 wird neu gestartet…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="657"/>
+        <location filename="../ui/mainwindow.cpp" line="696"/>
         <source>Switching %1 to DFU mode…</source>
         <translation>%1 wird in den DFU-Modus geschaltet…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="763"/>
+        <location filename="../ui/mainwindow.cpp" line="802"/>
         <source>Reading the effect settings of %1…</source>
         <translation>Die Effekteinstellungen von %1 werden gelesen…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="764"/>
+        <location filename="../ui/mainwindow.cpp" line="803"/>
         <source>The effect settings of %1 could not be read: %2. None are shown until a read succeeds; a profile can still be loaded.</source>
         <translation>Die Effekteinstellungen von %1 konnten nicht gelesen werden: %2. Bis ein Lesen gelingt, werden keine angezeigt; ein Profil kann trotzdem geladen werden.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="774"/>
+        <location filename="../ui/mainwindow.cpp" line="813"/>
         <source>Reading the hardware settings of %1…</source>
         <translation>Die Hardware-Einstellungen von %1 werden gelesen…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="775"/>
+        <location filename="../ui/mainwindow.cpp" line="814"/>
         <source>The hardware settings of %1 could not be read: %2. None are shown until a read succeeds.</source>
         <translation>Die Hardware-Einstellungen von %1 konnten nicht gelesen werden: %2. Bis ein Lesen gelingt, werden keine angezeigt.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="792"/>
+        <location filename="../ui/mainwindow.cpp" line="831"/>
         <source>the board</source>
         <translation>das Board</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="798"/>
+        <location filename="../ui/mainwindow.cpp" line="837"/>
         <source>Failed: %1</source>
         <translation>Fehlgeschlagen: %1</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="829"/>
+        <location filename="../ui/mainwindow.cpp" line="868"/>
         <source>Effect settings read from %1.</source>
         <translation>Effekteinstellungen von %1 gelesen.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="830"/>
+        <location filename="../ui/mainwindow.cpp" line="869"/>
         <source>Effect settings could not be read from %1: %2. Apply and Save stay disabled until a read succeeds.</source>
         <translation>Die Effekteinstellungen konnten nicht von %1 gelesen werden: %2. Übernehmen und Speichern bleiben deaktiviert, bis ein Lesen gelingt.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="841"/>
+        <location filename="../ui/mainwindow.cpp" line="880"/>
         <source>Hardware settings read from %1.</source>
         <translation>Hardwareeinstellungen von %1 gelesen.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="842"/>
+        <location filename="../ui/mainwindow.cpp" line="881"/>
         <source>Hardware settings could not be read from %1: %2. Apply and Save stay disabled until a read succeeds.</source>
         <translation>Die Hardwareeinstellungen konnten nicht von %1 gelesen werden: %2. Übernehmen und Speichern bleiben deaktiviert, bis ein Lesen gelingt.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="847"/>
+        <location filename="../ui/mainwindow.cpp" line="886"/>
         <source>Effect settings applied to the working memory of %1.</source>
         <translation>Effekteinstellungen in den Arbeitsspeicher von %1 übernommen.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="848"/>
+        <location filename="../ui/mainwindow.cpp" line="887"/>
         <source>Effect settings could not be applied to %1: %2.</source>
         <translation>Die Effekteinstellungen konnten nicht auf %1 übernommen werden: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="851"/>
+        <location filename="../ui/mainwindow.cpp" line="890"/>
         <source>Hardware settings applied to the working memory of %1.</source>
         <translation>Hardwareeinstellungen in den Arbeitsspeicher von %1 übernommen.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="852"/>
+        <location filename="../ui/mainwindow.cpp" line="891"/>
         <source>Hardware settings could not be applied to %1: %2.</source>
         <translation>Die Hardwareeinstellungen konnten nicht auf %1 übernommen werden: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="855"/>
+        <location filename="../ui/mainwindow.cpp" line="894"/>
         <source>Effect settings saved to the permanent memory of %1.</source>
         <translation>Effekteinstellungen im permanenten Speicher von %1 gespeichert.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="856"/>
+        <location filename="../ui/mainwindow.cpp" line="895"/>
         <source>Effect settings could not be saved to %1: %2.</source>
         <translation>Die Effekteinstellungen konnten nicht auf %1 gespeichert werden: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="858"/>
+        <location filename="../ui/mainwindow.cpp" line="897"/>
         <source>The effect settings</source>
         <translation>Die Effekteinstellungen</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="861"/>
+        <location filename="../ui/mainwindow.cpp" line="900"/>
         <source>Hardware settings saved to the permanent memory of %1.</source>
         <translation>Hardwareeinstellungen im permanenten Speicher von %1 gespeichert.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="862"/>
+        <location filename="../ui/mainwindow.cpp" line="901"/>
         <source>Hardware settings could not be saved to %1: %2.</source>
         <translation>Die Hardwareeinstellungen konnten nicht auf %1 gespeichert werden: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="864"/>
+        <location filename="../ui/mainwindow.cpp" line="903"/>
         <source>The hardware settings</source>
         <translation>Die Hardwareeinstellungen</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="870"/>
+        <location filename="../ui/mainwindow.cpp" line="909"/>
         <source>%1 could not be told to reboot: %2.</source>
         <translation>%1 konnte nicht zum Neustart aufgefordert werden: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="430"/>
-        <source>%1 now waits for a firmware update and leaves the list.</source>
-        <translation>%1 wartet jetzt auf ein Firmware-Update und verschwindet aus der Liste.</translation>
-    </message>
-    <message>
-        <location filename="../ui/mainwindow.cpp" line="867"/>
+        <location filename="../ui/mainwindow.cpp" line="906"/>
         <source>%1 is rebooting; waiting for it to come back (at most %2 s)…</source>
         <translation>%1 startet neu; es wird gewartet, bis es zurückkommt (höchstens %2 s)…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="875"/>
+        <location filename="../ui/mainwindow.cpp" line="914"/>
         <source>%1 was told to switch to DFU mode; waiting for it to leave the list…</source>
         <translation>%1 wurde angewiesen, in den DFU-Modus zu wechseln; es wird gewartet, bis es die Liste verlässt…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="877"/>
+        <location filename="../ui/mainwindow.cpp" line="916"/>
         <source>%1 could not be switched to DFU mode: %2.</source>
         <translation>%1 konnte nicht in den DFU-Modus versetzt werden: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="887"/>
+        <location filename="../ui/mainwindow.cpp" line="926"/>
         <source>Settings not saved</source>
         <translation>Einstellungen nicht gespeichert</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="888"/>
+        <location filename="../ui/mainwindow.cpp" line="927"/>
         <source>%1 may not be stored on %2: %3.
 
 The board may lose them when it is switched off. Check the connection and save again.</source>
@@ -2725,85 +3104,85 @@ The board may lose them when it is switched off. Check the connection and save a
 Das Board kann sie beim Ausschalten verlieren. Prüfen Sie die Verbindung und speichern Sie erneut.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="906"/>
-        <location filename="../ui/mainwindow.cpp" line="937"/>
-        <location filename="../ui/mainwindow.cpp" line="956"/>
+        <location filename="../ui/mainwindow.cpp" line="945"/>
+        <location filename="../ui/mainwindow.cpp" line="976"/>
+        <location filename="../ui/mainwindow.cpp" line="995"/>
         <source>Disabled</source>
         <translation>Deaktiviert</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="907"/>
+        <location filename="../ui/mainwindow.cpp" line="946"/>
         <source>Generic button</source>
         <translation>Allgemeiner Taster</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="908"/>
+        <location filename="../ui/mainwindow.cpp" line="947"/>
         <source>Analog</source>
         <translation>Analog</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="909"/>
+        <location filename="../ui/mainwindow.cpp" line="948"/>
         <source>SPI CS</source>
         <translation>SPI CS</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="910"/>
+        <location filename="../ui/mainwindow.cpp" line="949"/>
         <source>SPI SCK</source>
         <translation>SPI SCK</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="911"/>
+        <location filename="../ui/mainwindow.cpp" line="950"/>
         <source>SPI MISO</source>
         <translation>SPI MISO</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="912"/>
+        <location filename="../ui/mainwindow.cpp" line="951"/>
         <source>Enable effects switch</source>
         <translation>Schalter zum Aktivieren der Effekte</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="913"/>
+        <location filename="../ui/mainwindow.cpp" line="952"/>
         <source>Reset center button</source>
         <translation>Taster zum Zurücksetzen der Mitte</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="914"/>
+        <location filename="../ui/mainwindow.cpp" line="953"/>
         <source>Reboot button</source>
         <translation>Neustart-Taster</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="915"/>
+        <location filename="../ui/mainwindow.cpp" line="954"/>
         <source>Braking PWM</source>
         <translation>Brems-PWM</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="956"/>
+        <location filename="../ui/mainwindow.cpp" line="995"/>
         <source>Normal</source>
         <translation>Normal</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="956"/>
+        <location filename="../ui/mainwindow.cpp" line="995"/>
         <source>Inverted</source>
         <translation>Invertiert</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="1005"/>
+        <location filename="../ui/mainwindow.cpp" line="1044"/>
         <source>Applying hardware settings to %1…</source>
         <translation>Hardwareeinstellungen werden auf %1 angewendet…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="1016"/>
-        <location filename="../ui/mainwindow.cpp" line="1252"/>
+        <location filename="../ui/mainwindow.cpp" line="1055"/>
+        <location filename="../ui/mainwindow.cpp" line="1291"/>
         <source>Saving hardware settings to %1…</source>
         <translation>Hardwareeinstellungen werden auf %1 gespeichert…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="1210"/>
+        <location filename="../ui/mainwindow.cpp" line="1249"/>
         <source>Nothing was saved: %1 left the list while the question was open.</source>
         <translation>Nichts wurde gespeichert: %1 hat die Liste verlassen, während die Frage offen war.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="1236"/>
+        <location filename="../ui/mainwindow.cpp" line="1275"/>
         <source>Nothing was saved and %1 stays selected: the settings in the form cannot be sent as they are.</source>
         <translation>Es wurde nichts gespeichert und %1 bleibt ausgewählt: Die Einstellungen im Formular können so nicht gesendet werden.</translation>
     </message>
@@ -2813,44 +3192,145 @@ Das Board kann sie beim Ausschalten verlieren. Prüfen Sie die Verbindung und sp
         <translation>Angewendet, nicht gespeichert: geht verloren, wenn das Board stromlos wird</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindowmenus.cpp" line="66"/>
+        <location filename="../ui/mainwindowmenus.cpp" line="67"/>
         <source>&amp;File</source>
         <translation>&amp;Datei</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindowmenus.cpp" line="69"/>
+        <location filename="../ui/mainwindowmenus.cpp" line="70"/>
         <source>&amp;Quit</source>
         <translation>&amp;Beenden</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindowmenus.cpp" line="78"/>
+        <location filename="../ui/mainwindowmenus.cpp" line="79"/>
         <source>R&amp;ead</source>
         <translation>&amp;Lesen</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindowmenus.cpp" line="80"/>
+        <location filename="../ui/mainwindowmenus.cpp" line="81"/>
         <source>&amp;Apply</source>
         <translation>&amp;Anwenden</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindowmenus.cpp" line="81"/>
+        <location filename="../ui/mainwindowmenus.cpp" line="82"/>
         <source>&amp;Save to board</source>
         <translation>Auf dem Board s&amp;peichern</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindowmenus.cpp" line="85"/>
+        <location filename="../ui/mainwindowmenus.cpp" line="86"/>
         <source>Reb&amp;oot</source>
         <translation>&amp;Neu starten</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindowmenus.cpp" line="87"/>
+        <location filename="../ui/mainwindowmenus.cpp" line="88"/>
         <source>Switch to &amp;DFU mode</source>
         <translation>In den &amp;DFU-Modus schalten</translation>
     </message>
     <message>
+        <location filename="../ui/mainwindowmenus.cpp" line="90"/>
+        <source>&amp;Update firmware…</source>
+        <translation>Firmware a&amp;ktualisieren…</translation>
+    </message>
+    <message>
         <location filename="../ui/unreadgroupnotice.cpp" line="23"/>
-        <source>Read again</source>
-        <translation>Erneut lesen</translation>
+        <source>Read agai&amp;n</source>
+        <translation>E&amp;rneut lesen</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindowfirmware.cpp" line="37"/>
+        <source>The bootloader on port %1 starts the board&apos;s firmware; the board is listed again once it runs.</source>
+        <translation>Der Bootloader an Port %1 startet die Firmware des Boards; das Board erscheint wieder in der Liste, sobald sie läuft.</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindowfirmware.cpp" line="40"/>
+        <source>The firmware on port %1 could not be started: %2</source>
+        <translation>Die Firmware an Port %1 konnte nicht gestartet werden: %2</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindowfirmware.cpp" line="63"/>
+        <source>A firmware update is still running</source>
+        <translation>Eine Firmware-Aktualisierung läuft noch</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindowfirmware.cpp" line="80"/>
+        <location filename="../ui/mainwindowfirmware.cpp" line="268"/>
+        <source>The board</source>
+        <translation>Das Board</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindowfirmware.cpp" line="106"/>
+        <source>Pick the board to update in the board list first</source>
+        <translation>Wählen Sie zuerst das zu aktualisierende Board in der Board-Liste</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindowfirmware.cpp" line="169"/>
+        <source>Nothing restored: %1 is not connected</source>
+        <translation>Nichts wiederhergestellt: %1 ist nicht angeschlossen</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindowfirmware.cpp" line="180"/>
+        <source>Restoring the settings of %1…</source>
+        <translation>Die Einstellungen von %1 werden wiederhergestellt…</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindowfirmware.cpp" line="190"/>
+        <source>Starting the firmware of the board on port %1…</source>
+        <translation>Die Firmware des Boards an Port %1 wird gestartet…</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindowfirmware.cpp" line="203"/>
+        <source>%1 — waiting in its bootloader (port %2)</source>
+        <translation>%1 — wartet in seinem Bootloader (Port %2)</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindowfirmware.cpp" line="204"/>
+        <source>Board waiting in its bootloader (port %1)</source>
+        <translation>Board wartet in seinem Bootloader (Port %1)</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindowfirmware.cpp" line="206"/>
+        <source> — cannot be opened</source>
+        <translation> — kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindowfirmware.cpp" line="235"/>
+        <source>Ids %1:%2; memory: %3</source>
+        <translation>IDs %1:%2; Speicher: %3</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindowfirmware.cpp" line="271"/>
+        <source>%1 waits in its bootloader on port %2: it has no settings to show until its firmware runs. Update its firmware, or start the firmware it holds.</source>
+        <translation>%1 wartet in seinem Bootloader an Port %2: Bis seine Firmware läuft, gibt es keine Einstellungen anzuzeigen. Aktualisieren Sie seine Firmware oder starten Sie die vorhandene.</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindowfirmware.cpp" line="277"/>
+        <source>A bootloader waits on port %1 but cannot be opened: %2. Install the udev rule that comes with this program (see Troubleshooting in the manual), then unplug the board and plug it in again.</source>
+        <translation>An Port %1 wartet ein Bootloader, der sich nicht öffnen lässt: %2. Installieren Sie die udev-Regel, die diesem Programm beiliegt (siehe Fehlerbehebung im Handbuch), und stecken Sie das Board danach aus und wieder ein.</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindowfirmware.cpp" line="286"/>
+        <source>%1 runs firmware %2; this program is made for %3. Update its firmware with a file of version %3, or pick it anyway to work with it as it is.</source>
+        <translation>%1 läuft mit Firmware %2; dieses Programm ist für %3 gemacht. Aktualisieren Sie seine Firmware mit einer Datei der Version %3, oder wählen Sie es trotzdem, um so damit zu arbeiten.</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindowfirmware.cpp" line="313"/>
+        <source>Firmware update running</source>
+        <translation>Firmware-Aktualisierung läuft</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindowfirmware.cpp" line="314"/>
+        <source>A firmware update is still running. If you close the program now, it waits for the flash to be written, but the new firmware is not started: the board will stay in its bootloader.</source>
+        <translation>Eine Firmware-Aktualisierung läuft noch. Wenn Sie das Programm jetzt schließen, wartet es, bis der Flash-Speicher geschrieben ist, aber die neue Firmware wird nicht gestartet: Das Board bleibt in seinem Bootloader.</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindowfirmware.cpp" line="319"/>
+        <source>Keep the program open</source>
+        <translation>Programm geöffnet lassen</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindowfirmware.cpp" line="320"/>
+        <source>Close and leave it in its bootloader</source>
+        <translation>Schließen und im Bootloader lassen</translation>
     </message>
 </context>
 <context>
@@ -2902,6 +3382,44 @@ Das Board kann sie beim Ausschalten verlieren. Prüfen Sie die Verbindung und sp
     </message>
 </context>
 <context>
+    <name>OperationOutcome</name>
+    <message>
+        <location filename="../device/operationoutcome.cpp" line="37"/>
+        <source>the board is not connected</source>
+        <translation>das Board ist nicht angeschlossen</translation>
+    </message>
+    <message>
+        <location filename="../device/operationoutcome.cpp" line="39"/>
+        <source>the board left the USB bus during the operation</source>
+        <translation>das Board hat den USB-Bus während des Vorgangs verlassen</translation>
+    </message>
+    <message>
+        <location filename="../device/operationoutcome.cpp" line="45"/>
+        <source>report %1 of %2 of the record was not accepted (%3); nothing more was sent</source>
+        <translation>Report %1 von %2 des Datensatzes wurde nicht angenommen (%3); danach wurde nichts mehr gesendet</translation>
+    </message>
+    <message>
+        <location filename="../device/operationoutcome.cpp" line="52"/>
+        <source>a USB transfer failed (%1)</source>
+        <translation>eine USB-Übertragung ist fehlgeschlagen (%1)</translation>
+    </message>
+    <message>
+        <location filename="../device/operationoutcome.cpp" line="56"/>
+        <source>the board stayed busy and never confirmed that it had finished</source>
+        <translation>das Board blieb beschäftigt und hat nie bestätigt, dass es fertig war</translation>
+    </message>
+    <message>
+        <location filename="../device/operationoutcome.cpp" line="59"/>
+        <source>the board answered with %1 of the %2 bytes of the record</source>
+        <translation>das Board hat mit %1 der %2 Bytes des Datensatzes geantwortet</translation>
+    </message>
+    <message>
+        <location filename="../device/operationoutcome.cpp" line="64"/>
+        <source>the board is in use by %1; nothing was sent, try again when it has finished</source>
+        <translation>das Board wird von %1 benutzt; nichts wurde gesendet, versuchen Sie es erneut, wenn es fertig ist</translation>
+    </message>
+</context>
+<context>
     <name>ProfileExchange</name>
     <message>
         <location filename="../ui/profileexchange.cpp" line="22"/>
@@ -2912,11 +3430,6 @@ Das Board kann sie beim Ausschalten verlieren. Prüfen Sie die Verbindung und sp
         <location filename="../ui/profileexchange.cpp" line="64"/>
         <source>Profile of another board</source>
         <translation>Profil eines anderen Boards</translation>
-    </message>
-    <message>
-        <location filename="../ui/profileexchange.cpp" line="69"/>
-        <source>Load anyway</source>
-        <translation>Trotzdem laden</translation>
     </message>
     <message>
         <location filename="../ui/profileexchange.cpp" line="93"/>
@@ -2931,6 +3444,11 @@ Load it anyway?</source>
         <translation>Das Profil „%1“ wurde auf einem Board vom Typ „%2“ erstellt; das ausgewählte Board ist vom Typ „%3“. Seine Einstellungen, darunter der Bewegungsbereich, passen womöglich nicht zu diesem Board.
 
 Trotzdem laden?</translation>
+    </message>
+    <message>
+        <location filename="../ui/profileexchange.cpp" line="69"/>
+        <source>&amp;Load anyway</source>
+        <translation>&amp;Trotzdem laden</translation>
     </message>
     <message>
         <location filename="../ui/profileexchange.cpp" line="84"/>
@@ -2970,8 +3488,8 @@ Trotzdem laden?</translation>
     </message>
     <message>
         <location filename="../ui/profileexchange.cpp" line="161"/>
-        <source>Restore</source>
-        <translation>Wiederherstellen</translation>
+        <source>&amp;Restore</source>
+        <translation>&amp;Wiederherstellen</translation>
     </message>
     <message>
         <location filename="../ui/profileexchange.cpp" line="177"/>
@@ -2984,11 +3502,6 @@ Trotzdem laden?</translation>
         <translation>%1 nach %2 exportiert</translation>
     </message>
     <message>
-        <location filename="../ui/profileexchange.cpp" line="179"/>
-        <source>Replace</source>
-        <translation>Ersetzen</translation>
-    </message>
-    <message>
         <location filename="../ui/profileexchange.cpp" line="170"/>
         <location filename="../ui/profileexchange.cpp" line="185"/>
         <source>Profile not imported: %1</source>
@@ -2998,6 +3511,11 @@ Trotzdem laden?</translation>
         <location filename="../ui/profileexchange.cpp" line="178"/>
         <source>A profile named “%1” exists already. Replace it with the imported one?</source>
         <translation>Ein Profil namens „%1“ ist bereits vorhanden. Durch das importierte ersetzen?</translation>
+    </message>
+    <message>
+        <location filename="../ui/profileexchange.cpp" line="179"/>
+        <source>&amp;Replace</source>
+        <translation>&amp;Ersetzen</translation>
     </message>
     <message>
         <location filename="../ui/profileexchange.cpp" line="183"/>
@@ -3054,13 +3572,13 @@ Trotzdem laden?</translation>
     </message>
     <message>
         <location filename="../ui/restorebackupdialog.cpp" line="60"/>
-        <source>Open file...</source>
-        <translation>Datei öffnen...</translation>
+        <source>&amp;Open file...</source>
+        <translation>Datei ö&amp;ffnen...</translation>
     </message>
     <message>
         <location filename="../ui/restorebackupdialog.cpp" line="62"/>
-        <source>Restore</source>
-        <translation>Wiederherstellen</translation>
+        <source>&amp;Restore</source>
+        <translation>&amp;Wiederherstellen</translation>
     </message>
     <message>
         <location filename="../ui/restorebackupdialog.cpp" line="81"/>
@@ -3096,12 +3614,12 @@ Trotzdem laden?</translation>
 <context>
     <name>UnshowableValues</name>
     <message>
-        <location filename="../ui/unshowablevalues.cpp" line="96"/>
+        <location filename="../ui/unshowablevalues.cpp" line="98"/>
         <source>The value read, %1, cannot be shown here and shows as %2. Unless you change this field, a write sends %1 back unchanged.</source>
         <translation>Der gelesene Wert %1 kann hier nicht angezeigt werden und erscheint als %2. Solange Sie dieses Feld nicht ändern, sendet ein Schreiben %1 unverändert zurück.</translation>
     </message>
     <message>
-        <location filename="../ui/unshowablevalues.cpp" line="127"/>
+        <location filename="../ui/unshowablevalues.cpp" line="129"/>
         <source>Some values read cannot be shown by this form. A write sends them back unchanged unless you change them (value read → value shown):</source>
         <translation>Einige gelesene Werte kann dieses Formular nicht anzeigen. Ein Schreiben sendet sie unverändert zurück, solange Sie sie nicht ändern (gelesener Wert → angezeigter Wert):</translation>
     </message>

@@ -64,17 +64,17 @@
         <translation>не удалось прочитать аппаратные настройки: %1</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="115"/>
+        <location filename="../ui/backupcontroller.cpp" line="117"/>
         <source>Automatic backup written to %1</source>
         <translation>Автоматическая резервная копия записана в %1</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="122"/>
+        <location filename="../ui/backupcontroller.cpp" line="124"/>
         <source>No backup taken</source>
         <translation>Резервная копия не создана</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="123"/>
+        <location filename="../ui/backupcontroller.cpp" line="125"/>
         <source>No backup of the board could be taken before %1:
 %2
 
@@ -85,125 +85,125 @@ Go ahead without a backup?</source>
 Продолжить без резервной копии?</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="126"/>
-        <source>Go ahead without backup</source>
-        <translation>Продолжить без резервной копии</translation>
+        <location filename="../ui/backupcontroller.cpp" line="128"/>
+        <source>&amp;Go ahead without backup</source>
+        <translation>&amp;Продолжить без резервной копии</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="128"/>
+        <location filename="../ui/backupcontroller.cpp" line="130"/>
         <source>Stopped before %1: no backup could be taken</source>
         <translation>Остановлено перед %1: не удалось создать резервную копию</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="138"/>
+        <location filename="../ui/backupcontroller.cpp" line="140"/>
         <source>Select a connected board to back up</source>
         <translation>Выберите подключённую плату для резервного копирования</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="151"/>
+        <location filename="../ui/backupcontroller.cpp" line="153"/>
         <source>Back up board</source>
         <translation>Резервная копия платы</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="165"/>
+        <location filename="../ui/backupcontroller.cpp" line="167"/>
         <source>Backup failed: %1</source>
         <translation>Резервное копирование не удалось: %1</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="168"/>
+        <location filename="../ui/backupcontroller.cpp" line="170"/>
         <source>Board backed up to %1</source>
         <translation>Резервная копия платы сохранена в %1</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="175"/>
+        <location filename="../ui/backupcontroller.cpp" line="177"/>
         <source>Select the board to restore to first</source>
         <translation>Сначала выберите плату для восстановления</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="189"/>
+        <location filename="../ui/backupcontroller.cpp" line="191"/>
         <source>The backup was taken from a %1 board; the selected board is a %2.</source>
         <translation>Резервная копия снята с платы типа «%1»; выбранная плата — типа «%2».</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="193"/>
+        <location filename="../ui/backupcontroller.cpp" line="195"/>
         <source>The backup was taken on firmware version %1; the selected board runs version %2.</source>
         <translation>Резервная копия снята на прошивке версии %1; на выбранной плате работает версия %2.</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="204"/>
+        <location filename="../ui/backupcontroller.cpp" line="206"/>
         <source>generic</source>
         <translation>универсальная</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="206"/>
+        <location filename="../ui/backupcontroller.cpp" line="208"/>
         <source>joystick</source>
         <translation>джойстик</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="208"/>
+        <location filename="../ui/backupcontroller.cpp" line="210"/>
         <source>rudder</source>
         <translation>педали</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="210"/>
+        <location filename="../ui/backupcontroller.cpp" line="212"/>
         <source>wheel</source>
         <translation>руль</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="212"/>
+        <location filename="../ui/backupcontroller.cpp" line="214"/>
         <source>collective</source>
         <translation>шаг-газ</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="214"/>
+        <location filename="../ui/backupcontroller.cpp" line="216"/>
         <source>unknown (type %1)</source>
         <translation>неизвестный (тип %1)</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="224"/>
+        <location filename="../ui/backupcontroller.cpp" line="226"/>
         <source>Cannot restore</source>
         <translation>Восстановление невозможно</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="225"/>
+        <location filename="../ui/backupcontroller.cpp" line="227"/>
         <source>%1 cannot be restored:
 %2</source>
         <translation>%1 невозможно восстановить:
 %2</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="229"/>
+        <location filename="../ui/backupcontroller.cpp" line="231"/>
         <source>Nothing restored: %1</source>
         <translation>Ничего не восстановлено: %1</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="236"/>
+        <location filename="../ui/backupcontroller.cpp" line="238"/>
         <source>Nothing restored: the board is not connected</source>
         <translation>Ничего не восстановлено: плата не подключена</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="244"/>
+        <location filename="../ui/backupcontroller.cpp" line="246"/>
         <source>Restore a backup of another board?</source>
         <translation>Восстановить резервную копию другой платы?</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="246"/>
+        <location filename="../ui/backupcontroller.cpp" line="248"/>
         <source>Settings made for another model or firmware may not suit this board. Load the backup into the forms anyway?</source>
         <translation>Настройки для другой модели или прошивки могут не подойти этой плате. Всё равно загрузить резервную копию в формы?</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="248"/>
-        <source>Load anyway</source>
-        <translation>Всё равно загрузить</translation>
+        <location filename="../ui/backupcontroller.cpp" line="250"/>
+        <source>&amp;Load anyway</source>
+        <translation>&amp;Всё равно загрузить</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="249"/>
-        <location filename="../ui/backupcontroller.cpp" line="255"/>
+        <location filename="../ui/backupcontroller.cpp" line="251"/>
+        <location filename="../ui/backupcontroller.cpp" line="257"/>
         <source>Nothing restored</source>
         <translation>Ничего не восстановлено</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="260"/>
+        <location filename="../ui/backupcontroller.cpp" line="262"/>
         <source>Loaded %1 into the forms; apply or save to send it to the board</source>
         <translation>%1 загружена в формы; примените или сохраните, чтобы отправить её на плату</translation>
     </message>
@@ -211,42 +211,42 @@ Go ahead without a backup?</source>
 <context>
     <name>BoardDiscovery</name>
     <message>
-        <location filename="../device/boarddiscovery.cpp" line="351"/>
+        <location filename="../device/boarddiscovery.cpp" line="352"/>
         <source>No permission on %1 (owner %2, group %3, mode %4; %5).</source>
         <translation>Нет прав доступа к %1 (владелец %2, группа %3, режим %4; %5).</translation>
     </message>
     <message>
-        <location filename="../device/boarddiscovery.cpp" line="357"/>
+        <location filename="../device/boarddiscovery.cpp" line="358"/>
         <source>its ACL does not grant you access</source>
         <translation>его ACL не даёт вам доступа</translation>
     </message>
     <message>
-        <location filename="../device/boarddiscovery.cpp" line="358"/>
+        <location filename="../device/boarddiscovery.cpp" line="359"/>
         <source>no ACL grants you access</source>
         <translation>доступ вам не выдан ни одной ACL</translation>
     </message>
     <message>
-        <location filename="../device/boarddiscovery.cpp" line="362"/>
+        <location filename="../device/boarddiscovery.cpp" line="363"/>
         <source>The system made no hidraw device for it.</source>
         <translation>Система не создала для устройства узел hidraw.</translation>
     </message>
     <message>
-        <location filename="../device/boarddiscovery.cpp" line="363"/>
+        <location filename="../device/boarddiscovery.cpp" line="364"/>
         <source>Its device node %1 is missing.</source>
         <translation>Узел устройства %1 отсутствует.</translation>
     </message>
     <message>
-        <location filename="../device/boarddiscovery.cpp" line="366"/>
+        <location filename="../device/boarddiscovery.cpp" line="367"/>
         <source>The kernel&apos;s HID driver (%1) is bound to it, and this build&apos;s USB library cannot reach a board through it.</source>
         <translation>К устройству привязан HID-драйвер ядра (%1), а USB-библиотека этой сборки не может обратиться к устройству в обход него.</translation>
     </message>
     <message>
-        <location filename="../device/boarddiscovery.cpp" line="372"/>
+        <location filename="../device/boarddiscovery.cpp" line="373"/>
         <source>It is held by another program: %1.</source>
         <translation>Устройство занято другой программой: %1.</translation>
     </message>
     <message>
-        <location filename="../device/boarddiscovery.cpp" line="375"/>
+        <location filename="../device/boarddiscovery.cpp" line="376"/>
         <source>%1 can be opened, but the board does not answer.</source>
         <translation>%1 открывается, но плата не отвечает.</translation>
     </message>
@@ -269,8 +269,8 @@ Go ahead without a backup?</source>
     <name>BoardNotice</name>
     <message>
         <location filename="../ui/boardnotice.cpp" line="33"/>
-        <source>Copy commands</source>
-        <translation>Скопировать команды</translation>
+        <source>&amp;Copy commands</source>
+        <translation>Скопировать &amp;команды</translation>
     </message>
     <message>
         <location filename="../ui/boardnotice.cpp" line="84"/>
@@ -335,24 +335,43 @@ Go ahead without a backup?</source>
     <message>
         <location filename="../ui/changetracker.cpp" line="213"/>
         <location filename="../ui/changetracker.cpp" line="241"/>
+        <source>&amp;Save to board</source>
+        <translation>Со&amp;хранить на плату</translation>
+    </message>
+    <message>
+        <location filename="../ui/changetracker.cpp" line="214"/>
+        <source>&amp;Discard</source>
+        <translation>О&amp;тбросить</translation>
+    </message>
+    <message>
+        <location filename="../ui/changetracker.cpp" line="228"/>
+        <source>&amp;Discard changes and read</source>
+        <translation>О&amp;тбросить изменения и прочитать</translation>
+    </message>
+    <message>
+        <location filename="../ui/changetracker.cpp" line="242"/>
+        <source>&amp;Reboot</source>
+        <translation>&amp;Перезагрузить</translation>
+    </message>
+    <message>
         <location filename="../ui/changetracker.cpp" line="253"/>
         <source>Save to board</source>
         <translation>Сохранить на плату</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="214"/>
-        <source>Discard</source>
-        <translation>Отбросить</translation>
+        <location filename="../ui/changetracker.cpp" line="262"/>
+        <source>&amp;Save both</source>
+        <translation>&amp;Сохранить обе</translation>
+    </message>
+    <message>
+        <location filename="../ui/changetracker.cpp" line="279"/>
+        <source>&amp;Switch to DFU mode</source>
+        <translation>&amp;Перейти в режим DFU</translation>
     </message>
     <message>
         <location filename="../ui/changetracker.cpp" line="225"/>
         <source>%1 in the form hold changes that were not sent to the board. Reading the board&apos;s settings replaces them.</source>
         <translation>%1 в форме содержат изменения, не отправленные на плату. Чтение настроек платы заменит их.</translation>
-    </message>
-    <message>
-        <location filename="../ui/changetracker.cpp" line="228"/>
-        <source>Discard changes and read</source>
-        <translation>Отбросить изменения и прочитать</translation>
     </message>
     <message>
         <location filename="../ui/changetracker.cpp" line="236"/>
@@ -370,11 +389,6 @@ Go ahead without a backup?</source>
         <translation>Плата запустится заново с настройками из своей постоянной памяти. «Сохранить на плату» сначала записывает их в её постоянную память и перезагружает, только если это удалось.</translation>
     </message>
     <message>
-        <location filename="../ui/changetracker.cpp" line="242"/>
-        <source>Reboot</source>
-        <translation>Перезагрузить</translation>
-    </message>
-    <message>
         <location filename="../ui/changetracker.cpp" line="254"/>
         <source>%1 stores every setting now in effect when it saves, not only those of this page. These settings, applied to try them, would be stored too:</source>
         <translation>%1 при сохранении записывает все действующие сейчас настройки, а не только настройки этой страницы. Эти настройки, применённые для пробы, тоже будут сохранены:</translation>
@@ -383,11 +397,6 @@ Go ahead without a backup?</source>
         <location filename="../ui/changetracker.cpp" line="260"/>
         <source>To keep them out of the permanent memory, reboot the board first: it then drops them.</source>
         <translation>Чтобы они не попали в постоянную память, сначала перезагрузите плату: тогда она их сбросит.</translation>
-    </message>
-    <message>
-        <location filename="../ui/changetracker.cpp" line="262"/>
-        <source>Save both</source>
-        <translation>Сохранить обе</translation>
     </message>
     <message>
         <location filename="../ui/changetracker.cpp" line="268"/>
@@ -401,7 +410,6 @@ Go ahead without a backup?</source>
     </message>
     <message>
         <location filename="../ui/changetracker.cpp" line="277"/>
-        <location filename="../ui/changetracker.cpp" line="279"/>
         <source>Switch to DFU mode</source>
         <translation>Перейти в режим DFU</translation>
     </message>
@@ -792,6 +800,372 @@ Go ahead without a backup?</source>
     </message>
 </context>
 <context>
+    <name>FirmwareNotice</name>
+    <message>
+        <location filename="../ui/firmwarenotice.cpp" line="19"/>
+        <source>&amp;Update firmware…</source>
+        <translation>&amp;Обновить прошивку…</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwarenotice.cpp" line="21"/>
+        <source>S&amp;tart its firmware</source>
+        <translation>&amp;Запустить её прошивку</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareUpdateController</name>
+    <message>
+        <location filename="../ui/firmwareupdatecontroller.cpp" line="34"/>
+        <source>The firmware was written, but %1 did not come back within %2 seconds. If it waits in its bootloader, it is listed in the board list.</source>
+        <translation>Прошивка записана, но %1 не вернулась за %2 с. Если плата ждёт в своём загрузчике, она есть в списке плат.</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatecontroller.cpp" line="85"/>
+        <source>The file is meant for another device (%1:%2), not %3 or its bootloader; nothing will be sent.</source>
+        <translation>Файл предназначен для другого устройства (%1:%2), а не для %3 или её загрузчика; ничего не будет отправлено.</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatecontroller.cpp" line="157"/>
+        <source>Stopped before anything was sent: no backup could be taken.</source>
+        <translation>Остановлено до отправки чего-либо: не удалось сделать резервную копию.</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatecontroller.cpp" line="164"/>
+        <source>%1 could not be sent to its bootloader: %2. Nothing was written; the board runs its firmware as before.</source>
+        <translation>Не удалось перевести %1 в загрузчик: %2. Ничего не записано; плата работает на прежней прошивке.</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatecontroller.cpp" line="179"/>
+        <source>Cancelled: nothing was sent.</source>
+        <translation>Отменено: ничего не отправлено.</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatecontroller.cpp" line="186"/>
+        <source>Cancelled before anything was written. The board waits in its bootloader: it is listed in the board list, where its firmware can be started as it is.</source>
+        <translation>Отменено до начала записи. Плата ждёт в своём загрузчике: она есть в списке плат, где её прошивку можно запустить без изменений.</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatecontroller.cpp" line="320"/>
+        <source>%1 went to its bootloader, but %2 bootloaders wait (ports %3). Pick its entry in the board list and update it from there.</source>
+        <translation>%1 перешла в загрузчик, но ждут %2 загрузчика (порты %3). Выберите её запись в списке плат и обновите оттуда.</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatecontroller.cpp" line="325"/>
+        <source>%1 left for its bootloader, but no bootloader appeared within %2 seconds. Nothing was written. Check the cable; a board waiting in its bootloader is listed in the board list.</source>
+        <translation>%1 ушла в загрузчик, но за %2 с загрузчик не появился. Ничего не записано. Проверьте кабель; плата, ждущая в загрузчике, показывается в списке плат.</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatecontroller.cpp" line="345"/>
+        <source>The firmware was written, and the board waits in its bootloader on port %1 as you chose; start its firmware from the board list.</source>
+        <translation>Прошивка записана, и плата, как вы выбрали, ждёт в загрузчике на порту %1; запустите её прошивку из списка плат.</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatecontroller.cpp" line="352"/>
+        <source>The firmware was written, but the bootloader did not start it: %1 The board waits in its bootloader on port %2; start its firmware from the board list.</source>
+        <translation>Прошивка записана, но загрузчик её не запустил: %1 Плата ждёт в загрузчике на порту %2; запустите её прошивку из списка плат.</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatecontroller.cpp" line="361"/>
+        <source>The firmware was written and started on port %1; the board is listed once it runs.</source>
+        <translation>Прошивка записана и запущена на порту %1; плата появится в списке, как только заработает.</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatecontroller.cpp" line="380"/>
+        <source>Plugged in again, the board comes up in its bootloader and is listed in the board list, where the update can be tried again.</source>
+        <translation>После повторного подключения плата запустится в загрузчике и появится в списке плат, где обновление можно повторить.</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatecontroller.cpp" line="383"/>
+        <source>The board stays in its bootloader on port %1. It is listed in the board list, where its firmware can be updated again or started as it is.</source>
+        <translation>Плата остаётся в загрузчике на порту %1. Она есть в списке плат, где её прошивку можно обновить снова или запустить без изменений.</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatecontroller.cpp" line="399"/>
+        <source>Every byte was written and read back equal.</source>
+        <translation>Каждый байт записан и считан обратно без расхождений.</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatecontroller.cpp" line="400"/>
+        <source>%1 runs firmware %2 (was %3). %4</source>
+        <translation>%1 работает на прошивке %2 (была %3). %4</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareUpdateDialog</name>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="49"/>
+        <source>Update firmware</source>
+        <translation>Обновление прошивки</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="57"/>
+        <source>&amp;File:</source>
+        <translation>&amp;Файл:</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="63"/>
+        <source>C&amp;hoose file…</source>
+        <translation>Вы&amp;брать файл…</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="95"/>
+        <source>Erase</source>
+        <translation>Стирание</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="95"/>
+        <source>Write</source>
+        <translation>Запись</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="95"/>
+        <source>Verify</source>
+        <translation>Проверка</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="95"/>
+        <source>Total</source>
+        <translation>Всего</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="128"/>
+        <source>&amp;Start update</source>
+        <translation>&amp;Начать обновление</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="130"/>
+        <source>&amp;Try again</source>
+        <translation>&amp;Повторить</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="132"/>
+        <source>&amp;Restore settings</source>
+        <translation>&amp;Восстановить настройки</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="134"/>
+        <source>&amp;Keep settings as they are</source>
+        <translation>О&amp;ставить настройки как есть</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="136"/>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="326"/>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="166"/>
+        <source>%1, firmware %2</source>
+        <translation>%1, прошивка %2</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="167"/>
+        <source> (port %1)</source>
+        <translation> (порт %1)</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="168"/>
+        <source>%1, waiting in its bootloader on port %2</source>
+        <translation>%1, ждёт в загрузчике на порту %2</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="184"/>
+        <source>Choose firmware file</source>
+        <translation>Выбор файла прошивки</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="185"/>
+        <source>Firmware files (*.dfu *.hex *.bin);;All files (*)</source>
+        <translation>Файлы прошивки (*.dfu *.hex *.bin);;Все файлы (*)</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="206"/>
+        <source>This file cannot be used: %1</source>
+        <translation>Этот файл нельзя использовать: %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="210"/>
+        <source>Format: %1</source>
+        <translation>Формат: %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="211"/>
+        <source>Device: the file names none</source>
+        <translation>Устройство: в файле не указано</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="213"/>
+        <source>Device: any (%1:%2)</source>
+        <translation>Устройство: любое (%1:%2)</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="214"/>
+        <source>Device: %1:%2</source>
+        <translation>Устройство: %1:%2</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="218"/>
+        <source>Memory %1: %2 bytes, no address</source>
+        <translation>Память %1: %2 байт, без адреса</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="219"/>
+        <source>Memory %1%2: %3 bytes at %4</source>
+        <translation>Память %1%2: %3 байт по адресу %4</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="229"/>
+        <source>Choose the firmware file to write.</source>
+        <translation>Выберите файл прошивки для записи.</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="232"/>
+        <source>The file says it suits any device; I have checked that it is meant for this board</source>
+        <translation>Файл заявляет, что подходит любому устройству; я проверил, что он предназначен для этой платы</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="234"/>
+        <source>The file names no device; I have checked that it is meant for this board</source>
+        <translation>В файле не указано устройство; я проверил, что он предназначен для этой платы</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="239"/>
+        <source>Write the raw image at %1, the first writable address</source>
+        <translation>Записать образ по адресу %1, первому доступному для записи</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="240"/>
+        <source>Write the raw image at the first writable address the bootloader names</source>
+        <translation>Записать образ по первому доступному для записи адресу, который назовёт загрузчик</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="254"/>
+        <source>Both settings records of %1 go into an automatic backup.</source>
+        <translation>Обе записи настроек платы %1 сохраняются в автоматическую резервную копию.</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="255"/>
+        <source>%1 is sent to its bootloader and leaves the list for a moment.</source>
+        <translation>%1 переводится в загрузчик и ненадолго исчезает из списка.</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="257"/>
+        <source>Only the sectors the file touches are erased; the file is written and read back.</source>
+        <translation>Стираются только секторы, которых касается файл; файл записывается и считывается обратно.</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="260"/>
+        <source>The new firmware is started, and %1 is awaited and its version read.</source>
+        <translation>Новая прошивка запускается; программа ждёт возвращения платы %1 и считывает её версию.</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="262"/>
+        <source>The new firmware is started.</source>
+        <translation>Новая прошивка запускается.</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="263"/>
+        <source>What will happen:</source>
+        <translation>Что произойдёт:</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="267"/>
+        <source>Until writing starts you can cancel; after that the board stays in its bootloader until the update ends.</source>
+        <translation>До начала записи можно отменить; после этого плата остаётся в загрузчике до конца обновления.</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="302"/>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="347"/>
+        <source>Erasing…</source>
+        <translation>Стирание…</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="303"/>
+        <source>Writing…</source>
+        <translation>Запись…</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="304"/>
+        <source>Reading back and comparing…</source>
+        <translation>Обратное чтение и сравнение…</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="326"/>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="336"/>
+        <source>Not started.</source>
+        <translation>Не начато.</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="340"/>
+        <source>Backing up the settings and sending %1 to its bootloader…</source>
+        <translation>Резервное копирование настроек и перевод платы %1 в загрузчик…</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="344"/>
+        <source>Waiting for the bootloader (at most %1 s)…</source>
+        <translation>Ожидание загрузчика (не более %1 с)…</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="350"/>
+        <source>Starting the new firmware…</source>
+        <translation>Запуск новой прошивки…</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="353"/>
+        <source>Waiting for %1 to come back (at most %2 s)…</source>
+        <translation>Ожидание возвращения платы %1 (не более %2 с)…</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="358"/>
+        <source>Done.</source>
+        <translation>Готово.</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="365"/>
+        <source>The update failed.</source>
+        <translation>Обновление не удалось.</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="368"/>
+        <source>Stopped.</source>
+        <translation>Остановлено.</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="377"/>
+        <source>The firmware version is unchanged. Restore the settings from the backup taken before the update (%1)?</source>
+        <translation>Версия прошивки не изменилась. Восстановить настройки из резервной копии, сделанной перед обновлением (%1)?</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="380"/>
+        <source>The firmware changed from %1 to %2, and the layout of the settings records may differ between versions. Restore the settings from the backup taken before the update (%3) only if the new firmware reads them the same way; otherwise check and set them again.</source>
+        <translation>Прошивка изменилась с %1 на %2, и структура записей настроек в разных версиях может отличаться. Восстанавливайте настройки из резервной копии, сделанной перед обновлением (%3), только если новая прошивка читает их так же; иначе проверьте и задайте их заново.</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="419"/>
+        <source>Stop following the update?</source>
+        <translation>Перестать следить за обновлением?</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="420"/>
+        <source>The board&apos;s flash is being written. The update goes on to its end, but if you close this window the new firmware is not started: the board will stay in its bootloader, listed in the board list, where its firmware can be started or updated again.</source>
+        <translation>Идёт запись флеш-памяти платы. Обновление продолжится до конца, но если закрыть это окно, новая прошивка не будет запущена: плата останется в загрузчике и будет в списке плат, где её прошивку можно запустить или обновить снова.</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="426"/>
+        <source>Keep watching</source>
+        <translation>Продолжать следить</translation>
+    </message>
+    <message>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="427"/>
+        <source>Close and leave it in its bootloader</source>
+        <translation>Закрыть и оставить в загрузчике</translation>
+    </message>
+</context>
+<context>
     <name>Flasher</name>
     <message>
         <location filename="../dfu/flashercommands.cpp" line="106"/>
@@ -834,17 +1208,17 @@ Go ahead without a backup?</source>
         <translation>Не удаётся запустить библиотеку USB.</translation>
     </message>
     <message>
-        <location filename="../flasher/process.cpp" line="50"/>
+        <location filename="../flasher/process.cpp" line="83"/>
         <source>The flasher %1 cannot be started: %2</source>
         <translation>Не удаётся запустить программу прошивки %1: %2</translation>
     </message>
     <message>
-        <location filename="../flasher/process.cpp" line="67"/>
+        <location filename="../flasher/process.cpp" line="100"/>
         <source>The flasher stopped answering and was ended.</source>
         <translation>Программа прошивки перестала отвечать и была завершена.</translation>
     </message>
     <message>
-        <location filename="../flasher/process.cpp" line="75"/>
+        <location filename="../flasher/process.cpp" line="108"/>
         <source>The flasher crashed.</source>
         <translation>Программа прошивки аварийно завершилась.</translation>
     </message>
@@ -930,237 +1304,237 @@ Go ahead without a backup?</source>
 <context>
     <name>ForceTestPanel</name>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="41"/>
-        <source>Spring</source>
-        <translation>Пружина</translation>
-    </message>
-    <message>
-        <location filename="../ui/forcetestpanel.cpp" line="42"/>
+        <location filename="../ui/forcetestpanel.cpp" line="43"/>
         <source>Pulls the axis towards its centre</source>
         <translation>Тянет ось к центру</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="43"/>
-        <source>Damper</source>
-        <translation>Демпфер</translation>
-    </message>
-    <message>
-        <location filename="../ui/forcetestpanel.cpp" line="44"/>
+        <location filename="../ui/forcetestpanel.cpp" line="45"/>
         <source>Resists motion, the more the faster it is</source>
         <translation>Сопротивляется движению, тем сильнее, чем оно быстрее</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="45"/>
-        <source>Friction</source>
-        <translation>Трение</translation>
-    </message>
-    <message>
-        <location filename="../ui/forcetestpanel.cpp" line="46"/>
+        <location filename="../ui/forcetestpanel.cpp" line="47"/>
         <source>Resists motion evenly</source>
         <translation>Равномерно сопротивляется движению</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="47"/>
-        <source>Push to minimum</source>
-        <translation>Толкать к минимуму</translation>
-    </message>
-    <message>
-        <location filename="../ui/forcetestpanel.cpp" line="48"/>
+        <location filename="../ui/forcetestpanel.cpp" line="49"/>
         <source>A constant force towards the axis&apos;s smallest value (left, or forward)</source>
         <translation>Постоянная сила к наименьшему значению оси (влево или вперёд)</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="50"/>
-        <source>Push to maximum</source>
-        <translation>Толкать к максимуму</translation>
-    </message>
-    <message>
-        <location filename="../ui/forcetestpanel.cpp" line="51"/>
+        <location filename="../ui/forcetestpanel.cpp" line="52"/>
         <source>A constant force towards the axis&apos;s largest value (right, or back)</source>
         <translation>Постоянная сила к наибольшему значению оси (вправо или назад)</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="53"/>
-        <source>Sine</source>
-        <translation>Синус</translation>
-    </message>
-    <message>
-        <location filename="../ui/forcetestpanel.cpp" line="54"/>
+        <location filename="../ui/forcetestpanel.cpp" line="55"/>
         <source>Swings to and fro twice a second</source>
         <translation>Качается туда и обратно дважды в секунду</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="71"/>
+        <location filename="../ui/forcetestpanel.cpp" line="72"/>
         <source>owner %1, group %2, mode %3</source>
         <translation>владелец %1, группа %2, режим %3</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="82"/>
+        <location filename="../ui/forcetestpanel.cpp" line="83"/>
         <source>Force feedback</source>
         <translation>Обратная связь по усилию</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="94"/>
+        <location filename="../ui/forcetestpanel.cpp" line="95"/>
         <source>Axis:</source>
         <translation>Ось:</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="97"/>
+        <location filename="../ui/forcetestpanel.cpp" line="98"/>
         <source>The axis the test force acts on</source>
         <translation>Ось, на которую действует тестовое усилие</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="99"/>
+        <location filename="../ui/forcetestpanel.cpp" line="100"/>
         <source>Strength:</source>
         <translation>Сила:</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="105"/>
+        <location filename="../ui/forcetestpanel.cpp" line="106"/>
         <source>How strong the test force is, of the most the system can ask of the board</source>
         <translation>Сила тестового усилия от наибольшей, которую система может запросить у платы</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="112"/>
+        <location filename="../ui/forcetestpanel.cpp" line="113"/>
         <source> %</source>
         <translation> %</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="117"/>
+        <location filename="../ui/forcetestpanel.cpp" line="118"/>
         <source>Time:</source>
         <translation>Время:</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="124"/>
+        <location filename="../ui/forcetestpanel.cpp" line="125"/>
         <source> s</source>
         <translation> с</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="125"/>
+        <location filename="../ui/forcetestpanel.cpp" line="126"/>
         <source>How long the test force plays; it ends by itself after that</source>
         <translation>Сколько длится тестовое усилие; затем оно заканчивается само</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="153"/>
-        <source>Stop</source>
-        <translation>Стоп</translation>
-    </message>
-    <message>
-        <location filename="../ui/forcetestpanel.cpp" line="155"/>
+        <location filename="../ui/forcetestpanel.cpp" line="156"/>
         <source>Stops and erases every test force at once (Escape)</source>
         <translation>Сразу останавливает и удаляет все тестовые усилия (Escape)</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="177"/>
+        <location filename="../ui/forcetestpanel.cpp" line="178"/>
         <source>%1 finished.</source>
         <translation>%1: завершено.</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="266"/>
+        <location filename="../ui/forcetestpanel.cpp" line="267"/>
         <source>Force test</source>
         <translation>Проверка усилий</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="267"/>
+        <location filename="../ui/forcetestpanel.cpp" line="268"/>
         <source>The board&apos;s motors will move the controls by themselves. Hold the controls firmly and keep hands and objects clear of their path.</source>
         <translation>Моторы платы будут сами двигать органы управления. Крепко держите их и уберите руки и предметы с их пути.</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="269"/>
-        <source>Start test</source>
-        <translation>Начать проверку</translation>
+        <location filename="../ui/forcetestpanel.cpp" line="42"/>
+        <source>&amp;Spring</source>
+        <translation>Пруж&amp;ина</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="305"/>
+        <location filename="../ui/forcetestpanel.cpp" line="44"/>
+        <source>&amp;Damper</source>
+        <translation>&amp;Демпфер</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="46"/>
+        <source>Fr&amp;iction</source>
+        <translation>Тр&amp;ение</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="48"/>
+        <source>&amp;Push to minimum</source>
+        <translation>Толкать к ми&amp;нимуму</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="51"/>
+        <source>Push to ma&amp;ximum</source>
+        <translation>Толкать к &amp;максимуму</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="54"/>
+        <source>Si&amp;ne</source>
+        <translation>Син&amp;ус</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="154"/>
+        <source>S&amp;top</source>
+        <translation>С&amp;топ</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="270"/>
+        <source>&amp;Start test</source>
+        <translation>&amp;Начать проверку</translation>
+    </message>
+    <message>
+        <location filename="../ui/forcetestpanel.cpp" line="306"/>
         <source>%1 playing on %2 at %3 %, %4 s left. Stop or Escape ends it.</source>
         <translation>%1 на оси %2, %3 %, осталось %4 с. «Стоп» или Escape прекращает проверку.</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="318"/>
+        <location filename="../ui/forcetestpanel.cpp" line="319"/>
         <source>%1 stopped.</source>
         <translation>%1: остановлено.</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="325"/>
+        <location filename="../ui/forcetestpanel.cpp" line="326"/>
         <source>unknown</source>
         <translation>неизвестен</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="328"/>
+        <location filename="../ui/forcetestpanel.cpp" line="329"/>
         <source>yes</source>
         <translation>да</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="328"/>
+        <location filename="../ui/forcetestpanel.cpp" line="329"/>
         <source>no</source>
         <translation>нет</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="330"/>
+        <location filename="../ui/forcetestpanel.cpp" line="331"/>
         <source>The system offers force feedback for this board (driver %1%2). Effects: %3. It holds %4 effects at once. Gain can be set: %5. Autocentre can be set: %6.</source>
         <translation>Система поддерживает обратную связь по усилию для этой платы (драйвер %1%2). Эффекты: %3. Одновременно хранится эффектов: %4. Усиление настраивается: %5. Автоцентрирование настраивается: %6.</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="343"/>
+        <location filename="../ui/forcetestpanel.cpp" line="344"/>
         <source>The test cannot play forces: this user may not write to %1 (%2). Install the udev rule %3 that comes with Gravolt Setup and reconnect the board.</source>
         <translation>Проверка не может воспроизводить усилия: этот пользователь не может писать в %1 (%2). Установите правило udev %3 из комплекта Gravolt Setup и переподключите плату.</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="350"/>
+        <location filename="../ui/forcetestpanel.cpp" line="351"/>
         <source>The system offers no force feedback for this board: its driver %1 registered none for the input device %2, so games cannot use the board&apos;s forces either. Most likely no force-feedback driver is bound to the board: the kernel needs its HID force-feedback support (usbhid with HID PID support) for it.</source>
         <translation>Система не поддерживает обратную связь по усилию для этой платы: её драйвер %1 не зарегистрировал её для устройства ввода %2, поэтому и игры не могут использовать усилия платы. Скорее всего, к плате не привязан драйвер обратной связи по усилию: ядру для этого нужна поддержка HID force feedback (usbhid с поддержкой HID PID).</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="354"/>
+        <location filename="../ui/forcetestpanel.cpp" line="355"/>
         <source>of the board</source>
         <translation>платы</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="369"/>
+        <location filename="../ui/forcetestpanel.cpp" line="370"/>
         <source>Force feedback cannot be tested on this operating system yet.</source>
         <translation>В этой операционной системе обратную связь по усилию пока нельзя проверить.</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="371"/>
+        <location filename="../ui/forcetestpanel.cpp" line="372"/>
         <source>The board is not connected.</source>
         <translation>Плата не подключена.</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="373"/>
+        <location filename="../ui/forcetestpanel.cpp" line="374"/>
         <source>The system made no input device of this board, so it offers no force feedback for it. Check that the board&apos;s HID driver is loaded.</source>
         <translation>Система не создала устройство ввода для этой платы, поэтому обратная связь по усилию недоступна. Проверьте, загружен ли HID-драйвер платы.</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="376"/>
+        <location filename="../ui/forcetestpanel.cpp" line="377"/>
         <source>The board&apos;s input device %1 does not exist. Reconnect the board.</source>
         <translation>Устройство ввода платы %1 не существует. Переподключите плату.</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="378"/>
+        <location filename="../ui/forcetestpanel.cpp" line="379"/>
         <source>The system offers no force feedback for this board.</source>
         <translation>Система не поддерживает обратную связь по усилию для этой платы.</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="380"/>
+        <location filename="../ui/forcetestpanel.cpp" line="381"/>
         <source>No permission to open the board&apos;s input device %1 for force feedback (%2). Install the udev rule %3 that comes with Gravolt Setup and reconnect the board.</source>
         <translation>Нет прав открыть устройство ввода платы %1 для обратной связи по усилию (%2). Установите правило udev %3 из комплекта Gravolt Setup и переподключите плату.</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="385"/>
+        <location filename="../ui/forcetestpanel.cpp" line="386"/>
         <source>The board refused the test force: %1</source>
         <translation>Плата отклонила тестовое усилие: %1</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="387"/>
+        <location filename="../ui/forcetestpanel.cpp" line="388"/>
         <source>The board was disconnected.</source>
         <translation>Плата была отключена.</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="392"/>
+        <location filename="../ui/forcetestpanel.cpp" line="393"/>
         <source>The test force cannot be played: %1</source>
         <translation>Тестовое усилие невозможно воспроизвести: %1</translation>
     </message>
     <message>
-        <location filename="../ui/forcetestpanel.cpp" line="393"/>
+        <location filename="../ui/forcetestpanel.cpp" line="394"/>
         <source>The test force cannot be played on %1: %2</source>
         <translation>Тестовое усилие невозможно воспроизвести на %1: %2</translation>
     </message>
@@ -1174,14 +1548,14 @@ Go ahead without a backup?</source>
     </message>
     <message>
         <location filename="../ui/fulleffectsettingswidget.ui" line="69"/>
-        <source>Save</source>
-        <translation>Сохранить</translation>
+        <source>Sa&amp;ve</source>
+        <translation>Сохр&amp;анить</translation>
     </message>
     <message>
         <location filename="../ui/fulleffectsettingswidget.ui" line="88"/>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="508"/>
-        <source>Delete</source>
-        <translation>Удалить</translation>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="511"/>
+        <source>&amp;Delete</source>
+        <translation>&amp;Удалить</translation>
     </message>
     <message>
         <location filename="../ui/fulleffectsettingswidget.ui" line="104"/>
@@ -1272,152 +1646,152 @@ Go ahead without a backup?</source>
         <translation>Уровень периодических усилий DirectX (%)</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="43"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="44"/>
         <source>Type a name for the profile first.</source>
         <translation>Сначала введите имя профиля.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="45"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="46"/>
         <source>A profile name may not start with a dot.</source>
         <translation>Имя профиля не может начинаться с точки.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="48"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="49"/>
         <source>A profile name may not contain / or \ or control characters such as a line break or a tab.</source>
         <translation>Имя профиля не может содержать / или \, а также управляющие символы, например перевод строки или табуляцию.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="162"/>
-        <source>Import...</source>
-        <translation>Импорт...</translation>
-    </message>
-    <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="164"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="167"/>
         <source>Store an effect profile file as a profile</source>
         <translation>Сохранить файл профиля эффектов как профиль</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="165"/>
-        <source>Export...</source>
-        <translation>Экспорт...</translation>
-    </message>
-    <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="167"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="170"/>
         <source>Write the effect settings of the form to a profile file</source>
         <translation>Записать настройки эффектов из формы в файл профиля</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="168"/>
-        <source>Games...</source>
-        <translation>Игры...</translation>
-    </message>
-    <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="170"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="173"/>
         <source>Apply an effect profile while a game runs</source>
         <translation>Применять профиль эффектов, пока работает игра</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="434"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="437"/>
         <source>Effect profiles</source>
         <translation>Профили эффектов</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="445"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="448"/>
         <source>The effect profile was not saved. %1</source>
         <translation>Профиль эффектов не сохранён. %1</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="454"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="457"/>
         <source>An effect profile named “%1” exists. Replace it with the settings in the form?</source>
         <translation>Профиль эффектов «%1» уже существует. Заменить его настройками из формы?</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="457"/>
-        <source>Replace</source>
-        <translation>Заменить</translation>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="165"/>
+        <source>&amp;Import...</source>
+        <translation>И&amp;мпорт...</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="458"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="168"/>
+        <source>&amp;Export...</source>
+        <translation>&amp;Экспорт...</translation>
+    </message>
+    <message>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="171"/>
+        <source>&amp;Games...</source>
+        <translation>И&amp;гры...</translation>
+    </message>
+    <message>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="460"/>
+        <source>&amp;Replace</source>
+        <translation>&amp;Заменить</translation>
+    </message>
+    <message>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="461"/>
         <source>The effect profile “%1” was left as it was.</source>
         <translation>Профиль эффектов «%1» оставлен без изменений.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="476"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="479"/>
         <source>the folder %1 cannot be created</source>
         <translation>не удаётся создать папку %1</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="480"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="483"/>
         <source>Effect profile “%1” saved.</source>
         <translation>Профиль эффектов «%1» сохранён.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="482"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="485"/>
         <source>The effect profile “%1” could not be saved: %2</source>
         <translation>Не удалось сохранить профиль эффектов «%1»: %2</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="494"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="497"/>
         <source>No effect profile was deleted. %1</source>
         <translation>Ни один профиль эффектов не удалён. %1</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="500"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="503"/>
         <source>There is no effect profile named “%1”.</source>
         <translation>Профиля эффектов «%1» нет.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="505"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="508"/>
         <source>Delete the effect profile “%1”? Its file is removed from this computer; the form keeps what it shows.</source>
         <translation>Удалить профиль эффектов «%1»? Его файл будет удалён с этого компьютера; форма сохранит то, что в ней показано.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="509"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="512"/>
         <source>The effect profile “%1” was kept.</source>
         <translation>Профиль эффектов «%1» сохранён без изменений.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="515"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="518"/>
         <source>Effect profile “%1” deleted.</source>
         <translation>Профиль эффектов «%1» удалён.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="517"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="520"/>
         <source>The effect profile “%1” could not be deleted: %2</source>
         <translation>Не удалось удалить профиль эффектов «%1»: %2</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="534"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="537"/>
         <source>“%1” was not loaded: the file cannot be read.</source>
         <translation>«%1» не загружен: файл не удаётся прочитать.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="535"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="538"/>
         <source>“%1” was not loaded: it is not a regular file.</source>
         <translation>«%1» не загружен: это не обычный файл.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="544"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="547"/>
         <source>“%1” was not loaded: an effect profile holds exactly %2 bytes.</source>
         <translation>«%1» не загружен: профиль эффектов занимает ровно %2 байт.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="553"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="556"/>
         <source>The effect settings in the form hold changes that were not sent to the board. Load the profile “%1” and discard them?</source>
         <translation>В настройках эффектов в форме есть изменения, не отправленные на плату. Загрузить профиль «%1» и отбросить их?</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="556"/>
-        <source>Discard changes and load</source>
-        <translation>Отбросить изменения и загрузить</translation>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="559"/>
+        <source>&amp;Discard changes and load</source>
+        <translation>О&amp;тбросить изменения и загрузить</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="557"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="560"/>
         <source>The effect profile “%1” was not loaded; the form keeps your changes.</source>
         <translation>Профиль эффектов «%1» не загружен; ваши изменения в форме сохранены.</translation>
     </message>
     <message>
-        <location filename="../ui/fulleffectsettingswidget.cpp" line="570"/>
+        <location filename="../ui/fulleffectsettingswidget.cpp" line="573"/>
         <source>Profile “%1” loaded into the form; Apply or Save sends it to the board.</source>
         <translation>Профиль «%1» загружен в форму; «Применить» или «Сохранить» отправит его на плату.</translation>
     </message>
@@ -1666,22 +2040,22 @@ Go ahead without a backup?</source>
         <translation>Сглаживание положения (%)</translation>
     </message>
     <message>
-        <location filename="../ui/fullhardwaresettingswidget.cpp" line="126"/>
+        <location filename="../ui/fullhardwaresettingswidget.cpp" line="125"/>
         <source>Not a number: type a finite decimal number such as %1 (a point or a comma separates the decimals).</source>
         <translation>Не число: введите конечное десятичное число, например %1 (дробную часть отделяет точка или запятая).</translation>
     </message>
     <message>
-        <location filename="../ui/fullhardwaresettingswidget.cpp" line="159"/>
+        <location filename="../ui/fullhardwaresettingswidget.cpp" line="158"/>
         <source>None</source>
         <translation>Нет</translation>
     </message>
     <message>
-        <location filename="../ui/fullhardwaresettingswidget.cpp" line="160"/>
+        <location filename="../ui/fullhardwaresettingswidget.cpp" line="159"/>
         <source>Calibration start angle as the center</source>
         <translation>Начальный угол калибровки как центр</translation>
     </message>
     <message>
-        <location filename="../ui/fullhardwaresettingswidget.cpp" line="161"/>
+        <location filename="../ui/fullhardwaresettingswidget.cpp" line="160"/>
         <source>Automatic center of range search</source>
         <translation>Автоматический поиск центра диапазона</translation>
     </message>
@@ -1714,34 +2088,34 @@ Go ahead without a backup?</source>
         <translation>rallygame или Game.exe для Wine и Proton</translation>
     </message>
     <message>
-        <location filename="../ui/gamesdialog.cpp" line="85"/>
-        <source>Link</source>
-        <translation>Связать</translation>
-    </message>
-    <message>
-        <location filename="../ui/gamesdialog.cpp" line="89"/>
-        <source>Unlink</source>
-        <translation>Отвязать</translation>
-    </message>
-    <message>
-        <location filename="../ui/gamesdialog.cpp" line="93"/>
-        <source>Program name:</source>
-        <translation>Имя программы:</translation>
-    </message>
-    <message>
-        <location filename="../ui/gamesdialog.cpp" line="94"/>
-        <source>Effect profile:</source>
-        <translation>Профиль эффектов:</translation>
-    </message>
-    <message>
         <location filename="../ui/gamesdialog.cpp" line="100"/>
         <source>Background</source>
         <translation>Фоновый режим</translation>
     </message>
     <message>
+        <location filename="../ui/gamesdialog.cpp" line="85"/>
+        <source>&amp;Link</source>
+        <translation>&amp;Связать</translation>
+    </message>
+    <message>
+        <location filename="../ui/gamesdialog.cpp" line="89"/>
+        <source>&amp;Unlink</source>
+        <translation>&amp;Отвязать</translation>
+    </message>
+    <message>
+        <location filename="../ui/gamesdialog.cpp" line="93"/>
+        <source>&amp;Program name:</source>
+        <translation>&amp;Имя программы:</translation>
+    </message>
+    <message>
+        <location filename="../ui/gamesdialog.cpp" line="94"/>
+        <source>&amp;Effect profile:</source>
+        <translation>П&amp;рофиль эффектов:</translation>
+    </message>
+    <message>
         <location filename="../ui/gamesdialog.cpp" line="101"/>
-        <source>Follow games in the background</source>
-        <translation>Следить за играми в фоне</translation>
+        <source>&amp;Follow games in the background</source>
+        <translation>Следить за играми в &amp;фоне</translation>
     </message>
     <message>
         <location filename="../ui/gamesdialog.cpp" line="104"/>
@@ -1968,7 +2342,7 @@ Board backups are kept in %7</source>
     <name>MainWindow</name>
     <message>
         <location filename="../ui/mainwindow.ui" line="27"/>
-        <location filename="../ui/mainwindow.cpp" line="369"/>
+        <location filename="../ui/mainwindow.cpp" line="389"/>
         <source>No compatible devices connected</source>
         <translation>Совместимые устройства не подключены</translation>
     </message>
@@ -1978,35 +2352,9 @@ Board backups are kept in %7</source>
         <translation>Эффекты</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="82"/>
-        <source>Read current effects settings from controller</source>
-        <translation>Прочитать текущие настройки эффектов из контроллера</translation>
-    </message>
-    <message>
-        <location filename="../ui/mainwindow.ui" line="87"/>
-        <source>Apply current effects settings to controller</source>
-        <translation>Применить текущие настройки эффектов в контроллере</translation>
-    </message>
-    <message>
         <location filename="../ui/mainwindow.ui" line="99"/>
         <source>Hardware</source>
         <translation>Оборудование</translation>
-    </message>
-    <message>
-        <location filename="../ui/mainwindow.ui" line="144"/>
-        <location filename="../ui/mainwindow.ui" line="405"/>
-        <location filename="../ui/mainwindow.ui" line="898"/>
-        <location filename="../ui/mainwindow.ui" line="1110"/>
-        <source>Read current hardware settings from controller</source>
-        <translation>Прочитать текущие аппаратные настройки из контроллера</translation>
-    </message>
-    <message>
-        <location filename="../ui/mainwindow.ui" line="149"/>
-        <location filename="../ui/mainwindow.ui" line="410"/>
-        <location filename="../ui/mainwindow.ui" line="903"/>
-        <location filename="../ui/mainwindow.ui" line="1115"/>
-        <source>Apply current hardware settings to controller</source>
-        <translation>Применить текущие аппаратные настройки в контроллере</translation>
     </message>
     <message>
         <location filename="../ui/mainwindow.ui" line="161"/>
@@ -2070,17 +2418,43 @@ Board backups are kept in %7</source>
         <translation>Режим SPI</translation>
     </message>
     <message>
+        <location filename="../ui/mainwindow.ui" line="82"/>
+        <source>&amp;Read current effects settings from controller</source>
+        <translation>П&amp;рочитать текущие настройки эффектов из контроллера</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="87"/>
+        <source>&amp;Apply current effects settings to controller</source>
+        <translation>Пр&amp;именить текущие настройки эффектов в контроллере</translation>
+    </message>
+    <message>
         <location filename="../ui/mainwindow.ui" line="92"/>
-        <source>Save effects settings to controller&apos;s permanent memory</source>
-        <translation>Сохранить настройки эффектов в постоянную память контроллера</translation>
+        <source>&amp;Save effects settings to controller&apos;s permanent memory</source>
+        <translation>Со&amp;хранить настройки эффектов в постоянную память контроллера</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="144"/>
+        <location filename="../ui/mainwindow.ui" line="405"/>
+        <location filename="../ui/mainwindow.ui" line="898"/>
+        <location filename="../ui/mainwindow.ui" line="1110"/>
+        <source>&amp;Read current hardware settings from controller</source>
+        <translation>П&amp;рочитать текущие аппаратные настройки из контроллера</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.ui" line="149"/>
+        <location filename="../ui/mainwindow.ui" line="410"/>
+        <location filename="../ui/mainwindow.ui" line="903"/>
+        <location filename="../ui/mainwindow.ui" line="1115"/>
+        <source>&amp;Apply current hardware settings to controller</source>
+        <translation>Пр&amp;именить текущие аппаратные настройки в контроллере</translation>
     </message>
     <message>
         <location filename="../ui/mainwindow.ui" line="154"/>
         <location filename="../ui/mainwindow.ui" line="415"/>
         <location filename="../ui/mainwindow.ui" line="908"/>
         <location filename="../ui/mainwindow.ui" line="1120"/>
-        <source>Save hardware settings to controller&apos;s permanent memory</source>
-        <translation>Сохранить аппаратные настройки в постоянную память контроллера</translation>
+        <source>&amp;Save hardware settings to controller&apos;s permanent memory</source>
+        <translation>Со&amp;хранить аппаратные настройки в постоянную память контроллера</translation>
     </message>
     <message>
         <location filename="../ui/mainwindow.ui" line="179"/>
@@ -2449,53 +2823,41 @@ Board backups are kept in %7</source>
     </message>
     <message>
         <location filename="../ui/mainwindow.ui" line="1129"/>
-        <source>Switch to DFU mode</source>
-        <translation>Перейти в режим DFU</translation>
+        <source>S&amp;witch to DFU mode</source>
+        <translation>Пере&amp;йти в режим DFU</translation>
     </message>
     <message>
         <location filename="../ui/mainwindow.ui" line="1134"/>
-        <source>Reboot controller</source>
-        <translation>Перезагрузить контроллер</translation>
+        <source>Reb&amp;oot controller</source>
+        <translation>Пере&amp;загрузить контроллер</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="118"/>
+        <location filename="../ui/mainwindow.cpp" line="125"/>
         <source>Live input</source>
         <translation>Входы в реальном времени</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="371"/>
+        <location filename="../ui/mainwindow.cpp" line="391"/>
         <source>Select compatible device (</source>
         <translation>Выберите совместимое устройство (подключено: </translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="373"/>
+        <location filename="../ui/mainwindow.cpp" line="393"/>
         <source> connected)</source>
         <translation>)</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="454"/>
+        <location filename="../ui/mainwindow.cpp" line="480"/>
         <source>Firmware %1 differs from %2, the version this program is made for.</source>
         <translation>Прошивка %1 отличается от %2 — версии, для которой сделана эта программа.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="502"/>
-        <source>OK</source>
-        <translation>ОК</translation>
-    </message>
-    <message>
-        <location filename="../ui/mainwindow.cpp" line="503"/>
-        <location filename="../ui/widgethelpers.cpp" line="67"/>
-        <source>Cancel</source>
-        <translation>Отмена</translation>
-    </message>
-    <message>
-        <location filename="../ui/mainwindow.cpp" line="504"/>
-        <location filename="../ui/mainwindow.cpp" line="528"/>
+        <location filename="../ui/mainwindow.cpp" line="567"/>
         <source>Latest version</source>
         <translation>Последняя версия</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="529"/>
+        <location filename="../ui/mainwindow.cpp" line="568"/>
         <source>No web browser could be started. The downloads page is at:
 
 %1</source>
@@ -2504,219 +2866,236 @@ Board backups are kept in %7</source>
 %1</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="534"/>
+        <location filename="../ui/mainwindow.cpp" line="573"/>
         <source>&amp;Copy address</source>
         <translation>&amp;Копировать адрес</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="539"/>
-        <source>Copied</source>
-        <translation>Скопировано</translation>
-    </message>
-    <message>
-        <location filename="../ui/mainwindow.cpp" line="414"/>
-        <location filename="../ui/mainwindow.cpp" line="567"/>
+        <location filename="../ui/mainwindow.cpp" line="436"/>
+        <location filename="../ui/mainwindow.cpp" line="606"/>
         <source>Reading the settings of %1…</source>
         <translation>Чтение настроек платы %1…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="239"/>
+        <location filename="../ui/mainwindow.cpp" line="248"/>
         <source>A game started or ended: the game watcher changed the effect settings of %1.</source>
         <translation>Игра запущена или завершена: наблюдение за играми изменило настройки эффектов платы %1.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="408"/>
+        <location filename="../ui/mainwindow.cpp" line="430"/>
         <source>%1 is back after %2 s.</source>
         <translation>%1 снова на связи через %2 с.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="419"/>
+        <location filename="../ui/mainwindow.cpp" line="441"/>
         <source>%1 is back after %2 s; its settings were read again.</source>
         <translation>%1 снова на связи через %2 с; её настройки прочитаны заново.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="422"/>
+        <location filename="../ui/mainwindow.cpp" line="444"/>
         <source>%1 is back after %2 s, but its settings could not all be read; the pages say which.</source>
         <translation>%1 снова на связи через %2 с, но не все её настройки удалось прочитать; какие именно, указано на страницах.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="435"/>
+        <location filename="../ui/mainwindow.cpp" line="461"/>
         <source>%1 did not restart: it kept answering for %2 s.</source>
         <translation>%1 не перезапустилась: она продолжала отвечать %2 с.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="436"/>
+        <location filename="../ui/mainwindow.cpp" line="462"/>
         <source>%1 did not switch to DFU mode: it still answers as a controller.</source>
         <translation>%1 не перешла в режим DFU: она по-прежнему отвечает как контроллер.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="440"/>
+        <location filename="../ui/mainwindow.cpp" line="466"/>
         <source>%1 did not come back within %2 s. Check its cable and power, and whether it waits in DFU mode.</source>
         <translation>%1 не вернулась в течение %2 с. Проверьте кабель и питание, а также не ждёт ли она в режиме DFU.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="585"/>
+        <location filename="../ui/mainwindow.cpp" line="246"/>
+        <location filename="../ui/mainwindow.cpp" line="624"/>
         <source>Reading effect settings from %1…</source>
         <translation>Чтение настроек эффектов с платы %1…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="595"/>
+        <location filename="../ui/mainwindow.cpp" line="452"/>
+        <source>%1 now waits for a firmware update in its bootloader, and is listed as such once it is seen there.</source>
+        <translation>%1 теперь ждёт обновления прошивки в загрузчике и появится в списке как таковая, когда её там обнаружат.</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="536"/>
+        <source>&amp;OK</source>
+        <translation>О&amp;К</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="537"/>
+        <location filename="../ui/widgets/widgethelpers.cpp" line="67"/>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Отмена</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="538"/>
+        <source>&amp;Latest version</source>
+        <translation>&amp;Последняя версия</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="578"/>
+        <source>&amp;Copied</source>
+        <translation>С&amp;копировано</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindow.cpp" line="634"/>
         <source>Reading hardware settings from %1…</source>
         <translation>Чтение аппаратных настроек с платы %1…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="606"/>
+        <location filename="../ui/mainwindow.cpp" line="645"/>
         <source>Applying effect settings to %1…</source>
         <translation>Применение настроек эффектов к плате %1…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="619"/>
-        <location filename="../ui/mainwindow.cpp" line="1252"/>
+        <location filename="../ui/mainwindow.cpp" line="658"/>
+        <location filename="../ui/mainwindow.cpp" line="1291"/>
         <source>Saving effect settings to %1…</source>
         <translation>Сохранение настроек эффектов на плату %1…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="646"/>
+        <location filename="../ui/mainwindow.cpp" line="685"/>
         <source>Rebooting %1…</source>
         <translation>Перезагрузка платы %1…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="657"/>
+        <location filename="../ui/mainwindow.cpp" line="696"/>
         <source>Switching %1 to DFU mode…</source>
         <translation>Перевод платы %1 в режим DFU…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="763"/>
+        <location filename="../ui/mainwindow.cpp" line="802"/>
         <source>Reading the effect settings of %1…</source>
         <translation>Чтение настроек эффектов %1…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="764"/>
+        <location filename="../ui/mainwindow.cpp" line="803"/>
         <source>The effect settings of %1 could not be read: %2. None are shown until a read succeeds; a profile can still be loaded.</source>
         <translation>Не удалось прочитать настройки эффектов %1: %2. Пока чтение не удастся, они не показываются; профиль загрузить всё же можно.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="774"/>
+        <location filename="../ui/mainwindow.cpp" line="813"/>
         <source>Reading the hardware settings of %1…</source>
         <translation>Чтение аппаратных настроек %1…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="775"/>
+        <location filename="../ui/mainwindow.cpp" line="814"/>
         <source>The hardware settings of %1 could not be read: %2. None are shown until a read succeeds.</source>
         <translation>Не удалось прочитать аппаратные настройки %1: %2. Пока чтение не удастся, они не показываются.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="792"/>
+        <location filename="../ui/mainwindow.cpp" line="831"/>
         <source>the board</source>
         <translation>плата</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="798"/>
+        <location filename="../ui/mainwindow.cpp" line="837"/>
         <source>Failed: %1</source>
         <translation>Ошибка: %1</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="829"/>
+        <location filename="../ui/mainwindow.cpp" line="868"/>
         <source>Effect settings read from %1.</source>
         <translation>Настройки эффектов прочитаны с %1.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="830"/>
+        <location filename="../ui/mainwindow.cpp" line="869"/>
         <source>Effect settings could not be read from %1: %2. Apply and Save stay disabled until a read succeeds.</source>
         <translation>Не удалось прочитать настройки эффектов с %1: %2. «Применить» и «Сохранить» недоступны, пока чтение не удастся.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="841"/>
+        <location filename="../ui/mainwindow.cpp" line="880"/>
         <source>Hardware settings read from %1.</source>
         <translation>Настройки оборудования прочитаны с %1.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="842"/>
+        <location filename="../ui/mainwindow.cpp" line="881"/>
         <source>Hardware settings could not be read from %1: %2. Apply and Save stay disabled until a read succeeds.</source>
         <translation>Не удалось прочитать настройки оборудования с %1: %2. «Применить» и «Сохранить» недоступны, пока чтение не удастся.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="847"/>
+        <location filename="../ui/mainwindow.cpp" line="886"/>
         <source>Effect settings applied to the working memory of %1.</source>
         <translation>Настройки эффектов применены в рабочей памяти %1.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="848"/>
+        <location filename="../ui/mainwindow.cpp" line="887"/>
         <source>Effect settings could not be applied to %1: %2.</source>
         <translation>Не удалось применить настройки эффектов на %1: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="851"/>
+        <location filename="../ui/mainwindow.cpp" line="890"/>
         <source>Hardware settings applied to the working memory of %1.</source>
         <translation>Настройки оборудования применены в рабочей памяти %1.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="852"/>
+        <location filename="../ui/mainwindow.cpp" line="891"/>
         <source>Hardware settings could not be applied to %1: %2.</source>
         <translation>Не удалось применить настройки оборудования на %1: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="855"/>
+        <location filename="../ui/mainwindow.cpp" line="894"/>
         <source>Effect settings saved to the permanent memory of %1.</source>
         <translation>Настройки эффектов сохранены в постоянной памяти %1.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="856"/>
+        <location filename="../ui/mainwindow.cpp" line="895"/>
         <source>Effect settings could not be saved to %1: %2.</source>
         <translation>Не удалось сохранить настройки эффектов на %1: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="858"/>
+        <location filename="../ui/mainwindow.cpp" line="897"/>
         <source>The effect settings</source>
         <translation>Настройки эффектов</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="861"/>
+        <location filename="../ui/mainwindow.cpp" line="900"/>
         <source>Hardware settings saved to the permanent memory of %1.</source>
         <translation>Настройки оборудования сохранены в постоянной памяти %1.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="862"/>
+        <location filename="../ui/mainwindow.cpp" line="901"/>
         <source>Hardware settings could not be saved to %1: %2.</source>
         <translation>Не удалось сохранить настройки оборудования на %1: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="864"/>
+        <location filename="../ui/mainwindow.cpp" line="903"/>
         <source>The hardware settings</source>
         <translation>Настройки оборудования</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="870"/>
+        <location filename="../ui/mainwindow.cpp" line="909"/>
         <source>%1 could not be told to reboot: %2.</source>
         <translation>Не удалось отправить %1 команду перезагрузки: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="430"/>
-        <source>%1 now waits for a firmware update and leaves the list.</source>
-        <translation>%1 теперь ожидает обновления прошивки и исчезает из списка.</translation>
-    </message>
-    <message>
-        <location filename="../ui/mainwindow.cpp" line="867"/>
+        <location filename="../ui/mainwindow.cpp" line="906"/>
         <source>%1 is rebooting; waiting for it to come back (at most %2 s)…</source>
         <translation>%1 перезагружается; ожидание её возвращения (не более %2 с)…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="875"/>
+        <location filename="../ui/mainwindow.cpp" line="914"/>
         <source>%1 was told to switch to DFU mode; waiting for it to leave the list…</source>
         <translation>%1 получила команду перейти в режим DFU; ожидание, пока она исчезнет из списка…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="877"/>
+        <location filename="../ui/mainwindow.cpp" line="916"/>
         <source>%1 could not be switched to DFU mode: %2.</source>
         <translation>Не удалось перевести %1 в режим DFU: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="887"/>
+        <location filename="../ui/mainwindow.cpp" line="926"/>
         <source>Settings not saved</source>
         <translation>Настройки не сохранены</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="888"/>
+        <location filename="../ui/mainwindow.cpp" line="927"/>
         <source>%1 may not be stored on %2: %3.
 
 The board may lose them when it is switched off. Check the connection and save again.</source>
@@ -2725,85 +3104,85 @@ The board may lose them when it is switched off. Check the connection and save a
 Плата может потерять их при выключении. Проверьте подключение и сохраните ещё раз.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="906"/>
-        <location filename="../ui/mainwindow.cpp" line="937"/>
-        <location filename="../ui/mainwindow.cpp" line="956"/>
+        <location filename="../ui/mainwindow.cpp" line="945"/>
+        <location filename="../ui/mainwindow.cpp" line="976"/>
+        <location filename="../ui/mainwindow.cpp" line="995"/>
         <source>Disabled</source>
         <translation>Отключено</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="907"/>
+        <location filename="../ui/mainwindow.cpp" line="946"/>
         <source>Generic button</source>
         <translation>Обычная кнопка</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="908"/>
+        <location filename="../ui/mainwindow.cpp" line="947"/>
         <source>Analog</source>
         <translation>Аналоговый вход</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="909"/>
+        <location filename="../ui/mainwindow.cpp" line="948"/>
         <source>SPI CS</source>
         <translation>SPI CS</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="910"/>
+        <location filename="../ui/mainwindow.cpp" line="949"/>
         <source>SPI SCK</source>
         <translation>SPI SCK</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="911"/>
+        <location filename="../ui/mainwindow.cpp" line="950"/>
         <source>SPI MISO</source>
         <translation>SPI MISO</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="912"/>
+        <location filename="../ui/mainwindow.cpp" line="951"/>
         <source>Enable effects switch</source>
         <translation>Переключатель включения эффектов</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="913"/>
+        <location filename="../ui/mainwindow.cpp" line="952"/>
         <source>Reset center button</source>
         <translation>Кнопка сброса центра</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="914"/>
+        <location filename="../ui/mainwindow.cpp" line="953"/>
         <source>Reboot button</source>
         <translation>Кнопка перезагрузки</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="915"/>
+        <location filename="../ui/mainwindow.cpp" line="954"/>
         <source>Braking PWM</source>
         <translation>ШИМ торможения</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="956"/>
+        <location filename="../ui/mainwindow.cpp" line="995"/>
         <source>Normal</source>
         <translation>Обычный</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="956"/>
+        <location filename="../ui/mainwindow.cpp" line="995"/>
         <source>Inverted</source>
         <translation>Инвертированный</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="1005"/>
+        <location filename="../ui/mainwindow.cpp" line="1044"/>
         <source>Applying hardware settings to %1…</source>
         <translation>Применение аппаратных настроек к плате %1…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="1016"/>
-        <location filename="../ui/mainwindow.cpp" line="1252"/>
+        <location filename="../ui/mainwindow.cpp" line="1055"/>
+        <location filename="../ui/mainwindow.cpp" line="1291"/>
         <source>Saving hardware settings to %1…</source>
         <translation>Сохранение аппаратных настроек на плату %1…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="1210"/>
+        <location filename="../ui/mainwindow.cpp" line="1249"/>
         <source>Nothing was saved: %1 left the list while the question was open.</source>
         <translation>Ничего не сохранено: %1 исчезла из списка, пока вопрос был открыт.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="1236"/>
+        <location filename="../ui/mainwindow.cpp" line="1275"/>
         <source>Nothing was saved and %1 stays selected: the settings in the form cannot be sent as they are.</source>
         <translation>Ничего не сохранено, и %1 остаётся выбранным: настройки в форме нельзя отправить в таком виде.</translation>
     </message>
@@ -2813,44 +3192,145 @@ The board may lose them when it is switched off. Check the connection and save a
         <translation>Применено, но не сохранено: пропадёт при отключении питания платы</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindowmenus.cpp" line="66"/>
+        <location filename="../ui/mainwindowmenus.cpp" line="67"/>
         <source>&amp;File</source>
         <translation>&amp;Файл</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindowmenus.cpp" line="69"/>
+        <location filename="../ui/mainwindowmenus.cpp" line="70"/>
         <source>&amp;Quit</source>
         <translation>&amp;Выход</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindowmenus.cpp" line="78"/>
+        <location filename="../ui/mainwindowmenus.cpp" line="79"/>
         <source>R&amp;ead</source>
         <translation>П&amp;рочитать</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindowmenus.cpp" line="80"/>
+        <location filename="../ui/mainwindowmenus.cpp" line="81"/>
         <source>&amp;Apply</source>
         <translation>Пр&amp;именить</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindowmenus.cpp" line="81"/>
+        <location filename="../ui/mainwindowmenus.cpp" line="82"/>
         <source>&amp;Save to board</source>
         <translation>Со&amp;хранить на плату</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindowmenus.cpp" line="85"/>
+        <location filename="../ui/mainwindowmenus.cpp" line="86"/>
         <source>Reb&amp;oot</source>
         <translation>Пере&amp;загрузить</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindowmenus.cpp" line="87"/>
+        <location filename="../ui/mainwindowmenus.cpp" line="88"/>
         <source>Switch to &amp;DFU mode</source>
         <translation>Перевести в режим &amp;DFU</translation>
     </message>
     <message>
+        <location filename="../ui/mainwindowmenus.cpp" line="90"/>
+        <source>&amp;Update firmware…</source>
+        <translation>Обновить &amp;прошивку…</translation>
+    </message>
+    <message>
         <location filename="../ui/unreadgroupnotice.cpp" line="23"/>
-        <source>Read again</source>
-        <translation>Прочитать снова</translation>
+        <source>Read agai&amp;n</source>
+        <translation>Прочитать сно&amp;ва</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindowfirmware.cpp" line="37"/>
+        <source>The bootloader on port %1 starts the board&apos;s firmware; the board is listed again once it runs.</source>
+        <translation>Загрузчик на порту %1 запускает прошивку платы; плата снова появится в списке, как только заработает.</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindowfirmware.cpp" line="40"/>
+        <source>The firmware on port %1 could not be started: %2</source>
+        <translation>Не удалось запустить прошивку на порту %1: %2</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindowfirmware.cpp" line="63"/>
+        <source>A firmware update is still running</source>
+        <translation>Обновление прошивки ещё идёт</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindowfirmware.cpp" line="80"/>
+        <location filename="../ui/mainwindowfirmware.cpp" line="268"/>
+        <source>The board</source>
+        <translation>Плата</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindowfirmware.cpp" line="106"/>
+        <source>Pick the board to update in the board list first</source>
+        <translation>Сначала выберите в списке плату для обновления</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindowfirmware.cpp" line="169"/>
+        <source>Nothing restored: %1 is not connected</source>
+        <translation>Ничего не восстановлено: %1 не подключена</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindowfirmware.cpp" line="180"/>
+        <source>Restoring the settings of %1…</source>
+        <translation>Восстановление настроек платы %1…</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindowfirmware.cpp" line="190"/>
+        <source>Starting the firmware of the board on port %1…</source>
+        <translation>Запуск прошивки платы на порту %1…</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindowfirmware.cpp" line="203"/>
+        <source>%1 — waiting in its bootloader (port %2)</source>
+        <translation>%1 — ждёт в загрузчике (порт %2)</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindowfirmware.cpp" line="204"/>
+        <source>Board waiting in its bootloader (port %1)</source>
+        <translation>Плата ждёт в загрузчике (порт %1)</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindowfirmware.cpp" line="206"/>
+        <source> — cannot be opened</source>
+        <translation> — не открывается</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindowfirmware.cpp" line="235"/>
+        <source>Ids %1:%2; memory: %3</source>
+        <translation>ID %1:%2; память: %3</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindowfirmware.cpp" line="271"/>
+        <source>%1 waits in its bootloader on port %2: it has no settings to show until its firmware runs. Update its firmware, or start the firmware it holds.</source>
+        <translation>%1 ждёт в загрузчике на порту %2: пока её прошивка не работает, показывать нечего. Обновите прошивку или запустите ту, что в ней есть.</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindowfirmware.cpp" line="277"/>
+        <source>A bootloader waits on port %1 but cannot be opened: %2. Install the udev rule that comes with this program (see Troubleshooting in the manual), then unplug the board and plug it in again.</source>
+        <translation>На порту %1 ждёт загрузчик, но его нельзя открыть: %2. Установите правило udev, поставляемое с программой (см. «Устранение неполадок» в руководстве), затем отключите плату и подключите снова.</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindowfirmware.cpp" line="286"/>
+        <source>%1 runs firmware %2; this program is made for %3. Update its firmware with a file of version %3, or pick it anyway to work with it as it is.</source>
+        <translation>%1 работает на прошивке %2; эта программа сделана для %3. Обновите прошивку файлом версии %3 или всё равно выберите плату, чтобы работать с ней как есть.</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindowfirmware.cpp" line="313"/>
+        <source>Firmware update running</source>
+        <translation>Идёт обновление прошивки</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindowfirmware.cpp" line="314"/>
+        <source>A firmware update is still running. If you close the program now, it waits for the flash to be written, but the new firmware is not started: the board will stay in its bootloader.</source>
+        <translation>Обновление прошивки ещё идёт. Если закрыть программу сейчас, она дождётся окончания записи флеш-памяти, но новая прошивка не будет запущена: плата останется в загрузчике.</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindowfirmware.cpp" line="319"/>
+        <source>Keep the program open</source>
+        <translation>Не закрывать программу</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindowfirmware.cpp" line="320"/>
+        <source>Close and leave it in its bootloader</source>
+        <translation>Закрыть и оставить в загрузчике</translation>
     </message>
 </context>
 <context>
@@ -2902,6 +3382,44 @@ The board may lose them when it is switched off. Check the connection and save a
     </message>
 </context>
 <context>
+    <name>OperationOutcome</name>
+    <message>
+        <location filename="../device/operationoutcome.cpp" line="37"/>
+        <source>the board is not connected</source>
+        <translation>плата не подключена</translation>
+    </message>
+    <message>
+        <location filename="../device/operationoutcome.cpp" line="39"/>
+        <source>the board left the USB bus during the operation</source>
+        <translation>плата отключилась от шины USB во время операции</translation>
+    </message>
+    <message>
+        <location filename="../device/operationoutcome.cpp" line="45"/>
+        <source>report %1 of %2 of the record was not accepted (%3); nothing more was sent</source>
+        <translation>отчёт %1 из %2 записи не был принят (%3); больше ничего не отправлялось</translation>
+    </message>
+    <message>
+        <location filename="../device/operationoutcome.cpp" line="52"/>
+        <source>a USB transfer failed (%1)</source>
+        <translation>передача по USB не удалась (%1)</translation>
+    </message>
+    <message>
+        <location filename="../device/operationoutcome.cpp" line="56"/>
+        <source>the board stayed busy and never confirmed that it had finished</source>
+        <translation>плата оставалась занятой и так и не подтвердила, что закончила</translation>
+    </message>
+    <message>
+        <location filename="../device/operationoutcome.cpp" line="59"/>
+        <source>the board answered with %1 of the %2 bytes of the record</source>
+        <translation>плата ответила %1 из %2 байт записи</translation>
+    </message>
+    <message>
+        <location filename="../device/operationoutcome.cpp" line="64"/>
+        <source>the board is in use by %1; nothing was sent, try again when it has finished</source>
+        <translation>плата занята: %1; ничего не отправлено, повторите попытку, когда работа будет закончена</translation>
+    </message>
+</context>
+<context>
     <name>ProfileExchange</name>
     <message>
         <location filename="../ui/profileexchange.cpp" line="22"/>
@@ -2912,11 +3430,6 @@ The board may lose them when it is switched off. Check the connection and save a
         <location filename="../ui/profileexchange.cpp" line="64"/>
         <source>Profile of another board</source>
         <translation>Профиль другой платы</translation>
-    </message>
-    <message>
-        <location filename="../ui/profileexchange.cpp" line="69"/>
-        <source>Load anyway</source>
-        <translation>Всё равно загрузить</translation>
     </message>
     <message>
         <location filename="../ui/profileexchange.cpp" line="93"/>
@@ -2931,6 +3444,11 @@ Load it anyway?</source>
         <translation>Профиль «%1» создан на плате типа «%2»; выбранная плата — типа «%3». Его настройки, в том числе диапазон движения, могут не подойти этой плате.
 
 Всё равно загрузить?</translation>
+    </message>
+    <message>
+        <location filename="../ui/profileexchange.cpp" line="69"/>
+        <source>&amp;Load anyway</source>
+        <translation>&amp;Всё равно загрузить</translation>
     </message>
     <message>
         <location filename="../ui/profileexchange.cpp" line="84"/>
@@ -2970,8 +3488,8 @@ Load it anyway?</source>
     </message>
     <message>
         <location filename="../ui/profileexchange.cpp" line="161"/>
-        <source>Restore</source>
-        <translation>Восстановить</translation>
+        <source>&amp;Restore</source>
+        <translation>&amp;Восстановить</translation>
     </message>
     <message>
         <location filename="../ui/profileexchange.cpp" line="177"/>
@@ -2984,11 +3502,6 @@ Load it anyway?</source>
         <translation>%1: экспортировано в %2</translation>
     </message>
     <message>
-        <location filename="../ui/profileexchange.cpp" line="179"/>
-        <source>Replace</source>
-        <translation>Заменить</translation>
-    </message>
-    <message>
         <location filename="../ui/profileexchange.cpp" line="170"/>
         <location filename="../ui/profileexchange.cpp" line="185"/>
         <source>Profile not imported: %1</source>
@@ -2998,6 +3511,11 @@ Load it anyway?</source>
         <location filename="../ui/profileexchange.cpp" line="178"/>
         <source>A profile named “%1” exists already. Replace it with the imported one?</source>
         <translation>Профиль с именем «%1» уже существует. Заменить его импортированным?</translation>
+    </message>
+    <message>
+        <location filename="../ui/profileexchange.cpp" line="179"/>
+        <source>&amp;Replace</source>
+        <translation>&amp;Заменить</translation>
     </message>
     <message>
         <location filename="../ui/profileexchange.cpp" line="183"/>
@@ -3054,13 +3572,13 @@ Load it anyway?</source>
     </message>
     <message>
         <location filename="../ui/restorebackupdialog.cpp" line="60"/>
-        <source>Open file...</source>
-        <translation>Открыть файл...</translation>
+        <source>&amp;Open file...</source>
+        <translation>&amp;Открыть файл...</translation>
     </message>
     <message>
         <location filename="../ui/restorebackupdialog.cpp" line="62"/>
-        <source>Restore</source>
-        <translation>Восстановить</translation>
+        <source>&amp;Restore</source>
+        <translation>&amp;Восстановить</translation>
     </message>
     <message>
         <location filename="../ui/restorebackupdialog.cpp" line="81"/>
@@ -3096,12 +3614,12 @@ Load it anyway?</source>
 <context>
     <name>UnshowableValues</name>
     <message>
-        <location filename="../ui/unshowablevalues.cpp" line="96"/>
+        <location filename="../ui/unshowablevalues.cpp" line="98"/>
         <source>The value read, %1, cannot be shown here and shows as %2. Unless you change this field, a write sends %1 back unchanged.</source>
         <translation>Прочитанное значение %1 здесь показать нельзя, оно отображается как %2. Если вы не измените это поле, при записи будет отправлено исходное %1.</translation>
     </message>
     <message>
-        <location filename="../ui/unshowablevalues.cpp" line="127"/>
+        <location filename="../ui/unshowablevalues.cpp" line="129"/>
         <source>Some values read cannot be shown by this form. A write sends them back unchanged unless you change them (value read → value shown):</source>
         <translation>Некоторые прочитанные значения эта форма показать не может. При записи они отправляются без изменений, если вы их не измените (прочитанное значение → показанное значение):</translation>
     </message>

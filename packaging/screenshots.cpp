@@ -1,5 +1,6 @@
 // Saves a PNG of each of the six pages of the main window, with a simulated
-// joystick selected, for the README. Run through scripts/screenshots.sh.
+// joystick selected, and of the firmware update dialog, for the README. Run through
+// scripts/screenshots.sh.
 //
 //   gravolt-screenshots [--lang CODE] OUTPUT_DIR
 //
@@ -7,15 +8,21 @@
 // through config.ini exactly as for a user, so --lang also shows how a
 // catalogue fits the layout.
 #include "boardsim/simulatedboard.h"
+#include "boardsim/simulatedbootloader.h"
 #include "boardsim/simulatedinput.h"
 #include "device/firmwareinfo.h"
+#include "ui/firmwareupdatecontroller.h"
+#include "ui/firmwareupdatedialog.h"
 #include "ui/mainwindow.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
+#include <QProgressBar>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -56,6 +63,74 @@ bool waitFor(const std::function<bool()> &condition)
 template <typename T> T *child(QWidget &window, const char *name)
 {
     return window.findChild<T *>(QLatin1String(name));
+}
+
+bool save(QWidget &widget, const QString &outputDir, const char *name)
+{
+    QApplication::processEvents();
+    const QString path = outputDir + QLatin1Char('/') + QLatin1String(name);
+    if (!widget.grab().save(path))
+        return false;
+    std::printf("%s\n", qPrintable(path));
+    return true;
+}
+
+// The update dialog: the plan for the demo file of the next version, the
+// progress half-way through writing, the success, and a failed verify.
+int shootFirmwareUpdate(MainWindow &window, boardsim::SimulatedBoard &joystick,
+                        const QString &buildDir, const QString &outputDir)
+{
+    using Stage = FirmwareUpdateController::Stage;
+    // Slow enough that the progress can be caught half-way.
+    boardsim::SimulatedBootloader bootloader(joystick);
+    bootloader.setTimings({std::chrono::milliseconds(40), std::chrono::milliseconds(40),
+                           std::chrono::milliseconds(1)});
+    joystick.setRebootDuration(std::chrono::milliseconds(300));
+    auto *controller =
+        window.findChild<FirmwareUpdateController *>(QStringLiteral("firmware_update_controller"));
+    auto *update = window.findChild<QAction *>(QStringLiteral("update_firmware_action"));
+    if (!controller || !update)
+        return fail(QStringLiteral("the window has no firmware update"));
+    const auto open = [&](const char *file) -> FirmwareUpdateDialog * {
+        update->trigger();
+        auto *dialog = window.findChild<FirmwareUpdateDialog *>();
+        // From the working directory, so that the path shown is short.
+        const QString path = QDir::current().filePath(QLatin1String(file));
+        QFile::copy(buildDir + QStringLiteral("/demo-firmware/") + QLatin1String(file), path);
+        if (dialog)
+            dialog->setFile(path);
+        return dialog;
+    };
+    FirmwareUpdateDialog *dialog = open("240720.dfu");
+    if (!dialog || controller->stage() != Stage::Ready)
+        return fail(QStringLiteral("the update dialog did not take the demo firmware"));
+    if (!save(*dialog, outputDir, "8-update-plan.png"))
+        return fail(QStringLiteral("cannot write the plan"));
+    dialog->findChild<QPushButton *>(QStringLiteral("start_update_button"))->click();
+    auto *write = dialog->findChild<QProgressBar *>(QStringLiteral("firmware_write_bar"));
+    if (!waitFor([&] { return write->value() >= 40 || !controller->isBusy(); }) ||
+        !save(*dialog, outputDir, "9-update-progress.png"))
+        return fail(QStringLiteral("the update made no progress"));
+    if (!waitFor([&] { return !controller->isBusy(); }) ||
+        controller->stage() != Stage::Succeeded || !save(*dialog, outputDir, "10-update-done.png"))
+        return fail(
+            QStringLiteral("the update did not succeed: %1").arg(controller->outcomeText()));
+    dialog->findChild<QPushButton *>(QStringLiteral("keep_settings_button"))->click();
+    // Closed, it deletes itself; gone before the next one is looked up.
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    boardsim::BootloaderFaults faults;
+    faults.verifyMismatchAt = 0x5A5A;
+    bootloader.setFaults(faults);
+    dialog = open("240719.dfu");
+    if (!dialog)
+        return fail(QStringLiteral("the update dialog did not open again"));
+    dialog->findChild<QPushButton *>(QStringLiteral("start_update_button"))->click();
+    if (!waitFor([&] { return !controller->isBusy(); }) || controller->stage() != Stage::Failed ||
+        !save(*dialog, outputDir, "11-update-failed.png"))
+        return fail(QStringLiteral("the verify mismatch was not reported"));
+    dialog->close();
+    return 0;
 }
 
 }  // namespace
@@ -169,6 +244,8 @@ int main(int argc, char *argv[])
             return fail(QStringLiteral("cannot write %1").arg(path));
         std::printf("%s\n", qPrintable(path));
     }
+    if (const int failed = shootFirmwareUpdate(window, joystick, buildDir, outputDir))
+        return failed;
     window.close();
     return 0;
 }

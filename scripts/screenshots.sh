@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Regenerates docs/screenshots/: builds the screenshot tool and saves a PNG of
-# each of the six pages, with a simulated joystick selected.
+# each of the six pages, with a simulated joystick selected, and of the
+# firmware update dialog (plan, progress, success, failure).
 #   scripts/screenshots.sh             English, into docs/screenshots/
 #   scripts/screenshots.sh --lang de   another language, into docs/screenshots/de/
 set -euo pipefail

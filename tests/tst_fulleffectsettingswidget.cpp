@@ -1,3 +1,4 @@
+#include "support/captions.h"
 #include "support/effectformhelpers.h"
 #include "ui/fulleffectsettingswidget.h"
 
@@ -275,7 +276,7 @@ private slots:
         for (int column = 1; column <= 2; ++column) {
             auto *button = control<QPushButton>(buttons[column - 1].first);
             QVERIFY(button);
-            QCOMPARE(button->text(), buttons[column - 1].second);
+            QCOMPARE(shownText(button), buttons[column - 1].second);
             QCOMPARE(profileGrid->itemAtPosition(0, column)->widget(), button);
             QCOMPARE(button->sizePolicy().horizontalPolicy(), QSizePolicy::Fixed);
             QCOMPARE(button->sizePolicy().verticalPolicy(), QSizePolicy::Fixed);
@@ -652,6 +653,23 @@ private slots:
         QCOMPARE(slider("motion_range_slider_axis0")->maximum(), 3000);
         QCOMPARE(slider("motion_range_slider_axis1")->value(), 1500);
         QCOMPARE(slider("motion_range_slider_axis1")->maximum(), 1500);
+    }
+
+    // A force the form rounds is listed as read in the window language's
+    // notation, not in the C locale's.
+    void roundedForceListedInTheWindowLanguage()
+    {
+        const QLocale before;
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        EffectSettingsTypeDef settings{};
+        settings.axis[0].max_force = 7.5f;
+        widget->setEffectSettings(settings);
+        QLocale::setDefault(before);
+        QStringList forces;
+        for (const UnshowableValue &value : widget->unshowableValues())
+            if (value.control == spinBox("max_force_axis0"))
+                forces << value.readValue + QStringLiteral(" → ") + value.sentValue;
+        QCOMPARE(forces, QStringList{QStringLiteral("7,5 → 7")});
     }
 
     void deviceTypeVisibility_data()

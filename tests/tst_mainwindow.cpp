@@ -1,5 +1,6 @@
 #include "boardsim/simulatedboard.h"
 #include "device/featurereporttransport.h"
+#include "support/captions.h"
 #include "support/mainwindowhelpers.h"
 #include "support/questionanswerer.h"
 #include "ui/fulleffectsettingswidget.h"
@@ -345,7 +346,7 @@ private slots:
         if (auto *label = qobject_cast<QLabel *>(found))
             text = label->text();
         else if (auto *pressable = qobject_cast<QAbstractButton *>(found))
-            text = pressable->text();
+            text = shownText(pressable);
         else if (auto *group = qobject_cast<QGroupBox *>(found))
             text = group->title();
         QCOMPARE(text, caption);
@@ -890,7 +891,21 @@ private slots:
             QCOMPARE(reads, 2);
             return;
         }
-        QVERIFY(waitForBoardCount(0));
+        if (command != COMMAND_SWITCH_TO_DFU) {
+            QVERIFY(waitForBoardCount(0));
+        } else {
+            // The board's row goes; its bootloader's entry takes its place.
+            QVERIFY(QTest::qWaitFor(
+                [&] {
+                    const QList<int> rows = pickableRows();
+                    return devices()->currentIndex() == -1 && rows.size() == 1 &&
+                           devices()
+                               ->itemText(rows.first())
+                               .contains(
+                                   QStringLiteral("Gravolt Joystick — waiting in its bootloader"));
+                },
+                REPORT_TIMEOUT_MS));
+        }
         QVERIFY(!anyPageVisible());
         QVERIFY(bottomButtonsHidden());
         // A board sent to DFU mode succeeds once it has left the list.

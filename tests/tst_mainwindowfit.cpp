@@ -9,11 +9,14 @@
 #include <QAbstractItemView>
 #include <QAbstractSlider>
 #include <QAbstractSpinBox>
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QLayout>
 #include <QLineEdit>
+#include <QMap>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
@@ -226,6 +229,56 @@ private slots:
             QCoreApplication::processEvents();
             for (const char *name : PAGE_BUTTONS[page])
                 QVERIFY2(inView(control(QLatin1String(name))), name);
+        }
+    }
+
+    void mnemonicsDistinctOnEveryPage_data()
+    {
+        QTest::addColumn<QString>("language");
+        for (const char *language : {"en", "de", "ru"})
+            QTest::newRow(language) << QString::fromLatin1(language);
+    }
+
+    // Every button of a page, and Reboot, DFU and the board notice's button
+    // that show over every page, has an Alt key of its own: shared with no
+    // other of them and with no menu of the menu bar. A shared key would only
+    // move the focus between the two instead of pressing either.
+    void mnemonicsDistinctOnEveryPage()
+    {
+        QFETCH(QString, language);
+        if (language != QLatin1String("en")) {
+            translator = std::make_unique<QTranslator>();
+            QVERIFY(translator->load(QStringLiteral("hardware_settings_ui_") + language,
+                                     QStringLiteral(GRAVOLT_CATALOGUE_DIR)));
+            QCoreApplication::installTranslator(translator.get());
+        }
+        openWithBoard(DEVICE_TYPE_JOYSTICK, BOARD_PRODUCT_ID_JOYSTICK);
+
+        QMap<QString, QString> menus;  // key -> caption
+        for (const QAction *menu : window->menuBar()->actions()) {
+            const QString key = QKeySequence::mnemonic(menu->text()).toString();
+            QVERIFY2(!key.isEmpty(), qPrintable(menu->text()));
+            menus.insert(key, menu->text());
+        }
+        QCOMPARE(menus.size(), window->menuBar()->actions().size());
+        QList<QPushButton *> everywhere;
+        for (QPushButton *button : window->findChildren<QPushButton *>())
+            if (!tabs()->isAncestorOf(button))
+                everywhere << button;
+        QVERIFY(everywhere.contains(control<QPushButton>(QStringLiteral("reboot_button"))));
+
+        for (int page = 0; page < tabs()->count(); ++page) {
+            QMap<QString, QString> taken = menus;
+            const QList<QPushButton *> buttons =
+                tabs()->widget(page)->findChildren<QPushButton *>() + everywhere;
+            for (const QPushButton *button : buttons) {
+                const QString key = QKeySequence::mnemonic(button->text()).toString();
+                const QString where = tabs()->tabText(page) + QStringLiteral(": ") + button->text();
+                QVERIFY2(!key.isEmpty(), qPrintable(where));
+                QVERIFY2(!taken.contains(key),
+                         qPrintable(where + QStringLiteral(" and ") + taken.value(key)));
+                taken.insert(key, button->text());
+            }
         }
     }
 

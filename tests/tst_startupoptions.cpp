@@ -1,7 +1,10 @@
 #include "app/startupoptions.h"
+#include "ui/mainwindow.h"
 
 #include <QtTest>
 
+#include <QDoubleSpinBox>
+#include <QLineEdit>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTranslator>
@@ -164,6 +167,59 @@ private slots:
         QCoreApplication::removeTranslator(&qtTranslator);
         QCoreApplication::removeTranslator(&translator);
         QLocale::setDefault(before);
+    }
+
+    // The window's decimal fields follow its language too, not the locale the
+    // system had when the window was made, and take a point or a comma.
+    void windowDecimalsFollowTheLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("before");  // the force test's default 2 s
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<double>("value");
+        QTest::addColumn<QString>("after");
+        QTest::newRow("German, comma") << "de"
+                                       << "2,0 s"
+                                       << "3,5" << 3.5 << "3,5 s";
+        QTest::newRow("German, point") << "de"
+                                       << "2,0 s"
+                                       << "4.5" << 4.5 << "4,5 s";
+        QTest::newRow("Russian, point") << "ru"
+                                        << "2,0 s"
+                                        << "1.5" << 1.5 << "1,5 s";
+        QTest::newRow("English, comma") << "en"
+                                        << "2.0 s"
+                                        << "3,5" << 3.5 << "3.5 s";
+        QTest::newRow("English, point") << "en"
+                                        << "2.0 s"
+                                        << "2.5" << 2.5 << "2.5 s";
+    }
+
+    void windowDecimalsFollowTheLanguage()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, before);
+        QFETCH(QString, typed);
+        QFETCH(double, value);
+        QFETCH(QString, after);
+        const QLocale previous;
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        writeConfig(QStringLiteral("[UI]\nlang=%1\n").arg(language));
+        {
+            MainWindow window;
+            auto *seconds =
+                window.findChild<QDoubleSpinBox *>(QStringLiteral("force_seconds_spin"));
+            QVERIFY(seconds);
+            QCOMPARE(seconds->text(), before);
+            // Disabled while no board offers force feedback.
+            seconds->setEnabled(true);
+            seconds->findChild<QLineEdit *>()->selectAll();
+            QTest::keyClicks(seconds, typed);
+            QTest::keyClick(seconds, Qt::Key_Return);
+            QCOMPARE(seconds->value(), value);
+            QCOMPARE(seconds->text(), after);
+        }
+        QLocale::setDefault(previous);
     }
 
     void informationRequests_data()

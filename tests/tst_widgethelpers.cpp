@@ -1,12 +1,16 @@
 #include "device/firmwareinfo.h"
+#include "ui/widgets/deferredextensionstyle.h"
 #include "ui/widgets/lazyfileicon.h"
 #include "ui/widgets/widgethelpers.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
 #include <QImage>
 #include <QListView>
 #include <QStandardItemModel>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -97,6 +101,30 @@ private slots:
         QVERIFY(!icon.isNull());
         QCOMPARE(icon.availableSizes(), QList<QSize>{QSize(16, 16)});
         QCOMPARE(icon.pixmap(16).toImage().pixelColor(8, 8), QColor(Qt::red));
+    }
+
+    // The menu bar's overflow button gets its icon while the window is built;
+    // under the deferring style that icon is made only when first drawn, and
+    // then it is the wrapped style's own.
+    void extensionIconIsMadeWhenDrawn()
+    {
+        int made = 0;
+        const QIcon lazy = lazyIcon([&made] {
+            ++made;
+            return QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning);
+        });
+        QVERIFY(!lazy.isNull());
+        QCOMPARE(made, 0);
+        QVERIFY(!lazy.pixmap(16).isNull());
+        lazy.pixmap(32);
+        QCOMPARE(made, 1);
+
+        auto *base = QStyleFactory::create(QStringLiteral("Fusion"));
+        QVERIFY(base);
+        DeferredExtensionStyle style(base);
+        const QIcon deferred = style.standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton);
+        const QIcon direct = base->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton);
+        QCOMPARE(deferred.pixmap(16).toImage(), direct.pixmap(16).toImage());
     }
 
     void outOfRangeRowsAreIgnored()

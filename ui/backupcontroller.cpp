@@ -95,6 +95,7 @@ bool BackupController::takeAutomaticBackup(int productId, const QString &cause)
 {
     // Without a connected board the action itself finds nothing to write
     // to and says so; there is nothing a backup could protect.
+    lastAutomatic.clear();
     FirmwareInfoTypeDef info{};
     if (productId < 0 || !hooks.boardInfo(productId, info))
         return true;
@@ -103,6 +104,7 @@ bool BackupController::takeAutomaticBackup(int productId, const QString &cause)
     if (readBoard(productId, backup, error)) {
         const QString path = writeAutomaticBackup(dataDir, backup, cause, &error);
         if (!path.isEmpty()) {
+            lastAutomatic = path;
             hooks.report(tr("Automatic backup written to %1").arg(QDir::toNativeSeparators(path)),
                          false);
             return true;
@@ -114,7 +116,7 @@ bool BackupController::takeAutomaticBackup(int productId, const QString &cause)
                      tr("No backup of the board could be taken before %1:\n%2\n\nGo ahead "
                         "without a backup?")
                          .arg(backupCauseText(cause, BackupCauseWording::Action), error),
-                     tr("Go ahead without backup")))
+                     tr("&Go ahead without backup")))
         return true;
     hooks.report(tr("Stopped before %1: no backup could be taken")
                      .arg(backupCauseText(cause, BackupCauseWording::Action)),
@@ -189,7 +191,7 @@ QString BackupController::describeBoardDifferences(const BoardIdentity &backup,
     return differences.join(QLatin1Char('\n'));
 }
 
-bool BackupController::restoreFrom(const QString &path)
+bool BackupController::restoreFrom(const QString &path, bool differencesAccepted)
 {
     const QString shownPath = QDir::toNativeSeparators(path);
     BoardBackup backup;
@@ -212,14 +214,14 @@ bool BackupController::restoreFrom(const QString &path)
     }
     const QString differences = describeBoardDifferences(
         backup.board, boardIdentityFor(productId, info.deviceType, info.firmwareVersion));
-    if (!differences.isEmpty()) {
+    if (!differences.isEmpty() && !differencesAccepted) {
         if (!askToGoAhead(window, QMessageBox::Question,
                           QStringLiteral("restore_mismatch_question"),
                           tr("Restore a backup of another board?"),
                           differences + QStringLiteral("\n\n") +
                               tr("Settings made for another model or firmware may not suit "
                                  "this board. Load the backup into the forms anyway?"),
-                          tr("Load anyway"))) {
+                          tr("&Load anyway"))) {
             hooks.report(tr("Nothing restored"), false);
             return false;
         }

@@ -56,13 +56,17 @@ public:
     // backup could be taken, agreed to go on without one. A board that is not
     // connected needs no backup: the action fails on its own.
     bool takeAutomaticBackup(int productId, const QString &cause);
+    // The file the last takeAutomaticBackup wrote; empty when it wrote none.
+    QString lastAutomaticBackup() const { return lastAutomatic; }
 
     // The menu actions without their file dialogs. backUpTo reads both
     // records of the selected board afresh and writes them to `path`;
     // restoreFrom loads the backup at `path` into the forms after the
     // questions. Both report their outcome and return whether it succeeded.
     bool backUpTo(const QString &path);
-    bool restoreFrom(const QString &path);
+    // `differencesAccepted`: the user already chose to restore a backup of
+    // another firmware (after a firmware update), so that is not asked again.
+    bool restoreFrom(const QString &path, bool differencesAccepted = false);
 
     // What differs between a backup's board and the connected one, as
     // sentences; empty when the model and the firmware are the same.
@@ -82,4 +86,5 @@ private:
     QWidget *window;
     QAction *backUpAction = nullptr;
     QAction *restoreAction = nullptr;
+    QString lastAutomatic;
 };

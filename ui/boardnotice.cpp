@@ -33,7 +33,7 @@ QString keyOf(const BoardStatus &status)
 
 BoardNotice::BoardNotice(const QList<int> &productIds, QWidget *parent)
     : QFrame(parent), finder(productIds, BOARD_VENDOR_ID), message(new QLabel(this)),
-      commandBox(new QLabel(this)), copyButton(new QPushButton(tr("Copy commands"), this))
+      commandBox(new QLabel(this)), copyButton(new QPushButton(tr("&Copy commands"), this))
 {
     setObjectName(QStringLiteral("board_notice"));
     message->setObjectName(QStringLiteral("board_notice_message"));

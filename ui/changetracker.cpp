@@ -210,8 +210,8 @@ ChangeTracker::LeaveChoice ChangeTracker::askBeforeLeavingBoard(bool closing) co
         tr("Unsaved settings"), text,
         tr("Save to board writes them to the board's permanent memory first, and goes on only "
            "if that succeeds."),
-        {{tr("Save to board"), QMessageBox::AcceptRole},
-         {tr("Discard"), QMessageBox::DestructiveRole}});
+        {{tr("&Save to board"), QMessageBox::AcceptRole},
+         {tr("&Discard"), QMessageBox::DestructiveRole}});
     if (answer == QMessageBox::AcceptRole)
         return LeaveChoice::Save;
     return answer == QMessageBox::DestructiveRole ? LeaveChoice::Discard : LeaveChoice::Cancel;
@@ -225,7 +225,7 @@ bool ChangeTracker::askReadOverEdits(SettingsGroup group) const
                tr("%1 in the form hold changes that were not sent to the board. Reading the "
                   "board's settings replaces them.")
                    .arg(groupName(group)),
-               QString(), {{tr("Discard changes and read"), QMessageBox::DestructiveRole}}) ==
+               QString(), {{tr("&Discard changes and read"), QMessageBox::DestructiveRole}}) ==
            QMessageBox::DestructiveRole;
 }
 
@@ -238,8 +238,8 @@ ChangeTracker::LeaveChoice ChangeTracker::askReboot() const
             QStringLiteral("\n\u2022 ") + risks().join(QStringLiteral("\n\u2022 ")),
         tr("The board starts again with the settings of its permanent memory. Save to board "
            "writes them to its permanent memory first, and reboots only if that succeeds."),
-        {{tr("Save to board"), QMessageBox::AcceptRole},
-         {tr("Reboot"), QMessageBox::DestructiveRole}});
+        {{tr("&Save to board"), QMessageBox::AcceptRole},
+         {tr("&Reboot"), QMessageBox::DestructiveRole}});
     if (answer == QMessageBox::AcceptRole)
         return LeaveChoice::Save;
     return answer == QMessageBox::DestructiveRole ? LeaveChoice::Discard : LeaveChoice::Cancel;
@@ -259,7 +259,7 @@ bool ChangeTracker::askSaveStoresOtherGroup(SettingsGroup saved) const
                        .arg(groupName(other)),
                tr("To keep them out of the permanent memory, reboot the board first: it then "
                   "drops them."),
-               {{tr("Save both"), QMessageBox::AcceptRole}}) == QMessageBox::AcceptRole;
+               {{tr("&Save both"), QMessageBox::AcceptRole}}) == QMessageBox::AcceptRole;
 }
 
 bool ChangeTracker::askSwitchToDfu() const
@@ -276,6 +276,6 @@ bool ChangeTracker::askSwitchToDfu() const
     return askCancelFirst(tabs->window(), QMessageBox::Warning, QStringLiteral("dfu_question"),
                           tr("Switch to DFU mode"),
                           tr("Switch %1 to DFU mode?").arg(currentBoardName), informative,
-                          {{tr("Switch to DFU mode"), QMessageBox::DestructiveRole}}) ==
+                          {{tr("&Switch to DFU mode"), QMessageBox::DestructiveRole}}) ==
            QMessageBox::DestructiveRole;
 }

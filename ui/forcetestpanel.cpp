@@ -2,6 +2,7 @@
 
 #include "device/firmwareinfo.h"
 #include "ui/liveinputview.h"
+#include "ui/widgets/decimalspinbox.h"
 #include "ui/widgets/widgethelpers.h"
 
 #include <QComboBox>
@@ -38,19 +39,19 @@ struct KindLabel {
     const char *tip;
 };
 constexpr KindLabel KIND_LABELS[] = {
-    {ForceTestKind::Spring, QT_TRANSLATE_NOOP("ForceTestPanel", "Spring"),
+    {ForceTestKind::Spring, QT_TRANSLATE_NOOP("ForceTestPanel", "&Spring"),
      QT_TRANSLATE_NOOP("ForceTestPanel", "Pulls the axis towards its centre")},
-    {ForceTestKind::Damper, QT_TRANSLATE_NOOP("ForceTestPanel", "Damper"),
+    {ForceTestKind::Damper, QT_TRANSLATE_NOOP("ForceTestPanel", "&Damper"),
      QT_TRANSLATE_NOOP("ForceTestPanel", "Resists motion, the more the faster it is")},
-    {ForceTestKind::Friction, QT_TRANSLATE_NOOP("ForceTestPanel", "Friction"),
+    {ForceTestKind::Friction, QT_TRANSLATE_NOOP("ForceTestPanel", "Fr&iction"),
      QT_TRANSLATE_NOOP("ForceTestPanel", "Resists motion evenly")},
-    {ForceTestKind::PushMinimum, QT_TRANSLATE_NOOP("ForceTestPanel", "Push to minimum"),
+    {ForceTestKind::PushMinimum, QT_TRANSLATE_NOOP("ForceTestPanel", "&Push to minimum"),
      QT_TRANSLATE_NOOP("ForceTestPanel",
                        "A constant force towards the axis's smallest value (left, or forward)")},
-    {ForceTestKind::PushMaximum, QT_TRANSLATE_NOOP("ForceTestPanel", "Push to maximum"),
+    {ForceTestKind::PushMaximum, QT_TRANSLATE_NOOP("ForceTestPanel", "Push to ma&ximum"),
      QT_TRANSLATE_NOOP("ForceTestPanel",
                        "A constant force towards the axis's largest value (right, or back)")},
-    {ForceTestKind::Sine, QT_TRANSLATE_NOOP("ForceTestPanel", "Sine"),
+    {ForceTestKind::Sine, QT_TRANSLATE_NOOP("ForceTestPanel", "Si&ne"),
      QT_TRANSLATE_NOOP("ForceTestPanel", "Swings to and fro twice a second")},
 };
 
@@ -58,7 +59,7 @@ QString kindText(ForceTestKind kind)
 {
     for (const KindLabel &label : KIND_LABELS)
         if (label.kind == kind)
-            return ForceTestPanel::tr(label.text);
+            return withoutMnemonic(ForceTestPanel::tr(label.text));
     return QString();
 }
 
@@ -115,7 +116,7 @@ ForceTestPanel::ForceTestPanel(QWidget *parent) : QWidget(parent)
     connect(strengthSpin, qOverload<int>(&QSpinBox::valueChanged), strengthSlider,
             &QSlider::setValue);
     auto *timeLabel = new QLabel(tr("Time:"), box);
-    secondsSpin = new QDoubleSpinBox(box);
+    secondsSpin = new DecimalSpinBox(box);
     secondsSpin->setObjectName(QStringLiteral("force_seconds_spin"));
     secondsSpin->setDecimals(1);
     secondsSpin->setRange(FORCE_TEST_MINIMUM_MS / 1000.0, FORCE_TEST_MAXIMUM_MS / 1000.0);
@@ -150,7 +151,7 @@ ForceTestPanel::ForceTestPanel(QWidget *parent) : QWidget(parent)
     layout->addLayout(tests);
 
     auto *stopRow = new QHBoxLayout;
-    stopButton = new QPushButton(tr("Stop"), box);
+    stopButton = new QPushButton(tr("S&top"), box);
     stopButton->setObjectName(QStringLiteral("force_stop_button"));
     stopButton->setToolTip(tr("Stops and erases every test force at once (Escape)"));
     stopButton->setMinimumHeight(STOP_BUTTON_HEIGHT);
@@ -266,7 +267,7 @@ bool ForceTestPanel::confirmHold()
         this, QMessageBox::Warning, QStringLiteral("force_hold_question"), tr("Force test"),
         tr("The board's motors will move the controls by themselves. Hold the controls firmly "
            "and keep hands and objects clear of their path."),
-        tr("Start test"));
+        tr("&Start test"));
     return holdConfirmed;
 }
 

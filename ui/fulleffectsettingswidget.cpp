@@ -15,6 +15,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSaveFile>
@@ -53,16 +54,18 @@ QString profileNameRefusal(const QString &name)
 }
 
 // The shortest text that reads back as the same float, so that two different
-// floats never show alike.
+// floats never show alike; in the window language's notation ("7,5" in German).
 QString floatText(float value)
 {
     constexpr int FLOAT_ROUND_TRIP_DIGITS = 9;
+    const QLocale locale;
     for (int digits = 6; digits < FLOAT_ROUND_TRIP_DIGITS; ++digits) {
-        const QString text = QString::number(double(value), 'g', digits);
-        if (text.toFloat() == value)
+        const QString text = locale.toString(double(value), 'g', digits);
+        bool ok = false;
+        if (locale.toFloat(text, &ok) == value && ok)
             return text;
     }
-    return QString::number(double(value), 'g', FLOAT_ROUND_TRIP_DIGITS);
+    return locale.toString(double(value), 'g', FLOAT_ROUND_TRIP_DIGITS);
 }
 
 // The motion range slider stops at 1080 degrees; the spin box beside it accepts
@@ -159,13 +162,13 @@ FullEffectSettingsWidget::FullEffectSettingsWidget(QWidget *parent)
 
 void FullEffectSettingsWidget::addProfileExchangeButtons()
 {
-    auto *importButton = new QPushButton(tr("Import..."), ui->profiles_group_box);
+    auto *importButton = new QPushButton(tr("&Import..."), ui->profiles_group_box);
     importButton->setObjectName(QStringLiteral("profile_import_button"));
     importButton->setToolTip(tr("Store an effect profile file as a profile"));
-    auto *exportButton = new QPushButton(tr("Export..."), ui->profiles_group_box);
+    auto *exportButton = new QPushButton(tr("&Export..."), ui->profiles_group_box);
     exportButton->setObjectName(QStringLiteral("profile_export_button"));
     exportButton->setToolTip(tr("Write the effect settings of the form to a profile file"));
-    auto *gamesButton = new QPushButton(tr("Games..."), ui->profiles_group_box);
+    auto *gamesButton = new QPushButton(tr("&Games..."), ui->profiles_group_box);
     gamesButton->setObjectName(QStringLiteral("profile_games_button"));
     gamesButton->setToolTip(tr("Apply an effect profile while a game runs"));
     connect(gamesButton, &QPushButton::clicked, this, &FullEffectSettingsWidget::showGamesDialog);
@@ -454,7 +457,7 @@ void FullEffectSettingsWidget::on_profile_save_button_clicked()
                  tr("An effect profile named “%1” exists. Replace it with the settings in the "
                     "form?")
                      .arg(name),
-                 tr("Replace"))) {
+                 tr("&Replace"))) {
         report(tr("The effect profile “%1” was left as it was.").arg(name), false);
         return;
     }
@@ -505,7 +508,7 @@ void FullEffectSettingsWidget::on_profile_delete_button_clicked()
                  tr("Delete the effect profile “%1”? Its file is removed from this computer; the "
                     "form keeps what it shows.")
                      .arg(name),
-                 tr("Delete"))) {
+                 tr("&Delete"))) {
         report(tr("The effect profile “%1” was kept.").arg(name), false);
         return;
     }
@@ -553,7 +556,7 @@ void FullEffectSettingsWidget::applyProfile(const QString &name)
                  tr("The effect settings in the form hold changes that were not sent to the "
                     "board. Load the profile “%1” and discard them?")
                      .arg(name),
-                 tr("Discard changes and load"))) {
+                 tr("&Discard changes and load"))) {
         report(tr("The effect profile “%1” was not loaded; the form keeps your "
                   "changes.")
                    .arg(name),

@@ -93,9 +93,8 @@ bool FullHardwareSettingsWidget::parseGain(const QString &text, float &gain)
     // a thousand. Then the interface language's own notation, for a locale
     // whose separator or minus sign is another character.
     bool ok = false;
-    QString normalised = text.trimmed();
-    normalised.replace(QLatin1Char(','), QLatin1Char('.'));
-    double value = QLocale::c().toDouble(normalised, &ok);
+    double value =
+        QLocale::c().toDouble(withDecimalSeparator(text.trimmed(), QStringLiteral(".")), &ok);
     if (!ok) {
         QLocale locale;
         locale.setNumberOptions(QLocale::RejectGroupSeparator);
@@ -227,10 +226,9 @@ FullHardwareSettingsWidget::pageFields() const
         {ui->position_smoothing,
          [number](const Record &r) { return number(r.position_smoothing); }},
     };
-    // Nine significant digits tell any two finite floats apart.
-    const auto gain = [](float value) {
-        return QString::number(double(value), 'g', FLOAT_ROUND_TRIP_DIGITS);
-    };
+    // As the gain fields show it: the shortest text that reads back as the
+    // same float, in the window language's notation.
+    const auto gain = [](float value) { return gainText(value); };
     for (int a = 0; a < HARDWARE_AXIS_COUNT; ++a) {
         const AxisControls c = axisControls(ui, a);
         fields.append({c.encoderDirection, [a, number](const Record &r) {

@@ -82,23 +82,23 @@ GamesDialog::GamesDialog(QString dataDir, const QStringList &profiles, QWidget *
     profileCombo = new QComboBox(this);
     profileCombo->setObjectName(QStringLiteral("game_profile_combo"));
     profileCombo->addItems(profiles);
-    linkButton = new QPushButton(tr("Link"), this);
+    linkButton = new QPushButton(tr("&Link"), this);
     linkButton->setObjectName(QStringLiteral("game_link_button"));
     // Enter in the name field links; it never closes the dialog.
     linkButton->setDefault(true);
-    unlinkButton = new QPushButton(tr("Unlink"), this);
+    unlinkButton = new QPushButton(tr("&Unlink"), this);
     unlinkButton->setObjectName(QStringLiteral("game_unlink_button"));
 
     auto *form = new QFormLayout;
-    form->addRow(tr("Program name:"), programEdit);
-    form->addRow(tr("Effect profile:"), profileCombo);
+    form->addRow(tr("&Program name:"), programEdit);
+    form->addRow(tr("&Effect profile:"), profileCombo);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(linkButton);
     buttons->addWidget(unlinkButton);
 
     auto *serviceBox = new QGroupBox(tr("Background"), this);
-    serviceCheck = new QCheckBox(tr("Follow games in the background"), serviceBox);
+    serviceCheck = new QCheckBox(tr("&Follow games in the background"), serviceBox);
     serviceCheck->setObjectName(QStringLiteral("game_service_check"));
     serviceCheck->setToolTip(
         tr("Starts the game watcher now and at every login (a systemd user service)"));

@@ -9,6 +9,9 @@
 #include "ui/backupcontroller.h"
 #include "ui/blockedinput.h"
 #include "ui/boardnotice.h"
+#include "ui/bootloaderwatch.h"
+#include "ui/firmwarenotice.h"
+#include "ui/firmwareupdatecontroller.h"
 #include "ui/gameswitchnotices.h"
 #include "ui/liveinputview.h"
 #include "ui/profileexchange.h"
@@ -94,6 +97,10 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
 
     // The translation must be installed before the form looks up its texts.
     advanced = runStartupConfiguration(translator, qtTranslator);
+    // The window took the system's locale when it was constructed, before the
+    // language was known; its controls (a decimal spin box's separator) take
+    // the window's.
+    setLocale(QLocale());
 
     // Before the form exists, so that it sees every control being polished.
     QCoreApplication::instance()->installEventFilter(new WheelGuard(this));
@@ -119,6 +126,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
 
     hideSettingsPages();
     initBackups();
+    initFirmwareUpdates();
 
     for (int row = 0; row < productIdByType.size(); ++row) {
         ui->devices_combo_box->addItem(QString());
@@ -270,6 +278,9 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
 
 MainWindow::~MainWindow()
 {
+    // Both wait for their DFU thread, which uses libusb too.
+    delete firmwareUpdate;
+    delete bootloaderWatch;
     delete ui;
     ui = nullptr;
     // libusb must outlive every use of it: the scans on the worker thread and
@@ -348,6 +359,9 @@ void MainWindow::hideSettingsPages()
 void MainWindow::resetDeviceSelection()
 {
     currentProductId = -1;
+    pickedBootloader.clear();
+    if (firmwareNotice)
+        firmwareNotice->hide();
     forgetBoardRecords();
     hideSettingsPages();
     ui->reboot_button->hide();
@@ -356,7 +370,10 @@ void MainWindow::resetDeviceSelection()
 
 void MainWindow::updateConnectedDevices(const QMap<int, FirmwareInfoTypeDef> &devices)
 {
+    const bool boardsChanged = deviceList.keys() != devices.keys();
     deviceList = devices;
+    if (boardsChanged)
+        rememberBoardPorts();
     const RebootWatch::State rebootState =
         rebootWatch.isWaiting() ? rebootWatch.update(devices) : RebootWatch::State::Idle;
     // A board off the bus has lost its working memory.
@@ -365,7 +382,9 @@ void MainWindow::updateConnectedDevices(const QMap<int, FirmwareInfoTypeDef> &de
     if (!deviceList.contains(currentProductId)) {
         currentProductId = -1;
         forgetBoardRecords();
-        ui->devices_combo_box->setCurrentIndex(-1);
+        // A picked bootloader entry stays picked.
+        if (pickedBootloader.isEmpty())
+            ui->devices_combo_box->setCurrentIndex(-1);
         if (deviceList.isEmpty()) {
             ui->devices_combo_box->setPlaceholderText(tr("No compatible devices connected"));
         } else {
@@ -393,6 +412,8 @@ void MainWindow::updateConnectedDevices(const QMap<int, FirmwareInfoTypeDef> &de
     }
     if (rebootState != RebootWatch::State::Idle && rebootState != RebootWatch::State::Waiting)
         finishRebootWatch(rebootState);
+    if (boardsChanged)
+        showFirmwareNotice();
 }
 
 void MainWindow::finishRebootWatch(RebootWatch::State state)
@@ -428,7 +449,11 @@ void MainWindow::finishRebootWatch(RebootWatch::State state)
         return;
     }
     case RebootWatch::State::Left:
-        showStatus(tr("%1 now waits for a firmware update and leaves the list.").arg(board), false);
+        showStatus(tr("%1 now waits for a firmware update in its bootloader, and is listed as "
+                      "such once it is seen there.")
+                       .arg(board),
+                   false);
+        bootloaderWatch->lookNow();
         return;
     case RebootWatch::State::NeverLeft:
         showStatus(
@@ -465,6 +490,14 @@ void MainWindow::markFirmwareMismatch(int row, uint32_t firmwareVersion)
 
 void MainWindow::on_devices_combo_box_activated(int index)
 {
+    if (isBootloaderRow(index)) {
+        pickBootloaderRow(index);
+        return;
+    }
+    // A board row: the notice of a bootloader entry or a warned board goes.
+    mismatchedProductId = -1;
+    pickedBootloader.clear();
+    firmwareNotice->hide();
     if (currentProductId != -1 && !confirmLeavingBoard(false)) {
         // The list shows the board the window still works with.
         ui->devices_combo_box->setCurrentIndex(
@@ -500,9 +533,9 @@ void MainWindow::showVersionMismatch(FirmwareInfoTypeDef info)
     box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
     // Qt names its standard buttons from its own catalogue, which is not
     // always installed; these two follow the window's language either way.
-    box.button(QMessageBox::Ok)->setText(tr("OK"));
-    box.button(QMessageBox::Cancel)->setText(tr("Cancel"));
-    QPushButton *latestVersion = box.addButton(tr("Latest version"), QMessageBox::ActionRole);
+    box.button(QMessageBox::Ok)->setText(tr("&OK"));
+    box.button(QMessageBox::Cancel)->setText(tr("&Cancel"));
+    QPushButton *latestVersion = box.addButton(tr("&Latest version"), QMessageBox::ActionRole);
     box.setIcon(QMessageBox::Warning);
     box.setDefaultButton(latestVersion);  // also gives it the keyboard focus
     box.exec();
@@ -513,6 +546,8 @@ void MainWindow::showVersionMismatch(FirmwareInfoTypeDef info)
         if (!QDesktopServices::openUrl(QUrl(DOWNLOADS_PAGE_URL)))
             showDownloadsAddress();
         resetDeviceSelection();
+        mismatchedProductId = pickedProductId;
+        showFirmwareNotice();
     } else if (answer == box.button(QMessageBox::Ok)) {
         // Reports keep arriving while the box is open. If one of them found
         // the board gone, the selection is already reset and must stay so:
@@ -521,6 +556,9 @@ void MainWindow::showVersionMismatch(FirmwareInfoTypeDef info)
             applyDeviceInfo(info);
     } else {
         resetDeviceSelection();
+        // The way to the firmware the warning asks for.
+        mismatchedProductId = pickedProductId;
+        showFirmwareNotice();
     }
 }
 
@@ -537,7 +575,7 @@ void MainWindow::showDownloadsAddress()
     disconnect(copy, &QPushButton::clicked, nullptr, nullptr);
     connect(copy, &QPushButton::clicked, &box, [copy] {
         QGuiApplication::clipboard()->setText(DOWNLOADS_PAGE_URL);
-        copy->setText(tr("Copied"));
+        copy->setText(tr("&Copied"));
     });
     box.setDefaultButton(copy);
     box.exec();
@@ -1116,7 +1154,7 @@ void MainWindow::initBackups()
     connect(boardMenu, &QMenu::aboutToShow, liveInputView, &LiveInputView::stopForceTest);
     initMenus(boardMenu);
     connect(ui->effects_settings_widget->profileExchange(), &ProfileExchange::restoreRequested,
-            backups, &BackupController::restoreFrom);
+            backups, [this](const QString &path) { backups->restoreFrom(path); });
 }
 
 void MainWindow::loadRestoredRecords(const EffectSettingsTypeDef &effects,
@@ -1273,7 +1311,7 @@ bool MainWindow::saveBeforeLeaving(const QList<SettingsGroup> &groups)
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    if (currentProductId != -1 && !confirmLeavingBoard(true)) {
+    if (!confirmCloseDuringUpdate() || (currentProductId != -1 && !confirmLeavingBoard(true))) {
         event->ignore();
         return;
     }

@@ -3,6 +3,7 @@
 #include "device/firmwareinfo.h"
 #include "device/operationoutcome.h"
 #include "device/rebootwatch.h"
+#include "dfu/flasherclient.h"
 #include "settings/effectsettings.h"
 #include "settings/hardwaresettings.h"
 #include "ui/changetracker.h"
@@ -22,6 +23,9 @@
 
 class BackupController;
 class BlockedInput;
+class BootloaderWatch;
+class FirmwareNotice;
+class FirmwareUpdateController;
 class QCheckBox;
 class QCloseEvent;
 class QComboBox;
@@ -150,6 +154,29 @@ private:
 
     void stopWorker();
 
+    // Firmware updates and boards waiting in their bootloader
+    // (mainwindowfirmware.cpp): the update dialog, the bootloader entries
+    // after the board rows of the list, and the notice in place of the pages.
+    void initFirmwareUpdates();
+    // Board > Update firmware…: the picked board or bootloader entry, else
+    // the only one listed.
+    void openFirmwareUpdate();
+    void onFirmwareUpdateStage();
+    void restoreAfterUpdate(const QString &backupPath, int productId);
+    void startBootloaderFirmware();
+    void updateBootloaderRows(const QList<BootloaderEntry> &entries);
+    bool isBootloaderRow(int row) const;
+    void pickBootloaderRow(int row);
+    // The notice for the picked bootloader entry or the board whose firmware
+    // did not match; hidden otherwise.
+    void showFirmwareNotice();
+    // Remembers the port of each board on the bus, so that the bootloader a
+    // board became can be named after it.
+    void rememberBoardPorts();
+    QString bootloaderRowText(const BootloaderEntry &entry) const;
+    // True when the window may close although an update still runs.
+    bool confirmCloseDuringUpdate();
+
     // The menu bar around the Board menu of the backups.
     void initMenus(QMenu *boardMenu);
     enum class PageButton { Read, Apply, Save };
@@ -216,6 +243,15 @@ private:
     HardwareSettingsTypeDef hardwareShownAtLoad{};
     EffectSettingsTypeDef pendingEffectSettings{};
     HardwareSettingsTypeDef pendingHardwareSettings{};
+    FirmwareUpdateController *firmwareUpdate = nullptr;
+    BootloaderWatch *bootloaderWatch = nullptr;
+    FirmwareNotice *firmwareNotice = nullptr;
+    QList<BootloaderEntry> bootloaders;  // listed after the board rows, in this order
+    QString pickedBootloader;            // port of the picked bootloader entry
+    // The board whose version warning was left without picking it: the
+    // notice offers its firmware update.
+    int mismatchedProductId = -1;
+    QMap<QString, int> boardOnPort;  // last board seen on each port
     std::unique_ptr<QTimer> startTimer;
     std::unique_ptr<QThread> workerThread;
 };

@@ -5,6 +5,7 @@
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
+#include "ui/firmwareupdatecontroller.h"
 #include "ui/helpmenu.h"
 
 #include <QAction>
@@ -86,6 +87,9 @@ void MainWindow::initMenus(QMenu *boardMenu)
     reboot->setObjectName(QStringLiteral("reboot_action"));
     QAction *dfu = boardMenu->addAction(tr("Switch to &DFU mode"));
     dfu->setObjectName(QStringLiteral("dfu_mode_action"));
+    QAction *update = boardMenu->addAction(tr("&Update firmware…"));
+    update->setObjectName(QStringLiteral("update_firmware_action"));
+    connect(update, &QAction::triggered, this, &MainWindow::openFirmwareUpdate);
 
     const auto clickPageButton = [this](PageButton which) {
         QPushButton *button = pageButton(which);
@@ -110,7 +114,7 @@ void MainWindow::initMenus(QMenu *boardMenu)
     // Greyed out as the page's buttons are while the menu is open. Closed,
     // every entry stays enabled so that its shortcut always reaches the check
     // above, whatever changed since.
-    const QList<QAction *> boardEntries{read, apply, save, reboot, dfu};
+    const QList<QAction *> boardEntries{read, apply, save, reboot, dfu, update};
     connect(boardMenu, &QMenu::aboutToShow, this, [=] {
         for (const auto &[action, which] :
              {std::pair{read, PageButton::Read}, std::pair{apply, PageButton::Apply},
@@ -120,6 +124,8 @@ void MainWindow::initMenus(QMenu *boardMenu)
         }
         reboot->setEnabled(!ui->reboot_button->isHidden());
         dfu->setEnabled(!ui->dfu_mode_button->isHidden());
+        update->setEnabled(!firmwareUpdate->isBusy() &&
+                           (!deviceList.isEmpty() || !bootloaders.isEmpty()));
     });
     connect(boardMenu, &QMenu::aboutToHide, this, [boardEntries] {
         for (QAction *action : boardEntries)

@@ -66,7 +66,7 @@ bool ProfileExchange::mayLoad(const QString &name)
         tr("The profile “%1” was made on a %2 board; the selected board is a %3. Its settings, "
            "the motion range among them, may not suit this board.\n\nLoad it anyway?")
             .arg(name, modelDisplayName(origin), modelDisplayName(board.deviceType)),
-        tr("Load anyway"));
+        tr("&Load anyway"));
 }
 
 QString ProfileExchange::profileNameForFile(const QString &path)
@@ -158,7 +158,7 @@ void ProfileExchange::importProfile()
                          tr("“%1” is a backup of a whole board (%2), not an effect profile. "
                             "Restore it into the settings pages instead?")
                              .arg(QFileInfo(path).fileName(), backup.board.model),
-                         tr("Restore")))
+                         tr("&Restore")))
             emit restoreRequested(path);
         return;
     }
@@ -176,7 +176,7 @@ void ProfileExchange::importProfile()
             panel, QMessageBox::Question, QStringLiteral("profile_import_replace_question"),
             tr("Replace profile?"),
             tr("A profile named “%1” exists already. Replace it with the imported one?").arg(name),
-            tr("Replace")))
+            tr("&Replace")))
         return;
     QString error;
     if (importFrom(path, name, &error))

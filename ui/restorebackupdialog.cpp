@@ -58,9 +58,9 @@ RestoreBackupDialog::RestoreBackupDialog(const QList<AutomaticBackupEntry> &back
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
     QPushButton *openFileButton =
-        buttons->addButton(tr("Open file..."), QDialogButtonBox::ActionRole);
+        buttons->addButton(tr("&Open file..."), QDialogButtonBox::ActionRole);
     openFileButton->setObjectName(QStringLiteral("open_backup_file_button"));
-    restoreButton = buttons->addButton(tr("Restore"), QDialogButtonBox::AcceptRole);
+    restoreButton = buttons->addButton(tr("&Restore"), QDialogButtonBox::AcceptRole);
     restoreButton->setObjectName(QStringLiteral("restore_selected_button"));
     layout->addWidget(buttons);
 

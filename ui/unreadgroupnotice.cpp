@@ -20,7 +20,7 @@ UnreadGroupNotice::UnreadGroupNotice(const QString &objectName, QWidget *parent)
     label->setTextFormat(Qt::PlainText);
     readButton->setObjectName(objectName + QStringLiteral("_read_button"));
     // In the window's own context, like every other text on its pages.
-    readButton->setText(QCoreApplication::translate("MainWindow", "Read again"));
+    readButton->setText(QCoreApplication::translate("MainWindow", "Read agai&n"));
     auto *row = new QHBoxLayout(box);
     row->addWidget(label, 1);
     row->addWidget(readButton, 0, Qt::AlignTop);

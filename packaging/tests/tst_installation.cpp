@@ -33,7 +33,8 @@ const QStringList CONTEXTS{QStringLiteral("MainWindow"),
                            QStringLiteral("FullHardwareSettingsWidget"),
                            QStringLiteral("LiveInputView"),
                            QStringLiteral("ForceTestPanel"),
-                           QStringLiteral("BoardNotice")};
+                           QStringLiteral("BoardNotice"),
+                           QStringLiteral("FirmwareNotice")};
 const QStringList LANGUAGES{QStringLiteral("de"), QStringLiteral("ru")};
 const QString PROFILE_NAME = QStringLiteral("Heavy stick");
 constexpr int PROFILE_FILE_SIZE = 384;  // bytes, one raw effect settings record

@@ -1,4 +1,5 @@
 #include "mainwindowhelpers.h"
+#include "captions.h"
 
 #include "boardsim/simulatedboard.h"
 #include "device/featurereporttransport.h"
@@ -39,11 +40,11 @@ void MessageBoxAnswerer::poll()
     buttonTexts.clear();
     buttonRoles.clear();
     for (QAbstractButton *button : box->buttons()) {
-        buttonTexts << button->text();
+        buttonTexts << shownText(button);
         buttonRoles << int(box->buttonRole(button));
     }
     if (auto *focused = qobject_cast<QAbstractButton *>(box->focusWidget()))
-        focusedButtonText = focused->text();
+        focusedButtonText = shownText(focused);
 
     if (beforeAnswer)
         beforeAnswer(box);
@@ -60,7 +61,7 @@ void MessageBoxAnswerer::poll()
         break;
     case LatestVersion:
         for (QAbstractButton *button : box->buttons()) {
-            if (button->text() == QLatin1String("Latest version"))
+            if (shownText(button) == QLatin1String("Latest version"))
                 button->click();
         }
         break;

@@ -4,15 +4,18 @@
 #include <QIconEngine>
 #include <QPainter>
 
+#include <functional>
 #include <optional>
 #include <utility>
 
 namespace {
 
-class LazyFileIconEngine : public QIconEngine
+class LazyIconEngine : public QIconEngine
 {
 public:
-    explicit LazyFileIconEngine(QString fileName) : fileName(std::move(fileName)) {}
+    LazyIconEngine(std::function<QIcon()> load, std::function<bool()> nullBeforeLoading)
+        : load(std::move(load)), nullBeforeLoading(std::move(nullBeforeLoading))
+    {}
 
     void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
     {
@@ -35,13 +38,12 @@ public:
     {
         return icon().availableSizes(mode, state);
     }
-    // Asked by every setWindowIcon, so it must not read the file: a missing
-    // file is what makes a file icon null.
-    bool isNull() override { return loaded ? loaded->isNull() : !QFileInfo::exists(fileName); }
-    QString key() const override { return QStringLiteral("LazyFileIconEngine"); }
+    // Asked by every setWindowIcon and setIcon, so it must not load the icon.
+    bool isNull() override { return loaded ? loaded->isNull() : nullBeforeLoading(); }
+    QString key() const override { return QStringLiteral("LazyIconEngine"); }
     QIconEngine *clone() const override
     {
-        auto *copy = new LazyFileIconEngine(fileName);
+        auto *copy = new LazyIconEngine(load, nullBeforeLoading);
         copy->loaded = loaded;
         return copy;
     }
@@ -50,11 +52,12 @@ private:
     const QIcon &icon()
     {
         if (!loaded)
-            loaded = QIcon(fileName);
+            loaded = load();
         return *loaded;
     }
 
-    QString fileName;
+    std::function<QIcon()> load;
+    std::function<bool()> nullBeforeLoading;
     std::optional<QIcon> loaded;
 };
 
@@ -62,5 +65,12 @@ private:
 
 QIcon lazyFileIcon(const QString &fileName)
 {
-    return QIcon(new LazyFileIconEngine(fileName));
+    // A missing file is what makes a file icon null.
+    return QIcon(new LazyIconEngine([fileName] { return QIcon(fileName); },
+                                    [fileName] { return !QFileInfo::exists(fileName); }));
+}
+
+QIcon lazyIcon(std::function<QIcon()> load)
+{
+    return QIcon(new LazyIconEngine(std::move(load), [] { return false; }));
 }

@@ -64,7 +64,7 @@ askCancelFirst(QWidget *parent, QMessageBox::Icon icon, const QString &objectNam
     QPushButton *cancel = box.addButton(QMessageBox::Cancel);
     // Qt names its standard buttons from its own catalogue, which is not
     // always installed; the window's has the word.
-    cancel->setText(QCoreApplication::translate("MainWindow", "Cancel"));
+    cancel->setText(QCoreApplication::translate("MainWindow", "&Cancel"));
     box.setDefaultButton(cancel);
     box.setEscapeButton(cancel);
     box.exec();
@@ -78,6 +78,31 @@ bool askToGoAhead(QWidget *parent, QMessageBox::Icon icon, const QString &object
 {
     return askCancelFirst(parent, icon, objectName, title, text, QString(),
                           {{goAheadText, role}}) == role;
+}
+
+QString withoutMnemonic(const QString &caption)
+{
+    QString shown;
+    shown.reserve(caption.size());
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption[i] == QLatin1Char('&') && i + 1 < caption.size())
+            ++i;
+        shown += caption[i];
+    }
+    return shown;
+}
+
+QString withDecimalSeparator(const QString &text, const QString &separator)
+{
+    QString result;
+    result.reserve(text.size());
+    for (const QChar c : text) {
+        if (c == QLatin1Char('.') || c == QLatin1Char(','))
+            result += separator;
+        else
+            result += c;
+    }
+    return result;
 }
 
 void setAxisTabsForDevice(QTabWidget *tabs, int deviceType)

@@ -43,6 +43,16 @@ bool askToGoAhead(QWidget *parent, QMessageBox::Icon icon, const QString &object
                   const QString &title, const QString &text, const QString &goAheadText,
                   QMessageBox::ButtonRole role = QMessageBox::AcceptRole);
 
+// A button caption as it is shown: without the '&' before its mnemonic
+// letter, and "&&" as the one '&' it stands for. For a caption that also
+// names its action in a sentence.
+QString withoutMnemonic(const QString &caption);
+
+// Decimal text with every point and comma replaced by `separator`: both
+// separate the decimals in every language, and group separators are never
+// taken, so neither can mean anything else.
+QString withDecimalSeparator(const QString &text, const QString &separator);
+
 // Per-axis tabs: a joystick (type 1) shows both axes, types 2 to 4 only the
 // first; any other type leaves the tabs as they are.
 void setAxisTabsForDevice(QTabWidget *tabs, int deviceType);
