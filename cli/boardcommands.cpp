@@ -1,9 +1,10 @@
 // The commands about boards themselves: which are connected, reboot, DFU.
+#include "boarddoctor.h"
 #include "command.h"
 #include "commandrun.h"
 #include "exitstatus.h"
 
-#include "device/boarddoctor.h"
+#include "device/firmwareinfo.h"
 #include "device/rebootwatch.h"
 #include "device/settingsuibackgroundthread.h"
 #include "settings/automaticbackups.h"

@@ -3,6 +3,7 @@
 #include "boardconnection.h"
 #include "exitstatus.h"
 
+#include "device/firmwareinfo.h"
 #include "device/settingsuibackgroundthread.h"
 #include "settings/automaticbackups.h"
 #include "settings/boardbackup.h"

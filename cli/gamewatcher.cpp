@@ -2,6 +2,7 @@
 
 #include "profilestore.h"
 
+#include "device/firmwareinfo.h"
 #include "device/settingsuibackgroundthread.h"
 #include "settings/boardbackup.h"
 #include "settings/gamelinks.h"

@@ -6,8 +6,10 @@
 #include "profilestore.h"
 #include "recordfields.h"
 
+#include "device/firmwareinfo.h"
 #include "device/settingsuibackgroundthread.h"
 #include "settings/boardbackup.h"
+#include "settings/effectprofilefile.h"
 #include "settings/gamelinks.h"
 #include "settings/orderedjson.h"
 #include "settings/recordcodec.h"

@@ -1,5 +1,6 @@
 #include "profilestore.h"
 
+#include "settings/effectprofilefile.h"
 #include "settings/profilename.h"
 #include "settings/profileorigins.h"
 

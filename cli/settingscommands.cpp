@@ -6,9 +6,11 @@
 #include "recordfields.h"
 #include "recordlisting.h"
 
+#include "device/firmwareinfo.h"
 #include "device/settingsuibackgroundthread.h"
 #include "settings/automaticbackups.h"
 #include "settings/boardbackup.h"
+#include "settings/effectprofilefile.h"
 #include "settings/orderedjson.h"
 #include "settings/profilename.h"
 #include "settings/profileorigins.h"

@@ -8,6 +8,7 @@
 #include "device/settingsuibackgroundthread.h"
 #include "settings/automaticbackups.h"
 #include "settings/boardbackup.h"
+#include "settings/effectprofilefile.h"
 #include "settings/recordcodec.h"
 
 #include <QFileInfo>

@@ -13,7 +13,9 @@
 
 // Why an attached board cannot be used, and how many boards of each model are
 // attached: the answer to "my board is plugged in but the program does not
-// see it". Plain data and file-system look-ups; no widget, no USB transfer.
+// see it". Plain data and file-system look-ups; no widget, no USB transfer,
+// no sentence: boardproblemtext words a finding, and the window's notice and
+// `gravoltctl doctor` show it.
 
 // The user and groups whose access to a device node is judged. Root passes
 // every permission check, so tests judge for an ordinary user instead.
@@ -121,16 +123,3 @@ private:
     QString programDir;
     QStringList udevRuleDirs;
 };
-
-// The model's product name ("Gravolt Joystick").
-QString boardModelName(int productId);
-
-// Shell commands that remove the cause of `status`; empty when no command can.
-QStringList fixCommands(const BoardStatus &status, const UdevRuleStatus &rule);
-
-// English, for the command line: one line per board with its cause, the
-// commands that fix it, the rule's installation and the backend.
-QString diagnosisText(const BoardDiagnosis &diagnosis);
-
-// One sentence on why the board cannot be used, in English.
-QString problemText(const BoardStatus &status);

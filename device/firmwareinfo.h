@@ -3,6 +3,7 @@
 #include <QList>
 #include <QMap>
 #include <QMetaType>
+#include <QString>
 
 #include <cstddef>
 #include <cstdint>
@@ -81,6 +82,22 @@ inline QList<int> boardProductIds()
         ids.append(model.productId);
     return ids;
 }
+
+// The names of the models, all taken from BOARD_MODELS.
+
+// "generic", "joystick", "rudder", "wheel" or "collective" (the model's key);
+// an empty string for any other device type.
+QString modelNameForDeviceType(int deviceType);
+// Every model name, for messages: "generic, joystick, ...".
+QString knownModelNames();
+// The inverse of modelNameForDeviceType: -1 when the name is not a model.
+int deviceTypeForModelName(const QString &model);
+// The model's product name ("Gravolt Joystick"), or "USB 045b:<product id>"
+// for a product this program does not know.
+QString boardModelName(int productId);
+// The model's key as the window's reader reads it ("joystick", translated),
+// or "unknown (type N)".
+QString modelDisplayName(int deviceType);
 
 #pragma pack(push, 1)
 

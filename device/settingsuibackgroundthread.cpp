@@ -362,7 +362,7 @@ std::mutex *SettingsUiBackgroundThread::boardMutexFor(int pid) const
     return found == boardMutexes.end() ? nullptr : found->second.get();
 }
 
-OperationOutcome SettingsUiBackgroundThread::onBoard(
+OperationOutcome SettingsUiBackgroundThread::withBoardLocked(
     int pid, DeviceOperation operation,
     const std::function<void(libusb_device_handle *, OperationOutcome &)> &transfer)
 {
@@ -394,66 +394,70 @@ OperationOutcome SettingsUiBackgroundThread::onBoard(
 OperationOutcome SettingsUiBackgroundThread::fetchRecord(int pid, DeviceOperation operation,
                                                          uint8_t reportId, void *record, int size)
 {
-    return onBoard(pid, operation, [&](libusb_device_handle *handle, OperationOutcome &outcome) {
-        const int received = readRecord(handle, reportId, record, size);
-        if (received < 0) {
-            setTransferError(outcome, received);
-        } else if (received < size) {
-            outcome.status = OutcomeStatus::ShortReply;
-            outcome.bytesReceived = received;
-            outcome.bytesExpected = size;
-        }
-    });
+    return withBoardLocked(pid, operation,
+                           [&](libusb_device_handle *handle, OperationOutcome &outcome) {
+                               const int received = readRecord(handle, reportId, record, size);
+                               if (received < 0) {
+                                   setTransferError(outcome, received);
+                               } else if (received < size) {
+                                   outcome.status = OutcomeStatus::ShortReply;
+                                   outcome.bytesReceived = received;
+                                   outcome.bytesExpected = size;
+                               }
+                           });
 }
 
 OperationOutcome SettingsUiBackgroundThread::writeRecord(int pid, DeviceOperation operation,
                                                          uint8_t recordCommand, const void *record,
                                                          uint16_t length)
 {
-    return onBoard(pid, operation, [&](libusb_device_handle *handle, OperationOutcome &outcome) {
-        // Nothing more goes out after a failure: a board that missed part of
-        // the record has been told to apply nothing, and must not store it
-        // either.
-        if (const int error =
-                sendRecord(handle, recordCommand, record, length, &outcome.failedReport)) {
-            setTransferError(outcome, error);
-            return;
-        }
-        setPollResult(outcome, pollUntilNotBusy(handle));
-        if (!outcome.succeeded() || !isSave(operation))
-            return;
-        if (const int error = reportWriteError(sendCommand(handle, COMMAND_STORE_PERMANENTLY))) {
-            setTransferError(outcome, error);
-            return;
-        }
-        // Only the board's idle after the store says the flash holds the record.
-        setPollResult(outcome, pollUntilNotBusy(handle));
-    });
+    return withBoardLocked(
+        pid, operation, [&](libusb_device_handle *handle, OperationOutcome &outcome) {
+            // Nothing more goes out after a failure: a board that missed part of
+            // the record has been told to apply nothing, and must not store it
+            // either.
+            if (const int error =
+                    sendRecord(handle, recordCommand, record, length, &outcome.failedReport)) {
+                setTransferError(outcome, error);
+                return;
+            }
+            setPollResult(outcome, pollUntilNotBusy(handle));
+            if (!outcome.succeeded() || !isSave(operation))
+                return;
+            if (const int error =
+                    reportWriteError(sendCommand(handle, COMMAND_STORE_PERMANENTLY))) {
+                setTransferError(outcome, error);
+                return;
+            }
+            // Only the board's idle after the store says the flash holds the record.
+            setPollResult(outcome, pollUntilNotBusy(handle));
+        });
 }
 
 OperationOutcome SettingsUiBackgroundThread::sendBoardCommand(int pid, DeviceOperation operation,
                                                               uint8_t command)
 {
-    return onBoard(pid, operation, [&](libusb_device_handle *handle, OperationOutcome &outcome) {
-        // The board leaves the bus; there is nobody left to poll. Whether
-        // it took the command shows only in what it does next (see
-        // RebootWatch). A "no device" may be a board dropping off as it
-        // obeys, or one unplugged a moment before: a rebooted board proves
-        // itself by coming back, but a board gone for DFU cannot be told
-        // from one pulled out, so that is no success.
-        const int error = reportWriteError(sendCommand(handle, command));
-        if (error && (error != LIBUSB_ERROR_NO_DEVICE || command != COMMAND_REBOOT)) {
-            setTransferError(outcome, error);
-            if (error != LIBUSB_ERROR_NO_DEVICE)
-                return;
-        }
-        // The handle belongs to the board as it was; the scan opens the
-        // board afresh once it answers again, and reports it absent until.
-        libusb_close(handle);
-        deviceHandles.remove(pid);
-        missedScans.remove(pid);
-        lastInfo.remove(pid);
-    });
+    return withBoardLocked(
+        pid, operation, [&](libusb_device_handle *handle, OperationOutcome &outcome) {
+            // The board leaves the bus; there is nobody left to poll. Whether
+            // it took the command shows only in what it does next (see
+            // RebootWatch). A "no device" may be a board dropping off as it
+            // obeys, or one unplugged a moment before: a rebooted board proves
+            // itself by coming back, but a board gone for DFU cannot be told
+            // from one pulled out, so that is no success.
+            const int error = reportWriteError(sendCommand(handle, command));
+            if (error && (error != LIBUSB_ERROR_NO_DEVICE || command != COMMAND_REBOOT)) {
+                setTransferError(outcome, error);
+                if (error != LIBUSB_ERROR_NO_DEVICE)
+                    return;
+            }
+            // The handle belongs to the board as it was; the scan opens the
+            // board afresh once it answers again, and reports it absent until.
+            libusb_close(handle);
+            deviceHandles.remove(pid);
+            missedScans.remove(pid);
+            lastInfo.remove(pid);
+        });
 }
 
 libusb_device_handle *SettingsUiBackgroundThread::handleFor(int pid) const

@@ -126,10 +126,10 @@ private:
     // Runs `transfer` on the board's handle with the board's lock and then
     // deviceMutex held; a board that is not open ends the operation as
     // NoSuchBoard without it.
-    OperationOutcome
-    onBoard(int pid, DeviceOperation operation,
-            const std::function<void(libusb_device_handle *, OperationOutcome &)> &transfer);
-    // The operations proper, each through onBoard().
+    OperationOutcome withBoardLocked(
+        int pid, DeviceOperation operation,
+        const std::function<void(libusb_device_handle *, OperationOutcome &)> &transfer);
+    // The operations proper, each through withBoardLocked().
     OperationOutcome fetchRecord(int pid, DeviceOperation operation, uint8_t reportId, void *record,
                                  int size);
     OperationOutcome writeRecord(int pid, DeviceOperation operation, uint8_t recordCommand,

@@ -129,6 +129,7 @@ QList<DfuBootloaderInfo> findDfuBootloaders(libusb_context *context, QString *er
         libusb_device_handle *handle = nullptr;
         const int opened = libusb_open(device, &handle);
         if (opened != LIBUSB_SUCCESS) {
+            info.accessDenied = opened == LIBUSB_ERROR_ACCESS;
             info.openError =
                 opened == LIBUSB_ERROR_ACCESS
                     ? QCoreApplication::translate("DfuBootloader", "no permission to open it")

@@ -33,6 +33,7 @@ struct DfuBootloaderInfo {
     // (then `openError` says why: most often missing access rights).
     bool openable = false;
     QString openError;
+    bool accessDenied = false;  // the system refused it: a udev rule would grant access
 
     bool isDfuSe() const;
     bool canUpload() const;

@@ -55,6 +55,7 @@ QJsonObject describe(const DfuBootloaderInfo &info)
             {QStringLiteral("can_upload"), info.canUpload()},
             {QStringLiteral("openable"), info.openable},
             {QStringLiteral("open_error"), info.openError},
+            {QStringLiteral("access_denied"), info.accessDenied},
             {QStringLiteral("memories"), memories}};
 }
 

@@ -1,5 +1,6 @@
 #include "eventdevicelookup.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -89,6 +90,22 @@ EventDevice eventDeviceOf(udev *u, const std::string &usbSyspath)
             first = found;
     }
     return first;
+}
+
+EventDeviceLookup findEventDevice(uint16_t vendorId, uint16_t productId, EventDevice &event,
+                                  gravolt_input_problem *problem)
+{
+    UdevPtr<udev> u(udev_new());
+    if (!u) {
+        if (problem)
+            problem->error = errno;
+        return EventDeviceLookup::Failed;
+    }
+    const std::string usbDevice = boardUsbDevice(u.get(), vendorId, productId);
+    if (usbDevice.empty())
+        return EventDeviceLookup::NoBoard;
+    event = eventDeviceOf(u.get(), usbDevice);
+    return event.devnode.empty() ? EventDeviceLookup::NoEventDevice : EventDeviceLookup::Found;
 }
 
 void describeNodeAccess(const std::string &devnode, gravolt_input_problem *problem)

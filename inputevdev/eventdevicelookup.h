@@ -3,8 +3,8 @@
 // Finding a board's input event device, shared by its inputs and its force
 // output: both must reach the same device the settings link talks to.
 
-#include "attached/udevpointer.h"
 #include "device/inputsource.h"
+#include "systemusb/udevpointer.h"
 
 #include <libudev.h>
 
@@ -28,6 +28,18 @@ struct EventDevice {
 // The event device the kernel made of the USB device; boards with several
 // input devices (a keyboard part, say) are reached through the joystick.
 EventDevice eventDeviceOf(udev *u, const std::string &usbSyspath);
+
+enum class EventDeviceLookup {
+    Found,
+    Failed,         // udev could not be asked; the problem's error says why
+    NoBoard,        // no board with these ids is attached
+    NoEventDevice,  // the board is there, the kernel made no event device of it
+};
+
+// The board's event device, or why there is none: what opening its inputs
+// and its force output both start with.
+EventDeviceLookup findEventDevice(uint16_t vendorId, uint16_t productId, EventDevice &event,
+                                  gravolt_input_problem *problem);
 
 inline void clearProblem(gravolt_input_problem *problem)
 {

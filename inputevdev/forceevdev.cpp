@@ -71,17 +71,17 @@ gravolt_force_status failure(int error, const std::string &devnode, gravolt_inpu
 gravolt_force_status locate(uint16_t vendorId, uint16_t productId, EventDevice &event,
                             gravolt_input_problem *problem)
 {
-    UdevPtr<udev> u(udev_new());
-    if (!u) {
-        if (problem)
-            problem->error = errno;
-        return GRAVOLT_FORCE_FAILED;
-    }
-    const std::string usbDevice = boardUsbDevice(u.get(), vendorId, productId);
-    if (usbDevice.empty())
+    switch (findEventDevice(vendorId, productId, event, problem)) {
+    case EventDeviceLookup::Found:
+        return GRAVOLT_FORCE_OK;
+    case EventDeviceLookup::NoBoard:
         return GRAVOLT_FORCE_NO_BOARD;
-    event = eventDeviceOf(u.get(), usbDevice);
-    return event.devnode.empty() ? GRAVOLT_FORCE_NO_EVENT_DEVICE : GRAVOLT_FORCE_OK;
+    case EventDeviceLookup::NoEventDevice:
+        return GRAVOLT_FORCE_NO_EVENT_DEVICE;
+    case EventDeviceLookup::Failed:
+        break;
+    }
+    return GRAVOLT_FORCE_FAILED;
 }
 
 // What an open node offers: OK, or NOT_OFFERED without force feedback.

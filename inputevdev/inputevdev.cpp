@@ -8,7 +8,6 @@
 // opened read-only and never grabbed, so games and the system keep receiving
 // every event while the view watches.
 
-#include "attached/udevpointer.h"
 #include "device/inputsource.h"
 
 #include "inputevdev/eventdevicelookup.h"
@@ -96,18 +95,17 @@ gravolt_input_status gravolt_input_open(uint16_t vendorId, uint16_t productId,
 {
     *source = nullptr;
     clearProblem(problem);
-    UdevPtr<udev> u(udev_new());
-    if (!u) {
-        if (problem)
-            problem->error = errno;
+    EventDevice event;
+    switch (findEventDevice(vendorId, productId, event, problem)) {
+    case EventDeviceLookup::Found:
+        break;
+    case EventDeviceLookup::NoBoard:
+        return GRAVOLT_INPUT_NO_BOARD;
+    case EventDeviceLookup::NoEventDevice:
+        return GRAVOLT_INPUT_NO_EVENT_DEVICE;
+    case EventDeviceLookup::Failed:
         return GRAVOLT_INPUT_FAILED;
     }
-    const std::string usbDevice = boardUsbDevice(u.get(), vendorId, productId);
-    if (usbDevice.empty())
-        return GRAVOLT_INPUT_NO_BOARD;
-    const EventDevice event = eventDeviceOf(u.get(), usbDevice);
-    if (event.devnode.empty())
-        return GRAVOLT_INPUT_NO_EVENT_DEVICE;
 
     const int fd = ::open(event.devnode.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)

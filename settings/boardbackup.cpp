@@ -1,278 +1,11 @@
 #include "boardbackup.h"
 
-#include "device/firmwareinfo.h"
-#include "settings/orderedjson.h"
+#include "settings/jsonfields.h"
 #include "settings/recordcodec.h"
-#include "settings/regularfile.h"
 
-#include <QFile>
-#include <QFileInfo>
-#include <QJsonDocument>
 #include <QJsonObject>
-#include <QJsonParseError>
-#include <QSaveFile>
-#include <QSet>
-#include <QStringList>
 
-#include <cmath>
-#include <limits>
-
-namespace {
-
-constexpr char KEY_FORMAT[] = "format";
-constexpr char KEY_VERSION[] = "version";
-constexpr char KEY_CREATED[] = "created";
-constexpr char KEY_BOARD[] = "board";
-constexpr char KEY_EFFECT_SETTINGS[] = "effect_settings";
-constexpr char KEY_HARDWARE_SETTINGS[] = "hardware_settings";
-constexpr char KEY_MODEL[] = "model";
-constexpr char KEY_PRODUCT_ID[] = "product_id";
-constexpr char KEY_DEVICE_TYPE[] = "device_type";
-constexpr char KEY_FIRMWARE_VERSION[] = "firmware_version";
-
-constexpr int MAX_PRODUCT_ID = 0xFFFF;
-
-bool fail(QString *error, const QString &message)
-{
-    if (error)
-        *error = message;
-    return false;
-}
-
-QString key(const char *name)
-{
-    return QLatin1String(name);
-}
-
-bool refuseUnknownKeys(const QJsonObject &object, const QStringList &known, const QString &prefix,
-                       QString *error)
-{
-    for (auto it = object.begin(); it != object.end(); ++it) {
-        if (!known.contains(it.key()))
-            return fail(error, prefix + it.key() + QStringLiteral(": not a field of this file"));
-    }
-    return true;
-}
-
-bool readWholeNumber(const QJsonObject &object, const char *name, double maximum, double &out,
-                     const QString &prefix, QString *error)
-{
-    const QString path = prefix + key(name);
-    const QJsonValue value = object.value(key(name));
-    if (value.isUndefined())
-        return fail(error, path + QStringLiteral(": missing"));
-    if (!value.isDouble())
-        return fail(error, path + QStringLiteral(": expected a number"));
-    const double number = value.toDouble();
-    if (!std::isfinite(number) || std::floor(number) != number || number < 0 || number > maximum)
-        return fail(error, path + QStringLiteral(": %1 is out of range (0 to %2)")
-                                      .arg(number)
-                                      .arg(maximum, 0, 'f', 0));
-    out = number;
-    return true;
-}
-
-QJsonValue encodeIdentity(const BoardIdentity &board)
-{
-    if (board.deviceType < 0)
-        return QJsonValue(QJsonValue::Null);
-    QJsonObject object;
-    object.insert(key(KEY_MODEL), board.model);
-    object.insert(key(KEY_PRODUCT_ID), board.productId);
-    object.insert(key(KEY_DEVICE_TYPE), board.deviceType);
-    object.insert(key(KEY_FIRMWARE_VERSION), static_cast<qint64>(board.firmwareVersion));
-    return object;
-}
-
-bool decodeIdentity(const QJsonValue &value, bool unknownAllowed, BoardIdentity &out,
-                    QString *error)
-{
-    const QString prefix = key(KEY_BOARD) + QLatin1Char('.');
-    if (value.isUndefined())
-        return fail(error, key(KEY_BOARD) + QStringLiteral(": missing"));
-    if (value.isNull() && unknownAllowed) {
-        out = BoardIdentity();
-        return true;
-    }
-    if (!value.isObject())
-        return fail(error, key(KEY_BOARD) + QStringLiteral(": expected an object"));
-    const QJsonObject object = value.toObject();
-
-    const QJsonValue model = object.value(key(KEY_MODEL));
-    if (model.isUndefined())
-        return fail(error, prefix + key(KEY_MODEL) + QStringLiteral(": missing"));
-    if (!model.isString())
-        return fail(error, prefix + key(KEY_MODEL) + QStringLiteral(": expected a string"));
-    const int modelType = deviceTypeForModelName(model.toString());
-    if (modelType < 0)
-        return fail(error, prefix + key(KEY_MODEL) +
-                               QStringLiteral(": \"%1\" is not one of %2")
-                                   .arg(model.toString(), knownModelNames()));
-    double productId = 0;
-    double deviceType = 0;
-    double firmwareVersion = 0;
-    if (!readWholeNumber(object, KEY_PRODUCT_ID, MAX_PRODUCT_ID, productId, prefix, error) ||
-        !readWholeNumber(object, KEY_DEVICE_TYPE, std::numeric_limits<uint8_t>::max(), deviceType,
-                         prefix, error) ||
-        !readWholeNumber(object, KEY_FIRMWARE_VERSION, std::numeric_limits<quint32>::max(),
-                         firmwareVersion, prefix, error))
-        return false;
-    // Two names for one thing: if they disagree the file was edited by hand
-    // and it is not clear which board was meant.
-    if (static_cast<int>(deviceType) != modelType)
-        return fail(error,
-                    prefix + key(KEY_DEVICE_TYPE) +
-                        QStringLiteral(": %1 does not match the model \"%2\" (device type %3)")
-                            .arg(deviceType)
-                            .arg(model.toString())
-                            .arg(modelType));
-    if (!refuseUnknownKeys(
-            object,
-            {key(KEY_MODEL), key(KEY_PRODUCT_ID), key(KEY_DEVICE_TYPE), key(KEY_FIRMWARE_VERSION)},
-            prefix, error))
-        return false;
-    out.model = model.toString();
-    out.productId = static_cast<int>(productId);
-    out.deviceType = modelType;
-    out.firmwareVersion = static_cast<quint32>(firmwareVersion);
-    return true;
-}
-
-// The part both file kinds share: a JSON object of the expected format and a
-// version this program can read.
-bool openDocument(const QByteArray &json, const char *format, int newestVersion,
-                  const QString &what, QJsonObject &out, QString *error)
-{
-    if (json.size() > BOARD_BACKUP_MAX_FILE_SIZE)
-        return fail(error, QStringLiteral("too large for %1 (%2 bytes; the limit is %3)")
-                               .arg(what)
-                               .arg(json.size())
-                               .arg(BOARD_BACKUP_MAX_FILE_SIZE));
-    QJsonParseError parseError{};
-    const QJsonDocument document = QJsonDocument::fromJson(json, &parseError);
-    if (parseError.error != QJsonParseError::NoError)
-        return fail(error, QStringLiteral("not valid JSON (%1 at byte %2)")
-                               .arg(parseError.errorString())
-                               .arg(parseError.offset));
-    if (!document.isObject())
-        return fail(error, QStringLiteral("not %1: the file holds no JSON object").arg(what));
-    const QJsonObject object = document.object();
-
-    const QJsonValue formatValue = object.value(key(KEY_FORMAT));
-    if (!formatValue.isString() || formatValue.toString() != key(format)) {
-        QString found = formatValue.isString()
-                            ? QStringLiteral("\"%1\"").arg(formatValue.toString())
-                            : QStringLiteral("no format name");
-        return fail(error, QStringLiteral("not %1: format: expected \"%2\", found %3")
-                               .arg(what, key(format), found));
-    }
-    const QJsonValue versionValue = object.value(key(KEY_VERSION));
-    if (versionValue.isUndefined())
-        return fail(error, QStringLiteral("version: missing"));
-    const double version = versionValue.toDouble(-1);
-    if (!versionValue.isDouble() || std::floor(version) != version || version < 1)
-        return fail(error, QStringLiteral("version: expected a whole number from 1"));
-    if (version > newestVersion)
-        return fail(error,
-                    QStringLiteral("written by a newer version of Gravolt Setup (file version %1; "
-                                   "this version reads up to %2): update Gravolt Setup to use it")
-                        .arg(version)
-                        .arg(newestVersion));
-    out = object;
-    return true;
-}
-
-bool readLimitedFile(const QString &path, QByteArray &out, QString *error)
-{
-    QFile file(path);
-    QString reason;
-    if (!openRegularFileForReading(file, &reason))
-        return fail(error, QStringLiteral("%1: %2").arg(path, reason));
-    // Checked before reading and again after: the file may grow meanwhile.
-    if (file.size() > BOARD_BACKUP_MAX_FILE_SIZE)
-        return fail(error, QStringLiteral("%1: too large (%2 bytes; a backup is at most %3)")
-                               .arg(path)
-                               .arg(file.size())
-                               .arg(BOARD_BACKUP_MAX_FILE_SIZE));
-    out = file.read(BOARD_BACKUP_MAX_FILE_SIZE + 1);
-    if (file.error() != QFileDevice::NoError)
-        return fail(error, QStringLiteral("%1: %2").arg(path, file.errorString()));
-    if (out.size() > BOARD_BACKUP_MAX_FILE_SIZE)
-        return fail(error, QStringLiteral("%1: too large (a backup is at most %2 bytes)")
-                               .arg(path)
-                               .arg(BOARD_BACKUP_MAX_FILE_SIZE));
-    return true;
-}
-
-bool writeWholeFile(const QString &path, const QByteArray &bytes, QString *error)
-{
-    // The new file is renamed over the old one: a pipe or a device of that
-    // name (/dev/null, picked by mistake or run as root) would be replaced.
-    const QFileInfo existing(path);
-    if (existing.exists() && !existing.isFile())
-        return fail(error, QStringLiteral("%1: not a regular file").arg(path));
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return fail(error, QStringLiteral("%1: %2").arg(path, file.errorString()));
-    if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return fail(error, QStringLiteral("%1: %2").arg(path, reason));
-    }
-    if (!file.commit())
-        return fail(error, QStringLiteral("%1: %2").arg(path, file.errorString()));
-    return true;
-}
-
-// Identity first, then the records in their own order, so the file reads
-// like the forms and a diff of two backups lines up field by field.
-QByteArray fileText(const QJsonObject &object)
-{
-    static const QStringList order =
-        QStringList{key(KEY_FORMAT),          key(KEY_VERSION),
-                    key(KEY_CREATED),         key(KEY_BOARD),
-                    key(KEY_MODEL),           key(KEY_PRODUCT_ID),
-                    key(KEY_DEVICE_TYPE),     key(KEY_FIRMWARE_VERSION),
-                    key(KEY_EFFECT_SETTINGS), key(KEY_HARDWARE_SETTINGS)} +
-        recordFieldOrder();
-    return orderedJson(object, order);
-}
-
-QString prefixed(const char *name, const QString &message)
-{
-    return key(name) + QLatin1Char('.') + message;
-}
-
-}  // namespace
-
-QString modelNameForDeviceType(int deviceType)
-{
-    const BoardModel *model = boardModelOfType(deviceType);
-    return model ? QLatin1String(model->key) : QString();
-}
-
-QString knownModelNames()
-{
-    QStringList names;
-    for (const BoardModel &model : BOARD_MODELS)
-        names.append(QLatin1String(model.key));
-    return names.join(QStringLiteral(", "));
-}
-
-int deviceTypeForModelName(const QString &model)
-{
-    for (const BoardModel &known : BOARD_MODELS) {
-        if (model == QLatin1String(known.key))
-            return known.deviceType;
-    }
-    return -1;
-}
-
-BoardIdentity boardIdentityFor(int productId, int deviceType, quint32 firmwareVersion)
-{
-    return BoardIdentity{modelNameForDeviceType(deviceType), productId, deviceType,
-                         firmwareVersion};
-}
+using namespace boardfile;
 
 QByteArray serializeBoardBackup(const BoardBackup &backup)
 {
@@ -296,18 +29,18 @@ bool parseBoardBackup(const QByteArray &json, BoardBackup &backup, QString *erro
     BoardBackup parsed;
     const QJsonValue created = object.value(key(KEY_CREATED));
     if (created.isUndefined())
-        return fail(error, QStringLiteral("created: missing"));
+        return failWith(error, QStringLiteral("created: missing"));
     if (!created.isString())
-        return fail(error, QStringLiteral("created: expected a date and time as text"));
+        return failWith(error, QStringLiteral("created: expected a date and time as text"));
     parsed.created = QDateTime::fromString(created.toString(), Qt::ISODateWithMs);
     if (!parsed.created.isValid())
-        return fail(error, QStringLiteral("created: \"%1\" is not an ISO 8601 date and time")
-                               .arg(created.toString()));
+        return failWith(error, QStringLiteral("created: \"%1\" is not an ISO 8601 date and time")
+                                   .arg(created.toString()));
     // Without a zone the time would be read in whatever zone this computer is
     // in, and the list of backups could come out in the wrong order.
     if (parsed.created.timeSpec() == Qt::LocalTime)
-        return fail(error, QStringLiteral("created: \"%1\" has no time zone (UTC ends in Z)")
-                               .arg(created.toString()));
+        return failWith(error, QStringLiteral("created: \"%1\" has no time zone (UTC ends in Z)")
+                                   .arg(created.toString()));
     parsed.created = parsed.created.toUTC();
 
     if (!decodeIdentity(object.value(key(KEY_BOARD)), false, parsed.board, error))
@@ -317,21 +50,21 @@ bool parseBoardBackup(const QByteArray &json, BoardBackup &backup, QString *erro
     for (const char *name : {KEY_EFFECT_SETTINGS, KEY_HARDWARE_SETTINGS}) {
         const QJsonValue value = object.value(key(name));
         if (value.isUndefined())
-            return fail(error, key(name) + QStringLiteral(": missing"));
+            return failWith(error, key(name) + QStringLiteral(": missing"));
         if (!value.isObject())
-            return fail(error, key(name) + QStringLiteral(": expected an object"));
+            return failWith(error, key(name) + QStringLiteral(": expected an object"));
     }
     if (!decodeEffectSettings(object.value(key(KEY_EFFECT_SETTINGS)).toObject(), parsed.effects,
                               &fieldError))
-        return fail(error, prefixed(KEY_EFFECT_SETTINGS, fieldError));
+        return failWith(error, prefixed(KEY_EFFECT_SETTINGS, fieldError));
     if (!decodeHardwareSettings(object.value(key(KEY_HARDWARE_SETTINGS)).toObject(),
                                 parsed.hardware, &fieldError))
-        return fail(error, prefixed(KEY_HARDWARE_SETTINGS, fieldError));
+        return failWith(error, prefixed(KEY_HARDWARE_SETTINGS, fieldError));
 
     if (!refuseUnknownKeys(object,
                            {key(KEY_FORMAT), key(KEY_VERSION), key(KEY_CREATED), key(KEY_BOARD),
                             key(KEY_EFFECT_SETTINGS), key(KEY_HARDWARE_SETTINGS)},
-                           QString(), error))
+                           QString(), fileContainer(), error))
         return false;
     backup = parsed;
     return true;
@@ -345,8 +78,9 @@ bool writeBoardBackup(const QString &path, const BoardBackup &backup, QString *e
     BoardBackup check;
     QString reason;
     if (!parseBoardBackup(json, check, &reason))
-        return fail(error, QStringLiteral("%1: not written, the backup would not be readable (%2)")
-                               .arg(path, reason));
+        return failWith(error,
+                        QStringLiteral("%1: not written, the backup would not be readable (%2)")
+                            .arg(path, reason));
     return writeWholeFile(path, json, error);
 }
 
@@ -357,69 +91,6 @@ bool readBoardBackup(const QString &path, BoardBackup &backup, QString *error)
         return false;
     QString reason;
     if (!parseBoardBackup(json, backup, &reason))
-        return fail(error, QStringLiteral("%1: %2").arg(path, reason));
-    return true;
-}
-
-QByteArray serializeEffectProfile(const EffectSettingsTypeDef &effects, const BoardIdentity &board)
-{
-    QJsonObject object;
-    object.insert(key(KEY_FORMAT), key(EFFECT_PROFILE_FORMAT));
-    object.insert(key(KEY_VERSION), EFFECT_PROFILE_VERSION);
-    object.insert(key(KEY_BOARD), encodeIdentity(board));
-    object.insert(key(KEY_EFFECT_SETTINGS), encodeEffectSettings(effects));
-    return fileText(object);
-}
-
-bool parseEffectProfile(const QByteArray &json, EffectSettingsTypeDef &effects,
-                        BoardIdentity &board, QString *error)
-{
-    QJsonObject object;
-    if (!openDocument(json, EFFECT_PROFILE_FORMAT, EFFECT_PROFILE_VERSION,
-                      QStringLiteral("a Gravolt effect profile"), object, error))
-        return false;
-    BoardIdentity parsedBoard;
-    if (!decodeIdentity(object.value(key(KEY_BOARD)), true, parsedBoard, error))
-        return false;
-    const QJsonValue value = object.value(key(KEY_EFFECT_SETTINGS));
-    if (value.isUndefined())
-        return fail(error, key(KEY_EFFECT_SETTINGS) + QStringLiteral(": missing"));
-    if (!value.isObject())
-        return fail(error, key(KEY_EFFECT_SETTINGS) + QStringLiteral(": expected an object"));
-    EffectSettingsTypeDef parsedEffects{};
-    QString fieldError;
-    if (!decodeEffectSettings(value.toObject(), parsedEffects, &fieldError))
-        return fail(error, prefixed(KEY_EFFECT_SETTINGS, fieldError));
-    if (!refuseUnknownKeys(
-            object, {key(KEY_FORMAT), key(KEY_VERSION), key(KEY_BOARD), key(KEY_EFFECT_SETTINGS)},
-            QString(), error))
-        return false;
-    effects = parsedEffects;
-    board = parsedBoard;
-    return true;
-}
-
-bool writeEffectProfileFile(const QString &path, const EffectSettingsTypeDef &effects,
-                            const BoardIdentity &board, QString *error)
-{
-    const QByteArray json = serializeEffectProfile(effects, board);
-    EffectSettingsTypeDef checkEffects{};
-    BoardIdentity checkBoard;
-    QString reason;
-    if (!parseEffectProfile(json, checkEffects, checkBoard, &reason))
-        return fail(error, QStringLiteral("%1: not written, the profile would not be readable (%2)")
-                               .arg(path, reason));
-    return writeWholeFile(path, json, error);
-}
-
-bool readEffectProfileFile(const QString &path, EffectSettingsTypeDef &effects,
-                           BoardIdentity &board, QString *error)
-{
-    QByteArray json;
-    if (!readLimitedFile(path, json, error))
-        return false;
-    QString reason;
-    if (!parseEffectProfile(json, effects, board, &reason))
-        return fail(error, QStringLiteral("%1: %2").arg(path, reason));
+        return failWith(error, QStringLiteral("%1: %2").arg(path, reason));
     return true;
 }

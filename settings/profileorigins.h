@@ -3,9 +3,6 @@
 #include <QHash>
 #include <QString>
 
-// The effect profiles' folder, inside the program's data folder.
-inline constexpr char EFFECT_PROFILE_DIRECTORY[] = "device_effects_profiles";
-
 // Which device type each stored effect profile was saved on or imported from,
 // so the window can ask before a joystick's motion range lands on a wheel.
 // Kept in an index file beside the profiles (".origins.json": profile names

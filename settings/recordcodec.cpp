@@ -1,5 +1,7 @@
 #include "recordcodec.h"
 
+#include "settings/jsonfields.h"
+
 #include <QJsonArray>
 #include <QJsonValue>
 #include <QSet>
@@ -281,33 +283,26 @@ QString typeName(const QJsonValue &value)
     return QStringLiteral("nothing");
 }
 
-bool fail(QString *error, const QString &path, const QString &message)
-{
-    if (error)
-        *error = path + QStringLiteral(": ") + message;
-    return false;
-}
-
 // Exactly `byteCount` bytes as 2 * byteCount hex digits (either case).
 // QByteArray::fromHex would skip stray characters silently, so check first.
 bool decodeHex(const QJsonValue &value, int byteCount, unsigned char *out, const QString &path,
                QString *error)
 {
     if (!value.isString())
-        return fail(error, path,
-                    QStringLiteral("expected a hex string, found %1").arg(typeName(value)));
+        return failAt(error, path,
+                      QStringLiteral("expected a hex string, found %1").arg(typeName(value)));
     const QString text = value.toString();
     if (text.size() != 2 * byteCount)
-        return fail(error, path,
-                    QStringLiteral("expected %1 hex digits, found %2 characters")
-                        .arg(2 * byteCount)
-                        .arg(text.size()));
+        return failAt(error, path,
+                      QStringLiteral("expected %1 hex digits, found %2 characters")
+                          .arg(2 * byteCount)
+                          .arg(text.size()));
     for (const QChar c : text) {
         const bool hexDigit = (c >= QLatin1Char('0') && c <= QLatin1Char('9')) ||
                               (c >= QLatin1Char('a') && c <= QLatin1Char('f')) ||
                               (c >= QLatin1Char('A') && c <= QLatin1Char('F'));
         if (!hexDigit)
-            return fail(error, path, QStringLiteral("'%1' is not a hex digit").arg(c));
+            return failAt(error, path, QStringLiteral("'%1' is not a hex digit").arg(c));
     }
     const QByteArray bytes = QByteArray::fromHex(text.toLatin1());
     std::memcpy(out, bytes.constData(), static_cast<std::size_t>(byteCount));
@@ -318,13 +313,13 @@ bool decodeInteger(const QJsonValue &value, double minimum, double maximum, doub
                    const QString &path, QString *error)
 {
     if (!value.isDouble())
-        return fail(error, path,
-                    QStringLiteral("expected a number, found %1").arg(typeName(value)));
+        return failAt(error, path,
+                      QStringLiteral("expected a number, found %1").arg(typeName(value)));
     const double number = value.toDouble();
     if (!std::isfinite(number) || std::floor(number) != number)
-        return fail(error, path, QStringLiteral("expected a whole number, found %1").arg(number));
+        return failAt(error, path, QStringLiteral("expected a whole number, found %1").arg(number));
     if (number < minimum || number > maximum)
-        return fail(
+        return failAt(
             error, path,
             QStringLiteral("%1 is out of range (%2 to %3)").arg(number).arg(minimum).arg(maximum));
     out = number;
@@ -345,7 +340,7 @@ bool decodeFloat(const QJsonValue &value, unsigned char *out, const QString &pat
         return true;
     }
     if (!value.isDouble())
-        return fail(
+        return failAt(
             error, path,
             QStringLiteral("expected a number or 8 hex digits, found %1").arg(typeName(value)));
     const double number = value.toDouble();
@@ -353,7 +348,7 @@ bool decodeFloat(const QJsonValue &value, unsigned char *out, const QString &pat
     // above it, which still rounds to it; from half a step above on, the
     // number would round to infinity and is not a float the board can hold.
     if (!std::isfinite(number) || std::fabs(number) >= FLOAT_ROUNDS_TO_INFINITY)
-        return fail(error, path, QStringLiteral("%1 is out of range for a float").arg(number));
+        return failAt(error, path, QStringLiteral("%1 is out of range for a float").arg(number));
     // Clamped by hand: converting a double beyond the float range is undefined.
     constexpr float largest = std::numeric_limits<float>::max();
     const float single = number > largest    ? largest
@@ -395,25 +390,7 @@ bool decodeElement(FieldKind kind, const QJsonValue &value, unsigned char *out, 
     case FieldKind::Reserved:
         break;
     }
-    return fail(error, path, QStringLiteral("unsupported field"));
-}
-
-QString joinPath(const QString &prefix, const QString &key)
-{
-    return prefix.isEmpty() ? key : prefix + QLatin1Char('.') + key;
-}
-
-// Any key the record does not have is refused rather than dropped: a typo in a
-// hand-edited name would otherwise vanish and the field keep its old value.
-bool refuseUnknownKeys(const QJsonObject &object, const QSet<QString> &known, const QString &prefix,
-                       QString *error)
-{
-    for (auto it = object.begin(); it != object.end(); ++it) {
-        if (!known.contains(it.key()))
-            return fail(error, joinPath(prefix, it.key()),
-                        QStringLiteral("not a field of this record"));
-    }
-    return true;
+    return failAt(error, path, QStringLiteral("unsupported field"));
 }
 
 template <std::size_t N>
@@ -422,11 +399,11 @@ bool decodeFields(const QJsonObject &object, const FieldSpec (&fields)[N], unsig
 {
     for (const FieldSpec &field : fields) {
         const QString key = QLatin1String(field.name);
-        const QString path = joinPath(prefix, key);
+        const QString path = fieldPath(prefix, key);
         known.insert(key);
         const QJsonValue value = object.value(key);
         if (value.isUndefined())
-            return fail(error, path, QStringLiteral("missing"));
+            return failAt(error, path, QStringLiteral("missing"));
         unsigned char *bytes = record + field.offset;
         if (field.kind == FieldKind::Reserved) {
             if (!decodeHex(value, field.count, bytes, path, error))
@@ -436,16 +413,16 @@ bool decodeFields(const QJsonObject &object, const FieldSpec (&fields)[N], unsig
                 return false;
         } else {
             if (!value.isArray())
-                return fail(error, path,
-                            QStringLiteral("expected an array of %1, found %2")
-                                .arg(field.count)
-                                .arg(typeName(value)));
+                return failAt(error, path,
+                              QStringLiteral("expected an array of %1, found %2")
+                                  .arg(field.count)
+                                  .arg(typeName(value)));
             const QJsonArray array = value.toArray();
             if (array.size() != field.count)
-                return fail(error, path,
-                            QStringLiteral("expected %1 entries, found %2")
-                                .arg(field.count)
-                                .arg(array.size()));
+                return failAt(error, path,
+                              QStringLiteral("expected %1 entries, found %2")
+                                  .arg(field.count)
+                                  .arg(array.size()));
             for (int i = 0; i < field.count; ++i) {
                 if (!decodeElement(field.kind, array.at(i), bytes + i * elementSize(field.kind),
                                    path + QStringLiteral("[%1]").arg(i), error))
@@ -453,7 +430,7 @@ bool decodeFields(const QJsonObject &object, const FieldSpec (&fields)[N], unsig
             }
         }
     }
-    return refuseUnknownKeys(object, known, prefix, error);
+    return refuseUnknownKeys(object, known, prefix, QStringLiteral("record"), error);
 }
 
 template <std::size_t N, std::size_t M>
@@ -467,22 +444,22 @@ bool decodeRecord(const QJsonObject &object, const FieldSpec (&fields)[N], std::
         return false;
     const QJsonValue axesValue = object.value(axisKey);
     if (axesValue.isUndefined())
-        return fail(error, axisKey, QStringLiteral("missing"));
+        return failAt(error, axisKey, QStringLiteral("missing"));
     if (!axesValue.isArray())
-        return fail(error, axisKey,
-                    QStringLiteral("expected an array of %1 axis objects, found %2")
-                        .arg(axisCount)
-                        .arg(typeName(axesValue)));
+        return failAt(error, axisKey,
+                      QStringLiteral("expected an array of %1 axis objects, found %2")
+                          .arg(axisCount)
+                          .arg(typeName(axesValue)));
     const QJsonArray axes = axesValue.toArray();
     if (axes.size() != axisCount)
-        return fail(
+        return failAt(
             error, axisKey,
             QStringLiteral("expected %1 entries, found %2").arg(axisCount).arg(axes.size()));
     for (int i = 0; i < axisCount; ++i) {
         const QString path = axisKey + QStringLiteral("[%1]").arg(i);
         if (!axes.at(i).isObject())
-            return fail(error, path,
-                        QStringLiteral("expected an object, found %1").arg(typeName(axes.at(i))));
+            return failAt(error, path,
+                          QStringLiteral("expected an object, found %1").arg(typeName(axes.at(i))));
         QSet<QString> axisKnown;
         if (!decodeFields(axes.at(i).toObject(), axisFields, record + axisOffset + i * axisSize,
                           path, axisKnown, error))

@@ -1,6 +1,7 @@
 #include "device/firmwareinfo.h"
 #include "settings/automaticbackups.h"
 #include "settings/boardbackup.h"
+#include "settings/effectprofilefile.h"
 #include "settings/profileorigins.h"
 #include "support/nonregularfile.h"
 

@@ -3,8 +3,10 @@
 // the window's notice, and a rebooting board not being swapped for its twin.
 
 #include "boardsim/simulatedboard.h"
+#include "boardsim/simulatedbootloader.h"
+#include "cli/boarddoctor.h"
 #include "device/boarddiscovery.h"
-#include "device/boarddoctor.h"
+#include "device/boardproblemtext.h"
 #include "device/featurereporttransport.h"
 #include "ui/boardnotice.h"
 #include "ui/mainwindow.h"
@@ -71,6 +73,7 @@ private slots:
     void diagnosisOfSimulatedBoards();
     void fixInstallsTheRuleOnlyWhereUdevLacksIt();
     void doctorExitsOneUnlessEveryBoardIsUsable();
+    void doctorExplainsABootloaderItCannotOpen();
     void noticeShowsTheCauseAndGoesAwayWithIt_data();
     void noticeShowsTheCauseAndGoesAwayWithIt();
     void rebootDoesNotSwapTwoBoardsOfOneModel();
@@ -268,6 +271,25 @@ void TestBoardDiscovery::doctorExitsOneUnlessEveryBoardIsUsable()
     QVERIFY2(output.contains(QStringLiteral("2 Gravolt Joysticks are connected.")),
              qPrintable(output));
     QCOMPARE(Bus::openHandleCount(), 0);
+}
+
+void TestBoardDiscovery::doctorExplainsABootloaderItCannotOpen()
+{
+    SimulatedBoard joystick(BOARD_PRODUCT_ID_JOYSTICK, DEVICE_TYPE_JOYSTICK);
+    Bus::plug(joystick);
+    SimulatedBootloader(joystick).enter();
+    joystick.setRefuseOpen(true);
+    BoardDiscovery discovery(PRODUCT_IDS, BOARD_VENDOR_ID);
+    discovery.setCredentials(ordinaryUser());
+
+    QString output;
+    QTextStream out(&output);
+    QCOMPARE(runBoardDoctor(out, discovery, PRODUCT_IDS, BOARD_VENDOR_ID), 1);
+    QVERIFY2(output.contains(QStringLiteral("DFU bootloader 0483:df11 on USB port 1-1: cannot be "
+                                            "opened: no permission to open it.")),
+             qPrintable(output));
+    QVERIFY2(output.contains(QStringLiteral("sudo udevadm control --reload-rules")),
+             qPrintable(output));
 }
 
 void TestBoardDiscovery::noticeShowsTheCauseAndGoesAwayWithIt_data()

@@ -1,17 +1,15 @@
 // A firmware update as a shell runs it: gravoltctl-demo against a simulated
 // board and its bootloader, for success and for each fault, with what it
 // says, its exit status and the version the board comes back with.
+#include "support/processresult.h"
+
 #include <QtTest>
 
 namespace {
 
 constexpr int PROCESS_TIMEOUT_MS = 60000;
 
-struct Result {
-    int status = -1;
-    QByteArray out;
-    QByteArray err;
-};
+using Result = ProcessResult;
 
 }  // namespace
 
@@ -32,16 +30,7 @@ private:
         process.setWorkingDirectory(dir.path());
         process.start(QStringLiteral(GRAVOLTCTL_DEMO),
                       arguments + QStringList{QStringLiteral("--data-dir"), dir.filePath("data")});
-        Result result;
-        if (!process.waitForFinished(PROCESS_TIMEOUT_MS)) {
-            process.kill();
-            process.waitForFinished();
-            return result;
-        }
-        result.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
-        result.out = process.readAllStandardOutput();
-        result.err = process.readAllStandardError();
-        return result;
+        return finishProcess(process, PROCESS_TIMEOUT_MS);
     }
 
     static QString firmware(const char *name)

@@ -6,6 +6,7 @@
 #include "settings/profileorigins.h"
 #include "support/devicetestsupport.h"
 #include "support/nonregularfile.h"
+#include "support/processresult.h"
 
 #include <QtTest>
 
@@ -15,11 +16,7 @@ namespace {
 
 constexpr int PROCESS_TIMEOUT_MS = 60000;  // ms; a restore with --save takes about 2 s
 
-struct Result {
-    int status = -1;
-    QByteArray out;
-    QByteArray err;
-};
+using Result = ProcessResult;
 
 QByteArray fileBytes(const QString &path)
 {
@@ -76,16 +73,7 @@ private:
                           QStringList{QStringLiteral("-c"),
                                       QStringLiteral("exec \"$0\" \"$@\" ") + redirect, program} +
                               arguments);
-        Result result;
-        if (!process.waitForFinished(PROCESS_TIMEOUT_MS)) {
-            process.kill();
-            process.waitForFinished();
-            return result;
-        }
-        result.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
-        result.out = process.readAllStandardOutput();
-        result.err = process.readAllStandardError();
-        return result;
+        return finishProcess(process, PROCESS_TIMEOUT_MS);
     }
 
     QJsonObject readJson(const QString &boards, const QString &which)

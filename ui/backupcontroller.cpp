@@ -1,8 +1,10 @@
 #include "backupcontroller.h"
 
+#include "device/firmwareinfo.h"
 #include "device/operationoutcome.h"
 #include "device/settingsuibackgroundthread.h"
 #include "settings/automaticbackups.h"
+#include "ui/backupcausetext.h"
 #include "ui/restorebackupdialog.h"
 #include "ui/widgets/widgethelpers.h"
 
@@ -26,17 +28,6 @@ constexpr char SUGGESTED_NAME_TIME_FORMAT[] = "yyyyMMdd-HHmmss";
 QString fileFilter()
 {
     return BackupController::tr("Board backups (*%1)").arg(QLatin1String(BOARD_BACKUP_EXTENSION));
-}
-
-QString describeAction(const QString &cause)
-{
-    if (cause == QLatin1String(BACKUP_CAUSE_SAVE_EFFECTS))
-        return BackupController::tr("saving the effect settings to permanent memory");
-    if (cause == QLatin1String(BACKUP_CAUSE_SAVE_HARDWARE))
-        return BackupController::tr("saving the hardware settings to permanent memory");
-    if (cause == QLatin1String(BACKUP_CAUSE_DFU))
-        return BackupController::tr("switching to DFU mode");
-    return cause;
 }
 
 }  // namespace
@@ -124,10 +115,11 @@ bool BackupController::takeAutomaticBackup(int productId, const QString &cause)
                      tr("No backup taken"),
                      tr("No backup of the board could be taken before %1:\n%2\n\nGo ahead "
                         "without a backup?")
-                         .arg(describeAction(cause), error),
+                         .arg(backupCauseText(cause, BackupCauseWording::Action), error),
                      tr("&Go ahead without backup")))
         return true;
-    hooks.report(tr("Stopped before %1: no backup could be taken").arg(describeAction(cause)),
+    hooks.report(tr("Stopped before %1: no backup could be taken")
+                     .arg(backupCauseText(cause, BackupCauseWording::Action)),
                  true);
     return false;
 }
@@ -197,24 +189,6 @@ QString BackupController::describeBoardDifferences(const BoardIdentity &backup,
                            .arg(backup.firmwareVersion)
                            .arg(connected.firmwareVersion);
     return differences.join(QLatin1Char('\n'));
-}
-
-QString BackupController::modelDisplayName(int deviceType)
-{
-    switch (deviceType) {
-    case DEVICE_TYPE_GENERIC:
-        return tr("generic");
-    case DEVICE_TYPE_JOYSTICK:
-        return tr("joystick");
-    case DEVICE_TYPE_RUDDER:
-        return tr("rudder");
-    case DEVICE_TYPE_WHEEL:
-        return tr("wheel");
-    case DEVICE_TYPE_COLLECTIVE:
-        return tr("collective");
-    default:
-        return tr("unknown (type %1)").arg(deviceType);
-    }
 }
 
 bool BackupController::restoreFrom(const QString &path, bool differencesAccepted)

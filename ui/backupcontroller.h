@@ -72,8 +72,6 @@ public:
     // sentences; empty when the model and the firmware are the same.
     static QString describeBoardDifferences(const BoardIdentity &backup,
                                             const BoardIdentity &connected);
-    // "joystick", "wheel", ... as the user reads them.
-    static QString modelDisplayName(int deviceType);
 
 private:
     void backUpBoard();

@@ -1,5 +1,8 @@
 #include "boardnotice.h"
 
+#include "device/boardproblemtext.h"
+#include "device/firmwareinfo.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QFontDatabase>

@@ -3,8 +3,8 @@
 
 #include "gamesdialog.h"
 #include "profileexchange.h"
+#include "settings/effectprofilefile.h"
 #include "settings/profilename.h"
-#include "settings/profileorigins.h"
 #include "settings/regularfile.h"
 #include "settings/untouchedfields.h"
 #include "ui/widgets/widgethelpers.h"

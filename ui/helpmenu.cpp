@@ -2,7 +2,7 @@
 
 #include "device/firmwareinfo.h"
 #include "settings/automaticbackups.h"
-#include "settings/profileorigins.h"
+#include "settings/effectprofilefile.h"
 
 #include <QAction>
 #include <QCoreApplication>

@@ -1,7 +1,8 @@
 #include "profileexchange.h"
 
+#include "device/firmwareinfo.h"
+#include "settings/effectprofilefile.h"
 #include "settings/profilename.h"
-#include "ui/backupcontroller.h"
 #include "ui/widgets/widgethelpers.h"
 
 #include <QDir>
@@ -64,8 +65,7 @@ bool ProfileExchange::mayLoad(const QString &name)
         tr("Profile of another board"),
         tr("The profile “%1” was made on a %2 board; the selected board is a %3. Its settings, "
            "the motion range among them, may not suit this board.\n\nLoad it anyway?")
-            .arg(name, BackupController::modelDisplayName(origin),
-                 BackupController::modelDisplayName(board.deviceType)),
+            .arg(name, modelDisplayName(origin), modelDisplayName(board.deviceType)),
         tr("&Load anyway"));
 }
 

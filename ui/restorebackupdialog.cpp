@@ -1,6 +1,7 @@
 #include "restorebackupdialog.h"
 
 #include "settings/boardbackup.h"
+#include "ui/backupcausetext.h"
 
 #include <QDialogButtonBox>
 #include <QFileDialog>
@@ -48,7 +49,7 @@ RestoreBackupDialog::RestoreBackupDialog(const QList<AutomaticBackupEntry> &back
         item->setText(0, locale.toString(backup.created.toLocalTime(), QLocale::ShortFormat));
         item->setText(1, backup.model);
         item->setText(2, QString::number(backup.firmwareVersion));
-        item->setText(3, describeCause(backup.cause));
+        item->setText(3, backupCauseText(backup.cause, BackupCauseWording::ListEntry));
         item->setData(0, PATH_ROLE, backup.path);
         item->setToolTip(0, backup.path);
     }
@@ -73,19 +74,6 @@ RestoreBackupDialog::RestoreBackupDialog(const QList<AutomaticBackupEntry> &back
 
     if (list->topLevelItemCount() > 0)
         list->setCurrentItem(list->topLevelItem(0));
-}
-
-QString RestoreBackupDialog::describeCause(const QString &cause)
-{
-    if (cause == QLatin1String(BACKUP_CAUSE_SAVE_EFFECTS))
-        return tr("Saving effect settings");
-    if (cause == QLatin1String(BACKUP_CAUSE_SAVE_HARDWARE))
-        return tr("Saving hardware settings");
-    if (cause == QLatin1String(BACKUP_CAUSE_DFU))
-        return tr("Switching to DFU mode");
-    if (cause == QLatin1String(BACKUP_CAUSE_RESTORE))
-        return tr("Restoring a backup");
-    return cause;
 }
 
 void RestoreBackupDialog::acceptSelected()

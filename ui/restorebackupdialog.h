@@ -24,9 +24,6 @@ public:
     // The file to restore once the dialog was accepted.
     QString selectedPath() const { return chosenPath; }
 
-    // The cause words automatic backups carry, as the user reads them.
-    static QString describeCause(const QString &cause);
-
 private:
     void acceptSelected();
     void openFile();

@@ -6,6 +6,7 @@
 #include "support/kerneltestbed.h"
 
 #include "device/boarddiscovery.h"
+#include "device/boardproblemtext.h"
 #include "device/firmwareinfo.h"
 
 #include <QFile>

@@ -6,6 +6,7 @@
 #include "support/dfuusbfsbus.h"
 #include "support/emulatedbootloader.h"
 #include "support/kerneltestbed.h"
+#include "support/processresult.h"
 
 #include <QtTest>
 
@@ -30,14 +31,10 @@ Result runFlasher(const QStringList &arguments)
 {
     QProcess process;
     process.start(QStringLiteral(GRAVOLT_FLASH), arguments);
+    const ProcessResult finished = finishProcess(process, PROCESS_TIMEOUT_MS);
     Result result;
-    if (!process.waitForFinished(PROCESS_TIMEOUT_MS)) {
-        process.kill();
-        process.waitForFinished();
-        return result;
-    }
-    result.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
-    for (const QByteArray &line : process.readAllStandardOutput().split('\n'))
+    result.status = finished.status;
+    for (const QByteArray &line : finished.out.split('\n'))
         if (!line.isEmpty())
             result.events.append(QJsonDocument::fromJson(line).object());
     return result;

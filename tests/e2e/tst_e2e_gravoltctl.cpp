@@ -5,6 +5,7 @@
 #include "support/emulatedboard.h"
 #include "support/hidrawbus.h"
 #include "support/kerneltestbed.h"
+#include "support/processresult.h"
 #include "support/usbfsbus.h"
 
 #include <QtTest>
@@ -19,26 +20,13 @@ constexpr uint32_t FIRMWARE_VERSION = 240719;
 constexpr int PROCESS_TIMEOUT_MS = 60000;  // ms
 constexpr int VISIBLE_WITHIN_MS = 5000;    // ms for a new board to be listed
 
-struct Result {
-    int status = -1;
-    QByteArray out;
-    QByteArray err;
-};
+using Result = ProcessResult;
 
 Result runGravoltctl(const QStringList &arguments)
 {
     QProcess process;
     process.start(QStringLiteral(GRAVOLTCTL), arguments);
-    Result result;
-    if (!process.waitForFinished(PROCESS_TIMEOUT_MS)) {
-        process.kill();
-        process.waitForFinished();
-        return result;
-    }
-    result.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
-    result.out = process.readAllStandardOutput();
-    result.err = process.readAllStandardError();
-    return result;
+    return finishProcess(process, PROCESS_TIMEOUT_MS);
 }
 
 }  // namespace

@@ -2,8 +2,8 @@
 // library hidapi itself uses), and their device nodes as stat() and the
 // POSIX ACL (read through libacl) describe them.
 
-#include "attached/udevpointer.h"
 #include "device/attachedboards.h"
+#include "systemusb/udevpointer.h"
 
 #include <acl/libacl.h>
 #include <libudev.h>
