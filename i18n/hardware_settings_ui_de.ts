@@ -4,77 +4,77 @@
 <context>
     <name>BackupController</name>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="28"/>
+        <location filename="../ui/backupcontroller.cpp" line="30"/>
         <source>Board backups (*%1)</source>
         <translation>Board-Sicherungen (*%1)</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="34"/>
+        <location filename="../ui/backupcausetext.cpp" line="21"/>
         <source>saving the effect settings to permanent memory</source>
         <translation>dem Speichern der Effekteinstellungen im Dauerspeicher</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="36"/>
+        <location filename="../ui/backupcausetext.cpp" line="24"/>
         <source>saving the hardware settings to permanent memory</source>
         <translation>dem Speichern der Hardwareeinstellungen im Dauerspeicher</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="38"/>
+        <location filename="../ui/backupcausetext.cpp" line="26"/>
         <source>switching to DFU mode</source>
         <translation>dem Wechsel in den DFU-Modus</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="52"/>
+        <location filename="../ui/backupcontroller.cpp" line="43"/>
         <source>&amp;Board</source>
         <translation>&amp;Board</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="54"/>
+        <location filename="../ui/backupcontroller.cpp" line="45"/>
         <source>&amp;Back up board...</source>
         <translation>Board &amp;sichern...</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="56"/>
+        <location filename="../ui/backupcontroller.cpp" line="47"/>
         <source>Read both settings records from the board and save them to a file</source>
         <translation>Beide Einstellungsdatensätze vom Board lesen und in einer Datei sichern</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="58"/>
+        <location filename="../ui/backupcontroller.cpp" line="49"/>
         <source>&amp;Restore...</source>
         <translation>&amp;Wiederherstellen...</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="60"/>
+        <location filename="../ui/backupcontroller.cpp" line="51"/>
         <source>Load a backup into the forms; apply or save it afterwards</source>
         <translation>Eine Sicherung in die Formulare laden; danach anwenden oder speichern</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="83"/>
+        <location filename="../ui/backupcontroller.cpp" line="74"/>
         <source>the board is not connected</source>
         <translation>das Board ist nicht angeschlossen</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="91"/>
+        <location filename="../ui/backupcontroller.cpp" line="82"/>
         <source>reading the effect settings failed: %1</source>
         <translation>das Lesen der Effekteinstellungen ist fehlgeschlagen: %1</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="96"/>
+        <location filename="../ui/backupcontroller.cpp" line="87"/>
         <source>reading the hardware settings failed: %1</source>
         <translation>das Lesen der Hardwareeinstellungen ist fehlgeschlagen: %1</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="117"/>
+        <location filename="../ui/backupcontroller.cpp" line="108"/>
         <source>Automatic backup written to %1</source>
         <translation>Automatische Sicherung in %1 geschrieben</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="124"/>
+        <location filename="../ui/backupcontroller.cpp" line="115"/>
         <source>No backup taken</source>
         <translation>Keine Sicherung erstellt</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="125"/>
+        <location filename="../ui/backupcontroller.cpp" line="116"/>
         <source>No backup of the board could be taken before %1:
 %2
 
@@ -85,125 +85,125 @@ Go ahead without a backup?</source>
 Ohne Sicherung fortfahren?</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="128"/>
+        <location filename="../ui/backupcontroller.cpp" line="119"/>
         <source>&amp;Go ahead without backup</source>
         <translation>&amp;Ohne Sicherung fortfahren</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="130"/>
+        <location filename="../ui/backupcontroller.cpp" line="121"/>
         <source>Stopped before %1: no backup could be taken</source>
         <translation>Vor %1 abgebrochen: Es konnte keine Sicherung erstellt werden</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="140"/>
+        <location filename="../ui/backupcontroller.cpp" line="132"/>
         <source>Select a connected board to back up</source>
         <translation>Wählen Sie ein angeschlossenes Board zum Sichern aus</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="153"/>
+        <location filename="../ui/backupcontroller.cpp" line="145"/>
         <source>Back up board</source>
         <translation>Board sichern</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="167"/>
+        <location filename="../ui/backupcontroller.cpp" line="159"/>
         <source>Backup failed: %1</source>
         <translation>Sicherung fehlgeschlagen: %1</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="170"/>
+        <location filename="../ui/backupcontroller.cpp" line="162"/>
         <source>Board backed up to %1</source>
         <translation>Board in %1 gesichert</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="177"/>
+        <location filename="../ui/backupcontroller.cpp" line="169"/>
         <source>Select the board to restore to first</source>
         <translation>Wählen Sie zuerst das Board aus, auf das wiederhergestellt werden soll</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="191"/>
+        <location filename="../ui/backupcontroller.cpp" line="183"/>
         <source>The backup was taken from a %1 board; the selected board is a %2.</source>
         <translation>Die Sicherung stammt von einem Board vom Typ „%1“; das ausgewählte Board ist vom Typ „%2“.</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="195"/>
+        <location filename="../ui/backupcontroller.cpp" line="187"/>
         <source>The backup was taken on firmware version %1; the selected board runs version %2.</source>
         <translation>Die Sicherung wurde mit Firmware-Version %1 erstellt; auf dem ausgewählten Board läuft Version %2.</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="206"/>
+        <location filename="../device/firmwareinfo.cpp" line="14"/>
         <source>generic</source>
         <translation>Generic</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="208"/>
+        <location filename="../device/firmwareinfo.cpp" line="15"/>
         <source>joystick</source>
         <translation>Joystick</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="210"/>
+        <location filename="../device/firmwareinfo.cpp" line="16"/>
         <source>rudder</source>
         <translation>Pedale</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="212"/>
+        <location filename="../device/firmwareinfo.cpp" line="17"/>
         <source>wheel</source>
         <translation>Lenkrad</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="214"/>
+        <location filename="../device/firmwareinfo.cpp" line="18"/>
         <source>collective</source>
         <translation>Collective</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="216"/>
+        <location filename="../device/firmwareinfo.cpp" line="60"/>
         <source>unknown (type %1)</source>
         <translation>unbekannt (Typ %1)</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="226"/>
+        <location filename="../ui/backupcontroller.cpp" line="200"/>
         <source>Cannot restore</source>
         <translation>Wiederherstellen nicht möglich</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="227"/>
+        <location filename="../ui/backupcontroller.cpp" line="201"/>
         <source>%1 cannot be restored:
 %2</source>
         <translation>%1 kann nicht wiederhergestellt werden:
 %2</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="231"/>
+        <location filename="../ui/backupcontroller.cpp" line="205"/>
         <source>Nothing restored: %1</source>
         <translation>Nichts wiederhergestellt: %1</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="238"/>
+        <location filename="../ui/backupcontroller.cpp" line="212"/>
         <source>Nothing restored: the board is not connected</source>
         <translation>Nichts wiederhergestellt: Das Board ist nicht angeschlossen</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="246"/>
+        <location filename="../ui/backupcontroller.cpp" line="220"/>
         <source>Restore a backup of another board?</source>
         <translation>Sicherung eines anderen Boards wiederherstellen?</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="248"/>
+        <location filename="../ui/backupcontroller.cpp" line="222"/>
         <source>Settings made for another model or firmware may not suit this board. Load the backup into the forms anyway?</source>
         <translation>Einstellungen für ein anderes Modell oder eine andere Firmware passen womöglich nicht zu diesem Board. Die Sicherung trotzdem in die Formulare laden?</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="250"/>
+        <location filename="../ui/backupcontroller.cpp" line="224"/>
         <source>&amp;Load anyway</source>
         <translation>&amp;Trotzdem laden</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="251"/>
-        <location filename="../ui/backupcontroller.cpp" line="257"/>
+        <location filename="../ui/backupcontroller.cpp" line="225"/>
+        <location filename="../ui/backupcontroller.cpp" line="231"/>
         <source>Nothing restored</source>
         <translation>Nichts wiederhergestellt</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="262"/>
+        <location filename="../ui/backupcontroller.cpp" line="236"/>
         <source>Loaded %1 into the forms; apply or save to send it to the board</source>
         <translation>%1 in die Formulare geladen; anwenden oder speichern, um es an das Board zu senden</translation>
     </message>
@@ -211,42 +211,42 @@ Ohne Sicherung fortfahren?</translation>
 <context>
     <name>BoardDiscovery</name>
     <message>
-        <location filename="../device/boarddiscovery.cpp" line="352"/>
+        <location filename="../device/boardproblemtext.cpp" line="78"/>
         <source>No permission on %1 (owner %2, group %3, mode %4; %5).</source>
         <translation>Keine Berechtigung für %1 (Besitzer %2, Gruppe %3, Modus %4; %5).</translation>
     </message>
     <message>
-        <location filename="../device/boarddiscovery.cpp" line="358"/>
+        <location filename="../device/boardproblemtext.cpp" line="84"/>
         <source>its ACL does not grant you access</source>
         <translation>seine ACL gewährt Ihnen keinen Zugriff</translation>
     </message>
     <message>
-        <location filename="../device/boarddiscovery.cpp" line="359"/>
+        <location filename="../device/boardproblemtext.cpp" line="85"/>
         <source>no ACL grants you access</source>
         <translation>keine ACL gewährt Ihnen Zugriff</translation>
     </message>
     <message>
-        <location filename="../device/boarddiscovery.cpp" line="363"/>
+        <location filename="../device/boardproblemtext.cpp" line="89"/>
         <source>The system made no hidraw device for it.</source>
         <translation>Das System hat dafür kein hidraw-Gerät angelegt.</translation>
     </message>
     <message>
-        <location filename="../device/boarddiscovery.cpp" line="364"/>
+        <location filename="../device/boardproblemtext.cpp" line="90"/>
         <source>Its device node %1 is missing.</source>
         <translation>Der Geräteknoten %1 fehlt.</translation>
     </message>
     <message>
-        <location filename="../device/boarddiscovery.cpp" line="367"/>
+        <location filename="../device/boardproblemtext.cpp" line="93"/>
         <source>The kernel&apos;s HID driver (%1) is bound to it, and this build&apos;s USB library cannot reach a board through it.</source>
         <translation>Der HID-Treiber des Kernels (%1) ist an das Gerät gebunden, und die USB-Bibliothek dieses Builds erreicht ein Gerät nicht an ihm vorbei.</translation>
     </message>
     <message>
-        <location filename="../device/boarddiscovery.cpp" line="373"/>
+        <location filename="../device/boardproblemtext.cpp" line="99"/>
         <source>It is held by another program: %1.</source>
         <translation>Das Gerät wird von einem anderen Programm belegt: %1.</translation>
     </message>
     <message>
-        <location filename="../device/boarddiscovery.cpp" line="376"/>
+        <location filename="../device/boardproblemtext.cpp" line="102"/>
         <source>%1 can be opened, but the board does not answer.</source>
         <translation>%1 lässt sich öffnen, aber das Gerät antwortet nicht.</translation>
     </message>
@@ -268,22 +268,22 @@ Ohne Sicherung fortfahren?</translation>
 <context>
     <name>BoardNotice</name>
     <message>
-        <location filename="../ui/boardnotice.cpp" line="33"/>
+        <location filename="../ui/boardnotice.cpp" line="36"/>
         <source>&amp;Copy commands</source>
         <translation>Befehle &amp;kopieren</translation>
     </message>
     <message>
-        <location filename="../ui/boardnotice.cpp" line="84"/>
+        <location filename="../ui/boardnotice.cpp" line="87"/>
         <source>%1 (USB port %2) is connected but cannot be opened. %3</source>
         <translation>Das Gerät %1 (USB-Port %2) ist angeschlossen, kann aber nicht geöffnet werden. %3</translation>
     </message>
     <message>
-        <location filename="../ui/boardnotice.cpp" line="95"/>
+        <location filename="../ui/boardnotice.cpp" line="98"/>
         <source>%1 %2s are connected. One board of each model can be configured at a time: unplug the others.</source>
         <translation>%2: %1 Geräte sind angeschlossen. Es lässt sich jeweils nur ein Gerät pro Modell konfigurieren: Trennen Sie die übrigen.</translation>
     </message>
     <message>
-        <location filename="../ui/boardnotice.cpp" line="100"/>
+        <location filename="../ui/boardnotice.cpp" line="103"/>
         <source>To fix this, run these commands, then unplug the board and plug it in again:</source>
         <translation>Führen Sie zur Behebung diese Befehle aus und stecken Sie das Gerät danach aus und wieder ein:</translation>
     </message>
@@ -427,7 +427,7 @@ Ohne Sicherung fortfahren?</translation>
         <translation>Die Liste der USB-Geräte kann nicht gelesen werden (%1).</translation>
     </message>
     <message>
-        <location filename="../dfu/dfubootloader.cpp" line="134"/>
+        <location filename="../dfu/dfubootloader.cpp" line="135"/>
         <source>no permission to open it</source>
         <translation>keine Berechtigung, es zu öffnen</translation>
     </message>
@@ -1095,12 +1095,12 @@ Ohne Sicherung fortfahren?</translation>
         <translation>S&amp;chließen</translation>
     </message>
     <message>
-        <location filename="../ui/firmwareupdatedialog.cpp" line="426"/>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="425"/>
         <source>Keep &amp;watching</source>
         <translation>&amp;Weiter verfolgen</translation>
     </message>
     <message>
-        <location filename="../ui/firmwareupdatedialog.cpp" line="427"/>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="445"/>
         <source>&amp;Close and leave it in its bootloader</source>
         <translation>&amp;Schließen und im Bootloader lassen</translation>
     </message>
@@ -1155,12 +1155,12 @@ Ohne Sicherung fortfahren?</translation>
         <translation>Die Firmware hat sich von %1 auf %2 geändert, und der Aufbau der Einstellungsdatensätze kann sich zwischen Versionen unterscheiden. Stellen Sie die Einstellungen aus der vor der Aktualisierung erstellten Sicherung (%3) nur wieder her, wenn die neue Firmware sie gleich liest; andernfalls prüfen und setzen Sie sie neu.</translation>
     </message>
     <message>
-        <location filename="../ui/firmwareupdatedialog.cpp" line="419"/>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="420"/>
         <source>Stop following the update?</source>
         <translation>Die Aktualisierung nicht mehr verfolgen?</translation>
     </message>
     <message>
-        <location filename="../ui/firmwareupdatedialog.cpp" line="420"/>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="421"/>
         <source>The board&apos;s flash is being written. The update goes on to its end, but if you close this window the new firmware is not started: the board will stay in its bootloader, listed in the board list, where its firmware can be started or updated again.</source>
         <translation>Der Flash-Speicher des Boards wird gerade beschrieben. Die Aktualisierung läuft bis zu ihrem Ende weiter, aber wenn Sie dieses Fenster schließen, wird die neue Firmware nicht gestartet: Das Board bleibt in seinem Bootloader und steht in der Board-Liste, wo seine Firmware gestartet oder erneut aktualisiert werden kann.</translation>
     </message>
@@ -1168,42 +1168,42 @@ Ohne Sicherung fortfahren?</translation>
 <context>
     <name>Flasher</name>
     <message>
-        <location filename="../dfu/flashercommands.cpp" line="106"/>
+        <location filename="../dfu/flashercommands.cpp" line="107"/>
         <source>A bootloader is waiting on port %1 but cannot be opened: %2. Install the udev rule that comes with this program.</source>
         <translation>An Anschluss %1 wartet ein Bootloader, der sich nicht öffnen lässt: %2. Installieren Sie die udev-Regel, die diesem Programm beiliegt.</translation>
     </message>
     <message>
-        <location filename="../dfu/flashercommands.cpp" line="117"/>
+        <location filename="../dfu/flashercommands.cpp" line="118"/>
         <source>No bootloader is waiting on port %1.</source>
         <translation>An Anschluss %1 wartet kein Bootloader.</translation>
     </message>
     <message>
-        <location filename="../dfu/flashercommands.cpp" line="152"/>
+        <location filename="../dfu/flashercommands.cpp" line="153"/>
         <source>The file is meant for another device (%1:%2), not this bootloader (%3:%4) or its board; nothing was sent.</source>
         <translation>Die Datei ist für ein anderes Gerät bestimmt (%1:%2), nicht für diesen Bootloader (%3:%4) oder sein Board; es wurde nichts gesendet.</translation>
     </message>
     <message>
-        <location filename="../dfu/flashercommands.cpp" line="163"/>
+        <location filename="../dfu/flashercommands.cpp" line="164"/>
         <source>The file says it suits any device; it is written only when you agree.</source>
         <translation>Laut Datei passt sie zu jedem Gerät; sie wird nur mit Ihrer Zustimmung geschrieben.</translation>
     </message>
     <message>
-        <location filename="../dfu/flashercommands.cpp" line="171"/>
+        <location filename="../dfu/flashercommands.cpp" line="172"/>
         <source>The file names no device; it is written only when you confirm that it suits the board.</source>
         <translation>Die Datei nennt kein Gerät; sie wird nur geschrieben, wenn Sie bestätigen, dass sie zum Board passt.</translation>
     </message>
     <message>
-        <location filename="../dfu/flashercommands.cpp" line="185"/>
+        <location filename="../dfu/flashercommands.cpp" line="186"/>
         <source>The bootloader names no writable memory for the raw image.</source>
         <translation>Der Bootloader nennt keinen beschreibbaren Speicher für das Rohabbild.</translation>
     </message>
     <message>
-        <location filename="../dfu/flashercommands.cpp" line="191"/>
+        <location filename="../dfu/flashercommands.cpp" line="192"/>
         <source>The raw image would be written at %1, the first writable address; it is written only when you confirm that address.</source>
         <translation>Das Rohabbild würde an %1, die erste beschreibbare Adresse, geschrieben; es wird nur geschrieben, wenn Sie diese Adresse bestätigen.</translation>
     </message>
     <message>
-        <location filename="../dfu/flashercommands.cpp" line="302"/>
+        <location filename="../dfu/flashercommands.cpp" line="303"/>
         <source>The USB library cannot be started.</source>
         <translation>Die USB-Bibliothek kann nicht gestartet werden.</translation>
     </message>
@@ -3313,24 +3313,19 @@ Das Board kann sie beim Ausschalten verlieren. Prüfen Sie die Verbindung und sp
         <translation>%1 läuft mit Firmware %2; dieses Programm ist für %3 gemacht. Aktualisieren Sie seine Firmware mit einer Datei der Version %3, oder wählen Sie es trotzdem, um so damit zu arbeiten.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindowfirmware.cpp" line="313"/>
+        <location filename="../ui/mainwindowfirmware.cpp" line="314"/>
         <source>Firmware update running</source>
         <translation>Firmware-Aktualisierung läuft</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindowfirmware.cpp" line="314"/>
+        <location filename="../ui/mainwindowfirmware.cpp" line="315"/>
         <source>A firmware update is still running. If you close the program now, it waits for the flash to be written, but the new firmware is not started: the board will stay in its bootloader.</source>
         <translation>Eine Firmware-Aktualisierung läuft noch. Wenn Sie das Programm jetzt schließen, wartet es, bis der Flash-Speicher geschrieben ist, aber die neue Firmware wird nicht gestartet: Das Board bleibt in seinem Bootloader.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindowfirmware.cpp" line="319"/>
-        <source>Keep the program open</source>
-        <translation>Programm geöffnet lassen</translation>
-    </message>
-    <message>
-        <location filename="../ui/mainwindowfirmware.cpp" line="320"/>
-        <source>Close and leave it in its bootloader</source>
-        <translation>Schließen und im Bootloader lassen</translation>
+        <location filename="../ui/mainwindowfirmware.cpp" line="318"/>
+        <source>&amp;Keep the program open</source>
+        <translation>Programm &amp;geöffnet lassen</translation>
     </message>
 </context>
 <context>
@@ -3422,12 +3417,12 @@ Das Board kann sie beim Ausschalten verlieren. Prüfen Sie die Verbindung und sp
 <context>
     <name>ProfileExchange</name>
     <message>
-        <location filename="../ui/profileexchange.cpp" line="22"/>
+        <location filename="../ui/profileexchange.cpp" line="23"/>
         <source>Effect profiles (*%1)</source>
         <translation>Effektprofile (*%1)</translation>
     </message>
     <message>
-        <location filename="../ui/profileexchange.cpp" line="64"/>
+        <location filename="../ui/profileexchange.cpp" line="65"/>
         <source>Profile of another board</source>
         <translation>Profil eines anderen Boards</translation>
     </message>
@@ -3437,7 +3432,7 @@ Das Board kann sie beim Ausschalten verlieren. Prüfen Sie die Verbindung und sp
         <translation>der Profilordner %1 kann nicht angelegt werden</translation>
     </message>
     <message>
-        <location filename="../ui/profileexchange.cpp" line="65"/>
+        <location filename="../ui/profileexchange.cpp" line="66"/>
         <source>The profile “%1” was made on a %2 board; the selected board is a %3. Its settings, the motion range among them, may not suit this board.
 
 Load it anyway?</source>
@@ -3536,77 +3531,77 @@ Trotzdem laden?</translation>
 <context>
     <name>RestoreBackupDialog</name>
     <message>
-        <location filename="../ui/restorebackupdialog.cpp" line="28"/>
+        <location filename="../ui/restorebackupdialog.cpp" line="29"/>
         <source>Restore board backup</source>
         <translation>Board-Sicherung wiederherstellen</translation>
     </message>
     <message>
-        <location filename="../ui/restorebackupdialog.cpp" line="33"/>
+        <location filename="../ui/restorebackupdialog.cpp" line="34"/>
         <source>No automatic backups yet. Open a backup file to load it into the forms.</source>
         <translation>Noch keine automatischen Sicherungen. Öffnen Sie eine Sicherungsdatei, um sie in die Formulare zu laden.</translation>
     </message>
     <message>
-        <location filename="../ui/restorebackupdialog.cpp" line="34"/>
+        <location filename="../ui/restorebackupdialog.cpp" line="35"/>
         <source>Automatic backups, newest first. The chosen backup is loaded into the forms; nothing reaches the board until you apply or save.</source>
         <translation>Automatische Sicherungen, neueste zuerst. Die gewählte Sicherung wird in die Formulare geladen; das Board erhält nichts, bevor Sie anwenden oder speichern.</translation>
     </message>
     <message>
-        <location filename="../ui/restorebackupdialog.cpp" line="43"/>
+        <location filename="../ui/restorebackupdialog.cpp" line="44"/>
         <source>Taken</source>
         <translation>Erstellt</translation>
     </message>
     <message>
-        <location filename="../ui/restorebackupdialog.cpp" line="43"/>
+        <location filename="../ui/restorebackupdialog.cpp" line="44"/>
         <source>Model</source>
         <translation>Modell</translation>
     </message>
     <message>
-        <location filename="../ui/restorebackupdialog.cpp" line="43"/>
+        <location filename="../ui/restorebackupdialog.cpp" line="44"/>
         <source>Firmware</source>
         <translation>Firmware</translation>
     </message>
     <message>
-        <location filename="../ui/restorebackupdialog.cpp" line="43"/>
+        <location filename="../ui/restorebackupdialog.cpp" line="44"/>
         <source>Before</source>
         <translation>Vor</translation>
     </message>
     <message>
-        <location filename="../ui/restorebackupdialog.cpp" line="60"/>
+        <location filename="../ui/restorebackupdialog.cpp" line="61"/>
         <source>&amp;Open file...</source>
         <translation>Datei ö&amp;ffnen...</translation>
     </message>
     <message>
-        <location filename="../ui/restorebackupdialog.cpp" line="62"/>
+        <location filename="../ui/restorebackupdialog.cpp" line="63"/>
         <source>&amp;Restore</source>
         <translation>&amp;Wiederherstellen</translation>
     </message>
     <message>
-        <location filename="../ui/restorebackupdialog.cpp" line="81"/>
+        <location filename="../ui/backupcausetext.cpp" line="22"/>
         <source>Saving effect settings</source>
         <translation>Speichern der Effekteinstellungen</translation>
     </message>
     <message>
-        <location filename="../ui/restorebackupdialog.cpp" line="83"/>
+        <location filename="../ui/backupcausetext.cpp" line="25"/>
         <source>Saving hardware settings</source>
         <translation>Speichern der Hardwareeinstellungen</translation>
     </message>
     <message>
-        <location filename="../ui/restorebackupdialog.cpp" line="85"/>
+        <location filename="../ui/backupcausetext.cpp" line="27"/>
         <source>Switching to DFU mode</source>
         <translation>Wechsel in den DFU-Modus</translation>
     </message>
     <message>
-        <location filename="../ui/restorebackupdialog.cpp" line="87"/>
+        <location filename="../ui/backupcausetext.cpp" line="30"/>
         <source>Restoring a backup</source>
         <translation>Wiederherstellen einer Sicherung</translation>
     </message>
     <message>
-        <location filename="../ui/restorebackupdialog.cpp" line="103"/>
+        <location filename="../ui/restorebackupdialog.cpp" line="91"/>
         <source>Open board backup</source>
         <translation>Board-Sicherung öffnen</translation>
     </message>
     <message>
-        <location filename="../ui/restorebackupdialog.cpp" line="104"/>
+        <location filename="../ui/restorebackupdialog.cpp" line="92"/>
         <source>Board backups (*%1);;All files (*)</source>
         <translation>Board-Sicherungen (*%1);;Alle Dateien (*)</translation>
     </message>

@@ -4,77 +4,77 @@
 <context>
     <name>BackupController</name>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="28"/>
+        <location filename="../ui/backupcontroller.cpp" line="30"/>
         <source>Board backups (*%1)</source>
         <translation>Резервные копии платы (*%1)</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="34"/>
+        <location filename="../ui/backupcausetext.cpp" line="21"/>
         <source>saving the effect settings to permanent memory</source>
         <translation>сохранением настроек эффектов в постоянную память</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="36"/>
+        <location filename="../ui/backupcausetext.cpp" line="24"/>
         <source>saving the hardware settings to permanent memory</source>
         <translation>сохранением аппаратных настроек в постоянную память</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="38"/>
+        <location filename="../ui/backupcausetext.cpp" line="26"/>
         <source>switching to DFU mode</source>
         <translation>переходом в режим DFU</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="52"/>
+        <location filename="../ui/backupcontroller.cpp" line="43"/>
         <source>&amp;Board</source>
         <translation>&amp;Плата</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="54"/>
+        <location filename="../ui/backupcontroller.cpp" line="45"/>
         <source>&amp;Back up board...</source>
         <translation>&amp;Сохранить резервную копию платы...</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="56"/>
+        <location filename="../ui/backupcontroller.cpp" line="47"/>
         <source>Read both settings records from the board and save them to a file</source>
         <translation>Прочитать с платы обе записи настроек и сохранить их в файл</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="58"/>
+        <location filename="../ui/backupcontroller.cpp" line="49"/>
         <source>&amp;Restore...</source>
         <translation>&amp;Восстановить...</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="60"/>
+        <location filename="../ui/backupcontroller.cpp" line="51"/>
         <source>Load a backup into the forms; apply or save it afterwards</source>
         <translation>Загрузить резервную копию в формы; затем применить или сохранить её</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="83"/>
+        <location filename="../ui/backupcontroller.cpp" line="74"/>
         <source>the board is not connected</source>
         <translation>плата не подключена</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="91"/>
+        <location filename="../ui/backupcontroller.cpp" line="82"/>
         <source>reading the effect settings failed: %1</source>
         <translation>не удалось прочитать настройки эффектов: %1</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="96"/>
+        <location filename="../ui/backupcontroller.cpp" line="87"/>
         <source>reading the hardware settings failed: %1</source>
         <translation>не удалось прочитать аппаратные настройки: %1</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="117"/>
+        <location filename="../ui/backupcontroller.cpp" line="108"/>
         <source>Automatic backup written to %1</source>
         <translation>Автоматическая резервная копия записана в %1</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="124"/>
+        <location filename="../ui/backupcontroller.cpp" line="115"/>
         <source>No backup taken</source>
         <translation>Резервная копия не создана</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="125"/>
+        <location filename="../ui/backupcontroller.cpp" line="116"/>
         <source>No backup of the board could be taken before %1:
 %2
 
@@ -85,125 +85,125 @@ Go ahead without a backup?</source>
 Продолжить без резервной копии?</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="128"/>
+        <location filename="../ui/backupcontroller.cpp" line="119"/>
         <source>&amp;Go ahead without backup</source>
         <translation>&amp;Продолжить без резервной копии</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="130"/>
+        <location filename="../ui/backupcontroller.cpp" line="121"/>
         <source>Stopped before %1: no backup could be taken</source>
         <translation>Остановлено перед %1: не удалось создать резервную копию</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="140"/>
+        <location filename="../ui/backupcontroller.cpp" line="132"/>
         <source>Select a connected board to back up</source>
         <translation>Выберите подключённую плату для резервного копирования</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="153"/>
+        <location filename="../ui/backupcontroller.cpp" line="145"/>
         <source>Back up board</source>
         <translation>Резервная копия платы</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="167"/>
+        <location filename="../ui/backupcontroller.cpp" line="159"/>
         <source>Backup failed: %1</source>
         <translation>Резервное копирование не удалось: %1</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="170"/>
+        <location filename="../ui/backupcontroller.cpp" line="162"/>
         <source>Board backed up to %1</source>
         <translation>Резервная копия платы сохранена в %1</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="177"/>
+        <location filename="../ui/backupcontroller.cpp" line="169"/>
         <source>Select the board to restore to first</source>
         <translation>Сначала выберите плату для восстановления</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="191"/>
+        <location filename="../ui/backupcontroller.cpp" line="183"/>
         <source>The backup was taken from a %1 board; the selected board is a %2.</source>
         <translation>Резервная копия снята с платы типа «%1»; выбранная плата — типа «%2».</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="195"/>
+        <location filename="../ui/backupcontroller.cpp" line="187"/>
         <source>The backup was taken on firmware version %1; the selected board runs version %2.</source>
         <translation>Резервная копия снята на прошивке версии %1; на выбранной плате работает версия %2.</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="206"/>
+        <location filename="../device/firmwareinfo.cpp" line="14"/>
         <source>generic</source>
         <translation>универсальная</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="208"/>
+        <location filename="../device/firmwareinfo.cpp" line="15"/>
         <source>joystick</source>
         <translation>джойстик</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="210"/>
+        <location filename="../device/firmwareinfo.cpp" line="16"/>
         <source>rudder</source>
         <translation>педали</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="212"/>
+        <location filename="../device/firmwareinfo.cpp" line="17"/>
         <source>wheel</source>
         <translation>руль</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="214"/>
+        <location filename="../device/firmwareinfo.cpp" line="18"/>
         <source>collective</source>
         <translation>шаг-газ</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="216"/>
+        <location filename="../device/firmwareinfo.cpp" line="60"/>
         <source>unknown (type %1)</source>
         <translation>неизвестный (тип %1)</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="226"/>
+        <location filename="../ui/backupcontroller.cpp" line="200"/>
         <source>Cannot restore</source>
         <translation>Восстановление невозможно</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="227"/>
+        <location filename="../ui/backupcontroller.cpp" line="201"/>
         <source>%1 cannot be restored:
 %2</source>
         <translation>%1 невозможно восстановить:
 %2</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="231"/>
+        <location filename="../ui/backupcontroller.cpp" line="205"/>
         <source>Nothing restored: %1</source>
         <translation>Ничего не восстановлено: %1</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="238"/>
+        <location filename="../ui/backupcontroller.cpp" line="212"/>
         <source>Nothing restored: the board is not connected</source>
         <translation>Ничего не восстановлено: плата не подключена</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="246"/>
+        <location filename="../ui/backupcontroller.cpp" line="220"/>
         <source>Restore a backup of another board?</source>
         <translation>Восстановить резервную копию другой платы?</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="248"/>
+        <location filename="../ui/backupcontroller.cpp" line="222"/>
         <source>Settings made for another model or firmware may not suit this board. Load the backup into the forms anyway?</source>
         <translation>Настройки для другой модели или прошивки могут не подойти этой плате. Всё равно загрузить резервную копию в формы?</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="250"/>
+        <location filename="../ui/backupcontroller.cpp" line="224"/>
         <source>&amp;Load anyway</source>
         <translation>&amp;Всё равно загрузить</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="251"/>
-        <location filename="../ui/backupcontroller.cpp" line="257"/>
+        <location filename="../ui/backupcontroller.cpp" line="225"/>
+        <location filename="../ui/backupcontroller.cpp" line="231"/>
         <source>Nothing restored</source>
         <translation>Ничего не восстановлено</translation>
     </message>
     <message>
-        <location filename="../ui/backupcontroller.cpp" line="262"/>
+        <location filename="../ui/backupcontroller.cpp" line="236"/>
         <source>Loaded %1 into the forms; apply or save to send it to the board</source>
         <translation>%1 загружена в формы; примените или сохраните, чтобы отправить её на плату</translation>
     </message>
@@ -211,42 +211,42 @@ Go ahead without a backup?</source>
 <context>
     <name>BoardDiscovery</name>
     <message>
-        <location filename="../device/boarddiscovery.cpp" line="352"/>
+        <location filename="../device/boardproblemtext.cpp" line="78"/>
         <source>No permission on %1 (owner %2, group %3, mode %4; %5).</source>
         <translation>Нет прав доступа к %1 (владелец %2, группа %3, режим %4; %5).</translation>
     </message>
     <message>
-        <location filename="../device/boarddiscovery.cpp" line="358"/>
+        <location filename="../device/boardproblemtext.cpp" line="84"/>
         <source>its ACL does not grant you access</source>
         <translation>его ACL не даёт вам доступа</translation>
     </message>
     <message>
-        <location filename="../device/boarddiscovery.cpp" line="359"/>
+        <location filename="../device/boardproblemtext.cpp" line="85"/>
         <source>no ACL grants you access</source>
         <translation>доступ вам не выдан ни одной ACL</translation>
     </message>
     <message>
-        <location filename="../device/boarddiscovery.cpp" line="363"/>
+        <location filename="../device/boardproblemtext.cpp" line="89"/>
         <source>The system made no hidraw device for it.</source>
         <translation>Система не создала для устройства узел hidraw.</translation>
     </message>
     <message>
-        <location filename="../device/boarddiscovery.cpp" line="364"/>
+        <location filename="../device/boardproblemtext.cpp" line="90"/>
         <source>Its device node %1 is missing.</source>
         <translation>Узел устройства %1 отсутствует.</translation>
     </message>
     <message>
-        <location filename="../device/boarddiscovery.cpp" line="367"/>
+        <location filename="../device/boardproblemtext.cpp" line="93"/>
         <source>The kernel&apos;s HID driver (%1) is bound to it, and this build&apos;s USB library cannot reach a board through it.</source>
         <translation>К устройству привязан HID-драйвер ядра (%1), а USB-библиотека этой сборки не может обратиться к устройству в обход него.</translation>
     </message>
     <message>
-        <location filename="../device/boarddiscovery.cpp" line="373"/>
+        <location filename="../device/boardproblemtext.cpp" line="99"/>
         <source>It is held by another program: %1.</source>
         <translation>Устройство занято другой программой: %1.</translation>
     </message>
     <message>
-        <location filename="../device/boarddiscovery.cpp" line="376"/>
+        <location filename="../device/boardproblemtext.cpp" line="102"/>
         <source>%1 can be opened, but the board does not answer.</source>
         <translation>%1 открывается, но плата не отвечает.</translation>
     </message>
@@ -268,22 +268,22 @@ Go ahead without a backup?</source>
 <context>
     <name>BoardNotice</name>
     <message>
-        <location filename="../ui/boardnotice.cpp" line="33"/>
+        <location filename="../ui/boardnotice.cpp" line="36"/>
         <source>&amp;Copy commands</source>
         <translation>Скопировать &amp;команды</translation>
     </message>
     <message>
-        <location filename="../ui/boardnotice.cpp" line="84"/>
+        <location filename="../ui/boardnotice.cpp" line="87"/>
         <source>%1 (USB port %2) is connected but cannot be opened. %3</source>
         <translation>Устройство %1 (порт USB %2) подключено, но его не удаётся открыть. %3</translation>
     </message>
     <message>
-        <location filename="../ui/boardnotice.cpp" line="95"/>
+        <location filename="../ui/boardnotice.cpp" line="98"/>
         <source>%1 %2s are connected. One board of each model can be configured at a time: unplug the others.</source>
         <translation>%2: подключено плат — %1. Одновременно можно настраивать только одну плату каждой модели: отключите остальные.</translation>
     </message>
     <message>
-        <location filename="../ui/boardnotice.cpp" line="100"/>
+        <location filename="../ui/boardnotice.cpp" line="103"/>
         <source>To fix this, run these commands, then unplug the board and plug it in again:</source>
         <translation>Чтобы это исправить, выполните эти команды, затем отключите плату и подключите её снова:</translation>
     </message>
@@ -427,7 +427,7 @@ Go ahead without a backup?</source>
         <translation>Не удаётся прочитать список USB-устройств (%1).</translation>
     </message>
     <message>
-        <location filename="../dfu/dfubootloader.cpp" line="134"/>
+        <location filename="../dfu/dfubootloader.cpp" line="135"/>
         <source>no permission to open it</source>
         <translation>нет прав на его открытие</translation>
     </message>
@@ -1095,12 +1095,12 @@ Go ahead without a backup?</source>
         <translation>&amp;Закрыть</translation>
     </message>
     <message>
-        <location filename="../ui/firmwareupdatedialog.cpp" line="426"/>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="425"/>
         <source>Keep &amp;watching</source>
         <translation>Продолжать с&amp;ледить</translation>
     </message>
     <message>
-        <location filename="../ui/firmwareupdatedialog.cpp" line="427"/>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="445"/>
         <source>&amp;Close and leave it in its bootloader</source>
         <translation>&amp;Закрыть и оставить в загрузчике</translation>
     </message>
@@ -1155,12 +1155,12 @@ Go ahead without a backup?</source>
         <translation>Прошивка изменилась с %1 на %2, и структура записей настроек в разных версиях может отличаться. Восстанавливайте настройки из резервной копии, сделанной перед обновлением (%3), только если новая прошивка читает их так же; иначе проверьте и задайте их заново.</translation>
     </message>
     <message>
-        <location filename="../ui/firmwareupdatedialog.cpp" line="419"/>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="420"/>
         <source>Stop following the update?</source>
         <translation>Перестать следить за обновлением?</translation>
     </message>
     <message>
-        <location filename="../ui/firmwareupdatedialog.cpp" line="420"/>
+        <location filename="../ui/firmwareupdatedialog.cpp" line="421"/>
         <source>The board&apos;s flash is being written. The update goes on to its end, but if you close this window the new firmware is not started: the board will stay in its bootloader, listed in the board list, where its firmware can be started or updated again.</source>
         <translation>Идёт запись флеш-памяти платы. Обновление продолжится до конца, но если закрыть это окно, новая прошивка не будет запущена: плата останется в загрузчике и будет в списке плат, где её прошивку можно запустить или обновить снова.</translation>
     </message>
@@ -1168,42 +1168,42 @@ Go ahead without a backup?</source>
 <context>
     <name>Flasher</name>
     <message>
-        <location filename="../dfu/flashercommands.cpp" line="106"/>
+        <location filename="../dfu/flashercommands.cpp" line="107"/>
         <source>A bootloader is waiting on port %1 but cannot be opened: %2. Install the udev rule that comes with this program.</source>
         <translation>На порту %1 ждёт загрузчик, но его не удаётся открыть: %2. Установите правило udev, которое поставляется с программой.</translation>
     </message>
     <message>
-        <location filename="../dfu/flashercommands.cpp" line="117"/>
+        <location filename="../dfu/flashercommands.cpp" line="118"/>
         <source>No bootloader is waiting on port %1.</source>
         <translation>На порту %1 нет ожидающего загрузчика.</translation>
     </message>
     <message>
-        <location filename="../dfu/flashercommands.cpp" line="152"/>
+        <location filename="../dfu/flashercommands.cpp" line="153"/>
         <source>The file is meant for another device (%1:%2), not this bootloader (%3:%4) or its board; nothing was sent.</source>
         <translation>Файл предназначен для другого устройства (%1:%2), а не для этого загрузчика (%3:%4) или его платы; ничего не отправлено.</translation>
     </message>
     <message>
-        <location filename="../dfu/flashercommands.cpp" line="163"/>
+        <location filename="../dfu/flashercommands.cpp" line="164"/>
         <source>The file says it suits any device; it is written only when you agree.</source>
         <translation>Файл заявляет, что подходит любому устройству; он будет записан только с вашего согласия.</translation>
     </message>
     <message>
-        <location filename="../dfu/flashercommands.cpp" line="171"/>
+        <location filename="../dfu/flashercommands.cpp" line="172"/>
         <source>The file names no device; it is written only when you confirm that it suits the board.</source>
         <translation>Файл не называет устройство; он будет записан, только если вы подтвердите, что он подходит плате.</translation>
     </message>
     <message>
-        <location filename="../dfu/flashercommands.cpp" line="185"/>
+        <location filename="../dfu/flashercommands.cpp" line="186"/>
         <source>The bootloader names no writable memory for the raw image.</source>
         <translation>Загрузчик не называет записываемой памяти для образа без адреса.</translation>
     </message>
     <message>
-        <location filename="../dfu/flashercommands.cpp" line="191"/>
+        <location filename="../dfu/flashercommands.cpp" line="192"/>
         <source>The raw image would be written at %1, the first writable address; it is written only when you confirm that address.</source>
         <translation>Образ без адреса будет записан по адресу %1, первому записываемому; запись будет только после подтверждения этого адреса.</translation>
     </message>
     <message>
-        <location filename="../dfu/flashercommands.cpp" line="302"/>
+        <location filename="../dfu/flashercommands.cpp" line="303"/>
         <source>The USB library cannot be started.</source>
         <translation>Не удаётся запустить библиотеку USB.</translation>
     </message>
@@ -3313,24 +3313,19 @@ The board may lose them when it is switched off. Check the connection and save a
         <translation>%1 работает на прошивке %2; эта программа сделана для %3. Обновите прошивку файлом версии %3 или всё равно выберите плату, чтобы работать с ней как есть.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindowfirmware.cpp" line="313"/>
+        <location filename="../ui/mainwindowfirmware.cpp" line="314"/>
         <source>Firmware update running</source>
         <translation>Идёт обновление прошивки</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindowfirmware.cpp" line="314"/>
+        <location filename="../ui/mainwindowfirmware.cpp" line="315"/>
         <source>A firmware update is still running. If you close the program now, it waits for the flash to be written, but the new firmware is not started: the board will stay in its bootloader.</source>
         <translation>Обновление прошивки ещё идёт. Если закрыть программу сейчас, она дождётся окончания записи флеш-памяти, но новая прошивка не будет запущена: плата останется в загрузчике.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindowfirmware.cpp" line="319"/>
-        <source>Keep the program open</source>
-        <translation>Не закрывать программу</translation>
-    </message>
-    <message>
-        <location filename="../ui/mainwindowfirmware.cpp" line="320"/>
-        <source>Close and leave it in its bootloader</source>
-        <translation>Закрыть и оставить в загрузчике</translation>
+        <location filename="../ui/mainwindowfirmware.cpp" line="318"/>
+        <source>&amp;Keep the program open</source>
+        <translation>&amp;Не закрывать программу</translation>
     </message>
 </context>
 <context>
@@ -3422,12 +3417,12 @@ The board may lose them when it is switched off. Check the connection and save a
 <context>
     <name>ProfileExchange</name>
     <message>
-        <location filename="../ui/profileexchange.cpp" line="22"/>
+        <location filename="../ui/profileexchange.cpp" line="23"/>
         <source>Effect profiles (*%1)</source>
         <translation>Профили эффектов (*%1)</translation>
     </message>
     <message>
-        <location filename="../ui/profileexchange.cpp" line="64"/>
+        <location filename="../ui/profileexchange.cpp" line="65"/>
         <source>Profile of another board</source>
         <translation>Профиль другой платы</translation>
     </message>
@@ -3437,7 +3432,7 @@ The board may lose them when it is switched off. Check the connection and save a
         <translation>не удаётся создать папку профилей %1</translation>
     </message>
     <message>
-        <location filename="../ui/profileexchange.cpp" line="65"/>
+        <location filename="../ui/profileexchange.cpp" line="66"/>
         <source>The profile “%1” was made on a %2 board; the selected board is a %3. Its settings, the motion range among them, may not suit this board.
 
 Load it anyway?</source>
@@ -3536,77 +3531,77 @@ Load it anyway?</source>
 <context>
     <name>RestoreBackupDialog</name>
     <message>
-        <location filename="../ui/restorebackupdialog.cpp" line="28"/>
+        <location filename="../ui/restorebackupdialog.cpp" line="29"/>
         <source>Restore board backup</source>
         <translation>Восстановление резервной копии платы</translation>
     </message>
     <message>
-        <location filename="../ui/restorebackupdialog.cpp" line="33"/>
+        <location filename="../ui/restorebackupdialog.cpp" line="34"/>
         <source>No automatic backups yet. Open a backup file to load it into the forms.</source>
         <translation>Автоматических резервных копий пока нет. Откройте файл резервной копии, чтобы загрузить его в формы.</translation>
     </message>
     <message>
-        <location filename="../ui/restorebackupdialog.cpp" line="34"/>
+        <location filename="../ui/restorebackupdialog.cpp" line="35"/>
         <source>Automatic backups, newest first. The chosen backup is loaded into the forms; nothing reaches the board until you apply or save.</source>
         <translation>Автоматические резервные копии, сначала новые. Выбранная копия загружается в формы; на плату ничего не попадёт, пока вы не примените или не сохраните настройки.</translation>
     </message>
     <message>
-        <location filename="../ui/restorebackupdialog.cpp" line="43"/>
+        <location filename="../ui/restorebackupdialog.cpp" line="44"/>
         <source>Taken</source>
         <translation>Создана</translation>
     </message>
     <message>
-        <location filename="../ui/restorebackupdialog.cpp" line="43"/>
+        <location filename="../ui/restorebackupdialog.cpp" line="44"/>
         <source>Model</source>
         <translation>Модель</translation>
     </message>
     <message>
-        <location filename="../ui/restorebackupdialog.cpp" line="43"/>
+        <location filename="../ui/restorebackupdialog.cpp" line="44"/>
         <source>Firmware</source>
         <translation>Прошивка</translation>
     </message>
     <message>
-        <location filename="../ui/restorebackupdialog.cpp" line="43"/>
+        <location filename="../ui/restorebackupdialog.cpp" line="44"/>
         <source>Before</source>
         <translation>Перед</translation>
     </message>
     <message>
-        <location filename="../ui/restorebackupdialog.cpp" line="60"/>
+        <location filename="../ui/restorebackupdialog.cpp" line="61"/>
         <source>&amp;Open file...</source>
         <translation>&amp;Открыть файл...</translation>
     </message>
     <message>
-        <location filename="../ui/restorebackupdialog.cpp" line="62"/>
+        <location filename="../ui/restorebackupdialog.cpp" line="63"/>
         <source>&amp;Restore</source>
         <translation>&amp;Восстановить</translation>
     </message>
     <message>
-        <location filename="../ui/restorebackupdialog.cpp" line="81"/>
+        <location filename="../ui/backupcausetext.cpp" line="22"/>
         <source>Saving effect settings</source>
         <translation>Сохранением настроек эффектов</translation>
     </message>
     <message>
-        <location filename="../ui/restorebackupdialog.cpp" line="83"/>
+        <location filename="../ui/backupcausetext.cpp" line="25"/>
         <source>Saving hardware settings</source>
         <translation>Сохранением аппаратных настроек</translation>
     </message>
     <message>
-        <location filename="../ui/restorebackupdialog.cpp" line="85"/>
+        <location filename="../ui/backupcausetext.cpp" line="27"/>
         <source>Switching to DFU mode</source>
         <translation>Переходом в режим DFU</translation>
     </message>
     <message>
-        <location filename="../ui/restorebackupdialog.cpp" line="87"/>
+        <location filename="../ui/backupcausetext.cpp" line="30"/>
         <source>Restoring a backup</source>
         <translation>Восстановлением резервной копии</translation>
     </message>
     <message>
-        <location filename="../ui/restorebackupdialog.cpp" line="103"/>
+        <location filename="../ui/restorebackupdialog.cpp" line="91"/>
         <source>Open board backup</source>
         <translation>Открыть резервную копию платы</translation>
     </message>
     <message>
-        <location filename="../ui/restorebackupdialog.cpp" line="104"/>
+        <location filename="../ui/restorebackupdialog.cpp" line="92"/>
         <source>Board backups (*%1);;All files (*)</source>
         <translation>Резервные копии платы (*%1);;Все файлы (*)</translation>
     </message>

@@ -416,19 +416,13 @@ bool FirmwareUpdateDialog::mayClose()
     default:
         return true;
     }
-    QMessageBox box(QMessageBox::Warning, tr("Stop following the update?"),
-                    tr("The board's flash is being written. The update goes on to its end, but "
-                       "if you close this window the new firmware is not started: the board "
-                       "will stay in its bootloader, listed in the board list, where its "
-                       "firmware can be started or updated again."),
-                    QMessageBox::NoButton, this);
-    box.setObjectName(QStringLiteral("stop_update_question"));
-    QPushButton *stay = box.addButton(tr("Keep &watching"), QMessageBox::RejectRole);
-    box.addButton(tr("&Close and leave it in its bootloader"), QMessageBox::AcceptRole);
-    box.setDefaultButton(stay);
-    box.setEscapeButton(stay);
-    box.exec();
-    if (box.clickedButton() == stay)
+    if (!askToLeaveInBootloader(
+            this, QStringLiteral("stop_update_question"), tr("Stop following the update?"),
+            tr("The board's flash is being written. The update goes on to its end, but "
+               "if you close this window the new firmware is not started: the board "
+               "will stay in its bootloader, listed in the board list, where its "
+               "firmware can be started or updated again."),
+            tr("Keep &watching")))
         return false;
     // The update may have ended while the question was open.
     if (controller->stage() == Stage::Writing)
@@ -440,4 +434,18 @@ void FirmwareUpdateDialog::reject()
 {
     if (mayClose())
         QDialog::reject();
+}
+
+bool askToLeaveInBootloader(QWidget *parent, const QString &objectName, const QString &title,
+                            const QString &text, const QString &stayText)
+{
+    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::NoButton, parent);
+    box.setObjectName(objectName);
+    QPushButton *stay = box.addButton(stayText, QMessageBox::RejectRole);
+    box.addButton(FirmwareUpdateDialog::tr("&Close and leave it in its bootloader"),
+                  QMessageBox::AcceptRole);
+    box.setDefaultButton(stay);
+    box.setEscapeButton(stay);
+    box.exec();
+    return box.clickedButton() && box.clickedButton() != stay;
 }

@@ -66,3 +66,10 @@ private:
     QPushButton *closeButton;
     QWidget *progressArea;
 };
+
+// Asks whether to stop following an update while the flash is written, after
+// which the board stays in its bootloader. `stayText` names the answer that
+// goes on watching; it is the default and the Escape answer. True when the
+// user chose to leave.
+bool askToLeaveInBootloader(QWidget *parent, const QString &objectName, const QString &title,
+                            const QString &text, const QString &stayText);

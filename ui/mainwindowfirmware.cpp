@@ -310,18 +310,12 @@ bool MainWindow::confirmCloseDuringUpdate()
     if (!firmwareUpdate || !firmwareUpdate->isBusy() || firmwareUpdate->cancel() ||
         !firmwareUpdate->isWriting())
         return true;
-    QMessageBox box(QMessageBox::Warning, tr("Firmware update running"),
-                    tr("A firmware update is still running. If you close the program now, it "
-                       "waits for the flash to be written, but the new firmware is not started: "
-                       "the board will stay in its bootloader."),
-                    QMessageBox::NoButton, this);
-    box.setObjectName(QStringLiteral("close_during_update_question"));
-    QPushButton *stay = box.addButton(tr("Keep the program open"), QMessageBox::RejectRole);
-    box.addButton(tr("Close and leave it in its bootloader"), QMessageBox::AcceptRole);
-    box.setDefaultButton(stay);
-    box.setEscapeButton(stay);
-    box.exec();
-    if (box.clickedButton() == stay)
+    if (!askToLeaveInBootloader(
+            this, QStringLiteral("close_during_update_question"), tr("Firmware update running"),
+            tr("A firmware update is still running. If you close the program now, it "
+               "waits for the flash to be written, but the new firmware is not started: "
+               "the board will stay in its bootloader."),
+            tr("&Keep the program open")))
         return false;
     firmwareUpdate->abandon();
     return true;
