@@ -3237,93 +3237,98 @@ Das Board kann sie beim Ausschalten verlieren. Prüfen Sie die Verbindung und sp
         <translation>E&amp;rneut lesen</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindowfirmware.cpp" line="37"/>
+        <location filename="../ui/mainwindowfirmware.cpp" line="48"/>
         <source>The bootloader on port %1 starts the board&apos;s firmware; the board is listed again once it runs.</source>
         <translation>Der Bootloader an Port %1 startet die Firmware des Boards; das Board erscheint wieder in der Liste, sobald sie läuft.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindowfirmware.cpp" line="40"/>
+        <location filename="../ui/mainwindowfirmware.cpp" line="51"/>
         <source>The firmware on port %1 could not be started: %2</source>
         <translation>Die Firmware an Port %1 konnte nicht gestartet werden: %2</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindowfirmware.cpp" line="63"/>
+        <location filename="../ui/mainwindowfirmware.cpp" line="77"/>
         <source>A firmware update is still running</source>
         <translation>Eine Firmware-Aktualisierung läuft noch</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindowfirmware.cpp" line="80"/>
-        <location filename="../ui/mainwindowfirmware.cpp" line="268"/>
+        <location filename="../ui/mainwindowfirmware.cpp" line="94"/>
+        <location filename="../ui/mainwindowfirmware.cpp" line="296"/>
         <source>The board</source>
         <translation>Das Board</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindowfirmware.cpp" line="106"/>
+        <location filename="../ui/mainwindowfirmware.cpp" line="120"/>
         <source>Pick the board to update in the board list first</source>
         <translation>Wählen Sie zuerst das zu aktualisierende Board in der Board-Liste</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindowfirmware.cpp" line="169"/>
+        <location filename="../ui/mainwindowfirmware.cpp" line="183"/>
         <source>Nothing restored: %1 is not connected</source>
         <translation>Nichts wiederhergestellt: %1 ist nicht angeschlossen</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindowfirmware.cpp" line="180"/>
+        <location filename="../ui/mainwindowfirmware.cpp" line="194"/>
         <source>Restoring the settings of %1…</source>
         <translation>Die Einstellungen von %1 werden wiederhergestellt…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindowfirmware.cpp" line="190"/>
+        <location filename="../ui/mainwindowfirmware.cpp" line="204"/>
         <source>Starting the firmware of the board on port %1…</source>
         <translation>Die Firmware des Boards an Port %1 wird gestartet…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindowfirmware.cpp" line="203"/>
+        <location filename="../ui/mainwindowfirmware.cpp" line="216"/>
+        <source>The board on port %1 stayed in its bootloader: the firmware it holds did not start, it may be missing or damaged. Update its firmware.</source>
+        <translation>Das Board an Port %1 ist in seinem Bootloader geblieben: Die Firmware darin ist nicht gestartet, sie fehlt vielleicht oder ist beschädigt. Aktualisieren Sie seine Firmware.</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindowfirmware.cpp" line="231"/>
         <source>%1 — waiting in its bootloader (port %2)</source>
         <translation>%1 — wartet in seinem Bootloader (Port %2)</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindowfirmware.cpp" line="204"/>
+        <location filename="../ui/mainwindowfirmware.cpp" line="232"/>
         <source>Board waiting in its bootloader (port %1)</source>
         <translation>Board wartet in seinem Bootloader (Port %1)</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindowfirmware.cpp" line="206"/>
+        <location filename="../ui/mainwindowfirmware.cpp" line="234"/>
         <source> — cannot be opened</source>
         <translation> — kann nicht geöffnet werden</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindowfirmware.cpp" line="235"/>
+        <location filename="../ui/mainwindowfirmware.cpp" line="263"/>
         <source>Ids %1:%2; memory: %3</source>
         <translation>IDs %1:%2; Speicher: %3</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindowfirmware.cpp" line="271"/>
+        <location filename="../ui/mainwindowfirmware.cpp" line="299"/>
         <source>%1 waits in its bootloader on port %2: it has no settings to show until its firmware runs. Update its firmware, or start the firmware it holds.</source>
         <translation>%1 wartet in seinem Bootloader an Port %2: Bis seine Firmware läuft, gibt es keine Einstellungen anzuzeigen. Aktualisieren Sie seine Firmware oder starten Sie die vorhandene.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindowfirmware.cpp" line="277"/>
+        <location filename="../ui/mainwindowfirmware.cpp" line="305"/>
         <source>A bootloader waits on port %1 but cannot be opened: %2. Install the udev rule that comes with this program (see Troubleshooting in the manual), then unplug the board and plug it in again.</source>
         <translation>An Port %1 wartet ein Bootloader, der sich nicht öffnen lässt: %2. Installieren Sie die udev-Regel, die diesem Programm beiliegt (siehe Fehlerbehebung im Handbuch), und stecken Sie das Board danach aus und wieder ein.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindowfirmware.cpp" line="286"/>
+        <location filename="../ui/mainwindowfirmware.cpp" line="314"/>
         <source>%1 runs firmware %2; this program is made for %3. Update its firmware with a file of version %3, or pick it anyway to work with it as it is.</source>
         <translation>%1 läuft mit Firmware %2; dieses Programm ist für %3 gemacht. Aktualisieren Sie seine Firmware mit einer Datei der Version %3, oder wählen Sie es trotzdem, um so damit zu arbeiten.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindowfirmware.cpp" line="314"/>
+        <location filename="../ui/mainwindowfirmware.cpp" line="342"/>
         <source>Firmware update running</source>
         <translation>Firmware-Aktualisierung läuft</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindowfirmware.cpp" line="315"/>
+        <location filename="../ui/mainwindowfirmware.cpp" line="343"/>
         <source>A firmware update is still running. If you close the program now, it waits for the flash to be written, but the new firmware is not started: the board will stay in its bootloader.</source>
         <translation>Eine Firmware-Aktualisierung läuft noch. Wenn Sie das Programm jetzt schließen, wartet es, bis der Flash-Speicher geschrieben ist, aber die neue Firmware wird nicht gestartet: Das Board bleibt in seinem Bootloader.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindowfirmware.cpp" line="318"/>
+        <location filename="../ui/mainwindowfirmware.cpp" line="346"/>
         <source>&amp;Keep the program open</source>
         <translation>Programm &amp;geöffnet lassen</translation>
     </message>

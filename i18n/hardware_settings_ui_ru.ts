@@ -3237,93 +3237,98 @@ The board may lose them when it is switched off. Check the connection and save a
         <translation>Прочитать сно&amp;ва</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindowfirmware.cpp" line="37"/>
+        <location filename="../ui/mainwindowfirmware.cpp" line="48"/>
         <source>The bootloader on port %1 starts the board&apos;s firmware; the board is listed again once it runs.</source>
         <translation>Загрузчик на порту %1 запускает прошивку платы; плата снова появится в списке, как только заработает.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindowfirmware.cpp" line="40"/>
+        <location filename="../ui/mainwindowfirmware.cpp" line="51"/>
         <source>The firmware on port %1 could not be started: %2</source>
         <translation>Не удалось запустить прошивку на порту %1: %2</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindowfirmware.cpp" line="63"/>
+        <location filename="../ui/mainwindowfirmware.cpp" line="77"/>
         <source>A firmware update is still running</source>
         <translation>Обновление прошивки ещё идёт</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindowfirmware.cpp" line="80"/>
-        <location filename="../ui/mainwindowfirmware.cpp" line="268"/>
+        <location filename="../ui/mainwindowfirmware.cpp" line="94"/>
+        <location filename="../ui/mainwindowfirmware.cpp" line="296"/>
         <source>The board</source>
         <translation>Плата</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindowfirmware.cpp" line="106"/>
+        <location filename="../ui/mainwindowfirmware.cpp" line="120"/>
         <source>Pick the board to update in the board list first</source>
         <translation>Сначала выберите в списке плату для обновления</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindowfirmware.cpp" line="169"/>
+        <location filename="../ui/mainwindowfirmware.cpp" line="183"/>
         <source>Nothing restored: %1 is not connected</source>
         <translation>Ничего не восстановлено: %1 не подключена</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindowfirmware.cpp" line="180"/>
+        <location filename="../ui/mainwindowfirmware.cpp" line="194"/>
         <source>Restoring the settings of %1…</source>
         <translation>Восстановление настроек платы %1…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindowfirmware.cpp" line="190"/>
+        <location filename="../ui/mainwindowfirmware.cpp" line="204"/>
         <source>Starting the firmware of the board on port %1…</source>
         <translation>Запуск прошивки платы на порту %1…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindowfirmware.cpp" line="203"/>
+        <location filename="../ui/mainwindowfirmware.cpp" line="216"/>
+        <source>The board on port %1 stayed in its bootloader: the firmware it holds did not start, it may be missing or damaged. Update its firmware.</source>
+        <translation>Плата на порту %1 осталась в загрузчике: её прошивка не запустилась, возможно, она отсутствует или повреждена. Обновите её прошивку.</translation>
+    </message>
+    <message>
+        <location filename="../ui/mainwindowfirmware.cpp" line="231"/>
         <source>%1 — waiting in its bootloader (port %2)</source>
         <translation>%1 — ждёт в загрузчике (порт %2)</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindowfirmware.cpp" line="204"/>
+        <location filename="../ui/mainwindowfirmware.cpp" line="232"/>
         <source>Board waiting in its bootloader (port %1)</source>
         <translation>Плата ждёт в загрузчике (порт %1)</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindowfirmware.cpp" line="206"/>
+        <location filename="../ui/mainwindowfirmware.cpp" line="234"/>
         <source> — cannot be opened</source>
         <translation> — не открывается</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindowfirmware.cpp" line="235"/>
+        <location filename="../ui/mainwindowfirmware.cpp" line="263"/>
         <source>Ids %1:%2; memory: %3</source>
         <translation>ID %1:%2; память: %3</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindowfirmware.cpp" line="271"/>
+        <location filename="../ui/mainwindowfirmware.cpp" line="299"/>
         <source>%1 waits in its bootloader on port %2: it has no settings to show until its firmware runs. Update its firmware, or start the firmware it holds.</source>
         <translation>%1 ждёт в загрузчике на порту %2: пока её прошивка не работает, показывать нечего. Обновите прошивку или запустите ту, что в ней есть.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindowfirmware.cpp" line="277"/>
+        <location filename="../ui/mainwindowfirmware.cpp" line="305"/>
         <source>A bootloader waits on port %1 but cannot be opened: %2. Install the udev rule that comes with this program (see Troubleshooting in the manual), then unplug the board and plug it in again.</source>
         <translation>На порту %1 ждёт загрузчик, но его нельзя открыть: %2. Установите правило udev, поставляемое с программой (см. «Устранение неполадок» в руководстве), затем отключите плату и подключите снова.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindowfirmware.cpp" line="286"/>
+        <location filename="../ui/mainwindowfirmware.cpp" line="314"/>
         <source>%1 runs firmware %2; this program is made for %3. Update its firmware with a file of version %3, or pick it anyway to work with it as it is.</source>
         <translation>%1 работает на прошивке %2; эта программа сделана для %3. Обновите прошивку файлом версии %3 или всё равно выберите плату, чтобы работать с ней как есть.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindowfirmware.cpp" line="314"/>
+        <location filename="../ui/mainwindowfirmware.cpp" line="342"/>
         <source>Firmware update running</source>
         <translation>Идёт обновление прошивки</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindowfirmware.cpp" line="315"/>
+        <location filename="../ui/mainwindowfirmware.cpp" line="343"/>
         <source>A firmware update is still running. If you close the program now, it waits for the flash to be written, but the new firmware is not started: the board will stay in its bootloader.</source>
         <translation>Обновление прошивки ещё идёт. Если закрыть программу сейчас, она дождётся окончания записи флеш-памяти, но новая прошивка не будет запущена: плата останется в загрузчике.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindowfirmware.cpp" line="318"/>
+        <location filename="../ui/mainwindowfirmware.cpp" line="346"/>
         <source>&amp;Keep the program open</source>
         <translation>&amp;Не закрывать программу</translation>
     </message>

@@ -333,6 +333,16 @@ private slots:
         pickDevice(*window, bootloaderRow());
         QVERIFY(noticeOffersBoth());
 
+        // Its flash holds no firmware: told to start it, the bootloader
+        // stays, and the window says so instead of waiting for a board that
+        // never comes.
+        find<QPushButton>(QStringLiteral("notice_start_firmware_button"))->click();
+        QTRY_VERIFY_WITH_TIMEOUT(find<QLabel>(QStringLiteral("operation_status_label"))
+                                     ->text()
+                                     .contains(QLatin1String("stayed in its bootloader")),
+                                 10000);
+        QVERIFY(bootloaderRow() >= 0);
+
         find<QPushButton>(QStringLiteral("notice_update_firmware_button"))->click();
         auto *dialog = find<FirmwareUpdateDialog>();
         QVERIFY(dialog);

@@ -176,6 +176,7 @@ private:
     QString bootloaderRowText(const BootloaderEntry &entry) const;
     // True when the window may close although an update still runs.
     bool confirmCloseDuringUpdate();
+    void checkFirmwareStarted(const QString &port);
 
     // The menu bar around the Board menu of the backups.
     void initMenus(QMenu *boardMenu);

@@ -20,6 +20,17 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
+namespace {
+
+// How long after a bootloader was told to start the firmware it may still be
+// listed: a real one leaves the bus at once and, finding no whole firmware,
+// is back within about a second; the list is looked at every 2 s.
+constexpr int FIRMWARE_START_CHECK_MS = 5000;
+
+}  // namespace
+
 void MainWindow::initFirmwareUpdates()
 {
     FirmwareUpdateController::Hooks hooks;
@@ -40,6 +51,9 @@ void MainWindow::initFirmwareUpdates()
                        : tr("The firmware on port %1 could not be started: %2").arg(port, error),
                     !ok);
                 bootloaderWatch->lookNow();
+                if (ok)
+                    QTimer::singleShot(FIRMWARE_START_CHECK_MS, this,
+                                       [this, port] { checkFirmwareStarted(port); });
             });
 
     bootloaderWatch = new BootloaderWatch(this);
@@ -189,6 +203,20 @@ void MainWindow::startBootloaderFirmware()
         return;
     showStatus(tr("Starting the firmware of the board on port %1…").arg(pickedBootloader), false);
     firmwareUpdate->startFirmware(pickedBootloader);
+}
+
+void MainWindow::checkFirmwareStarted(const QString &port)
+{
+    // A bootloader that finds no whole firmware to start stays on the bus (or
+    // comes back at once): the board would otherwise never be listed again,
+    // with nothing said.
+    const bool stayed = std::any_of(bootloaders.cbegin(), bootloaders.cend(),
+                                    [&port](const BootloaderEntry &e) { return e.port == port; });
+    if (stayed)
+        showStatus(tr("The board on port %1 stayed in its bootloader: the firmware it holds did "
+                      "not start, it may be missing or damaged. Update its firmware.")
+                       .arg(port),
+                   true);
 }
 
 bool MainWindow::isBootloaderRow(int row) const
