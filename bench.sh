@@ -212,12 +212,12 @@ phase_ms() {
       printf "%.0f", which == "build" ? s - a : t - s }'
 }
 if [ "$(check "$time_ratio" '<=' 1.25)" = "**no**" ]; then
-  notes+=("Start-up is $(fmt %.2f "$time_ratio") × the floor (target 1.25 ×): loading the libraries and constructing QApplication cost both programs about the same; the difference is the window itself. The demo creates its $(fmt %d "$demo_widgets") widgets before showing it: the settings pages stay hidden, unlaid-out and unpolished until a board is picked, but every control of the form exists from construction, because tests and helpers find them by name then. That, the menu bar (its overflow button's icon makes Qt load every image format plugin) and the first read of the font configuration, which the floor pays for too, take $(phase_ms demo build) ms against the floor's $(phase_ms floor build) ms for one label; the first frame then needs $(phase_ms demo frame) ms against $(phase_ms floor frame) ms.")
+  notes+=("Start-up is $(fmt %.2f "$time_ratio") × the floor (target 1.25 ×): loading the libraries and constructing QApplication cost both programs about the same; the difference is the window itself. The demo creates its $(fmt %d "$demo_widgets") widgets before showing it: the settings pages stay hidden, unlaid-out and unpolished until a board is picked, but every control of the form exists from construction, because tests and helpers find them by name then. That, the menu bar and the first read of the font configuration, which the floor pays for too, take $(phase_ms demo build) ms against the floor's $(phase_ms floor build) ms for one label; the first frame then needs $(phase_ms demo frame) ms against $(phase_ms floor frame) ms.")
 fi
 if [ "$(check "$rss_ratio" '<=' 1.2)" = "**no**" ]; then
   window_kib() { awk -v a="$(median "startup.$1.application_rss_kib")" -v t="$(median "startup.$1.rss_kib")" \
     'BEGIN { if (a == "nan" || t == "nan") printf "n/a"; else printf "%.1f", (t - a) / 1024 }'; }
-  notes+=("Resident memory is $(fmt %.2f "$rss_ratio") × the floor's (target 1.2 ×): from QApplication to the first idle frame the demo grows by $(window_kib demo) MiB and the floor by $(window_kib floor) MiB; that is the $(fmt %d "$demo_widgets") widgets of the form, the code of the widget classes they use and the image format plugins, against the floor's $(fmt %d "$floor_widgets") widgets.")
+  notes+=("Resident memory is $(fmt %.2f "$rss_ratio") × the floor's (target 1.2 ×): from QApplication to the first idle frame the demo grows by $(window_kib demo) MiB and the floor by $(window_kib floor) MiB; that is the $(fmt %d "$demo_widgets") widgets of the form, the code of the widget classes they use, against the floor's $(fmt %d "$floor_widgets") widgets.")
 fi
 echo "| The busy poll's 100 ms sleep alone, as this machine delivers it | $(fmt %.2f "$(median op.sleep.ms)") ms | | |"
 operation_row read_effects "Read effect settings" 1 0 0
