@@ -34,6 +34,10 @@ runtime_dir=$(mktemp -d)
 trap 'rm -rf "$results" "$runtime_dir"' EXIT
 export QT_QPA_PLATFORM=offscreen
 export XDG_RUNTIME_DIR=$runtime_dir
+# The programs keep their window placement under the configuration folder: a
+# folder of the run's own, so that neither the user's placement changes the
+# figures nor the runs change the user's placement.
+export XDG_CONFIG_HOME=$runtime_dir/config
 bin=$build/bench
 
 # --- the runs. Every program prints "RESULT <key> <value>" lines.

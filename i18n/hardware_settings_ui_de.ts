@@ -2342,522 +2342,522 @@ Board-Sicherungen liegen in %7</translation>
     <name>MainWindow</name>
     <message>
         <location filename="../ui/mainwindow.ui" line="27"/>
-        <location filename="../ui/mainwindow.cpp" line="389"/>
+        <location filename="../ui/mainwindow.cpp" line="426"/>
         <source>No compatible devices connected</source>
         <translation>Keine kompatiblen Geräte angeschlossen</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="37"/>
+        <location filename="../ui/mainwindowpages.ui" line="10"/>
         <source>Effects</source>
         <translation>Effekte</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="99"/>
+        <location filename="../ui/mainwindowpages.ui" line="72"/>
         <source>Hardware</source>
         <translation>Hardware</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="161"/>
-        <location filename="../ui/mainwindow.ui" line="439"/>
+        <location filename="../ui/mainwindowpages.ui" line="134"/>
+        <location filename="../ui/mainwindowpages.ui" line="412"/>
         <source>GPIO</source>
         <translation>GPIO</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="186"/>
+        <location filename="../ui/mainwindowpages.ui" line="159"/>
         <source>Pin 1</source>
         <translation>Pin 1</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="202"/>
+        <location filename="../ui/mainwindowpages.ui" line="175"/>
         <source>Pin 2</source>
         <translation>Pin 2</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="218"/>
+        <location filename="../ui/mainwindowpages.ui" line="191"/>
         <source>Pin 3</source>
         <translation>Pin 3</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="234"/>
+        <location filename="../ui/mainwindowpages.ui" line="207"/>
         <source>Pin 4</source>
         <translation>Pin 4</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="250"/>
+        <location filename="../ui/mainwindowpages.ui" line="223"/>
         <source>Pin 5</source>
         <translation>Pin 5</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="266"/>
+        <location filename="../ui/mainwindowpages.ui" line="239"/>
         <source>Pin 6</source>
         <translation>Pin 6</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="282"/>
+        <location filename="../ui/mainwindowpages.ui" line="255"/>
         <source>Pin 7</source>
         <translation>Pin 7</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="298"/>
+        <location filename="../ui/mainwindowpages.ui" line="271"/>
         <source>Pin 8</source>
         <translation>Pin 8</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="314"/>
+        <location filename="../ui/mainwindowpages.ui" line="287"/>
         <source>Encoder Z0</source>
         <translation>Encoder Z0</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="330"/>
+        <location filename="../ui/mainwindowpages.ui" line="303"/>
         <source>Encoder Z1</source>
         <translation>Encoder Z1</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="353"/>
+        <location filename="../ui/mainwindowpages.ui" line="326"/>
         <source>SPI mode</source>
         <translation>SPI-Modus</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="82"/>
+        <location filename="../ui/mainwindowpages.ui" line="55"/>
         <source>&amp;Read current effects settings from controller</source>
         <translation>Aktuelle Effekteinstellungen aus dem Controller &amp;lesen</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="87"/>
+        <location filename="../ui/mainwindowpages.ui" line="60"/>
         <source>&amp;Apply current effects settings to controller</source>
         <translation>&amp;Aktuelle Effekteinstellungen im Controller übernehmen</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="92"/>
+        <location filename="../ui/mainwindowpages.ui" line="65"/>
         <source>&amp;Save effects settings to controller&apos;s permanent memory</source>
         <translation>Effekteinstellungen dauerhaft im Controller &amp;speichern</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="144"/>
-        <location filename="../ui/mainwindow.ui" line="405"/>
-        <location filename="../ui/mainwindow.ui" line="898"/>
-        <location filename="../ui/mainwindow.ui" line="1110"/>
+        <location filename="../ui/mainwindowpages.ui" line="117"/>
+        <location filename="../ui/mainwindowpages.ui" line="378"/>
+        <location filename="../ui/mainwindowpages.ui" line="871"/>
+        <location filename="../ui/mainwindowpages.ui" line="1083"/>
         <source>&amp;Read current hardware settings from controller</source>
         <translation>Aktuelle Hardware-Einstellungen aus dem Controller &amp;lesen</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="149"/>
-        <location filename="../ui/mainwindow.ui" line="410"/>
-        <location filename="../ui/mainwindow.ui" line="903"/>
-        <location filename="../ui/mainwindow.ui" line="1115"/>
+        <location filename="../ui/mainwindowpages.ui" line="122"/>
+        <location filename="../ui/mainwindowpages.ui" line="383"/>
+        <location filename="../ui/mainwindowpages.ui" line="876"/>
+        <location filename="../ui/mainwindowpages.ui" line="1088"/>
         <source>&amp;Apply current hardware settings to controller</source>
         <translation>&amp;Aktuelle Hardware-Einstellungen im Controller übernehmen</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="154"/>
-        <location filename="../ui/mainwindow.ui" line="415"/>
-        <location filename="../ui/mainwindow.ui" line="908"/>
-        <location filename="../ui/mainwindow.ui" line="1120"/>
+        <location filename="../ui/mainwindowpages.ui" line="127"/>
+        <location filename="../ui/mainwindowpages.ui" line="388"/>
+        <location filename="../ui/mainwindowpages.ui" line="881"/>
+        <location filename="../ui/mainwindowpages.ui" line="1093"/>
         <source>&amp;Save hardware settings to controller&apos;s permanent memory</source>
         <translation>Hardware-Einstellungen dauerhaft im Controller &amp;speichern</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="179"/>
+        <location filename="../ui/mainwindowpages.ui" line="152"/>
         <source>GPIO modes (requires reboot)</source>
         <translation>GPIO-Modi (Neustart erforderlich)</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="191"/>
-        <location filename="../ui/mainwindow.ui" line="207"/>
-        <location filename="../ui/mainwindow.ui" line="223"/>
-        <location filename="../ui/mainwindow.ui" line="239"/>
-        <location filename="../ui/mainwindow.ui" line="255"/>
-        <location filename="../ui/mainwindow.ui" line="271"/>
-        <location filename="../ui/mainwindow.ui" line="287"/>
-        <location filename="../ui/mainwindow.ui" line="303"/>
-        <location filename="../ui/mainwindow.ui" line="319"/>
-        <location filename="../ui/mainwindow.ui" line="335"/>
+        <location filename="../ui/mainwindowpages.ui" line="164"/>
+        <location filename="../ui/mainwindowpages.ui" line="180"/>
+        <location filename="../ui/mainwindowpages.ui" line="196"/>
+        <location filename="../ui/mainwindowpages.ui" line="212"/>
+        <location filename="../ui/mainwindowpages.ui" line="228"/>
+        <location filename="../ui/mainwindowpages.ui" line="244"/>
+        <location filename="../ui/mainwindowpages.ui" line="260"/>
+        <location filename="../ui/mainwindowpages.ui" line="276"/>
+        <location filename="../ui/mainwindowpages.ui" line="292"/>
+        <location filename="../ui/mainwindowpages.ui" line="308"/>
         <source>&lt;p&gt;What this pin does on the board: a button input, an analog input (pins 1 to 3 only), a line of the SPI extension, or a special switch or output. Takes effect after a reboot.&lt;/p&gt;</source>
         <translation>&lt;p&gt;Was dieser Pin auf dem Board tut: Tasteneingang, Analogeingang (nur Pins 1 bis 3), Leitung der SPI-Erweiterung oder ein besonderer Schalter oder Ausgang. Wirkt erst nach einem Neustart.&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="346"/>
+        <location filename="../ui/mainwindowpages.ui" line="319"/>
         <source>Extensions (requires reboot)</source>
         <translation>Erweiterungen (Neustart erforderlich)</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="352"/>
-        <location filename="../ui/mainwindow.ui" line="358"/>
+        <location filename="../ui/mainwindowpages.ui" line="325"/>
+        <location filename="../ui/mainwindowpages.ui" line="331"/>
         <source>&lt;p&gt;Extension attached to the board&apos;s SPI pins: three shift registers that add buttons 9 to 32, or a control grip. Takes effect after a reboot.&lt;/p&gt;</source>
         <translation>&lt;p&gt;An den SPI-Pins des Boards angeschlossene Erweiterung: drei Schieberegister, die die Tasten 9 bis 32 hinzufügen, oder ein Steuergriff. Wirkt erst nach einem Neustart.&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="365"/>
+        <location filename="../ui/mainwindowpages.ui" line="338"/>
         <source>SPI recommendations</source>
         <translation>SPI-Empfehlungen</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="369"/>
+        <location filename="../ui/mainwindowpages.ui" line="342"/>
         <source>- SCK line at PIN 3</source>
         <translation>- SCK-Leitung an Pin 3</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="374"/>
+        <location filename="../ui/mainwindowpages.ui" line="347"/>
         <source>- MISO line at PIN 4</source>
         <translation>- MISO-Leitung an Pin 4</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="379"/>
+        <location filename="../ui/mainwindowpages.ui" line="352"/>
         <source>- CS line at PIN 5</source>
         <translation>- CS-Leitung an Pin 5</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="422"/>
+        <location filename="../ui/mainwindowpages.ui" line="395"/>
         <source>Buttons</source>
         <translation>Tasten</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="446"/>
+        <location filename="../ui/mainwindowpages.ui" line="419"/>
         <source>Button 1</source>
         <translation>Taste 1</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="451"/>
-        <location filename="../ui/mainwindow.ui" line="464"/>
-        <location filename="../ui/mainwindow.ui" line="477"/>
-        <location filename="../ui/mainwindow.ui" line="490"/>
-        <location filename="../ui/mainwindow.ui" line="503"/>
-        <location filename="../ui/mainwindow.ui" line="516"/>
-        <location filename="../ui/mainwindow.ui" line="529"/>
-        <location filename="../ui/mainwindow.ui" line="542"/>
-        <location filename="../ui/mainwindow.ui" line="562"/>
-        <location filename="../ui/mainwindow.ui" line="575"/>
-        <location filename="../ui/mainwindow.ui" line="588"/>
-        <location filename="../ui/mainwindow.ui" line="601"/>
-        <location filename="../ui/mainwindow.ui" line="614"/>
-        <location filename="../ui/mainwindow.ui" line="627"/>
-        <location filename="../ui/mainwindow.ui" line="640"/>
-        <location filename="../ui/mainwindow.ui" line="653"/>
-        <location filename="../ui/mainwindow.ui" line="673"/>
-        <location filename="../ui/mainwindow.ui" line="686"/>
-        <location filename="../ui/mainwindow.ui" line="699"/>
-        <location filename="../ui/mainwindow.ui" line="712"/>
-        <location filename="../ui/mainwindow.ui" line="725"/>
-        <location filename="../ui/mainwindow.ui" line="738"/>
-        <location filename="../ui/mainwindow.ui" line="751"/>
-        <location filename="../ui/mainwindow.ui" line="764"/>
-        <location filename="../ui/mainwindow.ui" line="784"/>
-        <location filename="../ui/mainwindow.ui" line="797"/>
-        <location filename="../ui/mainwindow.ui" line="810"/>
-        <location filename="../ui/mainwindow.ui" line="823"/>
-        <location filename="../ui/mainwindow.ui" line="836"/>
-        <location filename="../ui/mainwindow.ui" line="849"/>
-        <location filename="../ui/mainwindow.ui" line="862"/>
-        <location filename="../ui/mainwindow.ui" line="875"/>
+        <location filename="../ui/mainwindowpages.ui" line="424"/>
+        <location filename="../ui/mainwindowpages.ui" line="437"/>
+        <location filename="../ui/mainwindowpages.ui" line="450"/>
+        <location filename="../ui/mainwindowpages.ui" line="463"/>
+        <location filename="../ui/mainwindowpages.ui" line="476"/>
+        <location filename="../ui/mainwindowpages.ui" line="489"/>
+        <location filename="../ui/mainwindowpages.ui" line="502"/>
+        <location filename="../ui/mainwindowpages.ui" line="515"/>
+        <location filename="../ui/mainwindowpages.ui" line="535"/>
+        <location filename="../ui/mainwindowpages.ui" line="548"/>
+        <location filename="../ui/mainwindowpages.ui" line="561"/>
+        <location filename="../ui/mainwindowpages.ui" line="574"/>
+        <location filename="../ui/mainwindowpages.ui" line="587"/>
+        <location filename="../ui/mainwindowpages.ui" line="600"/>
+        <location filename="../ui/mainwindowpages.ui" line="613"/>
+        <location filename="../ui/mainwindowpages.ui" line="626"/>
+        <location filename="../ui/mainwindowpages.ui" line="646"/>
+        <location filename="../ui/mainwindowpages.ui" line="659"/>
+        <location filename="../ui/mainwindowpages.ui" line="672"/>
+        <location filename="../ui/mainwindowpages.ui" line="685"/>
+        <location filename="../ui/mainwindowpages.ui" line="698"/>
+        <location filename="../ui/mainwindowpages.ui" line="711"/>
+        <location filename="../ui/mainwindowpages.ui" line="724"/>
+        <location filename="../ui/mainwindowpages.ui" line="737"/>
+        <location filename="../ui/mainwindowpages.ui" line="757"/>
+        <location filename="../ui/mainwindowpages.ui" line="770"/>
+        <location filename="../ui/mainwindowpages.ui" line="783"/>
+        <location filename="../ui/mainwindowpages.ui" line="796"/>
+        <location filename="../ui/mainwindowpages.ui" line="809"/>
+        <location filename="../ui/mainwindowpages.ui" line="822"/>
+        <location filename="../ui/mainwindowpages.ui" line="835"/>
+        <location filename="../ui/mainwindowpages.ui" line="848"/>
         <source>&lt;p&gt;How the board reports this button input: Disabled (never pressed), Normal, or Inverted (pressed while the contact is open).&lt;/p&gt;</source>
         <translation>&lt;p&gt;Wie das Board diesen Tasteneingang meldet: Deaktiviert (nie gedrückt), Normal oder Invertiert (gedrückt, solange der Kontakt offen ist).&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="459"/>
+        <location filename="../ui/mainwindowpages.ui" line="432"/>
         <source>Button 2</source>
         <translation>Taste 2</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="472"/>
+        <location filename="../ui/mainwindowpages.ui" line="445"/>
         <source>Button 3</source>
         <translation>Taste 3</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="485"/>
+        <location filename="../ui/mainwindowpages.ui" line="458"/>
         <source>Button 4</source>
         <translation>Taste 4</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="498"/>
+        <location filename="../ui/mainwindowpages.ui" line="471"/>
         <source>Button 5</source>
         <translation>Taste 5</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="511"/>
+        <location filename="../ui/mainwindowpages.ui" line="484"/>
         <source>Button 6</source>
         <translation>Taste 6</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="524"/>
+        <location filename="../ui/mainwindowpages.ui" line="497"/>
         <source>Button 7</source>
         <translation>Taste 7</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="537"/>
+        <location filename="../ui/mainwindowpages.ui" line="510"/>
         <source>Button 8</source>
         <translation>Taste 8</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="550"/>
+        <location filename="../ui/mainwindowpages.ui" line="523"/>
         <source>Shift register 1</source>
         <translation>Schieberegister 1</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="557"/>
+        <location filename="../ui/mainwindowpages.ui" line="530"/>
         <source>Button 9</source>
         <translation>Taste 9</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="570"/>
+        <location filename="../ui/mainwindowpages.ui" line="543"/>
         <source>Button 10</source>
         <translation>Taste 10</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="583"/>
+        <location filename="../ui/mainwindowpages.ui" line="556"/>
         <source>Button 11</source>
         <translation>Taste 11</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="596"/>
+        <location filename="../ui/mainwindowpages.ui" line="569"/>
         <source>Button 12</source>
         <translation>Taste 12</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="609"/>
+        <location filename="../ui/mainwindowpages.ui" line="582"/>
         <source>Button 13</source>
         <translation>Taste 13</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="622"/>
+        <location filename="../ui/mainwindowpages.ui" line="595"/>
         <source>Button 14</source>
         <translation>Taste 14</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="635"/>
+        <location filename="../ui/mainwindowpages.ui" line="608"/>
         <source>Button 15</source>
         <translation>Taste 15</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="648"/>
+        <location filename="../ui/mainwindowpages.ui" line="621"/>
         <source>Button 16</source>
         <translation>Taste 16</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="661"/>
+        <location filename="../ui/mainwindowpages.ui" line="634"/>
         <source>Shift register 2</source>
         <translation>Schieberegister 2</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="668"/>
+        <location filename="../ui/mainwindowpages.ui" line="641"/>
         <source>Button 17</source>
         <translation>Taste 17</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="681"/>
+        <location filename="../ui/mainwindowpages.ui" line="654"/>
         <source>Button 18</source>
         <translation>Taste 18</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="694"/>
+        <location filename="../ui/mainwindowpages.ui" line="667"/>
         <source>Button 19</source>
         <translation>Taste 19</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="707"/>
+        <location filename="../ui/mainwindowpages.ui" line="680"/>
         <source>Button 20</source>
         <translation>Taste 20</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="720"/>
+        <location filename="../ui/mainwindowpages.ui" line="693"/>
         <source>Button 21</source>
         <translation>Taste 21</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="733"/>
+        <location filename="../ui/mainwindowpages.ui" line="706"/>
         <source>Button 22</source>
         <translation>Taste 22</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="746"/>
+        <location filename="../ui/mainwindowpages.ui" line="719"/>
         <source>Button 23</source>
         <translation>Taste 23</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="759"/>
+        <location filename="../ui/mainwindowpages.ui" line="732"/>
         <source>Button 24</source>
         <translation>Taste 24</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="772"/>
+        <location filename="../ui/mainwindowpages.ui" line="745"/>
         <source>Shift register 3</source>
         <translation>Schieberegister 3</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="779"/>
+        <location filename="../ui/mainwindowpages.ui" line="752"/>
         <source>Button 25</source>
         <translation>Taste 25</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="792"/>
+        <location filename="../ui/mainwindowpages.ui" line="765"/>
         <source>Button 26</source>
         <translation>Taste 26</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="805"/>
+        <location filename="../ui/mainwindowpages.ui" line="778"/>
         <source>Button 27</source>
         <translation>Taste 27</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="818"/>
+        <location filename="../ui/mainwindowpages.ui" line="791"/>
         <source>Button 28</source>
         <translation>Taste 28</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="831"/>
+        <location filename="../ui/mainwindowpages.ui" line="804"/>
         <source>Button 29</source>
         <translation>Taste 29</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="844"/>
+        <location filename="../ui/mainwindowpages.ui" line="817"/>
         <source>Button 30</source>
         <translation>Taste 30</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="857"/>
+        <location filename="../ui/mainwindowpages.ui" line="830"/>
         <source>Button 31</source>
         <translation>Taste 31</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="870"/>
+        <location filename="../ui/mainwindowpages.ui" line="843"/>
         <source>Button 32</source>
         <translation>Taste 32</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="915"/>
+        <location filename="../ui/mainwindowpages.ui" line="888"/>
         <source>Analog axes</source>
         <translation>Analogachsen</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="934"/>
-        <location filename="../ui/mainwindow.ui" line="977"/>
-        <location filename="../ui/mainwindow.ui" line="1018"/>
-        <location filename="../ui/mainwindow.ui" line="1059"/>
+        <location filename="../ui/mainwindowpages.ui" line="907"/>
+        <location filename="../ui/mainwindowpages.ui" line="950"/>
+        <location filename="../ui/mainwindowpages.ui" line="991"/>
+        <location filename="../ui/mainwindowpages.ui" line="1032"/>
         <source>&lt;p&gt;Travel at the low end of this axis that still reads as its lowest value, in raw axis units (0 to 32767).&lt;/p&gt;</source>
         <translation>&lt;p&gt;Weg am unteren Ende dieser Achse, der noch als ihr niedrigster Wert gilt, in Rohwerten der Achse (0 bis 32767).&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="935"/>
+        <location filename="../ui/mainwindowpages.ui" line="908"/>
         <source>Lower dead zone</source>
         <translation>Untere Totzone</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="942"/>
-        <location filename="../ui/mainwindow.ui" line="983"/>
-        <location filename="../ui/mainwindow.ui" line="1024"/>
-        <location filename="../ui/mainwindow.ui" line="1065"/>
+        <location filename="../ui/mainwindowpages.ui" line="915"/>
+        <location filename="../ui/mainwindowpages.ui" line="956"/>
+        <location filename="../ui/mainwindowpages.ui" line="997"/>
+        <location filename="../ui/mainwindowpages.ui" line="1038"/>
         <source>&lt;p&gt;Travel at the high end of this axis that already reads as its highest value, in raw axis units (0 to 32767).&lt;/p&gt;</source>
         <translation>&lt;p&gt;Weg am oberen Ende dieser Achse, der schon als ihr höchster Wert gilt, in Rohwerten der Achse (0 bis 32767).&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="943"/>
+        <location filename="../ui/mainwindowpages.ui" line="916"/>
         <source>Upper dead zone</source>
         <translation>Obere Totzone</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="950"/>
-        <location filename="../ui/mainwindow.ui" line="989"/>
-        <location filename="../ui/mainwindow.ui" line="1030"/>
-        <location filename="../ui/mainwindow.ui" line="1071"/>
+        <location filename="../ui/mainwindowpages.ui" line="923"/>
+        <location filename="../ui/mainwindowpages.ui" line="962"/>
+        <location filename="../ui/mainwindowpages.ui" line="1003"/>
+        <location filename="../ui/mainwindowpages.ui" line="1044"/>
         <source>&lt;p&gt;How strongly the board smooths this axis, in percent. 0 reports it unfiltered; higher is steadier but follows movement later.&lt;/p&gt;</source>
         <translation>&lt;p&gt;Wie stark das Board diese Achse glättet, in Prozent. 0 meldet sie ungefiltert; höher ist ruhiger, folgt Bewegungen aber später.&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="951"/>
+        <location filename="../ui/mainwindowpages.ui" line="924"/>
         <source>Smoothing(%)</source>
         <translation>Glättung (%)</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="958"/>
-        <location filename="../ui/mainwindow.ui" line="995"/>
-        <location filename="../ui/mainwindow.ui" line="1036"/>
-        <location filename="../ui/mainwindow.ui" line="1077"/>
+        <location filename="../ui/mainwindowpages.ui" line="931"/>
+        <location filename="../ui/mainwindowpages.ui" line="968"/>
+        <location filename="../ui/mainwindowpages.ui" line="1009"/>
+        <location filename="../ui/mainwindowpages.ui" line="1050"/>
         <source>&lt;p&gt;Position, in percent of this axis&apos;s travel, below which the axis&apos;s button is released again.&lt;/p&gt;</source>
         <translation>&lt;p&gt;Position in Prozent des Achsweges, unterhalb der die Taste der Achse wieder losgelassen ist.&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="959"/>
+        <location filename="../ui/mainwindowpages.ui" line="932"/>
         <source>Button low(%)</source>
         <translation>Tastenschwelle unten (%)</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="966"/>
-        <location filename="../ui/mainwindow.ui" line="1001"/>
-        <location filename="../ui/mainwindow.ui" line="1042"/>
-        <location filename="../ui/mainwindow.ui" line="1083"/>
+        <location filename="../ui/mainwindowpages.ui" line="939"/>
+        <location filename="../ui/mainwindowpages.ui" line="974"/>
+        <location filename="../ui/mainwindowpages.ui" line="1015"/>
+        <location filename="../ui/mainwindowpages.ui" line="1056"/>
         <source>&lt;p&gt;Position, in percent of this axis&apos;s travel, above which the axis reports its button as pressed.&lt;/p&gt;</source>
         <translation>&lt;p&gt;Position in Prozent des Achsweges, oberhalb der die Achse ihre Taste als gedrückt meldet.&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="967"/>
+        <location filename="../ui/mainwindowpages.ui" line="940"/>
         <source>Button high(%)</source>
         <translation>Tastenschwelle oben (%)</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="972"/>
+        <location filename="../ui/mainwindowpages.ui" line="945"/>
         <source>Rx</source>
         <translation>Rx</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="1007"/>
-        <location filename="../ui/mainwindow.ui" line="1048"/>
-        <location filename="../ui/mainwindow.ui" line="1089"/>
+        <location filename="../ui/mainwindowpages.ui" line="980"/>
+        <location filename="../ui/mainwindowpages.ui" line="1021"/>
+        <location filename="../ui/mainwindowpages.ui" line="1062"/>
         <source>&lt;p&gt;Reverses this axis: its lowest position reads as its highest and the other way round.&lt;/p&gt;</source>
         <translation>&lt;p&gt;Kehrt diese Achse um: ihre niedrigste Position gilt als ihre höchste und umgekehrt.&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="1008"/>
-        <location filename="../ui/mainwindow.ui" line="1049"/>
-        <location filename="../ui/mainwindow.ui" line="1090"/>
+        <location filename="../ui/mainwindowpages.ui" line="981"/>
+        <location filename="../ui/mainwindowpages.ui" line="1022"/>
+        <location filename="../ui/mainwindowpages.ui" line="1063"/>
         <source>Invert</source>
         <translation>Umkehren</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="1013"/>
+        <location filename="../ui/mainwindowpages.ui" line="986"/>
         <source>Ry</source>
         <translation>Ry</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="1054"/>
+        <location filename="../ui/mainwindowpages.ui" line="1027"/>
         <source>Rz</source>
         <translation>Rz</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="1129"/>
+        <location filename="../ui/mainwindow.ui" line="32"/>
         <source>S&amp;witch to DFU mode</source>
         <translation>In den DFU-Modus &amp;wechseln</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="1134"/>
+        <location filename="../ui/mainwindow.ui" line="37"/>
         <source>Reb&amp;oot controller</source>
         <translation>Controller &amp;neu starten</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="125"/>
+        <location filename="../ui/mainwindow.cpp" line="220"/>
         <source>Live input</source>
         <translation>Live-Eingaben</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="391"/>
+        <location filename="../ui/mainwindow.cpp" line="428"/>
         <source>Select compatible device (</source>
         <translation>Kompatibles Gerät wählen (</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="393"/>
+        <location filename="../ui/mainwindow.cpp" line="430"/>
         <source> connected)</source>
         <translation> angeschlossen)</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="480"/>
+        <location filename="../ui/mainwindow.cpp" line="517"/>
         <source>Firmware %1 differs from %2, the version this program is made for.</source>
         <translation>Die Firmware %1 weicht von %2 ab, der Version, für die dieses Programm gemacht ist.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="567"/>
+        <location filename="../ui/mainwindow.cpp" line="604"/>
         <source>Latest version</source>
         <translation>Neueste Version</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="568"/>
+        <location filename="../ui/mainwindow.cpp" line="605"/>
         <source>No web browser could be started. The downloads page is at:
 
 %1</source>
@@ -2866,236 +2866,236 @@ Board-Sicherungen liegen in %7</translation>
 %1</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="573"/>
+        <location filename="../ui/mainwindow.cpp" line="610"/>
         <source>&amp;Copy address</source>
         <translation>Adresse &amp;kopieren</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="436"/>
-        <location filename="../ui/mainwindow.cpp" line="606"/>
+        <location filename="../ui/mainwindow.cpp" line="473"/>
+        <location filename="../ui/mainwindow.cpp" line="644"/>
         <source>Reading the settings of %1…</source>
         <translation>Die Einstellungen von %1 werden gelesen…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="248"/>
+        <location filename="../ui/mainwindow.cpp" line="165"/>
         <source>A game started or ended: the game watcher changed the effect settings of %1.</source>
         <translation>Ein Spiel wurde gestartet oder beendet: Die Spielüberwachung hat die Effekteinstellungen von %1 geändert.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="430"/>
+        <location filename="../ui/mainwindow.cpp" line="467"/>
         <source>%1 is back after %2 s.</source>
         <translation>%1 ist nach %2 s wieder da.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="441"/>
+        <location filename="../ui/mainwindow.cpp" line="478"/>
         <source>%1 is back after %2 s; its settings were read again.</source>
         <translation>%1 ist nach %2 s wieder da; seine Einstellungen wurden neu gelesen.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="444"/>
+        <location filename="../ui/mainwindow.cpp" line="481"/>
         <source>%1 is back after %2 s, but its settings could not all be read; the pages say which.</source>
         <translation>%1 ist nach %2 s wieder da, aber nicht alle Einstellungen konnten gelesen werden; die Seiten sagen, welche.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="461"/>
+        <location filename="../ui/mainwindow.cpp" line="498"/>
         <source>%1 did not restart: it kept answering for %2 s.</source>
         <translation>%1 wurde nicht neu gestartet: Es hat %2 s lang weiter geantwortet.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="462"/>
+        <location filename="../ui/mainwindow.cpp" line="499"/>
         <source>%1 did not switch to DFU mode: it still answers as a controller.</source>
         <translation>%1 ist nicht in den DFU-Modus gewechselt: Es antwortet weiterhin als Controller.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="466"/>
+        <location filename="../ui/mainwindow.cpp" line="503"/>
         <source>%1 did not come back within %2 s. Check its cable and power, and whether it waits in DFU mode.</source>
         <translation>%1 ist nicht innerhalb von %2 s zurückgekommen. Prüfen Sie Kabel und Stromversorgung und ob es im DFU-Modus wartet.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="246"/>
-        <location filename="../ui/mainwindow.cpp" line="624"/>
+        <location filename="../ui/mainwindow.cpp" line="163"/>
+        <location filename="../ui/mainwindow.cpp" line="662"/>
         <source>Reading effect settings from %1…</source>
         <translation>Effekteinstellungen werden von %1 gelesen…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="452"/>
+        <location filename="../ui/mainwindow.cpp" line="489"/>
         <source>%1 now waits for a firmware update in its bootloader, and is listed as such once it is seen there.</source>
         <translation>%1 wartet jetzt in seinem Bootloader auf eine Firmware-Aktualisierung und erscheint als solches in der Liste, sobald es dort gesehen wird.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="536"/>
+        <location filename="../ui/mainwindow.cpp" line="573"/>
         <source>&amp;OK</source>
         <translation>&amp;OK</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="537"/>
+        <location filename="../ui/mainwindow.cpp" line="574"/>
         <location filename="../ui/widgets/widgethelpers.cpp" line="67"/>
         <source>&amp;Cancel</source>
         <translation>&amp;Abbrechen</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="538"/>
+        <location filename="../ui/mainwindow.cpp" line="575"/>
         <source>&amp;Latest version</source>
         <translation>&amp;Neueste Version</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="578"/>
+        <location filename="../ui/mainwindow.cpp" line="615"/>
         <source>&amp;Copied</source>
         <translation>&amp;Kopiert</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="634"/>
+        <location filename="../ui/mainwindow.cpp" line="672"/>
         <source>Reading hardware settings from %1…</source>
         <translation>Hardwareeinstellungen werden von %1 gelesen…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="645"/>
+        <location filename="../ui/mainwindow.cpp" line="683"/>
         <source>Applying effect settings to %1…</source>
         <translation>Effekteinstellungen werden auf %1 angewendet…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="658"/>
-        <location filename="../ui/mainwindow.cpp" line="1291"/>
+        <location filename="../ui/mainwindow.cpp" line="696"/>
+        <location filename="../ui/mainwindow.cpp" line="1339"/>
         <source>Saving effect settings to %1…</source>
         <translation>Effekteinstellungen werden auf %1 gespeichert…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="685"/>
+        <location filename="../ui/mainwindow.cpp" line="723"/>
         <source>Rebooting %1…</source>
         <translation>%1 wird neu gestartet…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="696"/>
+        <location filename="../ui/mainwindow.cpp" line="734"/>
         <source>Switching %1 to DFU mode…</source>
         <translation>%1 wird in den DFU-Modus geschaltet…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="802"/>
+        <location filename="../ui/mainwindow.cpp" line="844"/>
         <source>Reading the effect settings of %1…</source>
         <translation>Die Effekteinstellungen von %1 werden gelesen…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="803"/>
+        <location filename="../ui/mainwindow.cpp" line="845"/>
         <source>The effect settings of %1 could not be read: %2. None are shown until a read succeeds; a profile can still be loaded.</source>
         <translation>Die Effekteinstellungen von %1 konnten nicht gelesen werden: %2. Bis ein Lesen gelingt, werden keine angezeigt; ein Profil kann trotzdem geladen werden.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="813"/>
+        <location filename="../ui/mainwindow.cpp" line="855"/>
         <source>Reading the hardware settings of %1…</source>
         <translation>Die Hardware-Einstellungen von %1 werden gelesen…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="814"/>
+        <location filename="../ui/mainwindow.cpp" line="856"/>
         <source>The hardware settings of %1 could not be read: %2. None are shown until a read succeeds.</source>
         <translation>Die Hardware-Einstellungen von %1 konnten nicht gelesen werden: %2. Bis ein Lesen gelingt, werden keine angezeigt.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="831"/>
+        <location filename="../ui/mainwindow.cpp" line="873"/>
         <source>the board</source>
         <translation>das Board</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="837"/>
+        <location filename="../ui/mainwindow.cpp" line="879"/>
         <source>Failed: %1</source>
         <translation>Fehlgeschlagen: %1</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="868"/>
+        <location filename="../ui/mainwindow.cpp" line="910"/>
         <source>Effect settings read from %1.</source>
         <translation>Effekteinstellungen von %1 gelesen.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="869"/>
+        <location filename="../ui/mainwindow.cpp" line="911"/>
         <source>Effect settings could not be read from %1: %2. Apply and Save stay disabled until a read succeeds.</source>
         <translation>Die Effekteinstellungen konnten nicht von %1 gelesen werden: %2. Übernehmen und Speichern bleiben deaktiviert, bis ein Lesen gelingt.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="880"/>
+        <location filename="../ui/mainwindow.cpp" line="922"/>
         <source>Hardware settings read from %1.</source>
         <translation>Hardwareeinstellungen von %1 gelesen.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="881"/>
+        <location filename="../ui/mainwindow.cpp" line="923"/>
         <source>Hardware settings could not be read from %1: %2. Apply and Save stay disabled until a read succeeds.</source>
         <translation>Die Hardwareeinstellungen konnten nicht von %1 gelesen werden: %2. Übernehmen und Speichern bleiben deaktiviert, bis ein Lesen gelingt.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="886"/>
+        <location filename="../ui/mainwindow.cpp" line="928"/>
         <source>Effect settings applied to the working memory of %1.</source>
         <translation>Effekteinstellungen in den Arbeitsspeicher von %1 übernommen.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="887"/>
+        <location filename="../ui/mainwindow.cpp" line="929"/>
         <source>Effect settings could not be applied to %1: %2.</source>
         <translation>Die Effekteinstellungen konnten nicht auf %1 übernommen werden: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="890"/>
+        <location filename="../ui/mainwindow.cpp" line="932"/>
         <source>Hardware settings applied to the working memory of %1.</source>
         <translation>Hardwareeinstellungen in den Arbeitsspeicher von %1 übernommen.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="891"/>
+        <location filename="../ui/mainwindow.cpp" line="933"/>
         <source>Hardware settings could not be applied to %1: %2.</source>
         <translation>Die Hardwareeinstellungen konnten nicht auf %1 übernommen werden: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="894"/>
+        <location filename="../ui/mainwindow.cpp" line="936"/>
         <source>Effect settings saved to the permanent memory of %1.</source>
         <translation>Effekteinstellungen im permanenten Speicher von %1 gespeichert.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="895"/>
+        <location filename="../ui/mainwindow.cpp" line="937"/>
         <source>Effect settings could not be saved to %1: %2.</source>
         <translation>Die Effekteinstellungen konnten nicht auf %1 gespeichert werden: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="897"/>
+        <location filename="../ui/mainwindow.cpp" line="939"/>
         <source>The effect settings</source>
         <translation>Die Effekteinstellungen</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="900"/>
+        <location filename="../ui/mainwindow.cpp" line="942"/>
         <source>Hardware settings saved to the permanent memory of %1.</source>
         <translation>Hardwareeinstellungen im permanenten Speicher von %1 gespeichert.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="901"/>
+        <location filename="../ui/mainwindow.cpp" line="943"/>
         <source>Hardware settings could not be saved to %1: %2.</source>
         <translation>Die Hardwareeinstellungen konnten nicht auf %1 gespeichert werden: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="903"/>
+        <location filename="../ui/mainwindow.cpp" line="945"/>
         <source>The hardware settings</source>
         <translation>Die Hardwareeinstellungen</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="909"/>
+        <location filename="../ui/mainwindow.cpp" line="951"/>
         <source>%1 could not be told to reboot: %2.</source>
         <translation>%1 konnte nicht zum Neustart aufgefordert werden: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="906"/>
+        <location filename="../ui/mainwindow.cpp" line="948"/>
         <source>%1 is rebooting; waiting for it to come back (at most %2 s)…</source>
         <translation>%1 startet neu; es wird gewartet, bis es zurückkommt (höchstens %2 s)…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="914"/>
+        <location filename="../ui/mainwindow.cpp" line="956"/>
         <source>%1 was told to switch to DFU mode; waiting for it to leave the list…</source>
         <translation>%1 wurde angewiesen, in den DFU-Modus zu wechseln; es wird gewartet, bis es die Liste verlässt…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="916"/>
+        <location filename="../ui/mainwindow.cpp" line="958"/>
         <source>%1 could not be switched to DFU mode: %2.</source>
         <translation>%1 konnte nicht in den DFU-Modus versetzt werden: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="926"/>
+        <location filename="../ui/mainwindow.cpp" line="968"/>
         <source>Settings not saved</source>
         <translation>Einstellungen nicht gespeichert</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="927"/>
+        <location filename="../ui/mainwindow.cpp" line="969"/>
         <source>%1 may not be stored on %2: %3.
 
 The board may lose them when it is switched off. Check the connection and save again.</source>
@@ -3104,85 +3104,85 @@ The board may lose them when it is switched off. Check the connection and save a
 Das Board kann sie beim Ausschalten verlieren. Prüfen Sie die Verbindung und speichern Sie erneut.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="945"/>
-        <location filename="../ui/mainwindow.cpp" line="976"/>
-        <location filename="../ui/mainwindow.cpp" line="995"/>
+        <location filename="../ui/mainwindow.cpp" line="987"/>
+        <location filename="../ui/mainwindow.cpp" line="1018"/>
+        <location filename="../ui/mainwindow.cpp" line="1037"/>
         <source>Disabled</source>
         <translation>Deaktiviert</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="946"/>
+        <location filename="../ui/mainwindow.cpp" line="988"/>
         <source>Generic button</source>
         <translation>Allgemeiner Taster</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="947"/>
+        <location filename="../ui/mainwindow.cpp" line="989"/>
         <source>Analog</source>
         <translation>Analog</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="948"/>
+        <location filename="../ui/mainwindow.cpp" line="990"/>
         <source>SPI CS</source>
         <translation>SPI CS</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="949"/>
+        <location filename="../ui/mainwindow.cpp" line="991"/>
         <source>SPI SCK</source>
         <translation>SPI SCK</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="950"/>
+        <location filename="../ui/mainwindow.cpp" line="992"/>
         <source>SPI MISO</source>
         <translation>SPI MISO</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="951"/>
+        <location filename="../ui/mainwindow.cpp" line="993"/>
         <source>Enable effects switch</source>
         <translation>Schalter zum Aktivieren der Effekte</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="952"/>
+        <location filename="../ui/mainwindow.cpp" line="994"/>
         <source>Reset center button</source>
         <translation>Taster zum Zurücksetzen der Mitte</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="953"/>
+        <location filename="../ui/mainwindow.cpp" line="995"/>
         <source>Reboot button</source>
         <translation>Neustart-Taster</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="954"/>
+        <location filename="../ui/mainwindow.cpp" line="996"/>
         <source>Braking PWM</source>
         <translation>Brems-PWM</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="995"/>
+        <location filename="../ui/mainwindow.cpp" line="1037"/>
         <source>Normal</source>
         <translation>Normal</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="995"/>
+        <location filename="../ui/mainwindow.cpp" line="1037"/>
         <source>Inverted</source>
         <translation>Invertiert</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="1044"/>
+        <location filename="../ui/mainwindow.cpp" line="1086"/>
         <source>Applying hardware settings to %1…</source>
         <translation>Hardwareeinstellungen werden auf %1 angewendet…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="1055"/>
-        <location filename="../ui/mainwindow.cpp" line="1291"/>
+        <location filename="../ui/mainwindow.cpp" line="1097"/>
+        <location filename="../ui/mainwindow.cpp" line="1339"/>
         <source>Saving hardware settings to %1…</source>
         <translation>Hardwareeinstellungen werden auf %1 gespeichert…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="1249"/>
+        <location filename="../ui/mainwindow.cpp" line="1297"/>
         <source>Nothing was saved: %1 left the list while the question was open.</source>
         <translation>Nichts wurde gespeichert: %1 hat die Liste verlassen, während die Frage offen war.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="1275"/>
+        <location filename="../ui/mainwindow.cpp" line="1323"/>
         <source>Nothing was saved and %1 stays selected: the settings in the form cannot be sent as they are.</source>
         <translation>Es wurde nichts gespeichert und %1 bleibt ausgewählt: Die Einstellungen im Formular können so nicht gesendet werden.</translation>
     </message>
@@ -3192,42 +3192,42 @@ Das Board kann sie beim Ausschalten verlieren. Prüfen Sie die Verbindung und sp
         <translation>Angewendet, nicht gespeichert: geht verloren, wenn das Board stromlos wird</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindowmenus.cpp" line="67"/>
+        <location filename="../ui/mainwindowmenus.cpp" line="68"/>
         <source>&amp;File</source>
         <translation>&amp;Datei</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindowmenus.cpp" line="70"/>
+        <location filename="../ui/mainwindowmenus.cpp" line="71"/>
         <source>&amp;Quit</source>
         <translation>&amp;Beenden</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindowmenus.cpp" line="79"/>
+        <location filename="../ui/mainwindowmenus.cpp" line="80"/>
         <source>R&amp;ead</source>
         <translation>&amp;Lesen</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindowmenus.cpp" line="81"/>
+        <location filename="../ui/mainwindowmenus.cpp" line="82"/>
         <source>&amp;Apply</source>
         <translation>&amp;Anwenden</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindowmenus.cpp" line="82"/>
+        <location filename="../ui/mainwindowmenus.cpp" line="83"/>
         <source>&amp;Save to board</source>
         <translation>Auf dem Board s&amp;peichern</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindowmenus.cpp" line="86"/>
+        <location filename="../ui/mainwindowmenus.cpp" line="87"/>
         <source>Reb&amp;oot</source>
         <translation>&amp;Neu starten</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindowmenus.cpp" line="88"/>
+        <location filename="../ui/mainwindowmenus.cpp" line="89"/>
         <source>Switch to &amp;DFU mode</source>
         <translation>In den &amp;DFU-Modus schalten</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindowmenus.cpp" line="90"/>
+        <location filename="../ui/mainwindowmenus.cpp" line="91"/>
         <source>&amp;Update firmware…</source>
         <translation>Firmware a&amp;ktualisieren…</translation>
     </message>
@@ -3253,7 +3253,7 @@ Das Board kann sie beim Ausschalten verlieren. Prüfen Sie die Verbindung und sp
     </message>
     <message>
         <location filename="../ui/mainwindowfirmware.cpp" line="94"/>
-        <location filename="../ui/mainwindowfirmware.cpp" line="296"/>
+        <location filename="../ui/mainwindowfirmware.cpp" line="297"/>
         <source>The board</source>
         <translation>Das Board</translation>
     </message>
@@ -3263,72 +3263,72 @@ Das Board kann sie beim Ausschalten verlieren. Prüfen Sie die Verbindung und sp
         <translation>Wählen Sie zuerst das zu aktualisierende Board in der Board-Liste</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindowfirmware.cpp" line="183"/>
+        <location filename="../ui/mainwindowfirmware.cpp" line="184"/>
         <source>Nothing restored: %1 is not connected</source>
         <translation>Nichts wiederhergestellt: %1 ist nicht angeschlossen</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindowfirmware.cpp" line="194"/>
+        <location filename="../ui/mainwindowfirmware.cpp" line="195"/>
         <source>Restoring the settings of %1…</source>
         <translation>Die Einstellungen von %1 werden wiederhergestellt…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindowfirmware.cpp" line="204"/>
+        <location filename="../ui/mainwindowfirmware.cpp" line="205"/>
         <source>Starting the firmware of the board on port %1…</source>
         <translation>Die Firmware des Boards an Port %1 wird gestartet…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindowfirmware.cpp" line="216"/>
+        <location filename="../ui/mainwindowfirmware.cpp" line="217"/>
         <source>The board on port %1 stayed in its bootloader: the firmware it holds did not start, it may be missing or damaged. Update its firmware.</source>
         <translation>Das Board an Port %1 ist in seinem Bootloader geblieben: Die Firmware darin ist nicht gestartet, sie fehlt vielleicht oder ist beschädigt. Aktualisieren Sie seine Firmware.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindowfirmware.cpp" line="231"/>
+        <location filename="../ui/mainwindowfirmware.cpp" line="232"/>
         <source>%1 — waiting in its bootloader (port %2)</source>
         <translation>%1 — wartet in seinem Bootloader (Port %2)</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindowfirmware.cpp" line="232"/>
+        <location filename="../ui/mainwindowfirmware.cpp" line="233"/>
         <source>Board waiting in its bootloader (port %1)</source>
         <translation>Board wartet in seinem Bootloader (Port %1)</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindowfirmware.cpp" line="234"/>
+        <location filename="../ui/mainwindowfirmware.cpp" line="235"/>
         <source> — cannot be opened</source>
         <translation> — kann nicht geöffnet werden</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindowfirmware.cpp" line="263"/>
+        <location filename="../ui/mainwindowfirmware.cpp" line="264"/>
         <source>Ids %1:%2; memory: %3</source>
         <translation>IDs %1:%2; Speicher: %3</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindowfirmware.cpp" line="299"/>
+        <location filename="../ui/mainwindowfirmware.cpp" line="300"/>
         <source>%1 waits in its bootloader on port %2: it has no settings to show until its firmware runs. Update its firmware, or start the firmware it holds.</source>
         <translation>%1 wartet in seinem Bootloader an Port %2: Bis seine Firmware läuft, gibt es keine Einstellungen anzuzeigen. Aktualisieren Sie seine Firmware oder starten Sie die vorhandene.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindowfirmware.cpp" line="305"/>
+        <location filename="../ui/mainwindowfirmware.cpp" line="306"/>
         <source>A bootloader waits on port %1 but cannot be opened: %2. Install the udev rule that comes with this program (see Troubleshooting in the manual), then unplug the board and plug it in again.</source>
         <translation>An Port %1 wartet ein Bootloader, der sich nicht öffnen lässt: %2. Installieren Sie die udev-Regel, die diesem Programm beiliegt (siehe Fehlerbehebung im Handbuch), und stecken Sie das Board danach aus und wieder ein.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindowfirmware.cpp" line="314"/>
+        <location filename="../ui/mainwindowfirmware.cpp" line="315"/>
         <source>%1 runs firmware %2; this program is made for %3. Update its firmware with a file of version %3, or pick it anyway to work with it as it is.</source>
         <translation>%1 läuft mit Firmware %2; dieses Programm ist für %3 gemacht. Aktualisieren Sie seine Firmware mit einer Datei der Version %3, oder wählen Sie es trotzdem, um so damit zu arbeiten.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindowfirmware.cpp" line="342"/>
+        <location filename="../ui/mainwindowfirmware.cpp" line="343"/>
         <source>Firmware update running</source>
         <translation>Firmware-Aktualisierung läuft</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindowfirmware.cpp" line="343"/>
+        <location filename="../ui/mainwindowfirmware.cpp" line="344"/>
         <source>A firmware update is still running. If you close the program now, it waits for the flash to be written, but the new firmware is not started: the board will stay in its bootloader.</source>
         <translation>Eine Firmware-Aktualisierung läuft noch. Wenn Sie das Programm jetzt schließen, wartet es, bis der Flash-Speicher geschrieben ist, aber die neue Firmware wird nicht gestartet: Das Board bleibt in seinem Bootloader.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindowfirmware.cpp" line="346"/>
+        <location filename="../ui/mainwindowfirmware.cpp" line="347"/>
         <source>&amp;Keep the program open</source>
         <translation>Programm &amp;geöffnet lassen</translation>
     </message>

@@ -2342,522 +2342,522 @@ Board backups are kept in %7</source>
     <name>MainWindow</name>
     <message>
         <location filename="../ui/mainwindow.ui" line="27"/>
-        <location filename="../ui/mainwindow.cpp" line="389"/>
+        <location filename="../ui/mainwindow.cpp" line="426"/>
         <source>No compatible devices connected</source>
         <translation>Совместимые устройства не подключены</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="37"/>
+        <location filename="../ui/mainwindowpages.ui" line="10"/>
         <source>Effects</source>
         <translation>Эффекты</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="99"/>
+        <location filename="../ui/mainwindowpages.ui" line="72"/>
         <source>Hardware</source>
         <translation>Оборудование</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="161"/>
-        <location filename="../ui/mainwindow.ui" line="439"/>
+        <location filename="../ui/mainwindowpages.ui" line="134"/>
+        <location filename="../ui/mainwindowpages.ui" line="412"/>
         <source>GPIO</source>
         <translation>GPIO</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="186"/>
+        <location filename="../ui/mainwindowpages.ui" line="159"/>
         <source>Pin 1</source>
         <translation>Вывод 1</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="202"/>
+        <location filename="../ui/mainwindowpages.ui" line="175"/>
         <source>Pin 2</source>
         <translation>Вывод 2</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="218"/>
+        <location filename="../ui/mainwindowpages.ui" line="191"/>
         <source>Pin 3</source>
         <translation>Вывод 3</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="234"/>
+        <location filename="../ui/mainwindowpages.ui" line="207"/>
         <source>Pin 4</source>
         <translation>Вывод 4</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="250"/>
+        <location filename="../ui/mainwindowpages.ui" line="223"/>
         <source>Pin 5</source>
         <translation>Вывод 5</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="266"/>
+        <location filename="../ui/mainwindowpages.ui" line="239"/>
         <source>Pin 6</source>
         <translation>Вывод 6</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="282"/>
+        <location filename="../ui/mainwindowpages.ui" line="255"/>
         <source>Pin 7</source>
         <translation>Вывод 7</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="298"/>
+        <location filename="../ui/mainwindowpages.ui" line="271"/>
         <source>Pin 8</source>
         <translation>Вывод 8</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="314"/>
+        <location filename="../ui/mainwindowpages.ui" line="287"/>
         <source>Encoder Z0</source>
         <translation>Энкодер Z0</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="330"/>
+        <location filename="../ui/mainwindowpages.ui" line="303"/>
         <source>Encoder Z1</source>
         <translation>Энкодер Z1</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="353"/>
+        <location filename="../ui/mainwindowpages.ui" line="326"/>
         <source>SPI mode</source>
         <translation>Режим SPI</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="82"/>
+        <location filename="../ui/mainwindowpages.ui" line="55"/>
         <source>&amp;Read current effects settings from controller</source>
         <translation>П&amp;рочитать текущие настройки эффектов из контроллера</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="87"/>
+        <location filename="../ui/mainwindowpages.ui" line="60"/>
         <source>&amp;Apply current effects settings to controller</source>
         <translation>Пр&amp;именить текущие настройки эффектов в контроллере</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="92"/>
+        <location filename="../ui/mainwindowpages.ui" line="65"/>
         <source>&amp;Save effects settings to controller&apos;s permanent memory</source>
         <translation>Со&amp;хранить настройки эффектов в постоянную память контроллера</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="144"/>
-        <location filename="../ui/mainwindow.ui" line="405"/>
-        <location filename="../ui/mainwindow.ui" line="898"/>
-        <location filename="../ui/mainwindow.ui" line="1110"/>
+        <location filename="../ui/mainwindowpages.ui" line="117"/>
+        <location filename="../ui/mainwindowpages.ui" line="378"/>
+        <location filename="../ui/mainwindowpages.ui" line="871"/>
+        <location filename="../ui/mainwindowpages.ui" line="1083"/>
         <source>&amp;Read current hardware settings from controller</source>
         <translation>П&amp;рочитать текущие аппаратные настройки из контроллера</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="149"/>
-        <location filename="../ui/mainwindow.ui" line="410"/>
-        <location filename="../ui/mainwindow.ui" line="903"/>
-        <location filename="../ui/mainwindow.ui" line="1115"/>
+        <location filename="../ui/mainwindowpages.ui" line="122"/>
+        <location filename="../ui/mainwindowpages.ui" line="383"/>
+        <location filename="../ui/mainwindowpages.ui" line="876"/>
+        <location filename="../ui/mainwindowpages.ui" line="1088"/>
         <source>&amp;Apply current hardware settings to controller</source>
         <translation>Пр&amp;именить текущие аппаратные настройки в контроллере</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="154"/>
-        <location filename="../ui/mainwindow.ui" line="415"/>
-        <location filename="../ui/mainwindow.ui" line="908"/>
-        <location filename="../ui/mainwindow.ui" line="1120"/>
+        <location filename="../ui/mainwindowpages.ui" line="127"/>
+        <location filename="../ui/mainwindowpages.ui" line="388"/>
+        <location filename="../ui/mainwindowpages.ui" line="881"/>
+        <location filename="../ui/mainwindowpages.ui" line="1093"/>
         <source>&amp;Save hardware settings to controller&apos;s permanent memory</source>
         <translation>Со&amp;хранить аппаратные настройки в постоянную память контроллера</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="179"/>
+        <location filename="../ui/mainwindowpages.ui" line="152"/>
         <source>GPIO modes (requires reboot)</source>
         <translation>Режимы GPIO (требуется перезагрузка)</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="191"/>
-        <location filename="../ui/mainwindow.ui" line="207"/>
-        <location filename="../ui/mainwindow.ui" line="223"/>
-        <location filename="../ui/mainwindow.ui" line="239"/>
-        <location filename="../ui/mainwindow.ui" line="255"/>
-        <location filename="../ui/mainwindow.ui" line="271"/>
-        <location filename="../ui/mainwindow.ui" line="287"/>
-        <location filename="../ui/mainwindow.ui" line="303"/>
-        <location filename="../ui/mainwindow.ui" line="319"/>
-        <location filename="../ui/mainwindow.ui" line="335"/>
+        <location filename="../ui/mainwindowpages.ui" line="164"/>
+        <location filename="../ui/mainwindowpages.ui" line="180"/>
+        <location filename="../ui/mainwindowpages.ui" line="196"/>
+        <location filename="../ui/mainwindowpages.ui" line="212"/>
+        <location filename="../ui/mainwindowpages.ui" line="228"/>
+        <location filename="../ui/mainwindowpages.ui" line="244"/>
+        <location filename="../ui/mainwindowpages.ui" line="260"/>
+        <location filename="../ui/mainwindowpages.ui" line="276"/>
+        <location filename="../ui/mainwindowpages.ui" line="292"/>
+        <location filename="../ui/mainwindowpages.ui" line="308"/>
         <source>&lt;p&gt;What this pin does on the board: a button input, an analog input (pins 1 to 3 only), a line of the SPI extension, or a special switch or output. Takes effect after a reboot.&lt;/p&gt;</source>
         <translation>&lt;p&gt;Назначение этого вывода платы: вход кнопки, аналоговый вход (только выводы 1–3), линия расширения SPI или особый переключатель либо выход. Вступает в силу после перезагрузки.&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="346"/>
+        <location filename="../ui/mainwindowpages.ui" line="319"/>
         <source>Extensions (requires reboot)</source>
         <translation>Расширения (требуется перезагрузка)</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="352"/>
-        <location filename="../ui/mainwindow.ui" line="358"/>
+        <location filename="../ui/mainwindowpages.ui" line="325"/>
+        <location filename="../ui/mainwindowpages.ui" line="331"/>
         <source>&lt;p&gt;Extension attached to the board&apos;s SPI pins: three shift registers that add buttons 9 to 32, or a control grip. Takes effect after a reboot.&lt;/p&gt;</source>
         <translation>&lt;p&gt;Расширение, подключённое к выводам SPI платы: три сдвиговых регистра, добавляющие кнопки 9–32, или рукоятка управления. Вступает в силу после перезагрузки.&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="365"/>
+        <location filename="../ui/mainwindowpages.ui" line="338"/>
         <source>SPI recommendations</source>
         <translation>Рекомендации по SPI</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="369"/>
+        <location filename="../ui/mainwindowpages.ui" line="342"/>
         <source>- SCK line at PIN 3</source>
         <translation>- линия SCK на выводе 3</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="374"/>
+        <location filename="../ui/mainwindowpages.ui" line="347"/>
         <source>- MISO line at PIN 4</source>
         <translation>- линия MISO на выводе 4</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="379"/>
+        <location filename="../ui/mainwindowpages.ui" line="352"/>
         <source>- CS line at PIN 5</source>
         <translation>- линия CS на выводе 5</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="422"/>
+        <location filename="../ui/mainwindowpages.ui" line="395"/>
         <source>Buttons</source>
         <translation>Кнопки</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="446"/>
+        <location filename="../ui/mainwindowpages.ui" line="419"/>
         <source>Button 1</source>
         <translation>Кнопка 1</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="451"/>
-        <location filename="../ui/mainwindow.ui" line="464"/>
-        <location filename="../ui/mainwindow.ui" line="477"/>
-        <location filename="../ui/mainwindow.ui" line="490"/>
-        <location filename="../ui/mainwindow.ui" line="503"/>
-        <location filename="../ui/mainwindow.ui" line="516"/>
-        <location filename="../ui/mainwindow.ui" line="529"/>
-        <location filename="../ui/mainwindow.ui" line="542"/>
-        <location filename="../ui/mainwindow.ui" line="562"/>
-        <location filename="../ui/mainwindow.ui" line="575"/>
-        <location filename="../ui/mainwindow.ui" line="588"/>
-        <location filename="../ui/mainwindow.ui" line="601"/>
-        <location filename="../ui/mainwindow.ui" line="614"/>
-        <location filename="../ui/mainwindow.ui" line="627"/>
-        <location filename="../ui/mainwindow.ui" line="640"/>
-        <location filename="../ui/mainwindow.ui" line="653"/>
-        <location filename="../ui/mainwindow.ui" line="673"/>
-        <location filename="../ui/mainwindow.ui" line="686"/>
-        <location filename="../ui/mainwindow.ui" line="699"/>
-        <location filename="../ui/mainwindow.ui" line="712"/>
-        <location filename="../ui/mainwindow.ui" line="725"/>
-        <location filename="../ui/mainwindow.ui" line="738"/>
-        <location filename="../ui/mainwindow.ui" line="751"/>
-        <location filename="../ui/mainwindow.ui" line="764"/>
-        <location filename="../ui/mainwindow.ui" line="784"/>
-        <location filename="../ui/mainwindow.ui" line="797"/>
-        <location filename="../ui/mainwindow.ui" line="810"/>
-        <location filename="../ui/mainwindow.ui" line="823"/>
-        <location filename="../ui/mainwindow.ui" line="836"/>
-        <location filename="../ui/mainwindow.ui" line="849"/>
-        <location filename="../ui/mainwindow.ui" line="862"/>
-        <location filename="../ui/mainwindow.ui" line="875"/>
+        <location filename="../ui/mainwindowpages.ui" line="424"/>
+        <location filename="../ui/mainwindowpages.ui" line="437"/>
+        <location filename="../ui/mainwindowpages.ui" line="450"/>
+        <location filename="../ui/mainwindowpages.ui" line="463"/>
+        <location filename="../ui/mainwindowpages.ui" line="476"/>
+        <location filename="../ui/mainwindowpages.ui" line="489"/>
+        <location filename="../ui/mainwindowpages.ui" line="502"/>
+        <location filename="../ui/mainwindowpages.ui" line="515"/>
+        <location filename="../ui/mainwindowpages.ui" line="535"/>
+        <location filename="../ui/mainwindowpages.ui" line="548"/>
+        <location filename="../ui/mainwindowpages.ui" line="561"/>
+        <location filename="../ui/mainwindowpages.ui" line="574"/>
+        <location filename="../ui/mainwindowpages.ui" line="587"/>
+        <location filename="../ui/mainwindowpages.ui" line="600"/>
+        <location filename="../ui/mainwindowpages.ui" line="613"/>
+        <location filename="../ui/mainwindowpages.ui" line="626"/>
+        <location filename="../ui/mainwindowpages.ui" line="646"/>
+        <location filename="../ui/mainwindowpages.ui" line="659"/>
+        <location filename="../ui/mainwindowpages.ui" line="672"/>
+        <location filename="../ui/mainwindowpages.ui" line="685"/>
+        <location filename="../ui/mainwindowpages.ui" line="698"/>
+        <location filename="../ui/mainwindowpages.ui" line="711"/>
+        <location filename="../ui/mainwindowpages.ui" line="724"/>
+        <location filename="../ui/mainwindowpages.ui" line="737"/>
+        <location filename="../ui/mainwindowpages.ui" line="757"/>
+        <location filename="../ui/mainwindowpages.ui" line="770"/>
+        <location filename="../ui/mainwindowpages.ui" line="783"/>
+        <location filename="../ui/mainwindowpages.ui" line="796"/>
+        <location filename="../ui/mainwindowpages.ui" line="809"/>
+        <location filename="../ui/mainwindowpages.ui" line="822"/>
+        <location filename="../ui/mainwindowpages.ui" line="835"/>
+        <location filename="../ui/mainwindowpages.ui" line="848"/>
         <source>&lt;p&gt;How the board reports this button input: Disabled (never pressed), Normal, or Inverted (pressed while the contact is open).&lt;/p&gt;</source>
         <translation>&lt;p&gt;Как плата сообщает об этом входе кнопки: Отключено (никогда не нажата), Обычный или Инвертированный (нажата, пока контакт разомкнут).&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="459"/>
+        <location filename="../ui/mainwindowpages.ui" line="432"/>
         <source>Button 2</source>
         <translation>Кнопка 2</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="472"/>
+        <location filename="../ui/mainwindowpages.ui" line="445"/>
         <source>Button 3</source>
         <translation>Кнопка 3</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="485"/>
+        <location filename="../ui/mainwindowpages.ui" line="458"/>
         <source>Button 4</source>
         <translation>Кнопка 4</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="498"/>
+        <location filename="../ui/mainwindowpages.ui" line="471"/>
         <source>Button 5</source>
         <translation>Кнопка 5</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="511"/>
+        <location filename="../ui/mainwindowpages.ui" line="484"/>
         <source>Button 6</source>
         <translation>Кнопка 6</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="524"/>
+        <location filename="../ui/mainwindowpages.ui" line="497"/>
         <source>Button 7</source>
         <translation>Кнопка 7</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="537"/>
+        <location filename="../ui/mainwindowpages.ui" line="510"/>
         <source>Button 8</source>
         <translation>Кнопка 8</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="550"/>
+        <location filename="../ui/mainwindowpages.ui" line="523"/>
         <source>Shift register 1</source>
         <translation>Сдвиговый регистр 1</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="557"/>
+        <location filename="../ui/mainwindowpages.ui" line="530"/>
         <source>Button 9</source>
         <translation>Кнопка 9</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="570"/>
+        <location filename="../ui/mainwindowpages.ui" line="543"/>
         <source>Button 10</source>
         <translation>Кнопка 10</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="583"/>
+        <location filename="../ui/mainwindowpages.ui" line="556"/>
         <source>Button 11</source>
         <translation>Кнопка 11</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="596"/>
+        <location filename="../ui/mainwindowpages.ui" line="569"/>
         <source>Button 12</source>
         <translation>Кнопка 12</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="609"/>
+        <location filename="../ui/mainwindowpages.ui" line="582"/>
         <source>Button 13</source>
         <translation>Кнопка 13</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="622"/>
+        <location filename="../ui/mainwindowpages.ui" line="595"/>
         <source>Button 14</source>
         <translation>Кнопка 14</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="635"/>
+        <location filename="../ui/mainwindowpages.ui" line="608"/>
         <source>Button 15</source>
         <translation>Кнопка 15</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="648"/>
+        <location filename="../ui/mainwindowpages.ui" line="621"/>
         <source>Button 16</source>
         <translation>Кнопка 16</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="661"/>
+        <location filename="../ui/mainwindowpages.ui" line="634"/>
         <source>Shift register 2</source>
         <translation>Сдвиговый регистр 2</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="668"/>
+        <location filename="../ui/mainwindowpages.ui" line="641"/>
         <source>Button 17</source>
         <translation>Кнопка 17</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="681"/>
+        <location filename="../ui/mainwindowpages.ui" line="654"/>
         <source>Button 18</source>
         <translation>Кнопка 18</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="694"/>
+        <location filename="../ui/mainwindowpages.ui" line="667"/>
         <source>Button 19</source>
         <translation>Кнопка 19</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="707"/>
+        <location filename="../ui/mainwindowpages.ui" line="680"/>
         <source>Button 20</source>
         <translation>Кнопка 20</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="720"/>
+        <location filename="../ui/mainwindowpages.ui" line="693"/>
         <source>Button 21</source>
         <translation>Кнопка 21</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="733"/>
+        <location filename="../ui/mainwindowpages.ui" line="706"/>
         <source>Button 22</source>
         <translation>Кнопка 22</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="746"/>
+        <location filename="../ui/mainwindowpages.ui" line="719"/>
         <source>Button 23</source>
         <translation>Кнопка 23</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="759"/>
+        <location filename="../ui/mainwindowpages.ui" line="732"/>
         <source>Button 24</source>
         <translation>Кнопка 24</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="772"/>
+        <location filename="../ui/mainwindowpages.ui" line="745"/>
         <source>Shift register 3</source>
         <translation>Сдвиговый регистр 3</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="779"/>
+        <location filename="../ui/mainwindowpages.ui" line="752"/>
         <source>Button 25</source>
         <translation>Кнопка 25</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="792"/>
+        <location filename="../ui/mainwindowpages.ui" line="765"/>
         <source>Button 26</source>
         <translation>Кнопка 26</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="805"/>
+        <location filename="../ui/mainwindowpages.ui" line="778"/>
         <source>Button 27</source>
         <translation>Кнопка 27</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="818"/>
+        <location filename="../ui/mainwindowpages.ui" line="791"/>
         <source>Button 28</source>
         <translation>Кнопка 28</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="831"/>
+        <location filename="../ui/mainwindowpages.ui" line="804"/>
         <source>Button 29</source>
         <translation>Кнопка 29</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="844"/>
+        <location filename="../ui/mainwindowpages.ui" line="817"/>
         <source>Button 30</source>
         <translation>Кнопка 30</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="857"/>
+        <location filename="../ui/mainwindowpages.ui" line="830"/>
         <source>Button 31</source>
         <translation>Кнопка 31</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="870"/>
+        <location filename="../ui/mainwindowpages.ui" line="843"/>
         <source>Button 32</source>
         <translation>Кнопка 32</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="915"/>
+        <location filename="../ui/mainwindowpages.ui" line="888"/>
         <source>Analog axes</source>
         <translation>Аналоговые оси</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="934"/>
-        <location filename="../ui/mainwindow.ui" line="977"/>
-        <location filename="../ui/mainwindow.ui" line="1018"/>
-        <location filename="../ui/mainwindow.ui" line="1059"/>
+        <location filename="../ui/mainwindowpages.ui" line="907"/>
+        <location filename="../ui/mainwindowpages.ui" line="950"/>
+        <location filename="../ui/mainwindowpages.ui" line="991"/>
+        <location filename="../ui/mainwindowpages.ui" line="1032"/>
         <source>&lt;p&gt;Travel at the low end of this axis that still reads as its lowest value, in raw axis units (0 to 32767).&lt;/p&gt;</source>
         <translation>&lt;p&gt;Участок хода у нижнего края этой оси, который ещё считается её наименьшим значением, в необработанных единицах оси (от 0 до 32767).&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="935"/>
+        <location filename="../ui/mainwindowpages.ui" line="908"/>
         <source>Lower dead zone</source>
         <translation>Нижняя мёртвая зона</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="942"/>
-        <location filename="../ui/mainwindow.ui" line="983"/>
-        <location filename="../ui/mainwindow.ui" line="1024"/>
-        <location filename="../ui/mainwindow.ui" line="1065"/>
+        <location filename="../ui/mainwindowpages.ui" line="915"/>
+        <location filename="../ui/mainwindowpages.ui" line="956"/>
+        <location filename="../ui/mainwindowpages.ui" line="997"/>
+        <location filename="../ui/mainwindowpages.ui" line="1038"/>
         <source>&lt;p&gt;Travel at the high end of this axis that already reads as its highest value, in raw axis units (0 to 32767).&lt;/p&gt;</source>
         <translation>&lt;p&gt;Участок хода у верхнего края этой оси, который уже считается её наибольшим значением, в необработанных единицах оси (от 0 до 32767).&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="943"/>
+        <location filename="../ui/mainwindowpages.ui" line="916"/>
         <source>Upper dead zone</source>
         <translation>Верхняя мёртвая зона</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="950"/>
-        <location filename="../ui/mainwindow.ui" line="989"/>
-        <location filename="../ui/mainwindow.ui" line="1030"/>
-        <location filename="../ui/mainwindow.ui" line="1071"/>
+        <location filename="../ui/mainwindowpages.ui" line="923"/>
+        <location filename="../ui/mainwindowpages.ui" line="962"/>
+        <location filename="../ui/mainwindowpages.ui" line="1003"/>
+        <location filename="../ui/mainwindowpages.ui" line="1044"/>
         <source>&lt;p&gt;How strongly the board smooths this axis, in percent. 0 reports it unfiltered; higher is steadier but follows movement later.&lt;/p&gt;</source>
         <translation>&lt;p&gt;Насколько сильно плата сглаживает эту ось, в процентах. 0 — без фильтрации; больше — ровнее, но с запаздыванием.&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="951"/>
+        <location filename="../ui/mainwindowpages.ui" line="924"/>
         <source>Smoothing(%)</source>
         <translation>Сглаживание (%)</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="958"/>
-        <location filename="../ui/mainwindow.ui" line="995"/>
-        <location filename="../ui/mainwindow.ui" line="1036"/>
-        <location filename="../ui/mainwindow.ui" line="1077"/>
+        <location filename="../ui/mainwindowpages.ui" line="931"/>
+        <location filename="../ui/mainwindowpages.ui" line="968"/>
+        <location filename="../ui/mainwindowpages.ui" line="1009"/>
+        <location filename="../ui/mainwindowpages.ui" line="1050"/>
         <source>&lt;p&gt;Position, in percent of this axis&apos;s travel, below which the axis&apos;s button is released again.&lt;/p&gt;</source>
         <translation>&lt;p&gt;Положение в процентах хода оси, ниже которого кнопка оси снова считается отпущенной.&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="959"/>
+        <location filename="../ui/mainwindowpages.ui" line="932"/>
         <source>Button low(%)</source>
         <translation>Нижний порог кнопки (%)</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="966"/>
-        <location filename="../ui/mainwindow.ui" line="1001"/>
-        <location filename="../ui/mainwindow.ui" line="1042"/>
-        <location filename="../ui/mainwindow.ui" line="1083"/>
+        <location filename="../ui/mainwindowpages.ui" line="939"/>
+        <location filename="../ui/mainwindowpages.ui" line="974"/>
+        <location filename="../ui/mainwindowpages.ui" line="1015"/>
+        <location filename="../ui/mainwindowpages.ui" line="1056"/>
         <source>&lt;p&gt;Position, in percent of this axis&apos;s travel, above which the axis reports its button as pressed.&lt;/p&gt;</source>
         <translation>&lt;p&gt;Положение в процентах хода оси, выше которого ось сообщает о нажатии своей кнопки.&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="967"/>
+        <location filename="../ui/mainwindowpages.ui" line="940"/>
         <source>Button high(%)</source>
         <translation>Верхний порог кнопки (%)</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="972"/>
+        <location filename="../ui/mainwindowpages.ui" line="945"/>
         <source>Rx</source>
         <translation>Rx</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="1007"/>
-        <location filename="../ui/mainwindow.ui" line="1048"/>
-        <location filename="../ui/mainwindow.ui" line="1089"/>
+        <location filename="../ui/mainwindowpages.ui" line="980"/>
+        <location filename="../ui/mainwindowpages.ui" line="1021"/>
+        <location filename="../ui/mainwindowpages.ui" line="1062"/>
         <source>&lt;p&gt;Reverses this axis: its lowest position reads as its highest and the other way round.&lt;/p&gt;</source>
         <translation>&lt;p&gt;Инвертирует эту ось: её наименьшее положение считается наибольшим и наоборот.&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="1008"/>
-        <location filename="../ui/mainwindow.ui" line="1049"/>
-        <location filename="../ui/mainwindow.ui" line="1090"/>
+        <location filename="../ui/mainwindowpages.ui" line="981"/>
+        <location filename="../ui/mainwindowpages.ui" line="1022"/>
+        <location filename="../ui/mainwindowpages.ui" line="1063"/>
         <source>Invert</source>
         <translation>Инверсия</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="1013"/>
+        <location filename="../ui/mainwindowpages.ui" line="986"/>
         <source>Ry</source>
         <translation>Ry</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="1054"/>
+        <location filename="../ui/mainwindowpages.ui" line="1027"/>
         <source>Rz</source>
         <translation>Rz</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="1129"/>
+        <location filename="../ui/mainwindow.ui" line="32"/>
         <source>S&amp;witch to DFU mode</source>
         <translation>Пере&amp;йти в режим DFU</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.ui" line="1134"/>
+        <location filename="../ui/mainwindow.ui" line="37"/>
         <source>Reb&amp;oot controller</source>
         <translation>Пере&amp;загрузить контроллер</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="125"/>
+        <location filename="../ui/mainwindow.cpp" line="220"/>
         <source>Live input</source>
         <translation>Входы в реальном времени</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="391"/>
+        <location filename="../ui/mainwindow.cpp" line="428"/>
         <source>Select compatible device (</source>
         <translation>Выберите совместимое устройство (подключено: </translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="393"/>
+        <location filename="../ui/mainwindow.cpp" line="430"/>
         <source> connected)</source>
         <translation>)</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="480"/>
+        <location filename="../ui/mainwindow.cpp" line="517"/>
         <source>Firmware %1 differs from %2, the version this program is made for.</source>
         <translation>Прошивка %1 отличается от %2 — версии, для которой сделана эта программа.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="567"/>
+        <location filename="../ui/mainwindow.cpp" line="604"/>
         <source>Latest version</source>
         <translation>Последняя версия</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="568"/>
+        <location filename="../ui/mainwindow.cpp" line="605"/>
         <source>No web browser could be started. The downloads page is at:
 
 %1</source>
@@ -2866,236 +2866,236 @@ Board backups are kept in %7</source>
 %1</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="573"/>
+        <location filename="../ui/mainwindow.cpp" line="610"/>
         <source>&amp;Copy address</source>
         <translation>&amp;Копировать адрес</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="436"/>
-        <location filename="../ui/mainwindow.cpp" line="606"/>
+        <location filename="../ui/mainwindow.cpp" line="473"/>
+        <location filename="../ui/mainwindow.cpp" line="644"/>
         <source>Reading the settings of %1…</source>
         <translation>Чтение настроек платы %1…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="248"/>
+        <location filename="../ui/mainwindow.cpp" line="165"/>
         <source>A game started or ended: the game watcher changed the effect settings of %1.</source>
         <translation>Игра запущена или завершена: наблюдение за играми изменило настройки эффектов платы %1.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="430"/>
+        <location filename="../ui/mainwindow.cpp" line="467"/>
         <source>%1 is back after %2 s.</source>
         <translation>%1 снова на связи через %2 с.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="441"/>
+        <location filename="../ui/mainwindow.cpp" line="478"/>
         <source>%1 is back after %2 s; its settings were read again.</source>
         <translation>%1 снова на связи через %2 с; её настройки прочитаны заново.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="444"/>
+        <location filename="../ui/mainwindow.cpp" line="481"/>
         <source>%1 is back after %2 s, but its settings could not all be read; the pages say which.</source>
         <translation>%1 снова на связи через %2 с, но не все её настройки удалось прочитать; какие именно, указано на страницах.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="461"/>
+        <location filename="../ui/mainwindow.cpp" line="498"/>
         <source>%1 did not restart: it kept answering for %2 s.</source>
         <translation>%1 не перезапустилась: она продолжала отвечать %2 с.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="462"/>
+        <location filename="../ui/mainwindow.cpp" line="499"/>
         <source>%1 did not switch to DFU mode: it still answers as a controller.</source>
         <translation>%1 не перешла в режим DFU: она по-прежнему отвечает как контроллер.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="466"/>
+        <location filename="../ui/mainwindow.cpp" line="503"/>
         <source>%1 did not come back within %2 s. Check its cable and power, and whether it waits in DFU mode.</source>
         <translation>%1 не вернулась в течение %2 с. Проверьте кабель и питание, а также не ждёт ли она в режиме DFU.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="246"/>
-        <location filename="../ui/mainwindow.cpp" line="624"/>
+        <location filename="../ui/mainwindow.cpp" line="163"/>
+        <location filename="../ui/mainwindow.cpp" line="662"/>
         <source>Reading effect settings from %1…</source>
         <translation>Чтение настроек эффектов с платы %1…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="452"/>
+        <location filename="../ui/mainwindow.cpp" line="489"/>
         <source>%1 now waits for a firmware update in its bootloader, and is listed as such once it is seen there.</source>
         <translation>%1 теперь ждёт обновления прошивки в загрузчике и появится в списке как таковая, когда её там обнаружат.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="536"/>
+        <location filename="../ui/mainwindow.cpp" line="573"/>
         <source>&amp;OK</source>
         <translation>О&amp;К</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="537"/>
+        <location filename="../ui/mainwindow.cpp" line="574"/>
         <location filename="../ui/widgets/widgethelpers.cpp" line="67"/>
         <source>&amp;Cancel</source>
         <translation>&amp;Отмена</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="538"/>
+        <location filename="../ui/mainwindow.cpp" line="575"/>
         <source>&amp;Latest version</source>
         <translation>&amp;Последняя версия</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="578"/>
+        <location filename="../ui/mainwindow.cpp" line="615"/>
         <source>&amp;Copied</source>
         <translation>С&amp;копировано</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="634"/>
+        <location filename="../ui/mainwindow.cpp" line="672"/>
         <source>Reading hardware settings from %1…</source>
         <translation>Чтение аппаратных настроек с платы %1…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="645"/>
+        <location filename="../ui/mainwindow.cpp" line="683"/>
         <source>Applying effect settings to %1…</source>
         <translation>Применение настроек эффектов к плате %1…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="658"/>
-        <location filename="../ui/mainwindow.cpp" line="1291"/>
+        <location filename="../ui/mainwindow.cpp" line="696"/>
+        <location filename="../ui/mainwindow.cpp" line="1339"/>
         <source>Saving effect settings to %1…</source>
         <translation>Сохранение настроек эффектов на плату %1…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="685"/>
+        <location filename="../ui/mainwindow.cpp" line="723"/>
         <source>Rebooting %1…</source>
         <translation>Перезагрузка платы %1…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="696"/>
+        <location filename="../ui/mainwindow.cpp" line="734"/>
         <source>Switching %1 to DFU mode…</source>
         <translation>Перевод платы %1 в режим DFU…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="802"/>
+        <location filename="../ui/mainwindow.cpp" line="844"/>
         <source>Reading the effect settings of %1…</source>
         <translation>Чтение настроек эффектов %1…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="803"/>
+        <location filename="../ui/mainwindow.cpp" line="845"/>
         <source>The effect settings of %1 could not be read: %2. None are shown until a read succeeds; a profile can still be loaded.</source>
         <translation>Не удалось прочитать настройки эффектов %1: %2. Пока чтение не удастся, они не показываются; профиль загрузить всё же можно.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="813"/>
+        <location filename="../ui/mainwindow.cpp" line="855"/>
         <source>Reading the hardware settings of %1…</source>
         <translation>Чтение аппаратных настроек %1…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="814"/>
+        <location filename="../ui/mainwindow.cpp" line="856"/>
         <source>The hardware settings of %1 could not be read: %2. None are shown until a read succeeds.</source>
         <translation>Не удалось прочитать аппаратные настройки %1: %2. Пока чтение не удастся, они не показываются.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="831"/>
+        <location filename="../ui/mainwindow.cpp" line="873"/>
         <source>the board</source>
         <translation>плата</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="837"/>
+        <location filename="../ui/mainwindow.cpp" line="879"/>
         <source>Failed: %1</source>
         <translation>Ошибка: %1</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="868"/>
+        <location filename="../ui/mainwindow.cpp" line="910"/>
         <source>Effect settings read from %1.</source>
         <translation>Настройки эффектов прочитаны с %1.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="869"/>
+        <location filename="../ui/mainwindow.cpp" line="911"/>
         <source>Effect settings could not be read from %1: %2. Apply and Save stay disabled until a read succeeds.</source>
         <translation>Не удалось прочитать настройки эффектов с %1: %2. «Применить» и «Сохранить» недоступны, пока чтение не удастся.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="880"/>
+        <location filename="../ui/mainwindow.cpp" line="922"/>
         <source>Hardware settings read from %1.</source>
         <translation>Настройки оборудования прочитаны с %1.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="881"/>
+        <location filename="../ui/mainwindow.cpp" line="923"/>
         <source>Hardware settings could not be read from %1: %2. Apply and Save stay disabled until a read succeeds.</source>
         <translation>Не удалось прочитать настройки оборудования с %1: %2. «Применить» и «Сохранить» недоступны, пока чтение не удастся.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="886"/>
+        <location filename="../ui/mainwindow.cpp" line="928"/>
         <source>Effect settings applied to the working memory of %1.</source>
         <translation>Настройки эффектов применены в рабочей памяти %1.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="887"/>
+        <location filename="../ui/mainwindow.cpp" line="929"/>
         <source>Effect settings could not be applied to %1: %2.</source>
         <translation>Не удалось применить настройки эффектов на %1: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="890"/>
+        <location filename="../ui/mainwindow.cpp" line="932"/>
         <source>Hardware settings applied to the working memory of %1.</source>
         <translation>Настройки оборудования применены в рабочей памяти %1.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="891"/>
+        <location filename="../ui/mainwindow.cpp" line="933"/>
         <source>Hardware settings could not be applied to %1: %2.</source>
         <translation>Не удалось применить настройки оборудования на %1: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="894"/>
+        <location filename="../ui/mainwindow.cpp" line="936"/>
         <source>Effect settings saved to the permanent memory of %1.</source>
         <translation>Настройки эффектов сохранены в постоянной памяти %1.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="895"/>
+        <location filename="../ui/mainwindow.cpp" line="937"/>
         <source>Effect settings could not be saved to %1: %2.</source>
         <translation>Не удалось сохранить настройки эффектов на %1: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="897"/>
+        <location filename="../ui/mainwindow.cpp" line="939"/>
         <source>The effect settings</source>
         <translation>Настройки эффектов</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="900"/>
+        <location filename="../ui/mainwindow.cpp" line="942"/>
         <source>Hardware settings saved to the permanent memory of %1.</source>
         <translation>Настройки оборудования сохранены в постоянной памяти %1.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="901"/>
+        <location filename="../ui/mainwindow.cpp" line="943"/>
         <source>Hardware settings could not be saved to %1: %2.</source>
         <translation>Не удалось сохранить настройки оборудования на %1: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="903"/>
+        <location filename="../ui/mainwindow.cpp" line="945"/>
         <source>The hardware settings</source>
         <translation>Настройки оборудования</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="909"/>
+        <location filename="../ui/mainwindow.cpp" line="951"/>
         <source>%1 could not be told to reboot: %2.</source>
         <translation>Не удалось отправить %1 команду перезагрузки: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="906"/>
+        <location filename="../ui/mainwindow.cpp" line="948"/>
         <source>%1 is rebooting; waiting for it to come back (at most %2 s)…</source>
         <translation>%1 перезагружается; ожидание её возвращения (не более %2 с)…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="914"/>
+        <location filename="../ui/mainwindow.cpp" line="956"/>
         <source>%1 was told to switch to DFU mode; waiting for it to leave the list…</source>
         <translation>%1 получила команду перейти в режим DFU; ожидание, пока она исчезнет из списка…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="916"/>
+        <location filename="../ui/mainwindow.cpp" line="958"/>
         <source>%1 could not be switched to DFU mode: %2.</source>
         <translation>Не удалось перевести %1 в режим DFU: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="926"/>
+        <location filename="../ui/mainwindow.cpp" line="968"/>
         <source>Settings not saved</source>
         <translation>Настройки не сохранены</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="927"/>
+        <location filename="../ui/mainwindow.cpp" line="969"/>
         <source>%1 may not be stored on %2: %3.
 
 The board may lose them when it is switched off. Check the connection and save again.</source>
@@ -3104,85 +3104,85 @@ The board may lose them when it is switched off. Check the connection and save a
 Плата может потерять их при выключении. Проверьте подключение и сохраните ещё раз.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="945"/>
-        <location filename="../ui/mainwindow.cpp" line="976"/>
-        <location filename="../ui/mainwindow.cpp" line="995"/>
+        <location filename="../ui/mainwindow.cpp" line="987"/>
+        <location filename="../ui/mainwindow.cpp" line="1018"/>
+        <location filename="../ui/mainwindow.cpp" line="1037"/>
         <source>Disabled</source>
         <translation>Отключено</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="946"/>
+        <location filename="../ui/mainwindow.cpp" line="988"/>
         <source>Generic button</source>
         <translation>Обычная кнопка</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="947"/>
+        <location filename="../ui/mainwindow.cpp" line="989"/>
         <source>Analog</source>
         <translation>Аналоговый вход</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="948"/>
+        <location filename="../ui/mainwindow.cpp" line="990"/>
         <source>SPI CS</source>
         <translation>SPI CS</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="949"/>
+        <location filename="../ui/mainwindow.cpp" line="991"/>
         <source>SPI SCK</source>
         <translation>SPI SCK</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="950"/>
+        <location filename="../ui/mainwindow.cpp" line="992"/>
         <source>SPI MISO</source>
         <translation>SPI MISO</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="951"/>
+        <location filename="../ui/mainwindow.cpp" line="993"/>
         <source>Enable effects switch</source>
         <translation>Переключатель включения эффектов</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="952"/>
+        <location filename="../ui/mainwindow.cpp" line="994"/>
         <source>Reset center button</source>
         <translation>Кнопка сброса центра</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="953"/>
+        <location filename="../ui/mainwindow.cpp" line="995"/>
         <source>Reboot button</source>
         <translation>Кнопка перезагрузки</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="954"/>
+        <location filename="../ui/mainwindow.cpp" line="996"/>
         <source>Braking PWM</source>
         <translation>ШИМ торможения</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="995"/>
+        <location filename="../ui/mainwindow.cpp" line="1037"/>
         <source>Normal</source>
         <translation>Обычный</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="995"/>
+        <location filename="../ui/mainwindow.cpp" line="1037"/>
         <source>Inverted</source>
         <translation>Инвертированный</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="1044"/>
+        <location filename="../ui/mainwindow.cpp" line="1086"/>
         <source>Applying hardware settings to %1…</source>
         <translation>Применение аппаратных настроек к плате %1…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="1055"/>
-        <location filename="../ui/mainwindow.cpp" line="1291"/>
+        <location filename="../ui/mainwindow.cpp" line="1097"/>
+        <location filename="../ui/mainwindow.cpp" line="1339"/>
         <source>Saving hardware settings to %1…</source>
         <translation>Сохранение аппаратных настроек на плату %1…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="1249"/>
+        <location filename="../ui/mainwindow.cpp" line="1297"/>
         <source>Nothing was saved: %1 left the list while the question was open.</source>
         <translation>Ничего не сохранено: %1 исчезла из списка, пока вопрос был открыт.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="1275"/>
+        <location filename="../ui/mainwindow.cpp" line="1323"/>
         <source>Nothing was saved and %1 stays selected: the settings in the form cannot be sent as they are.</source>
         <translation>Ничего не сохранено, и %1 остаётся выбранным: настройки в форме нельзя отправить в таком виде.</translation>
     </message>
@@ -3192,42 +3192,42 @@ The board may lose them when it is switched off. Check the connection and save a
         <translation>Применено, но не сохранено: пропадёт при отключении питания платы</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindowmenus.cpp" line="67"/>
+        <location filename="../ui/mainwindowmenus.cpp" line="68"/>
         <source>&amp;File</source>
         <translation>&amp;Файл</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindowmenus.cpp" line="70"/>
+        <location filename="../ui/mainwindowmenus.cpp" line="71"/>
         <source>&amp;Quit</source>
         <translation>&amp;Выход</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindowmenus.cpp" line="79"/>
+        <location filename="../ui/mainwindowmenus.cpp" line="80"/>
         <source>R&amp;ead</source>
         <translation>П&amp;рочитать</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindowmenus.cpp" line="81"/>
+        <location filename="../ui/mainwindowmenus.cpp" line="82"/>
         <source>&amp;Apply</source>
         <translation>Пр&amp;именить</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindowmenus.cpp" line="82"/>
+        <location filename="../ui/mainwindowmenus.cpp" line="83"/>
         <source>&amp;Save to board</source>
         <translation>Со&amp;хранить на плату</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindowmenus.cpp" line="86"/>
+        <location filename="../ui/mainwindowmenus.cpp" line="87"/>
         <source>Reb&amp;oot</source>
         <translation>Пере&amp;загрузить</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindowmenus.cpp" line="88"/>
+        <location filename="../ui/mainwindowmenus.cpp" line="89"/>
         <source>Switch to &amp;DFU mode</source>
         <translation>Перевести в режим &amp;DFU</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindowmenus.cpp" line="90"/>
+        <location filename="../ui/mainwindowmenus.cpp" line="91"/>
         <source>&amp;Update firmware…</source>
         <translation>Обновить &amp;прошивку…</translation>
     </message>
@@ -3253,7 +3253,7 @@ The board may lose them when it is switched off. Check the connection and save a
     </message>
     <message>
         <location filename="../ui/mainwindowfirmware.cpp" line="94"/>
-        <location filename="../ui/mainwindowfirmware.cpp" line="296"/>
+        <location filename="../ui/mainwindowfirmware.cpp" line="297"/>
         <source>The board</source>
         <translation>Плата</translation>
     </message>
@@ -3263,72 +3263,72 @@ The board may lose them when it is switched off. Check the connection and save a
         <translation>Сначала выберите в списке плату для обновления</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindowfirmware.cpp" line="183"/>
+        <location filename="../ui/mainwindowfirmware.cpp" line="184"/>
         <source>Nothing restored: %1 is not connected</source>
         <translation>Ничего не восстановлено: %1 не подключена</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindowfirmware.cpp" line="194"/>
+        <location filename="../ui/mainwindowfirmware.cpp" line="195"/>
         <source>Restoring the settings of %1…</source>
         <translation>Восстановление настроек платы %1…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindowfirmware.cpp" line="204"/>
+        <location filename="../ui/mainwindowfirmware.cpp" line="205"/>
         <source>Starting the firmware of the board on port %1…</source>
         <translation>Запуск прошивки платы на порту %1…</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindowfirmware.cpp" line="216"/>
+        <location filename="../ui/mainwindowfirmware.cpp" line="217"/>
         <source>The board on port %1 stayed in its bootloader: the firmware it holds did not start, it may be missing or damaged. Update its firmware.</source>
         <translation>Плата на порту %1 осталась в загрузчике: её прошивка не запустилась, возможно, она отсутствует или повреждена. Обновите её прошивку.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindowfirmware.cpp" line="231"/>
+        <location filename="../ui/mainwindowfirmware.cpp" line="232"/>
         <source>%1 — waiting in its bootloader (port %2)</source>
         <translation>%1 — ждёт в загрузчике (порт %2)</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindowfirmware.cpp" line="232"/>
+        <location filename="../ui/mainwindowfirmware.cpp" line="233"/>
         <source>Board waiting in its bootloader (port %1)</source>
         <translation>Плата ждёт в загрузчике (порт %1)</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindowfirmware.cpp" line="234"/>
+        <location filename="../ui/mainwindowfirmware.cpp" line="235"/>
         <source> — cannot be opened</source>
         <translation> — не открывается</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindowfirmware.cpp" line="263"/>
+        <location filename="../ui/mainwindowfirmware.cpp" line="264"/>
         <source>Ids %1:%2; memory: %3</source>
         <translation>ID %1:%2; память: %3</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindowfirmware.cpp" line="299"/>
+        <location filename="../ui/mainwindowfirmware.cpp" line="300"/>
         <source>%1 waits in its bootloader on port %2: it has no settings to show until its firmware runs. Update its firmware, or start the firmware it holds.</source>
         <translation>%1 ждёт в загрузчике на порту %2: пока её прошивка не работает, показывать нечего. Обновите прошивку или запустите ту, что в ней есть.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindowfirmware.cpp" line="305"/>
+        <location filename="../ui/mainwindowfirmware.cpp" line="306"/>
         <source>A bootloader waits on port %1 but cannot be opened: %2. Install the udev rule that comes with this program (see Troubleshooting in the manual), then unplug the board and plug it in again.</source>
         <translation>На порту %1 ждёт загрузчик, но его нельзя открыть: %2. Установите правило udev, поставляемое с программой (см. «Устранение неполадок» в руководстве), затем отключите плату и подключите снова.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindowfirmware.cpp" line="314"/>
+        <location filename="../ui/mainwindowfirmware.cpp" line="315"/>
         <source>%1 runs firmware %2; this program is made for %3. Update its firmware with a file of version %3, or pick it anyway to work with it as it is.</source>
         <translation>%1 работает на прошивке %2; эта программа сделана для %3. Обновите прошивку файлом версии %3 или всё равно выберите плату, чтобы работать с ней как есть.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindowfirmware.cpp" line="342"/>
+        <location filename="../ui/mainwindowfirmware.cpp" line="343"/>
         <source>Firmware update running</source>
         <translation>Идёт обновление прошивки</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindowfirmware.cpp" line="343"/>
+        <location filename="../ui/mainwindowfirmware.cpp" line="344"/>
         <source>A firmware update is still running. If you close the program now, it waits for the flash to be written, but the new firmware is not started: the board will stay in its bootloader.</source>
         <translation>Обновление прошивки ещё идёт. Если закрыть программу сейчас, она дождётся окончания записи флеш-памяти, но новая прошивка не будет запущена: плата останется в загрузчике.</translation>
     </message>
     <message>
-        <location filename="../ui/mainwindowfirmware.cpp" line="346"/>
+        <location filename="../ui/mainwindowfirmware.cpp" line="347"/>
         <source>&amp;Keep the program open</source>
         <translation>&amp;Не закрывать программу</translation>
     </message>

@@ -232,7 +232,9 @@ private slots:
         QVERIFY(list()->itemText(bootloaderRow()).contains(QLatin1String("Gravolt Joystick")));
         pickDevice(*window, bootloaderRow());
         QVERIFY(noticeOffersBoth());
-        QVERIFY(find<QWidget>(QStringLiteral("main_tab_widget"))->isHidden());
+        // No board picked yet: the pages are not built, or hidden.
+        const QWidget *pages = find<QWidget>(QStringLiteral("main_tab_widget"));
+        QVERIFY(!pages || pages->isHidden());
 
         // Started without flashing, a whole flash comes back as a board and
         // its entry goes (a half-written one stays in its bootloader).

@@ -210,12 +210,12 @@ private slots:
         QuestionAnswerer answers(QMessageBox::AcceptRole);
         MainWindow window;
         window.show();
-        auto *pages = window.findChild<QTabWidget *>(QStringLiteral("main_tab_widget"));
-        auto *live = window.findChild<LiveInputView *>();
         auto *devices = window.findChild<QComboBox *>(QStringLiteral("devices_combo_box"));
         QTRY_VERIFY_WITH_TIMEOUT(devices->itemText(JOYSTICK_ROW).contains(QLatin1String("Version")),
                                  REPORT_TIMEOUT_MS);
         pickDevice(window, JOYSTICK_ROW);
+        auto *pages = window.findChild<QTabWidget *>(QStringLiteral("main_tab_widget"));
+        auto *live = window.findChild<LiveInputView *>();
         QTRY_VERIFY(pages->isTabVisible(pages->indexOf(live)));
         pages->setCurrentWidget(live);
         startSpring(*live, answers);

@@ -204,6 +204,7 @@ private slots:
     void listsAtStart()
     {
         window = std::make_unique<MainWindow>();
+        window->ensurePages();
         for (int pin = 1; pin <= GPIO_PIN_COUNT; ++pin) {
             QStringList items;
             for (int i = 0; i < gpio(pin)->count(); ++i)
@@ -254,6 +255,7 @@ private slots:
         QFETCH(int, pin);
         QFETCH(QList<int>, offered);
         window = std::make_unique<MainWindow>();
+        window->ensurePages();
         QCOMPARE(pickableRows(gpio(pin)), offered);
     }
 

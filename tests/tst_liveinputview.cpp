@@ -171,14 +171,14 @@ private slots:
         view.reset();
         MainWindow window;
         window.show();
-        auto *pages = window.findChild<QTabWidget *>(QStringLiteral("main_tab_widget"));
-        auto *live = window.findChild<LiveInputView *>();
-        QVERIFY(pages && live);
         auto *devices = window.findChild<QComboBox *>(QStringLiteral("devices_combo_box"));
         QTRY_VERIFY_WITH_TIMEOUT(devices->itemText(JOYSTICK_ROW).contains(QLatin1String("Version")),
                                  REPORT_TIMEOUT_MS);
         MessageBoxAnswerer noBox(MessageBoxAnswerer::Cancel);
         pickDevice(window, JOYSTICK_ROW);
+        auto *pages = window.findChild<QTabWidget *>(QStringLiteral("main_tab_widget"));
+        auto *live = window.findChild<LiveInputView *>();
+        QVERIFY(pages && live);
         QTRY_VERIFY(pages->isTabVisible(pages->indexOf(live)));
         QCOMPARE(SimulatedInputs::openSources(), 0);
         pages->setCurrentWidget(live);

@@ -95,15 +95,16 @@ class TestMainWindow : public QObject
             QStringLiteral("effects_settings_widget"));
     }
 
+    // Empty while the pages are not built: no board was picked yet.
     QList<bool> visiblePages() const
     {
         QList<bool> pages;
-        for (int i = 0; i < tabs()->count(); ++i)
+        for (int i = 0; tabs() && i < tabs()->count(); ++i)
             pages << tabs()->isTabVisible(i);
         return pages;
     }
     bool anyPageVisible() const { return visiblePages().contains(true); }
-    bool allPagesVisible() const { return !visiblePages().contains(false); }
+    bool allPagesVisible() const { return tabs() && !visiblePages().contains(false); }
     bool bottomButtonsShown() const
     {
         return !button("reboot_button")->isHidden() && !button("dfu_mode_button")->isHidden();
@@ -129,6 +130,12 @@ class TestMainWindow : public QObject
     {
         window = std::make_unique<MainWindow>();
         window->show();
+    }
+    // For a look at the pages before any board is picked.
+    void openWindowWithPages()
+    {
+        openWindow();
+        window->ensurePages();
     }
 
     // Waits until the list shows its placeholder for exactly `count` boards.
@@ -189,14 +196,19 @@ private slots:
         QCOMPARE(devices()->currentIndex(), -1);
         QCOMPARE(devices()->placeholderText(), NO_DEVICES);
         QVERIFY(pickableRows().isEmpty());
+        // The pages wait for the first board picked: none of their controls
+        // is built before.
+        QVERIFY(!tabs());
+        QVERIFY(!effectsPanel());
+        QVERIFY(bottomButtonsHidden());
+        window->ensurePages();
         QCOMPARE(tabs()->count(), 6);
         QVERIFY(!anyPageVisible());
-        QVERIFY(bottomButtonsHidden());
     }
 
     void formProperties()
     {
-        openWindow();
+        openWindowWithPages();
         QCOMPARE(window->objectName(), QStringLiteral("MainWindow"));
         QCOMPARE(window->minimumWidth(), 600);
         QCOMPARE(window->font().pointSize(), 10);
@@ -259,7 +271,7 @@ private slots:
     {
         QFETCH(QString, prefix);
         QFETCH(int, maximum);
-        openWindow();
+        openWindowWithPages();
         for (int axis = 1; axis <= 3; ++axis) {
             auto *spin = window->findChild<QSpinBox *>(prefix + QString::number(axis));
             QVERIFY(spin);
@@ -331,7 +343,7 @@ private slots:
     {
         QFETCH(QString, objectName);
         QFETCH(QString, caption);
-        openWindow();
+        openWindowWithPages();
         // Several forms share generic names such as label_2; the main form's
         // own control is the one outside the two panels.
         QWidget *found = nullptr;
@@ -354,7 +366,7 @@ private slots:
 
     void buttonCaptions()
     {
-        openWindow();
+        openWindowWithPages();
         const QStringList groups{QStringLiteral("groupBox_2"), QStringLiteral("groupBox_3"),
                                  QStringLiteral("groupBox_4"), QStringLiteral("groupBox_5")};
         for (int b = 1; b <= BUTTON_COUNT; ++b) {
@@ -794,7 +806,7 @@ private slots:
         QFETCH(QString, buttonName);
         SimulatedBoard joystick(JOYSTICK_PID, DEVICE_TYPE_JOYSTICK);
         Bus::plug(joystick);
-        openWindow();
+        openWindowWithPages();
         QVERIFY(waitForBoardCount(1));
         const QByteArray effectsBefore = joystick.workingEffects();
         const QByteArray hardwareBefore = joystick.workingHardware();
@@ -949,6 +961,8 @@ private slots:
         QVERIFY(waitForBoardCount(2));
         if (situation != "unpicked")
             selectMatchingBoard(DEVICE_TYPE_JOYSTICK, JOYSTICK_PID);
+        else
+            window->ensurePages();  // built with no board, they offer no write
         if (situation == "re-read fails") {
             joystick.setFailSettingsReads(true);
             button("read_effects_settings_button")->click();

@@ -381,30 +381,39 @@ private slots:
                                      QStringLiteral("<OK>")}));
     }
 
-    // Tests and helpers look controls up by name as soon as the window
-    // exists, before it is shown or any board is picked.
-    void everyFormObjectFoundAfterConstruction()
+    // The window's frame exists from construction; the pages, which stay
+    // hidden until a board is picked, are built on their first use, all
+    // their controls at once.
+    void everyFormObjectFoundOnceItsPartIsBuilt()
     {
         window = std::make_unique<MainWindow>();
-        QStringList names;
-        for (const char *form :
-             {"mainwindow.ui", "fulleffectsettingswidget.ui", "fullhardwaresettingswidget.ui"}) {
-            const QStringList ofForm =
-                objectNamesOfForm(QStringLiteral(GRAVOLT_SOURCE_DIR "/ui/") + QLatin1String(form));
-            QVERIFY2(ofForm.size() > 20, form);
-            names += ofForm;
-        }
-        QStringList missing;
-        for (const QString &name : std::as_const(names)) {
-            if (!window->findChild<QObject *>(name))
-                missing << name;
-        }
-        QCOMPARE(missing, QStringList());
+        const auto namesOf = [](std::initializer_list<const char *> forms) {
+            QStringList names;
+            for (const char *form : forms)
+                names += objectNamesOfForm(QStringLiteral(GRAVOLT_SOURCE_DIR "/ui/") +
+                                           QLatin1String(form));
+            return names;
+        };
+        const QStringList frame = namesOf({"mainwindow.ui"});
+        const QStringList pages = namesOf(
+            {"mainwindowpages.ui", "fulleffectsettingswidget.ui", "fullhardwaresettingswidget.ui"});
+        QVERIFY(frame.size() >= 5);
+        QVERIFY(pages.size() > 300);
+        const auto missing = [this](const QStringList &names) {
+            QStringList notFound;
+            for (const QString &name : names)
+                if (!window->findChild<QObject *>(name))
+                    notFound << name;
+            return notFound;
+        };
+        QCOMPARE(missing(frame), QStringList());
+        QCOMPARE(missing(pages), pages);
+        window->ensurePages();
+        QCOMPARE(missing(frame + pages), QStringList());
 
         // The pages are built apart and moved in. Moving one whose font
         // differs from the window's sends a font change through all its
-        // controls, and each combo box builds its popup list for it: half the
-        // window's widgets, before the first frame.
+        // controls, and each combo box builds its popup list for it.
         for (const QComboBox *combo :
              window->findChildren<QComboBox *>(QRegularExpression(QStringLiteral("^buttonMode_"))))
             QVERIFY2(!combo->findChild<QAbstractItemView *>(), qPrintable(combo->objectName()));
@@ -418,6 +427,7 @@ private slots:
     void everyHardwareControlExplained()
     {
         window = std::make_unique<MainWindow>();
+        window->ensurePages();
         QStringList unexplained;
         for (int page = 1; page < tabs()->count(); ++page) {
             for (QWidget *w : tabs()->widget(page)->findChildren<QWidget *>()) {

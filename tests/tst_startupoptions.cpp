@@ -207,6 +207,7 @@ private slots:
         writeConfig(QStringLiteral("[UI]\nlang=%1\n").arg(language));
         {
             MainWindow window;
+            window.ensurePages();
             auto *seconds =
                 window.findChild<QDoubleSpinBox *>(QStringLiteral("force_seconds_spin"));
             QVERIFY(seconds);

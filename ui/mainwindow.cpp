@@ -1,5 +1,6 @@
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
+#include "ui_mainwindowpages.h"
 
 #include "app/startupoptions.h"
 #include "device/settingsuibackgroundthread.h"
@@ -42,6 +43,7 @@
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QStyle>
+#include <QTabWidget>
 #include <QThread>
 #include <QTime>
 #include <QTimer>
@@ -102,59 +104,27 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
     // the window's.
     setLocale(QLocale());
 
-    // Before the form exists, so that it sees every control being polished.
+    // Before any control exists, so that it sees every one being polished.
     QCoreApplication::instance()->installEventFilter(new WheelGuard(this));
-    // The form builds each page apart and then moves it into the window. The
-    // pages carry the window's font in the form, so the move changes no font
-    // and sends no font change through their hundreds of controls (each combo
-    // box would build its popup list for it).
+    // The frame: the board list with the DFU and reboot buttons. The pages,
+    // hundreds of controls that stay hidden until a board is picked, are
+    // built when they are first needed (ensurePages), so that the window's
+    // first frame waits for none of them.
     ui->setupUi(this);
     setWindowIcon(windowIconImage);
     setWindowTitle(windowTitleText);
 
-    initGpioModeCombos();
-    initButtonModeCombos();
-    initAnalogAxisLists();
-
     // Takes the room of the pages while they are hidden.
     emptyRoom = new QSpacerItem(0, 0, QSizePolicy::Minimum, QSizePolicy::Expanding);
-    ui->verticalLayout_6->insertItem(ui->verticalLayout_6->indexOf(ui->main_tab_widget) + 1,
+    ui->verticalLayout_6->insertItem(ui->verticalLayout_6->indexOf(ui->devices_combo_box) + 1,
                                      emptyRoom);
 
-    liveInputView = new LiveInputView(ui->main_tab_widget);
-    ui->main_tab_widget->addTab(liveInputView, tr("Live input"));
-
-    hideSettingsPages();
     initBackups();
     initFirmwareUpdates();
 
     for (int row = 0; row < productIdByType.size(); ++row) {
         ui->devices_combo_box->addItem(QString());
         setComboRowHidden(ui->devices_combo_box, row, true);
-    }
-
-    connect(ui->read_effects_settings_button, &QPushButton::clicked, this,
-            &MainWindow::onReadEffectSettings);
-    connect(ui->apply_effect_settings_button, &QPushButton::clicked, this,
-            &MainWindow::onApplyEffectSettings);
-    connect(ui->save_effects_settings_button, &QPushButton::clicked, this,
-            &MainWindow::onSaveEffectSettings);
-    const struct {
-        QPushButton *read, *apply, *save;
-    } hardwareTrios[] = {
-        {ui->read_hardware_settings_button_1, ui->apply_hardware_settings_button_1,
-         ui->save_hardware_settings_button_1},
-        {ui->read_hardware_settings_button_2, ui->apply_hardware_settings_button_2,
-         ui->save_hardware_settings_button_2},
-        {ui->read_hardware_settings_button_3, ui->apply_hardware_settings_button_3,
-         ui->save_hardware_settings_button_3},
-        {ui->read_hardware_settings_button_4, ui->apply_hardware_settings_button_4,
-         ui->save_hardware_settings_button_4},
-    };
-    for (const auto &trio : hardwareTrios) {
-        connect(trio.read, &QPushButton::clicked, this, &MainWindow::onReadHardwareSettings);
-        connect(trio.apply, &QPushButton::clicked, this, &MainWindow::onApplyHardwareSettings);
-        connect(trio.save, &QPushButton::clicked, this, &MainWindow::onSaveHardwareSettings);
     }
     connect(ui->reboot_button, &QPushButton::clicked, this, &MainWindow::onReboot);
 
@@ -163,50 +133,6 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
     ui->verticalLayout_6->insertWidget(0, boardNotice);
     connect(worker.get(), &SettingsUiBackgroundThread::connectedDevices, boardNotice,
             &BoardNotice::updateFromScan);
-
-    effectsUnshowableNotice = insertNoticeAbove(ui->read_effects_settings_button,
-                                                QStringLiteral("effects_unshowable_notice"));
-    for (int page = 0; page < int(std::size(hardwareTrios)); ++page)
-        hardwareUnshowableNotices << insertNoticeAbove(
-            hardwareTrios[page].read,
-            QStringLiteral("hardware_unshowable_notice_%1").arg(page + 1));
-    connect(ui->effects_settings_widget, &FullEffectSettingsWidget::profileApplied, this,
-            &MainWindow::showUnshowableNotices);
-
-    // In each page's place until its group is read from the selected board.
-    const auto addUnreadNotice = [this](QWidget *values, const QString &name,
-                                        void (MainWindow::*read)(), int offset = 0) {
-        auto *notice = new UnreadGroupNotice(name, values->parentWidget());
-        if (auto *layout = qobject_cast<QBoxLayout *>(values->parentWidget()->layout()))
-            layout->insertWidget(layout->indexOf(values) + offset, notice);
-        connect(notice, &UnreadGroupNotice::readRequested, this, read);
-        return notice;
-    };
-    effectsUnreadNotice =
-        addUnreadNotice(ui->effects_scroll_area, QStringLiteral("effects_unread_notice"),
-                        &MainWindow::onReadEffectSettings, 1);
-    // The effects page keeps its profiles in view, where they were: the
-    // notice takes its room from the emptied page below them, not above.
-    effectsUnreadNotice->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
-    hardwareValueAreas = {ui->hardware_scroll_area, ui->gpio_scroll_area, ui->buttons_scroll_area,
-                          ui->analog_axes_scroll_area};
-    for (int page = 0; page < hardwareValueAreas.size(); ++page)
-        hardwareUnreadNotices << addUnreadNotice(
-            hardwareValueAreas[page], QStringLiteral("hardware_unread_notice_%1").arg(page + 1),
-            &MainWindow::onReadHardwareSettings);
-
-    changeTracker = new ChangeTracker(ui->main_tab_widget);
-    changeTracker->addGroup(SettingsGroup::Effects, {ui->tab}, {ui->read_effects_settings_button},
-                            [this] { return recordBytes(effectSettingsToSend()); });
-    changeTracker->addGroup(SettingsGroup::Hardware,
-                            {ui->hardware_tab, ui->gpio_tab, ui->buttons_tab, ui->analog_axes_tab},
-                            {hardwareTrios[0].read, hardwareTrios[1].read, hardwareTrios[2].read,
-                             hardwareTrios[3].read},
-                            [this] { return recordBytes(hardwareSettingsToSend()); });
-    changeTracker->setInvalidInputCheck(
-        SettingsGroup::Hardware, [this] { return !ui->hardware_settings_widget->hasValidInput(); });
-    ui->effects_settings_widget->setUnsavedEditsCheck(
-        [this] { return changeTracker->hasEdits(SettingsGroup::Effects); });
 
     connect(worker.get(), &SettingsUiBackgroundThread::connectedDevices, this,
             &MainWindow::updateConnectedDevices);
@@ -225,15 +151,6 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
     statusBar()->setSizeGripEnabled(false);
     statusBar()->addWidget(operationStatusLabel, 1);
 
-    connect(ui->effects_settings_widget, &FullEffectSettingsWidget::statusMessage, this,
-            &MainWindow::showStatus);
-    connect(ui->effects_settings_widget, &FullEffectSettingsWidget::profileApplied, this, [this] {
-        effectProfileLoaded = true;
-        updateWriteButtons();
-    });
-    connect(ui->hardware_settings_widget, &FullHardwareSettingsWidget::validityChanged, this,
-            &MainWindow::updateWriteButtons);
-    updateWriteButtons();
     // The game watcher, another process, changed a board's effect settings:
     // the form would show the old ones, so they are read again (asking first
     // when the form holds edits).
@@ -276,11 +193,126 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
     QTimer::singleShot(0, this, [this] { resize(size().expandedTo(minimumSizeHint())); });
 }
 
+void MainWindow::ensurePages()
+{
+    if (pages)
+        return;
+    pages = new Ui::MainWindowPages;
+    // Built in place, hidden: the form builds each page apart and then moves
+    // it into the tab widget. The pages carry the window's font in the form,
+    // so the move changes no font and sends no font change through their
+    // controls (each combo box would build its popup list for it).
+    auto *tabs = new QTabWidget(ui->centralWidget);
+    tabs->hide();
+    pages->setupUi(tabs);
+    pageTabs = tabs;
+    ui->verticalLayout_6->insertWidget(ui->verticalLayout_6->indexOf(ui->devices_combo_box) + 1,
+                                       tabs);
+    // By hand: the by-name connections were made when the frame was built.
+    connect(pages->spiModeCombo, &QComboBox::activated, this,
+            &MainWindow::on_spiModeCombo_activated);
+
+    initGpioModeCombos();
+    initButtonModeCombos();
+    initAnalogAxisLists();
+
+    liveInputView = new LiveInputView(tabs);
+    tabs->addTab(liveInputView, tr("Live input"));
+    hideSettingsPages();
+
+    connect(pages->read_effects_settings_button, &QPushButton::clicked, this,
+            &MainWindow::onReadEffectSettings);
+    connect(pages->apply_effect_settings_button, &QPushButton::clicked, this,
+            &MainWindow::onApplyEffectSettings);
+    connect(pages->save_effects_settings_button, &QPushButton::clicked, this,
+            &MainWindow::onSaveEffectSettings);
+    const struct {
+        QPushButton *read, *apply, *save;
+    } hardwareTrios[] = {
+        {pages->read_hardware_settings_button_1, pages->apply_hardware_settings_button_1,
+         pages->save_hardware_settings_button_1},
+        {pages->read_hardware_settings_button_2, pages->apply_hardware_settings_button_2,
+         pages->save_hardware_settings_button_2},
+        {pages->read_hardware_settings_button_3, pages->apply_hardware_settings_button_3,
+         pages->save_hardware_settings_button_3},
+        {pages->read_hardware_settings_button_4, pages->apply_hardware_settings_button_4,
+         pages->save_hardware_settings_button_4},
+    };
+    for (const auto &trio : hardwareTrios) {
+        connect(trio.read, &QPushButton::clicked, this, &MainWindow::onReadHardwareSettings);
+        connect(trio.apply, &QPushButton::clicked, this, &MainWindow::onApplyHardwareSettings);
+        connect(trio.save, &QPushButton::clicked, this, &MainWindow::onSaveHardwareSettings);
+    }
+
+    effectsUnshowableNotice = insertNoticeAbove(pages->read_effects_settings_button,
+                                                QStringLiteral("effects_unshowable_notice"));
+    for (int page = 0; page < int(std::size(hardwareTrios)); ++page)
+        hardwareUnshowableNotices << insertNoticeAbove(
+            hardwareTrios[page].read,
+            QStringLiteral("hardware_unshowable_notice_%1").arg(page + 1));
+    connect(pages->effects_settings_widget, &FullEffectSettingsWidget::profileApplied, this,
+            &MainWindow::showUnshowableNotices);
+
+    // In each page's place until its group is read from the selected board.
+    const auto addUnreadNotice = [this](QWidget *values, const QString &name,
+                                        void (MainWindow::*read)(), int offset = 0) {
+        auto *notice = new UnreadGroupNotice(name, values->parentWidget());
+        if (auto *layout = qobject_cast<QBoxLayout *>(values->parentWidget()->layout()))
+            layout->insertWidget(layout->indexOf(values) + offset, notice);
+        connect(notice, &UnreadGroupNotice::readRequested, this, read);
+        return notice;
+    };
+    effectsUnreadNotice =
+        addUnreadNotice(pages->effects_scroll_area, QStringLiteral("effects_unread_notice"),
+                        &MainWindow::onReadEffectSettings, 1);
+    // The effects page keeps its profiles in view, where they were: the
+    // notice takes its room from the emptied page below them, not above.
+    effectsUnreadNotice->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
+    hardwareValueAreas = {pages->hardware_scroll_area, pages->gpio_scroll_area,
+                          pages->buttons_scroll_area, pages->analog_axes_scroll_area};
+    for (int page = 0; page < hardwareValueAreas.size(); ++page)
+        hardwareUnreadNotices << addUnreadNotice(
+            hardwareValueAreas[page], QStringLiteral("hardware_unread_notice_%1").arg(page + 1),
+            &MainWindow::onReadHardwareSettings);
+
+    changeTracker = new ChangeTracker(tabs);
+    changeTracker->addGroup(SettingsGroup::Effects, {pages->tab},
+                            {pages->read_effects_settings_button},
+                            [this] { return recordBytes(effectSettingsToSend()); });
+    changeTracker->addGroup(
+        SettingsGroup::Hardware,
+        {pages->hardware_tab, pages->gpio_tab, pages->buttons_tab, pages->analog_axes_tab},
+        {hardwareTrios[0].read, hardwareTrios[1].read, hardwareTrios[2].read,
+         hardwareTrios[3].read},
+        [this] { return recordBytes(hardwareSettingsToSend()); });
+    changeTracker->setInvalidInputCheck(SettingsGroup::Hardware, [this] {
+        return !pages->hardware_settings_widget->hasValidInput();
+    });
+    changeTracker->setCurrentBoard(currentProductId, boardName(currentProductId));
+    pages->effects_settings_widget->setUnsavedEditsCheck(
+        [this] { return changeTracker->hasEdits(SettingsGroup::Effects); });
+
+    connect(pages->effects_settings_widget, &FullEffectSettingsWidget::statusMessage, this,
+            &MainWindow::showStatus);
+    connect(pages->effects_settings_widget, &FullEffectSettingsWidget::profileApplied, this,
+            [this] {
+                effectProfileLoaded = true;
+                updateWriteButtons();
+            });
+    connect(pages->hardware_settings_widget, &FullHardwareSettingsWidget::validityChanged, this,
+            &MainWindow::updateWriteButtons);
+    connect(pages->effects_settings_widget->profileExchange(), &ProfileExchange::restoreRequested,
+            backups, [this](const QString &path) { backups->restoreFrom(path); });
+    updateWriteButtons();
+}
+
 MainWindow::~MainWindow()
 {
     // Both wait for their DFU thread, which uses libusb too.
     delete firmwareUpdate;
     delete bootloaderWatch;
+    delete pages;
+    pages = nullptr;
     delete ui;
     ui = nullptr;
     // libusb must outlive every use of it: the scans on the worker thread and
@@ -304,7 +336,8 @@ template <typename Request> void MainWindow::post(const QString &busyText, Reque
 {
     // Every operation on the board starts here: no test force may play
     // through a read, a write, a reboot or the switch to DFU mode.
-    liveInputView->stopForceTest();
+    if (liveInputView)
+        liveInputView->stopForceTest();
     QTimer::singleShot(0, this, [this, busyText, request = std::forward<Request>(request)] {
         runBlocking(busyText, request);
     });
@@ -335,6 +368,11 @@ void MainWindow::runBlocking(const QString &busyText, const std::function<void()
 
 void MainWindow::hideSettingsPages()
 {
+    // Without a board the room of the pages stays empty.
+    emptyRoom->changeSize(0, 0, QSizePolicy::Minimum, QSizePolicy::Expanding);
+    ui->verticalLayout_6->invalidate();
+    if (!pages)
+        return;
     // Whatever hides the pages leaves no board to watch.
     liveInputView->setBoard(-1);
     // Runs on every device report while nothing is selected: hiding a tab
@@ -342,7 +380,7 @@ void MainWindow::hideSettingsPages()
     // The current tab goes last. Hiding it moves the selection on to the
     // next visible tab, and each move turns the stack's updates off and on
     // again through every control of every page.
-    QTabWidget *tabs = ui->main_tab_widget;
+    QTabWidget *tabs = pageTabs;
     const int current = tabs->currentIndex();
     for (int page = 0; page < tabs->count(); ++page)
         if (page != current && tabs->isTabVisible(page))
@@ -352,8 +390,6 @@ void MainWindow::hideSettingsPages()
     // Without a page the tab frame is an empty box; the board list stays at
     // the top of a window that keeps its size.
     tabs->hide();
-    emptyRoom->changeSize(0, 0, QSizePolicy::Minimum, QSizePolicy::Expanding);
-    ui->verticalLayout_6->invalidate();
 }
 
 void MainWindow::resetDeviceSelection()
@@ -377,7 +413,8 @@ void MainWindow::updateConnectedDevices(const QMap<int, FirmwareInfoTypeDef> &de
     const RebootWatch::State rebootState =
         rebootWatch.isWaiting() ? rebootWatch.update(devices) : RebootWatch::State::Idle;
     // A board off the bus has lost its working memory.
-    changeTracker->keepBoards(deviceList.keys());
+    if (changeTracker)
+        changeTracker->keepBoards(deviceList.keys());
 
     if (!deviceList.contains(currentProductId)) {
         currentProductId = -1;
@@ -583,22 +620,23 @@ void MainWindow::showDownloadsAddress()
 
 void MainWindow::applyDeviceInfo(FirmwareInfoTypeDef info)
 {
+    ensurePages();
     const int deviceType = info.deviceType;
     if (deviceType == DEVICE_TYPE_GENERIC) {
         hideSettingsPages();
     } else {
         // Every page, shown or not, counts towards the window's size.
-        for (PageScrollArea *area : ui->main_tab_widget->findChildren<PageScrollArea *>())
+        for (PageScrollArea *area : pageTabs->findChildren<PageScrollArea *>())
             area->layOutPage();
         emptyRoom->changeSize(0, 0, QSizePolicy::Minimum, QSizePolicy::Fixed);
-        ui->main_tab_widget->show();
-        for (int page = 0; page < ui->main_tab_widget->count(); ++page)
-            ui->main_tab_widget->setTabVisible(page, true);
-        ui->effects_settings_widget->setDeviceType(deviceType);
-        ui->hardware_settings_widget->setDeviceType(deviceType, advanced);
+        pageTabs->show();
+        for (int page = 0; page < pageTabs->count(); ++page)
+            pageTabs->setTabVisible(page, true);
+        pages->effects_settings_widget->setDeviceType(deviceType);
+        pages->hardware_settings_widget->setDeviceType(deviceType, advanced);
         liveInputView->setBoard(currentProductId);
     }
-    ui->effects_settings_widget->setBoardIdentity(
+    pages->effects_settings_widget->setBoardIdentity(
         boardIdentityFor(currentProductId, deviceType, info.firmwareVersion));
 
     // Reads the selection when the request runs, not now: a selection reset
@@ -701,8 +739,9 @@ void MainWindow::on_dfu_mode_button_clicked()
 
 void MainWindow::onEffectSettingsObtained(EffectSettingsTypeDef record)
 {
+    ensurePages();
     pendingEffectSettings = record;
-    ui->effects_settings_widget->setEffectSettings(record);
+    pages->effects_settings_widget->setEffectSettings(record);
     showUnshowableNotices();
 }
 
@@ -712,11 +751,11 @@ void MainWindow::showUnshowableNotices()
         notice->setText(UnshowableValues::notice(values));
         notice->setVisible(!values.isEmpty());
     };
-    show(effectsUnshowableNotice, ui->effects_settings_widget->unshowableValues());
+    show(effectsUnshowableNotice, pages->effects_settings_widget->unshowableValues());
     // The four hardware pages share one record and are written together, so
     // each lists every value of the record that would change.
     const QList<UnshowableValue> hardware =
-        ui->hardware_settings_widget->unshowableValues() + ioUnshowable;
+        pages->hardware_settings_widget->unshowableValues() + ioUnshowable;
     for (QLabel *notice : std::as_const(hardwareUnshowableNotices))
         show(notice, hardware);
 }
@@ -728,7 +767,7 @@ EffectSettingsTypeDef MainWindow::effectSettingsToSend() const
     EffectSettingsTypeDef record{};
     if (effectSettingsReadOk)
         record = lastReadEffectSettings;
-    ui->effects_settings_widget->getEffectSettings(record);
+    pages->effects_settings_widget->getEffectSettings(record);
     return record;
 }
 
@@ -753,9 +792,12 @@ void MainWindow::forgetBoardRecords()
     hardwareLoaded.reset();
     effectsReadFailure.clear();
     hardwareReadFailure.clear();
-    ui->effects_settings_widget->clearProfileName();
-    if (changeTracker)
-        changeTracker->setCurrentBoard(currentProductId, boardName(currentProductId));
+    // Without the pages there is no form to clear yet; they take the board
+    // when they are built.
+    if (!pages)
+        return;
+    pages->effects_settings_widget->clearProfileName();
+    changeTracker->setCurrentBoard(currentProductId, boardName(currentProductId));
     updateWriteButtons();
 }
 
@@ -767,22 +809,22 @@ bool MainWindow::canWriteEffectSettings() const
 bool MainWindow::canWriteHardwareSettings() const
 {
     return currentProductId != -1 && hardwareSettingsReadOk &&
-           ui->hardware_settings_widget->hasValidInput();
+           pages->hardware_settings_widget->hasValidInput();
 }
 
 void MainWindow::updateWriteButtons()
 {
-    if (!ui)
+    if (!pages)
         return;
     const bool effects = canWriteEffectSettings();
-    ui->apply_effect_settings_button->setEnabled(effects);
-    ui->save_effects_settings_button->setEnabled(effects);
+    pages->apply_effect_settings_button->setEnabled(effects);
+    pages->save_effects_settings_button->setEnabled(effects);
     const bool hardware = canWriteHardwareSettings();
     for (QPushButton *button :
-         {ui->apply_hardware_settings_button_1, ui->apply_hardware_settings_button_2,
-          ui->apply_hardware_settings_button_3, ui->apply_hardware_settings_button_4,
-          ui->save_hardware_settings_button_1, ui->save_hardware_settings_button_2,
-          ui->save_hardware_settings_button_3, ui->save_hardware_settings_button_4})
+         {pages->apply_hardware_settings_button_1, pages->apply_hardware_settings_button_2,
+          pages->apply_hardware_settings_button_3, pages->apply_hardware_settings_button_4,
+          pages->save_hardware_settings_button_1, pages->save_hardware_settings_button_2,
+          pages->save_hardware_settings_button_3, pages->save_hardware_settings_button_4})
         button->setEnabled(hardware);
     updateUnreadNotices();
 }
@@ -795,7 +837,7 @@ void MainWindow::updateUnreadNotices()
     const bool picked = currentProductId != -1;
     const QString board = boardName(currentProductId);
     const bool effects = currentProductId == -1 || effectSettingsReadOk || effectProfileLoaded;
-    ui->effects_settings_widget->setValuesShown(effects);
+    pages->effects_settings_widget->setValuesShown(effects);
     effectsUnreadNotice->setText(
         !picked ? QString()
         : effectsReadFailure.isEmpty()
@@ -861,7 +903,7 @@ void MainWindow::onOperationFinished(const OperationOutcome &outcome)
             effectsReadFailure = ok ? QString() : reason;
             if (ok) {
                 lastReadEffectSettings = pendingEffectSettings;
-                ui->effects_settings_widget->clearProfileName();
+                pages->effects_settings_widget->clearProfileName();
             } else
                 effectProfileLoaded = false;
         }
@@ -937,10 +979,10 @@ void MainWindow::onOperationFinished(const OperationOutcome &outcome)
 
 void MainWindow::initGpioModeCombos()
 {
-    gpioModeCombos = {ui->gpioModeCombo_1, ui->gpioModeCombo_2, ui->gpioModeCombo_3,
-                      ui->gpioModeCombo_4, ui->gpioModeCombo_5, ui->gpioModeCombo_6,
-                      ui->gpioModeCombo_7, ui->gpioModeCombo_8, ui->gpioModeCombo_9,
-                      ui->gpioModeCombo_10};
+    gpioModeCombos = {pages->gpioModeCombo_1, pages->gpioModeCombo_2, pages->gpioModeCombo_3,
+                      pages->gpioModeCombo_4, pages->gpioModeCombo_5, pages->gpioModeCombo_6,
+                      pages->gpioModeCombo_7, pages->gpioModeCombo_8, pages->gpioModeCombo_9,
+                      pages->gpioModeCombo_10};
 
     const QStringList modes{tr("Disabled"),
                             tr("Generic button"),
@@ -971,24 +1013,24 @@ void MainWindow::initGpioModeCombos()
         }
     }
 
-    ui->spi_recommendations->hide();
+    pages->spi_recommendations->hide();
 
-    ui->spiModeCombo->addItem(tr("Disabled"));
+    pages->spiModeCombo->addItem(tr("Disabled"));
     for (const char *name : SPI_EXTENSION_NAMES)
-        ui->spiModeCombo->addItem(QString::fromUtf8(name));
+        pages->spiModeCombo->addItem(QString::fromUtf8(name));
 }
 
 void MainWindow::initButtonModeCombos()
 {
     buttonModeCombos = {
-        ui->buttonMode_1,  ui->buttonMode_2,  ui->buttonMode_3,  ui->buttonMode_4,
-        ui->buttonMode_5,  ui->buttonMode_6,  ui->buttonMode_7,  ui->buttonMode_8,
-        ui->buttonMode_9,  ui->buttonMode_10, ui->buttonMode_11, ui->buttonMode_12,
-        ui->buttonMode_13, ui->buttonMode_14, ui->buttonMode_15, ui->buttonMode_16,
-        ui->buttonMode_17, ui->buttonMode_18, ui->buttonMode_19, ui->buttonMode_20,
-        ui->buttonMode_21, ui->buttonMode_22, ui->buttonMode_23, ui->buttonMode_24,
-        ui->buttonMode_25, ui->buttonMode_26, ui->buttonMode_27, ui->buttonMode_28,
-        ui->buttonMode_29, ui->buttonMode_30, ui->buttonMode_31, ui->buttonMode_32,
+        pages->buttonMode_1,  pages->buttonMode_2,  pages->buttonMode_3,  pages->buttonMode_4,
+        pages->buttonMode_5,  pages->buttonMode_6,  pages->buttonMode_7,  pages->buttonMode_8,
+        pages->buttonMode_9,  pages->buttonMode_10, pages->buttonMode_11, pages->buttonMode_12,
+        pages->buttonMode_13, pages->buttonMode_14, pages->buttonMode_15, pages->buttonMode_16,
+        pages->buttonMode_17, pages->buttonMode_18, pages->buttonMode_19, pages->buttonMode_20,
+        pages->buttonMode_21, pages->buttonMode_22, pages->buttonMode_23, pages->buttonMode_24,
+        pages->buttonMode_25, pages->buttonMode_26, pages->buttonMode_27, pages->buttonMode_28,
+        pages->buttonMode_29, pages->buttonMode_30, pages->buttonMode_31, pages->buttonMode_32,
     };
     Q_ASSERT(buttonModeCombos.size() == BUTTON_COUNT);
     for (QComboBox *combo : std::as_const(buttonModeCombos))
@@ -997,23 +1039,23 @@ void MainWindow::initButtonModeCombos()
 
 void MainWindow::initAnalogAxisLists()
 {
-    upperDeadZoneSpinBoxes = {ui->upperDeadZoneSpinBox_1, ui->upperDeadZoneSpinBox_2,
-                              ui->upperDeadZoneSpinBox_3};
-    lowerDeadZoneSpinBoxes = {ui->lowerDeadZoneSpinBox_1, ui->lowerDeadZoneSpinBox_2,
-                              ui->lowerDeadZoneSpinBox_3};
-    analogSmoothingSpinBoxes = {ui->analogSmoothingSpinBox_1, ui->analogSmoothingSpinBox_2,
-                                ui->analogSmoothingSpinBox_3};
-    analogButtonLowSpinBoxes = {ui->analogButtonLowSpinBox_1, ui->analogButtonLowSpinBox_2,
-                                ui->analogButtonLowSpinBox_3};
-    analogButtonHighSpinBoxes = {ui->analogButtonHighSpinBox_1, ui->analogButtonHighSpinBox_2,
-                                 ui->analogButtonHighSpinBox_3};
-    analogAxisInvertBoxes = {ui->analogAxisInvert_1, ui->analogAxisInvert_2,
-                             ui->analogAxisInvert_3};
+    upperDeadZoneSpinBoxes = {pages->upperDeadZoneSpinBox_1, pages->upperDeadZoneSpinBox_2,
+                              pages->upperDeadZoneSpinBox_3};
+    lowerDeadZoneSpinBoxes = {pages->lowerDeadZoneSpinBox_1, pages->lowerDeadZoneSpinBox_2,
+                              pages->lowerDeadZoneSpinBox_3};
+    analogSmoothingSpinBoxes = {pages->analogSmoothingSpinBox_1, pages->analogSmoothingSpinBox_2,
+                                pages->analogSmoothingSpinBox_3};
+    analogButtonLowSpinBoxes = {pages->analogButtonLowSpinBox_1, pages->analogButtonLowSpinBox_2,
+                                pages->analogButtonLowSpinBox_3};
+    analogButtonHighSpinBoxes = {pages->analogButtonHighSpinBox_1, pages->analogButtonHighSpinBox_2,
+                                 pages->analogButtonHighSpinBox_3};
+    analogAxisInvertBoxes = {pages->analogAxisInvert_1, pages->analogAxisInvert_2,
+                             pages->analogAxisInvert_3};
 }
 
 void MainWindow::collectHardwareSettings(HardwareSettingsTypeDef &record) const
 {
-    ui->hardware_settings_widget->getHardwareSettings(record);
+    pages->hardware_settings_widget->getHardwareSettings(record);
 
     // A combo box without a current item gives index -1, which goes out as
     // 0xFF: the board then keeps its own idea of an unknown code.
@@ -1031,7 +1073,7 @@ void MainWindow::collectHardwareSettings(HardwareSettingsTypeDef &record) const
         record.analog_invert[i] = analogAxisInvertBoxes[i]->isChecked() ? 1 : 0;
     }
 
-    record.spi_mode = uint8_t(ui->spiModeCombo->currentIndex());
+    record.spi_mode = uint8_t(pages->spiModeCombo->currentIndex());
 }
 
 void MainWindow::onApplyHardwareSettings()
@@ -1060,6 +1102,7 @@ void MainWindow::onSaveHardwareSettings()
 
 void MainWindow::onHardwareSettingsObtained(HardwareSettingsTypeDef record)
 {
+    ensurePages();
     pendingHardwareSettings = record;
     // A code outside a list leaves its combo box without a current item.
     for (int i = 0; i < GPIO_PIN_COUNT; ++i)
@@ -1079,10 +1122,10 @@ void MainWindow::onHardwareSettingsObtained(HardwareSettingsTypeDef record)
 
     // Setting the index from code emits no `activated`, so the hint follows
     // the record here.
-    ui->spiModeCombo->setCurrentIndex(record.spi_mode);
-    ui->spi_recommendations->setVisible(record.spi_mode != SPI_MODE_DISABLED);
+    pages->spiModeCombo->setCurrentIndex(record.spi_mode);
+    pages->spi_recommendations->setVisible(record.spi_mode != SPI_MODE_DISABLED);
 
-    ui->hardware_settings_widget->setHardwareSettings(record);
+    pages->hardware_settings_widget->setHardwareSettings(record);
 
     HardwareSettingsTypeDef shown = record;
     collectHardwareSettings(shown);
@@ -1114,13 +1157,14 @@ QList<UnshowableValues::Field<HardwareSettingsTypeDef>> MainWindow::ioPageFields
     add(analogButtonLowSpinBoxes, [](const Record &r, int i) { return r.analog_button_low[i]; });
     add(analogButtonHighSpinBoxes, [](const Record &r, int i) { return r.analog_button_high[i]; });
     add(analogAxisInvertBoxes, [](const Record &r, int i) { return r.analog_invert[i]; });
-    fields.append({ui->spiModeCombo, [](const Record &r) { return QString::number(r.spi_mode); }});
+    fields.append(
+        {pages->spiModeCombo, [](const Record &r) { return QString::number(r.spi_mode); }});
     return fields;
 }
 
 void MainWindow::on_spiModeCombo_activated(int index)
 {
-    ui->spi_recommendations->setVisible(index >= 1);
+    pages->spi_recommendations->setVisible(index >= 1);
 }
 
 void MainWindow::initBackups()
@@ -1141,7 +1185,8 @@ void MainWindow::initBackups()
     // A restore is a load like any other: each group with edits asks first.
     hooks.mayReplaceForms = [this] {
         for (const SettingsGroup group : {SettingsGroup::Effects, SettingsGroup::Hardware})
-            if (changeTracker->hasEdits(group) && !changeTracker->askReadOverEdits(group))
+            if (changeTracker && changeTracker->hasEdits(group) &&
+                !changeTracker->askReadOverEdits(group))
                 return false;
         return true;
     };
@@ -1151,17 +1196,19 @@ void MainWindow::initBackups()
     backups->setObjectName(QStringLiteral("backup_controller"));
     QMenu *boardMenu = backups->addBoardMenu(menuBar());
     // A backup reads the board too.
-    connect(boardMenu, &QMenu::aboutToShow, liveInputView, &LiveInputView::stopForceTest);
+    connect(boardMenu, &QMenu::aboutToShow, this, [this] {
+        if (liveInputView)
+            liveInputView->stopForceTest();
+    });
     initMenus(boardMenu);
-    connect(ui->effects_settings_widget->profileExchange(), &ProfileExchange::restoreRequested,
-            backups, [this](const QString &path) { backups->restoreFrom(path); });
 }
 
 void MainWindow::loadRestoredRecords(const EffectSettingsTypeDef &effects,
                                      const HardwareSettingsTypeDef &hardware)
 {
-    ui->effects_settings_widget->setEffectSettings(effects);
-    ui->effects_settings_widget->clearProfileName();
+    ensurePages();
+    pages->effects_settings_widget->setEffectSettings(effects);
+    pages->effects_settings_widget->clearProfileName();
     onHardwareSettingsObtained(hardware);
     // The restored records take the place of the last read: Apply and Save
     // then send the file's bytes, reserved ones included, with only the
@@ -1176,7 +1223,8 @@ void MainWindow::loadRestoredRecords(const EffectSettingsTypeDef &effects,
 
 void MainWindow::trackOutcome(const OperationOutcome &outcome)
 {
-    if (!outcome.succeeded())
+    // Without the pages no group was ever read, applied or edited.
+    if (!outcome.succeeded() || !changeTracker)
         return;
     if (outcome.operation == DeviceOperation::Reboot ||
         outcome.operation == DeviceOperation::SwitchToDfu) {
@@ -1225,7 +1273,7 @@ void MainWindow::loadWrittenRecord(SettingsGroup group)
         EffectSettingsTypeDef sent{};
         if (effectSettingsSent.size() == int(sizeof sent))
             std::memcpy(&sent, effectSettingsSent.constData(), sizeof sent);
-        ui->effects_settings_widget->setEffectSettings(sent);
+        pages->effects_settings_widget->setEffectSettings(sent);
     } else {
         HardwareSettingsTypeDef sent{};
         if (hardwareSettingsSent.size() == int(sizeof sent))
@@ -1237,7 +1285,7 @@ void MainWindow::loadWrittenRecord(SettingsGroup group)
 
 bool MainWindow::confirmLeavingBoard(bool closing)
 {
-    if (changeTracker->groupsAtRisk().isEmpty())
+    if (!changeTracker || changeTracker->groupsAtRisk().isEmpty())
         return true;
     const int pid = currentProductId;
     switch (changeTracker->askBeforeLeavingBoard(closing)) {

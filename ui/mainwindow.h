@@ -35,6 +35,7 @@ class QMenu;
 class QPushButton;
 class QSpacerItem;
 class QSpinBox;
+class QTabWidget;
 class StatusLine;
 class QThread;
 class QTimer;
@@ -43,7 +44,8 @@ class UnreadGroupNotice;
 
 namespace Ui {
 class MainWindow;
-}
+class MainWindowPages;
+}  // namespace Ui
 
 // Opened from the version warning so that the user can fetch the firmware
 // and the program of one release.
@@ -62,6 +64,11 @@ public:
 
     bool isAdvancedMode() const { return advanced; }
     int currentDevice() const { return currentProductId; }
+    // Builds the pages on their first use: the settings pages, the live
+    // input page and all that watches them (change tracking, notices). They
+    // stay hidden until a board is picked, which builds them too; until then
+    // the window has no pages to update.
+    Q_INVOKABLE void ensurePages();
 
 protected:
     // Asks first when leaving would lose edits or applied-but-unsaved settings.
@@ -69,11 +76,14 @@ protected:
 
 private slots:
     void on_devices_combo_box_activated(int index);
-    void on_spiModeCombo_activated(int index);
     void updateConnectedDevices(const QMap<int, FirmwareInfoTypeDef> &devices);
     void on_dfu_mode_button_clicked();
 
 private:
+    // Connected when the pages are built, after the frame's connections by
+    // name; a slot would have no control to match when the frame is built.
+    void on_spiModeCombo_activated(int index);
+
     // A reboot or DFU switch ends in what the board did: came back (and is
     // picked and read again), left, or neither.
     void finishRebootWatch(RebootWatch::State state);
@@ -186,6 +196,8 @@ private:
     QPushButton *pageButton(PageButton which) const;
 
     Ui::MainWindow *ui;
+    Ui::MainWindowPages *pages = nullptr;  // null until ensurePages()
+    QTabWidget *pageTabs = nullptr;        // the pages' tab widget, main_tab_widget
     QMap<int, int> productIdByType;
     QMap<int, QString> deviceNames;
     std::unique_ptr<SettingsUiBackgroundThread> worker;

@@ -63,7 +63,7 @@ void MainWindow::initFirmwareUpdates()
     // Where the pages are, which are hidden whenever it shows: the board
     // list above it stays where it is.
     firmwareNotice = new FirmwareNotice(ui->centralWidget);
-    ui->verticalLayout_6->insertWidget(ui->verticalLayout_6->indexOf(ui->main_tab_widget) + 1,
+    ui->verticalLayout_6->insertWidget(ui->verticalLayout_6->indexOf(ui->devices_combo_box) + 1,
                                        firmwareNotice);
     connect(firmwareNotice, &FirmwareNotice::updateRequested, this,
             &MainWindow::openFirmwareUpdate);
@@ -120,7 +120,8 @@ void MainWindow::openFirmwareUpdate()
         showStatus(tr("Pick the board to update in the board list first"), true);
         return;
     }
-    liveInputView->stopForceTest();
+    if (liveInputView)
+        liveInputView->stopForceTest();
     firmwareUpdate->setTarget(target);
     auto *dialog = new FirmwareUpdateDialog(firmwareUpdate, this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
@@ -140,7 +141,7 @@ void MainWindow::onFirmwareUpdateStage()
     const int pid = firmwareUpdate->target().productId;
     switch (stage) {
     case Stage::AwaitingBootloader:
-        if (pid > 0)
+        if (pid > 0 && changeTracker)
             changeTracker->boardLostWorkingMemory(pid);
         if (pid == currentProductId && pid != -1) {
             // Its pages would offer requests to a board that has left.

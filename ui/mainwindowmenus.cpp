@@ -4,6 +4,7 @@
 // drift apart.
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
+#include "ui_mainwindowpages.h"
 
 #include "ui/firmwareupdatecontroller.h"
 #include "ui/helpmenu.h"
@@ -27,26 +28,26 @@ QAction *newAction(QMenu *menu, const QString &text, const char *objectName)
 
 QPushButton *MainWindow::pageButton(PageButton which) const
 {
+    // Only a page on screen: with no board selected every page is hidden.
+    if (currentProductId == -1 || !pages || pageTabs->isHidden())
+        return nullptr;
     const struct {
         QWidget *page;
         QPushButton *read, *apply, *save;
-    } pages[] = {
-        {ui->tab, ui->read_effects_settings_button, ui->apply_effect_settings_button,
-         ui->save_effects_settings_button},
-        {ui->hardware_tab, ui->read_hardware_settings_button_1,
-         ui->apply_hardware_settings_button_1, ui->save_hardware_settings_button_1},
-        {ui->gpio_tab, ui->read_hardware_settings_button_2, ui->apply_hardware_settings_button_2,
-         ui->save_hardware_settings_button_2},
-        {ui->buttons_tab, ui->read_hardware_settings_button_3, ui->apply_hardware_settings_button_3,
-         ui->save_hardware_settings_button_3},
-        {ui->analog_axes_tab, ui->read_hardware_settings_button_4,
-         ui->apply_hardware_settings_button_4, ui->save_hardware_settings_button_4},
+    } onPage[] = {
+        {pages->tab, pages->read_effects_settings_button, pages->apply_effect_settings_button,
+         pages->save_effects_settings_button},
+        {pages->hardware_tab, pages->read_hardware_settings_button_1,
+         pages->apply_hardware_settings_button_1, pages->save_hardware_settings_button_1},
+        {pages->gpio_tab, pages->read_hardware_settings_button_2,
+         pages->apply_hardware_settings_button_2, pages->save_hardware_settings_button_2},
+        {pages->buttons_tab, pages->read_hardware_settings_button_3,
+         pages->apply_hardware_settings_button_3, pages->save_hardware_settings_button_3},
+        {pages->analog_axes_tab, pages->read_hardware_settings_button_4,
+         pages->apply_hardware_settings_button_4, pages->save_hardware_settings_button_4},
     };
-    // Only a page on screen: with no board selected every page is hidden.
-    if (currentProductId == -1 || ui->main_tab_widget->isHidden())
-        return nullptr;
-    QWidget *current = ui->main_tab_widget->currentWidget();
-    for (const auto &page : pages) {
+    QWidget *current = pageTabs->currentWidget();
+    for (const auto &page : onPage) {
         if (page.page != current)
             continue;
         switch (which) {

@@ -29,6 +29,8 @@ void writeReport(const QString &outputPath)
     report.insert(QStringLiteral("arguments"),
                   QJsonValue::fromVariant(QCoreApplication::arguments()));
     if (window) {
+        // The pages are built when first needed; their texts are shown too.
+        QMetaObject::invokeMethod(window, "ensurePages");
         // The profile list is filled by the first refresh, not at start.
         for (QObject *widget :
              window->findChildren<QWidget *>(QStringLiteral("effects_settings_widget")))

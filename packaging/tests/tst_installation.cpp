@@ -207,6 +207,7 @@ void TestInstallation::initTestCase()
     QDir::setCurrent(referenceDir.path());
     {
         MainWindow window;
+        window.ensurePages();
         const QMap<QString, QString> texts = widgettexts::collect(&window);
         for (auto it = texts.cbegin(); it != texts.cend(); ++it) {
             english.insert(it.key(), it.value());

@@ -79,14 +79,15 @@ private Q_SLOTS:
         MainWindow window;
         window.show();
         auto *devices = window.findChild<QComboBox *>(QStringLiteral("devices_combo_box"));
-        auto *pages = window.findChild<QTabWidget *>(QStringLiteral("main_tab_widget"));
-        auto *live = window.findChild<LiveInputView *>();
-        QVERIFY(devices && pages && live);
+        QVERIFY(devices);
         QTRY_VERIFY_WITH_TIMEOUT(
             devices->itemText(DEVICE_TYPE_JOYSTICK).contains(QLatin1String("Version")),
             SCAN_TIMEOUT_MS);
         devices->setCurrentIndex(DEVICE_TYPE_JOYSTICK);
         Q_EMIT devices->activated(DEVICE_TYPE_JOYSTICK);
+        auto *pages = window.findChild<QTabWidget *>(QStringLiteral("main_tab_widget"));
+        auto *live = window.findChild<LiveInputView *>();
+        QVERIFY(pages && live);
         QTRY_VERIFY(pages->isTabVisible(pages->indexOf(live)));
         QCOMPARE(bus->openEventFiles(*board), 0);
 
