@@ -202,15 +202,8 @@ int main(int argc, char *argv[])
     QApplication::setFont(font);
 
     auto *devices = child<QComboBox>(window, "devices_combo_box");
-    auto *pages = child<QTabWidget>(window, "main_tab_widget");
-    auto *motionRange = child<QSpinBox>(window, "motion_range_axis0");
-    auto *powerLimit = child<QSpinBox>(window, "power_limit");
-    if (!devices || !pages || !motionRange || !powerLimit)
-        return fail(QStringLiteral("the main window lacks its device list, pages or settings"));
-    if (pages->count() != int(std::size(PAGE_FILE_NAMES)))
-        return fail(QStringLiteral("expected %1 pages, found %2")
-                        .arg(std::size(PAGE_FILE_NAMES))
-                        .arg(pages->count()));
+    if (!devices)
+        return fail(QStringLiteral("the main window lacks its device list"));
 
     // The device list has one row per device type; the scan writes the
     // firmware version into the row of each connected board.
@@ -222,6 +215,17 @@ int main(int argc, char *argv[])
         return fail(QStringLiteral("the simulated joystick never showed up in the device list"));
     devices->setCurrentIndex(JOYSTICK_DEVICE_TYPE);
     Q_EMIT devices->activated(JOYSTICK_DEVICE_TYPE);
+
+    // Picking the board built the pages.
+    auto *pages = child<QTabWidget>(window, "main_tab_widget");
+    auto *motionRange = child<QSpinBox>(window, "motion_range_axis0");
+    auto *powerLimit = child<QSpinBox>(window, "power_limit");
+    if (!pages || !motionRange || !powerLimit)
+        return fail(QStringLiteral("the main window lacks its pages or settings"));
+    if (pages->count() != int(std::size(PAGE_FILE_NAMES)))
+        return fail(QStringLiteral("expected %1 pages, found %2")
+                        .arg(std::size(PAGE_FILE_NAMES))
+                        .arg(pages->count()));
 
     // The simulated board starts with non-zero settings, so both records
     // have arrived once these two show something.
