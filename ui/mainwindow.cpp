@@ -156,7 +156,9 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
     // when the form holds edits).
     connect(new GameSwitchNotices(QDir::currentPath(), this), &GameSwitchNotices::boardSwitched,
             this, [this](int productId) {
-                if (productId != currentProductId)
+                // Not before the pages exist: a board being picked (its
+                // version question still open) is read once it is accepted.
+                if (productId != currentProductId || !pages)
                     return;
                 onReadEffectSettings();
                 // After the read's own report, so that this one stays in view.
