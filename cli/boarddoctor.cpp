@@ -36,9 +36,7 @@ QString diagnosisText(const BoardDiagnosis &diagnosis, const WaitingBootloaders 
         }
         lines << QStringLiteral("%1%2: cannot be opened. %3")
                      .arg(boardModelName(status.board.productId), where, problemText(status));
-        for (const QString &command : fixCommands(status, diagnosis.rule))
-            if (!commands.contains(command))
-                commands << command;
+        commands << fixCommands(status, diagnosis.rule);
     }
     for (const int productId : diagnosis.crowdedModels())
         lines << QStringLiteral("%1 %2s are connected. One board of each model can be configured "
@@ -58,12 +56,12 @@ QString diagnosisText(const BoardDiagnosis &diagnosis, const WaitingBootloaders 
         }
         lines << QStringLiteral("%1: cannot be opened: %2.").arg(what, bootloader.openError);
         if (bootloader.accessDenied)
-            for (const QString &command : udevRuleCommands(diagnosis.rule))
-                if (!commands.contains(command))
-                    commands << command;
+            commands << udevRuleCommands(diagnosis.rule);
     }
     if (!bootloaders.error.isEmpty())
         lines << QStringLiteral("DFU bootloaders: unknown (%1).").arg(bootloaders.error);
+    // Each command once, where it was first needed.
+    commands.removeDuplicates();
     if (!commands.isEmpty()) {
         lines << QString() << QStringLiteral("To fix it, run:");
         for (const QString &command : std::as_const(commands))

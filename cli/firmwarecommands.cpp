@@ -119,10 +119,7 @@ int leave(CommandRun &run)
     if (port.isEmpty())
         return status;
     QString error;
-    status = runFlasher(
-        {QStringLiteral("leave"), QStringLiteral("--port"), port},
-        [&](const QJsonObject &event) { error = event.value(QStringLiteral("error")).toString(); });
-    if (status != FLASHER_DONE)
+    if (!leaveBootloader(port, &error))
         return run.fail(
             EXIT_OPERATION_FAILED,
             QStringLiteral("starting the firmware on port %1 failed: %2").arg(port, error));

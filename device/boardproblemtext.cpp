@@ -11,7 +11,8 @@ namespace {
 
 constexpr uint32_t MODE_OCTAL_DIGITS = 4;
 constexpr int NAME_BUFFER_SIZE = 4096;  // bytes for getpwuid_r / getgrgid_r
-const QString RULE_TARGET = QStringLiteral("/etc/udev/rules.d/70-gravolt-setup.rules");
+const QString RULE_TARGET =
+    QStringLiteral("/etc/udev/rules.d/") + QLatin1String(UDEV_RULE_FILE_NAME);
 
 QString translated(const char *text)
 {

@@ -48,6 +48,15 @@ QList<BootloaderEntry> listBootloaderEntries(QString *error)
     return entries;
 }
 
+bool leaveBootloader(const QString &port, QString *error)
+{
+    const int status = runFlasher({QStringLiteral("leave"), QStringLiteral("--port"), port},
+                                  [&](const QJsonObject &event) {
+                                      *error = event.value(QStringLiteral("error")).toString();
+                                  });
+    return status == FLASHER_DONE;
+}
+
 QString bootloaderOfBoard(const QStringList &bootloaderPorts, const QString &boardPort)
 {
     if (boardPort.isEmpty())

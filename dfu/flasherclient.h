@@ -41,6 +41,10 @@ struct BootloaderEntry {
 QList<QJsonObject> listBootloaders(QString *error);
 QList<BootloaderEntry> listBootloaderEntries(QString *error);
 
+// Tells the bootloader on `port` to start the firmware it holds. False, with
+// the flasher's reason in `error`, when that failed.
+bool leaveBootloader(const QString &port, QString *error);
+
 // The port of the bootloader a board on `boardPort` became: that port when a
 // bootloader waits there; where the backend knows no ports (`boardPort`
 // empty), the only bootloader waiting. Empty otherwise.

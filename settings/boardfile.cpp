@@ -12,7 +12,6 @@
 #include <QJsonObject>
 #include <QJsonParseError>
 #include <QSaveFile>
-#include <QSet>
 #include <QStringList>
 
 #include <cmath>

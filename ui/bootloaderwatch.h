@@ -27,7 +27,6 @@ public:
     // Looks at once (after a switch to DFU mode, a failed update, a leave),
     // or right after the look under way.
     void lookNow();
-    const QList<BootloaderEntry> &entries() const { return current; }
 
 signals:
     // Only when the list differs from the one before.

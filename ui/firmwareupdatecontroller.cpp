@@ -208,13 +208,10 @@ void FirmwareUpdateController::startFirmware(const QString &port)
         return;
     runOnThread([this, port] {
         QString error;
-        const int status = runFlasher({QStringLiteral("leave"), QStringLiteral("--port"), port},
-                                      [&](const QJsonObject &event) {
-                                          error = event.value(QStringLiteral("error")).toString();
-                                      });
+        const bool ok = leaveBootloader(port, &error);
         post({{EVENT, LEFT},
               {QStringLiteral("port"), port},
-              {QStringLiteral("ok"), status == FLASHER_DONE},
+              {QStringLiteral("ok"), ok},
               {QStringLiteral("error"), error}});
     });
 }
@@ -283,11 +280,7 @@ void FirmwareUpdateController::dfuSide(const QString &file, const QString &board
     if (status == FLASHER_DONE && !abandoned) {
         post({{EVENT, STARTING}});
         QString error;
-        const int left = runFlasher({QStringLiteral("leave"), QStringLiteral("--port"), port},
-                                    [&](const QJsonObject &event) {
-                                        error = event.value(QStringLiteral("error")).toString();
-                                    });
-        done.insert(QStringLiteral("left"), left == FLASHER_DONE);
+        done.insert(QStringLiteral("left"), leaveBootloader(port, &error));
         done.insert(QStringLiteral("leave_error"), error);
     }
     post(done);
@@ -297,9 +290,7 @@ void FirmwareUpdateController::onEvent(const QJsonObject &event)
 {
     const QString kind = event.value(EVENT).toString();
     const QString port = event.value(QStringLiteral("port")).toString();
-    if (kind == QLatin1String("plan")) {
-        emit planned(event);
-    } else if (kind == QLatin1String("progress")) {
+    if (kind == QLatin1String("progress")) {
         emit progress(event.value(QStringLiteral("step")).toString(),
                       qint64(event.value(QStringLiteral("done")).toDouble()),
                       qint64(event.value(QStringLiteral("total")).toDouble()));

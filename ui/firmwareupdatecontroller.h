@@ -119,7 +119,6 @@ signals:
     void stageChanged(FirmwareUpdateController::Stage stage);
     // step: "erase", "write", "verify".
     void progress(const QString &step, qint64 done, qint64 total);
-    void planned(const QJsonObject &plan);
     void firmwareStartFinished(const QString &port, bool ok, const QString &error);
 
 private:

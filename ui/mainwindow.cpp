@@ -222,35 +222,34 @@ void MainWindow::ensurePages()
     tabs->addTab(liveInputView, tr("Live input"));
     hideSettingsPages();
 
-    connect(pages->read_effects_settings_button, &QPushButton::clicked, this,
-            &MainWindow::onReadEffectSettings);
-    connect(pages->apply_effect_settings_button, &QPushButton::clicked, this,
-            &MainWindow::onApplyEffectSettings);
-    connect(pages->save_effects_settings_button, &QPushButton::clicked, this,
-            &MainWindow::onSaveEffectSettings);
-    const struct {
-        QPushButton *read, *apply, *save;
-    } hardwareTrios[] = {
-        {pages->read_hardware_settings_button_1, pages->apply_hardware_settings_button_1,
-         pages->save_hardware_settings_button_1},
-        {pages->read_hardware_settings_button_2, pages->apply_hardware_settings_button_2,
-         pages->save_hardware_settings_button_2},
-        {pages->read_hardware_settings_button_3, pages->apply_hardware_settings_button_3,
-         pages->save_hardware_settings_button_3},
-        {pages->read_hardware_settings_button_4, pages->apply_hardware_settings_button_4,
-         pages->save_hardware_settings_button_4},
+    onPage = {
+        {pages->tab, pages->read_effects_settings_button, pages->apply_effect_settings_button,
+         pages->save_effects_settings_button},
+        {pages->hardware_tab, pages->read_hardware_settings_button_1,
+         pages->apply_hardware_settings_button_1, pages->save_hardware_settings_button_1},
+        {pages->gpio_tab, pages->read_hardware_settings_button_2,
+         pages->apply_hardware_settings_button_2, pages->save_hardware_settings_button_2},
+        {pages->buttons_tab, pages->read_hardware_settings_button_3,
+         pages->apply_hardware_settings_button_3, pages->save_hardware_settings_button_3},
+        {pages->analog_axes_tab, pages->read_hardware_settings_button_4,
+         pages->apply_hardware_settings_button_4, pages->save_hardware_settings_button_4},
     };
-    for (const auto &trio : hardwareTrios) {
+    const PageButtons &effects = onPage.first();
+    const QList<PageButtons> hardwarePages = onPage.mid(1);
+    connect(effects.read, &QPushButton::clicked, this, &MainWindow::onReadEffectSettings);
+    connect(effects.apply, &QPushButton::clicked, this, &MainWindow::onApplyEffectSettings);
+    connect(effects.save, &QPushButton::clicked, this, &MainWindow::onSaveEffectSettings);
+    for (const PageButtons &trio : hardwarePages) {
         connect(trio.read, &QPushButton::clicked, this, &MainWindow::onReadHardwareSettings);
         connect(trio.apply, &QPushButton::clicked, this, &MainWindow::onApplyHardwareSettings);
         connect(trio.save, &QPushButton::clicked, this, &MainWindow::onSaveHardwareSettings);
     }
 
-    effectsUnshowableNotice = insertNoticeAbove(pages->read_effects_settings_button,
-                                                QStringLiteral("effects_unshowable_notice"));
-    for (int page = 0; page < int(std::size(hardwareTrios)); ++page)
+    effectsUnshowableNotice =
+        insertNoticeAbove(effects.read, QStringLiteral("effects_unshowable_notice"));
+    for (int page = 0; page < hardwarePages.size(); ++page)
         hardwareUnshowableNotices << insertNoticeAbove(
-            hardwareTrios[page].read,
+            hardwarePages[page].read,
             QStringLiteral("hardware_unshowable_notice_%1").arg(page + 1));
     connect(pages->effects_settings_widget, &FullEffectSettingsWidget::profileApplied, this,
             &MainWindow::showUnshowableNotices);
@@ -278,15 +277,15 @@ void MainWindow::ensurePages()
             &MainWindow::onReadHardwareSettings);
 
     changeTracker = new ChangeTracker(tabs);
-    changeTracker->addGroup(SettingsGroup::Effects, {pages->tab},
-                            {pages->read_effects_settings_button},
+    changeTracker->addGroup(SettingsGroup::Effects, {effects.page}, {effects.read},
                             [this] { return recordBytes(effectSettingsToSend()); });
-    changeTracker->addGroup(
-        SettingsGroup::Hardware,
-        {pages->hardware_tab, pages->gpio_tab, pages->buttons_tab, pages->analog_axes_tab},
-        {hardwareTrios[0].read, hardwareTrios[1].read, hardwareTrios[2].read,
-         hardwareTrios[3].read},
-        [this] { return recordBytes(hardwareSettingsToSend()); });
+    QList<QWidget *> hardwareTabs, hardwareReads;
+    for (const PageButtons &trio : hardwarePages) {
+        hardwareTabs << trio.page;
+        hardwareReads << trio.read;
+    }
+    changeTracker->addGroup(SettingsGroup::Hardware, hardwareTabs, hardwareReads,
+                            [this] { return recordBytes(hardwareSettingsToSend()); });
     changeTracker->setInvalidInputCheck(SettingsGroup::Hardware, [this] {
         return !pages->hardware_settings_widget->hasValidInput();
     });
@@ -818,16 +817,14 @@ void MainWindow::updateWriteButtons()
 {
     if (!pages)
         return;
+    // The effects page writes its own group; the four others share one.
     const bool effects = canWriteEffectSettings();
-    pages->apply_effect_settings_button->setEnabled(effects);
-    pages->save_effects_settings_button->setEnabled(effects);
     const bool hardware = canWriteHardwareSettings();
-    for (QPushButton *button :
-         {pages->apply_hardware_settings_button_1, pages->apply_hardware_settings_button_2,
-          pages->apply_hardware_settings_button_3, pages->apply_hardware_settings_button_4,
-          pages->save_hardware_settings_button_1, pages->save_hardware_settings_button_2,
-          pages->save_hardware_settings_button_3, pages->save_hardware_settings_button_4})
-        button->setEnabled(hardware);
+    for (const PageButtons &trio : std::as_const(onPage)) {
+        const bool enabled = trio.page == onPage.first().page ? effects : hardware;
+        trio.apply->setEnabled(enabled);
+        trio.save->setEnabled(enabled);
+    }
     updateUnreadNotices();
 }
 

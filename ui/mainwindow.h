@@ -191,6 +191,13 @@ private:
     // The menu bar around the Board menu of the backups.
     void initMenus(QMenu *boardMenu);
     enum class PageButton { Read, Apply, Save };
+    // Each page with its three buttons: the effects page, then the four
+    // hardware pages. Empty until the pages are built.
+    struct PageButtons {
+        QWidget *page;
+        QPushButton *read, *apply, *save;
+    };
+    QList<PageButtons> onPage;
     // The button of the page on screen; null without one (no board, or the
     // live input page).
     QPushButton *pageButton(PageButton which) const;

@@ -13,9 +13,6 @@
 #include "ui/firmwareupdatedialog.h"
 #include "ui/liveinputview.h"
 
-#include <QMessageBox>
-#include <QPushButton>
-#include <QSpacerItem>
 #include <QStyle>
 #include <QTimer>
 #include <QVBoxLayout>

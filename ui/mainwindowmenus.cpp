@@ -31,23 +31,8 @@ QPushButton *MainWindow::pageButton(PageButton which) const
     // Only a page on screen: with no board selected every page is hidden.
     if (currentProductId == -1 || !pages || pageTabs->isHidden())
         return nullptr;
-    const struct {
-        QWidget *page;
-        QPushButton *read, *apply, *save;
-    } onPage[] = {
-        {pages->tab, pages->read_effects_settings_button, pages->apply_effect_settings_button,
-         pages->save_effects_settings_button},
-        {pages->hardware_tab, pages->read_hardware_settings_button_1,
-         pages->apply_hardware_settings_button_1, pages->save_hardware_settings_button_1},
-        {pages->gpio_tab, pages->read_hardware_settings_button_2,
-         pages->apply_hardware_settings_button_2, pages->save_hardware_settings_button_2},
-        {pages->buttons_tab, pages->read_hardware_settings_button_3,
-         pages->apply_hardware_settings_button_3, pages->save_hardware_settings_button_3},
-        {pages->analog_axes_tab, pages->read_hardware_settings_button_4,
-         pages->apply_hardware_settings_button_4, pages->save_hardware_settings_button_4},
-    };
     QWidget *current = pageTabs->currentWidget();
-    for (const auto &page : onPage) {
+    for (const PageButtons &page : onPage) {
         if (page.page != current)
             continue;
         switch (which) {
