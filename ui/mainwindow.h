@@ -176,6 +176,10 @@ private:
     void startBootloaderFirmware();
     void updateBootloaderRows(const QList<BootloaderEntry> &entries);
     bool isBootloaderRow(int row) const;
+    // The entry of the picked bootloader; null when none is picked or listed.
+    const BootloaderEntry *pickedBootloaderEntry() const;
+    // The board last seen on `port`, or "The board" when none is known.
+    QString boardNameOnPort(const QString &port) const;
     void pickBootloaderRow(int row);
     // The notice for the picked bootloader entry or the board whose firmware
     // did not match; hidden otherwise.

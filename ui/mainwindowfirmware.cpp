@@ -88,15 +88,12 @@ void MainWindow::openFirmwareUpdate()
     const auto bootloaderTarget = [this, &target](const BootloaderEntry &entry) {
         target.bootloaderPort = entry.port;
         target.productId = boardOnPort.value(entry.port, -1);
-        target.boardName = target.productId > 0 ? boardName(target.productId) : tr("The board");
+        target.boardName = boardNameOnPort(entry.port);
         target.memories = entry.memories;
         target.bootloaderVendor = entry.vendorId;
         target.bootloaderProduct = entry.productId;
     };
-    const auto picked = std::find_if(
-        bootloaders.cbegin(), bootloaders.cend(),
-        [this](const BootloaderEntry &entry) { return entry.port == pickedBootloader; });
-    if (picked != bootloaders.cend()) {
+    if (const BootloaderEntry *picked = pickedBootloaderEntry()) {
         if (!picked->openable) {
             showFirmwareNotice();
             return;
@@ -217,6 +214,20 @@ void MainWindow::checkFirmwareStarted(const QString &port)
                    true);
 }
 
+const BootloaderEntry *MainWindow::pickedBootloaderEntry() const
+{
+    for (const BootloaderEntry &entry : bootloaders)
+        if (entry.port == pickedBootloader)
+            return &entry;
+    return nullptr;
+}
+
+QString MainWindow::boardNameOnPort(const QString &port) const
+{
+    const int pid = boardOnPort.value(port, -1);
+    return pid > 0 ? boardName(pid) : tr("The board");
+}
+
 bool MainWindow::isBootloaderRow(int row) const
 {
     return row >= productIdByType.size() && row < productIdByType.size() + bootloaders.size();
@@ -286,12 +297,8 @@ void MainWindow::pickBootloaderRow(int row)
 
 void MainWindow::showFirmwareNotice()
 {
-    const auto picked = std::find_if(
-        bootloaders.cbegin(), bootloaders.cend(),
-        [this](const BootloaderEntry &entry) { return entry.port == pickedBootloader; });
-    if (picked != bootloaders.cend()) {
-        const int pid = boardOnPort.value(picked->port, -1);
-        const QString board = pid > 0 ? boardName(pid) : tr("The board");
+    if (const BootloaderEntry *picked = pickedBootloaderEntry()) {
+        const QString board = boardNameOnPort(picked->port);
         if (picked->openable)
             firmwareNotice->showNotice(
                 tr("%1 waits in its bootloader on port %2: it has no settings to show until "
